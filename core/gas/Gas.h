@@ -1,0 +1,7 @@
+// Front door of the nitrogen gas model.
+#pragma once
+
+#include "gas/GasExpansion.h"
+#include "gas/GasSizing.h"
+#include "gas/NitrogenState.h"
+#include "gas/Precharge.h"

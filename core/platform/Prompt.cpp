@@ -1,0 +1,52 @@
+// The process-wide prompt and its console default.
+#include "platform/Prompt.h"
+
+#include <atomic>
+#include <iostream>
+#include <mutex>
+
+namespace
+{
+class CConsolePrompt final : public IPrompt
+{
+public:
+    void Message(const std::string& strText) override { Write(strText); }
+    EPromptAnswer YesNo(const std::string& strText) override
+    {
+        Write(strText);
+        return EPromptAnswer::Yes;
+    }
+    EPromptAnswer YesNoCancel(const std::string& strText) override
+    {
+        Write(strText);
+        return EPromptAnswer::Yes;
+    }
+
+private:
+    void Write(const std::string& strText)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        std::cerr << strText << '\n';
+    }
+    std::mutex m_mutex;
+};
+
+CConsolePrompt& ConsolePrompt()
+{
+    static CConsolePrompt prompt;
+    return prompt;
+}
+
+std::atomic<IPrompt*> g_pPrompt{nullptr};
+} // namespace
+
+IPrompt& GetPrompt()
+{
+    IPrompt* pPrompt = g_pPrompt.load();
+    return pPrompt ? *pPrompt : ConsolePrompt();
+}
+
+IPrompt* SetPrompt(IPrompt* pPrompt)
+{
+    return g_pPrompt.exchange(pPrompt);
+}

@@ -1,0 +1,105 @@
+// Windows-1252 <-> UTF-8.
+#include "platform/Windows1252.h"
+
+#include <cstdint>
+
+namespace
+{
+// Code points of the bytes 0x80 to 0x9F; 0 marks the five undefined bytes.
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& strOut, char32_t c)
+{
+    if (c < 0x80)
+        strOut += static_cast<char>(c);
+    else if (c < 0x800)
+    {
+        strOut += static_cast<char>(0xC0 | (c >> 6));
+        strOut += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    else
+    {
+        strOut += static_cast<char>(0xE0 | (c >> 12));
+        strOut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        strOut += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char ToByte(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] != 0 && kHigh[i] == c)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+} // namespace
+
+std::string Utf8ToWindows1252(const std::string& strUtf8)
+{
+    std::string strOut;
+    strOut.reserve(strUtf8.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(strUtf8.data());
+    const std::size_t n = strUtf8.size();
+    std::size_t i = 0;
+    while (i < n)
+    {
+        const unsigned char b = p[i];
+        int nExtra = 0;
+        char32_t c = 0;
+        if (b < 0x80)
+            c = b;
+        else if ((b & 0xE0) == 0xC0)
+            nExtra = 1, c = b & 0x1F;
+        else if ((b & 0xF0) == 0xE0)
+            nExtra = 2, c = b & 0x0F;
+        else if ((b & 0xF8) == 0xF0)
+            nExtra = 3, c = b & 0x07;
+        else
+        {
+            strOut += '?';
+            ++i;
+            continue;
+        }
+        bool bValid = i + static_cast<std::size_t>(nExtra) < n;
+        for (int k = 1; bValid && k <= nExtra; ++k)
+        {
+            const unsigned char cont = p[i + k];
+            if ((cont & 0xC0) != 0x80)
+                bValid = false;
+            else
+                c = (c << 6) | (cont & 0x3F);
+        }
+        if (!bValid)
+        {
+            strOut += '?';
+            ++i;
+            continue;
+        }
+        strOut += ToByte(c);
+        i += 1 + nExtra;
+    }
+    return strOut;
+}
+
+std::string Windows1252ToUtf8(const std::string& strBytes)
+{
+    std::string strOut;
+    strOut.reserve(strBytes.size());
+    for (char ch : strBytes)
+    {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80)
+            strOut += ch;
+        else if (b < 0xA0)
+            AppendUtf8(strOut, kHigh[b - 0x80] ? kHigh[b - 0x80] : char32_t(0xFFFD));
+        else
+            AppendUtf8(strOut, b);
+    }
+    return strOut;
+}

@@ -1,0 +1,9 @@
+// Text conversion between the engine's UTF-8 and the single-byte Windows-1252 of stored files.
+#pragma once
+
+#include <string>
+
+// Characters that Windows-1252 cannot hold, and malformed UTF-8, become '?'.
+std::string Utf8ToWindows1252(const std::string& strUtf8);
+// Every byte maps to a character; the five undefined bytes map to U+FFFD.
+std::string Windows1252ToUtf8(const std::string& strBytes);

@@ -1,0 +1,11 @@
+// Locale-independent number <-> text conversions with printf's rounding.
+#pragma once
+
+#include <string>
+
+// The value printed as with "%0.<nDecimals>f" in the C locale.
+std::string PrintFixed(double dValue, int nDecimals);
+
+// The number at the start of the text by strtod's rules in the C locale:
+// leading blanks skipped, reading stops where the number ends, no number gives 0.
+double ParseLeadingNumber(const std::string& strText);
