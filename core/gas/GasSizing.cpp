@@ -44,6 +44,10 @@ SGasSizing SizeAccumulatorGas(EExpansionForm eForm, double dRequiredGal, double 
             !std::isfinite(dErr) || ++nRounds > kMaxSizeRounds)
             return result;
     } while (dErr > kToleranceFraction);
+    // The delivery depends only on the end volume: a run whose pressures failed
+    // (a zero process time, say) still "converges", but with no exponent.
+    if (!std::isfinite(dExponent))
+        return result;
 
     result.eStatus = EGasSizingStatus::Sized;
     result.dSizeIn3 = std::ceil(dSize * kCuInPerGallon);

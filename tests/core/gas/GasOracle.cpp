@@ -96,7 +96,7 @@ double ThermalTimeConstant(double Pe, double Ve, double T0, double Vs, double D)
 }
 
 double SimulateGasExpansion(EForm eForm, double size, double TF, double t, double P1, double P2, double Ppre,
-                            double& nEff)
+                            double& nEff, bool bStableSubSteps)
 {
     double pi = 4.0 * atan(1.0);
     double D, Vtot;
@@ -136,7 +136,7 @@ double SimulateGasExpansion(EForm eForm, double size, double TF, double t, doubl
         // A step of two time constants or more is cut into equal sub-steps of at most one.
         double h = dt;
         long long count = steps;
-        if (tau > 0.0 && std::isfinite(tau) && dt >= 2.0 * tau)
+        if (bStableSubSteps && tau > 0.0 && std::isfinite(tau) && dt >= 2.0 * tau)
         {
             double per = ceil(dt / tau);
             h = dt / per;
@@ -184,6 +184,8 @@ double SizeLoop(EForm eForm, double Vreq, double TF, double t, double P1, double
             iterations > 100)
             return std::numeric_limits<double>::quiet_NaN();
     } while (err > 0.01);
+    if (!std::isfinite(n))
+        return std::numeric_limits<double>::quiet_NaN();
     sizeGallons = size;
     return ceil(size * 231.0);
 }

@@ -22,8 +22,10 @@ double GasTemperatureRate(double T, double v, double cv, double dvdt, double Tw,
 double ThermalTimeConstant(double Pe, double Ve, double T0, double Vs, double D);
 
 // Returns the delivered volume; n receives the effective exponent.
+// bStableSubSteps false integrates every trial with the literal steps, even
+// where they run away (kept to show what the sub-steps mend).
 double SimulateGasExpansion(EForm eForm, double size, double TF, double t, double P1, double P2, double Ppre,
-                            double& n);
+                            double& n, bool bStableSubSteps = true);
 
 // The outer size loop: size in whole cubic inches, -1.0 when no accumulator is
 // required (outputs unwritten), NaN when the loop cannot compute a size.
