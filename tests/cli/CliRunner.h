@@ -1,0 +1,48 @@
+// Runs the command-line tool as a user would and captures what it prints.
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+struct SCliRun
+{
+    int nStatus = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+// Arguments are passed to the shell single-quoted; the path comes from TESMARA_CLI.
+inline SCliRun RunCli(const std::string& strArgs, const std::string& strStdin = std::string())
+{
+    const char* pszCli = std::getenv("TESMARA_CLI");
+    SCliRun run;
+    if (!pszCli)
+        return run;
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string strId = std::to_string(::getpid()) + "_" + std::to_string(std::rand());
+    const auto in = dir / ("tesmara_in_" + strId), out = dir / ("tesmara_out_" + strId),
+               err = dir / ("tesmara_err_" + strId);
+    std::ofstream(in) << strStdin;
+    const std::string strCommand = std::string("'") + pszCli + "' " + strArgs + " <'" + in.string() + "' >'" +
+                                   out.string() + "' 2>'" + err.string() + "'";
+    const int nRaw = std::system(strCommand.c_str());
+    run.nStatus = WIFEXITED(nRaw) ? WEXITSTATUS(nRaw) : -1;
+    auto slurp = [](const std::filesystem::path& p) {
+        std::ostringstream s;
+        s << std::ifstream(p).rdbuf();
+        return s.str();
+    };
+    run.strOut = slurp(out);
+    run.strErr = slurp(err);
+    std::filesystem::remove(in);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+}
