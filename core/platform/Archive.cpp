@@ -133,7 +133,10 @@ std::size_t CArchive::ReadCount(std::size_t nMinElementSize)
     std::size_t n = ReadUInt16();
     if (n == 0xFFFF)
         n = ReadUInt32();
-    if (nMinElementSize > 0 && n > Remaining() / nMinElementSize)
+    // Every stored element takes at least one byte, so even a caller that
+    // names no size cannot be handed a count the file could never hold.
+    const std::size_t nMin = nMinElementSize > 0 ? nMinElementSize : 1;
+    if (n > Remaining() / nMin)
         throw CArchiveError("The file holds a count larger than its contents.");
     return n;
 }

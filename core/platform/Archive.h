@@ -47,7 +47,7 @@ public:
     // A counted Windows-1252 string, returned as UTF-8.
     std::string ReadString();
     // An element count; refused when the remaining bytes cannot hold that many
-    // elements of at least nMinElementSize bytes each.
+    // elements of at least nMinElementSize bytes each (at least one byte each).
     std::size_t ReadCount(std::size_t nMinElementSize);
 
     std::size_t Remaining() const { return m_bytes.size() - m_nPos; }

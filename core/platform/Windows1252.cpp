@@ -5,7 +5,9 @@
 
 namespace
 {
-// Code points of the bytes 0x80 to 0x9F; 0 marks the five undefined bytes.
+// Code points of the bytes 0x80 to 0x9F; 0 marks the five undefined bytes,
+// which travel as the C1 controls of the same number so that they survive a
+// load and a save unchanged.
 constexpr char32_t kHigh[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
@@ -33,6 +35,8 @@ char ToByte(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
+    if (c < 0xA0)
+        return kHigh[c - 0x80] == 0 ? static_cast<char>(c) : '?';
     for (int i = 0; i < 32; ++i)
         if (kHigh[i] != 0 && kHigh[i] == c)
             return static_cast<char>(0x80 + i);
@@ -75,6 +79,11 @@ std::string Utf8ToWindows1252(const std::string& strUtf8)
             else
                 c = (c << 6) | (cont & 0x3F);
         }
+        // Overlong forms, surrogates and code points past U+10FFFF are malformed too;
+        // an overlong form would otherwise smuggle in a '/' or a zero byte.
+        static constexpr char32_t kMinimum[4] = {0, 0x80, 0x800, 0x10000};
+        if (bValid && (c < kMinimum[nExtra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF))
+            bValid = false;
         if (!bValid)
         {
             strOut += '?';
@@ -97,7 +106,7 @@ std::string Windows1252ToUtf8(const std::string& strBytes)
         if (b < 0x80)
             strOut += ch;
         else if (b < 0xA0)
-            AppendUtf8(strOut, kHigh[b - 0x80] ? kHigh[b - 0x80] : char32_t(0xFFFD));
+            AppendUtf8(strOut, kHigh[b - 0x80] ? kHigh[b - 0x80] : char32_t(b));
         else
             AppendUtf8(strOut, b);
     }

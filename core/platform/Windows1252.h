@@ -5,5 +5,6 @@
 
 // Characters that Windows-1252 cannot hold, and malformed UTF-8, become '?'.
 std::string Utf8ToWindows1252(const std::string& strUtf8);
-// Every byte maps to a character; the five undefined bytes map to U+FFFD.
+// Every byte maps to a character; the five undefined bytes map to the C1
+// controls U+0081, U+008D, U+008F, U+0090 and U+009D, and back again.
 std::string Windows1252ToUtf8(const std::string& strBytes);
