@@ -1,0 +1,71 @@
+// The output-of-an-existing-accumulator tool: optimum precharges and the delivered volume.
+#include "sizing/OutputExisting.h"
+
+#include "gas/GasConstants.h"
+#include "gas/GasExpansion.h"
+#include "sizing/SizingSupport.h"
+
+#include <cmath>
+
+namespace sizing
+{
+using namespace detail;
+
+SPrechargePair OutputExistingOptimalPrecharges(const CUnitDouble& minimum)
+{
+    const std::string& strUnit = minimum.GetUnit();
+    const double m = minimum.GetValue("PSIG");
+    const CUnitDouble bladder(0.9 * minimum.Value(), strUnit);
+    if (m < 1000.0)
+        return {bladder, bladder};
+    return {CUnitDouble(CUnitDouble::Convert(m - 100.0, "PSIG", strUnit), strUnit), bladder};
+}
+
+namespace
+{
+SOutputExistingResult Refused(const std::string& strReason)
+{
+    SOutputExistingResult result;
+    result.strReason = strReason;
+    return result;
+}
+} // namespace
+
+SOutputExistingResult OutputOfExistingAccumulator(const SOutputExistingInput& in)
+{
+    if (!AllFinite({in.dVolumeIn3, in.dMaxPsia, in.dMinPsia, in.dDischargeSec, in.dTempF, in.dPrechargePsia}))
+        return Refused("an input is not a finite number");
+    // The tool does not check these; the gas model would divide by them.
+    if (!(in.dVolumeIn3 > 0.0))
+        return Refused("the accumulator volume is not above zero");
+    if (!(in.dDischargeSec > 0.0))
+        return Refused("the discharge time is not above zero");
+    const double P1 = in.dMaxPsia, P2 = in.dMinPsia, P0 = in.dPrechargePsia;
+    if (!(P2 > 0.0))
+        return Refused("the minimum pressure is not above zero");
+    if (!(P0 > 0.0))
+        return Refused("the precharge pressure is not above zero");
+
+    SOutputExistingResult result;
+    // Equal pressures deliver nothing; the expansion would only yield 0/0 for the exponent.
+    double n = 1.0;
+    if (P1 != P2)
+        n = ExponentOrOne(gas::SimulateGasExpansion(gas::EExpansionForm::CubicInch, in.dVolumeIn3, in.dTempF,
+                                                    in.dDischargeSec, P1, P2, P0)
+                              .dExponent);
+    const double r = P1 / P2;
+    const double dOutput =
+        gas::kDeliveryEfficiency * in.dVolumeIn3 * (P0 / P2) * (std::pow(r, 1.0 / n) - 1.0) / r;
+    if (!std::isfinite(dOutput))
+        return Refused("the delivered volume is not a finite number");
+    if (!(dOutput > 0.0))
+    {
+        result.eStatus = ESizingStatus::NotRequired;
+        return result;
+    }
+    result.eStatus = ESizingStatus::Sized;
+    result.dOutputIn3 = dOutput;
+    result.dExponent = n;
+    return result;
+}
+} // namespace sizing

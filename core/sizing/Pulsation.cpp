@@ -1,0 +1,89 @@
+// Pulsation factor, the unit-aware values of the pulsation dialog and the closed-form volume.
+#include "sizing/Pulsation.h"
+
+#include "gas/GasExpansion.h"
+#include "gas/GasSizing.h"
+#include "gas/Precharge.h"
+#include "sizing/SizingSupport.h"
+
+#include <cmath>
+
+namespace sizing
+{
+using namespace detail;
+
+std::optional<double> PulsationFactor(int nPistons, EPumpAction eAction)
+{
+    if (nPistons < 1 || nPistons > kMaxPistons)
+        return std::nullopt;
+    const double x = nPistons;
+    const double x2 = x * x, x3 = x2 * x, x4 = x3 * x;
+    switch (eAction)
+    {
+    case EPumpAction::SingleActing:
+        return 1.3905 - 1.09792 * x + 0.35667 * x2 - 0.05208 * x3 + 0.00283 * x4;
+    case EPumpAction::DoubleActing:
+        return 0.32767 - 0.03624 * x - 0.05681 * x2 + 0.01759 * x3 - 0.00142 * x4;
+    }
+    return std::nullopt;
+}
+
+CUnitDouble PulsationPrecharge(const CUnitDouble& system)
+{
+    const std::string& strUnit = system.GetUnit();
+    if (strUnit == "PSIG")
+        return CUnitDouble(gas::ShockPrecharge(system.Value()), strUnit);
+    return CUnitDouble(CUnitDouble::Convert(gas::ShockPrecharge(system.GetValue("PSIA")), "PSIA", strUnit),
+                       strUnit);
+}
+
+CUnitDouble PulsationDefaultShock(const CUnitDouble& system)
+{
+    const double v = system.Value();
+    return CUnitDouble(v > 2000.0 ? v + 100.0 : 1.05 * v, system.GetUnit());
+}
+
+CUnitDouble CalculatedDisplacement(const CUnitDouble& flow, int nSpeedRpm, const CUnitDouble& previous)
+{
+    if (nSpeedRpm <= 0)
+        return previous;
+    const double dGalPerRev = flow.GetValue("GPM") / nSpeedRpm;
+    return CUnitDouble(CUnitDouble::Convert(dGalPerRev, "GAL", "CU_IN"), "CU_IN_REV");
+}
+
+SSizingResult PulsationVolume(const SPulsationInput& in)
+{
+    if (!AllFinite({in.dSystemPsia, in.dMaxShockPsia, in.dTempF, in.dDisplacementGalPerRev, in.dFlowGpm}))
+        return CannotCompute("an input is not a finite number");
+    const std::optional<double> f = PulsationFactor(in.nPistons, in.eAction);
+    if (!f)
+        return CannotCompute("there is no pulsation factor for this number of pistons and pump action");
+    const double P1 = in.dSystemPsia;
+    if (!(P1 > 0.0))
+        return CannotCompute("the system pressure is not above zero");
+    const double P2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(P1);
+    // Equal pressures divide by zero; a lower one gives a negative volume.
+    if (!(P2 > P1))
+        return CannotCompute("the maximum allowable shock pressure is not above the system pressure");
+    double D = in.dDisplacementGalPerRev;
+    if (!(D > gas::kNotEntered))
+    {
+        if (in.nSpeedRpm <= 0)
+            return CannotCompute("the pump speed is not above zero");
+        D = in.dFlowGpm / in.nSpeedRpm;
+    }
+    if (!(D > 0.0))
+        return NotRequired();
+
+    const double P0 = gas::ShockPrecharge(P1);
+    const double n = gas::ReferencePolytropicExponent(in.dTempF, P2, P1, P0, gas::kPulsationReferenceTime);
+    if (!std::isfinite(n) || n == 0.0)
+        return CannotCompute("the gas model gave no polytropic exponent");
+    const double dVolume =
+        std::ceil(231.0 * D * *f * std::pow(P1 / P0, 1.0 / n) / (1.0 - std::pow(P1 / P2, 1.0 / n)));
+    SSizingResult result = FiniteVolume(dVolume);
+    if (result.IsSized())
+        result.dExponent = n;
+    return result;
+}
+} // namespace sizing

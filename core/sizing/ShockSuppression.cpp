@@ -1,0 +1,83 @@
+// Shock suppression: allowed shock pressure, precharge and the closed-form volume.
+#include "sizing/ShockSuppression.h"
+
+#include "gas/GasExpansion.h"
+#include "gas/Precharge.h"
+#include "sizing/SizingSupport.h"
+
+#include <cmath>
+
+namespace sizing
+{
+using namespace detail;
+
+CUnitDouble MaximumAllowableShockPressure(const CUnitDouble& system)
+{
+    const std::string& strUnit = system.GetUnit();
+    const double Pg = system.GetValue("PSIG");
+    // The two rules meet at 2000 psig, so this is the lesser of them.
+    if (!(Pg > 2000.0))
+        return CUnitDouble(1.05 * system.Value(), strUnit);
+    return CUnitDouble(CUnitDouble::Convert(Pg + 100.0, "PSIG", strUnit), strUnit);
+}
+
+CUnitDouble ShockSuppressionPrecharge(const CUnitDouble& system)
+{
+    if (system.GetUnit() == "PSIG")
+        return CUnitDouble(gas::ShockPrecharge(system.Value()), "PSIG");
+    return CUnitDouble(gas::ShockPrecharge(system.GetValue("PSIA")), "PSIA");
+}
+
+namespace
+{
+SShockSuppressionResult WithBase(SSizingResult base)
+{
+    SShockSuppressionResult result;
+    static_cast<SSizingResult&>(result) = std::move(base);
+    return result;
+}
+} // namespace
+
+SShockSuppressionResult ShockSuppressionVolume(const SShockSuppressionInput& in)
+{
+    if (!AllFinite({in.dSystemPsia, in.dMaxShockPsia, in.dFlowGpm, in.dTempF, in.dLengthIn, in.dInsideDiaIn,
+                    in.dDensity}))
+        return WithBase(CannotCompute("an input is not a finite number"));
+    const double P1 = in.dSystemPsia;
+    if (!(P1 > 0.0))
+        return WithBase(CannotCompute("the system pressure is not above zero"));
+    if (!(in.dInsideDiaIn > 0.0))
+        return WithBase(CannotCompute("the inside diameter of the line is not above zero"));
+    const double P2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(P1);
+    // Equal pressures divide by zero; a lower one gives a negative volume.
+    if (!(P2 > P1))
+        return WithBase(
+            CannotCompute("the maximum allowable shock pressure is not above the system pressure"));
+
+    const double pi = 4.0 * std::atan(1.0);
+    const double Q = in.dFlowGpm;
+    const double d = in.dInsideDiaIn;
+    const double A = 0.25 * pi * d * d;
+    const double v = 3.85 * Q / A / 12.0;
+    const double m = A * in.dLengthIn * in.dDensity;
+    const double P0 = gas::ShockPrecharge(P1);
+    const double n = gas::ReferencePolytropicExponent(in.dTempF, P2, P1, P0, gas::kShockReferenceTime);
+    const double X = std::pow(P1 / P0, 1.0 / n) * 12.0 * m * v * v * (n - 1.0);
+    const double Y = 14876.4 * P1 * (std::pow(P2 / P1, (n - 1.0) / n) - 1.0);
+    const double dVolume = std::ceil(X / Y * 231.0 + 1.155 * Q);
+
+    SSizingResult base;
+    if (!std::isfinite(n) || n == 0.0)
+        base = CannotCompute("the gas model gave no polytropic exponent");
+    else if (std::isfinite(dVolume) && !(dVolume > 0.0))
+        base = NotRequired(); // no flow: no surge to absorb
+    else
+        base = FiniteVolume(dVolume);
+    if (base.IsSized())
+        base.dExponent = n;
+    SShockSuppressionResult result = WithBase(std::move(base));
+    result.dPrechargePsia = P0;
+    result.dShockPsia = P2;
+    return result;
+}
+} // namespace sizing

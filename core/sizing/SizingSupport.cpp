@@ -1,0 +1,82 @@
+// Status results, exponent fallbacks and input guards shared by the application calculations.
+#include "sizing/SizingSupport.h"
+
+#include "gas/GasConstants.h"
+
+#include <cmath>
+
+namespace sizing::detail
+{
+SSizingResult CannotCompute(std::string strReason)
+{
+    SSizingResult result;
+    result.eStatus = ESizingStatus::CannotCompute;
+    result.strReason = std::move(strReason);
+    return result;
+}
+
+SSizingResult NotRequired()
+{
+    SSizingResult result;
+    result.eStatus = ESizingStatus::NotRequired;
+    return result;
+}
+
+double ExponentOrOne(double dExponent)
+{
+    return std::isnan(dExponent) || dExponent == 0.0 ? 1.0 : dExponent;
+}
+
+double ExponentOrOneIfNaN(double dExponent)
+{
+    return std::isnan(dExponent) ? 1.0 : dExponent;
+}
+
+bool AllFinite(std::initializer_list<double> values)
+{
+    for (double d : values)
+        if (!std::isfinite(d))
+            return false;
+    return true;
+}
+
+std::optional<std::string> PressureFault(double dP1, double dP2, double dP0)
+{
+    if (!(dP2 > 0.0))
+        return "the minimum pressure is not above zero";
+    if (dP1 == dP2)
+        return "the maximum and minimum pressures are equal";
+    if (!(dP1 > dP2))
+        return "the minimum pressure is above the maximum pressure";
+    if (!(dP0 > 0.0))
+        return "the precharge pressure is not above zero";
+    return std::nullopt;
+}
+
+std::optional<std::string> GasFault(const gas::SGasSizing& run, const char* pszRun)
+{
+    if (run.eStatus != gas::EGasSizingStatus::CannotCompute)
+        return std::nullopt;
+    return std::string("the gas model found no size for the ") + pszRun;
+}
+
+double ClosedFormVolume(double dVolumeIn3, double dP1, double dP2, double dP0, double dChargeExponent,
+                        double dDischargeExponent)
+{
+    const double r = dP1 / dP2;
+    return dVolumeIn3 * std::pow(r, 1.0 / dChargeExponent) /
+           (gas::kDeliveryEfficiency * (dP0 / dP2) * (std::pow(r, 1.0 / dDischargeExponent) - 1.0));
+}
+
+SSizingResult FiniteVolume(double dRequiredIn3)
+{
+    if (!std::isfinite(dRequiredIn3))
+        return CannotCompute("the required volume is not a finite number");
+    if (!(dRequiredIn3 > 0.0))
+        return CannotCompute("the required volume is not above zero");
+    SSizingResult result;
+    result.eStatus = ESizingStatus::Sized;
+    result.dRequiredIn3 = dRequiredIn3;
+    return result;
+}
+} // namespace sizing::detail

@@ -1,0 +1,164 @@
+// Cylinder volumes, supplementing pump flow, auxiliary power, holding and the precharge display pairs.
+#include "sizing/Sizing.h"
+
+#include "gas/Gas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace sizing;
+
+namespace
+{
+// 3000 / 2000 psig with 1800 psig precharge, in psia.
+constexpr double kP1 = 3014.7, kP2 = 2014.7, kP0 = 1814.7;
+
+const SSupplementingPumpFlowInput kPumpFlow{.dActuatorVolumeIn3 = 300.0,
+                                            .dActuationSec = 2.0,
+                                            .dDwellSec = 8.0,
+                                            .dPumpGpm = 5.0,
+                                            .dMaxPsia = kP1,
+                                            .dMinPsia = kP2,
+                                            .dPrechargePsia = kP0};
+const SAuxiliaryPowerInput kAux{.dActuatorVolumeIn3 = 150.0,
+                                .dActuationSec = 5.0,
+                                .dDwellSec = 20.0,
+                                .dMaxPsia = kP1,
+                                .dMinPsia = kP2,
+                                .dPrechargePsia = kP0};
+const SHoldingInput kHolding{
+    .dMaxPsia = kP1, .dMinPsia = kP2, .dHoldSec = 600.0, .dLeakIn3PerMin = 8.18, .dPrechargePsia = kP0};
+
+// One change to a base case and the status it must give; a refusal says why.
+template <class In> struct SCase
+{
+    void (*change)(In&);
+    ESizingStatus eExpected;
+};
+
+template <class In, class Fn>
+void ExpectStatuses(const In& base, std::initializer_list<SCase<In>> cases, Fn size)
+{
+    for (const SCase<In>& c : cases)
+    {
+        In in = base;
+        c.change(in);
+        const auto r = size(in);
+        EXPECT_EQ(r.eStatus, c.eExpected) << r.strReason;
+        EXPECT_EQ(r.eStatus == ESizingStatus::CannotCompute, !r.strReason.empty());
+        EXPECT_EQ(r.dRequiredIn3, 0.0);
+    }
+}
+} // namespace
+
+TEST(CylinderVolume, ExtendRetractBothAndPumpFlow)
+{
+    const double pi = 4.0 * std::atan(1.0);
+    const double dExtend = 0.25 * pi * 16.0 * 10.0 * 2, dRetract = 0.25 * pi * 12.0 * 10.0 * 2;
+    EXPECT_NEAR(CylinderVolume(4.0, 2.0, 10.0, 2, ECylinderStroke::Extend), dExtend, 1e-9);
+    EXPECT_NEAR(CylinderVolume(4.0, 2.0, 10.0, 2, ECylinderStroke::Retract), dRetract, 1e-9);
+    EXPECT_NEAR(CylinderVolume(4.0, 2.0, 10.0, 2, ECylinderStroke::Both), dExtend + dRetract, 1e-9);
+    EXPECT_EQ(CylinderVolume(3.0, 3.0, 12.0, 1, ECylinderStroke::Retract), 0.0);
+
+    EXPECT_NEAR(MinimumPumpFlow(385.0, 5.0, 5.0).value(), 10.0, 1e-12);
+    EXPECT_FALSE(MinimumPumpFlow(385.0, 0.0, 0.0));
+}
+
+TEST(SupplementingPumpFlow, ExponentsFromTheirRunsDeficitFromTheDischarge)
+{
+    const SSizingResult r = SizeSupplementingPumpFlow(kPumpFlow);
+    ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
+    EXPECT_NEAR(r.dDeficitIn3, 300.0 - 5.0 * 2.0 / 60.0 * 231.0, 1e-9);
+    const auto run = [](double t)
+    { return gas::SizeSupplementingPumpFlowGas(300.0, 70.0, t, 5.0, 8.0, kP1, kP2, kP0); };
+    EXPECT_EQ(r.dExponentCharging, run(8.0).dExponent);
+    EXPECT_EQ(r.dExponent, run(2.0).dExponent);
+    EXPECT_EQ(r.dRatio, run(2.0).dRatio);
+    EXPECT_GT(r.dRequiredIn3, r.dDeficitIn3);
+
+    SSupplementingPumpFlowInput in = kPumpFlow;
+    in.bPumpRunning = false;
+    EXPECT_NEAR(SizeSupplementingPumpFlow(in).dDeficitIn3, 300.0, 1e-9);
+}
+
+TEST(SupplementingPumpFlow, NotRequiredAndRefusals)
+{
+    using In = SSupplementingPumpFlowInput;
+    // 40 gpm over 2 s covers the actuator, whatever the pressures.
+    In covered = kPumpFlow;
+    covered.dPumpGpm = 40.0;
+    ExpectStatuses<In>(covered,
+                       {{[](In&) {}, ESizingStatus::NotRequired},
+                        {[](In& in) { in.dMinPsia = kP1; }, ESizingStatus::NotRequired}},
+                       SizeSupplementingPumpFlow);
+    ExpectStatuses<In>(kPumpFlow,
+                       {{[](In& in) { in.dMinPsia = kP1; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dPrechargePsia = 0.0; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dActuationSec = 0.0; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dDwellSec = 0.0; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dMaxPsia = NAN; }, ESizingStatus::CannotCompute}},
+                       SizeSupplementingPumpFlow);
+}
+
+TEST(AuxiliaryPower, RatioFromTheChargingRunAndRefusals)
+{
+    const SSizingResult r = SizeAuxiliaryPower(kAux);
+    ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
+    const auto run = [](double t)
+    { return gas::SizeAuxiliaryPowerGas(150.0, 70.0, t, kP1, kP2, kP0, gas::EPrechargeMode::Piston); };
+    EXPECT_EQ(r.dRatio, run(20.0).dRatio);
+    EXPECT_EQ(r.dExponentCharging, run(20.0).dExponent);
+    EXPECT_EQ(r.dExponent, run(5.0).dExponent);
+
+    using In = SAuxiliaryPowerInput;
+    ExpectStatuses<In>(kAux,
+                       {{[](In& in) { in.dActuatorVolumeIn3 = 0.0; }, ESizingStatus::NotRequired},
+                        {[](In& in) { in.dMinPsia = kP1; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dMinPsia = kP1 + 100.0; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dPrechargePsia = 0.0; }, ESizingStatus::CannotCompute}},
+                       SizeAuxiliaryPower);
+}
+
+TEST(Holding, EstimatedLeakageRate)
+{
+    EXPECT_NEAR(EstimateLeakageRate(1000.0, 1, 0.75).value(), 8.18, 1e-9);
+    EXPECT_NEAR(EstimateLeakageRate(1000.0, 2, 0.75).value(), 16.36, 1e-9);
+    EXPECT_NEAR(EstimateLeakageRate(1000.0, 1, 0.375).value(), 2.41, 1e-9);
+    EXPECT_NEAR(EstimateLeakageRate(1000.0, 1, 1.25).value(), 21.725, 1e-9);
+    EXPECT_FALSE(EstimateLeakageRate(1000.0, 1, 0.5));
+}
+
+TEST(Holding, LeakedVolumeInTheProgramsMinutes)
+{
+    const SSizingResult r = SizeHolding(kHolding);
+    ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
+    EXPECT_EQ(r.dExponentCharging, 0.0);
+    // A minute is 1 / 0.01667 s in the unit table; the charging exponent is fixed at 1.
+    const double V = 8.18 * 600.0 * 0.01667, q = kP1 / kP2;
+    const double dExpected = V * q / (0.95 * (kP0 / kP2) * (std::pow(q, 1.0 / r.dExponent) - 1.0));
+    EXPECT_NEAR(r.dRequiredIn3, dExpected, 1e-9 * dExpected);
+
+    using In = SHoldingInput;
+    ExpectStatuses<In>(kHolding,
+                       {{[](In& in) { in.dLeakIn3PerMin = 0.0; }, ESizingStatus::NotRequired},
+                        {[](In& in) { in.dMinPsia = kP1; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dHoldSec = 0.0; }, ESizingStatus::CannotCompute}},
+                       SizeHolding);
+}
+
+TEST(PrechargeDisplay, EnteredScaleVersusGauge)
+{
+    // Auxiliary power and holding: gauge rule for PSIG, absolute rule otherwise.
+    SPrechargePair pair = OptimalPrechargesForMinimum(CUnitDouble(2000.0, "PSIG"));
+    EXPECT_EQ(pair.piston.GetUnit(), "PSIG");
+    EXPECT_NEAR(pair.piston.Value(), 1900.0, 1e-9);
+    EXPECT_NEAR(pair.bladder.Value(), 1800.0, 1e-9);
+
+    // Supplementing pump flow: the gauge rule even for 1000 psia (985.3 psig).
+    const CUnitDouble absolute(1000.0, "PSIA");
+    pair = OptimalPrechargesFromGauge(absolute);
+    EXPECT_EQ(pair.piston.GetUnit(), "PSIA");
+    EXPECT_NEAR(pair.piston.GetValue("PSIG"), 0.9 * absolute.GetValue("PSIG"), 1e-6);
+    EXPECT_NEAR(OptimalPrechargesForMinimum(absolute).piston.Value(), 900.0, 1e-9);
+}
