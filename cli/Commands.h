@@ -9,3 +9,4 @@ constexpr int kExitRefused = 2; // bad input: the message says why
 
 void AddConvertCommand(CLI::App& app, int& nExitStatus);
 void AddUnitsCommand(CLI::App& app, int& nExitStatus);
+void AddCatalogueCommand(CLI::App& app, int& nExitStatus);

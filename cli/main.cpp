@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     int nExitStatus = kExitOk;
     AddConvertCommand(app, nExitStatus);
     AddUnitsCommand(app, nExitStatus);
+    AddCatalogueCommand(app, nExitStatus);
 
     try
     {

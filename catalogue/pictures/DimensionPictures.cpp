@@ -1,0 +1,111 @@
+// Dimension drawings for the selection report: each unit with the letters its dimension table lists.
+#include "Pictures.h"
+#include "Units.h"
+
+namespace pictures
+{
+
+namespace
+{
+
+const Look drawing{false, true, Qt::white, Qt::white};
+
+// A over all along the cut side, B across the body beyond the +x end, and leaders from the uncut side
+// (`bubbleSide`, +1 or -1 in the unit's y) to the fittings at either end.
+void dimensionUnit(QPainter& p, const Anchors& a, QChar minusLetter, QChar plusLetter, double bubbleSide)
+{
+    const QTransform toSheet = p.transform();
+    p.resetTransform();
+    const auto at = [&](double x, double y) { return toSheet.map(QPointF(x, y)); };
+    const double overall = -(a.radius + 26);
+    dimension(p, at(a.minus.tip, -a.minus.tipRadius), at(a.plus.tip, -a.plus.tipRadius),
+              at(a.minus.tip, overall), at(a.plus.tip, overall), 'A');
+    const double across = a.plus.tip + 36;
+    dimension(p, at(a.diameterAt, -a.radius), at(a.diameterAt, a.radius), at(across, -a.radius),
+              at(across, a.radius), 'B');
+    const double s = bubbleSide;
+    leader(p, at(a.minus.feature.x(), s * a.minus.feature.y()),
+           at(a.minus.tip - 14, s * (a.minus.tipRadius + 14)), minusLetter);
+    leader(p, at(a.plus.feature.x(), s * a.plus.feature.y()),
+           at(a.plus.tip + 14, s * (a.plus.tipRadius + 14)), plusLetter);
+    p.setTransform(toSheet);
+}
+
+void pistonDrawing(Sheet& sheet, GasEnd gasEnd, const QString& title)
+{
+    QPainter& p = sheet.painter();
+    p.save();
+    placeLevel(p, QPointF(232, 184));
+    PistonUnit unit;
+    unit.length = 240;
+    unit.radius = 44;
+    unit.gasEnd = gasEnd;
+    dimensionUnit(p, drawPiston(p, unit, drawing), 'D', 'C', +1);
+    p.restore();
+    sheet.frame();
+    sheet.titleBlock(title);
+}
+
+void bottleDrawing(Sheet& sheet, const BottleUnit& unit, QPointF at, const QString& title)
+{
+    QPainter& p = sheet.painter();
+    p.save();
+    placeUpright(p, at);
+    dimensionUnit(p, drawBottle(p, unit, drawing), 'C', 'D', -1);
+    p.restore();
+    sheet.frame();
+    sheet.titleBlock(title);
+}
+
+} // namespace
+
+void dimPiston(Sheet& sheet)
+{
+    pistonDrawing(sheet, GasEnd::Valve, QStringLiteral("Piston accumulator"));
+}
+
+void dimPistonGasPort(Sheet& sheet)
+{
+    pistonDrawing(sheet, GasEnd::Port, QStringLiteral("Piston accumulator, gas port"));
+}
+
+void dimBladder(Sheet& sheet)
+{
+    BottleUnit unit;
+    unit.length = 172;
+    unit.radius = 52;
+    bottleDrawing(sheet, unit, QPointF(215, 190), QStringLiteral("Bladder accumulator"));
+}
+
+void dimBladderHighFlow(Sheet& sheet)
+{
+    BottleUnit unit;
+    unit.length = 172;
+    unit.radius = 52;
+    unit.bottom = Bottom::Flange;
+    bottleDrawing(sheet, unit, QPointF(215, 190), QStringLiteral("Bladder accumulator, high flow"));
+}
+
+void dimDiaphragm(Sheet& sheet)
+{
+    QPainter& p = sheet.painter();
+    p.save();
+    placeUpright(p, QPointF(210, 182));
+    dimensionUnit(p, drawSphere(p, 86, drawing), 'C', 'D', -1);
+    p.restore();
+    sheet.frame();
+    sheet.titleBlock(QStringLiteral("Diaphragm accumulator"));
+}
+
+void dimGasBottle(Sheet& sheet)
+{
+    BottleUnit unit;
+    unit.length = 206;
+    unit.radius = 42;
+    unit.top = Top::Port;
+    unit.bottom = Bottom::Port;
+    unit.bladder = false;
+    bottleDrawing(sheet, unit, QPointF(215, 186), QStringLiteral("Gas bottle"));
+}
+
+} // namespace pictures

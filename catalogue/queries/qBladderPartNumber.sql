@@ -1,0 +1,10 @@
+-- The default detail codes of a bladder model.
+WITH valid AS (SELECT 1 FROM PressureClasses WHERE SeriesCode = :parSeries AND PressureCode = :parPressure)
+SELECT s.Code, s.CodeLocation, 'Seal' AS CodeType, s.Description
+FROM Seals s WHERE s.AccumulatorType = 'Bladder' AND s.IsDefault AND EXISTS (SELECT 1 FROM valid)
+UNION ALL
+SELECT DISTINCT d.Code, d.CodeLocation, d.Kind, d.Description
+FROM DetailChoices d
+WHERE d.AccumulatorType = 'Bladder' AND d.IsDefault AND d.SeriesCode IN ('*', :parSeries)
+  AND d.Kind IN ('Hydraulic Port', 'Construction', 'Gas Type', 'Certification', 'Design Code', 'Modification')
+  AND EXISTS (SELECT 1 FROM valid)

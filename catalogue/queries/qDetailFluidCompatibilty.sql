@@ -1,0 +1,1 @@
+SELECT FluidName FROM Fluids ORDER BY SortOrder

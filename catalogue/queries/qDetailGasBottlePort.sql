@@ -1,0 +1,6 @@
+-- Gas ports of a gas bottle series.
+SELECT Code, CodeLocation AS PortLocation, Description
+FROM DetailChoices
+WHERE AccumulatorType = 'GB' AND Kind = 'Gas Port'
+  AND SeriesCode IN ('*', :parSeries)
+ORDER BY SortOrder

@@ -1,0 +1,6 @@
+-- Valve ports of a gas bottle series.
+SELECT Code, CodeLocation AS ValveLocation, Description
+FROM DetailChoices
+WHERE AccumulatorType = 'GB' AND Kind = 'Gas Valve Port'
+  AND SeriesCode IN ('*', :parSeries)
+ORDER BY SortOrder

@@ -1,0 +1,1 @@
+SELECT Code, CodeLocation, Description FROM Seals WHERE AccumulatorType = :parAccumType ORDER BY SortOrder

@@ -1,0 +1,1 @@
+SELECT Image FROM Images WHERE ImageName = :parImageName

@@ -1,0 +1,1 @@
+SELECT NominalSize FROM PipeSizes ORDER BY SortOrder

@@ -1,0 +1,1 @@
+SELECT MapKey FROM ReportValueKeys ORDER BY SortOrder

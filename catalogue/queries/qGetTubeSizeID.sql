@@ -1,0 +1,2 @@
+-- Tube sizes with their inside diameter in inches.
+SELECT NominalSize, ID FROM TubeSizes ORDER BY SortOrder

@@ -1,0 +1,1 @@
+SELECT WarningText FROM MessagesInt WHERE MsgId = :parMsgIDInt

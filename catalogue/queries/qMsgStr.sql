@@ -1,0 +1,1 @@
+SELECT MsgText FROM Messages WHERE MsgKey = :parMsgId

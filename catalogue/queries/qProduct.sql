@@ -1,0 +1,1 @@
+SELECT ProdType, ProdId, Description, Image FROM Products ORDER BY SortOrder

@@ -1,0 +1,1 @@
+SELECT MapKey, FieldLabel FROM ReportLabels ORDER BY MapKey

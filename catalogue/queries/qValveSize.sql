@@ -1,0 +1,1 @@
+SELECT Value, ActSize FROM ValveSizes ORDER BY SortOrder

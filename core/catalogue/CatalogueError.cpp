@@ -1,0 +1,7 @@
+// The data-access error raised by catalogue queries and recordsets.
+#include "catalogue/CatalogueError.h"
+
+CCatalogueError::CCatalogueError(int nCode, const std::string& strText)
+    : std::runtime_error(strText), m_nCode(nCode)
+{
+}

@@ -1,0 +1,148 @@
+// The built catalogue against the program's contract, and model searches on real data.
+#include "BuiltCatalogue.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/CatalogueCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr double kPaPerPsi = 6894.757;
+constexpr double kGaugeOffset = 101314.224;
+constexpr double kCuMPerCuIn = 1.638706e-05;
+constexpr double kCuMPerGal = 0.003785413;
+
+struct SRow
+{
+    std::map<std::string, CDbValue> fields;
+    std::string Text(const std::string& f) const { return fields.at(f).AsText(); }
+};
+
+std::vector<SRow> RunQuery(IDatabase& db, const std::string& strQuery, const std::vector<std::pair<std::string, CDbValue>>& params)
+{
+    IQueryDef def(db);
+    def.Open(strQuery);
+    for (const auto& [strName, value] : params)
+        def.SetParamValue(strName, value);
+    IRecordset rows(db);
+    rows.Open(def);
+    std::vector<SRow> result;
+    for (; !rows.IsEOF(); rows.MoveNext())
+    {
+        SRow row;
+        for (int i = 0; i < rows.GetFieldCount(); ++i)
+            row.fields[rows.GetFieldName(i)] = rows.GetFieldValue(i);
+        result.push_back(row);
+    }
+    return result;
+}
+
+std::vector<SRow> Search(IDatabase& db, const std::string& strQuery, double dPsig, double dCapacityM3,
+                         double dFluidM3 = 0.0, double dFlowM3Min = 0.0)
+{
+    return RunQuery(db, strQuery,
+               {{"[parPressure]", dPsig * kPaPerPsi + kGaugeOffset},
+                {"[parCapacity]", dCapacityM3},
+                {"[parFluidVolume]", dFluidM3},
+                {"[parFlowRate]", dFlowM3Min}});
+}
+
+double InCuM(const SRow& row, const std::string& strValue, const std::string& strUnits)
+{
+    const double d = row.fields.at(strValue).AsDouble();
+    const std::string strUnit = row.Text(strUnits);
+    return strUnit == "CU_IN" ? d * kCuMPerCuIn : strUnit == "GAL" ? d * kCuMPerGal : d * 0.001;
+}
+} // namespace
+
+TEST(CatalogueContract, BuiltCatalogueMeetsIt)
+{
+    auto pDb = OpenBuiltCatalogue();
+    ASSERT_TRUE(pDb) << "the built catalogue did not open";
+    const SCatalogueCheck check = CheckCatalogue(*pDb);
+    EXPECT_GE(check.nQueries, 60);
+    for (const std::string& strProblem : check.problems)
+        ADD_FAILURE() << strProblem;
+    // Every sample requirement finds rows, so every field type was checked.
+    for (const std::string& strNote : check.notes)
+        ADD_FAILURE() << strNote;
+}
+
+TEST(CatalogueModels, EveryRowDoesTheJobWithAtMostFourUnits)
+{
+    auto pDb = OpenBuiltCatalogue();
+    ASSERT_TRUE(pDb);
+    const double dRequired = 300.0 * kCuMPerCuIn;
+    for (const char* pszQuery : {"qModelPiston", "qModelMetricPiston", "qModelBladder", "qModelDiaphragm"})
+    {
+        const auto rows = Search(*pDb, pszQuery, 3000.0, dRequired);
+        EXPECT_FALSE(rows.empty()) << pszQuery;
+        for (const SRow& row : rows)
+        {
+            EXPECT_GE(InCuM(row, "TotalCapacity", "TotCapUnits"), dRequired * (1.0 - 1e-12)) << pszQuery;
+            const int nQty = row.fields.at("Qty").AsInt32();
+            EXPECT_TRUE(nQty >= 1 && nQty <= 4) << pszQuery;
+            // One unit fewer would not hold the volume.
+            EXPECT_LT(InCuM(row, "Capacity", "CapacityUnits") * (nQty - 1), dRequired) << pszQuery;
+        }
+    }
+}
+
+TEST(CatalogueModels, LargeVolumesUseSeveralUnitsOrGasBottles)
+{
+    auto pDb = OpenBuiltCatalogue();
+    ASSERT_TRUE(pDb);
+    // 40 gallons: the largest bladder holds 15, so several are needed.
+    const auto bladders = Search(*pDb, "qModelBladder", 3000.0, 40.0 * kCuMPerGal);
+    ASSERT_FALSE(bladders.empty());
+    for (const SRow& row : bladders)
+        EXPECT_GE(row.fields.at("Qty").AsInt32(), 3);
+    // 60 gallons with a 500 in3 actuator: a piston with gas bottles, the gas split between them.
+    const auto combos = Search(*pDb, "qModelPistonGB", 3000.0, 60.0 * kCuMPerGal, 500.0 * kCuMPerCuIn);
+    ASSERT_FALSE(combos.empty());
+    for (const SRow& row : combos)
+    {
+        EXPECT_EQ(row.fields.at("GasBottle").AsInt32(), 1);
+        const int nBottles = std::stoi(row.Text("GBQty"));
+        EXPECT_TRUE(nBottles >= 1 && nBottles <= 6);
+        EXPECT_GE(InCuM(row, "TotalCapacity", "TotCapUnits"), 60.0 * kCuMPerGal * (1.0 - 1e-12));
+        EXPECT_GE(InCuM(row, "Capacity", "CapacityUnits"), 500.0 * kCuMPerCuIn);
+    }
+}
+
+TEST(CatalogueModels, NothingAboveTheRatingsAndFlowAddsUnits)
+{
+    auto pDb = OpenBuiltCatalogue();
+    ASSERT_TRUE(pDb);
+    for (const char* pszQuery : {"qModelPiston", "qModelMetricPiston", "qModelBladder", "qModelDiaphragm",
+                                 "qModelApp22Bladder", "qModelPistonGB", "qModelMetricPistonGB"})
+        EXPECT_TRUE(Search(*pDb, pszQuery, 7000.0, 100.0 * kCuMPerCuIn).empty()) << pszQuery;
+    // 600 gpm through one 5-gallon bladder is more than its largest port passes.
+    const auto rows = Search(*pDb, "qModelBladder", 3000.0, 4.0 * kCuMPerGal, 0.0, 600.0 * 0.003785412);
+    ASSERT_FALSE(rows.empty());
+    for (const SRow& row : rows)
+        EXPECT_GE(row.fields.at("Qty").AsInt32(), 2);
+}
+
+TEST(CatalogueModels, HighFlowCheckSaysWhenPortsAreTooSmall)
+{
+    auto pDb = OpenBuiltCatalogue();
+    ASSERT_TRUE(pDb);
+    auto check = [&](double dGpm, std::int16_t nQty) {
+        return RunQuery(*pDb, "qHighFlowCheck",
+                   {{"[parFlowRate]", dGpm * 0.003785412},
+                    {"[parAccumType]", "Bladder"},
+                    {"[parCapacity]", "-5G"},
+                    {"[parPressure]", "3"},
+                    {"[parQty]", nQty}})
+            .at(0)
+            .Text("Result");
+    };
+    EXPECT_EQ(check(100.0, 1), "N");
+    EXPECT_EQ(check(250.0, 1), "Y");
+    EXPECT_EQ(check(250.0, 2), "N"); // shared by two units
+}
