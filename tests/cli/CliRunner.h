@@ -18,13 +18,13 @@ struct SCliRun
     std::string strErr;
 };
 
-// Arguments are passed to the shell single-quoted; the path comes from TESMARA_CLI.
+// Arguments go through the shell; the tool is the built one unless TESMARA_CLI names another.
 inline SCliRun RunCli(const std::string& strArgs, const std::string& strStdin = std::string())
 {
     const char* pszCli = std::getenv("TESMARA_CLI");
-    SCliRun run;
     if (!pszCli)
-        return run;
+        pszCli = TESMARA_BUILT_CLI;
+    SCliRun run;
     const auto dir = std::filesystem::temp_directory_path();
     const std::string strId = std::to_string(::getpid()) + "_" + std::to_string(std::rand());
     const auto in = dir / ("tesmara_in_" + strId), out = dir / ("tesmara_out_" + strId),

@@ -11,7 +11,9 @@ inline std::unique_ptr<IDatabase> OpenBuiltCatalogue()
 {
     auto pDb = std::make_unique<IDatabase>();
     const char* pszDir = std::getenv("TESMARA_CATALOGUE_DIR");
-    if (!pszDir || !pDb->Open(pszDir, "Acc", "US"))
+    if (!pszDir)
+        pszDir = TESMARA_BUILT_CATALOGUE_DIR;
+    if (!pDb->Open(pszDir, "Acc", "US"))
         return nullptr;
     return pDb;
 }

@@ -1,0 +1,63 @@
+// tesmara catalogue check on the built catalogue and on damaged copies of it.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+fs::path CopyOfCatalogue(const std::string& strName)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tesmara_check_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const fs::path copy = dir / strName;
+    fs::copy_file(fs::path(TESMARA_BUILT_CATALOGUE_DIR) / "AccUS.db", copy, fs::copy_options::overwrite_existing);
+    return copy;
+}
+
+void Exec(const fs::path& file, const char* pszSql)
+{
+    sqlite3* pDb = nullptr;
+    ASSERT_EQ(sqlite3_open(file.string().c_str(), &pDb), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(pDb, pszSql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(pDb);
+    sqlite3_close(pDb);
+}
+} // namespace
+
+TEST(CatalogueCommand, TheBuiltCatalogueMeetsTheContract)
+{
+    const SCliRun run = RunCli("catalogue check '" + (fs::path(TESMARA_BUILT_CATALOGUE_DIR) / "AccUS.db").string() + "'");
+    EXPECT_EQ(run.nStatus, 0) << run.strOut;
+    EXPECT_NE(run.strOut.find("queries checked, 0 problems"), std::string::npos) << run.strOut;
+}
+
+TEST(CatalogueCommand, ReportsWhatADamagedCatalogueLacks)
+{
+    const fs::path copy = CopyOfCatalogue("AccXX.db");
+    Exec(copy, "DELETE FROM QueryDefs WHERE Name = 'qMsgInt';"
+               "UPDATE Models SET PressUnits = 'PSI' WHERE SeriesCode = 'BA';"
+               "DELETE FROM Messages WHERE MsgKey = 'Precharge Too High';"
+               "UPDATE QueryDefs SET Sql = 'SELECT ProdType, Description, Image FROM Products' WHERE Name = 'qProduct';");
+    const SCliRun run = RunCli("catalogue check '" + copy.string() + "'");
+    EXPECT_EQ(run.nStatus, 2);
+    for (const char* pszExpected : {"problem: qMsgInt:", "unknown unit code \"PSI\"", "\"Precharge Too High\"",
+                                    "qProduct: has no field ProdId"})
+        EXPECT_NE(run.strOut.find(pszExpected), std::string::npos) << pszExpected << "\n" << run.strOut;
+    fs::remove_all(copy.parent_path());
+}
+
+TEST(CatalogueCommand, RefusesAFileThatIsNoCatalogue)
+{
+    const fs::path copy = CopyOfCatalogue("AccYY.db");
+    fs::resize_file(copy, 3000);
+    SCliRun run = RunCli("catalogue check '" + copy.string() + "'");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("DAO error"), std::string::npos) << run.strErr;
+    EXPECT_EQ(RunCli("catalogue check '" + (copy.parent_path() / "AccZZ.db").string() + "'").nStatus, 2);
+    EXPECT_EQ(RunCli("catalogue check notes.txt").nStatus, 2);
+    fs::remove_all(copy.parent_path());
+}
