@@ -1,0 +1,403 @@
+// Writing and reading the selection file, and the open command's checks.
+#include "selection/SelectionFile.h"
+
+#include "catalogue/Database.h"
+#include "platform/Archive.h"
+#include "platform/StringTable.h"
+#include "platform/Windows1252.h"
+#include "selection/AccumulatorData.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <typeinfo>
+
+namespace
+{
+constexpr int kStringNotValidFile = 129;
+constexpr int kStringLanguageNotInstalled = 209;
+constexpr int kStringSwitchLanguage = 32818;
+constexpr int kStringProductLine = 50023;
+constexpr int kStringSelectionTitle = 50065;
+constexpr int kStringApplicationName = 52111;
+
+// Header A.
+constexpr std::size_t kLanguageCodeOffset = 0, kLanguageCodeSize = 3;
+constexpr std::size_t kLanguageNameOffset = 3, kLanguageNameSize = 50;
+constexpr std::size_t kProductLineOffset = 53, kProductLineSize = 51;
+constexpr std::size_t kConstantThreeOffset = 104, kConstantZeroOffset = 108, kLanguageIdOffset = 112;
+// Header B, counted from its own start.
+constexpr std::size_t kProdIdOffset = 0;
+constexpr std::size_t kProdTypeOffset = 4, kProdTypeSize = 50;
+constexpr std::size_t kProdDescriptionOffset = 54, kProdDescriptionSize = 306;
+
+// The text with each "%s" replaced by the next argument; arguments never act as formats.
+std::string FormatText(const std::string& strFormat, std::initializer_list<std::string> args)
+{
+    std::string strOut;
+    auto it = args.begin();
+    for (std::size_t i = 0; i < strFormat.size(); ++i)
+    {
+        if (strFormat[i] == '%' && i + 1 < strFormat.size() && strFormat[i + 1] == 's' && it != args.end())
+        {
+            strOut += *it++;
+            ++i;
+        }
+        else
+            strOut += strFormat[i];
+    }
+    return strOut;
+}
+
+std::string Upper(std::string str)
+{
+    std::transform(str.begin(), str.end(), str.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+    return str;
+}
+
+// A zero-terminated single-byte text in a field of nSize bytes; longer text is cut so the
+// terminator always fits, and the rest of the field is zero.
+void PutFixedText(std::uint8_t* pField, std::size_t nSize, const std::string& strUtf8)
+{
+    std::string strBytes = Utf8ToWindows1252(strUtf8);
+    strBytes = strBytes.substr(0, std::min(strBytes.find('\0'), nSize - 1));
+    std::memcpy(pField, strBytes.data(), strBytes.size());
+}
+
+// The text of a fixed field up to its first zero (the whole field when it has none).
+std::string GetFixedText(const std::uint8_t* pField, std::size_t nSize)
+{
+    const auto* pEnd = std::find(pField, pField + nSize, std::uint8_t{0});
+    return Windows1252ToUtf8(std::string(pField, pEnd));
+}
+
+void PutInt(std::uint8_t* pField, std::int32_t n)
+{
+    const auto u = static_cast<std::uint32_t>(n);
+    for (int i = 0; i < 4; ++i)
+        pField[i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+
+std::int32_t GetInt(const std::uint8_t* pField)
+{
+    std::uint32_t u = 0;
+    for (int i = 3; i >= 0; --i)
+        u = (u << 8) | pField[i];
+    return static_cast<std::int32_t>(u);
+}
+
+// The products whose selections have no class in this version.
+const char* UnsupportedProductName(int nProdId)
+{
+    switch (nProdId)
+    {
+    case 2:
+        return "reservoir isolators";
+    case 3:
+        return "accessories";
+    case 4:
+        return "repair kits";
+    case 5:
+        return "transfer barriers";
+    default:
+        return nullptr;
+    }
+}
+
+std::string NotValidFile(const std::string& strSource, const std::string& strDetail)
+{
+    return FormatText(LoadString(kStringNotValidFile), {strSource, LoadString(kStringApplicationName)}) +
+           " " + strDetail;
+}
+
+std::string SystemError(int nErrno)
+{
+    return std::generic_category().message(nErrno);
+}
+
+std::FILE* CreateNewFile(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wbx");
+#else
+    return std::fopen(path.c_str(), "wbx"); // "x": never reuse a file that already exists
+#endif
+}
+
+// Writes and flushes the whole buffer, so that a full disk shows here and not after the
+// rename; false with errno set on any failure. (No fsync: it would cost more than the
+// rest of the save together, and the rename alone already keeps the old file whole when
+// the program fails.)
+bool WriteAll(std::FILE* pFile, const std::vector<std::uint8_t>& bytes)
+{
+    return std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size() && std::fflush(pFile) == 0;
+}
+
+// A name of its own beside the target, hidden and recognisable if a crash leaves it behind.
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
+{
+    std::random_device random;
+    std::string strName(1, '.');
+    strName += PathText(target.filename());
+    strName += ".saving-";
+    strName += std::to_string(random());
+    strName += std::to_string(random());
+    return target.parent_path() / strName;
+}
+} // namespace
+
+std::unique_ptr<CBaseProduct> CreateSelectionObject(int nProdId)
+{
+    if (nProdId == 0 || nProdId == 1)
+        return std::make_unique<CAccumulatorData>();
+    return nullptr;
+}
+
+std::vector<std::uint8_t> WriteSelectionBytes(const SSelectionHeader& header, const CBaseProduct& selection)
+{
+    std::vector<std::uint8_t> headers(kHeaderASize + kHeaderBSize, 0);
+    std::uint8_t* pA = headers.data();
+    PutFixedText(pA + kLanguageCodeOffset, kLanguageCodeSize, header.strLanguageCode);
+    PutFixedText(pA + kLanguageNameOffset, kLanguageNameSize, header.strLanguageName);
+    PutFixedText(pA + kProductLineOffset, kProductLineSize, LoadString(kStringProductLine));
+    PutInt(pA + kConstantThreeOffset, 3);
+    PutInt(pA + kConstantZeroOffset, 0);
+    PutInt(pA + kLanguageIdOffset, header.nLanguageNameId);
+    std::uint8_t* pB = headers.data() + kHeaderASize;
+    PutInt(pB + kProdIdOffset, header.nProdId);
+    PutFixedText(pB + kProdTypeOffset, kProdTypeSize, header.strProdType);
+    PutFixedText(pB + kProdDescriptionOffset, kProdDescriptionSize, header.strProdDescription);
+
+    CArchive ar;
+    ar.WriteBytes(headers.data(), headers.size());
+    ar.WriteInt32(header.nProdId);
+    ar.WriteByte(0); // modified: saving clears it first
+    ar.WriteByte(header.bPartNumberAvailable ? 1 : 0);
+    ar.WriteByte(header.bSelectionComplete ? 1 : 0);
+    ar.WriteInt32(3);
+    // Storing only reads the object; Serialize is one member for both directions.
+    const_cast<CBaseProduct&>(selection).Serialize(ar);
+    return ar.Bytes();
+}
+
+std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_t>& bytes,
+                                                   std::string& strError, const std::string& strSourceName)
+{
+    strError.clear();
+    if (bytes.size() < kHeaderASize + kHeaderBSize)
+    {
+        strError = NotValidFile(strSourceName, "The file ends unexpectedly.");
+        return std::nullopt;
+    }
+
+    SLoadedSelection loaded;
+    SSelectionHeader& header = loaded.header;
+    const std::uint8_t* pA = bytes.data();
+    header.strLanguageCode = GetFixedText(pA + kLanguageCodeOffset, kLanguageCodeSize);
+    header.strLanguageName = GetFixedText(pA + kLanguageNameOffset, kLanguageNameSize);
+    header.strProductLine = GetFixedText(pA + kProductLineOffset, kProductLineSize);
+    header.nLanguageNameId = GetInt(pA + kLanguageIdOffset);
+    const std::uint8_t* pB = bytes.data() + kHeaderASize;
+    header.nProdId = GetInt(pB + kProdIdOffset);
+    header.strProdType = GetFixedText(pB + kProdTypeOffset, kProdTypeSize);
+    header.strProdDescription = GetFixedText(pB + kProdDescriptionOffset, kProdDescriptionSize);
+
+    if (const char* pszProduct = UnsupportedProductName(header.nProdId))
+    {
+        strError = strSourceName + " holds a selection of " + pszProduct +
+                   ", which this version of the program cannot open.";
+        return std::nullopt;
+    }
+    loaded.pSelection = CreateSelectionObject(header.nProdId);
+    if (!loaded.pSelection)
+    {
+        strError = NotValidFile(strSourceName, "Its product id " + std::to_string(header.nProdId) +
+                                                   " belongs to no product.");
+        return std::nullopt;
+    }
+
+    try
+    {
+        CArchive ar(std::vector<std::uint8_t>(bytes.begin() + kHeaderASize + kHeaderBSize, bytes.end()));
+        if (ar.ReadInt32() != header.nProdId)
+        {
+            // The class was chosen by header B; a product block naming another product
+            // would leave the product object working on an object of the wrong class.
+            strError = NotValidFile(strSourceName, "Its headers name different products.");
+            return std::nullopt;
+        }
+        ar.ReadByte(); // modified flag: a loaded selection is unmodified
+        header.bPartNumberAvailable = ar.ReadByte() != 0;
+        header.bSelectionComplete = ar.ReadByte() != 0;
+        ar.ReadInt32(); // the constant 3
+        loaded.pSelection->Serialize(ar);
+        if (ar.Remaining() != 0)
+        {
+            strError = NotValidFile(strSourceName, "More data follows the selection.");
+            return std::nullopt;
+        }
+    }
+    catch (const CArchiveError& error)
+    {
+        strError = NotValidFile(strSourceName, error.what());
+        return std::nullopt;
+    }
+    return loaded;
+}
+
+bool SaveSelectionFile(const std::filesystem::path& path, const SSelectionHeader& header,
+                       const CBaseProduct& selection, std::string& strError)
+{
+    strError.clear();
+    const std::string strPath = PathText(path);
+    // A file that this version could not open again is not written at all.
+    const std::unique_ptr<CBaseProduct> pProbe = CreateSelectionObject(header.nProdId);
+    if (!pProbe || typeid(*pProbe) != typeid(selection))
+    {
+        strError = "The selection could not be saved to " + strPath + ". Choose a product first.";
+        return false;
+    }
+    const std::vector<std::uint8_t> bytes = WriteSelectionBytes(header, selection);
+
+    // Save through a link into the file it points to, rather than replacing the link.
+    std::error_code ec;
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(path, ec))
+    {
+        const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
+        if (!ec)
+            target = resolved;
+    }
+
+    const std::filesystem::path temporary = TemporaryPathFor(target);
+    std::FILE* pFile = CreateNewFile(temporary);
+    if (pFile == nullptr)
+    {
+        strError = "The selection could not be saved to " + strPath + ". " + SystemError(errno) + ".";
+        return false;
+    }
+    bool bWritten = WriteAll(pFile, bytes);
+    int nErrno = errno;
+    if (std::fclose(pFile) != 0 && bWritten)
+    {
+        bWritten = false;
+        nErrno = errno;
+    }
+    if (bWritten)
+    {
+        // Keep the old file's permissions; a failure to do so does not stop the save.
+        const auto status = std::filesystem::status(target, ec);
+        if (!ec && std::filesystem::is_regular_file(status))
+            std::filesystem::permissions(temporary, status.permissions(), ec);
+        std::filesystem::rename(temporary, target, ec);
+        if (ec)
+        {
+            bWritten = false;
+            nErrno = ec.value();
+        }
+    }
+    if (!bWritten)
+    {
+        std::filesystem::remove(temporary, ec);
+        strError = "The selection could not be saved to " + strPath + ". " + SystemError(nErrno) + ".";
+        return false;
+    }
+    return true;
+}
+
+std::optional<SLoadedSelection> LoadSelectionFile(const std::filesystem::path& path, std::string& strError)
+{
+    strError.clear();
+    const std::string strPath = PathText(path);
+    std::error_code ec;
+    const std::uintmax_t nSize = std::filesystem::file_size(path, ec);
+    if (ec)
+    {
+        strError = strPath + " could not be opened. " + ec.message() + ".";
+        return std::nullopt;
+    }
+    if (nSize > kMaxSelectionFileSize)
+    {
+        strError = NotValidFile(strPath, "The file is larger than any selection.");
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(nSize));
+    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) ||
+        in.peek() != std::char_traits<char>::eof())
+    {
+        strError = strPath + " could not be read.";
+        return std::nullopt;
+    }
+    return ReadSelectionBytes(bytes, strError, strPath);
+}
+
+std::string SelectionFileTitle(const std::filesystem::path& path)
+{
+    return PathText(path.stem()) + LoadString(kStringSelectionTitle);
+}
+
+SOpenCheck CheckSelectionFileForOpen(const std::filesystem::path& path,
+                                     const std::string& strActiveLanguageCode,
+                                     const std::vector<SInstalledLanguage>& languages)
+{
+    SOpenCheck check;
+    const std::string strPath = PathText(path);
+    const std::string strExtension = kSelectionFileExtension;
+    if (strPath.size() < strExtension.size() ||
+        strPath.compare(strPath.size() - strExtension.size(), strExtension.size(), strExtension) != 0)
+    {
+        check.eOutcome = EOpenCheck::WrongExtension;
+        check.strMessage =
+            FormatText(LoadString(kStringNotValidFile), {strPath, LoadString(kStringApplicationName)});
+        return check;
+    }
+
+    // Only a regular file: reading a pipe or a device would wait for ever or never end.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+    {
+        check.eOutcome = EOpenCheck::Unreadable;
+        check.strMessage = strPath + " could not be opened.";
+        return check;
+    }
+    std::uint8_t headerA[kHeaderASize] = {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in || !in.read(reinterpret_cast<char*>(headerA), sizeof headerA))
+    {
+        check.eOutcome = EOpenCheck::Unreadable;
+        check.strMessage = in.is_open() ? NotValidFile(strPath, "The file ends unexpectedly.")
+                                        : strPath + " could not be opened.";
+        return check;
+    }
+
+    const std::string strCode = Upper(GetFixedText(headerA + kLanguageCodeOffset, kLanguageCodeSize));
+    if (strCode == Upper(strActiveLanguageCode))
+    {
+        check.eOutcome = EOpenCheck::Open;
+        return check;
+    }
+    for (std::size_t i = 0; i < languages.size(); ++i)
+    {
+        if (Upper(languages[i].strCode) == strCode)
+        {
+            check.eOutcome = EOpenCheck::SwitchLanguage;
+            check.nLanguageIndex = static_cast<int>(i);
+            check.strMessage =
+                FormatText(LoadString(kStringSwitchLanguage), {LoadString(languages[i].nNameId)});
+            return check;
+        }
+    }
+    // The name comes from this program's own table; an id it does not know shows the code.
+    std::string strName = LoadString(GetInt(headerA + kLanguageIdOffset));
+    if (strName.empty())
+        strName = strCode;
+    check.eOutcome = EOpenCheck::LanguageNotInstalled;
+    check.strMessage = FormatText(LoadString(kStringLanguageNotInstalled), {strName});
+    return check;
+}

@@ -1,0 +1,156 @@
+// Test helpers for selections: an owner to hand them, and a selection with every field set.
+#pragma once
+
+#include "platform/Archive.h"
+#include "selection/AccumulatorData.h"
+#include "selection/SelectionOwner.h"
+#include "units/DefaultUnits.h"
+
+#include <string>
+#include <type_traits>
+
+class CFakeOwner : public ISelectionOwner
+{
+public:
+    IDatabase* Database() override { return m_pDb; }
+    int ProdId() const override { return m_nProdId; }
+    std::string DefaultUnit(int nCategoryId) const override { return m_units.GetDefaultUnit(nCategoryId); }
+    const CBaseProduct* CurrentSelection() const override { return m_pCurrent; }
+
+    IDatabase* m_pDb = nullptr;
+    int m_nProdId = 0;
+    CDefaultUnits m_units = CDefaultUnits::Metric();
+    const CBaseProduct* m_pCurrent = nullptr;
+};
+
+// Sets every field of a selection to a value of its own, in the stored order of the file,
+// and returns the bytes the file must hold from the code lists on. Units vary, and texts
+// hold characters beyond ASCII, so a wrong unit or encoding shows.
+class CSelectionFiller
+{
+public:
+    explicit CSelectionFiller(CAccumulatorData& d) : m_d(d) {}
+
+    CArchive Fill()
+    {
+        CAccumulatorData& d = m_d;
+        d.m_nLevel = 3;
+        d.m_lstCodes = {CPartCode("PA", 1, "Series", "Series"), CPartCode("_", 4)};
+        d.m_lstDefaultCodes = {CPartCode("X", 12, "Default")};
+        Codes(d.m_lstCodes);
+        Codes(d.m_lstDefaultCodes);
+        m_ar.WriteInt32(d.m_nLevel);
+
+        U(d.sdAllowedMaxAccumulatorVol, d.sdAllowedMaxAccumulatorPress, d.sdAllowedMaxTemperature,
+          d.sdAllowedMinTemperature);
+        d.m_lstEvents.resize(3);
+        m_ar.WriteCount(3);
+        for (SEvent& e : d.m_lstEvents)
+        {
+            U(e.sdFlowrate, e.sdVolume, e.sdBoreDia, e.sdRodDia, e.sdStrokeLength, e.sdEvStartTime,
+              e.sdEvDuration);
+            I(e.iActNo, e.iEventNo, e.bPumpAvail, e.enumActVolForEvent, e.eExtendRetract);
+        }
+        C(d.cpcSeriesCode, d.cpcCapCode, d.cpcPressureCode);
+        U(d.cudMaxPressure);
+        C(d.cpcNomBoreCode, d.cpcDesignNumber);
+        U(d.cudCapacityAccEach, d.cudCapacityAccTotal, d.cudCapacityGBEach, d.cudCapacityGBTotal);
+        UI(d.siQty, d.siGBQty);
+        C(d.cpcGBPartNumber);
+        U(d.cudBoreDisplay);
+        C(d.cpcSealCode, d.cpcPortCode, d.cpcConstCode);
+        d.m_caSelectedOptionArray.resize(2);
+        m_ar.WriteCount(2);
+        for (SOptionElement& o : d.m_caSelectedOptionArray)
+        {
+            C(o.code);
+            I(o.nKey);
+        }
+        C(d.cpcOptionCode, d.cpcPortModTypeCode, d.cpcPortModSizeCode, d.cpcGasPortModTypeCode,
+          d.cpcGasPortModSizeCode, d.cpcModCode, d.cpcCertCode, d.cpcHydPortCode, d.cpcGasPortCode,
+          d.cpcGasValveCode);
+        U(d.cudMaxEnteredTempFluidCompatibility, d.cudMinEnteredTempFluidCompatibility,
+          d.cudMaxFluidTempFluidCompatibility, d.cudMinFluidTempFluidCompatibility);
+        S(d.strApplicationText);
+        I(d.deSelectApp);
+        U(d.sdRequiredAccumulatorVol, d.sdMaxSysPress, d.sdMinSysPress, d.sdSysTemperature, d.sdFlowRate);
+        I(d.deSelectCalcMethod);
+        U(d.sdActVolDisplacement, d.sdActuationTime, d.sdDwellTime, d.sdMinPumpFlow, d.sdCylDim_BoreDia,
+          d.sdCylDim_RodDia, d.sdCylDim_StrokeLen);
+        UI(d.siCylDim_NoCylParallel);
+        I(d.enumCylAffects);
+        U(d.sdEnterPumpSize);
+        d.bIsPumpRunning = 0; // one value, at both of its places
+        m_ar.WriteInt32(0);
+        U(d.sdPrechargePress);
+        m_ar.WriteInt32(0);
+        I(d.bPrechargeIHaveUseCalc, d.bPrechargePistonOrBladder);
+        U(d.sdVolRatio, d.sdVolDefci, d.sdPolyTropicExponent, d.sdPolyTropicExponentCharging,
+          d.sdMultiEventTotalDuration);
+        I(d.iNumOfActuators, d.iCriticalActuator, d.iCriticalEvent);
+        U(d.cudFlow, d.sdHoldTimeHold, d.sdHoldLeakageRate);
+        I(d.bHoldLeakageRateChoice);
+        UI(d.siHoldNoOfValves);
+        U(d.sdHoldValveSize, d.sdShockMaxShockPress);
+        S(d.strShockFluid);
+        D(d.dShockFluidDensity);
+        U(d.sdShockTubeLength);
+        I(d.bShockPipeOrTube);
+        S(d.strShockNominalSize);
+        D(d.dShockNominalSize);
+        S(d.strShockSchedule);
+        D(d.dShockSchedule);
+        I(d.iPulsationNoOfPistInPump);
+        U(d.sdPulsationPumpDisp);
+        I(d.iPulsationPumpSpeed);
+        U(d.sdPulsationCalcDisplacement);
+        I(d.bPulsationEnterPumpDispOrCalc, d.bPulsationSingleOrDoublePump, d.bShockVarOrFixed);
+        U(d.sdShockReliefValve, d.sdShockResponseTime);
+        I(d.eGasBottleType);
+        S(d.m_strCadNo, d.strOversizePorts, d.strAccumulatorType, d.strAccumulatorDesc, d.m_strType);
+        I(d.bGasBottle);
+        S(d.m_strDescription, d.m_strPartNo, d.strPortDescription, d.strApproval, d.strTypFluid,
+          d.strSelectedFluid, d.strFluidCompatDescription);
+        d.m_strDump = "never stored";
+        return std::move(m_ar);
+    }
+
+private:
+    static constexpr const char* kUnits[] = {"PSIG",  "BAR", "CU_IN", "L",  "DEG_F",
+                                             "DEG_C", "GPM", "SEC",   "IN", "MM"};
+
+    template <class... T> void U(T&... values) { (Unit(values), ...); }
+    template <class... T> void UI(T&... values) { (Unit(values), ...); }
+    template <class... T> void I(T&... values) { ((values = ++m_n, m_ar.WriteInt32(m_n)), ...); }
+    template <class... T> void S(T&... values)
+    {
+        ((values = "t\u00E9xt " + std::to_string(++m_n), m_ar.WriteString(values)), ...);
+    }
+    template <class... T> void C(T&... codes) { (Code(codes), ...); }
+    void D(double& d) { m_ar.WriteDouble(d = ++m_n + 0.5); }
+
+    template <class V> void Unit(V& value)
+    {
+        ++m_n;
+        value.Set(m_n + (std::is_same_v<V, CUnitDouble> ? 0.125 : 0), kUnits[m_n % 10]);
+        value.Serialize(m_ar);
+    }
+    void Code(CPartCode& c)
+    {
+        ++m_n;
+        c = CPartCode("c" + std::to_string(m_n), m_n % 40, "d\u00B0" + std::to_string(m_n),
+                      "k" + std::to_string(m_n));
+        c.m_nTag = -m_n;
+        c.Serialize(m_ar);
+    }
+    void Codes(std::vector<CPartCode>& codes)
+    {
+        m_ar.WriteCount(codes.size());
+        for (CPartCode& c : codes)
+            c.Serialize(m_ar);
+    }
+
+    CAccumulatorData& m_d;
+    CArchive m_ar;
+    int m_n = 0;
+};
