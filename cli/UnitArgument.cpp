@@ -1,6 +1,7 @@
 // Unit and number arguments.
 #include "UnitArgument.h"
 
+#include "platform/StringTable.h"
 #include "units/Units.h"
 
 #include <charconv>
@@ -27,4 +28,39 @@ std::optional<double> ParseNumberArgument(const std::string& strText)
     if (result.ec != std::errc() || result.ptr != pEnd || !std::isfinite(d))
         return std::nullopt;
     return d;
+}
+
+std::optional<CUnitDouble> ParseValueWithUnit(const std::string& strText, int nCategoryId, std::string& strError)
+{
+    const char* pBegin = strText.data();
+    const char* pEnd = pBegin + strText.size();
+    if (pBegin != pEnd && *pBegin == '+')
+        ++pBegin;
+    double d = 0.0;
+    const auto result = std::from_chars(pBegin, pEnd, d);
+    if (result.ec != std::errc() || !std::isfinite(d))
+    {
+        strError = "\"" + strText + "\" does not start with a number";
+        return std::nullopt;
+    }
+    std::string strUnit(result.ptr, pEnd);
+    while (!strUnit.empty() && strUnit.front() == ' ')
+        strUnit.erase(strUnit.begin());
+    if (strUnit.empty())
+    {
+        strError = "\"" + strText + "\" needs a unit after the number (a unit code or its display text)";
+        return std::nullopt;
+    }
+    const auto code = ParseUnitArgument(strUnit);
+    if (!code)
+    {
+        strError = "Unit Not Found  " + strUnit;
+        return std::nullopt;
+    }
+    if (nCategoryId != 0 && FindUnit(*code)->m_iCategoryID != nCategoryId)
+    {
+        strError = "\"" + strText + "\" is not in a unit of " + LoadString(nCategoryId);
+        return std::nullopt;
+    }
+    return CUnitDouble(d, *code);
 }

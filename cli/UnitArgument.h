@@ -1,6 +1,8 @@
 // Reading unit codes and numbers typed on the command line.
 #pragma once
 
+#include "units/UnitDouble.h"
+
 #include <optional>
 #include <string>
 
@@ -9,3 +11,8 @@ std::optional<std::string> ParseUnitArgument(const std::string& strText);
 
 // The whole text as a number; nothing else may follow it.
 std::optional<double> ParseNumberArgument(const std::string& strText);
+
+// A number followed by a unit code or a unit's display text, with or without a
+// blank between them ("3000psi", "150 CU_IN", "70DEG_F"). When nCategoryId is not
+// 0 the unit must belong to that category. On failure strError says why.
+std::optional<CUnitDouble> ParseValueWithUnit(const std::string& strText, int nCategoryId, std::string& strError);

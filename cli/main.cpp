@@ -13,6 +13,11 @@ int main(int argc, char** argv)
     int nExitStatus = kExitOk;
     AddConvertCommand(app, nExitStatus);
     AddUnitsCommand(app, nExitStatus);
+    AddSizeCommand(app, nExitStatus);
+    AddModelsCommand(app, nExitStatus);
+    AddShowCommand(app, nExitStatus);
+    AddToolCommands(app, nExitStatus);
+    AddBatchCommand(app, nExitStatus);
     AddCatalogueCommand(app, nExitStatus);
 
     try

@@ -16,7 +16,8 @@ combos AS (
     SELECT p.*, g.Capacity AS GBCapacity, g.CapacityUnits AS GBCapacityUnits, g.CapM3 AS GBCapM3,
            g.GBPartNumber, g.GasBottleDesc, (:parCapacity - p.CapM3) / g.CapM3 AS Bottles
     FROM pistons p, bottles g
-    WHERE p.Pick = 1),
+    -- The bottles must take the piston's rating: the pair is rated as its weaker part.
+    WHERE p.Pick = 1 AND g.RatingPa >= p.RatingPa),
 counted AS (
     SELECT *, CAST(Bottles AS INTEGER) + (Bottles > CAST(Bottles AS INTEGER)) AS GBCount FROM combos)
 SELECT SeriesCode, SeriesLocation, CapCode, CapLocation, PressureCode, PressureLocation,

@@ -1,0 +1,47 @@
+// tesmara batch: one JSON input per line on standard input, one JSON result per line.
+#include "BatchRunner.h"
+#include "CatalogueLocation.h"
+#include "Commands.h"
+
+#include <iostream>
+
+namespace
+{
+struct SBatchArgs
+{
+    unsigned nJobs = 0;
+    bool bStrict = false;
+    std::string strCatalogue;
+};
+
+int RunBatchCommand(const SBatchArgs& args)
+{
+    std::vector<std::string> lines;
+    for (std::string strLine; std::getline(std::cin, strLine);)
+        lines.push_back(strLine);
+    try
+    {
+        for (const std::string& strResult :
+             RunBatch(lines, args.nJobs, args.bStrict,
+                      args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue)))
+            std::cout << strResult << '\n';
+    }
+    catch (const std::exception& e)
+    {
+        std::cerr << e.what() << '\n';
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+} // namespace
+
+void AddBatchCommand(CLI::App& app, int& nExitStatus)
+{
+    auto pArgs = std::make_shared<SBatchArgs>();
+    CLI::App* pCmd = app.add_subcommand(
+        "batch", "Size one JSON input per line of standard input; one JSON result per line, in input order");
+    pCmd->add_option("--jobs", pArgs->nJobs, "Worker threads (default: every core)");
+    pCmd->add_flag("--strict", pArgs->bStrict, "Answer the program's Yes/No questions with No (refuse)");
+    pCmd->add_option("--catalogue", pArgs->strCatalogue, "Folder of the catalogue (default: the installed one)");
+    pCmd->callback([pArgs, &nExitStatus] { nExitStatus = RunBatchCommand(*pArgs); });
+}

@@ -1,0 +1,34 @@
+// The catalogue and selection owner of one command-line job (one per thread in a batch).
+#pragma once
+
+#include "catalogue/Catalogue.h"
+#include "selection/AccumulatorData.h"
+#include "selection/SelectionOwner.h"
+#include "units/DefaultUnits.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class CCliSession final : public ISelectionOwner
+{
+public:
+    // Opens the catalogue of the folder; on failure strError holds the catalogue's message.
+    bool Open(const std::filesystem::path& folder, std::string& strError);
+
+    IDatabase* Database() override { return m_db.IsOpen() ? &m_db : nullptr; }
+    int ProdId() const override { return 0; }
+    std::string DefaultUnit(int nCategoryId) const override { return m_units.GetDefaultUnit(nCategoryId); }
+    const CBaseProduct* CurrentSelection() const override { return nullptr; }
+
+    IDatabase& Catalogue() { return m_db; }
+    const CIMsgStoredProc& Messages() const { return *m_pMessages; }
+
+    // A new accumulator selection of this session, initialised from the catalogue.
+    CAccumulatorData NewSelection();
+
+private:
+    IDatabase m_db;
+    std::unique_ptr<CIMsgStoredProc> m_pMessages;
+    CDefaultUnits m_units = CDefaultUnits::Standard();
+};

@@ -1,0 +1,35 @@
+// A selection as JSON: every stored field by its name; unit values as {"value", "unit"}.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <stdexcept>
+#include <string>
+
+class CAccumulatorData;
+
+// Input that names an unknown field, or gives a field a value of the wrong kind.
+class CJsonFieldError : public std::runtime_error
+{
+public:
+    CJsonFieldError(std::string strField, const std::string& strWhat)
+        : std::runtime_error(strWhat), m_strField(std::move(strField))
+    {
+    }
+    const std::string& Field() const { return m_strField; }
+
+private:
+    std::string m_strField;
+};
+
+// Sets the fields the object names; the others keep their values. Throws CJsonFieldError.
+void ReadSelectionJson(const nlohmann::json& input, CAccumulatorData& data);
+
+// Output keeps the order of the data model.
+using JsonOut = nlohmann::ordered_json;
+
+// Every stored field of the selection, in the order of the data model.
+JsonOut SelectionToJson(const CAccumulatorData& data);
+
+// The application description with its results: what "tesmara size" reports.
+JsonOut ApplicationToJson(const CAccumulatorData& data);

@@ -1,0 +1,13 @@
+// Saving a selection from the command line as the desktop saves it.
+#pragma once
+
+#include <string>
+
+class CAccumulatorData;
+class CCliSession;
+
+// Writes an accumulator selection (product "Accumulators", language U.S. English) to a
+// *.Ac3 file. False with a message when the name does not end in ".Ac3" or the file
+// cannot be written; an existing file is then left as it was.
+bool SaveSizedSelection(const std::string& strPath, const CAccumulatorData& data, CCliSession& session,
+                        std::string& strError);

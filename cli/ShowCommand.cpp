@@ -1,0 +1,118 @@
+// tesmara show FILE.Ac3: every stored field of a selection file.
+#include "Commands.h"
+#include "SelectionJson.h"
+#include "selection/AccumulatorData.h"
+#include "selection/SelectionFile.h"
+#include "units/UnitConvMap.h"
+#include "units/UnitTable.h"
+
+#include <iostream>
+
+using nlohmann::json;
+
+namespace
+{
+struct SShowArgs
+{
+    std::string strFile;
+    bool bJson = false;
+};
+
+JsonOut HeaderToJson(const SSelectionHeader& h)
+{
+    return {{"language", h.strLanguageCode},
+            {"languageName", h.strLanguageName},
+            {"languageNameId", h.nLanguageNameId},
+            {"productLine", h.strProductLine},
+            {"ProdId", h.nProdId},
+            {"ProdType", h.strProdType},
+            {"description", h.strProdDescription},
+            {"partNumberAvailable", h.bPartNumberAvailable},
+            {"selectionComplete", h.bSelectionComplete}};
+}
+
+// One value as a reader wants it: unit values with their display text, codes with their position.
+std::string Readable(const JsonOut& v)
+{
+    if (v.is_object() && v.contains("unit") && v.contains("value"))
+    {
+        const std::string strUnit = v["unit"].get<std::string>();
+        const std::string strShown = UnitDisplayText(strUnit);
+        // The shortest text that reads back as the stored number.
+        return v["value"].dump() + " " +
+               (strShown.empty() ? strUnit : strShown) + " [" + strUnit + "]";
+    }
+    if (v.is_object() && v.contains("code"))
+    {
+        std::string strText = "\"" + v["code"].get<std::string>() + "\" at " + std::to_string(v["location"].get<int>());
+        if (!v["description"].get<std::string>().empty())
+            strText += ", " + v["description"].get<std::string>();
+        if (!v["codeType"].get<std::string>().empty())
+            strText += " (" + v["codeType"].get<std::string>() + ")";
+        return strText;
+    }
+    if (v.is_string())
+        return "\"" + v.get<std::string>() + "\"";
+    return v.dump();
+}
+
+void PrintReadable(const JsonOut& j, const std::string& strIndent)
+{
+    for (const auto& [strKey, value] : j.items())
+    {
+        if (value.is_array())
+        {
+            std::cout << strIndent << strKey << ": " << value.size() << (value.size() == 1 ? " entry" : " entries")
+                      << '\n';
+            for (std::size_t i = 0; i < value.size(); ++i)
+            {
+                std::cout << strIndent << "  [" << i << "]" << (value[i].contains("code") ? " " : "\n");
+                if (value[i].contains("code") && !value[i].contains("key"))
+                    std::cout << Readable(value[i]) << '\n';
+                else
+                    PrintReadable(value[i], strIndent + "    ");
+            }
+        }
+        else
+            std::cout << strIndent << strKey << ": " << Readable(value) << '\n';
+    }
+}
+
+int RunShow(const SShowArgs& args)
+{
+    std::string strError;
+    const auto loaded = LoadSelectionFile(args.strFile, strError);
+    if (!loaded)
+    {
+        std::cerr << strError << '\n';
+        return kExitRefused;
+    }
+    const auto* pData = dynamic_cast<const CAccumulatorData*>(loaded->pSelection.get());
+    if (!pData)
+    {
+        std::cerr << args.strFile << ": this version shows accumulator and gas bottle selections only.\n";
+        return kExitRefused;
+    }
+    const JsonOut header = HeaderToJson(loaded->header);
+    const JsonOut fields = SelectionToJson(*pData);
+    if (args.bJson)
+        std::cout << JsonOut{{"header", header}, {"selection", fields}}.dump(2) << '\n';
+    else
+    {
+        std::cout << "File headers\n";
+        PrintReadable(header, "  ");
+        std::cout << "Selection\n";
+        PrintReadable(fields, "  ");
+    }
+    return kExitOk;
+}
+} // namespace
+
+void AddShowCommand(CLI::App& app, int& nExitStatus)
+{
+    auto pArgs = std::make_shared<SShowArgs>();
+    CLI::App* pCmd = app.add_subcommand("show", "Print every stored field of a selection file (*.Ac3)");
+    pCmd->add_option("file", pArgs->strFile, "The selection file")->required();
+    pCmd->add_flag("--json", pArgs->bJson, "Print the fields as JSON (the input format of tesmara size)");
+    pCmd->callback([pArgs, &nExitStatus] { nExitStatus = RunShow(*pArgs); });
+}

@@ -1,0 +1,127 @@
+// JSON in, checks and calculation, results out.
+#include "SizeRunner.h"
+
+#include "SelectionJson.h"
+#include "platform/StringTable.h"
+#include "units/UnitConvMap.h"
+
+#include <sstream>
+
+using nlohmann::json;
+
+SSizeRun SizeFromJson(CCliSession& session, const json& input, bool bStrict)
+{
+    SSizeRun run{std::nullopt, std::string(), {}, session.NewSelection()};
+    CAccumulatorData& data = run.data;
+    try
+    {
+        ReadSelectionJson(input, data);
+    }
+    catch (const CJsonFieldError& e)
+    {
+        run.refusal = e.what();
+        run.strField = e.Field();
+        return run;
+    }
+    if (data.deSelectApp < app::KnownCapacity || data.deSelectApp > app::PumpResponse)
+    {
+        run.refusal = "Field deSelectApp: choose an application, 0 to 7 (0 known capacity, 1 supplementing pump "
+                      "flow, 2 multiple events, 3 auxiliary power, 4 holding, 5 shock suppression, 6 pulsation "
+                      "dampening, 7 pump response)";
+        run.strField = "deSelectApp";
+        return run;
+    }
+    // The caption "Describe Application" stores for the chosen application.
+    data.strApplicationText = LoadString(51003 + data.deSelectApp);
+
+    run.outcome = sizing::SizeApplication(data, session.Messages(), !bStrict);
+    if (run.outcome.failure)
+    {
+        run.refusal = run.outcome.failure->strMessage;
+        run.strField = run.outcome.failure->strField;
+        return run;
+    }
+    data.m_nLevel = 1;
+    return run;
+}
+
+JsonOut OutcomeToJson(const sizing::SApplicationOutcome& outcome)
+{
+    JsonOut j;
+    switch (outcome.eStatus)
+    {
+    case sizing::ESizingStatus::Sized:
+        j["status"] = "sized";
+        break;
+    case sizing::ESizingStatus::NotRequired:
+        j["status"] = "not required";
+        j["notice"] = outcome.strNotice;
+        break;
+    case sizing::ESizingStatus::CannotCompute:
+        j["status"] = "cannot compute";
+        j["reason"] = outcome.strReason;
+        break;
+    }
+    return j;
+}
+
+JsonOut RefusalToJson(const SSizeRun& run)
+{
+    return {{"error", run.refusal.value_or("")}, {"field", run.strField}};
+}
+
+namespace
+{
+std::string In(const CUnitDouble& value, const char* pszUnit, int nDecimals)
+{
+    return CUnitConvMap::FormatNumber(value.GetValue(pszUnit), nDecimals, false, true) + " " +
+           UnitDisplayText(pszUnit);
+}
+
+std::string Own(const CUnitDouble& value)
+{
+    return CUnitConvMap::FormatNumber(value.Value(), 4, false, true) + " " + value.GetUnitString();
+}
+} // namespace
+
+std::string SizingReport(const SSizeRun& run)
+{
+    const CAccumulatorData& d = run.data;
+    std::ostringstream out;
+    out << "Application:          " << d.strApplicationText << '\n';
+    if (d.deSelectApp != app::KnownCapacity && d.deSelectApp != app::ShockSuppression &&
+        d.deSelectApp != app::Pulsation && d.deSelectApp != app::PumpResponse)
+        out << "Pressures:            " << Own(d.sdMaxSysPress) << " to " << Own(d.sdMinSysPress) << '\n';
+    else
+        out << "System pressure:      " << Own(d.sdMaxSysPress) << '\n';
+    if (d.sdShockMaxShockPress.Value() != 0.0)
+        out << "Shock pressure:       " << Own(d.sdShockMaxShockPress) << '\n';
+    out << "System temperature:   " << Own(d.sdSysTemperature) << '\n';
+    if (d.sdMinPumpFlow.Value() != 0.0)
+        out << "Minimum pump flow:    " << In(d.sdMinPumpFlow, "GPM", 2) << '\n';
+    if (d.deSelectApp == app::MultipleEvents && d.iCriticalActuator != 0)
+        out << "Critical event:       actuator " << d.iCriticalActuator << ", event " << d.iCriticalEvent << '\n';
+    out << '\n';
+    switch (run.outcome.eStatus)
+    {
+    case sizing::ESizingStatus::NotRequired:
+        out << run.outcome.strNotice << '\n';
+        return out.str();
+    case sizing::ESizingStatus::CannotCompute:
+        out << "The size cannot be computed: " << run.outcome.strReason << '\n';
+        return out.str();
+    case sizing::ESizingStatus::Sized:
+        break;
+    }
+    out << "Required capacity:    " << In(d.sdRequiredAccumulatorVol, "CU_IN", 1) << "  |  "
+        << In(d.sdRequiredAccumulatorVol, "GAL", 2) << "  |  " << In(d.sdRequiredAccumulatorVol, "L", 2) << '\n';
+    out << "Precharge pressure:   " << In(d.sdPrechargePress, "PSIG", 0) << "  |  " << In(d.sdPrechargePress, "BAR", 1)
+        << '\n';
+    if (d.deSelectApp != app::KnownCapacity)
+        out << "Polytropic exponent:  " << CUnitConvMap::FormatNumber(d.sdPolyTropicExponent.Value(), 1, true, false)
+            << '\n';
+    if (d.sdPolyTropicExponentCharging.Value() != 0.0)
+        out << "Exponent, charging:   "
+            << CUnitConvMap::FormatNumber(d.sdPolyTropicExponentCharging.Value(), 1, true, false) << '\n';
+    return out.str();
+}
