@@ -150,6 +150,16 @@ void AddEnglishStrings(CStringTable& table)
         {50062, "Extend"},
         {50063, "Retract"},
         {50064, "Both"},
+        // The step panel and the product object.
+        {700, "Systematic Design"},
+        {806, "Choose Product"},
+        {807, "Describe Application"},
+        {808, "Choose Model"},
+        {809, "Choose Details"},
+        {810, "Choose Modifications"},
+        {811, "Choose Accessories"},
+        {850, "Accumulator Division"},
+        {61446, "Part Number:  "},
         // Column headers of the model grid.
         {50014, "  Accumulator Type         "},
         {50015, "Pressure\nRating"},

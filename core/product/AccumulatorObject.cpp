@@ -1,0 +1,416 @@
+// The accumulator product object: steps on working and result copies, file commands, references.
+#include "product/AccumulatorObject.h"
+
+#include "platform/Prompt.h"
+#include "platform/StringTable.h"
+#include "product/ProductHost.h"
+#include "product/StepDialogs.h"
+#include "selection/SelectionFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace
+{
+std::string Upper(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
+    return s;
+}
+
+bool EndsWithNoCase(const std::string& strText, const std::string& strTail)
+{
+    return strText.size() >= strTail.size() && Upper(strText.substr(strText.size() - strTail.size())) == Upper(strTail);
+}
+
+// The first text field of the first row of a one-parameter-set query, or empty text.
+std::string FirstText(IDatabase& db, const char* pszQuery, const std::vector<std::pair<std::string, std::string>>& params,
+                      const char* pszField)
+{
+    if (!db.IsOpen())
+        return std::string();
+    try
+    {
+        IQueryDef def(db);
+        def.Open(pszQuery);
+        for (const auto& [strName, strValue] : params)
+            def.SetParamValue(strName, strValue);
+        IRecordset rows(db);
+        rows.Open(def);
+        return rows.IsBOF() ? std::string() : rows.GetString(pszField);
+    }
+    catch (const CCatalogueError& e)
+    {
+        GetPrompt().Message(e.what());
+        return std::string();
+    }
+}
+
+// Reference and maker information commands, in menu order; the last three open nothing.
+const char* const kReferenceCategories[] = {"Contacting Dalrow", "Dalrow Locations", "License Agreement", "Help",
+                                            "Product Support",   "Offer of Sale",    "Other Products",    "Related Products"};
+constexpr int kReferenceContents = 8;
+} // namespace
+
+CAccumulatorObject::CAccumulatorObject(IProductHost& host, IStepDialogs& dialogs) : m_host(host), m_dialogs(dialogs)
+{
+}
+
+bool CAccumulatorObject::Initialize()
+{
+    const bool bOpen = m_database.Open(m_host.CatalogueFolder(), LoadString(52112), m_host.LanguageCode());
+    m_nProdId = prod::NoneChosen;
+    m_strProdType.clear();
+    m_strProdDescription.clear();
+    auto pData = std::make_unique<CAccumulatorData>();
+    pData->m_pOwner = this;
+    m_pData = std::move(pData);
+    m_pMessages = std::make_unique<CIMsgStoredProc>(m_database);
+    m_bModified = false;
+    m_bPartNumberAvailable = false;
+    m_bSelectionComplete = false;
+    return bOpen;
+}
+
+std::string CAccumulatorObject::DefaultUnit(int nCategoryId) const
+{
+    return m_host.DefaultUnit(nCategoryId);
+}
+
+std::string CAccumulatorObject::GetDivisionName()
+{
+    return LoadString(850);
+}
+
+std::string CAccumulatorObject::GetApplicationName()
+{
+    return LoadString(52111);
+}
+
+std::string CAccumulatorObject::GetPartDescription()
+{
+    return m_pData ? m_pData->GetPartDescription() : std::string();
+}
+
+bool CAccumulatorObject::IsSelectionComplete() const
+{
+    return m_pData && m_pData->IsComplete();
+}
+
+CAccumulatorData* CAccumulatorObject::AccumulatorData()
+{
+    return dynamic_cast<CAccumulatorData*>(m_pData.get());
+}
+
+bool CAccumulatorObject::PerformButtonAction(int nID)
+{
+    switch (nID)
+    {
+    case 100:
+        OnChooseProduct();
+        break;
+    case 101:
+        OnDescribeApplication();
+        break;
+    case 102:
+        OnChooseModel();
+        break;
+    case 103:
+        OnChooseDetails();
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+std::string CAccumulatorObject::GetButtonText(int nIndex)
+{
+    if (nIndex >= 0 && nIndex <= 5)
+        return LoadString(806 + nIndex);
+    return "Need Text";
+}
+
+int CAccumulatorObject::GetButtonState(int nIndex)
+{
+    if (nIndex < 0 || nIndex > 3 || m_nProdId > prod::NoneChosen || m_nProdId < 0)
+        return 1;
+    if (nIndex == 0)
+        return 1;
+    switch (m_nProdId)
+    {
+    case prod::NoneChosen:
+        return 0;
+    case prod::ReservoirIsolator:
+        if (nIndex == 1)
+            return 1;
+        break;
+    case prod::Accessories:
+        if (nIndex == 2)
+            return 1;
+        break;
+    default:
+        break;
+    }
+    return m_pData && m_pData->IsStepEnabled(nIndex) ? 1 : 0;
+}
+
+std::string CAccumulatorObject::GetButtonSelectionDisplayText(int nIndex)
+{
+    if (nIndex == 0)
+        return m_nProdId == prod::NoneChosen ? std::string() : m_strProdType;
+    if (!m_pData)
+        return std::string();
+    if (nIndex == 1)
+        return m_nProdId == prod::Accumulator || m_nProdId == prod::ReservoirIsolator
+                   ? m_pData->GetSelectionDisplayText(1)
+                   : std::string();
+    if ((nIndex == 2 || nIndex == 3) && m_nProdId >= 0 && m_nProdId <= 5)
+        return m_pData->GetSelectionDisplayText(nIndex);
+    return std::string();
+}
+
+std::string CAccumulatorObject::GetPartNumberDisplayText()
+{
+    if (m_bPartNumberAvailable && m_pData && m_nProdId >= 0 && m_nProdId <= 5)
+        return m_pData->BuildPartNumber();
+    return std::string();
+}
+
+int CAccumulatorObject::GetSelectionTextFormat(int nIndex) const
+{
+    return CTesmaraObject::GetSelectionTextFormat(nIndex) | textformat::NoClip;
+}
+
+bool CAccumulatorObject::CanHoldProduct(int nProdId)
+{
+    return CreateSelectionObject(nProdId) != nullptr;
+}
+
+bool CAccumulatorObject::SetProduct(int nProdId, const std::string& strProdType, const std::string& strDescription)
+{
+    if (!CanHoldProduct(nProdId))
+    {
+        GetPrompt().Message(strProdType + " cannot be selected in this version of the program yet.");
+        return false;
+    }
+    m_nProdId = nProdId;
+    m_strProdType = strProdType;
+    m_strProdDescription = strDescription;
+    return true;
+}
+
+int CAccumulatorObject::OnChooseProduct()
+{
+    const int nResult = m_dialogs.ChooseProduct(*this);
+    if (nResult != dlg::Ok)
+        return nResult;
+    m_bModified = true;
+    m_bPartNumberAvailable = false;
+    m_bSelectionComplete = false;
+    std::unique_ptr<CBaseProduct> pData = CreateSelectionObject(m_nProdId);
+    if (!pData)
+        return dlg::Cancel; // SetProduct refuses such products; nothing has changed
+    pData->m_pOwner = this;
+    pData->m_nLevel = 0;
+    m_pData = std::move(pData);
+    if (auto* pAccumulator = AccumulatorData())
+        pAccumulator->Initialize(0);
+    return nResult;
+}
+
+int CAccumulatorObject::OnDescribeApplication()
+{
+    CAccumulatorData* pCurrent = AccumulatorData();
+    if (m_nProdId != prod::Accumulator || !pCurrent)
+        return dlg::Cancel;
+    CAccumulatorData working(*pCurrent);
+    if (working.m_nLevel < 1)
+        working.Initialize(1);
+    auto pResult = std::make_unique<CAccumulatorData>(*pCurrent);
+    pResult->Initialize(1);
+    m_lstWorkEvents = working.m_lstEvents;
+    const int nResult = m_dialogs.DescribeApplication(*this, working, *pResult);
+    if (nResult != dlg::Ok)
+        return nResult;
+    m_bModified = true;
+    m_lstAcceptedEvents = pResult->m_lstEvents;
+    pResult->m_nLevel = 1;
+    // The accepted copy becomes the selection as it is, so nothing a dialog set is lost.
+    m_pData = std::move(pResult);
+    m_bPartNumberAvailable = false;
+    return nResult;
+}
+
+int CAccumulatorObject::OnChooseModel()
+{
+    CAccumulatorData* pCurrent = AccumulatorData();
+    if ((m_nProdId != prod::Accumulator && m_nProdId != prod::GasBottle) || !pCurrent)
+        return dlg::Cancel;
+    CAccumulatorData working(*pCurrent);
+    if (working.m_nLevel < 2)
+        working.Initialize(2);
+    auto pResult = std::make_unique<CAccumulatorData>(*pCurrent);
+    pResult->Initialize(2);
+    const int nResult = m_nProdId == prod::Accumulator ? m_dialogs.ChooseModel(*this, working, *pResult)
+                                                       : m_dialogs.SelectGasBottle(*this, working, *pResult);
+    if (nResult != dlg::Ok)
+        return nResult;
+    m_bModified = true;
+    pResult->m_nLevel = 2;
+    m_pData = std::move(pResult);
+    m_bPartNumberAvailable = false;
+    m_bSelectionComplete = false;
+    return nResult;
+}
+
+int CAccumulatorObject::OnChooseDetails()
+{
+    CAccumulatorData* pCurrent = AccumulatorData();
+    if ((m_nProdId != prod::Accumulator && m_nProdId != prod::GasBottle) || !pCurrent)
+        return dlg::Cancel;
+    CAccumulatorData working(*pCurrent);
+    auto pResult = std::make_unique<CAccumulatorData>(*pCurrent);
+    pResult->Initialize(3);
+    const int nResult = m_dialogs.ChooseDetails(*this, working, *pResult);
+    if (nResult != dlg::Ok)
+        return nResult;
+    m_bModified = true;
+    m_bPartNumberAvailable = true;
+    m_bSelectionComplete = true;
+    pResult->m_nLevel = 3;
+    m_pData = std::move(pResult);
+    return nResult;
+}
+
+int CAccumulatorObject::ConfirmSelectionChange(int nStep)
+{
+    if (GetButtonSelectionDisplayText(nStep + 1).empty() && GetButtonSelectionDisplayText(nStep + 2).empty())
+        return answer::Yes;
+    const std::string strText =
+        m_pMessages->GetMessage("You are changing a previous selection.  If you continue, all of your selections");
+    switch (GetPrompt().YesNoCancel(strText))
+    {
+    case EPromptAnswer::Yes:
+        return answer::Yes;
+    case EPromptAnswer::No:
+        return answer::No;
+    default:
+        return answer::Cancel;
+    }
+}
+
+void CAccumulatorObject::OpenReferenceCategory(const std::string& strCategory)
+{
+    const std::string strFile = FirstText(m_database, "qRefHelpName", {{"[parCategory]", strCategory}}, "FileName");
+    if (strFile.empty() || !(EndsWithNoCase(strFile, "hlp") || EndsWithNoCase(strFile, "pdf")))
+        return;
+    const std::filesystem::path path = m_host.ApplicationFolder() / strFile;
+    std::string strError;
+    if (!std::filesystem::exists(path))
+        GetPrompt().Message("The document \"" + strFile + "\" for " + strCategory + " is not installed.");
+    else if (!m_host.OpenDocument(path, strError))
+        GetPrompt().Message(strError);
+}
+
+std::string CAccumulatorObject::GetRefJump(const std::string& strSeries, const std::string& strDialog)
+{
+    return FirstText(m_database, "qRefJump", {{"[parSeries]", strSeries}, {"[parDialog]", strDialog}}, "RefJump");
+}
+
+int CAccumulatorObject::ViewReferenceTopic(const std::string& strFilePathName)
+{
+    std::string strTopic = strFilePathName.empty() ? GetRefJump("Contents", "ALL") : strFilePathName;
+    strTopic = Upper(strTopic);
+    if (strTopic.find(".PDF") == std::string::npos)
+        strTopic += ".PDF";
+    const std::filesystem::path path = m_host.ApplicationFolder() / strTopic;
+    std::string strError;
+    if (!std::filesystem::exists(path))
+    {
+        GetPrompt().Message("The reference document \"" + strTopic + "\" is not installed.");
+        return 0;
+    }
+    if (!m_host.OpenDocument(path, strError))
+    {
+        GetPrompt().Message(strError);
+        return 0;
+    }
+    return 1;
+}
+
+void CAccumulatorObject::OnReferenceCommand(int nCommand)
+{
+    if (nCommand >= 0 && nCommand < kReferenceContents)
+        OpenReferenceCategory(kReferenceCategories[nCommand]);
+    else if (nCommand == kReferenceContents)
+        ViewReferenceTopic(std::string());
+}
+
+void CAccumulatorObject::OnToolCommand(int nTool)
+{
+    if (nTool >= 0 && nTool <= 2)
+        m_dialogs.RunTool(*this, nTool);
+}
+
+bool CAccumulatorObject::NewData()
+{
+    Initialize();
+    m_host.SetTitle("New Selection - Untitled");
+    m_host.RefreshPanel();
+    return true;
+}
+
+void CAccumulatorObject::SetTitleFrom(const std::filesystem::path& path)
+{
+    m_host.SetTitle(SelectionFileTitle(path));
+}
+
+bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
+{
+    SSelectionHeader header;
+    header.strLanguageCode = m_host.LanguageCode();
+    header.strLanguageName = m_host.LanguageName();
+    header.nLanguageNameId = m_host.LanguageNameId();
+    header.strProductLine = LoadString(50023);
+    header.nProdId = m_nProdId;
+    header.strProdType = m_strProdType;
+    header.strProdDescription = m_strProdDescription;
+    header.bPartNumberAvailable = m_bPartNumberAvailable;
+    header.bSelectionComplete = m_bSelectionComplete;
+    std::string strError;
+    if (!m_pData || !SaveSelectionFile(path, header, *m_pData, strError))
+    {
+        // A failed save says so; the file on disk is as it was.
+        GetPrompt().Message(strError.empty() ? "The selection could not be saved." : strError);
+        return false;
+    }
+    m_bModified = false;
+    SetTitleFrom(path);
+    return true;
+}
+
+bool CAccumulatorObject::LoadData(const std::filesystem::path& path)
+{
+    std::string strError;
+    std::optional<SLoadedSelection> loaded = LoadSelectionFile(path, strError);
+    if (!loaded)
+    {
+        // The current selection stays exactly as it was.
+        GetPrompt().Message(strError);
+        return false;
+    }
+    loaded->pSelection->m_pOwner = this;
+    m_pData = std::move(loaded->pSelection);
+    m_nProdId = loaded->header.nProdId;
+    m_strProdType = loaded->header.strProdType;
+    m_strProdDescription = loaded->header.strProdDescription;
+    m_bPartNumberAvailable = loaded->header.bPartNumberAvailable;
+    m_bSelectionComplete = loaded->header.bSelectionComplete;
+    m_bModified = false;
+    if (auto* pAccumulator = AccumulatorData())
+        m_lstAcceptedEvents = pAccumulator->m_lstEvents;
+    m_host.RefreshPanel();
+    SetTitleFrom(path);
+    return true;
+}

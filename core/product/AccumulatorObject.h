@@ -1,0 +1,128 @@
+// The accumulator product object: the catalogue connection, the current selection,
+// the four workflow steps with their working and result copies, and the file commands.
+#pragma once
+
+#include "catalogue/Catalogue.h"
+#include "product/TesmaraObject.h"
+#include "selection/AccumulatorData.h"
+#include "selection/SelectionOwner.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class IProductHost;
+class IStepDialogs;
+
+// Product ids.
+namespace prod
+{
+constexpr int Accumulator = 0;
+constexpr int GasBottle = 1;
+constexpr int ReservoirIsolator = 2;
+constexpr int Accessories = 3;
+constexpr int RepairKit = 4;
+constexpr int TransferBarrier = 5;
+constexpr int NoneChosen = 6;
+} // namespace prod
+
+// Yes, No and Cancel as the confirmation returns them.
+namespace answer
+{
+constexpr int Yes = 6;
+constexpr int No = 7;
+constexpr int Cancel = 2;
+} // namespace answer
+
+class CAccumulatorObject : public CTesmaraObject, public ISelectionOwner
+{
+public:
+    CAccumulatorObject(IProductHost& host, IStepDialogs& dialogs);
+
+    // Opens the catalogue and starts with an empty accumulator selection and no product.
+    bool Initialize();
+
+    // ISelectionOwner.
+    IDatabase* Database() override { return m_database.IsOpen() ? &m_database : nullptr; }
+    int ProdId() const override { return m_nProdId; }
+    std::string DefaultUnit(int nCategoryId) const override;
+    const CBaseProduct* CurrentSelection() const override { return m_pData.get(); }
+
+    // CTesmaraObject.
+    std::string GetDivisionName() override;
+    int ViewReferenceTopic(const std::string& strFilePathName) override;
+    std::string GetOrderQuantity() override { return "1"; }
+    std::string GetPartDescription() override;
+    std::string GetCustomerInformationText() override { return std::string(); }
+    std::string GetModificationText() override { return std::string(); }
+    bool IsSelectionComplete() const override;
+    bool IsViewSelectionReportEnabled() const override { return false; } // the report comes later
+    bool IsOrderPadEnabled() const override { return false; }            // the order pad comes later
+    void OnViewSelectionReport() override {}
+    void OnFilePrintSelection(int) override {}
+    bool PerformButtonAction(int nID) override;
+    int GetNumberOfButtons() override { return 4; }
+    std::string GetButtonText(int nIndex) override;
+    int GetButtonState(int nIndex) override;
+    std::string GetButtonSelectionDisplayText(int nIndex) override;
+    std::string GetPartNumberDisplayText() override;
+    int GetSelectionTextFormat(int nIndex) const override;
+    std::string GetDefaultFilename() override { return "*"; }
+    std::string GetDefaultExtension() override { return "Ac3"; }
+    std::string GetFileFilter() override { return "Accumulator Files (*.Ac3)|*.Ac3||"; }
+    std::string GetApplicationName() override;
+    bool NewData() override;
+    bool LoadData(const std::filesystem::path& path) override;
+    bool SaveData(const std::filesystem::path& path) override;
+    bool LanguageSwitched() override { return true; }
+    bool IsDirty() override { return m_bModified; }
+    bool HasCadOptions() const override { return true; }
+    void OnReferenceCommand(int nCommand) override;
+    bool IsReferenceCommandEnabled(int) const override { return true; }
+    void OnToolCommand(int nTool) override;
+
+    // The steps.
+    int OnChooseProduct();
+    int OnDescribeApplication();
+    int OnChooseModel();
+    int OnChooseDetails();
+
+    // Asks before a step throws away later choices: Yes (6) without asking when no
+    // later step holds a choice, else the answer to the catalogue's question.
+    int ConfirmSelectionChange(int nStep);
+    // Opens the document of a reference category ("Help", "Product Support", ...).
+    void OpenReferenceCategory(const std::string& strCategory);
+    // The reference topic of a dialog for a series, or empty text.
+    std::string GetRefJump(const std::string& strSeries, const std::string& strDialog);
+
+    // Whether this version can hold a selection of the product.
+    static bool CanHoldProduct(int nProdId);
+    // Set by "Choose Product"; false (with a message) for a product this version cannot hold.
+    bool SetProduct(int nProdId, const std::string& strProdType, const std::string& strDescription);
+    const std::string& ProdType() const { return m_strProdType; }
+    const std::string& ProdDescription() const { return m_strProdDescription; }
+
+    // The selection as an accumulator selection (nullptr for other products).
+    CAccumulatorData* AccumulatorData();
+    CIMsgStoredProc& Messages() { return *m_pMessages; }
+    IProductHost& Host() { return m_host; }
+    bool m_bModified = false;
+
+    // The event lists the application dialogs edit and accept.
+    std::vector<SEvent> m_lstWorkEvents;
+    std::vector<SEvent> m_lstAcceptedEvents;
+
+private:
+    // The file title shown in the main window's caption.
+    void SetTitleFrom(const std::filesystem::path& path);
+
+    IProductHost& m_host;
+    IStepDialogs& m_dialogs;
+    IDatabase m_database;
+    std::unique_ptr<CIMsgStoredProc> m_pMessages;
+    std::unique_ptr<CBaseProduct> m_pData;
+    int m_nProdId = prod::NoneChosen;
+    std::string m_strProdType;
+    std::string m_strProdDescription;
+};

@@ -1,0 +1,25 @@
+// What a product object needs from the application that hosts it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+class IProductHost
+{
+public:
+    virtual ~IProductHost() = default;
+    // The catalogue folder (NetPath) and the application folder (LocalPath).
+    virtual std::filesystem::path CatalogueFolder() const = 0;
+    virtual std::filesystem::path ApplicationFolder() const = 0;
+    // The active language: its code ("US"), display name and the string id of that name.
+    virtual std::string LanguageCode() const = 0;
+    virtual std::string LanguageName() const = 0;
+    virtual int LanguageNameId() const = 0;
+    // The user's default unit code of a unit category.
+    virtual std::string DefaultUnit(int nCategoryId) const = 0;
+    // Opens a document with the desktop's "open" action; false (and why) when it cannot.
+    virtual bool OpenDocument(const std::filesystem::path& path, std::string& strError) = 0;
+    // The main window's title and the step panel follow the product object.
+    virtual void SetTitle(const std::string& strTitle) = 0;
+    virtual void RefreshPanel() = 0;
+};

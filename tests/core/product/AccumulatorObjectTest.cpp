@@ -1,0 +1,197 @@
+// The accumulator product object: button states, steps on copies, confirmation, files, references.
+#include "RecordingPrompt.h"
+#include "product/AccumulatorObject.h"
+#include "product/ProductHost.h"
+#include "product/StepDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+class CTestHost : public IProductHost
+{
+public:
+    fs::path CatalogueFolder() const override { return TESMARA_BUILT_CATALOGUE_DIR; }
+    fs::path ApplicationFolder() const override { return fs::temp_directory_path(); }
+    std::string LanguageCode() const override { return "US"; }
+    std::string LanguageName() const override { return "U.S. English"; }
+    int LanguageNameId() const override { return 500; }
+    std::string DefaultUnit(int nCategoryId) const override { return nCategoryId == 21081 ? "BAR" : ""; }
+    bool OpenDocument(const fs::path& path, std::string&) override
+    {
+        m_opened = path;
+        return true;
+    }
+    void SetTitle(const std::string& strTitle) override { m_strTitle = strTitle; }
+    void RefreshPanel() override { ++m_nRefreshes; }
+
+    fs::path m_opened;
+    std::string m_strTitle;
+    int m_nRefreshes = 0;
+};
+
+// Dialogs that do what the test says and end with the test's result.
+class CScriptedDialogs : public IStepDialogs
+{
+public:
+    using Step = std::function<int(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)>;
+    int ChooseProduct(CAccumulatorObject& product) override { return m_chooseProduct(product); }
+    int DescribeApplication(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
+    {
+        return m_step(p, a, b);
+    }
+    int ChooseModel(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override { return m_step(p, a, b); }
+    int SelectGasBottle(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
+    {
+        return m_step(p, a, b);
+    }
+    int ChooseDetails(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
+    {
+        return m_step(p, a, b);
+    }
+    void RunTool(CAccumulatorObject&, int nTool) override { m_nTool = nTool; }
+
+    std::function<int(CAccumulatorObject&)> m_chooseProduct;
+    Step m_step;
+    int m_nTool = -1;
+};
+
+struct SFixture
+{
+    CTestHost host;
+    CScriptedDialogs dialogs;
+    CAccumulatorObject product{host, dialogs};
+    SFixture() { EXPECT_TRUE(product.Initialize()); }
+
+    void Choose(int nProdId, int nResult = dlg::Ok)
+    {
+        dialogs.m_chooseProduct = [=](CAccumulatorObject& p) {
+            p.SetProduct(nProdId, nProdId == 0 ? "Accumulators" : "Gas Bottles", "");
+            return nResult;
+        };
+        product.PerformButtonAction(100);
+    }
+    void Step(int nButton, std::function<void(CAccumulatorData&)> edit, int nResult = dlg::Ok)
+    {
+        dialogs.m_step = [=](CAccumulatorObject&, CAccumulatorData&, CAccumulatorData& result) {
+            edit(result);
+            return nResult;
+        };
+        product.PerformButtonAction(nButton);
+    }
+    std::vector<int> States()
+    {
+        return {product.GetButtonState(0), product.GetButtonState(1), product.GetButtonState(2),
+                product.GetButtonState(3)};
+    }
+};
+} // namespace
+
+TEST(AccumulatorObject, ButtonsFollowTheProductAndTheLevel)
+{
+    SFixture f;
+    EXPECT_EQ(f.States(), (std::vector<int>{1, 0, 0, 0}));
+    EXPECT_EQ(f.product.GetButtonText(2), "Choose Model");
+    EXPECT_EQ(f.product.GetButtonText(6), "Need Text");
+    f.Choose(1);
+    EXPECT_EQ(f.States(), (std::vector<int>{1, 0, 1, 0})); // gas bottles have no application step
+    f.Choose(0);
+    EXPECT_EQ(f.States(), (std::vector<int>{1, 1, 0, 0}));
+    f.Step(101, [](CAccumulatorData& d) { d.strApplicationText = "Auxiliary Power Source"; });
+    EXPECT_EQ(f.States(), (std::vector<int>{1, 1, 1, 0}));
+    EXPECT_EQ(f.product.GetButtonSelectionDisplayText(1), "Auxiliary Power Source");
+    EXPECT_EQ(f.product.GetButtonState(7), 1);
+    // A product this version cannot hold is refused before anything changes.
+    CPromptCapture capture;
+    EXPECT_FALSE(f.product.SetProduct(2, "Reservoir Isolators", ""));
+    EXPECT_EQ(f.product.ProdId(), 0);
+}
+
+TEST(AccumulatorObject, StepsWorkOnCopiesAndRaiseTheLevel)
+{
+    SFixture f;
+    f.Choose(0);
+    EXPECT_TRUE(f.product.IsDirty());
+    EXPECT_EQ(f.product.AccumulatorData()->deSelectApp, 8);
+    // Cancel changes nothing, whatever the dialog did to its copies.
+    f.Step(101, [](CAccumulatorData& d) { d.deSelectApp = 3; }, dlg::Cancel);
+    EXPECT_EQ(f.product.AccumulatorData()->deSelectApp, 8);
+    f.Step(101, [](CAccumulatorData& d) {
+        d.deSelectApp = 3;
+        d.strFluidCompatDescription = "kept";
+    });
+    EXPECT_EQ(f.product.AccumulatorData()->m_nLevel, 1);
+    EXPECT_EQ(f.product.AccumulatorData()->strFluidCompatDescription, "kept");
+    f.Step(102, [](CAccumulatorData& d) { d.strAccumulatorDesc = "Piston, 4 in Bore"; });
+    EXPECT_FALSE(f.product.m_bPartNumberAvailable);
+    f.Step(103, [](CAccumulatorData&) {});
+    EXPECT_TRUE(f.product.m_bPartNumberAvailable);
+    EXPECT_TRUE(f.product.IsSelectionComplete());
+    // Describing the application again resets the model and the details in the result.
+    f.Step(101, [](CAccumulatorData&) {});
+    EXPECT_EQ(f.product.AccumulatorData()->m_nLevel, 1);
+    EXPECT_EQ(f.product.GetButtonSelectionDisplayText(2), "");
+}
+
+TEST(AccumulatorObject, ConfirmsOnlyWhenALaterStepHoldsAChoice)
+{
+    SFixture f;
+    CPromptCapture capture;
+    f.Choose(0);
+    EXPECT_EQ(f.product.ConfirmSelectionChange(0), answer::Yes);
+    EXPECT_TRUE(capture->Texts().empty());
+    f.Step(101, [](CAccumulatorData& d) { d.strApplicationText = "Holding / Leakage Compensation"; });
+    capture->Script({EPromptAnswer::No, EPromptAnswer::Cancel});
+    EXPECT_EQ(f.product.ConfirmSelectionChange(0), answer::No);
+    EXPECT_EQ(f.product.ConfirmSelectionChange(0), answer::Cancel);
+    ASSERT_EQ(capture->Texts().size(), 2u);
+    EXPECT_NE(capture->Texts()[0].find("You are changing a previous selection"), std::string::npos);
+    EXPECT_EQ(f.product.ConfirmSelectionChange(1), answer::Yes); // steps 2 and 3 are still empty
+}
+
+TEST(AccumulatorObject, SaveAndOpenKeepTheSelectionAndReportFailures)
+{
+    SFixture f;
+    CPromptCapture capture;
+    f.Choose(0);
+    f.Step(101, [](CAccumulatorData& d) { d.strApplicationText = "Shock Suppression"; });
+    const fs::path file = fs::temp_directory_path() / ("tesmara_product_" + std::to_string(::getpid()) + ".Ac3");
+    ASSERT_TRUE(f.product.SaveData(file));
+    EXPECT_FALSE(f.product.IsDirty());
+    EXPECT_EQ(f.host.m_strTitle, file.stem().string() + "   Selection");
+
+    f.product.NewData();
+    EXPECT_EQ(f.product.ProdId(), prod::NoneChosen);
+    ASSERT_TRUE(f.product.LoadData(file));
+    EXPECT_EQ(f.product.ProdType(), "Accumulators");
+    EXPECT_EQ(f.product.GetButtonSelectionDisplayText(1), "Shock Suppression");
+
+    // A damaged file is refused and the open selection stays.
+    fs::resize_file(file, 500);
+    capture->Clear();
+    EXPECT_FALSE(f.product.LoadData(file));
+    EXPECT_EQ(capture->Texts().size(), 1u);
+    EXPECT_EQ(f.product.GetButtonSelectionDisplayText(1), "Shock Suppression");
+    // A save into a missing folder fails aloud.
+    EXPECT_FALSE(f.product.SaveData(file.parent_path() / "no-such-folder" / "x.Ac3"));
+    EXPECT_EQ(capture->Texts().size(), 2u);
+    fs::remove(file);
+}
+
+TEST(AccumulatorObject, ReferencesAndToolsGoToTheHostAndTheDialogs)
+{
+    SFixture f;
+    CPromptCapture capture;
+    f.product.OnReferenceCommand(3); // "Help": its document is not installed here
+    ASSERT_EQ(capture->Texts().size(), 1u);
+    EXPECT_NE(capture->Texts()[0].find("is not installed"), std::string::npos);
+    EXPECT_EQ(f.product.ViewReferenceTopic(""), 0); // the contents document is not installed either
+    EXPECT_EQ(f.product.GetRefJump("Contents", "ALL"), "CONTENTS.PDF");
+    f.product.OnToolCommand(2);
+    EXPECT_EQ(f.dialogs.m_nTool, 2);
+}
