@@ -131,6 +131,14 @@ void AddEnglishStrings(CStringTable& table)
         {50065, "   Selection"},
         {52111, "Accumulator"},
         {52112, "Acc"},
+        // Application start-up, menus and file commands.
+        {127, "Tips file does not exist in the prescribed directory"},
+        {130, "Trouble reading the tips file"},
+        {645, "Failed to set file open/save path"},
+        {830, "&Unit Conversion"},
+        {61447, "Existing Accumulator &Output"},
+        {61448, "&Effects Of Temperature On Precharge"},
+        {62452, "Catalog"},
         // Applications and calculation methods.
         {51003, "I know the required accumulator capacity"},
         {51004, "Supplementing Pump Flow"},

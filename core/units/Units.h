@@ -4,5 +4,6 @@
 #include "units/UnitConvMap.h"
 #include "units/UnitDouble.h"
 #include "units/UnitInt.h"
+#include "units/UnitLists.h"
 #include "units/UnitString.h"
 #include "units/UnitTable.h"

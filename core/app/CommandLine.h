@@ -1,0 +1,20 @@
+// The program's command line: a file to open, a language, and whether to show the splash.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CCmdLineInfo
+{
+public:
+    // Parses the arguments after the program's name. False, with the reason in strError,
+    // for an option it does not know, a bad language code or a second file.
+    bool Parse(const std::vector<std::string>& args, std::string& strError);
+
+    // "/" and exactly two letters, e.g. "/FR".
+    static bool IsLanguageArgument(const std::string& strArgument);
+
+    std::string m_strFileName;
+    std::string m_strLanguage; // upper case; empty when none was given
+    bool m_bShowSplash = true;
+};

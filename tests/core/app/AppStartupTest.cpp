@@ -1,0 +1,207 @@
+// Start-up logic without a window: language choice, default units, command line, tips, recent files.
+#include "RecordingPrompt.h"
+#include "app/App.h"
+#include "platform/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+CMemorySettings ThreeLanguages()
+{
+    CMemorySettings settings;
+    const char* const kEntries[][3] = {
+        {"English", "us", "500"}, {"French", "FR", "502"}, {"German", "De", "503"}};
+    for (const auto& entry : kEntries)
+    {
+        settings.WriteString(std::string("Language/") + entry[0] + "/Code", entry[1]);
+        settings.WriteString(std::string("Language/") + entry[0] + "/ID", entry[2]);
+    }
+    return settings;
+}
+
+std::string ActiveCode(const CMemorySettings& settings, const std::string& strOverride = std::string())
+{
+    CTesmaraAppSettings app;
+    app.Read(settings, strOverride);
+    return app.GetLanguageCode();
+}
+} // namespace
+
+TEST(LanguageChoice, StoredCodeMatchesWithoutCaseAndCommandLineWins)
+{
+    CMemorySettings settings = ThreeLanguages();
+    settings.WriteString("Language", "de");
+    EXPECT_EQ(ActiveCode(settings), "DE");
+    EXPECT_EQ(ActiveCode(settings, "FR"), "FR");
+
+    CTesmaraAppSettings app;
+    app.Read(settings, "");
+    EXPECT_EQ(app.GetLanguageName(), "German");
+    EXPECT_EQ(app.GetLanguageNameId(), 503);
+}
+
+TEST(LanguageChoice, UnknownOrMissingCodeSelectsTheFirstEntry)
+{
+    CMemorySettings settings = ThreeLanguages();
+    settings.WriteString("Language", "XX");
+    EXPECT_EQ(ActiveCode(settings), "US");
+    EXPECT_EQ(ActiveCode(settings, "IT"), "US");
+    EXPECT_EQ(ActiveCode(ThreeLanguages()), "US");
+}
+
+TEST(LanguageChoice, NoLanguageTableIsReportedAndLeavesItEmpty)
+{
+    CPromptCapture prompt;
+    CMemorySettings settings;
+    settings.WriteString("Language", "US");
+    CTesmaraAppSettings app;
+    app.Read(settings, "");
+    ASSERT_EQ(prompt->Texts().size(), 1u);
+    EXPECT_EQ(prompt->Texts()[0], "Failed to get language info from registry");
+    EXPECT_TRUE(app.m_languages.empty());
+    EXPECT_EQ(app.GetLanguageCode(), "");
+    EXPECT_TRUE(app.NetPath.empty());
+}
+
+TEST(DefaultUnitsFromSettings, UnknownOrForeignCodesFallBackToThePresetInForce)
+{
+    CMemorySettings settings = ThreeLanguages();
+    settings.WriteString("DefaultUnits/UnitType", "0");
+    settings.WriteString("DefaultUnits/21081", "FURLONG"); // no such unit
+    settings.WriteString("DefaultUnits/21080", "BAR");     // a pressure unit for temperature
+    settings.WriteString("DefaultUnits/21082", "GAL");
+    settings.WriteString("DefaultUnits/Metric/21085", "CM");
+    CTesmaraAppSettings app;
+    app.Read(settings, "");
+    EXPECT_EQ(app.GetDefaultUnit(21081), "BAR");
+    EXPECT_EQ(app.GetDefaultUnit(21080), "DEG_C");
+    EXPECT_EQ(app.GetDefaultUnit(21082), "GAL");
+    EXPECT_EQ(app.GetDefaultUnit(21085), "CM"); // missing: from the stored metric preset
+    EXPECT_EQ(app.GetDefaultUnit(21098), "");
+    EXPECT_EQ(app.m_defaultUnits.UnitType(), CDefaultUnits::kMetric);
+    EXPECT_EQ(app.m_standardUnits, CDefaultUnits::Standard());
+}
+
+TEST(DefaultUnitsFromSettings, StoredTableReadsBackInAllEighteenCategories)
+{
+    CMemorySettings settings = ThreeLanguages();
+    CTesmaraAppSettings app;
+    app.Read(settings, "");
+    EXPECT_EQ(app.m_defaultUnits.UnitType(), CDefaultUnits::kStandard);
+    app.m_defaultUnits = CDefaultUnits::Metric();
+    app.m_defaultUnits.SetDefaultUnit(21081, "PSIG");
+    app.m_defaultUnits.SetUnitType(CDefaultUnits::kCustom);
+    ASSERT_TRUE(app.WriteDefaultUnits(settings));
+
+    CTesmaraAppSettings again;
+    again.Read(settings, "");
+    EXPECT_EQ(again.m_defaultUnits, app.m_defaultUnits);
+}
+
+TEST(CommandLine, LanguageIsExactlySlashAndTwoLetters)
+{
+    CCmdLineInfo info;
+    std::string strError;
+    ASSERT_TRUE(info.Parse({"/fr", "/home/user/pump.Ac3"}, strError));
+    EXPECT_EQ(info.m_strLanguage, "FR");
+    EXPECT_EQ(info.m_strFileName, "/home/user/pump.Ac3");
+    EXPECT_TRUE(info.m_bShowSplash);
+
+    for (const char* pszPath : {"/tmp/x.Ac3", "/F1", "/abc", "a/de"})
+        EXPECT_FALSE(CCmdLineInfo::IsLanguageArgument(pszPath)) << pszPath;
+
+    CCmdLineInfo spelled;
+    ASSERT_TRUE(spelled.Parse({"--no-splash", "--language", "de"}, strError));
+    EXPECT_EQ(spelled.m_strLanguage, "DE");
+    EXPECT_FALSE(spelled.m_bShowSplash);
+}
+
+TEST(CommandLine, BadArgumentsAreRefusedWithAReason)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"--language"}, {"--language", "deu"}, {"--langauge=DE"}, {"-x"}, {"a.Ac3", "b.Ac3"}};
+    for (const auto& args : bad)
+    {
+        CCmdLineInfo info;
+        std::string strError;
+        EXPECT_FALSE(info.Parse(args, strError)) << args[0];
+        EXPECT_FALSE(strError.empty());
+    }
+}
+
+class TipFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_path =
+            fs::temp_directory_path() /
+            ("tesmara-tips-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
+        Write("; comment\nFirst tip\n\nSecond tip\r\n; another\nThird tip");
+    }
+    void TearDown() override { fs::remove(m_path); }
+    void Write(const std::string& strText) { std::ofstream(m_path, std::ios::binary) << strText; }
+
+    fs::path m_path;
+};
+
+TEST_F(TipFileTest, TipsSkipCommentsAndGoRound)
+{
+    CTipFile file;
+    ASSERT_EQ(file.Open(m_path, 0, ""), CTipFile::EState::Ok);
+    EXPECT_EQ(file.NextTip(), "First tip");
+    EXPECT_EQ(file.NextTip(), "Second tip");
+    EXPECT_EQ(file.NextTip(), "Third tip");
+    EXPECT_EQ(file.NextTip(), "First tip");
+}
+
+TEST_F(TipFileTest, StoredPositionHoldsOnlyForTheSameTimeStamp)
+{
+    CTipFile first;
+    ASSERT_EQ(first.Open(m_path, 0, ""), CTipFile::EState::Ok);
+    first.NextTip();
+    CTipFile next;
+    ASSERT_EQ(next.Open(m_path, first.FilePos(), first.TimeStamp()), CTipFile::EState::Ok);
+    EXPECT_EQ(next.NextTip(), "Second tip");
+
+    CTipFile edited;
+    ASSERT_EQ(edited.Open(m_path, first.FilePos(), first.TimeStamp() + "1"), CTipFile::EState::Ok);
+    EXPECT_EQ(edited.NextTip(), "First tip");
+    // A position past the end, as after the file was shortened, starts again too.
+    CTipFile beyond;
+    ASSERT_EQ(beyond.Open(m_path, 1 << 20, first.TimeStamp()), CTipFile::EState::Ok);
+    EXPECT_EQ(beyond.NextTip(), "First tip");
+}
+
+TEST_F(TipFileTest, MissingFileAndFileWithoutTipsAreTold)
+{
+    CTipFile file;
+    EXPECT_EQ(file.Open(m_path.string() + ".none", 0, ""), CTipFile::EState::Missing);
+    Write("; only a comment\n\n");
+    EXPECT_EQ(file.Open(m_path, 0, ""), CTipFile::EState::Unreadable);
+    EXPECT_EQ(file.Open(fs::temp_directory_path(), 0, ""), CTipFile::EState::Unreadable);
+}
+
+TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostFour)
+{
+    CRecentFileList list;
+    for (const char* pszName : {"/s/a.Ac3", "/s/b.Ac3", "/s/c.Ac3", "/s/d.Ac3", "/s/e.Ac3", "/s/x/../c.Ac3"})
+        list.Add(pszName);
+    EXPECT_EQ(list.Files(), (std::vector<std::string>{"/s/c.Ac3", "/s/e.Ac3", "/s/d.Ac3", "/s/b.Ac3"}));
+
+    CMemorySettings settings;
+    ASSERT_TRUE(list.Write(settings));
+    EXPECT_EQ(settings.ReadString("Recent File List/File1"), "/s/c.Ac3");
+    list.Remove(0);
+    list.Remove(9);
+    list.Write(settings);
+    CRecentFileList again;
+    again.Read(settings);
+    EXPECT_EQ(again.Files(), (std::vector<std::string>{"/s/e.Ac3", "/s/d.Ac3", "/s/b.Ac3"}));
+}

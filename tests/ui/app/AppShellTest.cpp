@@ -1,0 +1,464 @@
+// The application shell on temporary settings: scopes, start-up order, menus, file guards, recent files.
+#include "RecordingPrompt.h"
+#include "app/CommandIds.h"
+#include "app/DialogRunner.h"
+#include "app/EuropeanAccumulatorApp.h"
+#include "app/MainFrame.h"
+#include "app/QtSettings.h"
+#include "platform/StringTable.h"
+#include "product/AccumulatorObject.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <fstream>
+
+namespace
+{
+// Answers the dialogs opened through the runner in turn and remembers their titles.
+class CScriptedRunner : public IDialogRunner
+{
+public:
+    CScriptedRunner() : m_pPrevious(SetDialogRunner(this)) {}
+    ~CScriptedRunner() override { SetDialogRunner(m_pPrevious); }
+    // Ends each dialog as its buttons would, after the test's own action on it.
+    int Run(QDialog& dialog) override
+    {
+        m_titles << dialog.windowTitle();
+        if (m_fnBefore)
+            m_fnBefore(dialog);
+        const int nResult = m_results.empty() ? QDialog::Rejected : m_results.front();
+        if (!m_results.empty())
+            m_results.pop_front();
+        nResult == QDialog::Accepted ? dialog.accept() : dialog.reject();
+        return nResult;
+    }
+    QStringList m_titles;
+    std::deque<int> m_results;
+    std::function<void(QDialog&)> m_fnBefore;
+
+private:
+    IDialogRunner* m_pPrevious;
+};
+
+class CScriptedFiles : public IFileDialogs
+{
+public:
+    QString GetOpenFileName(QWidget*, const QString& strFolder, const QString&) override
+    {
+        m_strFolder = strFolder;
+        return Next();
+    }
+    QString GetSaveFileName(QWidget*, const QString& strFolder, const QString&, const QString&,
+                            const QString&) override
+    {
+        m_strFolder = strFolder;
+        return Next();
+    }
+    QString Next()
+    {
+        ++m_nAsked;
+        if (m_paths.empty())
+            return QString();
+        const QString strPath = m_paths.front();
+        m_paths.pop_front();
+        return strPath;
+    }
+    std::deque<QString> m_paths;
+    QString m_strFolder;
+    int m_nAsked = 0;
+};
+
+// Counts the key presses that reach a widget.
+class CKeySpy : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        m_nKeys += pEvent->type() == QEvent::KeyPress;
+        return false;
+    }
+    int m_nKeys = 0;
+};
+
+QString QuestionText()
+{
+    return QString::fromStdString(LoadString(507));
+}
+} // namespace
+
+class CAppShellTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CQtSettings> m_pSettings;
+
+    QString UserFile() const { return m_dir.filePath("user.ini"); }
+    QString SystemFile() const { return m_dir.filePath("system.ini"); }
+    std::unique_ptr<CEuropeanAccumulatorApp> Start(const QStringList& args = {"--no-splash"})
+    {
+        auto pApp = std::make_unique<CEuropeanAccumulatorApp>(*m_pSettings, args);
+        if (!pApp->InitInstance())
+            return nullptr;
+        // A chosen product, so that there is a selection to save.
+        pApp->Product().SetProduct(prod::Accumulator, "Piston", "Piston accumulator");
+        return pApp;
+    }
+    static void Modify(CEuropeanAccumulatorApp& app)
+    {
+        app.Product().SetProduct(prod::Accumulator, "Piston", "Piston accumulator");
+        app.Product().m_bModified = true;
+    }
+    QString Saved(CEuropeanAccumulatorApp& app, CScriptedFiles& files, const QString& strName)
+    {
+        files.m_paths.push_back(m_dir.filePath(strName));
+        app.OnCommand(cmd::FileSave);
+        return m_dir.filePath(strName);
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(UserFile());
+        QFile::remove(SystemFile());
+        QApplication::setQuitOnLastWindowClosed(false);
+        m_pSettings = std::make_unique<CQtSettings>(UserFile(), SystemFile(), TESMARA_BUILT_DEFAULTS_INI);
+    }
+
+    void settingsReadUserThenSystemThenDefaultsAndWriteOnlyTheUsers()
+    {
+        {
+            QSettings user(UserFile(), QSettings::IniFormat);
+            user.setValue("Language", "");
+            QSettings system(SystemFile(), QSettings::IniFormat);
+            system.setValue("Language", "DE");
+            system.setValue("Language/German/Code", "de");
+            system.setValue("Language/German/ID", "503");
+        }
+        CPromptCapture prompt;
+        CTesmaraAppSettings app;
+        app.Read(*m_pSettings, "");
+        QCOMPARE(app.GetLanguageCode(), std::string("DE"));
+        QCOMPARE(app.GetLanguageName(), std::string("German"));
+        // The built defaults still answer what neither scope holds.
+        QCOMPARE(app.NetPath, std::filesystem::path(TESMARA_BUILT_CATALOGUE_DIR));
+        QCOMPARE(m_pSettings->ReadString("netpath"), m_pSettings->ReadString("NetPath"));
+
+        QVERIFY(m_pSettings->WriteString("Language", "FR"));
+        QCOMPARE(QSettings(UserFile(), QSettings::IniFormat).value("Language").toString(), QString("FR"));
+        QCOMPARE(QSettings(SystemFile(), QSettings::IniFormat).value("Language").toString(), QString("DE"));
+    }
+
+    void builtDefaultsOpenTheBuiltCatalogueWithThePresets()
+    {
+        CPromptCapture prompt;
+        CTesmaraAppSettings app;
+        app.Read(*m_pSettings, "");
+        QVERIFY(prompt->Texts().empty());
+        QCOMPARE(app.GetLanguageCode(), std::string("US"));
+        QCOMPARE(app.GetLanguageNameId(), 500);
+        QVERIFY(std::filesystem::exists(app.NetPath / "AccUS.db"));
+        QVERIFY(std::filesystem::exists(app.LocalPath / "tips.txt"));
+        QVERIFY(app.m_metricUnits == CDefaultUnits::Metric());
+        QVERIFY(app.m_standardUnits == CDefaultUnits::Standard());
+        QVERIFY(app.m_defaultUnits == CDefaultUnits::Standard());
+    }
+
+    void brokenSettingsAndMissingCatalogueStillStart()
+    {
+        CQtSettings broken(UserFile(), SystemFile(), m_dir.filePath("none.ini"));
+        std::ofstream(UserFile().toStdString()) << "\x01\x02[[[garbage\n=\n";
+        CPromptCapture prompt;
+        CEuropeanAccumulatorApp app(broken, {"--no-splash"});
+        QVERIFY(app.InitInstance());
+        QVERIFY(app.MainFrame()->isVisible());
+        QVERIFY(prompt->Texts().size() >= 2); // no language table, no catalogue
+        QCOMPARE(prompt->Texts()[0], std::string("Failed to get language info from registry"));
+        QCOMPARE(app.Product().GetButtonState(0), 1);
+    }
+
+    void splashInputClosesItAndTheDisclaimerDeclinedEndsTheProgram()
+    {
+        CScriptedRunner runner;
+        runner.m_results = {QDialog::Rejected};
+        CPromptCapture prompt;
+        auto pApp = Start({});
+        QVERIFY(pApp);
+        QVERIFY(pApp->Splash());
+        CKeySpy spy;
+        pApp->MainFrame()->installEventFilter(&spy);
+        QTest::keyClick(pApp->MainFrame(), Qt::Key_Space);
+        QCOMPARE(spy.m_nKeys, 0); // the key only closed the splash
+        QTRY_VERIFY(!pApp->Splash());
+        QTRY_COMPARE(runner.m_titles, QStringList{"Tesmara Accumulator Disclaimer"});
+        QTRY_VERIFY(!pApp->MainFrame()->isVisible());
+    }
+
+    void disclaimerAcceptedThenTipOfTheDay()
+    {
+        CScriptedRunner runner;
+        runner.m_results = {QDialog::Accepted, QDialog::Accepted};
+        CPromptCapture prompt;
+        auto pApp = Start({});
+        QVERIFY(pApp);
+        QSignalSpy finished(pApp.get(), &CEuropeanAccumulatorApp::StartupFinished);
+        QTest::mouseClick(pApp->MainFrame(), Qt::LeftButton);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(runner.m_titles, (QStringList{"Tesmara Accumulator Disclaimer", "Tip of the Day"}));
+        QVERIFY(pApp->MainFrame()->isVisible());
+
+        // Tips switched off: the next start shows the disclaimer only.
+        m_pSettings->WriteInt("Tip/StartUp", 1);
+        runner.m_titles.clear();
+        runner.m_results = {QDialog::Accepted};
+        auto pNext = Start({});
+        QTest::keyClick(pNext->MainFrame(), Qt::Key_A);
+        QTRY_COMPARE(runner.m_titles, QStringList{"Tesmara Accumulator Disclaimer"});
+    }
+
+    void missingTipsFileIsToldAndStartUpGoesOn()
+    {
+        m_pSettings->WriteString("LocalPath", m_dir.path().toStdString());
+        CScriptedRunner runner;
+        runner.m_results = {QDialog::Accepted};
+        CPromptCapture prompt;
+        auto pApp = Start({});
+        QSignalSpy finished(pApp.get(), &CEuropeanAccumulatorApp::StartupFinished);
+        QTest::keyClick(pApp->MainFrame(), Qt::Key_Escape);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(runner.m_titles, QStringList{"Tesmara Accumulator Disclaimer"});
+        QCOMPARE(prompt->Texts(),
+                 std::vector<std::string>{"Tips file does not exist in the prescribed directory"});
+        QVERIFY(pApp->MainFrame()->isVisible());
+    }
+
+    void unitDefaultsStoreAllCategoriesAndTheUnitType()
+    {
+        auto pApp = Start();
+        CScriptedRunner runner;
+        runner.m_results = {QDialog::Accepted};
+        runner.m_fnBefore = [](QDialog& dialog)
+        {
+            for (QPushButton* pButton : dialog.findChildren<QPushButton*>())
+                if (pButton->text() == "Reset to &Metric Defaults")
+                    pButton->click();
+        };
+        pApp->OnCommand(cmd::UnitDefaults);
+        QCOMPARE(runner.m_titles.size(), 1);
+        QSettings user(UserFile(), QSettings::IniFormat);
+        QCOMPARE(user.value("DefaultUnits/UnitType").toInt(), CDefaultUnits::kMetric);
+        for (int nCategory : CDefaultUnits::CategoryIds())
+            QCOMPARE(user.value(QString("DefaultUnits/%1").arg(nCategory)).toString().toStdString(),
+                     CDefaultUnits::Metric().GetDefaultUnit(nCategory));
+        QCOMPARE(pApp->DefaultUnit(21081), std::string("BAR"));
+    }
+
+    void noSplashMeansNoDisclaimerAndNoTip()
+    {
+        CScriptedRunner runner;
+        auto pApp = Start();
+        QVERIFY(pApp);
+        QVERIFY(!pApp->Splash());
+        QTest::qWait(50);
+        QVERIFY(runner.m_titles.isEmpty());
+        QCOMPARE(pApp->MainFrame()->windowTitle(), QString("New Selection - Untitled"));
+    }
+
+    void menusAfterTheStartUpAdjustments()
+    {
+        auto pApp = Start();
+        QMenu* pTools = pApp->MainFrame()->TopMenu(CMainFrame::MenuTools);
+        const QList<QAction*> tools = pTools->actions();
+        QCOMPARE(tools.size(), 5);
+        QCOMPARE(tools[2]->text(), QString("Existing Accumulator &Output"));
+        QCOMPARE(tools[3]->text(), QString("&Effects Of Temperature On Precharge"));
+        QCOMPARE(tools[4]->text(), QString("&Unit Conversion"));
+        QCOMPARE(CMainFrame::CommandId(tools[2]), 33100);
+        QCOMPARE(CMainFrame::CommandId(tools[4]), 33102);
+        QVERIFY(!pApp->MainFrame()->Action(cmd::ToolOptions));
+        QAction* pCatalog = pApp->MainFrame()->TopMenu(CMainFrame::MenuHelp)->actions().first();
+        QCOMPARE(pCatalog->text(), QString("Catalog"));
+        QCOMPARE(CMainFrame::CommandId(pCatalog), cmd::ReferenceContents);
+        QCOMPARE(pApp->MainFrame()->TopMenu(CMainFrame::MenuLanguage)->actions().first()->text(),
+                 QString("U.S. English"));
+        // Outputs that do not exist yet cannot be chosen.
+        for (int nId :
+             {cmd::ViewSelectionReport, cmd::PrintSelectionReport, cmd::AddToOrderPad, cmd::CadCommands[0]})
+            QVERIFY(!pApp->MainFrame()->Action(nId)->isEnabled());
+    }
+
+    void displaySelectionCompleteOptionsTogglesTheSetting()
+    {
+        auto pApp = Start();
+        QAction* pShow = pApp->MainFrame()->Action(cmd::DisplaySelectionCompleteOptions);
+        QVERIFY(pShow->isChecked());
+        pApp->OnCommand(cmd::DisplaySelectionCompleteOptions);
+        QCOMPARE(m_pSettings->ReadInt("SelectionCompleted/Show", 1), 0);
+        QVERIFY(!pShow->isChecked());
+        pApp->OnCommand(cmd::DisplaySelectionCompleteOptions);
+        QCOMPARE(m_pSettings->ReadInt("SelectionCompleted/Show", 0), 1);
+    }
+
+    void wrongExtensionIsRefusedBeforeAnything()
+    {
+        auto pApp = Start();
+        pApp->Product().m_bModified = true;
+        for (const QString& strName : {QString("x.txt"), QString("x.ac3")})
+        {
+            CPromptCapture prompt;
+            QVERIFY(!pApp->OpenDocumentFile(m_dir.filePath(strName)));
+            QCOMPARE(prompt->Texts().size(), std::size_t(1));
+            QCOMPARE(prompt->Texts()[0],
+                     m_dir.filePath(strName).toStdString() + " is not a valid Accumulator selection file.");
+        }
+        QVERIFY(pApp->Product().IsDirty());
+    }
+
+    void modifiedSelectionIsOfferedForSavingBeforeItIsDropped()
+    {
+        auto pApp = Start();
+        CScriptedFiles files;
+        pApp->SetFileDialogs(&files);
+
+        // New: No drops the work, Yes saves it first.
+        Modify(*pApp);
+        {
+            CPromptCapture prompt;
+            prompt->Script({EPromptAnswer::No});
+            pApp->OnCommand(cmd::FileNew);
+            QCOMPARE(prompt->Texts(), std::vector<std::string>{QuestionText().toStdString()});
+            QVERIFY(!pApp->Product().IsDirty());
+        }
+        Modify(*pApp);
+        {
+            CPromptCapture prompt;
+            prompt->Script({EPromptAnswer::Yes});
+            files.m_paths = {m_dir.filePath("kept.ac3")};
+            pApp->OnCommand(cmd::FileNew);
+            // Saved under the extension that opens again.
+            QVERIFY(QFile::exists(m_dir.filePath("kept.Ac3")));
+            QCOMPARE(m_pSettings->ReadString("FileSaveOpenPath"), m_dir.path().toStdString());
+        }
+        // Yes with the save dialog cancelled keeps the work and stays.
+        Modify(*pApp);
+        {
+            CPromptCapture prompt;
+            prompt->Script({EPromptAnswer::Yes});
+            pApp->OnCommand(cmd::FileNew);
+            QVERIFY(pApp->Product().IsDirty());
+        }
+        // Open asks before its dialog, which starts in the folder used last.
+        {
+            CPromptCapture prompt;
+            prompt->Script({EPromptAnswer::No});
+            files.m_paths = {m_dir.filePath("kept.Ac3")};
+            pApp->OnCommand(cmd::FileOpen);
+            QCOMPARE(prompt->Texts(), std::vector<std::string>{QuestionText().toStdString()});
+            QCOMPARE(files.m_strFolder, m_dir.path());
+            QVERIFY(!pApp->Product().IsDirty());
+            QCOMPARE(pApp->MainFrame()->windowTitle(), QString("kept   Selection"));
+        }
+        // Exit: Cancel keeps the program, No leaves it.
+        Modify(*pApp);
+        {
+            CPromptCapture prompt;
+            prompt->Script({EPromptAnswer::Cancel, EPromptAnswer::No});
+            pApp->OnCommand(cmd::AppExit);
+            QVERIFY(pApp->MainFrame()->isVisible());
+            pApp->OnCommand(cmd::AppExit);
+            QVERIFY(!pApp->MainFrame()->isVisible());
+            QCOMPARE(prompt->Texts().size(), std::size_t(2));
+            QCOMPARE(m_pSettings->ReadString("Language"), std::string("US"));
+        }
+    }
+
+    void recentFilesFollowOpenAndSaveAndDropMissingFiles()
+    {
+        auto pApp = Start();
+        CScriptedFiles files;
+        pApp->SetFileDialogs(&files);
+        const QString strFirst = Saved(*pApp, files, "first.Ac3");
+        const QString strSecond = Saved(*pApp, files, "second.Ac3");
+        QCOMPARE(pApp->RecentFiles().Files().front(), strSecond.toStdString());
+        QVERIFY(pApp->MainFrame()->Action(cmd::FileMruFirst + 1)->isVisible());
+
+        CPromptCapture prompt;
+        pApp->OnCommand(cmd::FileMruFirst + 1);
+        QVERIFY(prompt->Texts().empty());
+        QCOMPARE(pApp->RecentFiles().Files().front(), strFirst.toStdString());
+
+        QFile::remove(strSecond);
+        pApp->OnCommand(cmd::FileMruFirst + 1);
+        QCOMPARE(prompt->Texts().size(), std::size_t(1));
+        QCOMPARE(pApp->RecentFiles().Files().size(), std::size_t(1));
+        QVERIFY(!pApp->MainFrame()->Action(cmd::FileMruFirst + 1)->isVisible());
+
+        // The list outlives the program.
+        auto pNext = Start();
+        QCOMPARE(pNext->RecentFiles().Files(), pApp->RecentFiles().Files());
+    }
+
+    void fileFromAnotherLanguageSwitchesOrIsRefused()
+    {
+        // A second installed language whose catalogue is a copy of the built one.
+        const QString strCatalogues = m_dir.filePath("catalogues");
+        QDir().mkpath(strCatalogues);
+        const QString strBuilt = QString(TESMARA_BUILT_CATALOGUE_DIR) + "/AccUS.db";
+        QVERIFY(QFile::copy(strBuilt, strCatalogues + "/AccUS.db"));
+        QVERIFY(QFile::copy(strBuilt, strCatalogues + "/AccDE.db"));
+        m_pSettings->WriteString("NetPath", strCatalogues.toStdString());
+        m_pSettings->WriteString("Language/XGerman/Code", "DE");
+        m_pSettings->WriteString("Language/XGerman/ID", "503");
+
+        auto pApp = Start();
+        CScriptedFiles files;
+        pApp->SetFileDialogs(&files);
+        const QString strPath = Saved(*pApp, files, "other.Ac3");
+        // Mark the file as made under German, then under French (not installed).
+        auto setLanguage = [&](const char* pszCode, int nNameId)
+        {
+            std::fstream file(strPath.toStdString(), std::ios::in | std::ios::out | std::ios::binary);
+            file.write(pszCode, 3);
+            file.seekp(112);
+            const char id[4] = {char(nNameId & 0xFF), char(nNameId >> 8), 0, 0};
+            file.write(id, 4);
+        };
+        setLanguage("FR", 502);
+        CPromptCapture prompt;
+        QVERIFY(!pApp->OpenDocumentFile(strPath));
+        QCOMPARE(prompt->Texts().back(),
+                 std::string("The selection you are trying to open was created in French, "
+                             "which you do not have installed.  You cannot open this selection."));
+        QCOMPARE(pApp->LanguageCode(), std::string("US"));
+
+        setLanguage("DE", 503);
+        QVERIFY(pApp->OpenDocumentFile(strPath));
+        QVERIFY(QString::fromStdString(prompt->Texts().back()).contains("created in German."));
+        QCOMPARE(pApp->LanguageCode(), std::string("DE"));
+        QVERIFY(pApp->Product().Database());
+        QVERIFY(pApp->MainFrame()->Action(cmd::LanguageFirst + 1)->isChecked());
+
+        // The language menu asks about unsaved work; Cancel keeps the language.
+        Modify(*pApp);
+        prompt->Script({EPromptAnswer::Cancel});
+        pApp->MainFrame()->Action(cmd::LanguageFirst)->trigger();
+        QCOMPARE(pApp->LanguageCode(), std::string("DE"));
+        QVERIFY(pApp->MainFrame()->Action(cmd::LanguageFirst + 1)->isChecked());
+        prompt->Script({EPromptAnswer::No});
+        pApp->MainFrame()->Action(cmd::LanguageFirst)->trigger();
+        QCOMPARE(pApp->LanguageCode(), std::string("US"));
+        QVERIFY(pApp->MainFrame()->Action(cmd::LanguageFirst)->isChecked());
+        QVERIFY(!pApp->Product().IsDirty());
+    }
+};
+
+QTEST_MAIN(CAppShellTest)
+#include "AppShellTest.moc"

@@ -1,0 +1,147 @@
+// The Unit Conversion and Unit Defaults dialogs driven as a user drives them.
+#include "RecordingPrompt.h"
+#include "controls/ComboUnit.h"
+#include "controls/EditNumeric.h"
+#include "units/SelectDefaultUnits.h"
+#include "units/UnitConverter.h"
+#include "units/UnitTable.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QtTest>
+
+namespace
+{
+template <typename T> T* Named(QWidget& dialog, const QString& strName)
+{
+    for (T* pChild : dialog.findChildren<T*>())
+        if (pChild->accessibleName() == strName)
+            return pChild;
+    return nullptr;
+}
+
+void Pick(QComboBox* pCombo, const QString& strText)
+{
+    QVERIFY(pCombo);
+    const int nIndex = pCombo->findText(strText, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(nIndex >= 0, qPrintable(strText));
+    pCombo->setCurrentIndex(nIndex);
+}
+} // namespace
+
+class CUnitDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ConverterOpensOnTheFirstNamedCategory()
+    {
+        CUnitConverter dialog;
+        auto* pCategory = Named<QComboBox>(dialog, QStringLiteral("Unit Category"));
+        QVERIFY(pCategory);
+        QCOMPARE(pCategory->itemText(0), QString());
+        QCOMPARE(pCategory->currentIndex(), 1);
+        QCOMPARE(pCategory->currentText(), QStringLiteral("Absolute Viscosity"));
+        QCOMPARE(pCategory->count(), 19);
+        auto* pFrom = Named<CComboUnit>(dialog, QStringLiteral("From Unit"));
+        QCOMPARE(pFrom->currentIndex(), 0);
+    }
+
+    void ConverterComputesWhatTheUserPicks()
+    {
+        CPromptCapture prompt;
+        CUnitConverter dialog;
+        auto* pInput = Named<CEditNumeric>(dialog, QStringLiteral("Input Value"));
+        auto* pResult = Named<CEditNumeric>(dialog, QStringLiteral("Result"));
+        QVERIFY(pInput && pResult && pResult->isReadOnly());
+
+        // The to-list still holds temperatures after the from-list is refilled: no mismatch is reported.
+        Pick(Named<QComboBox>(dialog, QStringLiteral("Unit Category")), QStringLiteral("Temperature"));
+        Pick(Named<QComboBox>(dialog, QStringLiteral("Unit Category")), QStringLiteral("Pressure"));
+        QTest::keyClicks(pInput, "3000");
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("From Unit")), QStringLiteral("psia"));
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("To Unit")), QStringLiteral("bar"));
+        QCOMPARE(pResult->text(), QStringLiteral("206.84"));
+
+        // psi is gauge pressure; bar in the table is absolute.
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("From Unit")), QStringLiteral("psi"));
+        QCOMPARE(pResult->text(), QStringLiteral("207.86"));
+        QCOMPARE(dialog.GetResult().GetUnit(), std::string("BAR"));
+
+        pInput->clear();
+        QCOMPARE(pResult->text(), QString());
+        QVERIFY(prompt->Texts().empty());
+    }
+
+    void ConverterShowsAZeroResultOfATypedNumber()
+    {
+        CUnitConverter dialog;
+        Pick(Named<QComboBox>(dialog, QStringLiteral("Unit Category")), QStringLiteral("Temperature"));
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("From Unit")), QStringLiteral("\u00B0F"));
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("To Unit")), QStringLiteral("\u00B0C"));
+        QTest::keyClicks(Named<CEditNumeric>(dialog, QStringLiteral("Input Value")), "32");
+        QCOMPARE(Named<CEditNumeric>(dialog, QStringLiteral("Result"))->text(), QStringLiteral("0"));
+    }
+
+    void ReducedLayoutStoresAllEighteen()
+    {
+        CDefaultUnits current = CDefaultUnits::Standard();
+        CSelectDefaultUnits dialog(current);
+        QVERIFY(!dialog.IsDetailed());
+        QVERIFY(Named<QGroupBox>(dialog, QStringLiteral("Pressure"))->isVisibleTo(&dialog));
+        QVERIFY(!Named<QGroupBox>(dialog, QStringLiteral("Torque"))->isVisibleTo(&dialog));
+
+        Named<QPushButton>(dialog, QStringLiteral("Reset to Metric Defaults"))->click();
+        QCOMPARE(dialog.UnitType(), CDefaultUnits::kMetric);
+        dialog.accept();
+        // Hidden lists too: the whole metric table, viscosity and torque included.
+        QCOMPARE(current, CDefaultUnits::Metric());
+    }
+
+    void UnitTypeFollowsTheLastAction()
+    {
+        CDefaultUnits current = CDefaultUnits::Metric();
+        CSelectDefaultUnits dialog(current);
+        QCOMPARE(dialog.UnitType(), CDefaultUnits::kMetric);
+
+        Named<QPushButton>(dialog, QStringLiteral("Reset to U.S. Standard Defaults"))->click();
+        QCOMPARE(dialog.UnitType(), CDefaultUnits::kStandard);
+        Named<QPushButton>(dialog, QStringLiteral("Reset to Metric Defaults"))->click();
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("Pressure")), QStringLiteral("MPa"));
+        QCOMPARE(dialog.UnitType(), CDefaultUnits::kCustom);
+
+        dialog.accept();
+        QCOMPARE(current.UnitType(), CDefaultUnits::kCustom);
+        QCOMPARE(current.GetDefaultUnit(UnitCategory::Pressure), std::string("MPA"));
+        QCOMPARE(current.GetDefaultUnit(UnitCategory::Temperature), std::string("DEG_C"));
+    }
+
+    void DetailToggleAndCancel()
+    {
+        CDefaultUnits current = CDefaultUnits::Standard();
+        CSelectDefaultUnits dialog(current);
+        auto* pDetail = Named<QPushButton>(dialog, QStringLiteral("More Detail"));
+        pDetail->click();
+        QCOMPARE(pDetail->text(), QStringLiteral("Less Detail"));
+        QVERIFY(Named<QGroupBox>(dialog, QStringLiteral("Absolute Viscosity"))->isVisibleTo(&dialog));
+        pDetail->click();
+        QCOMPARE(pDetail->text(), QStringLiteral("More Detail"));
+
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("Mass")), QStringLiteral("kg"));
+        dialog.reject();
+        QCOMPARE(current, CDefaultUnits::Standard());
+    }
+
+    void UnknownDefaultIsKeptRatherThanEmptied()
+    {
+        CDefaultUnits current = CDefaultUnits::Standard();
+        current.SetDefaultUnit(UnitCategory::Time, "FORTNIGHT");
+        CSelectDefaultUnits dialog(current);
+        QCOMPARE(Named<CComboUnit>(dialog, QStringLiteral("Time"))->currentIndex(), -1);
+        dialog.accept();
+        QCOMPARE(current.GetDefaultUnit(UnitCategory::Time), std::string("FORTNIGHT"));
+    }
+};
+
+QTEST_MAIN(CUnitDialogsTest)
+#include "UnitDialogsTest.moc"

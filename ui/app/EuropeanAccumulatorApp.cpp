@@ -1,0 +1,527 @@
+// The application's start-up sequence and its commands.
+#include "app/EuropeanAccumulatorApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/CommandIds.h"
+#include "app/DialogRunner.h"
+#include "app/DisclaimerDialog.h"
+#include "app/MainFrame.h"
+#include "app/SplashWnd.h"
+#include "app/TipDialog.h"
+#include "catalogue/Catalogue.h"
+#include "platform/Prompt.h"
+#include "platform/Settings.h"
+#include "platform/StringTable.h"
+#include "product/AccumulatorObject.h"
+#include "products/TesmaraView.h"
+#include "selection/SelectionFile.h"
+#include "units/SelectDefaultUnits.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace
+{
+std::filesystem::path ToPath(const QString& strPath)
+{
+    return std::filesystem::path(strPath.toStdU16String());
+}
+
+// The extension must be "Ac3" exactly for the file to open again: "x.ac3" becomes "x.Ac3".
+QString WithSelectionExtension(const QString& strPath)
+{
+    const QString strExtension = QStringLiteral(".") + QString::fromLatin1(kSelectionFileExtension);
+    if (strPath.endsWith(strExtension))
+        return strPath;
+    if (strPath.endsWith(strExtension, Qt::CaseInsensitive))
+        return strPath.left(strPath.size() - strExtension.size()) + strExtension;
+    return strPath + strExtension;
+}
+} // namespace
+
+CEuropeanAccumulatorApp::CEuropeanAccumulatorApp(ISettings& settings, const QStringList& args,
+                                                 QObject* pParent)
+    : QObject(pParent), m_store(settings), m_args(args), m_recentFiles(4), m_nNextUserCommand(cmd::UserFirst)
+{
+}
+
+CEuropeanAccumulatorApp::~CEuropeanAccumulatorApp()
+{
+    // The view borrows the product object: the window goes first.
+    delete m_pSplash.data();
+    delete m_pMainFrame.data();
+}
+
+bool CEuropeanAccumulatorApp::InitInstance()
+{
+    // The command line first: its language wins over the stored one.
+    std::vector<std::string> args;
+    for (const QString& strArg : m_args)
+        args.push_back(strArg.toStdString());
+    std::string strError;
+    if (!m_cmdInfo.Parse(args, strError))
+    {
+        const std::string strUsage =
+            "Usage: tesmara-accumulator [--no-splash] [--language XX | /XX] [file.Ac3]";
+        // Also on standard error, for whoever started the program from a script.
+        std::fprintf(stderr, "%s\n%s\n", strError.c_str(), strUsage.c_str());
+        GetPrompt().Message(strError + "\n\n" + strUsage);
+        return false;
+    }
+
+    // Settings, languages with the user's separators, default units, recent files.
+    m_settings.Read(m_store, m_cmdInfo.m_strLanguage);
+    const QLocale locale = QLocale::system();
+    for (SLanguage& language : m_settings.m_languages)
+    {
+        language.ThousandSeparator = locale.groupSeparator().left(4).toStdString();
+        language.DecimalSeparator = locale.decimalPoint().left(4).toStdString();
+    }
+    m_recentFiles.Read(m_store);
+    m_nSelectionReportFormat = m_store.ReadInt(settingskey::SelectionReportFormat, 1);
+
+    // The main window with the step panel over the product object.
+    m_pMainFrame = new CMainFrame;
+    m_stepDialogs.SetParentWindow(m_pMainFrame);
+    CreateProductObject();
+    m_pView = new CEuropeanAccumulatorView(
+        *m_pProduct, m_store, QString::fromStdU16String(ApplicationFolder().u16string()), m_pMainFrame);
+    m_pView->setAccessibleName(QStringLiteral("Steps"));
+    m_pView->SetCommandHandler([this](int nCommandId) { OnCommand(nCommandId); });
+    m_pMainFrame->setCentralWidget(m_pView);
+    connect(m_pMainFrame, &CMainFrame::Command, this, &CEuropeanAccumulatorApp::OnCommand);
+    connect(m_pMainFrame, &CMainFrame::UpdateCommands, this, &CEuropeanAccumulatorApp::UpdateCommands);
+    m_pMainFrame->SetCloseGuard(
+        [this]
+        {
+            if (!SaveModified(true))
+                return false;
+            ExitInstance();
+            if (m_pSplash)
+                m_pSplash->close(); // closed early: nothing follows the splash any more
+            return true;
+        });
+    SetTitle("New Selection - Untitled");
+    m_pMainFrame->SetRecentFiles(m_recentFiles.Files());
+    QStringList languages;
+    for (std::size_t i = 0; i < m_settings.m_languages.size(); ++i)
+        languages << QString::fromStdString(m_settings.LanguageName(i));
+    m_pMainFrame->SetLanguages(languages, m_settings.m_nActiveLanguage);
+    m_pView->Refresh();
+
+    // A file named on the command line; a file that cannot be opened ends the program.
+    if (!m_cmdInfo.m_strFileName.empty() &&
+        !OpenDocumentFile(QString::fromStdString(m_cmdInfo.m_strFileName)))
+        return false;
+
+    // The three tools go into the third menu at positions 2 to 4.
+    AddUserMenuItem(CMainFrame::MenuTools, 2, QString::fromStdString(LoadString(61447)));
+    AddUserMenuItem(CMainFrame::MenuTools, 3, QString::fromStdString(LoadString(61448)));
+    AddUserMenuItem(CMainFrame::MenuTools, 4, QString::fromStdString(LoadString(830)));
+
+    m_pMainFrame->show();
+    AdjustMenus();
+    UpdateCommands();
+
+    if (m_cmdInfo.m_bShowSplash)
+    {
+        m_pSplash = new CSplashWnd(m_pMainFrame);
+        connect(m_pSplash, &CSplashWnd::Closed, this, &CEuropeanAccumulatorApp::OnSplashClosed);
+        m_pSplash->show();
+    }
+    else
+        QTimer::singleShot(0, this, &CEuropeanAccumulatorApp::StartupFinished);
+    return true;
+}
+
+void CEuropeanAccumulatorApp::CreateProductObject()
+{
+    auto pProduct = std::make_unique<CAccumulatorObject>(*this, m_stepDialogs);
+    // A missing or broken catalogue has shown its message; the program goes on without it.
+    pProduct->Initialize();
+    if (m_pView)
+        m_pView->SetProductObject(*pProduct);
+    m_pProduct = std::move(pProduct);
+}
+
+void CEuropeanAccumulatorApp::AddUserMenuItem(int nMenu, int nPosition, const QString& strText)
+{
+    const int nCommandId = m_nNextUserCommand++;
+    m_pMainFrame->InsertMenuItem(nMenu, nPosition, strText, nCommandId);
+    m_userMenuItems.push_back({nMenu, nPosition, strText, nCommandId});
+    m_toolCommandIds.push_back(nCommandId);
+}
+
+void CEuropeanAccumulatorApp::AdjustMenus()
+{
+    // This program has no options of its own, and its catalogue leads the Help menu.
+    m_pMainFrame->RemoveMenuCommand(CMainFrame::MenuTools, cmd::ToolOptions);
+    if (m_pMainFrame->RemoveMenuCommand(CMainFrame::MenuHelp, cmd::ReferenceContents))
+        m_pMainFrame->InsertMenuItem(CMainFrame::MenuHelp, 0, QString::fromStdString(LoadString(62452)),
+                                     cmd::ReferenceContents);
+}
+
+void CEuropeanAccumulatorApp::OnSplashClosed()
+{
+    if (!m_pMainFrame || !m_pMainFrame->isVisible())
+        return;
+    m_pMainFrame->update();
+    // As the splash's command to the main window: after the splash has gone.
+    QTimer::singleShot(0, this, [this] { OnCommand(cmd::ShowDisclaimer); });
+}
+
+std::filesystem::path CEuropeanAccumulatorApp::ApplicationFolder() const
+{
+    if (!m_settings.LocalPath.empty())
+        return m_settings.LocalPath;
+    return ToPath(QCoreApplication::applicationDirPath());
+}
+
+bool CEuropeanAccumulatorApp::OpenDocument(const std::filesystem::path& path, std::string& strError)
+{
+    const QString strPath = QString::fromStdU16String(path.u16string());
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(strPath)))
+        return true;
+    strError = "No program could be started to open " + QDir::toNativeSeparators(strPath).toStdString() + ".";
+    return false;
+}
+
+void CEuropeanAccumulatorApp::SetTitle(const std::string& strTitle)
+{
+    if (m_pMainFrame)
+        m_pMainFrame->setWindowTitle(QString::fromStdString(strTitle));
+}
+
+void CEuropeanAccumulatorApp::RefreshPanel()
+{
+    if (m_pView)
+        m_pView->Refresh();
+}
+
+void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
+{
+    const auto cadBegin = std::begin(cmd::CadCommands);
+    const auto cadEnd = std::end(cmd::CadCommands);
+    if (nCommandId >= cmd::FileMruFirst && nCommandId < cmd::FileMruFirst + 4)
+        OnOpenRecentFile(nCommandId - cmd::FileMruFirst);
+    else if (nCommandId >= cmd::LanguageFirst && nCommandId <= cmd::LanguageLast)
+        OnLanguage(nCommandId - cmd::LanguageFirst);
+    else if (nCommandId >= cmd::UserFirst && nCommandId <= cmd::UserLast)
+    {
+        // The product object's tool handler knows the tools by the order of the kept ids.
+        const auto it = std::find(m_toolCommandIds.begin(), m_toolCommandIds.end(), nCommandId);
+        if (it != m_toolCommandIds.end())
+            m_pProduct->OnToolCommand(static_cast<int>(it - m_toolCommandIds.begin()));
+    }
+    else if (nCommandId >= cmd::ReferenceFirst && nCommandId < cmd::ReferenceFirst + 8)
+        m_pProduct->OnReferenceCommand(nCommandId - cmd::ReferenceFirst);
+    else if (std::find(cadBegin, cadEnd, nCommandId) != cadEnd)
+        m_pProduct->OnCadCommand(static_cast<int>(std::find(cadBegin, cadEnd, nCommandId) - cadBegin));
+    else
+        switch (nCommandId)
+        {
+        case cmd::FileNew:
+            OnFileNew();
+            break;
+        case cmd::FileOpen:
+            OnFileOpen();
+            break;
+        case cmd::FileSave:
+        case cmd::FileSaveAs:
+            OnFileSave();
+            break;
+        case cmd::AppExit:
+            OnAppExit();
+            break;
+        case cmd::AppAbout:
+            OnAppAbout();
+            break;
+        case cmd::ReferenceContents:
+            m_pProduct->OnReferenceCommand(8);
+            break;
+        case cmd::DisplaySelectionCompleteOptions:
+            m_store.WriteInt(settingskey::SelectionCompletedShow,
+                             m_store.ReadInt(settingskey::SelectionCompletedShow, 1) == 0 ? 1 : 0);
+            break;
+        case cmd::UnitDefaults:
+            OnUnitDefaults();
+            break;
+        case cmd::TipOfTheDay:
+            OnTipOfTheDay();
+            break;
+        case cmd::ShowDisclaimer:
+            OnShowDisclaimer();
+            break;
+        case cmd::ViewSelectionReport:
+            if (m_pProduct->IsViewSelectionReportEnabled())
+                m_pProduct->OnViewSelectionReport();
+            break;
+        case cmd::PrintSelectionReport:
+            if (m_pProduct->IsViewSelectionReportEnabled())
+                m_pProduct->OnFilePrintSelection(0);
+            break;
+        case cmd::AddToOrderPad:
+            if (m_pProduct->IsOrderPadEnabled())
+                m_pProduct->OnAddToOrderPad();
+            break;
+        default:
+            break;
+        }
+    UpdateCommands();
+}
+
+void CEuropeanAccumulatorApp::UpdateCommands()
+{
+    if (!m_pMainFrame)
+        return;
+    const auto enable = [this](int nCommandId, bool bEnabled)
+    {
+        if (QAction* pAction = m_pMainFrame->Action(nCommandId))
+            pAction->setEnabled(bEnabled);
+    };
+    // Outputs that this version does not have yet stay disabled until the product object offers them.
+    enable(cmd::ViewSelectionReport, m_pProduct->IsViewSelectionReportEnabled());
+    enable(cmd::PrintSelectionReport, m_pProduct->IsViewSelectionReportEnabled());
+    enable(cmd::AddToOrderPad, m_pProduct->IsOrderPadEnabled());
+    enable(cmd::OrderPad, false);
+    enable(cmd::RapidSelection, false);
+    for (int i = 0; i < 5; ++i)
+        enable(cmd::CadCommands[i], m_pProduct->IsCadCommandEnabled(i));
+    for (int i = 0; i < 8; ++i)
+        enable(cmd::ReferenceFirst + i, m_pProduct->IsReferenceCommandEnabled(i));
+    enable(cmd::ReferenceContents, m_pProduct->IsReferenceCommandEnabled(8));
+    if (QAction* pShow = m_pMainFrame->Action(cmd::DisplaySelectionCompleteOptions))
+        pShow->setChecked(m_store.ReadInt(settingskey::SelectionCompletedShow, 1) != 0);
+}
+
+bool CEuropeanAccumulatorApp::SaveModified(bool bCancel)
+{
+    if (!m_pProduct->IsDirty())
+        return true;
+    const std::string strQuestion = LoadString(507);
+    const EPromptAnswer eAnswer =
+        bCancel ? GetPrompt().YesNoCancel(strQuestion) : GetPrompt().YesNo(strQuestion);
+    if (eAnswer == EPromptAnswer::No)
+        return true;
+    if (eAnswer != EPromptAnswer::Yes)
+        return false;
+    // A save that was cancelled or failed keeps the work, and what would have dropped it does not go on.
+    return OnFileSave();
+}
+
+void CEuropeanAccumulatorApp::OnFileNew()
+{
+    if (!SaveModified(false))
+        return;
+    CreateProductObject();
+    m_strCurrentFile.clear();
+    SetTitle("New Selection - Untitled");
+    RefreshPanel();
+}
+
+QString CEuropeanAccumulatorApp::FileDialogFolder() const
+{
+    const std::string strFolder = m_store.ReadString(settingskey::FileSaveOpenPath).value_or(std::string());
+    if (!strFolder.empty() && QFileInfo(QString::fromStdString(strFolder)).isDir())
+        return QString::fromStdString(strFolder);
+    return QString::fromStdU16String(ApplicationFolder().u16string());
+}
+
+void CEuropeanAccumulatorApp::StoreFileDialogFolder(const QString& strFile)
+{
+    if (!m_store.WriteString(settingskey::FileSaveOpenPath, QFileInfo(strFile).absolutePath().toStdString()))
+        GetPrompt().Message(LoadString(645));
+}
+
+void CEuropeanAccumulatorApp::AddRecentFile(const QString& strPath)
+{
+    m_recentFiles.Add(strPath.toStdString());
+    m_recentFiles.Write(m_store);
+    if (m_pMainFrame)
+        m_pMainFrame->SetRecentFiles(m_recentFiles.Files());
+}
+
+void CEuropeanAccumulatorApp::OnFileOpen()
+{
+    if (!SaveModified(false))
+        return;
+    const QString strPath = m_pFileDialogs->GetOpenFileName(m_pMainFrame, FileDialogFolder(),
+                                                            QtFileFilter(m_pProduct->GetFileFilter()));
+    if (strPath.isEmpty())
+        return;
+    StoreFileDialogFolder(strPath);
+    OpenDocumentFile(strPath, true);
+}
+
+bool CEuropeanAccumulatorApp::OnFileSave()
+{
+    const QString strName = m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).fileName();
+    QString strPath = m_pFileDialogs->GetSaveFileName(
+        m_pMainFrame, FileDialogFolder(), strName, QtFileFilter(m_pProduct->GetFileFilter()),
+        QString::fromStdString(m_pProduct->GetDefaultExtension()));
+    if (strPath.isEmpty())
+        return false;
+    strPath = WithSelectionExtension(strPath);
+    if (!m_pProduct->SaveData(ToPath(strPath)))
+        return false;
+    m_strCurrentFile = strPath;
+    StoreFileDialogFolder(strPath);
+    AddRecentFile(strPath);
+    return true;
+}
+
+bool CEuropeanAccumulatorApp::OpenDocumentFile(const QString& strPath, bool bSaveAsked)
+{
+    const std::filesystem::path path = ToPath(strPath);
+    SOpenCheck check = CheckSelectionFileForOpen(path, LanguageCode(), m_settings.InstalledLanguages());
+    if (check.eOutcome == EOpenCheck::WrongExtension || check.eOutcome == EOpenCheck::Unreadable)
+    {
+        GetPrompt().Message(check.strMessage);
+        return false;
+    }
+    if (!bSaveAsked)
+    {
+        if (!SaveModified(false))
+            return false;
+        // Saving may have written the very file to open.
+        check = CheckSelectionFileForOpen(path, LanguageCode(), m_settings.InstalledLanguages());
+    }
+    switch (check.eOutcome)
+    {
+    case EOpenCheck::Open:
+        break;
+    case EOpenCheck::SwitchLanguage:
+        GetPrompt().Message(check.strMessage);
+        if (!SwitchLanguage(check.nLanguageIndex))
+            return false;
+        break;
+    default:
+        GetPrompt().Message(check.strMessage);
+        return false;
+    }
+    if (!m_pProduct->LoadData(path))
+        return false;
+    m_strCurrentFile = QFileInfo(strPath).absoluteFilePath();
+    AddRecentFile(m_strCurrentFile);
+    UpdateCommands();
+    return true;
+}
+
+void CEuropeanAccumulatorApp::OnOpenRecentFile(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= static_cast<int>(m_recentFiles.Files().size()))
+        return;
+    const QString strPath = QString::fromStdString(m_recentFiles.Files()[nIndex]);
+    if (!QFileInfo::exists(strPath))
+    {
+        // A file that has gone leaves the list.
+        GetPrompt().Message(QDir::toNativeSeparators(strPath).toStdString() + " could not be found.");
+        m_recentFiles.Remove(nIndex);
+        m_recentFiles.Write(m_store);
+        m_pMainFrame->SetRecentFiles(m_recentFiles.Files());
+        return;
+    }
+    OpenDocumentFile(strPath);
+}
+
+bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= static_cast<int>(m_settings.m_languages.size()))
+        return false;
+    if (nIndex == m_settings.m_nActiveLanguage)
+        return true;
+    const std::filesystem::path catalogue =
+        m_settings.NetPath / CatalogueFileName(m_settings.m_languages[nIndex].Code, LoadString(52112));
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(catalogue, ec))
+    {
+        GetPrompt().Message("The catalogue for " + m_settings.LanguageName(nIndex) + " is not installed (" +
+                            catalogue.string() + ").");
+        return false;
+    }
+    m_settings.m_nActiveLanguage = nIndex;
+    RefreshLanguageMenu();
+    // The catalogue of the new language comes with a new, empty selection.
+    CreateProductObject();
+    m_strCurrentFile.clear();
+    SetTitle("New Selection - Untitled");
+    RefreshPanel();
+    return true;
+}
+
+void CEuropeanAccumulatorApp::OnLanguage(int nIndex)
+{
+    if (nIndex != m_settings.m_nActiveLanguage && SaveModified(true))
+        SwitchLanguage(nIndex);
+    // The menu checks the language in force, also when the switch did not happen.
+    RefreshLanguageMenu();
+}
+
+void CEuropeanAccumulatorApp::RefreshLanguageMenu()
+{
+    m_pMainFrame->SetActiveLanguage(m_settings.m_nActiveLanguage);
+}
+
+void CEuropeanAccumulatorApp::OnUnitDefaults()
+{
+    CSelectDefaultUnits dialog(m_settings.m_defaultUnits, m_settings.m_metricUnits,
+                               m_settings.m_standardUnits, m_pMainFrame);
+    if (GetDialogRunner().Run(dialog) != QDialog::Accepted)
+        return;
+    if (!m_settings.WriteDefaultUnits(m_store))
+        GetPrompt().Message("The default units could not be stored; they apply until the program ends.");
+}
+
+void CEuropeanAccumulatorApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_pMainFrame);
+    GetDialogRunner().Run(dialog);
+}
+
+void CEuropeanAccumulatorApp::OnShowDisclaimer()
+{
+    CDisclaimerDialog dialog(m_pMainFrame);
+    if (GetDialogRunner().Run(dialog) != QDialog::Accepted)
+    {
+        // Declined, Escape or the close box: the program ends.
+        QTimer::singleShot(0, this, &CEuropeanAccumulatorApp::OnAppExit);
+        return;
+    }
+    ShowTipAtStartup();
+    emit StartupFinished();
+}
+
+void CEuropeanAccumulatorApp::ShowTipAtStartup()
+{
+    if (m_store.ReadInt(settingskey::TipStartUp, 0) == 0)
+        OnTipOfTheDay();
+}
+
+void CEuropeanAccumulatorApp::OnTipOfTheDay()
+{
+    CTipDlg dialog(m_store, m_pProduct->GetTipsFileName(ApplicationFolder()), m_pMainFrame);
+    if (dialog.IsUsable())
+        GetDialogRunner().Run(dialog);
+}
+
+void CEuropeanAccumulatorApp::OnAppExit()
+{
+    if (m_pMainFrame)
+        m_pMainFrame->close();
+}
+
+void CEuropeanAccumulatorApp::ExitInstance()
+{
+    m_store.WriteInt(settingskey::SelectionReportFormat, m_nSelectionReportFormat);
+    if (!m_settings.m_languages.empty())
+        m_store.WriteString(settingskey::Language, m_settings.GetLanguageCode());
+}

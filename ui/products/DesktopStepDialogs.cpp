@@ -1,0 +1,74 @@
+// The desktop's step and tool dialogs; steps this version does not have yet say so and cancel.
+#include "products/DesktopStepDialogs.h"
+
+#include "app/DialogRunner.h"
+#include "platform/Prompt.h"
+#include "platform/StringTable.h"
+#include "products/ChooseProduct.h"
+#include "units/UnitConverter.h"
+
+#include <QApplication>
+
+namespace
+{
+// Tells the user that a step or tool is still to come; the step ends as cancelled.
+int NotYetAvailable(const std::string& strWhat)
+{
+    GetPrompt().Message("\"" + strWhat + "\" is not available in this version yet.");
+    return dlg::Cancel;
+}
+
+constexpr int kToolUnitConversion = 2;
+} // namespace
+
+QWidget* CDesktopStepDialogs::Parent() const
+{
+    return m_pParent ? m_pParent.data() : QApplication::activeWindow();
+}
+
+int CDesktopStepDialogs::ChooseProduct(CAccumulatorObject& product)
+{
+    CChooseProduct dialog(product, Parent());
+    return GetDialogRunner().Run(dialog);
+}
+
+int CDesktopStepDialogs::DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+{
+    return NotYetAvailable(LoadString(807));
+}
+
+int CDesktopStepDialogs::ChooseModel(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+{
+    return NotYetAvailable(LoadString(808));
+}
+
+int CDesktopStepDialogs::SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+{
+    return NotYetAvailable("Select Gas Bottle");
+}
+
+int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+{
+    return NotYetAvailable(LoadString(809));
+}
+
+void CDesktopStepDialogs::RunTool(CAccumulatorObject&, int nTool)
+{
+    switch (nTool)
+    {
+    case kToolUnitConversion:
+    {
+        CUnitConverter dialog(Parent());
+        GetDialogRunner().Run(dialog);
+        break;
+    }
+    case 0:
+        NotYetAvailable("Existing Accumulator Output");
+        break;
+    case 1:
+        NotYetAvailable("Effects Of Temperature On Precharge");
+        break;
+    default:
+        break;
+    }
+}
