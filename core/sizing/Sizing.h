@@ -11,6 +11,7 @@
 #include "sizing/PrechargeDisplay.h"
 #include "sizing/Pulsation.h"
 #include "sizing/PumpResponse.h"
+#include "sizing/ResultNotes.h"
 #include "sizing/ShockSuppression.h"
 #include "sizing/SizeApplication.h"
 #include "sizing/SizingResult.h"

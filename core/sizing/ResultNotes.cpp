@@ -1,0 +1,34 @@
+// The critical-event note of the results dialog.
+#include "sizing/ResultNotes.h"
+
+#include "catalogue/MessageKeys.h"
+#include "catalogue/MsgStoredProc.h"
+
+namespace sizing
+{
+std::string FillIntegers(const std::string& strFormat, int nFirst, int nSecond)
+{
+    const int numbers[] = {nFirst, nSecond};
+    std::string strText;
+    std::size_t nUsed = 0;
+    for (std::size_t i = 0; i < strFormat.size(); ++i)
+    {
+        if (nUsed < 2 && strFormat[i] == '%' && i + 1 < strFormat.size() && strFormat[i + 1] == 'i')
+        {
+            strText += std::to_string(numbers[nUsed++]);
+            ++i;
+        }
+        else
+            strText += strFormat[i];
+    }
+    return strText;
+}
+
+std::string CriticalEventText(const SApplicationData& data, const CIMsgStoredProc& messages)
+{
+    if (data.iCriticalActuator == 0)
+        return std::string();
+    return FillIntegers(messages.GetMessage(msg::kCriticalEvent), data.iCriticalActuator,
+                        data.iCriticalEvent);
+}
+} // namespace sizing

@@ -1,0 +1,272 @@
+// The sizing dialogs one by one: preselection, check order with the focus, the precharge question, results.
+#include "SizingFixture.h"
+#include "catalogue/MessageKeys.h"
+#include "sizing/ReqAccCapSize.h"
+#include "sizing/ResultDialog.h"
+#include "sizing/SupPumpCylDimensions.h"
+#include "sizing/SupPumpFlow.h"
+#include "sizing/SupPumpSelCalcMethod.h"
+#include "sizing/SuppPumpActVolDispTime.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+// A working copy as "Describe Application" gets it, and the result copy.
+struct SCopies
+{
+    SAccumulators s;
+    CAccumulatorData working{s.Current()};
+    CAccumulatorData stored{s.Current()};
+
+    SCopies()
+    {
+        working.Initialize(1);
+        stored.Initialize(1);
+        // What the actuator dialog leaves for the pump dialog: 385 in3 over 5 s and 5 s, 10 gpm.
+        working.deSelectApp = 1;
+        working.sdActVolDisplacement.Set(385.0, "CU_IN");
+        working.sdActuationTime.Set(5.0, "SEC");
+        working.sdDwellTime.Set(5.0, "SEC");
+        working.sdMinPumpFlow.Set(10.0, "GPM");
+    }
+    std::string Lookup(const char* pszKey) { return s.product.Messages().GetMessage(pszKey); }
+};
+
+bool Says(CRecordingPrompt& prompt, const std::string& strPart)
+{
+    return !prompt.Texts().empty() && prompt.Texts().back().find(strPart) != std::string::npos;
+}
+
+// OK refused with the catalogue's text of the key, the dialog open, the field focused and selected.
+bool Refused(QDialog& dialog, CRecordingPrompt& prompt, const std::string& strLooked, QLineEdit* pField)
+{
+    prompt.Clear();
+    FindButton(dialog, "OK")->click();
+    return dialog.result() == 0 && Says(prompt, strLooked.substr(0, strLooked.find_first_of("%^"))) &&
+           FocusedAndSelected(dialog, pField);
+}
+
+void Pass(CSupPumpFlow& f)
+{
+    Enter(f.PumpSize(), "20");
+    Enter(f.MaxPressure(), "3000");
+    Enter(f.MinPressure(), "2000");
+    Enter(f.Temperature(), "70");
+    f.PrechargeChoice(CSupPumpFlow::kIHave)->click();
+    Enter(f.Precharge(), "1800");
+}
+} // namespace
+
+class CSizingChecksTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void DescribePreselectsAndRefusesApplicationsNotYetAvailable()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SCopies c;
+        for (const auto& [nStored, nChecked] : {std::pair{8, 0}, {5, 5}, {42, 0}, {-1, 0}})
+        {
+            c.working.deSelectApp = nStored;
+            CDescribeApplication dialog(c.s.product, c.working, c.stored);
+            QCOMPARE(dialog.CheckedApplication(), nChecked);
+        }
+        c.working.deSelectApp = 1;
+        c.working.sdMaxSysPress.Set(1234.0, "PSIG");
+        CDescribeApplication dialog(c.s.product, c.working, c.stored);
+        for (int nApp = 2; nApp < 8; ++nApp)
+        {
+            dialog.ApplicationButton(nApp)->click();
+            FindButton(dialog, "OK")->click();
+            QCOMPARE(dialog.result(), 0);
+            QVERIFY(Says(*prompt, "\"" + dialog.ApplicationButton(nApp)->text().toStdString() +
+                                      "\" is not available in this version yet."));
+        }
+        QVERIFY(script.Titles().isEmpty());
+        QCOMPARE(c.working.deSelectApp, 1); // nothing was reset
+        QCOMPARE(c.working.sdMaxSysPress.Value(), 1234.0);
+        // Another available application starts afresh; the next dialog is cancelled, this one stays.
+        dialog.ApplicationButton(0)->click();
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(script.Titles(), QStringList{QStringLiteral("Required Accumulator Capacity / Size")});
+        QCOMPARE(dialog.result(), 0);
+        QCOMPARE(c.working.deSelectApp, 0);
+        QCOMPARE(c.working.sdMaxSysPress.Value(), 0.0);
+        QCOMPARE(c.stored.strApplicationText, std::string());
+    }
+
+    void KnownCapacityChecksInOrderWithTheFocusOnTheField()
+    {
+        CPromptCapture prompt;
+        SCopies c;
+        CReqAccCapSize dialog(c.s.product, c.working, c.stored);
+        auto refuses =
+            [&](const char* pszCapacity, const char* pszPressure, const char* pszKey, QLineEdit* pField)
+        {
+            Enter(dialog.Capacity(), pszCapacity);
+            Enter(dialog.Pressure(), pszPressure);
+            return Refused(dialog, *prompt, c.Lookup(pszKey), pField);
+        };
+        QVERIFY(refuses("", "", msg::kRequiredCapacityNotAboveZero, dialog.Capacity()));
+        QVERIFY(refuses("70000", "0", msg::kRequiredVolumeAboveCatalogue, dialog.Capacity()));
+        QVERIFY(refuses("100", "7000", msg::kMaxPressureAboveCatalogueLower, dialog.Pressure()));
+        QVERIFY(refuses("100", "", msg::kMaxPressureNotAboveZero, dialog.Pressure()));
+        QVERIFY(c.stored.sdRequiredAccumulatorVol.Value() == 0.0); // nothing copied while refused
+        // 70000 in3 is above the catalogue's largest capacity, 1000 L (61024 in3) is not.
+        Enter(dialog.Capacity(), "1000");
+        dialog.CapacityUnit()->SelectUnit("L");
+        Enter(dialog.Pressure(), "400");
+        dialog.PressureUnit()->SelectUnit("BAR");
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QVERIFY(c.stored.sdMaxSysPress.IsIdentical(CUnitDouble(400.0, "BAR")));
+    }
+
+    void PumpFlowShowsOptimaAndChecksInOrderWithTheFocusOnTheField()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SCopies c;
+        CSupPumpFlow dialog(c.s.product, c.working, c.stored);
+        QCOMPARE(dialog.MinimumPump()->text(), QStringLiteral("10.00 gpm (US)"));
+        QVERIFY(dialog.PistonOptimum()->text().isEmpty() && !dialog.Precharge()->isEnabled());
+        Enter(dialog.MinPressure(), "500");
+        QCOMPARE(dialog.PistonOptimum()->text(), QStringLiteral("450.00 psi"));
+        QCOMPARE(dialog.BladderOptimum()->text(), QStringLiteral("450.00 psi"));
+        dialog.PressureUnit()->SelectUnit("BAR"); // 500 bar is 7237 psig: 100 psi less, back in bar
+        QCOMPARE(dialog.PistonOptimum()->text(), QStringLiteral("493.11 bar"));
+        QVERIFY(dialog.PistonOptimum()->accessibleName().endsWith("493.11 bar"));
+        dialog.PressureUnit()->SelectUnit("PSIG");
+        // Passing entries with the first field made wrong, and a later one too (which must wait).
+        auto refuses = [&](CEditNumeric* pFirst, const char* pszFirst, CEditNumeric* pLater,
+                           const char* pszLater, const char* pszKey)
+        {
+            Pass(dialog);
+            Enter(pLater, pszLater);
+            Enter(pFirst, pszFirst);
+            return Refused(dialog, *prompt, c.Lookup(pszKey), pFirst);
+        };
+        CSupPumpFlow& f = dialog;
+        f.PumpRunning(false)->click(); // the pump is checked even when it does not run during actuation
+        QVERIFY(refuses(f.PumpSize(), "9.99", f.MaxPressure(), "", msg::kPumpBelowMinimum));
+        QVERIFY(refuses(f.MaxPressure(), "", f.MinPressure(), "", msg::kMaxPressureNotAboveZero));
+        QVERIFY(refuses(f.MaxPressure(), "7000", f.MinPressure(), "", msg::kMaxPressureAboveCatalogue));
+        QVERIFY(refuses(f.MinPressure(), "", f.Temperature(), "401", msg::kEnterMinPressure));
+        QVERIFY(refuses(f.MinPressure(), "3000.5", f.Temperature(), "401", msg::kMinPressureExceedsMaxFmt));
+        QVERIFY(refuses(f.Temperature(), "401", f.Precharge(), "", msg::kAboveMaxTemp));
+        QVERIFY(refuses(f.Temperature(), "-66", f.Precharge(), "", msg::kBelowMinTemp));
+        QVERIFY(refuses(f.Precharge(), "", f.Precharge(), "", msg::kEnteredPrechargeNotAboveZero));
+        QVERIFY(refuses(f.Precharge(), "2000.5", f.Precharge(), "", msg::kPrechargeNotLessThanMin));
+        QVERIFY(script.Titles().isEmpty());
+    }
+
+    void PrechargeTooHighNoReturnsToThePrechargeYesGoesOn()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SCopies c;
+        CSupPumpFlow dialog(c.s.product, c.working, c.stored);
+        Pass(dialog);
+        Enter(dialog.MinPressure(), "2950");
+        Enter(dialog.Precharge(), "2950"); // equal to the minimum: passes, but above the optimum 2850
+        prompt->Script({EPromptAnswer::No});
+        FindButton(dialog, "OK")->click();
+        QVERIFY(Says(*prompt, "2850"));
+        QVERIFY(FocusedAndSelected(dialog, dialog.Precharge()));
+        QVERIFY(script.Titles().isEmpty());
+
+        prompt->Script({EPromptAnswer::Yes});
+        script[QStringLiteral("Results")] = [](QDialog& d)
+        {
+            d.reject();
+            return d.result();
+        };
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(script.Titles(), QStringList{QStringLiteral("Results")});
+        QCOMPARE(c.working.sdPrechargePress.Value(), 2950.0);
+        QCOMPARE(dialog.result(), 0); // results cancelled: back in this dialog
+    }
+
+    void ResultsShowFiguresOrZerosAndConfirmAChange()
+    {
+        CPromptCapture prompt;
+        SCopies c;
+        c.working.sdRequiredAccumulatorVol.Set(231.0, "CU_IN");
+        c.working.sdPrechargePress.Set(1800.0, "PSIG");
+        c.working.sdPolyTropicExponent.Set(1.4567, "NONE");
+        c.working.iCriticalActuator = 2;
+        c.working.iCriticalEvent = 3;
+        {
+            CResultDialog dialog(c.s.product, c.working, c.stored);
+            QStringList figures;
+            for (int i = 0; i < 6; ++i)
+                figures << dialog.Figure(i)->text();
+            QCOMPARE(figures,
+                     QStringList({"231.0 in³", "1.00 gal (US)", "3.79 L", "1800 psi", "125.1 bar", "1.5"}));
+            QVERIFY(dialog.Figure(6)->isHidden() && dialog.ChargingCaption()->isHidden());
+            QVERIFY(dialog.CriticalEvent()->text().startsWith(
+                "The critical event occurs at Actuator 2 Event 3."));
+            QVERIFY(prompt->Texts().empty());
+            // A change asks first; No ends as Cancel, never as OK.
+            prompt->Script({EPromptAnswer::No});
+            c.s.Current().m_nLevel = 2;
+            c.s.Current().strAccumulatorDesc = "Piston accumulator";
+            FindButton(dialog, "OK")->click();
+            QCOMPARE(dialog.result(), dlg::Cancel);
+        }
+        c.working.sdRequiredAccumulatorVol.Set(-1.0, "CU_IN");
+        c.working.sdPolyTropicExponentCharging.Set(1.3, "NONE");
+        CResultDialog dialog(c.s.product, c.working, c.stored, true);
+        QCOMPARE(dialog.Figure(0)->text(), QStringLiteral("0.0 in³"));
+        QCOMPARE(dialog.Figure(5)->text(), QStringLiteral("0.0"));
+        QVERIFY(!dialog.Figure(6)->isHidden());
+        QVERIFY(dialog.CriticalEvent()->isHidden());
+        QCOMPARE(prompt->Texts().back(), c.Lookup(msg::kNoAccumulatorRequired));
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok); // display only: no question
+    }
+
+    void EveryDialogNamesItsControlsAndAnswersHelpAndReference()
+    {
+        CPromptCapture prompt;
+        SCopies c;
+        c.working.sdRequiredAccumulatorVol.Set(100.0, "CU_IN");
+        std::vector<std::pair<std::unique_ptr<QDialog>, const char*>> dialogs;
+        dialogs.emplace_back(new CDescribeApplication(c.s.product, c.working, c.stored), "APPLICATIONS.PDF");
+        dialogs.emplace_back(new CSupPumpSelCalcMethod(c.s.product, c.working, c.stored), "APPLICATIONS.PDF");
+        dialogs.emplace_back(new CReqAccCapSize(c.s.product, c.working, c.stored), "SIZING.PDF");
+        dialogs.emplace_back(new CResultDialog(c.s.product, c.working, c.stored), "SIZING.PDF");
+        dialogs.emplace_back(new CSuppPumpActVolDispTime(c.s.product, c.working, c.stored), "SIZING.PDF");
+        dialogs.emplace_back(new CSupPumpCylDimensions(c.s.product, c.working, c.stored), "SIZING.PDF");
+        dialogs.emplace_back(new CSupPumpFlow(c.s.product, c.working, c.stored), "SIZING.PDF");
+        for (auto& [pDialog, pszTopic] : dialogs)
+        {
+            for (QWidget* pWidget : pDialog->findChildren<QWidget*>())
+                if (qobject_cast<QAbstractButton*>(pWidget) || qobject_cast<QLineEdit*>(pWidget) ||
+                    qobject_cast<QComboBox*>(pWidget) || qobject_cast<QLabel*>(pWidget))
+                    QVERIFY2(!pWidget->accessibleName().isEmpty() || pWidget->isHidden(),
+                             qPrintable(pDialog->windowTitle() + ": " + pWidget->metaObject()->className()));
+            prompt->Clear();
+            FindButton(*pDialog, "Reference")->click();
+            FindButton(*pDialog, "Help")->click();
+            QCOMPARE(prompt->Texts().size(), std::size_t(2));
+            QVERIFY(prompt->Texts()[0].find(pszTopic) != std::string::npos);
+            QVERIFY(prompt->Texts()[1].find("AccumulatorHelp.pdf") != std::string::npos);
+            // Escape ends with Cancel.
+            QTest::keyClick(pDialog.get(), Qt::Key_Escape);
+            QCOMPARE(pDialog->result(), dlg::Cancel);
+        }
+    }
+};
+
+QTEST_MAIN(CSizingChecksTest)
+#include "SizingChecksTest.moc"

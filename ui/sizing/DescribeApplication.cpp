@@ -1,0 +1,98 @@
+// "Describe Application": the eight applications; known capacity and supplementing pump flow size here.
+#include "sizing/DescribeApplication.h"
+
+#include "platform/Prompt.h"
+#include "platform/StringTable.h"
+#include "product/StepDialogs.h"
+#include "selection/AccumulatorData.h"
+#include "sizing/ReqAccCapSize.h"
+#include "sizing/SupPumpSelCalcMethod.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace
+{
+constexpr int kApplications = 8;
+constexpr int kFirstCaption = 51003;
+} // namespace
+
+CDescribeApplication::CDescribeApplication(CAccumulatorObject& product, CAccumulatorData& working,
+                                           CAccumulatorData& stored, QWidget* pParent)
+    : CSizingDialog(product, working, stored, QStringLiteral("Describe Application"), "CDescribeApplication",
+                    pParent),
+      m_pGroup(new QButtonGroup(this))
+{
+    auto* pContent = new QVBoxLayout;
+    for (int nApp = 0; nApp < kApplications; ++nApp)
+    {
+        const QString strCaption = QString::fromStdString(LoadString(kFirstCaption + nApp));
+        auto* pButton = new QRadioButton(strCaption);
+        pButton->setAccessibleName(strCaption);
+        if (!IsAvailable(nApp))
+            pButton->setToolTip(QStringLiteral("Not available in this version yet."));
+        m_pGroup->addButton(pButton, nApp);
+        pContent->addWidget(pButton);
+    }
+    SetContent(pContent);
+
+    // None chosen (8) and anything unknown start on the first application.
+    const int nStored = m_working.deSelectApp;
+    QRadioButton* pChecked = ApplicationButton(nStored >= 0 && nStored < kApplications ? nStored : 0);
+    pChecked->setChecked(true);
+    pChecked->setFocus();
+}
+
+QRadioButton* CDescribeApplication::ApplicationButton(int nApp) const
+{
+    return qobject_cast<QRadioButton*>(m_pGroup->button(nApp));
+}
+
+int CDescribeApplication::CheckedApplication() const
+{
+    return m_pGroup->checkedId();
+}
+
+bool CDescribeApplication::IsAvailable(int nApp)
+{
+    return nApp == app::KnownCapacity || nApp == app::SupplementingPumpFlow;
+}
+
+void CDescribeApplication::OnOk()
+{
+    int nApp = CheckedApplication();
+    if (nApp < 0)
+        return;
+    const std::string strCaption = ApplicationButton(nApp)->text().toStdString();
+    // Refused before anything changes: the working selection keeps the earlier application.
+    if (!IsAvailable(nApp))
+    {
+        GetPrompt().Message("\"" + strCaption + "\" is not available in this version yet.");
+        return;
+    }
+    m_working.strApplicationText = strCaption;
+    if (nApp != m_working.deSelectApp)
+        m_working.ResetApplication(m_working);
+    if (nApp == app::NoneChosen)
+        nApp = app::KnownCapacity;
+    m_working.deSelectApp = nApp;
+
+    int nResult = dlg::Cancel;
+    if (nApp == app::KnownCapacity)
+    {
+        CReqAccCapSize next(m_product, m_working, m_stored, this);
+        nResult = RunNested(next);
+    }
+    else
+    {
+        CSupPumpSelCalcMethod next(m_product, m_working, m_stored, this);
+        nResult = RunNested(next);
+    }
+    Continue(nResult,
+             [this]
+             {
+                 m_stored.strApplicationText = m_working.strApplicationText;
+                 m_stored.deSelectApp = m_working.deSelectApp;
+             });
+}

@@ -1,0 +1,28 @@
+// "Describe Application": what the accumulator is for, which decides the sizing dialog that follows.
+#pragma once
+
+#include "sizing/SizingDialog.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+class CDescribeApplication : public CSizingDialog
+{
+    Q_OBJECT
+
+public:
+    CDescribeApplication(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
+                         QWidget* pParent = nullptr);
+
+    // The radio button of an application (0 to 7).
+    QRadioButton* ApplicationButton(int nApp) const;
+    int CheckedApplication() const;
+    // Whether this version has the sizing dialogs of an application.
+    static bool IsAvailable(int nApp);
+
+protected:
+    void OnOk() override;
+
+private:
+    QButtonGroup* m_pGroup;
+};

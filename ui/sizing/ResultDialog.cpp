@@ -1,0 +1,119 @@
+// "Results": fixed units and decimals, the critical event, and the confirmation of a changed selection.
+#include "sizing/ResultDialog.h"
+
+#include "catalogue/MessageKeys.h"
+#include "controls/StaticNumeric.h"
+#include "platform/Prompt.h"
+#include "product/AccumulatorObject.h"
+#include "product/StepDialogs.h"
+#include "sizing/ApplicationChecks.h"
+#include "sizing/ResultNotes.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace
+{
+const QString kCapacity = QStringLiteral("Required Accumulator Capacity:");
+const QString kPrecharge = QStringLiteral("Precharge Pressure:");
+const QString kExponent = QStringLiteral("Polytropic Exponent:");
+const QString kCharging = QStringLiteral("Polytropic Exponent Charging:");
+} // namespace
+
+CResultDialog::CResultDialog(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
+                             bool bDisplayOnly, QWidget* pParent)
+    : CSizingDialog(product, working, stored, QStringLiteral("Results"), "CResultDialog", pParent),
+      m_bDisplayOnly(bDisplayOnly)
+{
+    const QString captions[] = {kCapacity,  kCapacity, kCapacity, kPrecharge,
+                                kPrecharge, kExponent, kCharging};
+    for (int i = 0; i < 7; ++i)
+    {
+        m_figures[i] = ValueText(captions[i]);
+        m_figures[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    m_pChargingCaption = Caption(kCharging);
+    m_pCriticalEvent = new QLabel;
+    m_pCriticalEvent->setWordWrap(true);
+    m_pCriticalEvent->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* pGrid = new QGridLayout;
+    pGrid->setHorizontalSpacing(18);
+    pGrid->addWidget(Caption(kCapacity), 0, 0);
+    for (int i = 0; i < 3; ++i)
+        pGrid->addWidget(m_figures[i], 0, 1 + i);
+    pGrid->addWidget(Caption(kPrecharge), 1, 0);
+    pGrid->addWidget(m_figures[3], 1, 1);
+    pGrid->addWidget(m_figures[4], 1, 2);
+    pGrid->addWidget(Caption(kExponent), 2, 0);
+    pGrid->addWidget(m_figures[5], 2, 1);
+    pGrid->addWidget(m_pChargingCaption, 3, 0);
+    pGrid->addWidget(m_figures[6], 3, 1);
+    auto* pContent = new QVBoxLayout;
+    pContent->addLayout(pGrid);
+    pContent->addWidget(m_pCriticalEvent);
+    SetContent(pContent);
+    // Nothing to enter: the results are read and confirmed.
+    OkButton()->setFocus();
+
+    try
+    {
+        ShowFigures();
+    }
+    catch (const std::exception& e)
+    {
+        GetPrompt().Message(e.what());
+    }
+}
+
+void CResultDialog::ShowFigures()
+{
+    const CUnitDouble& volume = m_working.sdRequiredAccumulatorVol;
+    const bool bRequired = volume.Value() > 0.0;
+    const CUnitDouble shown = bRequired ? volume : CUnitDouble(0.0, "CU_IN");
+    m_figures[0]->SetValueIn(shown, "CU_IN", 1, true, false);
+    m_figures[1]->SetValueIn(shown, "GAL", 2, true, false);
+    m_figures[2]->SetValueIn(shown, "L", 2, true, false);
+    m_figures[3]->SetValueIn(m_working.sdPrechargePress, "PSIG", 0, true, true);
+    m_figures[4]->SetValueIn(m_working.sdPrechargePress, "BAR", 1, true, false);
+    m_figures[5]->SetNumber(bRequired ? m_working.sdPolyTropicExponent.Value() : 0.0, 1, true, false);
+    m_figures[6]->SetNumber(bRequired ? m_working.sdPolyTropicExponentCharging.Value() : 0.0, 1, true, false);
+    const QString captions[] = {kCapacity,  kCapacity, kCapacity, kPrecharge,
+                                kPrecharge, kExponent, kCharging};
+    for (int i = 0; i < 7; ++i)
+        NameAfterText(m_figures[i], captions[i]);
+
+    const bool bCharging = m_working.sdPolyTropicExponentCharging.Value() != 0.0;
+    m_pChargingCaption->setVisible(bCharging);
+    m_figures[6]->setVisible(bCharging);
+
+    const QString strCritical =
+        bRequired ? QString::fromStdString(sizing::CriticalEventText(m_working, m_product.Messages()))
+                  : QString();
+    m_pCriticalEvent->setText(strCritical);
+    m_pCriticalEvent->setAccessibleName(strCritical);
+    m_pCriticalEvent->setVisible(!strCritical.isEmpty());
+
+    if (!bRequired)
+        GetPrompt().Message(m_product.Messages().GetMessage(msg::kNoAccumulatorRequired));
+}
+
+void CResultDialog::OnOk()
+{
+    if (const sizing::CheckResult failure = sizing::CheckResultVolume(m_working, m_product.Messages()))
+    {
+        // The user leaves with Cancel and changes the application's entries.
+        GetPrompt().Message(failure->strMessage);
+        return;
+    }
+    if (m_bDisplayOnly)
+    {
+        done(dlg::Ok);
+        return;
+    }
+    EndWithConfirmation();
+}

@@ -1,0 +1,25 @@
+// "Select a Calculation Method": how the actuator volume of supplementing pump flow is entered.
+#pragma once
+
+#include "sizing/SizingDialog.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+class CSupPumpSelCalcMethod : public CSizingDialog
+{
+    Q_OBJECT
+
+public:
+    CSupPumpSelCalcMethod(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
+                          QWidget* pParent = nullptr);
+
+    // The radio button of a method: 0 actuator volumetric displacement, 1 cylinder dimensions.
+    QRadioButton* MethodButton(int nMethod) const;
+
+protected:
+    void OnOk() override;
+
+private:
+    QButtonGroup* m_pGroup;
+};
