@@ -142,10 +142,14 @@ std::vector<std::string> GridCells(const SAccumulatorList& row)
         row.qty.Format(),
         WithUnit(row.capacityEach.FormatPrecision("2"), row.capacityEach),
         // Only pistons have a bore; the other rows leave the column blank rather than show 0.
-        row.bore.m_strCode.empty() ? std::string() : WithUnit(row.boreDisplay.Format(2, false, true), row.boreDisplay),
+        row.bore.m_strCode.empty() ? std::string()
+                                   : WithUnit(row.boreDisplay.Format(2, false, true), row.boreDisplay),
         row.gbPartNumber.m_strCode,
         row.bGasBottle ? row.gbQty.Format() : std::string(),
-        WithUnit(row.gbCapacity.FormatPrecision("2"), row.gbCapacity),
+        // Blank, like the count, for a row without gas bottles rather than "0".
+        row.bGasBottle || row.gbCapacity.Value() != 0.0
+            ? WithUnit(row.gbCapacity.FormatPrecision("2"), row.gbCapacity)
+            : std::string(),
     };
 }
 
@@ -171,17 +175,23 @@ std::set<int> HiddenColumns(const std::vector<SAccumulatorList>& rows)
     return hidden;
 }
 
+bool IsHeldModel(const SAccumulatorList& row, const CAccumulatorData& data)
+{
+    return row.series.m_strCode == data.cpcSeriesCode.m_strCode &&
+           row.capacity.m_strCode == data.cpcCapCode.m_strCode &&
+           row.pressure.m_strCode == data.cpcPressureCode.m_strCode &&
+           row.pressureRating == data.cudMaxPressure &&
+           (row.strType == "Piston" || row.design.m_strCode == data.cpcDesignNumber.m_strCode) &&
+           row.strType == data.strAccumulatorType && row.bore.m_strCode == data.cpcNomBoreCode.m_strCode &&
+           row.gbPartNumber.m_strCode == data.cpcGBPartNumber.m_strCode &&
+           row.qty.Value() == data.siQty.Value();
+}
+
 int PreselectedRow(const std::vector<SAccumulatorList>& rows, const CAccumulatorData& data)
 {
     for (std::size_t i = 0; i < rows.size(); ++i)
-    {
-        const SAccumulatorList& row = rows[i];
-        if (row.series.m_strCode == data.cpcSeriesCode.m_strCode &&
-            row.capacity.m_strCode == data.cpcCapCode.m_strCode &&
-            row.pressure.m_strCode == data.cpcPressureCode.m_strCode && row.pressureRating == data.cudMaxPressure &&
-            row.design.m_strCode == data.cpcDesignNumber.m_strCode)
+        if (IsHeldModel(rows[i], data))
             return static_cast<int>(i);
-    }
     return rows.empty() ? -1 : 0;
 }
 

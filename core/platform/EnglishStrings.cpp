@@ -178,6 +178,9 @@ void AddEnglishStrings(CStringTable& table)
         {50058, "Gas Bottle\n   Part Number   "},
         {106, "No. of\nGas Bottles"},
         {50059, "Gas Bottle\nCapacity"},
+        // Piston details and the seal assistant.
+        {50060, "Standard Ports:"},
+        {50029, " to "},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

@@ -1,0 +1,157 @@
+// "Choose Accumulator": grid columns, hiding and preselection, one selected row, OK's copies
+// and chain results, an empty search, and the reference buttons.
+#include "ModelsFixture.h"
+
+#include "catalogue/MessageKeys.h"
+#include "controls/CodeComboBox.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+namespace
+{
+QPoint RowCentre(QTableWidget& grid, int nRow)
+{
+    return grid.visualItemRect(grid.item(nRow, 1)).center();
+}
+} // namespace
+
+class CChooseModelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void GridShowsTheModelsAndKeepsOneRowSelected()
+    {
+        CPromptCapture prompt;
+        SModelProduct s;
+        QVERIFY(s.Sized());
+        CAccumulatorData working(*s.product.AccumulatorData()), result(working);
+        CAccumulatorChooseModel dialog(s.product, working, result);
+        QTableWidget& grid = *dialog.Grid();
+        QCOMPARE(grid.columnCount(), 11);
+        QCOMPARE(grid.horizontalHeaderItem(1)->text(), QStringLiteral("Accumulator Type"));
+        QCOMPARE(grid.horizontalHeaderItem(7)->text(), QStringLiteral("Gas Bottle\nPart Number"));
+        // Pistons have bores; no row has gas bottles.
+        QCOMPARE(grid.isColumnHidden(6), false);
+        for (int c : {7, 8, 9, 10})
+            QVERIFY2(grid.isColumnHidden(c), qPrintable(QString::number(c)));
+        QVERIFY(grid.columnWidth(1) >= grid.fontMetrics().horizontalAdvance(grid.item(0, 1)->text()));
+        QCOMPARE(grid.rowCount(), static_cast<int>(dialog.Search().rows.size()));
+        QVERIFY(grid.rowCount() > 10);
+        QCOMPARE(dialog.RequiredCapacity()->text(), QStringLiteral("100 in\u00B3"));
+        QVERIFY(!dialog.RequiredFlow()->isEnabled());
+        // Nothing held yet: the first row; no flow: the note says so.
+        QCOMPARE(dialog.ChosenRow(), 0);
+        QCOMPARE(dialog.AdditionalInformation()->toPlainText().toStdString(),
+                 s.Message(msg::kFlowNotCalculated));
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, RowCentre(grid, 1));
+        for (int r = 2; r <= 4; ++r)
+            QTest::mouseMove(grid.viewport(), RowCentre(grid, r));
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, RowCentre(grid, 4));
+        QCOMPARE(grid.selectionModel()->selectedRows().size(), 1);
+        // Ctrl+click on the chosen row does not leave the grid without a choice.
+        const int nChosen = dialog.ChosenRow();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(grid, nChosen));
+        QCOMPARE(dialog.ChosenRow(), nChosen);
+        QVERIFY(prompt->Texts().empty());
+    }
+
+    void OkWritesTheModelAndNothingChangedEndsWith2100()
+    {
+        CPromptCapture prompt;
+        SModelProduct s;
+        QVERIFY(s.Sized());
+        QCOMPARE(s.ChooseModelRow(1), dlg::Ok);
+        const CAccumulatorData& held = *s.product.AccumulatorData();
+        QCOMPARE(held.m_nLevel, 2);
+        QCOMPARE(held.cpcSeriesCode.m_strCode, std::string("PA"));
+        QCOMPARE(held.cpcNomBoreCode.m_strCode, std::string("-3"));
+        QCOMPARE(held.cpcCapCode.m_strCode, std::string("-100"));
+        QCOMPARE(held.strAccumulatorType, std::string("Piston"));
+        QCOMPARE(held.cpcSealCode.m_strCode, std::string("-N")); // the model's default details
+        QVERIFY(prompt->Texts().empty());
+
+        // Reopened: the held model is preselected; OK changes nothing.
+        const CAccumulatorData before(held);
+        int nPreselected = -1;
+        s.steps.m_fnModel = [&](CAccumulatorChooseModel& dialog)
+        {
+            nPreselected = dialog.ChosenRow();
+            dialog.OnOk();
+            return dialog.result();
+        };
+        QCOMPARE(s.product.OnChooseModel(), dlg::CloseChain);
+        QCOMPARE(nPreselected, 1);
+        QVERIFY(s.product.AccumulatorData()->IsEqual(before));
+
+        // Details with another port style: the same model is still the one preselected,
+        // and choosing it again neither asks nor throws the details away.
+        QCOMPARE(s.ChooseDetails([](CDetailsPiston1& d)
+                                 { d.PortBox()->setCurrentIndex(d.PortBox()->FindCode("2")); }),
+                 dlg::Ok);
+        QCOMPARE(s.product.AccumulatorData()->cpcDesignNumber.m_strCode, std::string("2"));
+        QCOMPARE(s.product.OnChooseModel(), dlg::CloseChain);
+        QCOMPARE(nPreselected, 1);
+        QCOMPARE(s.product.AccumulatorData()->m_nLevel, 3);
+        QVERIFY(prompt->Texts().empty());
+
+        // Another model with details chosen asks first: Cancel stays, No cancels.
+        prompt->Script({EPromptAnswer::Cancel, EPromptAnswer::No});
+        int nFirst = -1;
+        s.steps.m_fnModel = [&](CAccumulatorChooseModel& dialog)
+        {
+            dialog.Grid()->selectRow(2);
+            dialog.OnOk();
+            nFirst = dialog.result();
+            dialog.OnOk();
+            return dialog.result();
+        };
+        QCOMPARE(s.product.OnChooseModel(), dlg::Cancel);
+        QCOMPARE(nFirst, 0);
+        QCOMPARE(prompt->Texts().size(), std::size_t(2));
+        QCOMPARE(s.product.AccumulatorData()->cpcNomBoreCode.m_strCode, std::string("-3"));
+        prompt->Script({EPromptAnswer::Yes});
+        QCOMPARE(s.ChooseModelRow(2), dlg::Ok);
+        QCOMPARE(s.product.AccumulatorData()->cpcNomBoreCode.m_strCode, std::string("-4"));
+        QCOMPARE(s.product.AccumulatorData()->m_nLevel, 2);
+    }
+
+    void NoModelLeavesAnEmptyGridWithANote()
+    {
+        CPromptCapture prompt;
+        SModelProduct s;
+        s.steps.m_capacity = CUnitDouble(1.0e6, "GAL");
+        QVERIFY(s.Sized());
+        CAccumulatorData working(*s.product.AccumulatorData()), result(working);
+        CAccumulatorChooseModel dialog(s.product, working, result);
+        QCOMPARE(dialog.Grid()->rowCount(), 0);
+        QVERIFY(!dialog.AdditionalInformation()->toPlainText().isEmpty());
+        QVERIFY(prompt->Texts().empty());
+        dialog.OnOk();
+        QCOMPARE(dialog.result(), 0);
+        QCOMPARE(prompt->Texts(), std::vector<std::string>{s.Message(msg::kSelectItemFromList)});
+    }
+
+    void HelpAndReferenceSayWhenTheDocumentIsMissing()
+    {
+        CPromptCapture prompt;
+        SModelProduct s;
+        QVERIFY(s.Sized());
+        CAccumulatorData working(*s.product.AccumulatorData()), result(working);
+        CAccumulatorChooseModel dialog(s.product, working, result);
+        FindButton(dialog, QStringLiteral("Help"))->click();
+        FindButton(dialog, QStringLiteral("Reference"))->click();
+        QCOMPARE(prompt->Texts().size(), std::size_t(2));
+        QVERIFY(QString::fromStdString(prompt->Texts()[0]).contains(QStringLiteral("MODELS.PDF")));
+        QVERIFY(QString::fromStdString(prompt->Texts()[1]).contains(QStringLiteral("PA_SERIES.PDF")));
+    }
+};
+
+QTEST_MAIN(CChooseModelTest)
+#include "ChooseModelTest.moc"
