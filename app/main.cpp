@@ -1,4 +1,5 @@
 // Tesmara Accumulator, the desktop program: the prompt and settings seams, then the application object.
+#include "app/AppStyle.h"
 #include "app/EuropeanAccumulatorApp.h"
 #include "app/MainFrame.h"
 #include "app/MessageBoxPrompt.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     QElapsedTimer startup;
     startup.start();
     QApplication application(argc, argv);
+    QApplication::setStyle(new CAppStyle); // owned by the application
     QApplication::setApplicationName(QStringLiteral("Tesmara Accumulator"));
     QApplication::setApplicationVersion(QStringLiteral(TESMARA_VERSION));
 

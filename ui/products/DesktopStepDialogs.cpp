@@ -2,9 +2,13 @@
 #include "products/DesktopStepDialogs.h"
 
 #include "app/DialogRunner.h"
+#include "models/AccumulatorChooseModel.h"
+#include "models/DetailsPiston1.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "products/ChooseProduct.h"
+#include "selection/AccumulatorData.h"
+#include "sizing/DescribeApplication.h"
 #include "units/UnitConverter.h"
 
 #include <QApplication>
@@ -32,14 +36,18 @@ int CDesktopStepDialogs::ChooseProduct(CAccumulatorObject& product)
     return GetDialogRunner().Run(dialog);
 }
 
-int CDesktopStepDialogs::DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+int CDesktopStepDialogs::DescribeApplication(CAccumulatorObject& product, CAccumulatorData& working,
+                                             CAccumulatorData& result)
 {
-    return NotYetAvailable(LoadString(807));
+    CDescribeApplication dialog(product, working, result, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
-int CDesktopStepDialogs::ChooseModel(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+int CDesktopStepDialogs::ChooseModel(CAccumulatorObject& product, CAccumulatorData& working,
+                                     CAccumulatorData& result)
 {
-    return NotYetAvailable(LoadString(808));
+    CAccumulatorChooseModel dialog(product, working, result, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
 int CDesktopStepDialogs::SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
@@ -47,8 +55,15 @@ int CDesktopStepDialogs::SelectGasBottle(CAccumulatorObject&, CAccumulatorData&,
     return NotYetAvailable("Select Gas Bottle");
 }
 
-int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulatorData& working,
+                                       CAccumulatorData& result)
 {
+    if (working.strAccumulatorType == "Piston")
+    {
+        CDetailsPiston1 dialog(product, working, result, Parent());
+        return GetDialogRunner().Run(dialog);
+    }
+    // Bladder, diaphragm and gas bottle details come with their own dialogs.
     return NotYetAvailable(LoadString(809));
 }
 

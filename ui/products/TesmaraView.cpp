@@ -190,12 +190,19 @@ void CTesmaraView::OnDraw(QPainter& painter)
     }
 }
 
+QString CEuropeanAccumulatorView::PartNumberText() const
+{
+    if (!ProductObject().m_bPartNumberAvailable)
+        return QString();
+    return FromUtf8(LoadString(61446) + ProductObject().GetPartNumberDisplayText());
+}
+
 void CEuropeanAccumulatorView::OnDraw(QPainter& painter)
 {
     CTesmaraView::OnDraw(painter);
-    if (!ProductObject().m_bPartNumberAvailable)
+    const QString strText = PartNumberText();
+    if (strText.isEmpty())
         return;
-    const QString strText = FromUtf8(LoadString(61446) + ProductObject().GetPartNumberDisplayText());
     const QRect band(0, height() - steplayout::PartNumberBandHeight, width(),
                      steplayout::PartNumberBandHeight);
     QFont bandFont = font();

@@ -70,6 +70,10 @@ class CEuropeanAccumulatorView : public CTesmaraView
 public:
     using CTesmaraView::CTesmaraView;
 
+    // The line below the steps: "Model Number: " and the complete model number, or empty
+    // while the selection has none.
+    QString PartNumberText() const;
+
 protected:
     void OnDraw(QPainter& painter) override;
 };

@@ -5,7 +5,6 @@
 #include "../products/ProductFixture.h"
 #include "models/AccumulatorChooseModel.h"
 #include "models/DetailsPiston1.h"
-#include "units/DefaultUnits.h"
 
 #include <QTableWidget>
 
@@ -47,16 +46,6 @@ public:
     CUnitDouble m_capacity{100.0, "CU_IN"};
     std::function<int(CAccumulatorChooseModel&)> m_fnModel;
     std::function<int(CDetailsPiston1&)> m_fnDetails;
-};
-
-// The U.S. standard units, as a fresh installation has them.
-class CUnitsHost : public CTestHost
-{
-public:
-    std::string DefaultUnit(int nCategoryId) const override
-    {
-        return CDefaultUnits::Standard().GetDefaultUnit(nCategoryId);
-    }
 };
 
 struct SModelProduct

@@ -6,6 +6,7 @@
 #include "product/AccumulatorObject.h"
 #include "product/ProductHost.h"
 #include "product/StepDialogs.h"
+#include "units/DefaultUnits.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -30,6 +31,16 @@ public:
     void RefreshPanel() override {}
 
     std::filesystem::path m_catalogue = TESMARA_BUILT_CATALOGUE_DIR;
+};
+
+// The U.S. standard units, as a fresh installation has them, so reset fields carry real units.
+class CUnitsHost : public CTestHost
+{
+public:
+    std::string DefaultUnit(int nCategoryId) const override
+    {
+        return CDefaultUnits::Standard().GetDefaultUnit(nCategoryId);
+    }
 };
 
 // Answers every dialog opened through the runner with a script, and remembers their titles.

@@ -6,22 +6,11 @@
 #include "controls/EditNumeric.h"
 #include "controls/StaticNumeric.h"
 #include "sizing/DescribeApplication.h"
-#include "units/DefaultUnits.h"
 
 #include <QPushButton>
 #include <QtTest>
 
 #include <map>
-
-// U.S. standard units, so that reset fields carry real units.
-class CUnitsHost : public CTestHost
-{
-public:
-    std::string DefaultUnit(int nCategoryId) const override
-    {
-        return CDefaultUnits::Standard().GetDefaultUnit(nCategoryId);
-    }
-};
 
 class CSizingSteps : public IStepDialogs
 {
