@@ -4,6 +4,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/MessageKeys.h"
+#include "controls/NamedButtons.h"
 #include "models/ModelDialogs.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
@@ -61,16 +62,12 @@ CAccumulatorChooseModel::CAccumulatorChooseModel(CAccumulatorObject& product, CA
     m_pInfo = ReadOnlyText(QStringLiteral("Additional Information"), 3, this);
     QLabel* pInfoCaption = Caption(QStringLiteral("Additional Information"), this);
 
-    auto* pReference = Button(QStringLiteral("&Reference"), this);
-    auto* pHelp = Button(QStringLiteral("&Help"), this);
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
+    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
+    auto* pButtons = OkCancelButtons(this);
     m_pOk = pButtons->button(QDialogButtonBox::Ok);
-    m_pOk->setText(QStringLiteral("OK"));
-    m_pOk->setAccessibleName(QStringLiteral("OK"));
     m_pOk->setDefault(true);
     QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
-    pCancel->setText(QStringLiteral("Cancel"));
-    pCancel->setAccessibleName(QStringLiteral("Cancel"));
 
     auto* pRequirements = new QGridLayout;
     pRequirements->addWidget(pCapacityCaption, 0, 0);

@@ -5,6 +5,7 @@
 #include "app/DialogRunner.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/MessageKeys.h"
+#include "controls/NamedButtons.h"
 #include "models/FluidCompatability.h"
 #include "models/ModelDialogs.h"
 #include "platform/Prompt.h"
@@ -43,17 +44,13 @@ CChooseSeals::CChooseSeals(CAccumulatorObject& product, const std::string& strAc
     m_pRange1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pRange2->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* pFluid = Button(QStringLiteral("Additional Fluid Compatibility"), this);
-    auto* pReference = Button(QStringLiteral("&Reference"), this);
-    auto* pHelp = Button(QStringLiteral("&Help"), this);
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* pFluid = NamedButton(QStringLiteral("Additional Fluid Compatibility"), this);
+    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
+    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
+    auto* pButtons = OkCancelButtons(this);
     QPushButton* pOk = pButtons->button(QDialogButtonBox::Ok);
-    pOk->setText(QStringLiteral("OK"));
-    pOk->setAccessibleName(QStringLiteral("OK"));
     pOk->setDefault(true);
     QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
-    pCancel->setText(QStringLiteral("Cancel"));
-    pCancel->setAccessibleName(QStringLiteral("Cancel"));
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(pListCaption, 0, 0);

@@ -5,6 +5,7 @@
 #include "app/DialogRunner.h"
 #include "catalogue/Catalogue.h"
 #include "controls/CodeComboBox.h"
+#include "controls/NamedButtons.h"
 #include "models/ChooseSeals.h"
 #include "models/ModelDialogs.h"
 #include "product/AccumulatorObject.h"
@@ -58,7 +59,7 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     m_pStandard = new QLabel(this);
     m_pStandard->setWordWrap(true);
     m_pStandard->setAccessibleName(QStringLiteral("Standard Ports"));
-    auto* pAssistance = Button(QStringLiteral("Selection Assistance"), this);
+    auto* pAssistance = NamedButton(QStringLiteral("Selection Assistance"), this);
 
     m_pHydraulic = new QGroupBox(QStringLiteral("Hydraulic Port Modification"), this);
     m_pGas = new QGroupBox(QStringLiteral("Gas Port Modification"), this);
@@ -92,16 +93,12 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     QLabel* pOptionCaption = Caption(QStringLiteral("Select any required options"), this);
     pScroll->setAccessibleName(pOptionCaption->accessibleName());
 
-    auto* pReference = Button(QStringLiteral("&Reference"), this);
-    auto* pHelp = Button(QStringLiteral("&Help"), this);
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
+    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
+    auto* pButtons = OkCancelButtons(this);
     QPushButton* pOk = pButtons->button(QDialogButtonBox::Ok);
-    pOk->setText(QStringLiteral("OK"));
-    pOk->setAccessibleName(QStringLiteral("OK"));
     pOk->setDefault(true);
     QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
-    pCancel->setText(QStringLiteral("Cancel"));
-    pCancel->setAccessibleName(QStringLiteral("Cancel"));
 
     auto* pLeft = new QGridLayout;
     pLeft->addWidget(Caption(QStringLiteral("&Seal Compound"), this, m_pSeal), 0, 0);

@@ -6,6 +6,7 @@
 #include "catalogue/MessageKeys.h"
 #include "controls/ComboUnit.h"
 #include "controls/EditNumeric.h"
+#include "controls/NamedButtons.h"
 #include "models/ModelDialogs.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
@@ -75,7 +76,7 @@ CFluidCompatability::CFluidCompatability(CAccumulatorObject& product, const std:
     QLabel* pLowCaption = Caption(QStringLiteral("Low Temp."), this, m_pLow);
     m_pUnit = new CComboUnit(this);
     QLabel* pUnitCaption = Caption(QStringLiteral("&Unit:"), this, m_pUnit);
-    m_pSearch = Button(QStringLiteral("&Search"), this);
+    m_pSearch = NamedButton(QStringLiteral("&Search"), this);
 
     m_pResults = new QTreeWidget(this);
     m_pResults->setAccessibleName(QStringLiteral("Seal classes found"));
@@ -89,15 +90,11 @@ CFluidCompatability::CFluidCompatability(CAccumulatorObject& product, const std:
     m_pOutcome->setWordWrap(true);
     m_pOutcome->setAccessibleName(QStringLiteral("Search result"));
 
-    auto* pReference = Button(QStringLiteral("&Reference"), this);
-    auto* pHelp = Button(QStringLiteral("&Help"), this);
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
+    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
+    auto* pButtons = OkCancelButtons(this);
     m_pOk = pButtons->button(QDialogButtonBox::Ok);
-    m_pOk->setText(QStringLiteral("OK"));
-    m_pOk->setAccessibleName(QStringLiteral("OK"));
     QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
-    pCancel->setText(QStringLiteral("Cancel"));
-    pCancel->setAccessibleName(QStringLiteral("Cancel"));
 
     auto* pEntries = new QGridLayout;
     pEntries->addWidget(pFluidCaption, 0, 0);

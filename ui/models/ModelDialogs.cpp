@@ -23,13 +23,6 @@ namespace
 constexpr int kRowRole = Qt::UserRole + 10;
 } // namespace
 
-QPushButton* Button(const QString& strText, QWidget* pParent)
-{
-    auto* pButton = new QPushButton(strText, pParent);
-    pButton->setAccessibleName(QString(strText).remove(QLatin1Char('&')));
-    return pButton;
-}
-
 QLabel* Caption(const QString& strText, QWidget* pParent, QWidget* pBuddy)
 {
     auto* pLabel = new QLabel(strText, pParent);

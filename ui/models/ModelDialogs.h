@@ -18,8 +18,6 @@ struct SDetailList;
 
 namespace modeldlg
 {
-// A button whose accessible name is its text without the mnemonic "&".
-QPushButton* Button(const QString& strText, QWidget* pParent);
 // A caption, named like its text; with a buddy, its mnemonic and the buddy's name follow it.
 QLabel* Caption(const QString& strText, QWidget* pParent, QWidget* pBuddy = nullptr);
 // A read-only text of several lines that the user can select and copy.

@@ -2,6 +2,7 @@
 #include "products/ChooseProduct.h"
 
 #include "catalogue/Catalogue.h"
+#include "controls/NamedButtons.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
@@ -18,13 +19,6 @@
 
 namespace
 {
-QPushButton* Button(const QString& strText, QWidget* pParent)
-{
-    auto* pButton = new QPushButton(strText, pParent);
-    pButton->setAccessibleName(QString(strText).remove(QLatin1Char('&')));
-    return pButton;
-}
-
 QLabel* Caption(const QString& strText, QWidget* pParent)
 {
     auto* pLabel = new QLabel(strText, pParent);
@@ -56,20 +50,16 @@ CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     m_pPicture = new CPictureBox(this);
     m_pPicture->setAccessibleName(QStringLiteral("Product picture"));
 
-    auto* pRapid = Button(QStringLiteral("Ra&pid Selection..."), this);
+    auto* pRapid = NamedButton(QStringLiteral("Ra&pid Selection..."), this);
     pRapid->setEnabled(false); // rapid selection is not part of this version yet
     pRapid->setToolTip(QStringLiteral("Rapid selection is not available in this version yet."));
-    auto* pReference = Button(QStringLiteral("&Reference"), this);
-    auto* pHelp = Button(QStringLiteral("&Help"), this);
+    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
+    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
 
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* pButtons = OkCancelButtons(this);
     m_pOk = pButtons->button(QDialogButtonBox::Ok);
-    m_pOk->setText(QStringLiteral("OK"));
-    m_pOk->setAccessibleName(QStringLiteral("OK"));
     m_pOk->setDefault(true);
     QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
-    pCancel->setText(QStringLiteral("Cancel"));
-    pCancel->setAccessibleName(QStringLiteral("Cancel"));
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(pListCaption, 0, 0);

@@ -4,6 +4,7 @@
 #include "app/DialogRunner.h"
 #include "controls/ComboUnit.h"
 #include "controls/EditNumeric.h"
+#include "controls/NamedButtons.h"
 #include "controls/StaticNumeric.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
@@ -25,12 +26,6 @@ QString WithoutMnemonic(QString strText)
     return strText.remove(QLatin1Char('&'));
 }
 
-QPushButton* Button(const QString& strText)
-{
-    auto* pButton = new QPushButton(strText);
-    pButton->setAccessibleName(WithoutMnemonic(strText));
-    return pButton;
-}
 } // namespace
 
 CSizingDialog::CSizingDialog(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
@@ -43,12 +38,12 @@ CSizingDialog::CSizingDialog(CAccumulatorObject& product, CAccumulatorData& work
 
 void CSizingDialog::SetContent(QLayout* pContent)
 {
-    auto* pReference = Button(QStringLiteral("&Reference"));
-    auto* pHelp = Button(QStringLiteral("&Help"));
-    auto* pOk = Button(QStringLiteral("OK"));
+    auto* pReference = NamedButton(QStringLiteral("&Reference"));
+    auto* pHelp = NamedButton(QStringLiteral("&Help"));
+    auto* pOk = NamedButton(QStringLiteral("OK"));
     pOk->setDefault(true);
     m_pOk = pOk;
-    auto* pCancel = Button(QStringLiteral("Cancel"));
+    auto* pCancel = NamedButton(QStringLiteral("Cancel"));
 
     auto* pButtons = new QHBoxLayout;
     pButtons->addWidget(pReference);

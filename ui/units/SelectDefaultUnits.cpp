@@ -2,6 +2,7 @@
 #include "units/SelectDefaultUnits.h"
 
 #include "controls/ComboUnit.h"
+#include "controls/NamedButtons.h"
 #include "units/UnitConvMap.h"
 #include "units/UnitLists.h"
 #include "units/UnitTable.h"
@@ -47,10 +48,10 @@ constexpr std::array<SListCaption, CDefaultUnits::kCategoryCount> kLists = {{
 constexpr std::size_t kReducedCount = 6;
 constexpr int kColumns = 3;
 
-QPushButton* NamedButton(const QString& strText)
+// A button that Enter does not press: Enter belongs to OK.
+QPushButton* SideButton(const QString& strText)
 {
-    auto* pButton = new QPushButton(strText);
-    pButton->setAccessibleName(QString(strText).remove(QLatin1Char('&')));
+    QPushButton* pButton = NamedButton(strText);
     pButton->setAutoDefault(false);
     return pButton;
 }
@@ -59,7 +60,7 @@ QPushButton* NamedButton(const QString& strText)
 CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultUnits& metric,
                                          const CDefaultUnits& standard, QWidget* pParent)
     : QDialog(pParent), m_current(current), m_metric(metric), m_standard(standard),
-      m_nUnitType(current.UnitType()), m_pDetail(NamedButton(QStringLiteral("More Detail")))
+      m_nUnitType(current.UnitType()), m_pDetail(SideButton(QStringLiteral("More Detail")))
 {
     setWindowTitle(QStringLiteral("Unit Defaults"));
 
@@ -95,8 +96,8 @@ CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultU
         pGrid->setColumnMinimumWidth(nColumn, nColumnWidth);
     }
 
-    QPushButton* pMetric = NamedButton(QStringLiteral("Reset to &Metric Defaults"));
-    QPushButton* pStandard = NamedButton(QStringLiteral("Reset to U.S. &Standard Defaults"));
+    QPushButton* pMetric = SideButton(QStringLiteral("Reset to &Metric Defaults"));
+    QPushButton* pStandard = SideButton(QStringLiteral("Reset to U.S. &Standard Defaults"));
     connect(pMetric, &QPushButton::clicked, this, [this] { ResetTo(m_metric, CDefaultUnits::kMetric); });
     connect(pStandard, &QPushButton::clicked, this,
             [this] { ResetTo(m_standard, CDefaultUnits::kStandard); });
