@@ -1,0 +1,189 @@
+// What a step button press costs before the user sees its dialog: the dialog built from the
+// built catalogue and shown (offscreen). The panel promises each of these in well under 50 ms.
+#include "models/AccumulatorChooseModel.h"
+#include "models/DetailsPiston1.h"
+#include "platform/Prompt.h"
+#include "product/AccumulatorObject.h"
+#include "product/ProductHost.h"
+#include "product/StepDialogs.h"
+#include "products/ChooseProduct.h"
+#include "sizing/DescribeApplication.h"
+#include "units/DefaultUnits.h"
+
+#include <QApplication>
+#include <QTableWidget>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace
+{
+class CSilentPrompt : public IPrompt
+{
+public:
+    void Message(const std::string&) override {}
+    EPromptAnswer YesNo(const std::string&) override { return EPromptAnswer::Yes; }
+    EPromptAnswer YesNoCancel(const std::string&) override { return EPromptAnswer::Yes; }
+};
+
+class CBenchHost : public IProductHost
+{
+public:
+    std::filesystem::path CatalogueFolder() const override { return TESMARA_BUILT_CATALOGUE_DIR; }
+    std::filesystem::path ApplicationFolder() const override
+    {
+        return std::filesystem::temp_directory_path();
+    }
+    std::string LanguageCode() const override { return "US"; }
+    std::string LanguageName() const override { return "U.S. English"; }
+    int LanguageNameId() const override { return 500; }
+    std::string DefaultUnit(int nCategoryId) const override
+    {
+        return CDefaultUnits::Standard().GetDefaultUnit(nCategoryId);
+    }
+    bool OpenDocument(const std::filesystem::path&, std::string&) override { return true; }
+    void SetTitle(const std::string&) override {}
+    void RefreshPanel() override {}
+};
+
+// Sizes a known capacity and takes the first piston of the grid, without windows.
+class CBenchSteps : public IStepDialogs
+{
+public:
+    int ChooseProduct(CAccumulatorObject& product) override
+    {
+        return product.SetProduct(prod::Accumulator, "Accumulators", std::string()) ? dlg::Ok : dlg::Cancel;
+    }
+    int DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData& result) override
+    {
+        result.strApplicationText = "I know the required accumulator capacity";
+        result.deSelectApp = app::KnownCapacity;
+        result.sdRequiredAccumulatorVol = CUnitDouble(600.0, "CU_IN");
+        result.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
+        return dlg::Ok;
+    }
+    int ChooseModel(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& result) override
+    {
+        CAccumulatorChooseModel dialog(product, working, result);
+        const auto& rows = dialog.Search().rows;
+        const auto it =
+            std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strType == "Piston"; });
+        if (it == rows.end())
+            return dlg::Cancel;
+        dialog.Grid()->selectRow(static_cast<int>(it - rows.begin()));
+        dialog.OnOk();
+        return dialog.result();
+    }
+    int SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
+    {
+        return dlg::Cancel;
+    }
+    int ChooseDetails(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
+    {
+        return dlg::Cancel;
+    }
+    void RunTool(CAccumulatorObject&, int) override {}
+};
+
+struct SBenchProduct
+{
+    CSilentPrompt prompt;
+    CScopedPrompt scope{prompt};
+    CBenchHost host;
+    CBenchSteps steps;
+    CAccumulatorObject product{host, steps};
+
+    // nLevel 0: accumulators chosen; 1: the application sized; 2: a piston chosen.
+    explicit SBenchProduct(int nLevel)
+    {
+        if (!product.Initialize())
+            std::abort();
+        for (int nStep = 0; nStep <= nLevel; ++nStep)
+            product.PerformButtonAction(100 + nStep);
+        if (!product.AccumulatorData() || product.AccumulatorData()->m_nLevel != nLevel)
+            std::abort();
+    }
+    // The copies a step works on, as the product object makes them.
+    CAccumulatorData Copy(int nLevel)
+    {
+        CAccumulatorData data(*product.AccumulatorData());
+        data.Initialize(nLevel);
+        return data;
+    }
+};
+
+template <class Dialog> void Show(Dialog& dialog)
+{
+    dialog.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(dialog.isVisible());
+    dialog.hide();
+}
+
+void BM_ChooseProductOpens(benchmark::State& state)
+{
+    SBenchProduct s(0);
+    for (auto _ : state)
+    {
+        CChooseProduct dialog(s.product);
+        Show(dialog);
+    }
+}
+BENCHMARK(BM_ChooseProductOpens)->Unit(benchmark::kMillisecond);
+
+void BM_DescribeApplicationOpens(benchmark::State& state)
+{
+    SBenchProduct s(1);
+    for (auto _ : state)
+    {
+        CAccumulatorData working(*s.product.AccumulatorData());
+        CAccumulatorData result = s.Copy(1);
+        CDescribeApplication dialog(s.product, working, result);
+        Show(dialog);
+    }
+}
+BENCHMARK(BM_DescribeApplicationOpens)->Unit(benchmark::kMillisecond);
+
+// The seven model queries, the high-flow check and the grid.
+void BM_ChooseModelOpens(benchmark::State& state)
+{
+    SBenchProduct s(1);
+    for (auto _ : state)
+    {
+        CAccumulatorData working = s.Copy(2);
+        CAccumulatorData result = s.Copy(2);
+        CAccumulatorChooseModel dialog(s.product, working, result);
+        Show(dialog);
+    }
+}
+BENCHMARK(BM_ChooseModelOpens)->Unit(benchmark::kMillisecond);
+
+// Eight detail lists, the options and the port modifications.
+void BM_PistonDetailsOpen(benchmark::State& state)
+{
+    SBenchProduct s(2);
+    for (auto _ : state)
+    {
+        CAccumulatorData working(*s.product.AccumulatorData());
+        CAccumulatorData result = s.Copy(3);
+        CDetailsPiston1 dialog(s.product, working, result);
+        Show(dialog);
+    }
+}
+BENCHMARK(BM_PistonDetailsOpen)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    // The offscreen platform's notices would break up the results table.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
