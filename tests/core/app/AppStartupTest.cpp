@@ -33,26 +33,28 @@ std::string ActiveCode(const CMemorySettings& settings, const std::string& strOv
 }
 } // namespace
 
-TEST(LanguageChoice, StoredCodeMatchesWithoutCaseAndCommandLineWins)
+TEST(LanguageChoice, StoredCodeMatchesWithoutCaseCommandLineWinsUnknownTakesTheFirst)
 {
+    const char* const kCases[][3] = {// stored, command line, active
+                                     {"de", "", "DE"},
+                                     {"de", "FR", "FR"},
+                                     {"XX", "", "US"},
+                                     {"XX", "IT", "US"},
+                                     {nullptr, "", "US"}};
+    for (const auto& c : kCases)
+    {
+        CMemorySettings settings = ThreeLanguages();
+        if (c[0])
+            settings.WriteString("Language", c[0]);
+        EXPECT_EQ(ActiveCode(settings, c[1]), c[2]) << (c[0] ? c[0] : "none") << " " << c[1];
+    }
+
     CMemorySettings settings = ThreeLanguages();
     settings.WriteString("Language", "de");
-    EXPECT_EQ(ActiveCode(settings), "DE");
-    EXPECT_EQ(ActiveCode(settings, "FR"), "FR");
-
     CTesmaraAppSettings app;
     app.Read(settings, "");
     EXPECT_EQ(app.GetLanguageName(), "German");
     EXPECT_EQ(app.GetLanguageNameId(), 503);
-}
-
-TEST(LanguageChoice, UnknownOrMissingCodeSelectsTheFirstEntry)
-{
-    CMemorySettings settings = ThreeLanguages();
-    settings.WriteString("Language", "XX");
-    EXPECT_EQ(ActiveCode(settings), "US");
-    EXPECT_EQ(ActiveCode(settings, "IT"), "US");
-    EXPECT_EQ(ActiveCode(ThreeLanguages()), "US");
 }
 
 TEST(LanguageChoice, NoLanguageTableIsReportedAndLeavesItEmpty)
@@ -151,27 +153,21 @@ protected:
     fs::path m_path;
 };
 
-TEST_F(TipFileTest, TipsSkipCommentsAndGoRound)
-{
-    CTipFile file;
-    ASSERT_EQ(file.Open(m_path, 0, ""), CTipFile::EState::Ok);
-    EXPECT_EQ(file.NextTip(), "First tip");
-    EXPECT_EQ(file.NextTip(), "Second tip");
-    EXPECT_EQ(file.NextTip(), "Third tip");
-    EXPECT_EQ(file.NextTip(), "First tip");
-}
-
-TEST_F(TipFileTest, StoredPositionHoldsOnlyForTheSameTimeStamp)
+TEST_F(TipFileTest, TipsSkipCommentsGoRoundAndResumeOnlyForTheSameTimeStamp)
 {
     CTipFile first;
     ASSERT_EQ(first.Open(m_path, 0, ""), CTipFile::EState::Ok);
-    first.NextTip();
-    CTipFile next;
-    ASSERT_EQ(next.Open(m_path, first.FilePos(), first.TimeStamp()), CTipFile::EState::Ok);
-    EXPECT_EQ(next.NextTip(), "Second tip");
+    EXPECT_EQ(first.NextTip(), "First tip");
+    const std::int64_t nAfterFirst = first.FilePos();
+    EXPECT_EQ(first.NextTip(), "Second tip");
+    EXPECT_EQ(first.NextTip(), "Third tip");
+    EXPECT_EQ(first.NextTip(), "First tip");
 
+    CTipFile next;
+    ASSERT_EQ(next.Open(m_path, nAfterFirst, first.TimeStamp()), CTipFile::EState::Ok);
+    EXPECT_EQ(next.NextTip(), "Second tip");
     CTipFile edited;
-    ASSERT_EQ(edited.Open(m_path, first.FilePos(), first.TimeStamp() + "1"), CTipFile::EState::Ok);
+    ASSERT_EQ(edited.Open(m_path, nAfterFirst, first.TimeStamp() + "1"), CTipFile::EState::Ok);
     EXPECT_EQ(edited.NextTip(), "First tip");
     // A position past the end, as after the file was shortened, starts again too.
     CTipFile beyond;

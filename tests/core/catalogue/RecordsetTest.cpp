@@ -124,13 +124,6 @@ TEST_F(CRecordsetTest, GetterValues)
     EXPECT_EQ(m_rows.GetBlob("Drawing"), (CDbValue::Bytes{0x01, 0x02}));
     EXPECT_EQ(m_rows.GetBlob("Code"), std::nullopt);
     EXPECT_EQ(m_rows.GetBlob(99), std::nullopt);
-    {
-        CTraceCapture trace;
-        EXPECT_EQ(m_rows.GetInt("Capacity"), 0); // no conversion from floating types
-        EXPECT_FALSE(m_rows.GetBool("Remark"));  // a null is no boolean
-        EXPECT_EQ(trace.Texts(), (std::vector<std::string>{"IRecordset::GetInt : Not Integer Type\r\n",
-                                                           "IRecordset::GetBool : Not Logical Type\r\n"}));
-    }
 
     // Whole numbers stored in currency and single columns; a date written as text.
     OpenSeries("PB");
@@ -214,14 +207,4 @@ TEST(CRecordsetValues, ValueThatBreaksItsColumnTypeIsACatalogueError)
         EXPECT_EQ(ErrorCode([&] { rows.OpenTable(pszTable); }), CCatalogueError::TypeMismatch) << pszTable;
         EXPECT_FALSE(rows.IsOpen()); // no half result
     }
-}
-
-TEST(CRecordsetValues, FieldTypeNames)
-{
-    EXPECT_EQ(IRecordset::GetFieldTypeName(1), "dbBoolean");
-    EXPECT_EQ(IRecordset::GetFieldTypeName(12), "dbMemo");
-    EXPECT_EQ(IRecordset::GetFieldTypeName(15), "dbGUID");
-    EXPECT_EQ(IRecordset::GetFieldTypeName(23), "dbTimeStamp");
-    for (const int nCode : {0, 13, 14, 24, -1})
-        EXPECT_EQ(IRecordset::GetFieldTypeName(nCode), "") << nCode;
 }

@@ -1,5 +1,5 @@
-// Piston details on the built catalogue: preselection and fallback, the ports rule, the
-// option code, and what OK writes into both copies of the selection.
+// The model search and piston details on the built catalogue: the held model's grid row, preselection
+// and fallback, the ports rule, the option code, and what OK writes into both copies of the selection.
 #include "BuiltCatalogue.h"
 
 #include "catalogue/Catalogue.h"
@@ -28,12 +28,12 @@ protected:
         m_data.deSelectApp = app::KnownCapacity;
         m_data.sdRequiredAccumulatorVol = CUnitDouble(100.0, "CU_IN");
         m_data.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
-        const SModelSearch search = RunModelSearch(m_data, *m_pDb);
-        const auto row = std::find_if(search.rows.begin(), search.rows.end(),
+        m_search = RunModelSearch(m_data, *m_pDb);
+        const auto row = std::find_if(m_search.rows.begin(), m_search.rows.end(),
                                       [](const SAccumulatorList& r)
                                       { return r.bore.m_strCode == "-3" && r.pressure.m_strCode == "3"; });
-        ASSERT_NE(row, search.rows.end());
-        ApplyModelChoice(m_data, *row, search, "N", *m_pDb);
+        ASSERT_NE(row, m_search.rows.end());
+        ApplyModelChoice(m_data, *row, m_search, "N", *m_pDb);
         m_data.m_nLevel = 2;
     }
 
@@ -48,8 +48,27 @@ protected:
 
     std::unique_ptr<IDatabase> m_pDb;
     CAccumulatorData m_data;
+    SModelSearch m_search;
 };
 } // namespace
+
+TEST_F(CPistonDetailsTest, TheHeldModelIsFoundAfterItsDetailsChangedThePortStyle)
+{
+    const std::vector<SAccumulatorList>& rows = m_search.rows;
+    ASSERT_GT(rows.size(), 3u);
+    ApplyModelChoice(m_data, rows[2], m_search, "N", *m_pDb);
+    EXPECT_EQ(PreselectedRow(rows, m_data), 2);
+    m_data.cpcDesignNumber = CPartCode("3", 3, "Special Ports (Flanged or Custom Arrangement)");
+    EXPECT_EQ(PreselectedRow(rows, m_data), 2);
+
+    // The same body twice, in different numbers: the number held tells them apart.
+    std::vector<SAccumulatorList> twice = {rows[0], rows[0]};
+    twice[1].qty = CUnitInt(3, "NONE");
+    ApplyModelChoice(m_data, twice[1], m_search, "N", *m_pDb);
+    EXPECT_EQ(PreselectedRow(twice, m_data), 1);
+    // Rows without gas bottles leave the gas bottle cells blank.
+    EXPECT_EQ(GridCells(rows[0])[8], "");
+}
 
 TEST_F(CPistonDetailsTest, ListsPreselectTheHeldChoiceAndFallBackToTheCatalogueFirst)
 {

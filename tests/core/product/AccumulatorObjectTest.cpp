@@ -1,7 +1,7 @@
 // The accumulator product object: button states, steps on copies, confirmation, files, references.
-#include "RecordingPrompt.h"
 #include "product/AccumulatorObject.h"
-#include "product/ProductHost.h"
+#include "RecordingPrompt.h"
+#include "TestHost.h"
 #include "product/StepDialogs.h"
 
 #include <gtest/gtest.h>
@@ -13,28 +13,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-class CTestHost : public IProductHost
-{
-public:
-    fs::path CatalogueFolder() const override { return TESMARA_BUILT_CATALOGUE_DIR; }
-    fs::path ApplicationFolder() const override { return fs::temp_directory_path(); }
-    std::string LanguageCode() const override { return "US"; }
-    std::string LanguageName() const override { return "U.S. English"; }
-    int LanguageNameId() const override { return 500; }
-    std::string DefaultUnit(int nCategoryId) const override { return nCategoryId == 21081 ? "BAR" : ""; }
-    bool OpenDocument(const fs::path& path, std::string&) override
-    {
-        m_opened = path;
-        return true;
-    }
-    void SetTitle(const std::string& strTitle) override { m_strTitle = strTitle; }
-    void RefreshPanel() override { ++m_nRefreshes; }
-
-    fs::path m_opened;
-    std::string m_strTitle;
-    int m_nRefreshes = 0;
-};
-
 // Dialogs that do what the test says and end with the test's result.
 class CScriptedDialogs : public IStepDialogs
 {
@@ -45,7 +23,10 @@ public:
     {
         return m_step(p, a, b);
     }
-    int ChooseModel(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override { return m_step(p, a, b); }
+    int ChooseModel(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
+    {
+        return m_step(p, a, b);
+    }
     int SelectGasBottle(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
     {
         return m_step(p, a, b);
@@ -70,7 +51,8 @@ struct SFixture
 
     void Choose(int nProdId, int nResult = dlg::Ok)
     {
-        dialogs.m_chooseProduct = [=](CAccumulatorObject& p) {
+        dialogs.m_chooseProduct = [=](CAccumulatorObject& p)
+        {
             p.SetProduct(nProdId, nProdId == 0 ? "Accumulators" : "Gas Bottles", "");
             return nResult;
         };
@@ -78,7 +60,8 @@ struct SFixture
     }
     void Step(int nButton, std::function<void(CAccumulatorData&)> edit, int nResult = dlg::Ok)
     {
-        dialogs.m_step = [=](CAccumulatorObject&, CAccumulatorData&, CAccumulatorData& result) {
+        dialogs.m_step = [=](CAccumulatorObject&, CAccumulatorData&, CAccumulatorData& result)
+        {
             edit(result);
             return nResult;
         };
@@ -119,12 +102,15 @@ TEST(AccumulatorObject, StepsWorkOnCopiesAndRaiseTheLevel)
     EXPECT_TRUE(f.product.IsDirty());
     EXPECT_EQ(f.product.AccumulatorData()->deSelectApp, 8);
     // Cancel changes nothing, whatever the dialog did to its copies.
-    f.Step(101, [](CAccumulatorData& d) { d.deSelectApp = 3; }, dlg::Cancel);
+    f.Step(
+        101, [](CAccumulatorData& d) { d.deSelectApp = 3; }, dlg::Cancel);
     EXPECT_EQ(f.product.AccumulatorData()->deSelectApp, 8);
-    f.Step(101, [](CAccumulatorData& d) {
-        d.deSelectApp = 3;
-        d.strFluidCompatDescription = "kept";
-    });
+    f.Step(101,
+           [](CAccumulatorData& d)
+           {
+               d.deSelectApp = 3;
+               d.strFluidCompatDescription = "kept";
+           });
     EXPECT_EQ(f.product.AccumulatorData()->m_nLevel, 1);
     EXPECT_EQ(f.product.AccumulatorData()->strFluidCompatDescription, "kept");
     f.Step(102, [](CAccumulatorData& d) { d.strAccumulatorDesc = "Piston, 4 in Bore"; });
@@ -160,7 +146,8 @@ TEST(AccumulatorObject, SaveAndOpenKeepTheSelectionAndReportFailures)
     CPromptCapture capture;
     f.Choose(0);
     f.Step(101, [](CAccumulatorData& d) { d.strApplicationText = "Shock Suppression"; });
-    const fs::path file = fs::temp_directory_path() / ("tesmara_product_" + std::to_string(::getpid()) + ".Ac3");
+    const fs::path file =
+        fs::temp_directory_path() / ("tesmara_product_" + std::to_string(::getpid()) + ".Ac3");
     ASSERT_TRUE(f.product.SaveData(file));
     EXPECT_FALSE(f.product.IsDirty());
     EXPECT_EQ(f.host.m_strTitle, file.stem().string() + "   Selection");

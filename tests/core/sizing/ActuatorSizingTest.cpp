@@ -3,6 +3,8 @@
 
 #include "gas/Gas.h"
 
+#include "StatusCases.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,27 +31,6 @@ const SAuxiliaryPowerInput kAux{.dActuatorVolumeIn3 = 150.0,
                                 .dPrechargePsia = kP0};
 const SHoldingInput kHolding{
     .dMaxPsia = kP1, .dMinPsia = kP2, .dHoldSec = 600.0, .dLeakIn3PerMin = 8.18, .dPrechargePsia = kP0};
-
-// One change to a base case and the status it must give; a refusal says why.
-template <class In> struct SCase
-{
-    void (*change)(In&);
-    ESizingStatus eExpected;
-};
-
-template <class In, class Fn>
-void ExpectStatuses(const In& base, std::initializer_list<SCase<In>> cases, Fn size)
-{
-    for (const SCase<In>& c : cases)
-    {
-        In in = base;
-        c.change(in);
-        const auto r = size(in);
-        EXPECT_EQ(r.eStatus, c.eExpected) << r.strReason;
-        EXPECT_EQ(r.eStatus == ESizingStatus::CannotCompute, !r.strReason.empty());
-        EXPECT_EQ(r.dRequiredIn3, 0.0);
-    }
-}
 } // namespace
 
 TEST(CylinderVolume, ExtendRetractBothAndPumpFlow)

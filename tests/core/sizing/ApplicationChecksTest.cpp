@@ -6,6 +6,7 @@
 #include "catalogue/MsgStoredProc.h"
 #include "gas/Precharge.h"
 #include "selection/ApplicationFields.h"
+#include "sizing/ResultNotes.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,9 @@ TEST(CheckMessageForms, PlaceholdersLineBreaksAndNumbers)
     // A limit that comes back from another unit a hair below a whole number shows as whole.
     EXPECT_EQ(MessageNumber(4999.9999999), "5000");
     EXPECT_EQ(MessageNumber(600.6, 10), "600.6");
+    // The critical-event note: two numbers, other "%" left alone.
+    EXPECT_EQ(FillIntegers("A %i, E %i, 5 % and %i %s", 12, 3), "A 12, E 3, 5 % and %i %s");
+    EXPECT_EQ(FillIntegers("%i", 7, 8), "7");
 }
 
 TEST_F(CChecksTest, SupplementingPumpFlowOrderAndWording)

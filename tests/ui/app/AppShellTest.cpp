@@ -1,12 +1,10 @@
 // The application shell on temporary settings: scopes, start-up order, menus, file guards, recent files.
-#include "RecordingPrompt.h"
+#include "../products/ProductFixture.h"
 #include "app/CommandIds.h"
-#include "app/DialogRunner.h"
 #include "app/EuropeanAccumulatorApp.h"
 #include "app/MainFrame.h"
 #include "app/QtSettings.h"
 #include "platform/StringTable.h"
-#include "product/AccumulatorObject.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -21,31 +19,21 @@
 
 namespace
 {
-// Answers the dialogs opened through the runner in turn and remembers their titles.
-class CScriptedRunner : public IDialogRunner
+// Ends the dialogs opened through the runner in turn as their buttons would, after the test's own
+// action on each; once the answers run out, they are rejected.
+void Answer(CScriptedRunner& runner, std::deque<int> answers, std::function<void(QDialog&)> fnBefore = {})
 {
-public:
-    CScriptedRunner() : m_pPrevious(SetDialogRunner(this)) {}
-    ~CScriptedRunner() override { SetDialogRunner(m_pPrevious); }
-    // Ends each dialog as its buttons would, after the test's own action on it.
-    int Run(QDialog& dialog) override
+    runner.m_fnScript = [answers, fnBefore](QDialog& dialog) mutable
     {
-        m_titles << dialog.windowTitle();
-        if (m_fnBefore)
-            m_fnBefore(dialog);
-        const int nResult = m_results.empty() ? QDialog::Rejected : m_results.front();
-        if (!m_results.empty())
-            m_results.pop_front();
+        if (fnBefore)
+            fnBefore(dialog);
+        const int nResult = answers.empty() ? QDialog::Rejected : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         nResult == QDialog::Accepted ? dialog.accept() : dialog.reject();
         return nResult;
-    }
-    QStringList m_titles;
-    std::deque<int> m_results;
-    std::function<void(QDialog&)> m_fnBefore;
-
-private:
-    IDialogRunner* m_pPrevious;
-};
+    };
+}
 
 class CScriptedFiles : public IFileDialogs
 {
@@ -63,16 +51,13 @@ public:
     }
     QString Next()
     {
-        ++m_nAsked;
-        if (m_paths.empty())
-            return QString();
-        const QString strPath = m_paths.front();
-        m_paths.pop_front();
+        const QString strPath = m_paths.empty() ? QString() : m_paths.front();
+        if (!m_paths.empty())
+            m_paths.pop_front();
         return strPath;
     }
     std::deque<QString> m_paths;
     QString m_strFolder;
-    int m_nAsked = 0;
 };
 
 // Counts the key presses that reach a widget.
@@ -188,7 +173,7 @@ private slots:
     void splashInputClosesItAndTheDisclaimerDeclinedEndsTheProgram()
     {
         CScriptedRunner runner;
-        runner.m_results = {QDialog::Rejected};
+        Answer(runner, {QDialog::Rejected});
         CPromptCapture prompt;
         auto pApp = Start({});
         QVERIFY(pApp);
@@ -205,7 +190,7 @@ private slots:
     void disclaimerAcceptedThenTipOfTheDay()
     {
         CScriptedRunner runner;
-        runner.m_results = {QDialog::Accepted, QDialog::Accepted};
+        Answer(runner, {QDialog::Accepted, QDialog::Accepted});
         CPromptCapture prompt;
         auto pApp = Start({});
         QVERIFY(pApp);
@@ -218,7 +203,7 @@ private slots:
         // Tips switched off: the next start shows the disclaimer only.
         m_pSettings->WriteInt("Tip/StartUp", 1);
         runner.m_titles.clear();
-        runner.m_results = {QDialog::Accepted};
+        Answer(runner, {QDialog::Accepted});
         auto pNext = Start({});
         QTest::keyClick(pNext->MainFrame(), Qt::Key_A);
         QTRY_COMPARE(runner.m_titles, QStringList{"Tesmara Accumulator Disclaimer"});
@@ -228,7 +213,7 @@ private slots:
     {
         m_pSettings->WriteString("LocalPath", m_dir.path().toStdString());
         CScriptedRunner runner;
-        runner.m_results = {QDialog::Accepted};
+        Answer(runner, {QDialog::Accepted});
         CPromptCapture prompt;
         auto pApp = Start({});
         QSignalSpy finished(pApp.get(), &CEuropeanAccumulatorApp::StartupFinished);
@@ -240,24 +225,18 @@ private slots:
         QVERIFY(pApp->MainFrame()->isVisible());
     }
 
-    void unitDefaultsStoreAllCategoriesAndTheUnitType()
+    void unitDefaultsAreStoredAndInForceAtOnce()
     {
         auto pApp = Start();
         CScriptedRunner runner;
-        runner.m_results = {QDialog::Accepted};
-        runner.m_fnBefore = [](QDialog& dialog)
-        {
-            for (QPushButton* pButton : dialog.findChildren<QPushButton*>())
-                if (pButton->text() == "Reset to &Metric Defaults")
-                    pButton->click();
-        };
+        Answer(runner, {QDialog::Accepted},
+               [](QDialog& dialog) { FindButton(dialog, "Reset to Metric Defaults")->click(); });
         pApp->OnCommand(cmd::UnitDefaults);
         QCOMPARE(runner.m_titles.size(), 1);
+        // Stored, and in force at once; reading the stored table back is the settings' own test.
         QSettings user(UserFile(), QSettings::IniFormat);
         QCOMPARE(user.value("DefaultUnits/UnitType").toInt(), CDefaultUnits::kMetric);
-        for (int nCategory : CDefaultUnits::CategoryIds())
-            QCOMPARE(user.value(QString("DefaultUnits/%1").arg(nCategory)).toString().toStdString(),
-                     CDefaultUnits::Metric().GetDefaultUnit(nCategory));
+        QCOMPARE(user.value("DefaultUnits/21081").toString(), QString("BAR"));
         QCOMPARE(pApp->DefaultUnit(21081), std::string("BAR"));
     }
 
@@ -311,14 +290,10 @@ private slots:
     {
         auto pApp = Start();
         pApp->Product().m_bModified = true;
-        for (const QString& strName : {QString("x.txt"), QString("x.ac3")})
-        {
-            CPromptCapture prompt;
-            QVERIFY(!pApp->OpenDocumentFile(m_dir.filePath(strName)));
-            QCOMPARE(prompt->Texts().size(), std::size_t(1));
-            QCOMPARE(prompt->Texts()[0],
-                     m_dir.filePath(strName).toStdString() + " is not a valid Accumulator selection file.");
-        }
+        CPromptCapture prompt;
+        QVERIFY(!pApp->OpenDocumentFile(m_dir.filePath("x.ac3")));
+        QCOMPARE(prompt->Texts(), std::vector<std::string>{m_dir.filePath("x.ac3").toStdString() +
+                                                           " is not a valid Accumulator selection file."});
         QVERIFY(pApp->Product().IsDirty());
     }
 

@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "app/EuropeanAccumulatorApp.h"
 #include "app/QtSettings.h"
+#include "catalogue/MessageKeys.h"
 #include "controls/CodeComboBox.h"
 #include "models/AccumulatorChooseModel.h"
 #include "models/ChooseSeals.h"
@@ -13,13 +14,9 @@
 #include "products/TesmaraButton.h"
 #include "products/TesmaraView.h"
 #include "sizing/ReqAccCapSize.h"
-#include "sizing/SupPumpFlow.h"
-#include "sizing/SupPumpSelCalcMethod.h"
-#include "sizing/SuppPumpActVolDispTime.h"
 
 #include <QCheckBox>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -45,50 +42,6 @@ enum EStep
     kModel = 102,
     kDetails = 103,
 };
-
-int ChooseAccumulators(QDialog& d)
-{
-    auto& c = static_cast<CChooseProduct&>(d);
-    const auto items = c.ProductList()->findItems("Accumulators", Qt::MatchExactly);
-    if (items.size() != 1)
-        return dlg::Cancel;
-    c.ProductList()->setCurrentItem(items.front());
-    c.OnOk();
-    return d.result();
-}
-
-// Supplementing pump flow from an actuator's displacement and times.
-void ScriptApplication(CChainScript& script)
-{
-    script["Describe Application"] = [](QDialog& d)
-    {
-        static_cast<CDescribeApplication&>(d).ApplicationButton(1)->setChecked(true);
-        return PressOk(d);
-    };
-    script["Select a Calculation Method"] = [](QDialog& d)
-    {
-        static_cast<CSupPumpSelCalcMethod&>(d).MethodButton(0)->setChecked(true);
-        return PressOk(d);
-    };
-    script["Actuator Volumetric Displacement and Times"] = [](QDialog& d)
-    {
-        auto& a = static_cast<CSuppPumpActVolDispTime&>(d);
-        Enter(a.Volume(), "385");
-        Enter(a.ActuationTime(), "5");
-        Enter(a.DwellTime(), "5");
-        return PressOk(d);
-    };
-    script["Supplementing Pump Flow"] = [](QDialog& d)
-    {
-        auto& f = static_cast<CSupPumpFlow&>(d);
-        Enter(f.PumpSize(), "10");
-        Enter(f.MaxPressure(), "3000");
-        Enter(f.MinPressure(), "1500");
-        Enter(f.Temperature(), "70");
-        return PressOk(d);
-    };
-    script["Results"] = PressOk;
-}
 
 // The first piston in the grid.
 int ChoosePiston(QDialog& d)
@@ -138,7 +91,7 @@ void ScriptDetails(CChainScript& script)
     script["Choose Accumulator Details - Piston Type"] = [](QDialog& d)
     {
         auto& p = static_cast<CDetailsPiston1&>(d);
-        p.OnSelectionAssistance();
+        FindButton(p, "Selection Assistance")->click();
         if (!SelectCode(p.PortBox(), "2") || !SelectCode(p.PortTypeBox(), "-M") ||
             !SelectCode(p.GasPortTypeBox(), "M") || p.OptionBoxes().isEmpty())
             return dlg::Cancel;
@@ -166,8 +119,8 @@ private:
     // The four steps through the panel's buttons.
     void SelectPiston(CChainScript& script)
     {
-        script["Choose Product"] = ChooseAccumulators;
-        ScriptApplication(script);
+        script["Choose Product"] = [](QDialog& d) { return ChooseProductType(d, "Accumulators"); };
+        ScriptPumpFlow(script, 0, "1500");
         script["Choose Accumulator"] = ChoosePiston;
         ScriptDetails(script);
         for (int nStep : {kProduct, kApplication, kModel, kDetails})
@@ -201,8 +154,14 @@ private slots:
         QCOMPARE(script.Titles().back(), QStringLiteral("Selection Complete"));
         QVERIFY(Product().IsSelectionComplete());
         QCOMPARE(Product().AccumulatorData()->cpcSealCode.m_strCode, std::string("-V"));
-        QCOMPARE(Product().AccumulatorData()->strSelectedFluid,
-                 std::string("Fire-Resistant Polyol Ester (HFD-U)"));
+        // The seal assistant's search, its entries and outcome, reached the selection.
+        const CAccumulatorData& held = *Product().AccumulatorData();
+        QCOMPARE(held.strSelectedFluid, std::string("Fire-Resistant Polyol Ester (HFD-U)"));
+        QCOMPARE(held.cudMaxEnteredTempFluidCompatibility, CUnitDouble(200.0, "DEG_F"));
+        QCOMPARE(held.cudMaxFluidTempFluidCompatibility, CUnitDouble(400.0, "DEG_F"));
+        QCOMPARE(held.strFluidCompatDescription,
+                 Product().Messages().GetMessage(msg::kSealAndTempCompatible));
+        QVERIFY(!held.strTypFluid.empty());
         const std::string strModel = Product().GetPartNumberDisplayText();
         // Copied once the model number has filled the selection's code list.
         const CAccumulatorData data(*Product().AccumulatorData());

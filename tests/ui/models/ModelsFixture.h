@@ -10,14 +10,9 @@
 
 #include <functional>
 
-class CModelSteps : public IStepDialogs
+class CModelSteps : public CAccumulatorSteps
 {
 public:
-    int ChooseProduct(CAccumulatorObject& product) override
-    {
-        product.SetProduct(prod::Accumulator, "Accumulators", std::string());
-        return dlg::Ok;
-    }
     int DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData& result) override
     {
         result.strApplicationText = "I know the required accumulator capacity";
@@ -31,17 +26,12 @@ public:
         CAccumulatorChooseModel dialog(product, working, result);
         return m_fnModel ? m_fnModel(dialog) : dlg::Cancel;
     }
-    int SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
-    {
-        return dlg::Cancel;
-    }
     int ChooseDetails(CAccumulatorObject& product, CAccumulatorData& working,
                       CAccumulatorData& result) override
     {
         CDetailsPiston1 dialog(product, working, result);
         return m_fnDetails ? m_fnDetails(dialog) : dlg::Cancel;
     }
-    void RunTool(CAccumulatorObject&, int) override {}
 
     CUnitDouble m_capacity{100.0, "CU_IN"};
     std::function<int(CAccumulatorChooseModel&)> m_fnModel;

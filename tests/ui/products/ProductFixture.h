@@ -1,36 +1,48 @@
-// A real accumulator product object on the built catalogue, with a host and dialog runner for tests.
+// A real accumulator product object on the built catalogue, with a host, step dialogs, a dialog runner and
+// the helpers that press their buttons, for tests.
 #pragma once
 
 #include "RecordingPrompt.h"
+#include "TestHost.h"
 #include "app/DialogRunner.h"
 #include "product/AccumulatorObject.h"
-#include "product/ProductHost.h"
 #include "product/StepDialogs.h"
+#include "products/ChooseProduct.h"
 #include "units/DefaultUnits.h"
 
 #include <QDialog>
+#include <QListWidget>
 #include <QPushButton>
 
-#include <filesystem>
 #include <functional>
 
-class CTestHost : public IProductHost
+// Step dialogs that choose accumulators and cancel every later step; a test overrides the steps it
+// scripts.
+class CAccumulatorSteps : public IStepDialogs
 {
 public:
-    std::filesystem::path CatalogueFolder() const override { return m_catalogue; }
-    std::filesystem::path ApplicationFolder() const override
+    int ChooseProduct(CAccumulatorObject& product) override
     {
-        return std::filesystem::temp_directory_path();
+        product.SetProduct(prod::Accumulator, "Accumulators", std::string());
+        return dlg::Ok;
     }
-    std::string LanguageCode() const override { return "US"; }
-    std::string LanguageName() const override { return "U.S. English"; }
-    int LanguageNameId() const override { return 500; }
-    std::string DefaultUnit(int) const override { return std::string(); }
-    bool OpenDocument(const std::filesystem::path&, std::string&) override { return true; }
-    void SetTitle(const std::string&) override {}
-    void RefreshPanel() override {}
-
-    std::filesystem::path m_catalogue = TESMARA_BUILT_CATALOGUE_DIR;
+    int DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
+    {
+        return dlg::Cancel;
+    }
+    int ChooseModel(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
+    {
+        return dlg::Cancel;
+    }
+    int SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
+    {
+        return dlg::Cancel;
+    }
+    int ChooseDetails(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
+    {
+        return dlg::Cancel;
+    }
+    void RunTool(CAccumulatorObject&, int) override {}
 };
 
 // The U.S. standard units, as a fresh installation has them, so reset fields carry real units.
@@ -70,4 +82,16 @@ inline QPushButton* FindButton(QWidget& parent, const QString& strName)
         if (pButton->accessibleName() == strName)
             return pButton;
     return nullptr;
+}
+
+// Highlights a product type in "Choose Product" and presses OK.
+inline int ChooseProductType(QDialog& dialog, const QString& strType)
+{
+    auto& choose = static_cast<CChooseProduct&>(dialog);
+    const QList<QListWidgetItem*> items = choose.ProductList()->findItems(strType, Qt::MatchExactly);
+    if (items.size() != 1)
+        return dlg::Cancel;
+    choose.ProductList()->setCurrentItem(items.front());
+    FindButton(choose, QStringLiteral("OK"))->click();
+    return choose.result();
 }

@@ -6,39 +6,25 @@
 #include "controls/EditNumeric.h"
 #include "controls/StaticNumeric.h"
 #include "sizing/DescribeApplication.h"
+#include "sizing/SupPumpFlow.h"
+#include "sizing/SupPumpSelCalcMethod.h"
+#include "sizing/SuppPumpActVolDispTime.h"
 
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <map>
 
-class CSizingSteps : public IStepDialogs
+class CSizingSteps : public CAccumulatorSteps
 {
 public:
-    int ChooseProduct(CAccumulatorObject& product) override
-    {
-        product.SetProduct(prod::Accumulator, "Accumulators", std::string());
-        return dlg::Ok;
-    }
     int DescribeApplication(CAccumulatorObject& product, CAccumulatorData& working,
                             CAccumulatorData& result) override
     {
         CDescribeApplication dialog(product, working, result);
         return GetDialogRunner().Run(dialog);
     }
-    int ChooseModel(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
-    {
-        return dlg::Cancel;
-    }
-    int SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
-    {
-        return dlg::Cancel;
-    }
-    int ChooseDetails(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override
-    {
-        return dlg::Cancel;
-    }
-    void RunTool(CAccumulatorObject&, int) override {}
 };
 
 // Accumulators chosen on the built catalogue; the current selection is at level 0.
@@ -100,4 +86,38 @@ inline void Enter(CEditNumeric* pEdit, const QString& strText)
 inline bool FocusedAndSelected(QDialog& dialog, QLineEdit* pEdit)
 {
     return dialog.focusWidget() == pEdit && pEdit->selectedText() == pEdit->text();
+}
+
+// Supplementing pump flow by calculation method nMethod (0 the actuator's displacement, here 385 in³
+// over 5 s and 5 s; 1 cylinders, scripted by the test): 10 gpm, 3000 psi, the given minimum, 70 °F.
+inline void ScriptPumpFlow(CChainScript& script, int nMethod, const char* pszMinimum)
+{
+    script["Describe Application"] = [](QDialog& d)
+    {
+        static_cast<CDescribeApplication&>(d).ApplicationButton(1)->setChecked(true);
+        return PressOk(d);
+    };
+    script["Select a Calculation Method"] = [nMethod](QDialog& d)
+    {
+        static_cast<CSupPumpSelCalcMethod&>(d).MethodButton(nMethod)->setChecked(true);
+        return PressOk(d);
+    };
+    script["Actuator Volumetric Displacement and Times"] = [](QDialog& d)
+    {
+        auto& a = static_cast<CSuppPumpActVolDispTime&>(d);
+        Enter(a.Volume(), "385");
+        Enter(a.ActuationTime(), "5");
+        Enter(a.DwellTime(), "5");
+        return PressOk(d);
+    };
+    script["Supplementing Pump Flow"] = [pszMinimum](QDialog& d)
+    {
+        auto& f = static_cast<CSupPumpFlow&>(d);
+        Enter(f.PumpSize(), "10");
+        Enter(f.MaxPressure(), "3000");
+        Enter(f.MinPressure(), pszMinimum);
+        Enter(f.Temperature(), "70");
+        return PressOk(d);
+    };
+    script["Results"] = PressOk;
 }

@@ -1,20 +1,69 @@
-// The step panel: layout numbers, button states and focus after steps, Tab and Enter, the completion panel.
+// "Choose Product" and the step panel: the catalogue's list, the chosen product preselected, 2100 and the
+// change rules; layout numbers, button states and focus after steps, Tab and Enter, the completion panel.
 #include "ProductFixture.h"
 #include "platform/Settings.h"
 #include "products/ChooseProduct.h"
 #include "products/DesktopStepDialogs.h"
+#include "products/PictureBox.h"
 #include "products/SelectionCompleted.h"
 #include "products/StepLayout.h"
 #include "products/TesmaraButton.h"
 #include "products/TesmaraView.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 namespace
 {
+// Step dialogs that choose what the test says and describe an application when asked.
+class CScriptedSteps : public CAccumulatorSteps
+{
+public:
+    int ChooseProduct(CAccumulatorObject& product) override
+    {
+        product.SetProduct(m_nProdId, m_strProdType, std::string());
+        return dlg::Ok;
+    }
+    int DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData& result) override
+    {
+        result.strApplicationText = "Auxiliary Power Source";
+        return dlg::Ok;
+    }
+
+    int m_nProdId = prod::Accumulator;
+    std::string m_strProdType = "Accumulators";
+};
+
+struct SProduct
+{
+    CTestHost host;
+    CScriptedSteps steps;
+    CAccumulatorObject product{host, steps};
+
+    // Accumulators chosen and an application described: a later step holds a choice.
+    void Described()
+    {
+        product.PerformButtonAction(100);
+        product.PerformButtonAction(101);
+    }
+};
+
+void Highlight(CChooseProduct& dialog, const QString& strType)
+{
+    dialog.ProductList()->setCurrentItem(dialog.ProductList()->findItems(strType, Qt::MatchExactly).front());
+}
+
+QPushButton* Ok(CChooseProduct& dialog)
+{
+    return FindButton(dialog, QStringLiteral("OK"));
+}
+
 // Four steps, all enabled; the test says whether the selection is complete.
 class CFakeProduct : public CTesmaraObject
 {
@@ -35,20 +84,6 @@ public:
     bool m_bComplete = false;
 };
 
-// Highlights a product type in "Choose Product" and presses OK.
-int ChooseProductType(QDialog& dialog, const QString& strType)
-{
-    auto* pChoose = qobject_cast<CChooseProduct*>(&dialog);
-    if (!pChoose)
-        return dlg::Cancel;
-    const QList<QListWidgetItem*> items = pChoose->ProductList()->findItems(strType, Qt::MatchExactly);
-    if (items.isEmpty())
-        return dlg::Cancel;
-    pChoose->ProductList()->setCurrentItem(items.front());
-    FindButton(dialog, QStringLiteral("OK"))->click();
-    return pChoose->result();
-}
-
 QList<bool> States(const CTesmaraView& view)
 {
     QList<bool> states;
@@ -66,11 +101,121 @@ bool ShowActive(QWidget& widget)
 }
 } // namespace
 
-class CStepPanelTest : public QObject
+class CProductStepsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void ListsTheCatalogueAndPreselectsTheChosenProduct()
+    {
+        SProduct s;
+        QVERIFY(s.product.Initialize());
+        s.steps.m_nProdId = prod::GasBottle;
+        s.steps.m_strProdType = "Gas Bottles";
+        s.product.PerformButtonAction(100);
+        CChooseProduct dialog(s.product);
+        QCOMPARE(dialog.ProductList()->count(), 6);
+        QCOMPARE(dialog.ProductList()->item(0)->text(), QStringLiteral("Accumulators"));
+        QCOMPARE(dialog.ProductList()->item(3)->data(Qt::UserRole).toInt(), 3);
+        QCOMPARE(dialog.ProductList()->currentItem()->text(), QStringLiteral("Gas Bottles"));
+        QCOMPARE(dialog.Description()->text().toStdString(), dialog.Rows()[1].strDescription);
+        QVERIFY(!dialog.Picture()->Image().isNull());
+    }
+
+    void SameProductEndsWith2100AndKeepsTheSelection()
+    {
+        CPromptCapture prompt;
+        SProduct s;
+        QVERIFY(s.product.Initialize());
+        s.Described();
+        CChooseProduct dialog(s.product);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // A double click acts as OK (the view wants the press before the double click).
+        QListWidget* pList = dialog.ProductList();
+        const QPoint item = pList->visualItemRect(pList->currentItem()).center();
+        QTest::mousePress(pList->viewport(), Qt::LeftButton, {}, item);
+        QTest::mouseDClick(pList->viewport(), Qt::LeftButton, {}, item);
+        QCOMPARE(dialog.result(), dlg::CloseChain);
+        QVERIFY(prompt->Texts().empty());
+        QCOMPARE(s.product.GetButtonSelectionDisplayText(1), std::string("Auxiliary Power Source"));
+    }
+
+    void ChangeAsksAndARefusedProductKeepsTheDialogOpen()
+    {
+        CPromptCapture prompt;
+        SProduct s;
+        QVERIFY(s.product.Initialize());
+        s.Described();
+        {
+            CChooseProduct dialog(s.product);
+            dialog.show();
+            // A product this version cannot hold is refused with a message after the question.
+            Highlight(dialog, QStringLiteral("Reservoir Isolators"));
+            prompt->Script({EPromptAnswer::Yes, EPromptAnswer::Cancel, EPromptAnswer::No});
+            Ok(dialog)->click();
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(prompt->Texts().size(), std::size_t(2));
+            Highlight(dialog, QStringLiteral("Gas Bottles"));
+            Ok(dialog)->click();
+            QVERIFY(dialog.isVisible()); // Cancel: the dialog stays
+            QCOMPARE(prompt->Texts().size(), std::size_t(3));
+            Ok(dialog)->click();
+            QCOMPARE(dialog.result(), dlg::Cancel); // No: ends as cancelled
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(s.product.ProdId(), prod::Accumulator);
+        }
+        CChooseProduct dialog(s.product);
+        Highlight(dialog, QStringLiteral("Gas Bottles"));
+        prompt->Script({EPromptAnswer::Yes});
+        Ok(dialog)->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QCOMPARE(s.product.ProdId(), prod::GasBottle);
+        QCOMPARE(s.product.ProdType(), std::string("Gas Bottles"));
+        QCOMPARE(prompt->Texts().size(), std::size_t(5));
+    }
+
+    void ProductWithoutPictureShowsNone()
+    {
+        CPromptCapture prompt;
+        QTemporaryDir dir;
+        const QString strCopy = dir.filePath(QStringLiteral("AccUS.db"));
+        QVERIFY(QFile::copy(QStringLiteral(TESMARA_BUILT_CATALOGUE_DIR "/AccUS.db"), strCopy));
+        QFile::setPermissions(strCopy, QFile::ReadOwner | QFile::WriteOwner);
+        sqlite3* pDb = nullptr;
+        QCOMPARE(sqlite3_open(strCopy.toUtf8().constData(), &pDb), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(pDb, "UPDATE Products SET Image = 'NoSuchPicture.jpg' WHERE ProdId = 1",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(pDb);
+
+        SProduct s;
+        s.host.m_catalogue = dir.path().toStdString();
+        QVERIFY(s.product.Initialize());
+        CChooseProduct dialog(s.product);
+        QVERIFY(!dialog.Picture()->Image().isNull());
+        // Not the picture of the product highlighted before, and no message.
+        Highlight(dialog, QStringLiteral("Gas Bottles"));
+        QVERIFY(dialog.Picture()->Image().isNull());
+        QVERIFY(prompt->Texts().empty());
+    }
+
+    void MissingCatalogueGivesAnEmptyList()
+    {
+        CPromptCapture prompt;
+        QTemporaryDir empty;
+        SProduct s;
+        s.host.m_catalogue = empty.path().toStdString();
+        QVERIFY(!s.product.Initialize());
+        prompt->Clear();
+        CChooseProduct dialog(s.product);
+        QCOMPARE(dialog.ProductList()->count(), 0);
+        QVERIFY(!Ok(dialog)->isEnabled());
+        QCOMPARE(prompt->Texts().size(), std::size_t(1));
+        dialog.OnOk(); // nothing to choose: nothing happens
+        QCOMPARE(s.product.ProdId(), prod::NoneChosen);
+    }
+
     void LayoutFollowsTheHeightAndTabWrapsAround()
     {
         const std::vector<QRect> rects = StepButtonRects(400, 4);
@@ -217,5 +362,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CStepPanelTest)
-#include "StepPanelTest.moc"
+QTEST_MAIN(CProductStepsTest)
+#include "ProductStepsTest.moc"

@@ -1,0 +1,27 @@
+// A product host for tests: the built catalogue, U.S. English, and the last window title it was given.
+#pragma once
+
+#include "product/ProductHost.h"
+
+#include <filesystem>
+#include <string>
+
+class CTestHost : public IProductHost
+{
+public:
+    std::filesystem::path CatalogueFolder() const override { return m_catalogue; }
+    std::filesystem::path ApplicationFolder() const override
+    {
+        return std::filesystem::temp_directory_path();
+    }
+    std::string LanguageCode() const override { return "US"; }
+    std::string LanguageName() const override { return "U.S. English"; }
+    int LanguageNameId() const override { return 500; }
+    std::string DefaultUnit(int) const override { return std::string(); }
+    bool OpenDocument(const std::filesystem::path&, std::string&) override { return true; }
+    void SetTitle(const std::string& strTitle) override { m_strTitle = strTitle; }
+    void RefreshPanel() override {}
+
+    std::filesystem::path m_catalogue = TESMARA_BUILT_CATALOGUE_DIR;
+    std::string m_strTitle;
+};
