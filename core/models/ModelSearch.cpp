@@ -6,6 +6,7 @@
 #include "platform/StringTable.h"
 #include "selection/AccumulatorData.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace
@@ -85,11 +86,16 @@ SModelSearch RunModelSearch(const CAccumulatorData& data, IDatabase& db)
     {
     case app::SupplementingPumpFlow:
     case app::AuxiliaryPower:
-        search.requiredFlow = CUnitDouble(data.sdActVolDisplacement.GetValue("GAL") / data.sdActuationTime.GetValue("MIN") -
-                                              data.sdEnterPumpSize.GetValue("GPM"),
-                                          "GPM");
+    {
+        // What the pump cannot deliver during actuation; a pump that covers it all leaves
+        // nothing for the accumulator, not a negative flow.
+        const double dActuatorGpm =
+            data.sdActVolDisplacement.GetValue("GAL") / data.sdActuationTime.GetValue("MIN");
+        const double dShortfall = dActuatorGpm - data.sdEnterPumpSize.GetValue("GPM");
+        search.requiredFlow = CUnitDouble(std::max(dShortfall, 0.0), "GPM");
         search.bFlowShown = true;
         break;
+    }
     case app::MultipleEvents:
         search.requiredFlow = data.cudFlow;
         search.bFlowShown = true;
