@@ -4,26 +4,12 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueCheck.h"
-#include "platform/Prompt.h"
 
 #include <iostream>
 #include <memory>
 
 namespace
 {
-// Collects the open failure's message instead of printing it as a prompt.
-class CCollectPrompt final : public IPrompt
-{
-public:
-    void Message(const std::string& strText) override { m_strText += strText; }
-    EPromptAnswer YesNo(const std::string& strText) override { return Message(strText), EPromptAnswer::No; }
-    EPromptAnswer YesNoCancel(const std::string& strText) override
-    {
-        return Message(strText), EPromptAnswer::Cancel;
-    }
-    std::string m_strText;
-};
-
 int RunCheck(const std::string& strFile)
 {
     const std::filesystem::path path =
@@ -34,14 +20,12 @@ int RunCheck(const std::string& strFile)
         return kExitRefused;
     }
     IDatabase db;
-    CCollectPrompt prompt;
+    std::string strError;
+    if (!OpenCatalogueQuietly(db, path.parent_path().empty() ? "." : path.parent_path(), path.stem().string(), "",
+                              strError))
     {
-        CScopedPrompt scope(prompt);
-        if (!db.Open(path.parent_path().empty() ? "." : path.parent_path(), path.stem().string(), ""))
-        {
-            std::cerr << prompt.m_strText << '\n';
-            return kExitRefused;
-        }
+        std::cerr << strError << '\n';
+        return kExitRefused;
     }
     const SCatalogueCheck check = CheckCatalogue(db);
     for (const std::string& strProblem : check.problems)

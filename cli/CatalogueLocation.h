@@ -2,7 +2,15 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+
+class IDatabase;
 
 // TESMARA_CATALOGUE_DIR when set, else the catalogue folder of the build or
 // installation beside the tool (../catalogue from the tool's own folder).
 std::filesystem::path DefaultCatalogueFolder();
+
+// Opens strBaseName + strLanguage + ".db" in folder. A failure's message comes back in
+// strError instead of going to the console, so the command can report it its own way.
+bool OpenCatalogueQuietly(IDatabase& db, const std::filesystem::path& folder, const std::string& strBaseName,
+                          const std::string& strLanguage, std::string& strError);
