@@ -73,6 +73,7 @@ SHighFlowNote HighFlowNote(const SAccumulatorList& row, const CUnitDouble& flow,
 
 // Writes the chosen row into a selection, as OK of the step does: the model fields,
 // cudFlow for applications 1 and 3, the high-flow result, and the default detail
-// codes from the part-number query of the row's type.
+// codes from the part-number query of the row's type. A piston's approval text is taken
+// unless bApproval is false (the gas bottle selection has no use for it).
 void ApplyModelChoice(CAccumulatorData& data, const SAccumulatorList& row, const SModelSearch& search,
-                      const std::string& strOversize, IDatabase& db);
+                      const std::string& strOversize, IDatabase& db, bool bApproval = true);
