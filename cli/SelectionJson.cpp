@@ -2,6 +2,7 @@
 #include "SelectionJson.h"
 
 #include "selection/AccumulatorData.h"
+#include "selection/AccumulatorFields.h"
 #include "units/UnitTable.h"
 
 #include <variant>
@@ -12,57 +13,6 @@ using nlohmann::json;
 namespace
 {
 using Data = CAccumulatorData;
-using Member = std::variant<int Data::*, double Data::*, std::string Data::*, CUnitDouble Data::*,
-                            CUnitInt Data::*, CPartCode Data::*>;
-
-struct SField
-{
-    const char* pszName;
-    Member member;
-    bool bApplication; // part of the application description and its results
-};
-
-#define APP(name) {#name, &Data::name, true}
-#define SEL(name) {#name, &Data::name, false}
-
-// Every scalar field, in the order of the data model (lists are handled apart).
-const std::vector<SField>& Fields()
-{
-    static const std::vector<SField> fields = {
-        {"m_nLevel", static_cast<int Data::*>(&CBaseProduct::m_nLevel), false},
-        SEL(m_strCadNo), SEL(sdAllowedMaxAccumulatorVol), SEL(sdAllowedMaxAccumulatorPress),
-        SEL(sdAllowedMaxTemperature), SEL(sdAllowedMinTemperature), SEL(strApplicationText),
-        APP(deSelectApp), APP(sdRequiredAccumulatorVol), APP(sdMaxSysPress), APP(sdMinSysPress),
-        APP(sdSysTemperature), APP(sdFlowRate), APP(deSelectCalcMethod), APP(sdActVolDisplacement),
-        APP(sdActuationTime), APP(sdDwellTime), APP(sdMinPumpFlow), APP(sdCylDim_BoreDia), APP(sdCylDim_RodDia),
-        APP(sdCylDim_StrokeLen), APP(siCylDim_NoCylParallel), APP(enumCylAffects), APP(sdEnterPumpSize),
-        APP(bIsPumpRunning), APP(sdPrechargePress), APP(bPrechargeIHaveUseCalc), APP(bPrechargePistonOrBladder),
-        APP(sdVolRatio), APP(sdVolDefci), APP(sdPolyTropicExponent), APP(sdPolyTropicExponentCharging),
-        APP(sdMultiEventTotalDuration), APP(iNumOfActuators), APP(iCriticalActuator), APP(iCriticalEvent),
-        APP(cudFlow), APP(sdHoldTimeHold), APP(sdHoldLeakageRate), APP(bHoldLeakageRateChoice),
-        APP(siHoldNoOfValves), APP(sdHoldValveSize), APP(sdShockMaxShockPress), APP(strShockFluid),
-        APP(dShockFluidDensity), APP(sdShockTubeLength), APP(bShockPipeOrTube), APP(strShockNominalSize),
-        APP(dShockNominalSize), APP(strShockSchedule), APP(dShockSchedule), APP(iPulsationNoOfPistInPump),
-        APP(sdPulsationPumpDisp), APP(iPulsationPumpSpeed), APP(sdPulsationCalcDisplacement),
-        APP(bPulsationEnterPumpDispOrCalc), APP(bPulsationSingleOrDoublePump), APP(bShockVarOrFixed),
-        APP(sdShockReliefValve), APP(sdShockResponseTime),
-        SEL(strOversizePorts), SEL(cpcSeriesCode), SEL(cpcCapCode), SEL(cpcPressureCode), SEL(cudMaxPressure),
-        SEL(cpcNomBoreCode), SEL(cpcDesignNumber), SEL(strAccumulatorType), SEL(strAccumulatorDesc),
-        SEL(cudCapacityAccEach), SEL(cudCapacityAccTotal), SEL(cudCapacityGBEach), SEL(cudCapacityGBTotal),
-        SEL(siQty), SEL(siGBQty), SEL(cpcGBPartNumber), SEL(cudBoreDisplay), SEL(bGasBottle), SEL(m_strType),
-        SEL(eGasBottleType), SEL(m_strDescription), SEL(cpcPortModTypeCode), SEL(cpcPortModSizeCode),
-        SEL(cpcGasPortModTypeCode), SEL(cpcGasPortModSizeCode),
-        SEL(m_strPartNo), SEL(cpcSealCode), SEL(cpcPortCode), SEL(strPortDescription), SEL(cpcConstCode),
-        SEL(strApproval), SEL(cpcOptionCode), SEL(cpcModCode), SEL(cpcCertCode), SEL(cpcHydPortCode),
-        SEL(cpcGasPortCode), SEL(cpcGasValveCode), SEL(strTypFluid), SEL(cudMaxEnteredTempFluidCompatibility),
-        SEL(cudMinEnteredTempFluidCompatibility), SEL(strSelectedFluid), SEL(strFluidCompatDescription),
-        SEL(cudMaxFluidTempFluidCompatibility), SEL(cudMinFluidTempFluidCompatibility),
-    };
-    return fields;
-}
-#undef APP
-#undef SEL
-
 JsonOut UnitToJson(const CUnitDouble& value)
 {
     return {{"value", value.Value()}, {"unit", value.GetUnit()}};
@@ -165,31 +115,6 @@ CPartCode ReadCode(const json& j, const std::string& strField)
     return code;
 }
 
-// The fields of one event, by their names.
-struct SEventField
-{
-    const char* pszName;
-    std::variant<int SEvent::*, CUnitDouble SEvent::*> member;
-};
-const std::vector<SEventField>& EventFields()
-{
-    static const std::vector<SEventField> fields = {
-        {"iActNo", &SEvent::iActNo},
-        {"iEventNo", &SEvent::iEventNo},
-        {"bPumpAvail", &SEvent::bPumpAvail},
-        {"sdFlowrate", &SEvent::sdFlowrate},
-        {"sdVolume", &SEvent::sdVolume},
-        {"sdBoreDia", &SEvent::sdBoreDia},
-        {"sdRodDia", &SEvent::sdRodDia},
-        {"sdStrokeLength", &SEvent::sdStrokeLength},
-        {"enumActVolForEvent", &SEvent::enumActVolForEvent},
-        {"eExtendRetract", &SEvent::eExtendRetract},
-        {"sdEvStartTime", &SEvent::sdEvStartTime},
-        {"sdEvDuration", &SEvent::sdEvDuration},
-    };
-    return fields;
-}
-
 JsonOut EventToJson(const SEvent& ev)
 {
     JsonOut j = JsonOut::object();
@@ -253,7 +178,7 @@ JsonOut CodesToJson(const std::vector<CPartCode>& codes)
 JsonOut FieldsToJson(const Data& data, bool bApplicationOnly)
 {
     JsonOut j = JsonOut::object();
-    for (const SField& f : Fields())
+    for (const SAccumulatorField& f : AccumulatorFields())
     {
         if (bApplicationOnly && !f.bApplication)
             continue;
@@ -319,7 +244,7 @@ void ReadSelectionJson(const json& input, CAccumulatorData& data)
             continue;
         }
         bool bKnown = false;
-        for (const SField& f : Fields())
+        for (const SAccumulatorField& f : AccumulatorFields())
         {
             if (strKey != f.pszName)
                 continue;

@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     AddToolCommands(app, nExitStatus);
     AddBatchCommand(app, nExitStatus);
     AddCatalogueCommand(app, nExitStatus);
+    AddReportCommand(app, nExitStatus);
 
     try
     {

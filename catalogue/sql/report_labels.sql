@@ -171,13 +171,24 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('PumpSpeedLBL', 'Pump Speed:'),
     ('CylinderAffectsLBL', 'Cylinder Volume Used:');
 
--- Column captions of the actuator event table; the other event columns share the captions above.
+-- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
-    ('ActuatorNumberLBL', 'Actuator'),
-    ('EventNumberLBL', 'Event'),
-    ('VolumeLBL', 'Volume'),
-    ('VolumeUnitLBL', 'Volume Unit'),
-    ('CylinderUnitLBL', 'Cylinder Unit'),
-    ('StartTimeLBL', 'Start Time'),
-    ('DurationLBL', 'Duration'),
-    ('PumpActionLBL', 'Pump Action');
+    ('Events.ActuatorNumberLBL', 'Actuator'),
+    ('Events.EventNumberLBL', 'Event'),
+    ('Events.StartTimeLBL', 'Start'),
+    ('Events.DurationLBL', 'Duration'),
+    ('Events.FlowRateLBL', 'Flow Rate'),
+    ('Events.VolumeLBL', 'Volume'),
+    ('Events.CylinderBoreLBL', 'Bore'),
+    ('Events.CylinderRodLBL', 'Rod'),
+    ('Events.CylinderStrokeLBL', 'Stroke'),
+    ('Events.CylinderAffectsLBL', 'Stroke Used'),
+    ('Events.PumpActionLBL', 'Pump');
+
+-- The report's own parts: charts, page numbers, the chosen options and the drawing.
+INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
+    ('CycleGraphHeadingLBL', 'Cycle Graph'),
+    ('GasStateHeadingLBL', 'Gas State of the Sized Accumulator'),
+    ('PageLBL', 'Page %1 of %2'),
+    ('PreparedWithLBL', 'Prepared with Tesmara Accumulator'),
+    ('DimDrawingLBL', 'Dimension Drawing');

@@ -246,7 +246,7 @@ std::vector<SContractQuery> Build()
           {"PressureLocation", R::Whole}}},
         // Selection report.
         {"qSelRepLabels", {}, {{"MapKey", R::Text}, {"FieldLabel", R::Text}}},
-        {"qGetSelectionReportLabels", {}, {{"MapKey", R::Text}}},
+        {"qGetSelectionReportLabels", {}, {{"MapKey", R::Text}, {"FieldLabel", R::Text}}},
         {"qPistDimensions",
          {{"[parOptions]", "-GM"},
           {"[parSeries]", "PA"},

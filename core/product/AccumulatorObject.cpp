@@ -1,6 +1,7 @@
 // The accumulator product object: steps on working and result copies, file commands, references.
 #include "product/AccumulatorObject.h"
 
+#include "outputs/XmlExport.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "product/ProductHost.h"
@@ -45,6 +46,8 @@ std::string FirstText(IDatabase& db, const char* pszQuery, const std::vector<std
         return std::string();
     }
 }
+
+constexpr int kStringReportViewerTitle = 50069;
 
 // Reference and maker information commands, in menu order; the last three open nothing.
 const char* const kReferenceCategories[] = {"Contacting Dalrow", "Dalrow Locations", "License Agreement", "Help",
@@ -366,7 +369,7 @@ void CAccumulatorObject::SetTitleFrom(const std::filesystem::path& path)
     m_host.SetTitle(SelectionFileTitle(path));
 }
 
-bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
+SSelectionHeader CAccumulatorObject::FileHeader() const
 {
     SSelectionHeader header;
     header.strLanguageCode = m_host.LanguageCode();
@@ -378,8 +381,13 @@ bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
     header.strProdDescription = m_strProdDescription;
     header.bPartNumberAvailable = m_bPartNumberAvailable;
     header.bSelectionComplete = m_bSelectionComplete;
+    return header;
+}
+
+bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
+{
     std::string strError;
-    if (!m_pData || !SaveSelectionFile(path, header, *m_pData, strError))
+    if (!m_pData || !SaveSelectionFile(path, FileHeader(), *m_pData, strError))
     {
         // A failed save says so; the file on disk is as it was.
         GetPrompt().Message(strError.empty() ? "The selection could not be saved." : strError);
@@ -413,4 +421,63 @@ bool CAccumulatorObject::LoadData(const std::filesystem::path& path)
     m_host.RefreshPanel();
     SetTitleFrom(path);
     return true;
+}
+
+bool CAccumulatorObject::IsViewSelectionReportEnabled() const
+{
+    return IsPartNumberAvailable() && m_pData && HasSelectionReport(*m_pData);
+}
+
+SSelectionReport CAccumulatorObject::MakeSelectionReport()
+{
+    SReportContext context;
+    context.pDatabase = Database();
+    context.nProdId = m_nProdId;
+    context.strProdType = m_strProdType;
+    context.strProdDescription = m_strProdDescription;
+    context.applicationFolder = m_host.ApplicationFolder();
+    context.now = m_host.Clock().Now();
+    return PrintSelectionReport(*m_pData, context);
+}
+
+void CAccumulatorObject::OnViewSelectionReport()
+{
+    if (!IsViewSelectionReportEnabled())
+        return;
+    try
+    {
+        m_host.ShowSelectionReport(MakeSelectionReport(), LoadString(kStringReportViewerTitle));
+    }
+    catch (const CCatalogueError& e)
+    {
+        GetPrompt().Message(e.what());
+    }
+}
+
+void CAccumulatorObject::OnFilePrintSelection(int)
+{
+    if (!IsViewSelectionReportEnabled())
+        return;
+    try
+    {
+        m_host.PrintSelectionReport(MakeSelectionReport(), LoadString(kStringReportViewerTitle));
+    }
+    catch (const CCatalogueError& e)
+    {
+        GetPrompt().Message(e.what());
+    }
+}
+
+bool CAccumulatorObject::IsExportXmlEnabled() const
+{
+    return m_nProdId != prod::NoneChosen && m_pData && CanExportXml(*m_pData);
+}
+
+void CAccumulatorObject::ExportXml(const std::filesystem::path& path)
+{
+    if (!IsExportXmlEnabled())
+        return;
+    std::string strError;
+    if (!ExportSelectionXml(path, FileHeader(), *m_pData, strError))
+        GetPrompt().Message(strError);
 }

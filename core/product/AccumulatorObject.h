@@ -3,8 +3,10 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
+#include "outputs/ReportData.h"
 #include "product/TesmaraObject.h"
 #include "selection/AccumulatorData.h"
+#include "selection/SelectionFile.h"
 #include "selection/SelectionOwner.h"
 
 #include <memory>
@@ -57,10 +59,11 @@ public:
     std::string GetCustomerInformationText() override { return std::string(); }
     std::string GetModificationText() override { return std::string(); }
     bool IsSelectionComplete() const override;
-    bool IsViewSelectionReportEnabled() const override { return false; } // the report comes later
-    bool IsOrderPadEnabled() const override { return false; }            // the order pad comes later
-    void OnViewSelectionReport() override {}
-    void OnFilePrintSelection(int) override {}
+    // Both report commands: a model number to report, of a product the report knows.
+    bool IsViewSelectionReportEnabled() const override;
+    bool IsOrderPadEnabled() const override { return false; } // the order pad comes later
+    void OnViewSelectionReport() override;
+    void OnFilePrintSelection(int nFlag) override;
     bool PerformButtonAction(int nID) override;
     int GetNumberOfButtons() override { return 4; }
     std::string GetButtonText(int nIndex) override;
@@ -81,6 +84,14 @@ public:
     void OnReferenceCommand(int nCommand) override;
     bool IsReferenceCommandEnabled(int) const override { return true; }
     void OnToolCommand(int nTool) override;
+    // Writes the selection as XML; a failure is shown and leaves any existing file as it was.
+    void ExportXml(const std::filesystem::path& path) override;
+    // Whether there is a selection to export (a product has been chosen).
+    bool IsExportXmlEnabled() const;
+
+    // The report of the current selection, with everything the product object knows of it.
+    // A catalogue error (CCatalogueError) is left to the caller.
+    SSelectionReport MakeSelectionReport();
 
     // The steps.
     int OnChooseProduct();
@@ -116,6 +127,8 @@ public:
 private:
     // The file title shown in the main window's caption.
     void SetTitleFrom(const std::filesystem::path& path);
+    // The two headers of the selection file as this selection would be saved now.
+    SSelectionHeader FileHeader() const;
 
     IProductHost& m_host;
     IStepDialogs& m_dialogs;

@@ -1,8 +1,12 @@
 // What a product object needs from the application that hosts it.
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <filesystem>
 #include <string>
+
+struct SSelectionReport;
 
 class IProductHost
 {
@@ -22,4 +26,11 @@ public:
     // The main window's title and the step panel follow the product object.
     virtual void SetTitle(const std::string& strTitle) = 0;
     virtual void RefreshPanel() = 0;
+
+    // The clock the report's date comes from.
+    virtual const IClock& Clock() const { return SystemClock(); }
+    // The selection report in the report viewer, and printed through the platform's print dialog.
+    // False when this host has neither (the command line, a test), or nothing was printed.
+    virtual bool ShowSelectionReport(const SSelectionReport&, const std::string& /*strTitle*/) { return false; }
+    virtual bool PrintSelectionReport(const SSelectionReport&, const std::string& /*strTitle*/) { return false; }
 };

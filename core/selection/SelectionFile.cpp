@@ -3,17 +3,15 @@
 
 #include "catalogue/Database.h"
 #include "platform/Archive.h"
+#include "platform/FileReplace.h"
 #include "platform/StringTable.h"
 #include "platform/Windows1252.h"
 #include "selection/AccumulatorData.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <typeinfo>
 
 namespace
@@ -115,40 +113,6 @@ std::string NotValidFile(const std::string& strSource, const std::string& strDet
            " " + strDetail;
 }
 
-std::string SystemError(int nErrno)
-{
-    return std::generic_category().message(nErrno);
-}
-
-std::FILE* CreateNewFile(const std::filesystem::path& path)
-{
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wbx");
-#else
-    return std::fopen(path.c_str(), "wbx"); // "x": never reuse a file that already exists
-#endif
-}
-
-// Writes and flushes the whole buffer, so that a full disk shows here and not after the
-// rename; false with errno set on any failure. (No fsync: it would cost more than the
-// rest of the save together, and the rename alone already keeps the old file whole when
-// the program fails.)
-bool WriteAll(std::FILE* pFile, const std::vector<std::uint8_t>& bytes)
-{
-    return std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size() && std::fflush(pFile) == 0;
-}
-
-// A name of its own beside the target, hidden and recognisable if a crash leaves it behind.
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
-{
-    std::random_device random;
-    std::string strName(1, '.');
-    strName += PathText(target.filename());
-    strName += ".saving-";
-    strName += std::to_string(random());
-    strName += std::to_string(random());
-    return target.parent_path() / strName;
-}
 } // namespace
 
 std::unique_ptr<CBaseProduct> CreateSelectionObject(int nProdId)
@@ -262,49 +226,10 @@ bool SaveSelectionFile(const std::filesystem::path& path, const SSelectionHeader
         strError = "The selection could not be saved to " + strPath + ". Choose a product first.";
         return false;
     }
-    const std::vector<std::uint8_t> bytes = WriteSelectionBytes(header, selection);
-
-    // Save through a link into the file it points to, rather than replacing the link.
-    std::error_code ec;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, ec))
+    std::string strReason;
+    if (!ReplaceFileContents(path, WriteSelectionBytes(header, selection), strReason))
     {
-        const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
-        if (!ec)
-            target = resolved;
-    }
-
-    const std::filesystem::path temporary = TemporaryPathFor(target);
-    std::FILE* pFile = CreateNewFile(temporary);
-    if (pFile == nullptr)
-    {
-        strError = "The selection could not be saved to " + strPath + ". " + SystemError(errno) + ".";
-        return false;
-    }
-    bool bWritten = WriteAll(pFile, bytes);
-    int nErrno = errno;
-    if (std::fclose(pFile) != 0 && bWritten)
-    {
-        bWritten = false;
-        nErrno = errno;
-    }
-    if (bWritten)
-    {
-        // Keep the old file's permissions; a failure to do so does not stop the save.
-        const auto status = std::filesystem::status(target, ec);
-        if (!ec && std::filesystem::is_regular_file(status))
-            std::filesystem::permissions(temporary, status.permissions(), ec);
-        std::filesystem::rename(temporary, target, ec);
-        if (ec)
-        {
-            bWritten = false;
-            nErrno = ec.value();
-        }
-    }
-    if (!bWritten)
-    {
-        std::filesystem::remove(temporary, ec);
-        strError = "The selection could not be saved to " + strPath + ". " + SystemError(nErrno) + ".";
+        strError = "The selection could not be saved to " + strPath + ". " + strReason + ".";
         return false;
     }
     return true;

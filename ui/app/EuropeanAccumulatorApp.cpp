@@ -13,6 +13,7 @@
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 #include "product/AccumulatorObject.h"
+#include "outputs/ReportPresenter.h"
 #include "products/TesmaraView.h"
 #include "selection/SelectionFile.h"
 #include "units/SelectDefaultUnits.h"
@@ -207,6 +208,17 @@ void CEuropeanAccumulatorApp::RefreshPanel()
         m_pView->Refresh();
 }
 
+bool CEuropeanAccumulatorApp::ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle)
+{
+    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, FileDialogFolder(),
+                            m_pMainFrame);
+}
+
+bool CEuropeanAccumulatorApp::PrintSelectionReport(const SSelectionReport& report, const std::string&)
+{
+    return PrintReportWithDialog(report, m_pMainFrame);
+}
+
 void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
 {
     const auto cadBegin = std::begin(cmd::CadCommands);
@@ -238,6 +250,9 @@ void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
         case cmd::FileSave:
         case cmd::FileSaveAs:
             OnFileSave();
+            break;
+        case cmd::ExportXml:
+            OnExportXml();
             break;
         case cmd::AppExit:
             OnAppExit();
@@ -292,6 +307,7 @@ void CEuropeanAccumulatorApp::UpdateCommands()
     enable(cmd::ViewSelectionReport, m_pProduct->IsViewSelectionReportEnabled());
     enable(cmd::PrintSelectionReport, m_pProduct->IsViewSelectionReportEnabled());
     enable(cmd::AddToOrderPad, m_pProduct->IsOrderPadEnabled());
+    enable(cmd::ExportXml, m_pProduct->IsExportXmlEnabled());
     enable(cmd::OrderPad, false);
     enable(cmd::RapidSelection, false);
     for (int i = 0; i < 5; ++i)
@@ -414,6 +430,20 @@ bool CEuropeanAccumulatorApp::OpenDocumentFile(const QString& strPath, bool bSav
     AddRecentFile(m_strCurrentFile);
     UpdateCommands();
     return true;
+}
+
+void CEuropeanAccumulatorApp::OnExportXml()
+{
+    if (!m_pProduct->IsExportXmlEnabled())
+        return;
+    const QString strName =
+        m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).completeBaseName() + QStringLiteral(".xml");
+    const QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(), strName,
+                                                            QStringLiteral("XML Files (*.xml)"), QStringLiteral("xml"));
+    if (strPath.isEmpty())
+        return;
+    StoreFileDialogFolder(strPath);
+    m_pProduct->ExportXml(ToPath(strPath));
 }
 
 void CEuropeanAccumulatorApp::OnOpenRecentFile(int nIndex)
