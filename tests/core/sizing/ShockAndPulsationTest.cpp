@@ -28,10 +28,15 @@ const SPulsationInput kPulsation{.dSystemPsia = kP, .dFlowGpm = 10.0, .nSpeedRpm
 
 TEST(ShockRules, MaximumShockPressuresOnEachSideOfTheirBreakpoint)
 {
-    // Shock suppression and pulsation: 5 % above up to 2000 psig, 100 psi above from there, in the entry's unit.
+    // Shock suppression and pulsation: 5 % above up to 2000 psig, 100 psi above from there, in the entry's
+    // unit.
     const std::tuple<double, const char*, double> suppression[] = {
-        {1000.0, "PSIG", 1050.0}, {1999.0, "PSIG", 2098.95}, {2000.0, "PSIG", 2100.0}, {2001.0, "PSIG", 2101.0},
-        {100.0, "BAR", 105.0},    {300.0, "BAR", ((300e5 - 101314.224) / 6894.757 + 100.0) * 6894.757 / 1e5 + 1.01314224}};
+        {1000.0, "PSIG", 1050.0},
+        {1999.0, "PSIG", 2098.95},
+        {2000.0, "PSIG", 2100.0},
+        {2001.0, "PSIG", 2101.0},
+        {100.0, "BAR", 105.0},
+        {300.0, "BAR", ((300e5 - 101314.224) / 6894.757 + 100.0) * 6894.757 / 1e5 + 1.01314224}};
     for (const auto& [dValue, pszUnit, dExpected] : suppression)
     {
         const CUnitDouble computed = MaximumAllowableShockPressure(CUnitDouble(dValue, pszUnit));
@@ -40,7 +45,10 @@ TEST(ShockRules, MaximumShockPressuresOnEachSideOfTheirBreakpoint)
     }
     // Pump response: 10 % above up to 2000 psia, 200 psi above from there, always in psia.
     const std::tuple<double, const char*, double> response[] = {
-        {1000.0, "PSIA", 1100.0}, {1999.0, "PSIA", 2198.9}, {2000.0, "PSIA", 2200.0}, {2001.0, "PSIA", 2201.0},
+        {1000.0, "PSIA", 1100.0},
+        {1999.0, "PSIA", 2198.9},
+        {2000.0, "PSIA", 2200.0},
+        {2001.0, "PSIA", 2201.0},
         {2000.0, "PSIG", 2000.0 + 101314.224 / 6894.757 + 200.0}};
     for (const auto& [dValue, pszUnit, dExpected] : response)
     {
@@ -50,8 +58,8 @@ TEST(ShockRules, MaximumShockPressuresOnEachSideOfTheirBreakpoint)
     }
     // The defaults the dialogs put in: fixed pump the absolute rule, variable pump the gauge rule.
     const CUnitDouble system(1000.0, "PSIG");
-    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Fixed).GetValue("PSIA"), 1.1 * system.GetValue("PSIA"),
-                1e-9);
+    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Fixed).GetValue("PSIA"),
+                1.1 * system.GetValue("PSIA"), 1e-9);
     EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Variable).Value(), 1100.0, 1e-9);
     EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2600.0, 1e-9);
     EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(1500.0, "PSIA")).Value(), 1575.0, 1e-9);
