@@ -63,17 +63,17 @@ TEST(SizeFlags, PumpFlowFromADisplacementOrFromCylinders)
                                      PsiaFromBar(140.0), PsiaFromBar(dPrecharge), FFromC(50.0))
                    .dRequiredIn3);
 
-    app = Sized(
-        "pump-flow --bore 80mm --rod 45mm --stroke 30cm --cylinders 2 --movement retract --actuation 1.5sec "
-        "--dwell 6sec --pump 5GPM --pump-stopped --max 3000psi --min 2000psi --temp 120DEG_F "
-        "--precharge 1500psi");
+    app = Sized("pump-flow --bore 80mm --rod 45mm --stroke 30cm --cylinders 2 --movement retract --actuation "
+                "0.025MIN "
+                "--dwell 6sec --pump 5GPM --pump-stopped --max 3000psi --min 2000psi --temp 120DEG_F "
+                "--precharge 1500psi");
     EXPECT_EQ(app["deSelectCalcMethod"], 1);
     EXPECT_EQ(app["enumCylAffects"], 1);
     EXPECT_EQ(app["bIsPumpRunning"], 0);
     EXPECT_EQ(app["bPrechargeIHaveUseCalc"], 1);
     const double V = CylinderIn3(InFromMm(80.0), InFromMm(45.0), InFromCm(30.0), 2, 1);
     EXPECT_REL(In(app, "sdVolDefci", "CU_IN"), V); // the pump stopped: the whole volume
-    EXPECT_REL(Required(app), SupplementingPumpFlow(V, 1.5, 6.0, 0.0, PsiaFromPsig(3000.0),
+    EXPECT_REL(Required(app), SupplementingPumpFlow(V, SecFromMin(0.025), 6.0, 0.0, PsiaFromPsig(3000.0),
                                                     PsiaFromPsig(2000.0), PsiaFromPsig(1500.0), 120.0)
                                   .dRequiredIn3);
 }
@@ -167,14 +167,14 @@ TEST(SizeFlags, PulsationWithADisplacementOrFlowAndSpeed)
 
 TEST(SizeFlags, PumpResponseOfAVariableOrAFixedPump)
 {
-    json app = Sized("pump-response --max 170bar --flow 90LPM --response 0.08sec --temp 50DEG_C");
+    json app = Sized("pump-response --max 170bar --flow 90LPM --response 0.0015MIN --temp 50DEG_C");
     EXPECT_EQ(app["deSelectApp"], 7);
     EXPECT_EQ(app["bShockVarOrFixed"], 1);
     // Not given: 200 psi above the gauge system pressure (above 2000 psi), in bar.
     const double dShockPsig = PsigFromBar(170.0) + 200.0;
     EXPECT_REL(In(app, "sdShockMaxShockPress", "BAR"), BarFromPsig(dShockPsig));
     EXPECT_REL(Required(app), PumpResponse(PsiaFromBar(170.0), PsiaFromPsig(dShockPsig), GpmFromLpm(90.0),
-                                           FFromC(50.0), 0.08, PsiaFromBar(0.85 * 170.0))
+                                           FFromC(50.0), SecFromMin(0.0015), PsiaFromBar(0.85 * 170.0))
                                   .dRequiredIn3);
 
     // Fixed: the first relief valve that passes the flow unless one is named; 10 % above at 1000 psi.

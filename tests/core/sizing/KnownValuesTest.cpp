@@ -58,8 +58,8 @@ TEST_F(CApplicationTest, SupplementingPumpFlowFromCylindersInMillimetresAndCenti
     s.sdCylDim_RodDia.Set(45.0, "MM");
     s.sdCylDim_StrokeLen.Set(30.0, "CM");
     s.siCylDim_NoCylParallel.SetValue(2);
-    s.enumCylAffects = 1; // retract
-    s.sdActuationTime.Set(1.5, "SEC");
+    s.enumCylAffects = 1;                // retract
+    s.sdActuationTime.Set(0.025, "MIN"); // 1.4997 s in the table's minutes
     s.sdDwellTime.Set(6.0, "SEC");
     s.sdEnterPumpSize.Set(5.0, "GPM");
     s.sdMaxSysPress.Set(3000.0, "PSIG");
@@ -72,10 +72,10 @@ TEST_F(CApplicationTest, SupplementingPumpFlowFromCylindersInMillimetresAndCenti
     const double V = CylinderIn3(InFromMm(80.0), InFromMm(45.0), InFromCm(30.0), 2, 1);
     EXPECT_EQ(s.sdActVolDisplacement.GetUnit(), "CU_IN");
     EXPECT_REL(s.sdActVolDisplacement.Value(), V, 1e-12);
-    EXPECT_REL(s.sdMinPumpFlow.Value(), V / 7.5 / 3.85, kRel);
+    EXPECT_REL(s.sdMinPumpFlow.Value(), V / (SecFromMin(0.025) + 6.0) / 3.85, kRel);
     EXPECT_EQ(s.sdPrechargePress.Value(), 1500.0); // entered: kept as it is
-    const SExpected e = SupplementingPumpFlow(V, 1.5, 6.0, 5.0, PsiaFromPsig(3000.0), PsiaFromPsig(2000.0),
-                                              PsiaFromPsig(1500.0), 120.0);
+    const SExpected e = SupplementingPumpFlow(V, SecFromMin(0.025), 6.0, 5.0, PsiaFromPsig(3000.0),
+                                              PsiaFromPsig(2000.0), PsiaFromPsig(1500.0), 120.0);
     EXPECT_REL(s.sdRequiredAccumulatorVol.Value(), e.dRequiredIn3, kRel);
     EXPECT_REL(s.sdPolyTropicExponentCharging.Value(), e.dCharging, kRel);
 }
@@ -176,7 +176,7 @@ TEST_F(CApplicationTest, MultipleEventsOfFlowVolumeAndCylinderEventsInMixedUnits
     flow.sdEvStartTime.Set(0.0, "SEC"), flow.sdEvDuration.Set(2.0, "SEC");
     volume.iActNo = 1, volume.iEventNo = 2, volume.bPumpAvail = 0, volume.enumActVolForEvent = 1;
     volume.sdVolume.Set(0.5, "GAL");
-    volume.sdEvStartTime.Set(3.0, "SEC"), volume.sdEvDuration.Set(1.5, "SEC");
+    volume.sdEvStartTime.Set(3.0, "SEC"), volume.sdEvDuration.Set(0.025, "MIN");
     cylinder.iActNo = 2, cylinder.iEventNo = 1, cylinder.bPumpAvail = 1, cylinder.enumActVolForEvent = 2;
     cylinder.eExtendRetract = 2;
     cylinder.sdBoreDia.Set(50.0, "MM"), cylinder.sdRodDia.Set(25.0, "MM"),
@@ -199,7 +199,7 @@ TEST_F(CApplicationTest, MultipleEventsOfFlowVolumeAndCylinderEventsInMixedUnits
     EXPECT_REL(s.m_lstEvents[2].sdVolume.GetValue("CU_IN"), dCylinder, 1e-12);
     const double F = In3SecFromLpm(30.0), dTotal = SecFromMin(0.2);
     const std::vector<SEventIn> events = {{1, 1, true, F, 0.0, 0.0, 2.0},
-                                          {1, 2, false, 0.0, In3FromGal(0.5), 3.0, 1.5},
+                                          {1, 2, false, 0.0, In3FromGal(0.5), 3.0, SecFromMin(0.025)},
                                           {2, 1, true, 0.0, dCylinder, 1.0, 2.0}};
     EXPECT_REL(s.sdMinPumpFlow.Value(), 3.0 * (F * 2.0 + In3FromGal(0.5) + dCylinder) / dTotal / 3.85, kRel);
 
@@ -215,7 +215,7 @@ TEST_F(CApplicationTest, MultipleEventsOfFlowVolumeAndCylinderEventsInMixedUnits
     EXPECT_EQ(s.iCriticalEvent, cycle.nEvent);
     // The largest net demand: the volume event, which runs without the pump.
     EXPECT_EQ(s.cudFlow.GetUnit(), "GPM");
-    EXPECT_REL(s.cudFlow.Value(), In3FromGal(0.5) / 1.5 / 3.85, kRel);
+    EXPECT_REL(s.cudFlow.Value(), In3FromGal(0.5) / SecFromMin(0.025) / 3.85, kRel);
 }
 
 TEST_F(CApplicationTest, ShockSuppressionInBarLitresPerMinuteAndMetres)
@@ -289,7 +289,7 @@ TEST_F(CApplicationTest, PumpResponseOfBothPumpTypesInBarAndLitresPerMinute)
     s.sdMaxSysPress.Set(170.0, "BAR");
     s.sdShockMaxShockPress.Set(180.0, "BAR");
     s.sdFlowRate.Set(90.0, "LPM");
-    s.sdShockResponseTime.Set(0.08, "SEC");
+    s.sdShockResponseTime.Set(0.0015, "MIN");
     s.sdSysTemperature.Set(50.0, "DEG_C");
     for (int nVariable : {1, 0})
     {
@@ -298,7 +298,7 @@ TEST_F(CApplicationTest, PumpResponseOfBothPumpTypesInBarAndLitresPerMinute)
         Sized(app::PumpResponse);
         EXPECT_TRUE(s.sdPrechargePress.IsIdentical(CUnitDouble(0.85 * 170.0, "BAR")));
         const SExpected e = PumpResponse(PsiaFromBar(170.0), PsiaFromBar(180.0), GpmFromLpm(90.0),
-                                         FFromC(50.0), 0.08, PsiaFromBar(0.85 * 170.0));
+                                         FFromC(50.0), SecFromMin(0.0015), PsiaFromBar(0.85 * 170.0));
         EXPECT_REL(s.sdRequiredAccumulatorVol.Value(), e.dRequiredIn3, kRel);
         EXPECT_REL(s.sdPolyTropicExponent.Value(), e.dExponent, kRel);
     }
