@@ -1,5 +1,7 @@
 // tesmara size, models, show and batch, as a user runs them.
 #include "CliRunner.h"
+#include "selection/AccumulatorData.h"
+#include "selection/SelectionFile.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -192,6 +194,24 @@ TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
     EXPECT_EQ(RunCli("show").nStatus, 2);
     EXPECT_EQ(RunCli("size --input - --save notes.txt", kAuxPower).nStatus, 1);
     EXPECT_EQ(RunCli("batch --catalogue /nonexistent", kAuxPower).nStatus, 1);
+}
+
+TEST(ShowCommand, PrintsEachHeaderFlagAsStored)
+{
+    const auto file =
+        std::filesystem::temp_directory_path() / ("tesmara_flags_" + std::to_string(::getpid()) + ".Ac3");
+    for (const auto& [bPartNumber, bComplete] : {std::pair{true, false}, std::pair{false, true}})
+    {
+        SSelectionHeader header{"US", "U.S. English", 500, "", 0, "Accumulators", "", bPartNumber, bComplete};
+        std::string strError;
+        ASSERT_TRUE(SaveSelectionFile(file, header, CAccumulatorData(), strError)) << strError;
+        const SCliRun run = RunCli("show --json '" + file.string() + "'");
+        ASSERT_EQ(run.nStatus, 0) << run.strErr;
+        const json shown = json::parse(run.strOut)["header"];
+        EXPECT_EQ(shown["partNumberAvailable"], bPartNumber);
+        EXPECT_EQ(shown["selectionComplete"], bComplete);
+    }
+    std::filesystem::remove(file);
 }
 
 TEST(BatchCommand, OneResultPerLineInOrder)
