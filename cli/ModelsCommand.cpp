@@ -1,5 +1,4 @@
 // tesmara models: the catalogue's models for a sized selection, as the "Choose Model" grid lists them.
-#include "CatalogueLocation.h"
 #include "Commands.h"
 #include "JsonInput.h"
 #include "SelectionSave.h"
@@ -34,6 +33,13 @@ std::string OneLine(std::string strText)
     return strText;
 }
 
+// The columns a text takes on a terminal: one per character, not per byte ("in³").
+std::size_t Columns(const std::string& strText)
+{
+    return static_cast<std::size_t>(
+        std::count_if(strText.begin(), strText.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+}
+
 void PrintGrid(const SModelSearch& search, int nSelected)
 {
     const std::set<int> hidden = HiddenColumns(search.rows);
@@ -55,7 +61,7 @@ void PrintGrid(const SModelSearch& search, int nSelected)
     std::vector<std::size_t> widths(table[0].size(), 0);
     for (const auto& line : table)
         for (std::size_t c = 0; c < line.size(); ++c)
-            widths[c] = std::max(widths[c], line[c].size());
+            widths[c] = std::max(widths[c], Columns(line[c]));
     for (const auto& line : table)
     {
         for (std::size_t c = 0; c < line.size(); ++c)
@@ -64,7 +70,7 @@ void PrintGrid(const SModelSearch& search, int nSelected)
             // Texts start at the left; keep the header's padding out of the column.
             while (!strCell.empty() && strCell.front() == ' ')
                 strCell.erase(strCell.begin());
-            std::cout << strCell << std::string(widths[c] - strCell.size() + 2, ' ');
+            std::cout << strCell << std::string(widths[c] - Columns(strCell) + 2, ' ');
         }
         std::cout << '\n';
     }
@@ -152,15 +158,9 @@ json RowToJson(const SAccumulatorList& row, int nRow)
             {"gasBottleCapacity", unit(row.gbCapacity)}};
 }
 
-int RunModels(const SModelsArgs& args)
+int RunModels(const SModelsArgs& args, CCliSession& session)
 {
-    CCliSession session;
     std::string strError;
-    if (!session.Open(args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue), strError))
-    {
-        std::cerr << strError << '\n';
-        return kExitFailure;
-    }
     CAccumulatorData data = session.NewSelection();
     if (!args.strSelection.empty())
     {
@@ -239,7 +239,7 @@ int RunModels(const SModelsArgs& args)
         json rows = json::array();
         for (std::size_t r = 0; r < search.rows.size(); ++r)
             rows.push_back(RowToJson(search.rows[r], static_cast<int>(r) + 1));
-        std::cout << json{{"requiredCapacity", {{"value", data.sdRequiredAccumulatorVol.Value()},
+        std::cout << JsonText(json{{"requiredCapacity", {{"value", data.sdRequiredAccumulatorVol.Value()},
                                                 {"unit", data.sdRequiredAccumulatorVol.GetUnit()}}},
                           {"requiredFlow", {{"value", search.requiredFlow.Value()},
                                             {"unit", search.requiredFlow.GetUnit()}}},
@@ -247,8 +247,8 @@ int RunModels(const SModelsArgs& args)
                           {"models", rows},
                           {"selected", nSelected},
                           {"oversizePorts", strOversize},
-                          {"note", strNote}}
-                         .dump(2)
+                          {"note", strNote}},
+                                   2)
                   << '\n';
         return kExitOk;
     }
@@ -287,5 +287,7 @@ void AddModelsCommand(CLI::App& app, int& nExitStatus)
                      "With --choose: LIST=CODE chooses another code of a details list (seal, port, construction, "
                      "approval, porttype, portsize, gasporttype, gasportsize, option; modification, certification, "
                      "hydraulicport; gasport, valveport); option may be given several times");
-    pCmd->callback([pArgs, &nExitStatus] { nExitStatus = RunModels(*pArgs); });
+    pCmd->callback([pArgs, &nExitStatus] {
+        nExitStatus = RunOnCatalogue(pArgs->strCatalogue, [&](CCliSession& session) { return RunModels(*pArgs, session); });
+    });
 }

@@ -1,6 +1,5 @@
 // tesmara report FILE.Ac3 --pdf OUT.pdf: the selection report of a complete selection as a PDF,
 // drawn by the desktop's report component on Qt's offscreen platform, so no display is needed.
-#include "CatalogueLocation.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "outputs/ReportData.h"
@@ -27,6 +26,12 @@ struct SReportArgs
     std::string strCatalogue;
 };
 
+void QuietQtMessages(QtMsgType eType, const QMessageLogContext&, const QString& strMessage)
+{
+    if (eType == QtCriticalMsg || eType == QtFatalMsg)
+        std::cerr << strMessage.toStdString() << '\n';
+}
+
 // The report's time: SOURCE_DATE_EPOCH (UTC) when set, for output that repeats; else now.
 SLocalTime ReportTime()
 {
@@ -37,6 +42,49 @@ SLocalTime ReportTime()
     std::tm utc{};
     gmtime_r(&epoch, &utc);
     return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
+}
+
+// The report drawn and written; a catalogue error on the way is RunOnCatalogue's to tell.
+int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pageSize, CCliSession& session)
+{
+    CBaseProduct& selection = *loaded.pSelection;
+    session.SetProdId(loaded.header.nProdId);
+    selection.m_pOwner = &session;
+
+    // Drawn without a display, whatever the environment says; Qt's own notes (a missing runtime
+    // folder, fonts it substitutes) are no business of the user's, its failures are.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
+    static int argc = 1;
+    static char szName[] = "tesmara";
+    static char* argv[] = {szName, nullptr};
+    QApplication application(argc, argv);
+
+    SReportContext context;
+    context.pDatabase = session.Database();
+    context.nProdId = loaded.header.nProdId;
+    context.strProdType = loaded.header.strProdType;
+    context.strProdDescription = loaded.header.strProdDescription;
+    context.applicationFolder = QCoreApplication::applicationDirPath().toStdString();
+    context.now = ReportTime();
+    const SSelectionReport report = PrintSelectionReport(selection, context);
+
+    const CReportDocument document(report);
+    const QString strProblems = PictureProblemsMessage(document.Problems());
+    if (!strProblems.isEmpty())
+        std::cerr << "warning: " << strProblems.toStdString() << '\n';
+    if (!pageSize.isValid())
+        pageSize = ReportPageSize(QLocale::system());
+    int nPages = 0;
+    QString strWriteError;
+    if (!WriteReportPdf(document, QString::fromStdString(args.strPdf), pageSize, strWriteError, &nPages))
+    {
+        std::cerr << strWriteError.toStdString() << '\n';
+        return kExitFailure;
+    }
+    std::cout << args.strPdf << ": the selection report of " << document.Layout().strModelNumber << ", " << nPages
+              << (nPages == 1 ? " page" : " pages") << ", " << pageSize.name().toStdString() << ".\n";
+    return kExitOk;
 }
 
 int RunReport(const SReportArgs& args)
@@ -72,57 +120,8 @@ int RunReport(const SReportArgs& args)
         }
     }
 
-    CCliSession session;
-    if (!session.Open(args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue),
-                      strError))
-    {
-        std::cerr << strError << '\n';
-        return kExitFailure;
-    }
-    session.SetProdId(loaded->header.nProdId);
-    selection.m_pOwner = &session;
-
-    // Drawn without a display, whatever the environment says.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char szName[] = "tesmara";
-    static char* argv[] = {szName, nullptr};
-    QApplication application(argc, argv);
-
-    SReportContext context;
-    context.pDatabase = session.Database();
-    context.nProdId = loaded->header.nProdId;
-    context.strProdType = loaded->header.strProdType;
-    context.strProdDescription = loaded->header.strProdDescription;
-    context.applicationFolder = QCoreApplication::applicationDirPath().toStdString();
-    context.now = ReportTime();
-    SSelectionReport report;
-    try
-    {
-        report = PrintSelectionReport(selection, context);
-    }
-    catch (const std::exception& e)
-    {
-        std::cerr << e.what() << '\n';
-        return kExitFailure;
-    }
-
-    const CReportDocument document(report);
-    const QString strProblems = PictureProblemsMessage(document.Problems());
-    if (!strProblems.isEmpty())
-        std::cerr << "warning: " << strProblems.toStdString() << '\n';
-    if (!pageSize.isValid())
-        pageSize = ReportPageSize(QLocale::system());
-    int nPages = 0;
-    QString strWriteError;
-    if (!WriteReportPdf(document, QString::fromStdString(args.strPdf), pageSize, strWriteError, &nPages))
-    {
-        std::cerr << strWriteError.toStdString() << '\n';
-        return kExitFailure;
-    }
-    std::cout << args.strPdf << ": the selection report of " << document.Layout().strModelNumber << ", " << nPages
-              << (nPages == 1 ? " page" : " pages") << ", " << pageSize.name().toStdString() << ".\n";
-    return kExitOk;
+    return RunOnCatalogue(args.strCatalogue,
+                          [&](CCliSession& session) { return WriteReport(args, *loaded, pageSize, session); });
 }
 } // namespace
 
