@@ -58,8 +58,9 @@ const std::unordered_map<std::string, Fill>& ValueTable()
         {"AccumSeriesVAL", [](const SSource& s) { return s.d.cpcSeriesCode.m_strCode; }},
         {"AccQtyVAL", [](const SSource& s) { return s.d.siQty.Format(); }},
         {"GBQtyVAL", [](const SSource& s) { return s.d.siGBQty.Format(); }},
+        // Other products print their own description, and the catalogue's where they have none.
         {"AccumTypeVAL",
-         [](const SSource& s) { return s.context.nProdId == 0 ? s.d.strAccumulatorDesc : s.d.m_strDescription; }},
+         [](const SSource& s) { return s.context.nProdId == 0 ? s.d.strAccumulatorDesc : s.d.GetPartDescription(); }},
         {"AccumulatorType", [](const SSource& s) { return s.d.strAccumulatorType; }},
         {"AccumWGasBottle", [](const SSource& s) { return Flag(s.d.bGasBottle == 1); }},
         {"PumpRunningVAL", [](const SSource& s) { return YesNo(s.d.bIsPumpRunning); }},

@@ -13,8 +13,11 @@
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
@@ -44,15 +47,19 @@ CReportViewer::CReportViewer(const CReportDocument& document, const QString& str
     AddAction(pBar, QStringLiteral("&Print..."), QKeySequence::Print, &CReportViewer::OnPrint);
     AddAction(pBar, QStringLiteral("Save as P&DF..."), QKeySequence::Save, &CReportViewer::OnSaveAsPdf);
     pBar->addSeparator();
-    AddAction(pBar, QStringLiteral("&First Page"), QKeySequence(Qt::CTRL | Qt::Key_Home), &CReportViewer::FirstPage);
-    AddAction(pBar, QStringLiteral("Pre&vious Page"), QKeySequence(Qt::Key_PageUp), &CReportViewer::PreviousPage);
+    AddAction(pBar, QStringLiteral("&First Page"), QKeySequence(Qt::CTRL | Qt::Key_Home), &CReportViewer::FirstPage)
+        ->setIconText(QStringLiteral("First"));
+    AddAction(pBar, QStringLiteral("Pre&vious Page"), QKeySequence(Qt::Key_PageUp), &CReportViewer::PreviousPage)
+        ->setIconText(QStringLiteral("Previous"));
     m_pPage = new QLabel(this);
     m_pPage->setAccessibleName(QStringLiteral("Page"));
     m_pPage->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("  Page 888 of 888  ")));
     m_pPage->setAlignment(Qt::AlignCenter);
     pBar->addWidget(m_pPage);
-    AddAction(pBar, QStringLiteral("&Next Page"), QKeySequence(Qt::Key_PageDown), &CReportViewer::NextPage);
-    AddAction(pBar, QStringLiteral("&Last Page"), QKeySequence(Qt::CTRL | Qt::Key_End), &CReportViewer::LastPage);
+    AddAction(pBar, QStringLiteral("&Next Page"), QKeySequence(Qt::Key_PageDown), &CReportViewer::NextPage)
+        ->setIconText(QStringLiteral("Next"));
+    AddAction(pBar, QStringLiteral("&Last Page"), QKeySequence(Qt::CTRL | Qt::Key_End), &CReportViewer::LastPage)
+        ->setIconText(QStringLiteral("Last"));
     pBar->addSeparator();
     AddAction(pBar, QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, &CReportViewer::ZoomIn);
     AddAction(pBar, QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut, &CReportViewer::ZoomOut);
@@ -76,7 +83,9 @@ CReportViewer::CReportViewer(const CReportDocument& document, const QString& str
     pLayout->addWidget(pBar);
     pLayout->addWidget(m_pPreview, 1);
     pLayout->addLayout(pBottom);
-    resize(900, 1000);
+    // A page's width at a readable size, as much of its height as the screen gives.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(900, available.width() - 40), std::min(1050, available.height() - 60));
     m_pPreview->updatePreview();
     m_pPreview->fitToWidth();
     UpdatePage();
@@ -86,7 +95,9 @@ QAction* CReportViewer::AddAction(QToolBar* pBar, const QString& strText, const 
                                   void (CReportViewer::*pfnSlot)())
 {
     QAction* pAction = pBar->addAction(strText);
-    pAction->setObjectName(QString(strText).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    const QString strName = QString(strText).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+    pAction->setObjectName(strName);
+    pAction->setToolTip(strName);
     if (!shortcut.isEmpty())
         pAction->setShortcut(shortcut);
     connect(pAction, &QAction::triggered, this, pfnSlot);
