@@ -317,6 +317,10 @@ TEST_F(CReportMapTest, DimensionsAndPicturesOfTheModel)
         EXPECT_EQ(pPicture->bytes[1], 0xD8);
     }
     EXPECT_TRUE(report.problems.empty());
+
+    // The best match comes last: a gas port modification has a drawing of its own.
+    d.cpcGasPortModTypeCode = CPartCode("S", 10, "SAE Straight Thread Gas Port");
+    EXPECT_EQ(Report().picture.strName, "DimPistonGasPort.jpg");
 }
 
 TEST_F(CReportMapTest, TheReportWritesNoFileAndChangesNothing)
