@@ -5,6 +5,8 @@
 #include "sizing/AuxiliaryPower.h"
 #include "sizing/CheckMessages.h"
 #include "sizing/CylinderVolume.h"
+#include "sizing/EventPlacement.h"
+#include "sizing/GasStateRun.h"
 #include "sizing/Holding.h"
 #include "sizing/MultipleEvents.h"
 #include "sizing/OutputExisting.h"

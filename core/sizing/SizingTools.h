@@ -43,7 +43,7 @@ struct SOutputExistingOutcome
     bool Refused() const { return failure.has_value(); }
 };
 
-// The tool's seven checks (tail not looked up), then the delivered volume. The
+// The tool's seven checks, then the delivered volume. The
 // field names are those of SOutputExistingEntries ("maximum", "precharge", ...).
 SOutputExistingOutcome OutputOfExistingTool(const SOutputExistingEntries& entries,
                                             const CIMsgStoredProc& messages);

@@ -198,7 +198,12 @@ TEST_F(CChecksTest, HoldingChecksHoldTimeAndEnteredRateBeforeTheQuestion)
               "The Time to Hold Pressure must be larger than 0.\r\n" + kTail);
     s.sdHoldTimeHold.Set(60.0, "SEC");
     EXPECT_EQ(CheckHolding(s, Optima(), M(), false)->strField, "sdHoldLeakageRate");
-    s.bHoldLeakageRateChoice = 0; // an estimated rate is not checked
+    // An estimate of 0 (no valves) is refused too, with the focus on the number of valves.
+    s.bHoldLeakageRateChoice = 0;
+    EXPECT_EQ(Text(CheckHolding(s, Optima(), M(), false)),
+              "The Estimated Leakage Rate must be larger than 0.\r\n" + kTail);
+    EXPECT_EQ(CheckHolding(s, Optima(), M(), false)->strField, "siHoldNoOfValves");
+    s.sdHoldLeakageRate.Set(8.18, "CU_IN_MIN");
     EXPECT_TRUE(CheckHolding(s, Optima(), M(), false)->bQuestion);
 }
 
@@ -220,7 +225,7 @@ TEST_F(CChecksTest, KnownCapacityComparesLimitsBeforeZero)
     ExpectSized(Run(app::KnownCapacity));
 }
 
-TEST_F(CChecksTest, EventEditorAndPlacement)
+TEST_F(CChecksTest, EventEditorAndList)
 {
     const CUnitDouble total(10.0, "SEC");
     SEvent ev = Event(1, 1, 11.0, 1.0);
@@ -233,27 +238,6 @@ TEST_F(CChecksTest, EventEditorAndPlacement)
                   kTail);
     ev.sdEvStartTime.Set(9.0, "SEC"); // ends exactly at the end
     EXPECT_EQ(CheckEvent(ev, total, M()), std::nullopt);
-
-    auto order = [](const std::vector<SEvent>& events)
-    {
-        std::string str;
-        for (const SEvent& e : events)
-            str += std::to_string(e.iActNo) + "." + std::to_string(e.iEventNo) + " ";
-        return str;
-    };
-    std::vector<SEvent> events;
-    for (const SEvent& e : {Event(2, 1, 0, 1), Event(1, 3, 5, 1), Event(1, 1, 0, 2)})
-        ASSERT_EQ(PlaceEvent(events, e, M()), std::nullopt);
-    EXPECT_EQ(order(events), "1.1 1.3 2.1 ");
-    EXPECT_EQ(Text(PlaceEvent(events, Event(1, 2, 1, 2), M())),
-              "The event time and duration that you have entered overlap another event of the same actuator. "
-              "Please change the start time or the duration.\r\n");
-    EXPECT_EQ(order(events), "1.1 1.3 2.1 ");
-    // Touching ends do not overlap; a higher-numbered event is not compared.
-    EXPECT_EQ(PlaceEvent(events, Event(1, 2, 2, 3.5), M()), std::nullopt);
-    EXPECT_EQ(PlaceEvent(events, Event(1, 3, 7, 1), M()), std::nullopt); // replaces
-    EXPECT_EQ(order(events), "1.1 1.2 1.3 2.1 ");
-    EXPECT_EQ(events[2].sdEvStartTime.Value(), 7.0);
 
     // The list has no minimum-pressure check, but needs an event.
     s.sdMultiEventTotalDuration.Set(10.0, "SEC");
@@ -488,6 +472,12 @@ TEST_F(CChecksTest, ShockPumpResponseAndPulsationChains)
     EXPECT_TRUE(s.sdPrechargePress.IsIdentical(CUnitDouble(600.0, "PSIG")));
     SPulsationInput in{Psia(1000.0), Psia(1050.0), 70.0, -1.0, 10.0, 1200};
     in.nPistons = 3;
+    ExpectRequired(PulsationVolume(in).dRequiredIn3);
+    // An entered precharge is checked, but the volume uses 60 %: that is the precharge kept.
+    s.bPrechargeIHaveUseCalc = 1;
+    s.sdPrechargePress.Set(37.0, "BAR");
+    ExpectSized(Run(app::Pulsation));
+    EXPECT_TRUE(s.sdPrechargePress.IsIdentical(CUnitDouble(600.0, "PSIG")));
     ExpectRequired(PulsationVolume(in).dRequiredIn3);
     EXPECT_EQ(Run(app::NoneChosen).eStatus, ESizingStatus::CannotCompute);
 }

@@ -115,9 +115,11 @@ TEST(Pulsation, DialogValues)
     EXPECT_EQ(disp.GetUnit(), "CU_IN_REV");
     EXPECT_NEAR(disp.Value(), 1.925, 1e-5);
     EXPECT_TRUE(CalculatedDisplacement(CUnitDouble(10.0, "GPM"), 0, previous).IsIdentical(previous));
-    // The default works on the number as displayed, whatever the unit.
-    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2600.0, 1e-9);
+    // The default is the computed maximum in every unit: 2500 bar is far above 2000 psig, so
+    // 100 psi (6.894757 bar) more, not 2600 bar; 1500 psia (1485.3 psig) takes 5 %.
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2506.894757, 1e-6);
     EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(1500.0, "PSIA")).Value(), 1575.0, 1e-9);
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "PSIG")).Value(), 2600.0, 1e-9);
     // The precharge ends in the system pressure's unit.
     const CUnitDouble system(200.0, "BAR");
     EXPECT_EQ(PulsationPrecharge(system).GetUnit(), "BAR");

@@ -1,0 +1,29 @@
+// The multiple-events list: where an edited event goes, what it may not overlap, and its limits.
+#pragma once
+
+#include "selection/AccumulatorData.h"
+#include "sizing/CheckMessages.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace sizing
+{
+// Places an event in the list ordered by actuator and event number. An event with
+// the same numbers as a listed one replaces it. Refused, with the list left as it
+// was: an interval that overlaps any other event of its actuator (touching ends
+// do not), an 11th event of one actuator, an 11th actuator. nEdited names the
+// listed event the editor was opened for: it gives way to the edited one, also
+// when the numbers were changed.
+CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMsgStoredProc& messages,
+                       std::optional<std::size_t> nEdited = std::nullopt);
+
+// The number of actuators: a new one whenever the actuator number changes down the list.
+int CountActuators(const std::vector<SEvent>& events);
+
+// Numbers for the editor's new events: one past the highest actuator, or one past
+// the highest event of an actuator.
+int NextActuatorNumber(const std::vector<SEvent>& events);
+int NextEventNumber(const std::vector<SEvent>& events, int iActNo);
+} // namespace sizing
