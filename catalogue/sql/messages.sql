@@ -114,7 +114,9 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('A cycle can have at most 10 actuators.',
      'A cycle can have at most 10 actuators. Please add the event to one of the actuators listed.'),
     ('An actuator can have at most 10 events.',
-     'An actuator can have at most 10 events. Please change one of its events instead.');
+     'An actuator can have at most 10 events. Please change one of its events instead.'),
+    ('Actuator and event numbers must be 1 or more.',
+     'Actuator and event numbers must be 1 or more.');
 
 -- Holding and leakage compensation.
 INSERT INTO Messages (MsgKey, MsgText) VALUES

@@ -29,7 +29,7 @@ const std::vector<std::string>& AllMessageKeys()
         kEventFlowNotAboveZero, kEventVolumeNotAboveZero, kEventBoreNotAboveZero,
         kEventRodNotAboveZero, kEventStrokeNotAboveZero, kEventOverlaps,
         kMultiMinPressureExceedsMax, kCycleDurationNotAboveZero, kNoActuatorEvents,
-        kMultiPumpBelowMinimum, kTooManyActuators, kTooManyEvents,
+        kMultiPumpBelowMinimum, kTooManyActuators, kTooManyEvents, kEventNumbersFromOne,
         // Holding and leakage compensation.
         kHoldTimeNotAboveZero, kLeakageRateNotAboveZero,
         // Shock suppression; the shock pressure and flow checks also serve pump response and pulsation.

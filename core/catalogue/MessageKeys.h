@@ -69,6 +69,7 @@ inline constexpr const char* kNoActuatorEvents = "You have not defined any actua
 inline constexpr const char* kMultiPumpBelowMinimum = "Your pump size must be larger than the minimum pump size "; // ends with a blank
 inline constexpr const char* kTooManyActuators = "A cycle can have at most 10 actuators.";
 inline constexpr const char* kTooManyEvents = "An actuator can have at most 10 events.";
+inline constexpr const char* kEventNumbersFromOne = "Actuator and event numbers must be 1 or more.";
 
 // Holding and leakage compensation.
 inline constexpr const char* kHoldTimeNotAboveZero = "The Time to Hold Pressure must be larger than 0.";

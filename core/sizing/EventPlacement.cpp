@@ -3,6 +3,7 @@
 
 #include "catalogue/MessageKeys.h"
 #include "sizing/MultipleEvents.h"
+#include "units/UnitConvMap.h"
 
 #include <algorithm>
 #include <set>
@@ -30,6 +31,11 @@ SCheckFailure Refused(const CIMsgStoredProc& messages, const char* pszKey, const
 CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMsgStoredProc& messages,
                        std::optional<std::size_t> nEdited)
 {
+    // Actuator 0 would read as "no critical event" in the results.
+    if (ev.iActNo < 1)
+        return Refused(messages, msg::kEventNumbersFromOne, "iActNo");
+    if (ev.iEventNo < 1)
+        return Refused(messages, msg::kEventNumbersFromOne, "iEventNo");
     std::vector<SEvent> others;
     others.reserve(events.size());
     for (std::size_t i = 0; i < events.size(); ++i)
@@ -63,6 +69,28 @@ CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMs
     others.insert(it, ev);
     events = std::move(others);
     return std::nullopt;
+}
+
+std::vector<std::string> EventRowTexts(const SEvent& ev)
+{
+    auto number = [](double d) { return MessageNumber(d, 3); };
+    const double dDuration = ev.sdEvDuration.GetValue("SEC");
+    const bool bFlowGiven = ev.enumActVolForEvent == 0;
+    const double dFlowGpm = bFlowGiven ? ev.sdFlowrate.GetValue("GPM")
+                                       : CUnitConvMap::Convert(ev.sdVolume.GetValue("CU_IN") / dDuration,
+                                                               "CU_IN_SEC", "GPM");
+    const double dVolumeIn3 =
+        bFlowGiven ? ev.sdFlowrate.GetValue("CU_IN_SEC") * dDuration : ev.sdVolume.GetValue("CU_IN");
+    std::vector<std::string> cells = {std::to_string(ev.iActNo),
+                                      std::to_string(ev.iEventNo),
+                                      ev.bPumpAvail != 0 ? "yes" : "no",
+                                      number(ev.sdEvStartTime.GetValue("SEC")),
+                                      number(dDuration),
+                                      dDuration > 0.0 ? number(dFlowGpm) : std::string(),
+                                      number(dVolumeIn3)};
+    for (const CUnitDouble* pSize : {&ev.sdBoreDia, &ev.sdRodDia, &ev.sdStrokeLength})
+        cells.push_back(ev.enumActVolForEvent == 2 ? number(pSize->GetValue("IN")) : std::string());
+    return cells;
 }
 
 int CountActuators(const std::vector<SEvent>& events)

@@ -16,6 +16,7 @@
 #include "sizing/ResultNotes.h"
 #include "sizing/ShockSuppression.h"
 #include "sizing/SizeApplication.h"
+#include "sizing/SizingLists.h"
 #include "sizing/SizingResult.h"
 #include "sizing/SizingTools.h"
 #include "sizing/SupplementingPumpFlow.h"

@@ -139,3 +139,34 @@ TEST(EventNumbers, NewEventsTakeTheNextFreeNumbers)
     EXPECT_EQ(NextActuatorNumber({}), 1);
     EXPECT_EQ(CountActuators({}), 0);
 }
+
+TEST_F(CEventPlacementTest, RefusesNumbersBelowOne)
+{
+    std::vector<SEvent> events;
+    EXPECT_EQ(Place(events, Event(0, 1, 0, 1)), "Actuator and event numbers must be 1 or more.\r\n");
+    EXPECT_EQ(PlaceEvent(events, Event(1, 0, 0, 1), M())->strField, "iEventNo");
+    EXPECT_TRUE(events.empty());
+}
+
+TEST(EventRows, ShowFlowAndVolumeWhicheverWasGiven)
+{
+    // 385 in3 over 5 s: 77 in3/s, 20 gpm (3.85 in3/s per gpm).
+    SEvent volume = Event(2, 3, 1.5, 5);
+    volume.sdVolume.Set(385.0, "CU_IN");
+    volume.bPumpAvail = 1;
+    EXPECT_EQ(EventRowTexts(volume),
+              (std::vector<std::string>{"2", "3", "yes", "1.5", "5", "20", "385", "", "", ""}));
+    // 10 gpm over 2 s: 77 in3.
+    SEvent flow = Event(1, 1, 0, 2);
+    flow.enumActVolForEvent = 0;
+    flow.sdFlowrate.Set(10.0, "GPM");
+    EXPECT_EQ(EventRowTexts(flow), (std::vector<std::string>{"1", "1", "no", "0", "2", "10", "77", "", "", ""}));
+    // Cylinder dimensions in millimetres, shown in inches.
+    SEvent cylinder = Event(1, 2, 0, 2);
+    cylinder.enumActVolForEvent = 2;
+    cylinder.sdBoreDia.Set(101.6, "MM");
+    cylinder.sdRodDia.Set(50.8, "MM");
+    cylinder.sdStrokeLength.Set(254.0, "MM");
+    const std::vector<std::string> row = EventRowTexts(cylinder);
+    EXPECT_EQ(std::vector<std::string>(row.end() - 3, row.end()), (std::vector<std::string>{"4", "2", "10"}));
+}

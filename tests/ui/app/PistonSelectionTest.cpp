@@ -1,147 +1,34 @@
 // A whole piston selection in the desktop application, as a user makes it: product, application,
 // model and details through the step panel, saved, a new selection, the file opened again.
-#include "../sizing/SizingFixture.h"
-#include "app/CommandIds.h"
-#include "app/EuropeanAccumulatorApp.h"
-#include "app/QtSettings.h"
+#include "SelectionScripts.h"
 #include "catalogue/MessageKeys.h"
-#include "controls/CodeComboBox.h"
-#include "models/AccumulatorChooseModel.h"
-#include "models/ChooseSeals.h"
-#include "models/DetailsPiston1.h"
-#include "models/FluidCompatability.h"
-#include "products/ChooseProduct.h"
-#include "products/TesmaraButton.h"
-#include "products/TesmaraView.h"
 #include "sizing/ReqAccCapSize.h"
-
-#include <QCheckBox>
-#include <QListWidget>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QtTest>
-
-namespace
-{
-class CScriptedFiles : public IFileDialogs
-{
-public:
-    QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return m_strPath; }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&) override
-    {
-        return m_strPath;
-    }
-    QString m_strPath;
-};
-
-enum EStep
-{
-    kProduct = 100,
-    kApplication = 101,
-    kModel = 102,
-    kDetails = 103,
-};
-
-// The first piston in the grid.
-int ChoosePiston(QDialog& d)
-{
-    auto& c = static_cast<CAccumulatorChooseModel&>(d);
-    const auto& rows = c.Search().rows;
-    const auto it =
-        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strType == "Piston"; });
-    if (it == rows.end())
-        return dlg::Cancel;
-    c.Grid()->selectRow(static_cast<int>(it - rows.begin()));
-    c.OnOk();
-    return d.result();
-}
-
-bool SelectCode(CCodeComboBox* pBox, const QString& strCode)
-{
-    const int nIndex = pBox->FindCode(strCode);
-    pBox->setCurrentIndex(nIndex);
-    return nIndex >= 0;
-}
-
-// The seal found for a polyol ester at 0 to 200 deg F, alternate ports, the gas valve guard.
-void ScriptDetails(CChainScript& script)
-{
-    script["Fluid Compatibility"] = [](QDialog& d)
-    {
-        auto& f = static_cast<CFluidCompatability&>(d);
-        f.FluidBox()->setCurrentText("Fire-Resistant Polyol Ester (HFD-U)");
-        Enter(f.HighTemp(), "200");
-        Enter(f.LowTemp(), "0");
-        f.OnSearch();
-        const auto found = f.ResultList()->findItems("Fluorocarbon (FKM)", Qt::MatchExactly);
-        if (found.size() != 1)
-            return dlg::Cancel;
-        f.ResultList()->setCurrentItem(found.front());
-        f.OnOk();
-        return d.result();
-    };
-    script["Choose Seals"] = [](QDialog& d)
-    {
-        auto& s = static_cast<CChooseSeals&>(d);
-        s.OnFluidCompatibility();
-        s.OnOk();
-        return d.result();
-    };
-    script["Choose Accumulator Details - Piston Type"] = [](QDialog& d)
-    {
-        auto& p = static_cast<CDetailsPiston1&>(d);
-        FindButton(p, "Selection Assistance")->click();
-        if (!SelectCode(p.PortBox(), "2") || !SelectCode(p.PortTypeBox(), "-M") ||
-            !SelectCode(p.GasPortTypeBox(), "M") || p.OptionBoxes().isEmpty())
-            return dlg::Cancel;
-        p.OptionBoxes().front()->setChecked(true); // the gas valve guard
-        p.OnOk();
-        return d.result();
-    };
-}
-} // namespace
 
 class CPistonSelectionTest : public QObject
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<CQtSettings> m_pSettings;
-    std::unique_ptr<CEuropeanAccumulatorApp> m_pApp;
-    CScriptedFiles m_files;
+    std::unique_ptr<SDesktop> m_pDesktop;
 
-    CEuropeanAccumulatorView& View() { return *m_pApp->View(); }
-    CAccumulatorObject& Product() { return m_pApp->Product(); }
-    QStringList PanelTexts() { return View().DisplayTexts(); }
+    CEuropeanAccumulatorView& View() { return m_pDesktop->View(); }
+    CAccumulatorObject& Product() { return m_pDesktop->Product(); }
+    QStringList PanelTexts() { return m_pDesktop->PanelTexts(); }
 
     // The four steps through the panel's buttons.
     void SelectPiston(CChainScript& script)
     {
-        script["Choose Product"] = [](QDialog& d) { return ChooseProductType(d, "Accumulators"); };
         ScriptPumpFlow(script, 0, "1500");
-        script["Choose Accumulator"] = ChoosePiston;
-        ScriptDetails(script);
-        for (int nStep : {kProduct, kApplication, kModel, kDetails})
-            View().OnStepButton(nStep);
+        m_pDesktop->SelectPiston(script);
     }
 
 private slots:
     void init()
     {
-        QApplication::setQuitOnLastWindowClosed(false);
-        m_pSettings = std::make_unique<CQtSettings>(m_dir.filePath("user.ini"), m_dir.filePath("system.ini"),
-                                                    TESMARA_BUILT_DEFAULTS_INI);
-        m_pApp = std::make_unique<CEuropeanAccumulatorApp>(*m_pSettings, QStringList{"--no-splash"});
-        m_pApp->SetFileDialogs(&m_files);
-        QVERIFY(m_pApp->InitInstance());
+        m_pDesktop = std::make_unique<SDesktop>();
+        QVERIFY(m_pDesktop->app->InitInstance());
     }
-    void cleanup()
-    {
-        m_pApp.reset();
-        m_pSettings.reset();
-    }
+    void cleanup() { m_pDesktop.reset(); }
 
     void PistonSelectionIsSavedAndOpenedWithEverythingRestored()
     {
@@ -177,14 +64,7 @@ private slots:
             QVERIFY2(!panel[i].isEmpty(), qPrintable(QString::number(i)));
 
         // Saved; a new selection empties the panel; the file brings all of it back.
-        m_files.m_strPath = m_dir.filePath("piston.Ac3");
-        m_pApp->OnCommand(cmd::FileSave);
-        QVERIFY(QFileInfo::exists(m_files.m_strPath));
-        QVERIFY(!Product().m_bModified);
-        m_pApp->OnCommand(cmd::FileNew);
-        QVERIFY(View().PartNumberText().isEmpty());
-        QVERIFY(PanelTexts()[0].isEmpty());
-        m_pApp->OnCommand(cmd::FileOpen);
+        m_pDesktop->SaveNewReopen("piston.Ac3");
         QCOMPARE(Product().GetPartNumberDisplayText(), strModel);
         QCOMPARE(View().PartNumberText(), "Part Number:  " + QString::fromStdString(strModel));
         QCOMPARE(PanelTexts(), panel);
