@@ -189,23 +189,20 @@ SApplicationOutcome AuxiliaryPower(CAccumulatorData& w, const CIMsgStoredProc& m
 
 SApplicationOutcome Holding(CAccumulatorData& w, const CIMsgStoredProc& messages, bool bAccept)
 {
-    const bool bEstimated = w.bHoldLeakageRateChoice == 0;
-    std::optional<CUnitDouble> estimate;
-    if (bEstimated)
+    if (w.bHoldLeakageRateChoice == 0)
     {
-        estimate = EstimatedLeakageRate(w);
-        if (estimate)
-            StoreFinite(w.sdHoldLeakageRate, *estimate);
+        // Without a formula for the valve size there is no rate to check or to size with.
+        const std::optional<CUnitDouble> estimate = EstimatedLeakageRate(w);
+        if (!estimate || !std::isfinite(estimate->Value()))
+            return Unable("the leakage rate cannot be estimated for " +
+                          std::to_string(w.siHoldNoOfValves.Value()) + " valves of size " +
+                          MessageNumber(w.sdHoldValveSize.Value(), 3));
+        w.sdHoldLeakageRate = *estimate;
     }
     const SPrechargePair optima = OptimalPrechargesForMinimum(w.sdMinSysPress);
     ApplyPrechargeChoice(w, optima);
     if (auto failure = CheckHolding(w, optima, messages, bAccept))
         return Refuse(std::move(*failure));
-    // Without a rate the calculation would report that nothing leaks.
-    if (bEstimated && (!estimate || !std::isfinite(estimate->Value())))
-        return Unable("the leakage rate cannot be estimated for " +
-                      std::to_string(w.siHoldNoOfValves.Value()) + " valves of size " +
-                      MessageNumber(w.sdHoldValveSize.Value(), 3));
     return Finish(w, CalculateHolding(w), messages);
 }
 

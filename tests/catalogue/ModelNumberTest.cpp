@@ -107,6 +107,11 @@ std::vector<SCode> Choices(IDatabase& db, const SModel& m)
         for (SCode c : codes)
             all.push_back({c.strCode, c.nLocation, pszType});
     };
+    // A list of the bladder, diaphragm and gas bottle details steps that offers nothing.
+    auto listed = [&](const std::vector<SCode>& codes, const char* pszType) {
+        EXPECT_FALSE(codes.empty()) << m.strSeries << m.strPressure << m.strCap << " offers no " << pszType;
+        add(codes, pszType);
+    };
     if (m.strType == "Piston")
     {
         add(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Seals");
@@ -144,33 +149,32 @@ std::vector<SCode> Choices(IDatabase& db, const SModel& m)
     }
     else if (m.strType == "Bladder")
     {
-        add(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Seal");
-        add(Codes(db, "qDetailBladderConstr", {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}}), "Construction");
-        add(Codes(db, "qDetailBladderMod",
-                  {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}, {"[parPressure]", m.strPressure}}),
-            "Modification");
-        add(Codes(db, "qDetailBladderCertif",
-                  {{"[parPressure]", m.strPressure}, {"[parSize]", m.strCap}, {"[parAccumType]", m.strType}}),
-            "Certification");
+        listed(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Seal");
+        listed(Codes(db, "qDetailBladderConstr", {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}}), "Construction");
+        listed(Codes(db, "qDetailBladderMod",
+                     {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}, {"[parPressure]", m.strPressure}}),
+               "Modification");
+        listed(Codes(db, "qDetailBladderCertif",
+                     {{"[parPressure]", m.strPressure}, {"[parSize]", m.strCap}, {"[parAccumType]", m.strType}}),
+               "Certification");
         for (const char* pszFlow : {"N", "Y"})
         {
             const auto ports = Codes(db, "qDetailBladderHydraulicPort",
                                      {{"[parPressure]", m.strPressure}, {"[parSizeCode]", m.strCap},
                                       {"[parUserflow]", pszFlow}});
-            EXPECT_FALSE(ports.empty()) << m.strSeries << m.strCap << " flow " << pszFlow;
-            add(ports, "Hydraulic Port");
+            listed(ports, "Hydraulic Port");
         }
     }
     else if (m.strType == "Diaphragm")
     {
-        add(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Diaphragm");
-        add(Codes(db, "qDetailDiaphramConstr", {{"[parSeries]", m.strSeries}}), "Construction");
-        add(Codes(db, "qDetailDiaphramCertif", {{"[parSeries]", m.strSeries}}), "Certification");
+        listed(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Diaphragm");
+        listed(Codes(db, "qDetailDiaphramConstr", {{"[parSeries]", m.strSeries}}), "Construction");
+        listed(Codes(db, "qDetailDiaphramCertif", {{"[parSeries]", m.strSeries}}), "Certification");
     }
     else
     {
-        add(Codes(db, "qDetailGasBottlePort", {{"[parSeries]", m.strSeries}}, "PortLocation"), "Gas Port");
-        add(Codes(db, "qDetailGasBottleValvePort", {{"[parSeries]", m.strSeries}}, "ValveLocation"), "Gas Valve Port");
+        listed(Codes(db, "qDetailGasBottlePort", {{"[parSeries]", m.strSeries}}, "PortLocation"), "Gas Port");
+        listed(Codes(db, "qDetailGasBottleValvePort", {{"[parSeries]", m.strSeries}}, "ValveLocation"), "Gas Valve Port");
     }
     return all;
 }
@@ -220,6 +224,18 @@ TEST(CatalogueModelNumbers, EveryModelAssemblesWithoutCollisions)
             EXPECT_EQ(c.nLocation, typeLocations[c.strType]) << m.strSeries << m.strCap << " " << c.strType << " "
                                                             << c.strCode;
         }
+        // Bottles of the piston and bladder kinds take their gas and valve ports in the gas bottle
+        // details, after the codes of their body.
+        if (m.strSeries == "PG" || m.strSeries == "BG")
+            for (const auto& [pszQuery, pszLocation] :
+                 {std::pair{"qDetailGasBottlePort", "PortLocation"}, {"qDetailGasBottleValvePort", "ValveLocation"}})
+            {
+                const auto ports = Codes(*pDb, pszQuery, {{"[parSeries]", m.strSeries}}, pszLocation);
+                ASSERT_FALSE(ports.empty()) << m.strSeries << " " << pszQuery;
+                for (const SCode& port : ports)
+                    EXPECT_EQ(port.nLocation, ports.front().nLocation) << m.strSeries << " " << port.strCode;
+                place(ports.front().strCode, ports.front().nLocation, pszQuery);
+            }
         // Standard ports stay out of the model number unless a port style asks for them.
         std::map<int, std::string> shown = positions;
         if (m.strType == "Piston")
@@ -240,14 +256,16 @@ TEST(CatalogueModelNumbers, DefaultsReadAsTheCatalogueDescribesThem)
             codes[m.nBoreLoc] = m.strBore;
         if (!m.strDesign.empty())
             codes[m.nDesignLoc] = m.strDesign;
+        // Neither the approval text, nor a piston's standard ports, nor a bladder's gas valve.
         for (const SCode& c : Defaults(*pDb, m))
-            if (c.strType != "Approval" && !(m.strType == "Piston" && c.nLocation >= 7 && c.nLocation <= 10))
+            if (c.strType != "Approval" && !(m.strType == "Piston" && c.nLocation >= 7 && c.nLocation <= 10) &&
+                !(m.strType == "Bladder" && c.strType == "Gas Type"))
                 codes[c.nLocation] = c.strCode;
         return Assemble(codes);
     };
     EXPECT_EQ(number({"PA", "3", "-4", "-150", "1", "Piston", 1, 2, 4, 5, 3}), "PA31-4-150-NS");
     EXPECT_EQ(number({"PM", "K", "-100", "-4L", "1", "Piston", 1, 2, 4, 5, 3}), "PMK1-100-4L-NS");
-    EXPECT_EQ(number({"BA", "3", "", "-5G", "1", "Bladder", 1, 2, 0, 4, 3}), "BA31-5G-NSSV");
+    EXPECT_EQ(number({"BA", "3", "", "-5G", "1", "Bladder", 1, 2, 0, 4, 3}), "BA31-5G-NSS");
     EXPECT_EQ(number({"DA", "3", "", "-50", "S", "Diaphragm", 1, 2, 0, 4, 3}), "DA3S-50-NW");
     EXPECT_EQ(number({"GB", "3", "", "-10G", "", "GB", 1, 2, 0, 3, 0}), "GB3-10G-S1");
 }

@@ -1,16 +1,14 @@
-// Shock suppression, pump response and pulsation dampening: their pressure rules and closed-form volumes.
+// Shock suppression, pump response and pulsation dampening: their pressure rules, factors and refusals.
 #include "sizing/Pulsation.h"
 #include "sizing/PumpResponse.h"
 #include "sizing/ShockSuppression.h"
-
-#include "gas/Gas.h"
-#include "units/UnitConvMap.h"
 
 #include "StatusCases.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace sizing;
 
@@ -28,43 +26,55 @@ const SPumpResponseInput kResponse{.dSystemPsia = kP,
 const SPulsationInput kPulsation{.dSystemPsia = kP, .dFlowGpm = 10.0, .nSpeedRpm = 1200, .nPistons = 3};
 } // namespace
 
-TEST(ShockRules, SuppressionMaximumAndPrecharge)
+TEST(ShockRules, MaximumShockPressuresOnEachSideOfTheirBreakpoint)
 {
-    EXPECT_NEAR(MaximumAllowableShockPressure(CUnitDouble(1000.0, "PSIG")).Value(), 1050.0, 1e-9);
-    // Above 2000 psig in another unit: 100 psi on the gauge value, in that unit.
-    const CUnitDouble bar(300.0, "BAR");
-    EXPECT_EQ(MaximumAllowableShockPressure(bar).GetUnit(), "BAR");
-    EXPECT_NEAR(MaximumAllowableShockPressure(bar).GetValue("PSIG"), bar.GetValue("PSIG") + 100.0, 1e-6);
-
-    // 60 % of the gauge value only when entered in PSIG.
-    EXPECT_TRUE(
-        ShockSuppressionPrecharge(CUnitDouble(1000.0, "PSIG")).IsIdentical(CUnitDouble(600.0, "PSIG")));
-    const CUnitDouble absolute = ShockSuppressionPrecharge(CUnitDouble(100.0, "BAR"));
-    EXPECT_EQ(absolute.GetUnit(), "PSIA");
-    EXPECT_NEAR(absolute.Value(), 0.6 * CUnitDouble(100.0, "BAR").GetValue("PSIA"), 1e-9);
-}
-
-TEST(ShockRules, PumpResponsePressures)
-{
-    EXPECT_NEAR(PumpResponseMaximumShock(CUnitDouble(1000.0, "PSIA")).Value(), 1100.0, 1e-9);
-    EXPECT_EQ(PumpResponseMaximumShock(CUnitDouble(1000.0, "PSIG")).GetUnit(), "PSIA");
-    // The fixed default is the absolute rule, the variable one the gauge rule.
+    // Shock suppression and pulsation: 5 % above up to 2000 psig, 100 psi above from there, in the entry's
+    // unit.
+    const std::tuple<double, const char*, double> suppression[] = {
+        {1000.0, "PSIG", 1050.0},
+        {1999.0, "PSIG", 2098.95},
+        {2000.0, "PSIG", 2100.0},
+        {2001.0, "PSIG", 2101.0},
+        {100.0, "BAR", 105.0},
+        {300.0, "BAR", ((300e5 - 101314.224) / 6894.757 + 100.0) * 6894.757 / 1e5 + 1.01314224}};
+    for (const auto& [dValue, pszUnit, dExpected] : suppression)
+    {
+        const CUnitDouble computed = MaximumAllowableShockPressure(CUnitDouble(dValue, pszUnit));
+        EXPECT_EQ(computed.GetUnit(), pszUnit);
+        EXPECT_NEAR(computed.Value(), dExpected, 1e-9) << dValue << pszUnit;
+    }
+    // Pump response: 10 % above up to 2000 psia, 200 psi above from there, always in psia.
+    const std::tuple<double, const char*, double> response[] = {
+        {1000.0, "PSIA", 1100.0},
+        {1999.0, "PSIA", 2198.9},
+        {2000.0, "PSIA", 2200.0},
+        {2001.0, "PSIA", 2201.0},
+        {2000.0, "PSIG", 2000.0 + 101314.224 / 6894.757 + 200.0}};
+    for (const auto& [dValue, pszUnit, dExpected] : response)
+    {
+        const CUnitDouble computed = PumpResponseMaximumShock(CUnitDouble(dValue, pszUnit));
+        EXPECT_EQ(computed.GetUnit(), "PSIA");
+        EXPECT_NEAR(computed.Value(), dExpected, 1e-9) << dValue << pszUnit;
+    }
+    // The defaults the dialogs put in: fixed pump the absolute rule, variable pump the gauge rule.
     const CUnitDouble system(1000.0, "PSIG");
-    const CUnitDouble fixed = PumpResponseDefaultShock(system, EPumpType::Fixed);
-    EXPECT_EQ(fixed.GetUnit(), "PSIG");
-    EXPECT_NEAR(fixed.GetValue("PSIA"), 1.1 * system.GetValue("PSIA"), 1e-6);
-    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Variable).Value(), 1100.0, 1e-6);
-    EXPECT_TRUE(PumpResponsePrecharge(system).IsIdentical(CUnitDouble(850.0, "PSIG")));
+    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Fixed).GetValue("PSIA"),
+                1.1 * system.GetValue("PSIA"), 1e-9);
+    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Variable).Value(), 1100.0, 1e-9);
+    // Pulsation's default is its computed maximum in every unit: 2500 bar is far above 2000 psig,
+    // so 100 psi (6.894757 bar) more, not 2600 bar; 1500 psia (1485.3 psig) takes 5 %.
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2506.894757, 1e-6);
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(1500.0, "PSIA")).Value(), 1575.0, 1e-9);
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "PSIG")).Value(), 2600.0, 1e-9);
 }
 
-TEST(ShockSuppression, WholeCubicInchesAndRefusals)
+TEST(ShockSuppression, WholeCubicInchesDefaultShockAndRefusals)
 {
     const SShockSuppressionResult r = ShockSuppressionVolume(kShock);
     ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
     EXPECT_EQ(r.dRequiredIn3, std::ceil(r.dRequiredIn3));
     EXPECT_NEAR(r.dShockPsia, kP + 100.0, 1e-9); // not entered: the lesser of 1.05 P and P + 100
-    EXPECT_EQ(r.dExponent,
-              gas::ReferencePolytropicExponent(70.0, r.dShockPsia, kP, 0.6 * kP, gas::kShockReferenceTime));
+    EXPECT_NEAR(r.dPrechargePsia, 0.6 * kP, 1e-9);
 
     using In = SShockSuppressionInput;
     ExpectStatuses<In>(kShock,
@@ -75,16 +85,8 @@ TEST(ShockSuppression, WholeCubicInchesAndRefusals)
                        ShockSuppressionVolume);
 }
 
-TEST(PumpResponse, ClosedFormAndRefusals)
+TEST(PumpResponse, Refusals)
 {
-    const SSizingResult r = SizePumpResponse(kResponse);
-    ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
-    EXPECT_EQ(r.dExponent, gas::SizePumpResponseGas(20.0, 70.0, 0.05, kP + 200.0, kP, 0.85 * kP).dExponent);
-    // A minute is 1 / 0.01667 s in the unit table.
-    const double Vd = CUnitConvMap::Convert(20.0, "GPM", "CU_IN_MIN") * 0.05 * 0.01667;
-    const double a = std::pow((kP + 200.0) / kP, 1.0 / r.dExponent);
-    EXPECT_NEAR(r.dRequiredIn3, Vd * a / (0.85 * (a - 1.0)), 1e-9);
-
     using In = SPumpResponseInput;
     ExpectStatuses<In>(kResponse,
                        {{[](In& in) { in.dFlowGpm = 0.0; }, ESizingStatus::NotRequired},
@@ -108,37 +110,22 @@ TEST(Pulsation, Factors)
     EXPECT_FALSE(PulsationFactor(1, static_cast<EPumpAction>(3)));
 }
 
-TEST(Pulsation, DialogValues)
+TEST(Pulsation, CalculatedDisplacement)
 {
     const CUnitDouble previous(5.0, "CU_IN_REV");
     const CUnitDouble disp = CalculatedDisplacement(CUnitDouble(10.0, "GPM"), 1200, previous);
     EXPECT_EQ(disp.GetUnit(), "CU_IN_REV");
     EXPECT_NEAR(disp.Value(), 1.925, 1e-5);
     EXPECT_TRUE(CalculatedDisplacement(CUnitDouble(10.0, "GPM"), 0, previous).IsIdentical(previous));
-    // The default is the computed maximum in every unit: 2500 bar is far above 2000 psig, so
-    // 100 psi (6.894757 bar) more, not 2600 bar; 1500 psia (1485.3 psig) takes 5 %.
-    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2506.894757, 1e-6);
-    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(1500.0, "PSIA")).Value(), 1575.0, 1e-9);
-    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "PSIG")).Value(), 2600.0, 1e-9);
-    // The precharge ends in the system pressure's unit.
-    const CUnitDouble system(200.0, "BAR");
-    EXPECT_EQ(PulsationPrecharge(system).GetUnit(), "BAR");
-    EXPECT_NEAR(PulsationPrecharge(system).GetValue("PSIA"), 0.6 * system.GetValue("PSIA"), 1e-6);
-    EXPECT_NEAR(PulsationPrecharge(CUnitDouble(1000.0, "PSIG")).Value(), 600.0, 1e-9);
 }
 
 TEST(Pulsation, VolumeAndRefusals)
 {
-    const SSizingResult fromFlow = PulsationVolume(kPulsation);
-    ASSERT_EQ(fromFlow.eStatus, ESizingStatus::Sized) << fromFlow.strReason;
-    EXPECT_EQ(fromFlow.dRequiredIn3, std::ceil(fromFlow.dRequiredIn3));
-    EXPECT_EQ(fromFlow.dExponent,
-              gas::ReferencePolytropicExponent(70.0, kP + 100.0, kP, 0.6 * kP, gas::kPulsationReferenceTime));
     // An entered displacement of flow / speed needs no speed and gives the same volume.
     SPulsationInput in = kPulsation;
     in.dDisplacementGalPerRev = 10.0 / 1200.0;
     in.nSpeedRpm = 0;
-    EXPECT_EQ(PulsationVolume(in).dRequiredIn3, fromFlow.dRequiredIn3);
+    EXPECT_EQ(PulsationVolume(in).dRequiredIn3, PulsationVolume(kPulsation).dRequiredIn3);
 
     using In = SPulsationInput;
     ExpectStatuses<In>(kPulsation,

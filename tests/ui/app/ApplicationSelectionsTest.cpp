@@ -1,7 +1,7 @@
 // Each application other than supplementing pump flow, as a user selects with it in the desktop
 // application: product, application with realistic entries, results, a piston model and its details,
 // saved, a new selection, and the file opened again with the same panel and model number.
-#include "SelectionScripts.h"
+#include "PistonScripts.h"
 #include "sizing/AuxPowerSource.h"
 #include "sizing/SuppPumpMultiAct.h"
 #include "sizing/SuppPumpMultiActPump.h"
@@ -126,9 +126,9 @@ class CApplicationSelectionsTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<SDesktop> m_pDesktop;
+    std::unique_ptr<CDesktopSession> m_pSession;
 
-    CAccumulatorObject& Product() { return m_pDesktop->Product(); }
+    CAccumulatorObject& Product() { return m_pSession->Product(); }
     const CAccumulatorData& Held() { return *Product().AccumulatorData(); }
 
     // The chain scripted, a piston and its details chosen, then saved, new and reopened: the same
@@ -136,10 +136,10 @@ private:
     void SelectSaveAndReopen(CChainScript& script, const QString& strFile, const char* pszApplication)
     {
         CPromptCapture prompt;
-        m_pDesktop->SelectPiston(script);
+        SelectPiston(*m_pSession, script);
         QCOMPARE(script.Titles().back(), QStringLiteral("Selection Complete"));
         QVERIFY(Product().IsSelectionComplete());
-        const QStringList panel = m_pDesktop->PanelTexts();
+        const QStringList panel = m_pSession->PanelTexts();
         QCOMPARE(panel[1], QString::fromLatin1(pszApplication));
         for (int i = 0; i < 4; ++i)
             QVERIFY2(!panel[i].isEmpty(), qPrintable(QString::number(i)));
@@ -147,9 +147,10 @@ private:
         QVERIFY2(QString::fromStdString(strModel).startsWith("P"), strModel.c_str());
         QVERIFY(Held().sdRequiredAccumulatorVol.Value() > 0.0);
         const CAccumulatorData data(Held());
-        m_pDesktop->SaveNewReopen(strFile);
+        m_pSession->SaveNewAndOpen(strFile);
+        QVERIFY(QFileInfo::exists(m_pSession->FilePath(strFile)));
         QCOMPARE(Product().GetPartNumberDisplayText(), strModel);
-        QCOMPARE(m_pDesktop->PanelTexts(), panel);
+        QCOMPARE(m_pSession->PanelTexts(), panel);
         QVERIFY(Held().IsEqual(data));
         QCOMPARE(prompt->Texts().size(), std::size_t(1));
     }
@@ -157,10 +158,10 @@ private:
 private slots:
     void init()
     {
-        m_pDesktop = std::make_unique<SDesktop>();
-        QVERIFY(m_pDesktop->app->InitInstance());
+        m_pSession = std::make_unique<CDesktopSession>();
+        QVERIFY(m_pSession->Start());
     }
-    void cleanup() { m_pDesktop.reset(); }
+    void cleanup() { m_pSession.reset(); }
 
     void MultipleEventsSelection()
     {

@@ -1,34 +1,37 @@
 // A whole piston selection in the desktop application, as a user makes it: product, application,
 // model and details through the step panel, saved, a new selection, the file opened again.
-#include "SelectionScripts.h"
+#include "PistonScripts.h"
 #include "catalogue/MessageKeys.h"
+#include "products/TesmaraButton.h"
 #include "sizing/ReqAccCapSize.h"
+
+#include <QtTest>
 
 class CPistonSelectionTest : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<SDesktop> m_pDesktop;
+    std::unique_ptr<CDesktopSession> m_pSession;
 
-    CEuropeanAccumulatorView& View() { return m_pDesktop->View(); }
-    CAccumulatorObject& Product() { return m_pDesktop->Product(); }
-    QStringList PanelTexts() { return m_pDesktop->PanelTexts(); }
+    CEuropeanAccumulatorView& View() { return m_pSession->View(); }
+    CAccumulatorObject& Product() { return m_pSession->Product(); }
+    QStringList PanelTexts() { return m_pSession->PanelTexts(); }
 
     // The four steps through the panel's buttons.
     void SelectPiston(CChainScript& script)
     {
         ScriptPumpFlow(script, 0, "1500");
-        m_pDesktop->SelectPiston(script);
+        ::SelectPiston(*m_pSession, script);
     }
 
 private slots:
     void init()
     {
-        m_pDesktop = std::make_unique<SDesktop>();
-        QVERIFY(m_pDesktop->app->InitInstance());
+        m_pSession = std::make_unique<CDesktopSession>();
+        QVERIFY(m_pSession->Start());
     }
-    void cleanup() { m_pDesktop.reset(); }
+    void cleanup() { m_pSession.reset(); }
 
     void PistonSelectionIsSavedAndOpenedWithEverythingRestored()
     {
@@ -64,7 +67,14 @@ private slots:
             QVERIFY2(!panel[i].isEmpty(), qPrintable(QString::number(i)));
 
         // Saved; a new selection empties the panel; the file brings all of it back.
-        m_pDesktop->SaveNewReopen("piston.Ac3");
+        m_pSession->Files().m_strPath = m_pSession->FilePath("piston.Ac3");
+        m_pSession->App().OnCommand(cmd::FileSave);
+        QVERIFY(QFileInfo::exists(m_pSession->Files().m_strPath));
+        QVERIFY(!Product().m_bModified);
+        m_pSession->App().OnCommand(cmd::FileNew);
+        QVERIFY(View().PartNumberText().isEmpty());
+        QVERIFY(PanelTexts()[0].isEmpty());
+        m_pSession->App().OnCommand(cmd::FileOpen);
         QCOMPARE(Product().GetPartNumberDisplayText(), strModel);
         QCOMPARE(View().PartNumberText(), "Part Number:  " + QString::fromStdString(strModel));
         QCOMPARE(PanelTexts(), panel);

@@ -105,10 +105,10 @@ private slots:
         dialog.Grid()->clearSelection();
         dialog.OnDeleteEvent();
         QCOMPARE(c.working.m_lstEvents.size(), std::size_t(2));
-        dialog.Grid()->selectRow(0);
+        dialog.Grid()->selectRow(1);
         dialog.OnDeleteEvent();
         QCOMPARE(dialog.Grid()->rowCount(), 1);
-        QCOMPARE(c.working.m_lstEvents.front().iEventNo, 2);
+        QCOMPARE(c.working.m_lstEvents.front().iEventNo, 1);
         dialog.Grid()->selectRow(0);
         dialog.OnDeleteEvent();
         QCOMPARE(prompt->Texts().size(), std::size_t(1));
