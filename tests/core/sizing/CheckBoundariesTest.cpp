@@ -577,7 +577,23 @@ TEST_F(CBoundariesTest, OutputOfAnExistingAccumulatorTool)
          {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, 450.0, ELimit::Max,
           kTemperature},
          {"precharge", [](O& e, double v) { e.enteredPrecharge.Set(v, "PSIG"); }, 2000.0, ELimit::Max,
-          Plain("Your Precharge Pressure must be lower than your minimum pressure. ")}});
+          Plain("Your Precharge Pressure must be lower than your minimum pressure. ")},
+         // Without these the output is "does not require an accumulator", or no number at all.
+         {"precharge", [](O& e, double v) { e.enteredPrecharge.Set(v, "PSIG"); }, 0.0, ELimit::Positive,
+          Plain("Your Precharge Pressure must be larger than 0 psig.")},
+         {"volume", [](O& e, double v) { e.volume.Set(v, "GAL"); }, 0.0, ELimit::Positive,
+          Plain("Your Accumulator Volume must be larger than 0.")},
+         {"dischargeTime", [](O& e, double v) { e.dischargeTime.Set(v, "SEC"); }, 0.0, ELimit::Positive,
+          Plain("Your Discharge Time must be larger than 0 seconds.")}});
+    // An optimum at or below zero gauge: a minimum of 1.05 bar (absolute) is 0.7 psig, 0.9 of it -1.0 psig.
+    O low = base;
+    low.ePrecharge = EToolPrecharge::Bladder;
+    low.minimum.Set(1.05, "BAR");
+    low.maximum.Set(2.0, "BAR");
+    const CheckResult lowOptimum = OutputOfExistingTool(low, M()).failure;
+    ASSERT_TRUE(lowOptimum);
+    EXPECT_EQ(lowOptimum->strField, "minimum");
+    EXPECT_EQ(lowOptimum->strMessage, Plain("Your Precharge Pressure must be larger than 0 psig."));
     // The calculated optima: 1000 psig and up, the piston one is 100 psi below; below, 0.9 of it.
     base.ePrecharge = EToolPrecharge::Piston;
     for (const auto& [dMin, dPiston, dBladder] :
