@@ -2,16 +2,17 @@
 #include "sizing/SizingTools.h"
 
 #include "catalogue/MessageKeys.h"
+#include "sizing/EntryLimits.h"
 #include "sizing/OutputExisting.h"
 
 namespace sizing
 {
 namespace
 {
-// Limits compared as "below" and "above": values equal to a limit pass.
+// Limits compared as "below" and "above": values equal to a limit pass; a value that is not a number fails.
 bool Outside(double dValue, double dLow, double dHigh)
 {
-    return dValue < dLow || dValue > dHigh;
+    return !(dValue >= dLow && dValue <= dHigh);
 }
 
 CheckResult OutputChecks(const SOutputExistingEntries& e, const CUnitDouble& precharge,
@@ -35,6 +36,18 @@ CheckResult OutputChecks(const SOutputExistingEntries& e, const CUnitDouble& pre
         return refuse(msg::kToolTemperatureOutOfRange, "temperature");
     if (precharge > e.minimum)
         return refuse(msg::kPrechargeNotBelowMin, "precharge");
+    // Beyond the tool's seven checks: a gas model needs a precharge, a time and a volume above 0,
+    // and a time it can simulate in a moment.
+    if (!(precharge.GetValue("PSIG") > 0.0))
+        return refuse(msg::kEnteredPrechargeNotAboveZero, "precharge");
+    if (!(e.dischargeTime.Value() > 0.0))
+        return refuse(msg::kDischargeTimeNotAboveZero, "dischargeTime");
+    if (e.dischargeTime.GetValue("SEC") > kLongestTimeSec)
+        return Failure(m.Formatted(msg::kDischargeTimeTooLong, CUnitDouble(kLongestTimeSec, "SEC"),
+                                   e.dischargeTime.GetUnit(), ETail::Fixed),
+                       "dischargeTime");
+    if (!(e.volume.Value() > 0.0))
+        return refuse(msg::kAccumulatorVolumeNotAboveZero, "volume");
     return std::nullopt;
 }
 } // namespace
