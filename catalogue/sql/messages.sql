@@ -58,7 +58,9 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('The critical event occurs at Actuator %i Event %i. Altering this event may decrease the accumulator size required.',
      'The critical event occurs at Actuator %i Event %i. Altering this event may decrease the accumulator size required.'),
     ('This application does not require an accumulator.',
-     'This application does not require an accumulator.');
+     'This application does not require an accumulator.'),
+    ('The accumulator cannot be sized with these entries: %s.',
+     'The accumulator cannot be sized with these entries: %s.^nPlease change the entries of the application.');
 
 -- Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
@@ -108,7 +110,13 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('You have not defined any actuator events.',
      'You have not defined any actuator events. Please add at least one actuator event.'),
     ('Your pump size must be larger than the minimum pump size ',
-     'Your pump size must be larger than the minimum pump size');
+     'Your pump size must be larger than the minimum pump size'),
+    ('A cycle can have at most 10 actuators.',
+     'A cycle can have at most 10 actuators. Please add the event to one of the actuators listed.'),
+    ('An actuator can have at most 10 events.',
+     'An actuator can have at most 10 events. Please change one of its events instead.'),
+    ('Actuator and event numbers must be 1 or more.',
+     'Actuator and event numbers must be 1 or more.');
 
 -- Holding and leakage compensation.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
@@ -159,7 +167,14 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('Your System Temperature must be greater than -45 degrees F and lower than 450 degrees F.',
      'Your System Temperature must be greater than -45 degrees F and lower than 450 degrees F.'),
     ('This application does not require an accumulator',
-     'This application does not require an accumulator.');
+     'This application does not require an accumulator.'),
+    -- Entries that the output would otherwise turn into "does not require an accumulator".
+    ('Your Precharge Pressure must be larger than 0',
+     'Your Precharge Pressure must be larger than 0 psig.'),
+    ('Your Accumulator Volume must be larger than 0',
+     'Your Accumulator Volume must be larger than 0.'),
+    ('Your Discharge Time must be larger than 0',
+     'Your Discharge Time must be larger than 0 seconds.');
 
 -- Tool: effect of temperature on precharge.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
@@ -242,8 +257,8 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('selection report warning',
      'WARNING: Read the Dalrow accumulator safety guide before installing, charging or servicing this accumulator. Precharge with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the accumulator. Release all fluid pressure and the gas precharge before removing any part. Installation, charging and maintenance must be done by qualified personnel only. This selection rests on the data you entered; check it against the conditions of your system.');
 
--- Ranges of the entries beyond the dialogs' own checks: times no sizing can take, more events
--- than the cycle holds, and the output tool's entries.
+-- Ranges of the entries beyond the dialogs' own checks: times no sizing can take, and an event
+-- before the cycle.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('Your Actuation Time must not be longer than %s %s r^n',
      'Your Actuation Time must not be longer than %s %s.^n'),
@@ -257,14 +272,8 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
      'Your Total Duration of Cycle must not be longer than %s %s.^n'),
     ('Your Event Start Time must not be negative.',
      'Your Event Start Time must not be negative.'),
-    ('You can define at most 10 actuators with at most 10 events each.',
-     'You can define at most 10 actuators with at most 10 events each.'),
-    ('Your Discharge Time must be larger than 0',
-     'Your Discharge Time must be larger than 0'),
     ('Your Discharge Time must not be longer than %s %s r^n',
-     'Your Discharge Time must not be longer than %s %s.^n'),
-    ('Your Accumulator Volume must be larger than 0',
-     'Your Accumulator Volume must be larger than 0');
+     'Your Discharge Time must not be longer than %s %s.^n');
 
 -- Numbered catalogue warnings, looked up by integer key.
 INSERT INTO MessagesInt (MsgId, WarningText) VALUES

@@ -39,20 +39,11 @@ CheckResult CheckSupplementingPumpFlow(const CAccumulatorData& sel, const SPrech
 // The fields named are those of SEvent.
 CheckResult CheckEvent(const SEvent& ev, const CUnitDouble& totalDuration, const CIMsgStoredProc& messages);
 
-// Places an event in the list ordered by actuator and event number: an event
-// with the same numbers is replaced; an event that overlaps a lower-numbered
-// event of its actuator, or one more than the cycle holds (10 actuators of 10
-// events), is refused and the list is left as it was.
-CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMsgStoredProc& messages);
-
 // The event list's entries (pressures and cycle duration), which both adding
 // an event and OK check.
 CheckResult CheckEventListEntries(const CAccumulatorData& sel, const CIMsgStoredProc& messages);
 // The event list's OK: the entries, then at least one event and no more than the cycle holds.
 CheckResult CheckEventList(const CAccumulatorData& sel, const CIMsgStoredProc& messages);
-
-// No more events than the cycle holds (10 actuators of 10 events), checked before any is placed.
-CheckResult CheckEventCount(const std::vector<SEvent>& events, const CIMsgStoredProc& messages);
 
 // The pump dialog of multiple events.
 CheckResult CheckMultipleEventsPump(const CAccumulatorData& sel, const SPrechargePair& optima,

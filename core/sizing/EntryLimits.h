@@ -2,10 +2,6 @@
 // that keep every calculation short and refuse what no real application has.
 #pragma once
 
-#include "sizing/MultipleEvents.h"
-
-#include <cstddef>
-
 namespace sizing
 {
 // The longest actuation, dwell, discharge, response or cycle time: one day.
@@ -13,6 +9,4 @@ constexpr double kLongestTimeSec = 86400.0;
 // The longest time to hold pressure: three days (a long weekend). The holding simulation steps
 // every 10 s, so its work grows with this time.
 constexpr double kLongestHoldSec = 259200.0;
-// The cycle holds 10 actuators of 10 events.
-constexpr std::size_t kMostEvents = static_cast<std::size_t>(kMaxActuators) * kMaxEventsPerActuator;
 } // namespace sizing

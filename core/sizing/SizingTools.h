@@ -43,9 +43,9 @@ struct SOutputExistingOutcome
     bool Refused() const { return failure.has_value(); }
 };
 
-// The tool's seven checks (tail not looked up), then a precharge, a discharge time (up to a
-// day) and a volume above 0, then the delivered volume. The field names are those of
-// SOutputExistingEntries ("maximum", "precharge", ...).
+// The tool's seven checks, then a precharge above zero gauge, a volume and a discharge time
+// above zero, a discharge time of at most a day, then the delivered volume. The field names
+// are those of SOutputExistingEntries ("maximum", "precharge", ...).
 SOutputExistingOutcome OutputOfExistingTool(const SOutputExistingEntries& entries,
                                             const CIMsgStoredProc& messages);
 

@@ -1,11 +1,11 @@
-// The cycle's 10 actuators of 10 events, held to in the event editor and before the chain does any work.
+// The cycle's 10 actuators of 10 events, held to before the chain does any work.
 #include "ApplicationFixture.h"
 
 using namespace sizing;
 
 namespace
 {
-const std::string kTooMany = "You can define at most 10 actuators with at most 10 events each.";
+const std::string kTooMany = "An actuator can have at most 10 events. Please change one of its events instead.\r\n";
 
 SEvent Event(int a, int e)
 {
@@ -24,28 +24,6 @@ class CEventLimitsTest : public CApplicationTest
 {
 };
 } // namespace
-
-TEST_F(CEventLimitsTest, TheEditorPlacesTenOfTenAndNoMore)
-{
-    std::vector<SEvent> events;
-    for (int a = 1; a <= 10; ++a)
-        for (int e = 1; e <= 10; ++e)
-            ASSERT_EQ(PlaceEvent(events, Event(a, e), M()), std::nullopt) << a << "." << e;
-    // An eleventh event, or an eleventh actuator, is refused and the list stays as it was.
-    for (const SEvent& ev : {Event(3, 11), Event(11, 1)})
-    {
-        const CheckResult r = PlaceEvent(events, ev, M());
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->strMessage, kTooMany);
-        EXPECT_EQ(r->strField, "iEventNo");
-        EXPECT_EQ(events.size(), 100u);
-    }
-    // Editing an event of a full list replaces it.
-    SEvent edited = Event(10, 10);
-    edited.sdVolume.Set(2.0, "CU_IN");
-    EXPECT_EQ(PlaceEvent(events, edited, M()), std::nullopt);
-    EXPECT_EQ(events.back().sdVolume.Value(), 2.0);
-}
 
 TEST_F(CEventLimitsTest, TheChainRefusesALongerListBeforePlacingAny)
 {
