@@ -2,9 +2,12 @@
 #include "SelectionJson.h"
 
 #include "selection/AccumulatorData.h"
+#include "platform/StringTable.h"
 #include "selection/AccumulatorFields.h"
+#include "selection/UnitFields.h"
 #include "units/UnitTable.h"
 
+#include <algorithm>
 #include <variant>
 #include <vector>
 
@@ -41,10 +44,12 @@ int ReadInt(const json& j, const std::string& strField)
 {
     if (!j.is_number_integer())
         Wrong(strField, "expected a whole number");
-    const auto n = j.get<long long>();
-    if (n < INT32_MIN || n > INT32_MAX)
-        Wrong(strField, "the number is out of range");
-    return static_cast<int>(n);
+    // Read unsigned first: a number above the signed range would wrap round to a negative one.
+    if (j.is_number_unsigned() ? j.get<std::uint64_t>() > static_cast<std::uint64_t>(INT32_MAX)
+                               : (j.get<std::int64_t>() < INT32_MIN || j.get<std::int64_t>() > INT32_MAX))
+        Wrong(strField, "the number is out of range (" + std::to_string(INT32_MIN) + " to " +
+                            std::to_string(INT32_MAX) + ")");
+    return j.get<int>();
 }
 
 double ReadDouble(const json& j, const std::string& strField)
@@ -75,44 +80,29 @@ void CheckKeys(const json& j, const std::string& strField, std::initializer_list
     }
 }
 
-// {"value": number, "unit": "CODE"}; a missing unit keeps the field's unit.
-template <class TUnit> void ReadUnit(const json& j, const std::string& strField, TUnit& value, bool bWhole)
+// {"value": number, "unit": "CODE"}; a missing unit keeps the field's unit. A given unit must
+// be a unit of the field's category: one of another kind would be converted to 0.
+// The program's own output shows an empty code for a value never given a unit; it keeps the field's.
+template <class TUnit>
+void ReadUnit(const json& j, const std::string& strField, TUnit& value, int nCategory, bool bProgramOutput)
 {
     CheckKeys(j, strField, {"value", "unit"});
     if (!j.contains("value"))
         Wrong(strField, "a unit value needs \"value\"");
     std::string strUnit = value.GetUnit();
-    if (j.contains("unit"))
+    if (j.contains("unit") && !(bProgramOutput && j.at("unit") == ""))
     {
         strUnit = ReadText(j.at("unit"), strField + ".unit");
-        // An empty code is a plain number, as values start out.
-        if (!strUnit.empty() && !FindUnit(strUnit))
-            Wrong(strField + ".unit", "unknown unit code \"" + strUnit + "\"");
+        if (!FindUnit(strUnit))
+            Wrong(strField + ".unit", "unknown unit code \"" + strUnit + "\" (tesmara units lists them)");
+        if (!IsUnitOfCategory(strUnit, nCategory))
+            Wrong(strField + ".unit", "\"" + strUnit + "\" is not " +
+                                          (nCategory != 0 ? "a unit of " + LoadString(nCategory) : std::string("NONE")));
     }
     if constexpr (std::is_same_v<TUnit, CUnitInt>)
         value.Set(ReadInt(j.at("value"), strField + ".value"), strUnit);
     else
-    {
-        (void)bWhole;
         value.Set(ReadDouble(j.at("value"), strField + ".value"), strUnit);
-    }
-}
-
-CPartCode ReadCode(const json& j, const std::string& strField)
-{
-    CheckKeys(j, strField, {"code", "location", "codeType", "description", "tag"});
-    CPartCode code;
-    if (j.contains("code"))
-        code.m_strCode = ReadText(j.at("code"), strField + ".code");
-    if (j.contains("location"))
-        code.m_nLocation = ReadInt(j.at("location"), strField + ".location");
-    if (j.contains("codeType"))
-        code.m_strCodeType = ReadText(j.at("codeType"), strField + ".codeType");
-    if (j.contains("description"))
-        code.m_strDescription = ReadText(j.at("description"), strField + ".description");
-    if (j.contains("tag"))
-        code.m_nTag = ReadInt(j.at("tag"), strField + ".tag");
-    return code;
 }
 
 JsonOut EventToJson(const SEvent& ev)
@@ -130,7 +120,7 @@ JsonOut EventToJson(const SEvent& ev)
 
 // An event starts from the units of a new event: times in seconds, the rest in
 // the given template's units.
-SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start)
+SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start, bool bProgramOutput)
 {
     if (!j.is_object())
         Wrong(strField, "expected an object");
@@ -148,23 +138,13 @@ SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start
                 if constexpr (std::is_same_v<decltype(pMember), int SEvent::*>)
                     ev.*pMember = ReadInt(value, strName);
                 else
-                    ReadUnit(value, strName, ev.*pMember, false);
+                    ReadUnit(value, strName, ev.*pMember, *EventUnitCategory(strKey), bProgramOutput);
             }, f.member);
         }
         if (!bKnown)
             Wrong(strName, "unknown field");
     }
     return ev;
-}
-
-std::vector<CPartCode> ReadCodes(const json& j, const std::string& strField)
-{
-    if (!j.is_array())
-        Wrong(strField, "expected an array");
-    std::vector<CPartCode> codes;
-    for (std::size_t i = 0; i < j.size(); ++i)
-        codes.push_back(ReadCode(j[i], strField + "[" + std::to_string(i) + "]"));
-    return codes;
 }
 
 JsonOut CodesToJson(const std::vector<CPartCode>& codes)
@@ -180,7 +160,7 @@ JsonOut FieldsToJson(const Data& data, bool bApplicationOnly)
     JsonOut j = JsonOut::object();
     for (const SAccumulatorField& f : AccumulatorFields())
     {
-        if (bApplicationOnly && !f.bApplication)
+        if (bApplicationOnly && !f.IsApplication())
             continue;
         std::visit([&](auto pMember) {
             using T = std::decay_t<decltype(data.*pMember)>;
@@ -194,13 +174,30 @@ JsonOut FieldsToJson(const Data& data, bool bApplicationOnly)
     }
     return j;
 }
+// The selection fields of an input: the object itself, the "application" of the output of
+// tesmara size --json, or the "selection" of the output of tesmara show --json.
+const json& SelectionFieldsOf(const json& input, bool& bProgramOutput)
+{
+    bProgramOutput = false;
+    if (!input.is_object() || input.size() != 2)
+        return input;
+    for (const auto& [pszOuter, pszFields] : {std::pair{"outcome", "application"}, std::pair{"header", "selection"}})
+        if (input.contains(pszOuter) && input.contains(pszFields))
+        {
+            bProgramOutput = true;
+            return input.at(pszFields);
+        }
+    return input;
+}
 } // namespace
 
-void ReadSelectionJson(const json& input, CAccumulatorData& data)
+SJsonRead ReadSelectionJson(const json& input, CAccumulatorData& data)
 {
-    if (!input.is_object())
+    SJsonRead read;
+    const json& fields = SelectionFieldsOf(input, read.bProgramOutput);
+    if (!fields.is_object())
         throw CJsonFieldError("", "The input must be a JSON object of selection fields.");
-    for (const auto& [strKey, value] : input.items())
+    for (const auto& [strKey, value] : fields.items())
     {
         if (strKey == "m_lstEvents")
         {
@@ -215,58 +212,39 @@ void ReadSelectionJson(const json& input, CAccumulatorData& data)
             start.sdEvDuration.Set(0.0, "SEC");
             std::vector<SEvent> events;
             for (std::size_t i = 0; i < value.size(); ++i)
-                events.push_back(ReadEvent(value[i], strKey + "[" + std::to_string(i) + "]", start));
+                events.push_back(ReadEvent(value[i], strKey + "[" + std::to_string(i) + "]", start, read.bProgramOutput));
             data.m_lstEvents = std::move(events);
             continue;
         }
-        if (strKey == "m_caSelectedOptionArray")
+        // The model and details choices: the later steps fill them from the catalogue.
+        if (strKey == "m_caSelectedOptionArray" || strKey == "m_lstCodes" || strKey == "m_lstDefaultCodes")
         {
-            if (!value.is_array())
-                Wrong(strKey, "expected an array of options");
-            std::vector<SOptionElement> options;
-            for (std::size_t i = 0; i < value.size(); ++i)
-            {
-                const std::string strName = strKey + "[" + std::to_string(i) + "]";
-                CheckKeys(value[i], strName, {"key", "code"});
-                SOptionElement option;
-                if (value[i].contains("key"))
-                    option.nKey = ReadInt(value[i].at("key"), strName + ".key");
-                if (value[i].contains("code"))
-                    option.code = ReadCode(value[i].at("code"), strName + ".code");
-                options.push_back(option);
-            }
-            data.m_caSelectedOptionArray = std::move(options);
+            read.ignored.push_back(strKey);
             continue;
         }
-        if (strKey == "m_lstCodes" || strKey == "m_lstDefaultCodes")
-        {
-            (strKey == "m_lstCodes" ? data.m_lstCodes : data.m_lstDefaultCodes) = ReadCodes(value, strKey);
-            continue;
-        }
-        bool bKnown = false;
-        for (const SAccumulatorField& f : AccumulatorFields())
-        {
-            if (strKey != f.pszName)
-                continue;
-            bKnown = true;
-            std::visit([&](auto pMember) {
-                auto& target = data.*pMember;
-                using T = std::decay_t<decltype(target)>;
-                if constexpr (std::is_same_v<T, int>)
-                    target = ReadInt(value, strKey);
-                else if constexpr (std::is_same_v<T, double>)
-                    target = ReadDouble(value, strKey);
-                else if constexpr (std::is_same_v<T, std::string>)
-                    target = ReadText(value, strKey);
-                else if constexpr (std::is_same_v<T, CPartCode>)
-                    target = ReadCode(value, strKey);
-                else
-                    ReadUnit(value, strKey, target, std::is_same_v<T, CUnitInt>);
-            }, f.member);
-        }
-        if (!bKnown)
+        const auto it = std::find_if(AccumulatorFields().begin(), AccumulatorFields().end(),
+                                     [&](const SAccumulatorField& f) { return strKey == f.pszName; });
+        if (it == AccumulatorFields().end())
             Wrong(strKey, "unknown field");
+        if (it->eRole != EFieldRole::Entry)
+        {
+            read.ignored.push_back(strKey);
+            continue;
+        }
+        std::visit([&](auto pMember) {
+            auto& target = data.*pMember;
+            using T = std::decay_t<decltype(target)>;
+            if constexpr (std::is_same_v<T, int>)
+                target = ReadInt(value, strKey);
+            else if constexpr (std::is_same_v<T, double>)
+                target = ReadDouble(value, strKey);
+            else if constexpr (std::is_same_v<T, std::string>)
+                target = ReadText(value, strKey);
+            else if constexpr (std::is_same_v<T, CUnitDouble> || std::is_same_v<T, CUnitInt>)
+                ReadUnit(value, strKey, target, *SelectionUnitCategory(strKey), read.bProgramOutput);
+        }, it->member);
     }
+    return read;
 }
 
 JsonOut SelectionToJson(const CAccumulatorData& data)

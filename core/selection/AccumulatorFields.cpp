@@ -1,27 +1,29 @@
 // The names of an accumulator selection's fields.
 #include "selection/AccumulatorFields.h"
 
-#define APP(name) {#name, &CAccumulatorData::name, true}
-#define SEL(name) {#name, &CAccumulatorData::name, false}
+#define APP(name) {#name, &CAccumulatorData::name, EFieldRole::Entry}
+#define RES(name) {#name, &CAccumulatorData::name, EFieldRole::Result}
+#define SEL(name) {#name, &CAccumulatorData::name, EFieldRole::Filled}
 
 const std::vector<SAccumulatorField>& AccumulatorFields()
 {
     static const std::vector<SAccumulatorField> fields = {
-        {"m_nLevel", static_cast<int CAccumulatorData::*>(&CBaseProduct::m_nLevel), false},
+        {"m_nLevel", static_cast<int CAccumulatorData::*>(&CBaseProduct::m_nLevel), EFieldRole::Filled},
         SEL(m_strCadNo), SEL(sdAllowedMaxAccumulatorVol), SEL(sdAllowedMaxAccumulatorPress),
         SEL(sdAllowedMaxTemperature), SEL(sdAllowedMinTemperature), SEL(strApplicationText),
+        // The known capacity is an entry; the other applications compute it.
         APP(deSelectApp), APP(sdRequiredAccumulatorVol), APP(sdMaxSysPress), APP(sdMinSysPress),
         APP(sdSysTemperature), APP(sdFlowRate), APP(deSelectCalcMethod), APP(sdActVolDisplacement),
-        APP(sdActuationTime), APP(sdDwellTime), APP(sdMinPumpFlow), APP(sdCylDim_BoreDia), APP(sdCylDim_RodDia),
+        APP(sdActuationTime), APP(sdDwellTime), RES(sdMinPumpFlow), APP(sdCylDim_BoreDia), APP(sdCylDim_RodDia),
         APP(sdCylDim_StrokeLen), APP(siCylDim_NoCylParallel), APP(enumCylAffects), APP(sdEnterPumpSize),
         APP(bIsPumpRunning), APP(sdPrechargePress), APP(bPrechargeIHaveUseCalc), APP(bPrechargePistonOrBladder),
-        APP(sdVolRatio), APP(sdVolDefci), APP(sdPolyTropicExponent), APP(sdPolyTropicExponentCharging),
-        APP(sdMultiEventTotalDuration), APP(iNumOfActuators), APP(iCriticalActuator), APP(iCriticalEvent),
-        APP(cudFlow), APP(sdHoldTimeHold), APP(sdHoldLeakageRate), APP(bHoldLeakageRateChoice),
+        RES(sdVolRatio), RES(sdVolDefci), RES(sdPolyTropicExponent), RES(sdPolyTropicExponentCharging),
+        APP(sdMultiEventTotalDuration), RES(iNumOfActuators), RES(iCriticalActuator), RES(iCriticalEvent),
+        RES(cudFlow), APP(sdHoldTimeHold), APP(sdHoldLeakageRate), APP(bHoldLeakageRateChoice),
         APP(siHoldNoOfValves), APP(sdHoldValveSize), APP(sdShockMaxShockPress), APP(strShockFluid),
         APP(dShockFluidDensity), APP(sdShockTubeLength), APP(bShockPipeOrTube), APP(strShockNominalSize),
         APP(dShockNominalSize), APP(strShockSchedule), APP(dShockSchedule), APP(iPulsationNoOfPistInPump),
-        APP(sdPulsationPumpDisp), APP(iPulsationPumpSpeed), APP(sdPulsationCalcDisplacement),
+        APP(sdPulsationPumpDisp), APP(iPulsationPumpSpeed), RES(sdPulsationCalcDisplacement),
         APP(bPulsationEnterPumpDispOrCalc), APP(bPulsationSingleOrDoublePump), APP(bShockVarOrFixed),
         APP(sdShockReliefValve), APP(sdShockResponseTime),
         SEL(strOversizePorts), SEL(cpcSeriesCode), SEL(cpcCapCode), SEL(cpcPressureCode), SEL(cudMaxPressure),
@@ -39,6 +41,7 @@ const std::vector<SAccumulatorField>& AccumulatorFields()
     return fields;
 }
 #undef APP
+#undef RES
 #undef SEL
 
 const std::vector<SEventField>& EventFields()

@@ -12,11 +12,21 @@ using AccumulatorMember =
     std::variant<int CAccumulatorData::*, double CAccumulatorData::*, std::string CAccumulatorData::*,
                  CUnitDouble CAccumulatorData::*, CUnitInt CAccumulatorData::*, CPartCode CAccumulatorData::*>;
 
+// What a field is to input: an entry the user gives, or a value the program fills itself (a
+// result, a catalogue limit, a model or details choice), which input cannot set.
+enum class EFieldRole
+{
+    Entry,  // of the application description
+    Result, // of the application description, computed by the sizing
+    Filled, // outside the application description: the program or the catalogue fills it
+};
+
 struct SAccumulatorField
 {
     const char* pszName;
     AccumulatorMember member;
-    bool bApplication; // part of the application description and its results
+    EFieldRole eRole;
+    bool IsApplication() const { return eRole != EFieldRole::Filled; }
 };
 
 // Every scalar field, the level first, in the order of the data model (the lists are apart:
