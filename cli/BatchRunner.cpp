@@ -93,19 +93,26 @@ public:
     }
 
     // The next line to size, numbered from 1; false once the input or the batch has ended.
+    // Reading may wait for the input: it holds only the input's lock, never the results'.
     bool Take(std::size_t& nLine, std::string& strLine, bool& bTooLong)
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_room.wait(lock, [this] { return m_bEnded || m_nTaken - m_nWritten < m_nMaxPending; });
-        if (m_bEnded)
-            return false;
-        if (!ReadLine(m_in, strLine, bTooLong))
         {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_room.wait(lock, [this] { return m_bEnded || m_nTaken - m_nWritten < m_nMaxPending; });
+            if (m_bEnded)
+                return false;
+            ++m_nTaken;
+        }
+        std::lock_guard<std::mutex> input(m_inputMutex);
+        if (m_bInputEnded || !ReadLine(m_in, strLine, bTooLong))
+        {
+            m_bInputEnded = true;
+            std::lock_guard<std::mutex> lock(m_mutex);
             m_bEnded = true;
             m_room.notify_all();
             return false;
         }
-        nLine = ++m_nTaken;
+        nLine = ++m_nRead;
         return true;
     }
 
@@ -129,12 +136,15 @@ public:
     bool OutputFailed() const { return m_bOutputFailed; }
 
 private:
-    std::mutex m_mutex;
-    std::condition_variable m_room;
+    std::mutex m_inputMutex; // the input, its line count and its end
     std::streambuf& m_in;
+    std::size_t m_nRead = 0;
+    bool m_bInputEnded = false;
+    std::mutex m_mutex; // everything below
+    std::condition_variable m_room;
     const BatchSink& m_sink;
     const std::size_t m_nMaxPending;
-    std::size_t m_nTaken = 0;
+    std::size_t m_nTaken = 0; // lines being read or sized, and results waiting, with m_nWritten
     std::size_t m_nWritten = 0;
     bool m_bEnded = false;
     bool m_bOutputFailed = false;
