@@ -1,6 +1,7 @@
 // The frame the application's sizing dialogs share: their selection, nested dialogs, the end of a chain.
 #pragma once
 
+#include "sizing/CheckMessages.h"
 #include "sizing/EntryDialog.h"
 
 #include <functional>
@@ -10,12 +11,14 @@ class CAccumulatorData;
 class CAccumulatorObject;
 class CComboUnit;
 class CEditNumeric;
+class CStaticNumeric;
 class CUnitDouble;
 
 namespace sizing
 {
 struct SCheckFailure;
-}
+struct SSizingResult;
+} // namespace sizing
 
 class CSizingDialog : public CEntryDialog
 {
@@ -36,6 +39,26 @@ protected:
     // choices are lost: Yes copies what was accepted and ends with OK, No ends with
     // Cancel, Cancel keeps the dialog open.
     void EndWithConfirmation(const std::function<void()>& fnCopyAccepted = {});
+
+    // Runs a dialog's checks. "Precharge Too High" is asked: No goes back to the precharge,
+    // Yes runs the checks again with the question answered. Any other refusal is shown with
+    // the focus on its field. True when the entries passed.
+    bool PassesChecks(const std::function<sizing::CheckResult(bool bAcceptQuestions)>& fnCheck);
+    // A calculation that gave no finite result is shown as one message naming the reason;
+    // the dialog stays open with its entries. True when there are results to show.
+    bool Computed(const sizing::SSizingResult& result);
+    // The results dialog; on OK fnCopyAccepted copies what this dialog accepted (see Continue).
+    void ShowResults(const std::function<void()>& fnCopyAccepted);
+    // Copies fields of the application data from the working to the stored selection.
+    template <class... Members> void CopyAccepted(Members... members)
+    {
+        ((m_stored.*members = m_working.*members), ...);
+    }
+
+    // The minimum pump flow in the unit of the pump's combo, rounded up to two decimals, so
+    // that a pump of the size shown passes the check against the exact minimum.
+    static void ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& strCaption, const CUnitDouble& minimum,
+                                    const CComboUnit* pUnit);
 
     // A value shown in its own unit or converted into another: 10 decimals, zeros trimmed,
     // whole numbers without a point; 0 shows as an empty field.
