@@ -120,12 +120,12 @@ void CEntryDialog::OnHelp()
     }
 }
 
-void CEntryDialog::MapField(const std::string& strField, QLineEdit* pEdit)
+void CEntryDialog::MapField(const std::string& strField, QWidget* pControl)
 {
-    m_fields[strField] = pEdit;
+    m_fields[strField] = pControl;
 }
 
-QLineEdit* CEntryDialog::FieldControl(const std::string& strField) const
+QWidget* CEntryDialog::FieldControl(const std::string& strField) const
 {
     const auto it = m_fields.find(strField);
     return it == m_fields.end() ? nullptr : it->second;
@@ -133,11 +133,12 @@ QLineEdit* CEntryDialog::FieldControl(const std::string& strField) const
 
 void CEntryDialog::FocusField(const std::string& strField)
 {
-    if (QLineEdit* pEdit = FieldControl(strField))
-    {
-        pEdit->setFocus(Qt::OtherFocusReason);
+    QWidget* pControl = FieldControl(strField);
+    if (!pControl)
+        return;
+    pControl->setFocus(Qt::OtherFocusReason);
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pControl))
         pEdit->selectAll();
-    }
 }
 
 void CEntryDialog::ShowFailure(const sizing::SCheckFailure& failure)

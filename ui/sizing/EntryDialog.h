@@ -32,7 +32,7 @@ public:
     void reject() override;
 
     // The control a refused entry focuses, by its field name, or nullptr.
-    QLineEdit* FieldControl(const std::string& strField) const;
+    QWidget* FieldControl(const std::string& strField) const;
 
     // A caption; with a buddy, the buddy is named after it.
     static QLabel* Caption(const QString& strText, QWidget* pBuddy = nullptr);
@@ -57,8 +57,9 @@ protected:
     virtual void OnOk() = 0;
 
     // Names the control that shows a field, for the focus after a refused entry.
-    void MapField(const std::string& strField, QLineEdit* pEdit);
-    // A refused entry: its message, then the focus on its field with the whole text selected.
+    void MapField(const std::string& strField, QWidget* pControl);
+    // A refused entry: its message, then the focus on its field with the whole text selected
+    // (a list only takes the focus).
     void ShowFailure(const sizing::SCheckFailure& failure);
     void FocusField(const std::string& strField);
 
@@ -75,5 +76,5 @@ private:
 
     std::string m_strClassName;
     QPushButton* m_pOk = nullptr;
-    std::map<std::string, QLineEdit*> m_fields;
+    std::map<std::string, QWidget*> m_fields;
 };

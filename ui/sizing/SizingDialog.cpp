@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -107,6 +108,18 @@ void CSizingDialog::ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& s
     const double dMinimum = std::ceil(minimum.GetValue(strUnit) * 100.0 - 1e-9) / 100.0;
     pValue->SetNumberWithUnit(dMinimum, strUnit, 2, true, false);
     NameAfterText(pValue, strCaption);
+}
+
+void CSizingDialog::ShowNotAbove(CEditNumeric* pEdit, const CUnitDouble& value)
+{
+    // Ten decimals round to nearest: step down a last decimal at a time while the text reads above.
+    double d = value.Value();
+    pEdit->SetNumber(d, 10, false, true);
+    for (int i = 0; i < 4 && std::isfinite(d) && pEdit->GetDouble() > value.Value(); ++i)
+    {
+        d = std::min(d - 1e-10, std::nextafter(d, -HUGE_VAL));
+        pEdit->SetNumber(d, 10, false, true);
+    }
 }
 
 void CSizingDialog::Show(CEditNumeric* pEdit, const CUnitDouble& value)

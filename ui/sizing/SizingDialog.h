@@ -60,6 +60,10 @@ protected:
     static void ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& strCaption, const CUnitDouble& minimum,
                                     const CComboUnit* pUnit);
 
+    // A value the program proposes, written so that the entry reads back no more than the value
+    // (a check "not above it" then always passes it).
+    static void ShowNotAbove(CEditNumeric* pEdit, const CUnitDouble& value);
+
     // A value shown in its own unit or converted into another: 10 decimals, zeros trimmed,
     // whole numbers without a point; 0 shows as an empty field.
     static void Show(CEditNumeric* pEdit, const CUnitDouble& value);
