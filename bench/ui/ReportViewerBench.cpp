@@ -33,8 +33,9 @@ void BM_ReportPreviewShown(benchmark::State& state)
                              QString());
         viewer.show();
         QApplication::processEvents();
-        if (viewer.PageCount() != 2)
-            state.SkipWithError("the report is not two pages long");
+        if (viewer.PageCount() < 2)
+            state.SkipWithError("the report is shorter than two pages");
+        state.counters["pages"] = viewer.PageCount();
         viewer.hide();
     }
 }

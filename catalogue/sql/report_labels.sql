@@ -83,7 +83,16 @@ INSERT INTO ReportValueKeys (MapKey, SortOrder) VALUES
     ('DwellTimeVAL', 79),
     ('MaxPressureVAL', 80),
     ('PumpSpeedVAL', 81),
-    ('CylinderAffectsVAL', 82);
+    ('CylinderAffectsVAL', 82),
+    -- The keys of the other products' reports.
+    ('DescriptionVAL', 83),
+    ('ServiceVAL', 84),
+    ('ReservoirLengthVAL', 85),
+    ('ReservoirLevelHighVAL', 86),
+    ('ReservoirLevelLowVAL', 87),
+    ('ReservoirWidthVAL', 88),
+    ('SumAccCapVAL', 89),
+    ('SumCylinderCapVAL', 90);
 
 -- Section headings.
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
@@ -169,7 +178,15 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DwellTimeLBL', 'Dwell Time:'),
     ('MaxPressureLBL', 'Maximum Pressure:'),
     ('PumpSpeedLBL', 'Pump Speed:'),
-    ('CylinderAffectsLBL', 'Cylinder Volume Used:');
+    ('CylinderAffectsLBL', 'Cylinder Volume Used:'),
+    ('DescriptionLBL', 'Description:'),
+    ('ServiceLBL', 'Service:'),
+    ('ReservoirLengthLBL', 'Reservoir Length:'),
+    ('ReservoirLevelHighLBL', 'High Fluid Level:'),
+    ('ReservoirLevelLowLBL', 'Low Fluid Level:'),
+    ('ReservoirWidthLBL', 'Reservoir Width:'),
+    ('SumAccCapLBL', 'Accumulator Capacity:'),
+    ('SumCylinderCapLBL', 'Cylinder Capacity:');
 
 -- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES

@@ -6,6 +6,8 @@
 
 #include "platform/StringTable.h"
 #include "selection/AccumulatorData.h"
+#include "sizing/GasStateRun.h"
+#include "sizing/SizeApplication.h"
 
 #include <functional>
 #include <unordered_map>
@@ -264,6 +266,19 @@ SSelectionReport AccumulatorReport(const CAccumulatorData& selection, const SRep
         for (const SEvent& event : selection.m_lstEvents)
             texts.push_back(fill(event));
         report.map.SetList(reportkey::EventKey(pszKey), std::move(texts));
+    }
+
+    // The charts: the cycle with the pump as entered, and the sized accumulator's gas.
+    if (selection.deSelectApp == 2 && !selection.m_lstEvents.empty())
+        report.cycle = sizing::SimulateCycle(sizing::CycleEvents(selection.m_lstEvents),
+                                             selection.sdMultiEventTotalDuration.GetValue("SEC"),
+                                             selection.sdEnterPumpSize.GetValue("GPM"))
+                           .points;
+    if (context.nProdId == 0)
+    {
+        report.gasStates = sizing::GasStates(selection);
+        report.gasUnits = {selection.sdMaxSysPress.GetUnit(), selection.sdSysTemperature.GetUnit(),
+                           selection.sdRequiredAccumulatorVol.GetUnit()};
     }
     return report;
 }

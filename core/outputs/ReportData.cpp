@@ -118,6 +118,11 @@ void LoadPictures(SSelectionReport& report, IDatabase& db, const Params& picture
         strName = rows.GetString("Image");
     }
     report.picture = LoadPicture(strName, db, report.problems);
+    LoadBrand(report, db, strBrandName);
+}
+
+void LoadBrand(SSelectionReport& report, IDatabase& db, const std::string& strBrandName)
+{
     report.brand = LoadPicture(strBrandName, db, report.problems);
 }
 } // namespace report

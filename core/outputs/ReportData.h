@@ -2,8 +2,10 @@
 // could not be read, from any product's selection.
 #pragma once
 
+#include "gas/GasTrajectory.h"
 #include "outputs/ReportMap.h"
 #include "platform/Clock.h"
+#include "sizing/MultipleEvents.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -33,11 +35,25 @@ struct SReportPicture
     bool IsEmpty() const { return bytes.empty(); }
 };
 
+// The unit codes the selection shows its gas pressure, temperature and volume in.
+struct SReportGasUnits
+{
+    std::string strPressure;
+    std::string strTemperature;
+    std::string strVolume;
+};
+
 struct SSelectionReport
 {
     CReportMap map;
     SReportPicture picture; // the dimension drawing
     SReportPicture brand;   // the maker's logo
+    // The cycle of a multiple-events application, as its graph draws it; empty for any other.
+    std::vector<sizing::STimeVolumePoint> cycle;
+    // The gas states of the sized accumulator's discharge; empty where the application has no
+    // discharge run (a known capacity, the other products).
+    gas::SGasTrajectory gasStates;
+    SReportGasUnits gasUnits;
     // Pictures the catalogue names but could not give, one line each, to be told once.
     std::vector<std::string> problems;
 };
@@ -62,6 +78,8 @@ bool CommonValue(const std::string& strKey, const SReportContext& context, IData
 // Appends the rows of a dimension query to "DimLabelVAL" and "DimValueVAL".
 void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery,
                       const std::vector<std::pair<std::string, std::string>>& params);
+// The brand picture alone, for a report without a drawing.
+void LoadBrand(SSelectionReport& report, IDatabase& db, const std::string& strBrandName);
 // The dimension drawing named by "qSelRepPicture" (last row) and the brand picture, from "qGetImage".
 void LoadPictures(SSelectionReport& report, IDatabase& db,
                   const std::vector<std::pair<std::string, std::string>>& pictureParams,

@@ -38,6 +38,15 @@ bool ByApplication(const Map& m)
 {
     return m.Text("ProductName") == "0";
 }
+// The product ids of the map's "ProductName".
+bool IsReservoirIsolator(const Map& m)
+{
+    return m.Text("ProductName") == "2";
+}
+bool IsAccessory(const Map& m)
+{
+    return m.Text("ProductName") == "3";
+}
 bool ActuatorApp(const Map& m)
 {
     return AppIs(m, {1, 3});
@@ -73,12 +82,16 @@ bool EnteredLeakage(const Map& m)
 
 const SRowRule kModelRows[] = {
     {"ProductTypeVAL", Always},
-    {"AccumTypeVAL", Always},
+    // An isolator's type is its series, "OV"; an accessory's the accumulator type it fits.
+    {"AccumTypeVAL", [](const Map& m) { return !IsReservoirIsolator(m); }},
+    {"AccumSeriesVAL", IsReservoirIsolator},
     {"Series", Always},
     {"AccQtyVAL", [](const Map& m) { return m.Text("ProductName") == "0"; }},
     {"CapacityVAL", Always},
     {"PressureRatingVAL", Always},
-    {"BoreSizeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
+    {"BoreSizeVAL",
+     [](const Map& m) { return IsType(m, "Piston") || (IsAccessory(m) && m.Text("AccumTypeVAL") == "Piston"); }},
+    {"ServiceVAL", Always},
     {"GBQtyVAL", [](const Map& m) { return m.Text("AccumWGasBottle") == "1"; }},
     {"GasBottlePartNumberVAL", [](const Map& m) { return m.Text("AccumWGasBottle") == "1"; }},
 };
@@ -113,7 +126,7 @@ const SRowRule kApplicationRows[] = {
     {"PipeTubeSizeVAL", [](const Map& m) { return AppIs(m, {5}); }},
     {"PipeScheduleVAL", [](const Map& m) { return AppIs(m, {5}) && m.Text("PipeSelection") == "1"; }},
     {"NumberPistonsVAL", [](const Map& m) { return AppIs(m, {6}); }},
-    {"PumpSpeedVAL", [](const Map& m) { return AppIs(m, {6}); }},
+    {"PumpSpeedVAL", [](const Map& m) { return AppIs(m, {6}) && m.Text("PumpFlowMethod") == "0"; }},
     {"PumpDisplacementVAL", [](const Map& m) { return AppIs(m, {6}) && m.Text("PumpFlowMethod") == "1"; }},
     {"ResponseTimeVAL", [](const Map& m) { return AppIs(m, {7}); }},
 };
@@ -126,6 +139,29 @@ const SRowRule kResultRows[] = {
     {"MinimumPumpRequiredVAL", PumpApp},
     {"FlowRateVAL", [](const Map& m) { return AppIs(m, {1, 2, 3}); }},
     {"EstimatedLeakageVAL", EstimatedLeakage},
+};
+
+// A reservoir isolator's required capacity: from the capacities it serves, or from the
+// reservoir's fluid levels and size.
+bool ByCapacities(const Map& m)
+{
+    return m.Text("CalcMethodNum") == "1";
+}
+bool ByFluidLevels(const Map& m)
+{
+    return m.Text("CalcMethodNum") == "0";
+}
+const SRowRule kIsolatorApplicationRows[] = {
+    {"ApplicationVAL", Always},
+    {"SumCylinderCapVAL", ByCapacities},
+    {"SumAccCapVAL", ByCapacities},
+    {"ReservoirLevelHighVAL", ByFluidLevels},
+    {"ReservoirLevelLowVAL", ByFluidLevels},
+    {"ReservoirWidthVAL", ByFluidLevels},
+    {"ReservoirLengthVAL", ByFluidLevels},
+};
+const SRowRule kIsolatorResultRows[] = {
+    {"CapacityRequiredVAL", Always},
 };
 
 const SRowRule kDetailRows[] = {
@@ -275,7 +311,10 @@ SReportLayout ReportLayout(const CReportMap& m)
     layout.strModelNumberLabel = m.Text("MODELNUMBERLBL");
     layout.strModelNumber = m.Text("MODELNUMBERVAL");
     layout.strProduct = m.Text("ProductTypeVAL");
-    layout.strDescription = m.Text("AccumTypeVAL");
+    // The other products describe themselves; an accumulator by its type and bore.
+    layout.strDescription = m.Text("DescriptionVAL");
+    if (layout.strDescription.empty())
+        layout.strDescription = m.Text("AccumTypeVAL");
 
     const auto add = [](std::vector<SReportSection>& to, SReportSection section)
     {
@@ -288,6 +327,11 @@ SReportLayout ReportLayout(const CReportMap& m)
     {
         add(layout.application, Section(m, "ApplicationHeadingLBL", kApplicationRows));
         add(layout.application, Section(m, "ResultsHeadingLBL", kResultRows));
+    }
+    else if (IsReservoirIsolator(m))
+    {
+        add(layout.application, Section(m, "ApplicationHeadingLBL", kIsolatorApplicationRows));
+        add(layout.application, Section(m, "ResultsHeadingLBL", kIsolatorResultRows));
     }
 
     layout.options = Pairs(m, "OptionsHeadingLBL", reportkey::kOptionsSelected, reportkey::kOptionsDescription);

@@ -157,3 +157,44 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
     EXPECT_EQ(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --catalogue /nonexistent").nStatus, 1);
     EXPECT_FALSE(fs::exists(m_dir / "r.pdf"));
 }
+
+// Each application sized on the command line, a model chosen, and its entries on the report.
+TEST_F(CReportCommandTest, EachApplicationsEntriesOnItsReport)
+{
+    struct SCase
+    {
+        const char* pszSize;
+        std::vector<std::string> lines;
+    };
+    const SCase cases[] = {
+        {"holding --hold 600sec --valves 2 --valve-size 0.375IN --max 3000psi --min 2500psi",
+         {"Time to Hold Pressure: 600 sec", "Number of Valves: 2", "Valve Size: 0.375 in"}},
+        {"shock --max 150bar --flow 100LPM --pipe 1 --length 40FT --fluid Water --temp 45DEG_C",
+         {"Application: Shock Suppression", "Fluid: Water", "Pipe/Tube Length: 40 ft", "Pipe/Tube Size: 1",
+          "System Temperature: 45 \u00B0C"}},
+        {"pulsation --pistons 5 --double --displacement 40CC_REV --max 3000psi --temp 150DEG_F",
+         {"Number of Pistons: 5", "Pump Displacement: 40 cm\u00B3/rev"}},
+        {"pump-response --fixed --max 3000psi --flow 30GPM --response 0.05sec",
+         {"Pump Type: Fixed Displacement Pump", "Flow Rate: 30 gpm (US)", "Response Time: 0.05 sec"}},
+    };
+    int nCase = 0;
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszSize);
+        const std::string strName = std::to_string(++nCase);
+        const SCliRun sized = RunCli(std::string("size ") + c.pszSize + " --save " + Path(strName + ".Ac3"));
+        ASSERT_EQ(sized.nStatus, 0) << sized.strErr;
+        const SCliRun chosen = RunCli("models --selection " + Path(strName + ".Ac3") + " --choose 1 --save " +
+                                      Path(strName + "c.Ac3"));
+        ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
+        const std::string strText = Shell("'" TESMARA_BUILT_CLI "' report " + Path(strName + "c.Ac3") + " --pdf " +
+                                          Path(strName + ".pdf") + " >/dev/null && pdftotext -layout " +
+                                          Path(strName + ".pdf") + " -");
+        for (const std::string& strLine : c.lines)
+            EXPECT_TRUE(Has(strText, strLine)) << strLine << "\n" << strText;
+        EXPECT_TRUE(Has(strText, "Required Capacity: ")) << strText;
+        EXPECT_TRUE(Has(strText, "Precharge Pressure: ")) << strText;
+        // The speed counts only where the flow is calculated from it.
+        EXPECT_FALSE(Has(strText, "Pump Speed")) << strText;
+    }
+}

@@ -1,6 +1,7 @@
 // Laying the report out on pages and drawing them.
 #include "outputs/ReportDocument.h"
 
+#include "outputs/ReportCharts.h"
 #include "outputs/ReportHtml.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -45,6 +46,14 @@ CReportDocument::CReportDocument(const SSelectionReport& report) : m_layout(Repo
     if (m_strPageFormat.isEmpty())
         m_strPageFormat = QStringLiteral("%1 / %2");
     m_strPreparedWith = QString::fromStdString(report.map.Text("PreparedWithLBL"));
+    const auto addChart = [&](const char* pszName, const char* pszHeadingKey, QImage image)
+    {
+        if (!image.isNull())
+            m_charts.push_back({QString::fromLatin1(pszName), QString::fromStdString(report.map.Text(pszHeadingKey)),
+                                std::move(image)});
+    };
+    addChart("report:cycle", "CycleGraphHeadingLBL", CycleGraphPicture(report.cycle));
+    addChart("report:gas", "GasStateHeadingLBL", GasStatePicture(report.gasStates, report.gasUnits));
 }
 
 QString CReportDocument::DocumentTitle() const

@@ -6,6 +6,7 @@
 #include "catalogue/Database.h"
 #include "outputs/ReportKeys.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 
@@ -54,6 +55,12 @@ TEST_F(CReportMapTest, SupplementingPumpFlowEveryValueKey)
     d.sdMinPumpFlow.Set(3.896, "GPM");
     d.cudFlow.Set(9.4818, "GPM");
     const SSelectionReport report = Report();
+    // The sized accumulator's gas from the maximum pressure down, in the selection's units; no cycle.
+    ASSERT_FALSE(report.gasStates.states.empty());
+    EXPECT_NEAR(report.gasStates.states.front().dPressurePsia, 3014.7, 0.1);
+    EXPECT_EQ(report.gasUnits.strPressure, "PSIG");
+    EXPECT_EQ(report.gasUnits.strVolume, "CU_IN");
+    EXPECT_TRUE(report.cycle.empty());
     ExpectTexts(report.map,
                 {{"AccumSeriesVAL", "PA"},
                  {"AccQtyVAL", "1"},
@@ -263,8 +270,17 @@ TEST_F(CReportMapTest, EventsHaveTheirOwnKeysAndTheSingleValuesStay)
     second.sdEvStartTime.Set(4.25, "SEC");
     d.m_lstEvents = {first, second};
     d.m_caSelectedOptionArray = {{0, CPartCode("G", 20, "Gas Valve Guard")}};
+    d.sdEnterPumpSize.Set(0.0, "GPM");
 
     const SSelectionReport report = Report();
+    // The cycle graph without a pump: 4.5 gpm for 1.5 s (25.9875 in3), then 37.7 in3, never made up
+    // (within the simulation's time grid).
+    ASSERT_FALSE(report.cycle.empty());
+    double dPeak = 0.0;
+    for (const auto& point : report.cycle)
+        dPeak = std::max(dPeak, point.dVolumeIn3);
+    EXPECT_NEAR(dPeak, 4.5 * 231.0 / 60.0 * 1.5 + 37.7, 0.1);
+    EXPECT_NEAR(report.cycle.back().dVolumeIn3, dPeak, 1e-6);
     const auto events = [&](const char* pszColumn) { return report.map.List(reportkey::EventKey(pszColumn)); };
     using T = CReportMap::Texts;
     EXPECT_EQ(events("ActuatorNumberVAL"), (T{"1", "2"}));

@@ -135,6 +135,29 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.pdf")});
     }
 
+    void ChartsOfTheCycleAndTheGas()
+    {
+        SSelectionReport report = LongReport(2);
+        report.map.Set("CycleGraphHeadingLBL", "Cycle Graph");
+        report.map.Set("GasStateHeadingLBL", "Gas State of the Sized Accumulator");
+        QTemporaryDir dir;
+        const QString strPlain = dir.filePath(QStringLiteral("plain.pdf"));
+        QString strError;
+        QVERIFY(WriteReportPdf(CReportDocument(report), strPlain, QPageSize(QPageSize::A4), strError));
+        QVERIFY(!PdfText(strPlain).contains(QStringLiteral("Cycle Graph")));
+
+        // Drawn with their axes, the gas in the units the selection uses.
+        report.cycle = {{0.0, 0.0}, {2.0, 40.0}, {5.0, 10.0}};
+        report.gasStates.states = {{0.0, 3014.7, 70.0, 300.0}, {2.0, 2014.7, 40.0, 410.0}};
+        report.gasUnits = {"BAR", "DEG_C", "L"};
+        const QString strCharts = dir.filePath(QStringLiteral("charts.pdf"));
+        QVERIFY(WriteReportPdf(CReportDocument(report), strCharts, QPageSize(QPageSize::A4), strError));
+        const QString strText = PdfText(strCharts);
+        QVERIFY2(strText.contains(QStringLiteral("Cycle Graph")), qPrintable(strText));
+        QVERIFY(strText.contains(QStringLiteral("Gas State of the Sized Accumulator")));
+        QVERIFY2(strText.contains(QStringLiteral("bar")), qPrintable(strText));
+    }
+
     void PrintedOnTheChosenPrinter()
     {
         QTemporaryDir dir;
