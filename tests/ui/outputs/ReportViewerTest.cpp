@@ -5,6 +5,7 @@
 #include "app/FileDialogs.h"
 #include "outputs/ReportDocument.h"
 #include "outputs/ReportKeys.h"
+#include "outputs/ReportOutput.h"
 #include "outputs/ReportPage.h"
 #include "outputs/ReportPresenter.h"
 #include "outputs/ReportViewer.h"
