@@ -120,7 +120,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         SelectPiston(script);
-        QCOMPARE(nPages, 1);
+        QCOMPARE(nPages, 2); // the gas state chart of the sized accumulator on the second
         const QString strModel = QString::fromStdString(Product().GetPartNumberDisplayText());
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", m_pSession->FilePath("report.pdf"), "-"});
