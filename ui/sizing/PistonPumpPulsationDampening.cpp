@@ -177,7 +177,9 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     connect(m_pFlow, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::ShowDisplacement);
     connect(m_pSpeed, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::ShowDisplacement);
     connect(m_pFlowUnit, &QComboBox::currentIndexChanged, this, &CPistonPumpPulsationDampening::ShowDisplacement);
-    connect(m_pPistons, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::CheckPistons);
+    // Queued: a field cannot be cleared from inside the change the typed digit is still making.
+    connect(m_pPistons, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::CheckPistons,
+            Qt::QueuedConnection);
     connect(m_pDisplacementChoice, &QButtonGroup::idClicked, this, enableDisplacement);
     connect(m_pPrechargeChoice, &QButtonGroup::idClicked, this,
             [this](int nChoice) { m_pPrecharge->setEnabled(nChoice == 1); });
