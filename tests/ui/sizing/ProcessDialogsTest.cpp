@@ -97,6 +97,22 @@ private slots:
         dialog.LineType(0)->click();
         QVERIFY(!dialog.Schedule()->isEnabled());
         QCOMPARE(dialog.NominalSize()->itemText(0), QStringLiteral("1/4 x 0.035 in"));
+
+        // A tube's inside diameter is the tube's own; the results come next.
+        QVERIFY(dialog.NominalSize()->SelectText("1/2 x 0.065 in"));
+        QVERIFY(dialog.Fluid()->SelectText("Water"));
+        dialog.FlowUnit()->SelectUnit("GPM");
+        Enter(dialog.Flow(), "10");
+        dialog.LengthUnit()->SelectUnit("FT");
+        Enter(dialog.Length(), "20");
+        prompt->Clear();
+        FindButton(dialog, "OK")->click();
+        QVERIFY(prompt->Texts().empty());
+        QCOMPARE(script.Titles(), QStringList{QStringLiteral("Results")});
+        QCOMPARE(c.working.bShockPipeOrTube, 0);
+        QCOMPARE(c.working.dShockSchedule, 0.37);
+        QCOMPARE(c.working.dShockFluidDensity, 0.0361);
+        QVERIFY(c.working.sdRequiredAccumulatorVol.Value() > 0.0);
     }
 
     void FixedPumpChecksAgainstTheMaximumShownAtOpenAndNeedsAValve()
