@@ -15,9 +15,11 @@
 #include "sizing/SizingResult.h"
 #include "units/UnitTable.h"
 
+#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -230,6 +232,21 @@ CEditNumeric* CSizingDialog::NumberEdit(const QString& strName)
     pEdit->setMinimumWidth(pEdit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14);
     pEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return pEdit;
+}
+
+CEditNumeric* CSizingDialog::WholeNumberEdit(const QString& strName)
+{
+    CEditNumeric* pEdit = NumberEdit(strName);
+    pEdit->SetLocaleDecimal(false);
+    return pEdit;
+}
+
+QRadioButton* CSizingDialog::ChoiceButton(const QString& strText, QButtonGroup* pGroup, int nId)
+{
+    auto* pButton = new QRadioButton(strText);
+    pButton->setAccessibleName(WithoutMnemonic(strText));
+    pGroup->addButton(pButton, nId);
+    return pButton;
 }
 
 CComboUnit* CSizingDialog::UnitCombo(const CUnitDouble& value, int nCategoryId, const QString& strName)
