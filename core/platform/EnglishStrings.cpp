@@ -129,6 +129,7 @@ void AddEnglishStrings(CStringTable& table)
         {50012, "Not Implemented"},
         {50023, "European Accumulators"},
         {50065, "   Selection"},
+        {52110, "D"}, // the company code of the CAD data
         {52111, "Accumulator"},
         {52112, "Acc"},
         // Application start-up, menus and file commands.

@@ -58,6 +58,11 @@ CAccumulatorObject::CAccumulatorObject(IProductHost& host, IStepDialogs& dialogs
 
 bool CAccumulatorObject::Initialize()
 {
+    // The order pad and the CAD component live as long as the product object.
+    if (!m_pOrderPad)
+        m_pOrderPad = std::make_unique<COrderPad>(m_host.OrderPadInbox(), m_host.OrderPadLink());
+    if (HasCadOptions() && !m_pCadObject)
+        m_pCadObject = m_host.CreateCadObject();
     const bool bOpen = m_database.Open(m_host.CatalogueFolder(), LoadString(52112), m_host.LanguageCode());
     m_nProdId = prod::NoneChosen;
     m_strProdType.clear();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
+#include "outputs/CadObject.h"
+#include "outputs/OrderPad.h"
 #include "product/TesmaraObject.h"
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionOwner.h"
@@ -58,7 +60,6 @@ public:
     std::string GetModificationText() override { return std::string(); }
     bool IsSelectionComplete() const override;
     bool IsViewSelectionReportEnabled() const override { return false; } // the report comes later
-    bool IsOrderPadEnabled() const override { return false; }            // the order pad comes later
     void OnViewSelectionReport() override {}
     void OnFilePrintSelection(int) override {}
     bool PerformButtonAction(int nID) override;
@@ -81,6 +82,19 @@ public:
     void OnReferenceCommand(int nCommand) override;
     bool IsReferenceCommandEnabled(int) const override { return true; }
     void OnToolCommand(int nTool) override;
+    // The CAD commands (0 view, 1 print DXF, 2 print HPGL, 3 preferences, 4 save): the drawing
+    // commands for a complete selection that has a drawing; the preferences always.
+    void OnCadCommand(int nCommand) override;
+    bool IsCadCommandEnabled(int nCommand) const override;
+    // The selection, and its gas bottles as a second line item, handed to the order pad;
+    // "Add to Order Failed!" when any of it fails, and then nothing reaches the order pad.
+    bool OnAddToOrderPad() override;
+    // The product block and the selection object, as the selection file holds them.
+    std::vector<std::uint8_t> GetSerializedDataObject() override;
+    // The framework's "OrderPad" command: "Open OrderPad Failed!" when it cannot be started.
+    bool OnOpenOrderPad();
+    // The mailbox file CAD requests go to: the installed one, or the user's copy of it.
+    std::filesystem::path CadMailboxFile(std::string& strError) const;
 
     // The steps.
     int OnChooseProduct();
@@ -119,6 +133,8 @@ private:
 
     IProductHost& m_host;
     IStepDialogs& m_dialogs;
+    std::unique_ptr<COrderPad> m_pOrderPad;
+    std::unique_ptr<ICadObject> m_pCadObject;
     IDatabase m_database;
     std::unique_ptr<CIMsgStoredProc> m_pMessages;
     std::unique_ptr<CBaseProduct> m_pData;

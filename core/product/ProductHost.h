@@ -1,7 +1,11 @@
 // What a product object needs from the application that hosts it.
 #pragma once
 
+#include "outputs/CadObject.h"
+#include "outputs/OrderPad.h"
+
 #include <filesystem>
+#include <memory>
 #include <string>
 
 class IProductHost
@@ -22,4 +26,10 @@ public:
     // The main window's title and the step panel follow the product object.
     virtual void SetTitle(const std::string& strTitle) = 0;
     virtual void RefreshPanel() = 0;
+    // The CAD component that draws the product object's requests; none where there is no display.
+    virtual std::unique_ptr<ICadObject> CreateCadObject() { return nullptr; }
+    // The order pad program as this desktop reaches it (not owned); none where it cannot be.
+    virtual IOrderPadLink* OrderPadLink() { return nullptr; }
+    // The folder transfer documents are put into.
+    virtual std::filesystem::path OrderPadInbox() const { return DefaultOrderPadInbox(); }
 };

@@ -532,7 +532,7 @@ std::string CAccumulatorData::GetCadMailboxTable() const
 std::string CAccumulatorData::GetCadMailboxDatabase() const
 {
     if (strAccumulatorType == "Piston" || strAccumulatorType == "Bladder")
-        return "CadMailbox.mdb";
+        return kCadMailboxFileName;
     return std::string();
 }
 

@@ -1,6 +1,7 @@
 // The common base of all product selection objects: progress level and model-number codes.
 #pragma once
 
+#include "selection/CadConversion.h"
 #include "selection/PartCode.h"
 
 #include <memory>
@@ -38,6 +39,8 @@ public:
     virtual std::string GetCadMailboxTable() const;
     virtual std::string GetCadMailboxDatabase() const;
     virtual std::string GetCadProgram() const;
+    // The mailbox row a CAD drawing request writes for this selection; none by default.
+    virtual SCadConversion GetCadConversion() const;
     virtual std::string GetGasBottleQuantityText() const;
     virtual bool IsComplete() const;
     virtual std::string GetGasBottleDescription() const;

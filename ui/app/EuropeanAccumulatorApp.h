@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/RecentFiles.h"
 #include "app/SplashWnd.h"
+#include "outputs/OrderPadLink.h"
 #include "product/ProductHost.h"
 #include "products/DesktopStepDialogs.h"
 
@@ -52,6 +53,9 @@ public:
     bool OpenDocument(const std::filesystem::path& path, std::string& strError) override;
     void SetTitle(const std::string& strTitle) override;
     void RefreshPanel() override;
+    std::unique_ptr<ICadObject> CreateCadObject() override;
+    IOrderPadLink* OrderPadLink() override { return &m_orderPadLink; }
+    std::filesystem::path OrderPadInbox() const override { return OrderPadInboxFrom(m_store); }
 
     // Every menu command by its id.
     void OnCommand(int nCommandId);
@@ -122,6 +126,7 @@ private:
     CDesktopStepDialogs m_stepDialogs;
     CDesktopFileDialogs m_desktopFileDialogs;
     IFileDialogs* m_pFileDialogs = &m_desktopFileDialogs;
+    CDesktopOrderPadLink m_orderPadLink{m_store};
     std::unique_ptr<CAccumulatorObject> m_pProduct;
     QPointer<CMainFrame> m_pMainFrame;
     CEuropeanAccumulatorView* m_pView = nullptr; // owned by the main window
