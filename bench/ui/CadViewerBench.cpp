@@ -1,8 +1,8 @@
-// The CAD viewer from the drawing to the window shown and painted once (promise: under 200 ms).
+// The CAD viewer from the drawing to the window shown and painted once (promise: under 200 ms);
+// part of the desktop's benchmark program, whose main() starts the offscreen application.
 #include "outputs/CadDrawingBuilder.h"
 #include "outputs/CadViewer.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -38,14 +38,3 @@ void BM_CadViewerShown(benchmark::State& state)
 BENCHMARK(BM_CadViewerShown)->Unit(benchmark::kMillisecond);
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -182,15 +182,19 @@ bool COrderPadOrder::RemoveLine(std::size_t nLine)
 
 std::string COrderPadOrder::ToCsv() const
 {
-    std::string strCsv = "\xEF\xBB\xBF"; // UTF-8, as spreadsheet programs recognise it
-    for (std::size_t n = 0; n < std::size(kOrderLineFields); ++n)
-        strCsv += (n == 0 ? "" : ",") + CsvField(kOrderLineFields[n].pszName);
-    strCsv += "\r\n";
-    for (const SOrderLine& line : m_lines)
+    const auto row = [](std::string& strCsv, const auto& fnField)
     {
         for (std::size_t n = 0; n < std::size(kOrderLineFields); ++n)
-            strCsv += (n == 0 ? "" : ",") + CsvField(line.item.*kOrderLineFields[n].pText);
+        {
+            if (n > 0)
+                strCsv += ',';
+            strCsv += CsvField(fnField(kOrderLineFields[n]));
+        }
         strCsv += "\r\n";
-    }
+    };
+    std::string strCsv = "\xEF\xBB\xBF"; // UTF-8, as spreadsheet programs recognise it
+    row(strCsv, [](const SOrderLineField& field) { return std::string(field.pszName); });
+    for (const SOrderLine& line : m_lines)
+        row(strCsv, [&](const SOrderLineField& field) { return line.item.*field.pText; });
     return strCsv;
 }

@@ -51,7 +51,7 @@ TEST_F(CCadOrderPadCommandTest, CadWritesEachFileOfAPistonSelection)
     const SCliRun run = RunCli("cad " + strFile + " --dxf '" + dxf.string() + "' --hpgl '" + plt.string() +
                                "' --svg '" + svg.string() + "' --units mm");
     ASSERT_EQ(run.nStatus, 0) << run.strErr;
-    EXPECT_EQ(Head(dxf, 18), "  0\nSECTION\n  2\nHEA");
+    EXPECT_EQ(Head(dxf, 19), "  0\nSECTION\n  2\nHEA");
     EXPECT_EQ(Head(plt, 3), "IN;");
     EXPECT_EQ(Head(svg, 5), "<?xml");
     std::ifstream in(dxf);

@@ -74,6 +74,8 @@ COrderPadWindow::COrderPadWindow(const std::filesystem::path& inbox, QWidget* pP
         return QFileDialog::getSaveFileName(pParent, QStringLiteral("Export Order"), QStringLiteral("Order.csv"),
                                             QStringLiteral("Comma-Separated Values (*.csv)"));
     };
+    // The order as it was left, and whatever arrived while the order pad was not running.
+    ShowOrder();
     Import();
 }
 

@@ -18,6 +18,15 @@
 
 namespace
 {
+// The messages shown, for a failure's text.
+QByteArray Shown(const std::vector<std::string>& texts)
+{
+    QByteArray text;
+    for (const std::string& strText : texts)
+        text += QByteArray::fromStdString(strText) + "\n";
+    return text;
+}
+
 QByteArray ReadAll(const QString& strPath)
 {
     QFile file(strPath);
@@ -113,7 +122,7 @@ private slots:
         m_pSession->Files().m_strPath = Path("piston.svg");
         App().OnCommand(outputcmd::GenerateCadFile);
         QVERIFY(ReadAll(Path("piston.svg")).contains("<svg"));
-        QVERIFY2(prompt->Texts().empty(), prompt->Texts().front().c_str());
+        QVERIFY2(prompt->Texts().empty(), Shown(prompt->Texts()).constData());
     }
 
     void NoDrawingComesFromAMailboxThatCannotBeOpened()
@@ -150,7 +159,7 @@ private slots:
         piston.siGBQty = CUnitInt(2, "");
         Open(piston, "piston.Ac3");
         App().OnCommand(outputcmd::AddToOrderPad);
-        QVERIFY2(prompt->Texts().empty(), prompt->Texts().front().c_str());
+        QVERIFY2(prompt->Texts().empty(), Shown(prompt->Texts()).constData());
         const QStringList documents = Inbox();
         QCOMPARE(documents.size(), 1);
         // The clipboard holds the very document, under the order pad's format.
