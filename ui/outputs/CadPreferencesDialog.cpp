@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,6 +37,7 @@ CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences,
     m_pCompany->setMaxLength(60);
     m_pFolder = new QLineEdit(QString::fromStdU16String(preferences.defaultFolder.u16string()), this);
     m_pFolder->setAccessibleName(QStringLiteral("Default folder"));
+    m_pFolder->setPlaceholderText(QStringLiteral("Your home folder"));
     QPushButton* pBrowse = NamedButton(QStringLiteral("B&rowse..."), this);
     connect(pBrowse, &QPushButton::clicked, this,
             [this]
@@ -51,7 +53,10 @@ CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences,
 
     auto* pForm = new QFormLayout;
     pForm->addRow(QStringLiteral("Title block &company:"), m_pCompany);
-    pForm->addRow(QStringLiteral("&Default folder:"), pFolderRow);
+    // The row is a layout, which takes no mnemonic: the label names the folder's field itself.
+    auto* pFolderLabel = new QLabel(QStringLiteral("&Default folder:"), this);
+    pFolderLabel->setBuddy(m_pFolder);
+    pForm->addRow(pFolderLabel, pFolderRow);
 
     QDialogButtonBox* pButtons = OkCancelButtons(this);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CCadPreferencesDialog::OnOk);

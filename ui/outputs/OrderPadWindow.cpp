@@ -132,7 +132,9 @@ void COrderPadWindow::ShowOrder()
             m_pTable->setItem(nRow, nColumn, pCell);
         }
     }
-    m_pTable->resizeColumnsToContents();
+    // The notes, last, keep the width that is left rather than their text's.
+    for (int nColumn = 0; nColumn + 1 < m_pTable->columnCount(); ++nColumn)
+        m_pTable->resizeColumnToContents(nColumn);
     m_pRemove->setEnabled(m_pTable->rowCount() > 0);
     m_bFilling = false;
 }
