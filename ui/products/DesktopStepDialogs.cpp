@@ -67,6 +67,31 @@ int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulator
     return NotYetAvailable(LoadString(809));
 }
 
+int CDesktopStepDialogs::OvrisolSizeSelection(CAccumulatorObject&, COvrisolBase&, COvrisolBase&)
+{
+    return NotYetAvailable("Ovrisol Size Selection Method");
+}
+
+int CDesktopStepDialogs::OvrisolChooseModel(CAccumulatorObject&, COvrisolBase&, COvrisolBase&)
+{
+    return NotYetAvailable("Choose Ovrisol Model");
+}
+
+int CDesktopStepDialogs::ChooseTransferBarrier(CAccumulatorObject&, CTransferBase&)
+{
+    return NotYetAvailable("Choose Transfer Barrier Accumulator");
+}
+
+int CDesktopStepDialogs::ChooseAccessory(CAccumulatorObject&, CAccessoryBase&)
+{
+    return NotYetAvailable("Accessories - Choose Accumulator Type");
+}
+
+int CDesktopStepDialogs::ChooseRepairKit(CAccumulatorObject&, CRepairKitBase&)
+{
+    return NotYetAvailable("Repair Kit Selection");
+}
+
 void CDesktopStepDialogs::RunTool(CAccumulatorObject&, int nTool)
 {
     switch (nTool)
