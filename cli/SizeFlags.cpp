@@ -334,7 +334,9 @@ private:
     {
         m_json["deSelectApp"] = app::Pulsation;
         Pressures(false);
-        ShockPressure(sizing::PulsationDefaultShock(Value("max", UnitCategory::Pressure)));
+        // The computed maximum, as for shock suppression: the dialog's default of 2002 works on
+        // the number as shown, which in bar can lie above the maximum it is then checked against.
+        ShockPressure(sizing::MaximumAllowableShockPressure(Value("max", UnitCategory::Pressure)));
         Require("pistons");
         m_json["iPulsationNoOfPistInPump"] = Whole("pistons");
         m_json["bPulsationSingleOrDoublePump"] = Has("double") ? 0 : 1;

@@ -1,7 +1,11 @@
 // What a step button press costs before the user sees its dialog: the dialog built from the
 // built catalogue and shown (offscreen). The panel promises each of these in well under 50 ms.
 #include "models/AccumulatorChooseModel.h"
+#include "models/DetailsBladder1.h"
+#include "models/DetailsDiaphragm.h"
+#include "models/DetailsGB1.h"
 #include "models/DetailsPiston1.h"
+#include "models/GasBottleSelect.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
 #include "product/ProductHost.h"
@@ -48,7 +52,7 @@ public:
     void RefreshPanel() override {}
 };
 
-// Sizes a known capacity and takes the first piston of the grid, without windows.
+// Sizes a known capacity and takes the first model of a type from the grid, without windows.
 class CBenchSteps : public IStepDialogs
 {
 public:
@@ -60,7 +64,7 @@ public:
     {
         result.strApplicationText = "I know the required accumulator capacity";
         result.deSelectApp = app::KnownCapacity;
-        result.sdRequiredAccumulatorVol = CUnitDouble(600.0, "CU_IN");
+        result.sdRequiredAccumulatorVol = CUnitDouble(m_strType == "Diaphragm" ? 100.0 : 600.0, "CU_IN");
         result.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
         return dlg::Ok;
     }
@@ -69,7 +73,7 @@ public:
         CAccumulatorChooseModel dialog(product, working, result);
         const auto& rows = dialog.Search().rows;
         const auto it =
-            std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strType == "Piston"; });
+            std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.strType == m_strType; });
         if (it == rows.end())
             return dlg::Cancel;
         dialog.Grid()->selectRow(static_cast<int>(it - rows.begin()));
@@ -85,6 +89,8 @@ public:
         return dlg::Cancel;
     }
     void RunTool(CAccumulatorObject&, int) override {}
+
+    std::string m_strType = "Piston";
 };
 
 struct SBenchProduct
@@ -95,9 +101,10 @@ struct SBenchProduct
     CBenchSteps steps;
     CAccumulatorObject product{host, steps};
 
-    // nLevel 0: accumulators chosen; 1: the application sized; 2: a piston chosen.
-    explicit SBenchProduct(int nLevel)
+    // nLevel 0: accumulators chosen; 1: the application sized; 2: a model of the type chosen.
+    explicit SBenchProduct(int nLevel, const char* pszType = "Piston")
     {
+        steps.m_strType = pszType;
         if (!product.Initialize())
             std::abort();
         for (int nStep = 0; nStep <= nLevel; ++nStep)
@@ -173,6 +180,43 @@ void BM_PistonDetailsOpen(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PistonDetailsOpen)->Unit(benchmark::kMillisecond);
+
+template <class Details> void DetailsOpen(benchmark::State& state, SBenchProduct& s)
+{
+    for (auto _ : state)
+    {
+        CAccumulatorData working(*s.product.AccumulatorData());
+        CAccumulatorData result = s.Copy(3);
+        Details dialog(s.product, working, result);
+        Show(dialog);
+    }
+}
+
+void BM_BladderDetailsOpen(benchmark::State& state)
+{
+    SBenchProduct s(2, "Bladder");
+    DetailsOpen<CDetailsBladder1>(state, s);
+}
+BENCHMARK(BM_BladderDetailsOpen)->Unit(benchmark::kMillisecond);
+
+void BM_DiaphragmDetailsOpen(benchmark::State& state)
+{
+    SBenchProduct s(2, "Diaphragm");
+    DetailsOpen<CDetailsDiaphragm>(state, s);
+}
+BENCHMARK(BM_DiaphragmDetailsOpen)->Unit(benchmark::kMillisecond);
+
+void BM_GasBottleDetailsOpen(benchmark::State& state)
+{
+    SBenchProduct s(0);
+    CAccumulatorData& bottle = *s.product.AccumulatorData();
+    const CUnitDouble pressure(3000.0, "PSIG");
+    ApplyGasBottleChoice(bottle, GasBottleList(2, pressure, *s.product.Database()).front(), pressure, 2, "N",
+                         *s.product.Database());
+    bottle.m_nLevel = 2;
+    DetailsOpen<CDetailsGB1>(state, s);
+}
+BENCHMARK(BM_GasBottleDetailsOpen)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

@@ -51,7 +51,10 @@ INSERT INTO DetailChoices
      '', 0, 2),
     ('Bladder', 'Construction', 'BA', 'X', 7, 'Top Repairable, Stainless Steel Shell', '-1Q,-1G,-2.5G,-5G', '*', '*', '', 0, 3),
     ('Bladder', 'Construction', 'BH', 'F', 7, 'Forged Shell, Top Repairable', '*', '*', '*', '', 1, 1),
+    ('Bladder', 'Construction', 'BH', 'G', 7, 'Forged Shell, Bottom Repairable', '-2.5G,-5G,-10G,-15G', '*', '*',
+     '', 0, 2),
     ('Bladder', 'Construction', 'BG', 'S', 7, 'Carbon Steel Shell', '*', '*', '*', '', 1, 1),
+    ('Bladder', 'Construction', 'BG', 'X', 7, 'Stainless Steel Shell', '-2.5G,-5G', '*', '*', '', 0, 2),
     -- Bladder: gas valve (position 8), fixed.
     ('Bladder', 'Gas Type', '*', 'V', 8, 'Standard Gas Charging Valve (7/8-14 UNF)', '*', '*', '*', '', 1, 1),
     -- Bladder: certification (position 9); "_" leaves the position empty.
@@ -59,21 +62,29 @@ INSERT INTO DetailChoices
     ('Bladder', 'Certification', '*', '-CE', 9, 'CE (PED 2014/68/EU)', '*', '*', '*', '', 0, 2),
     ('Bladder', 'Certification', '*', '-AS', 9, 'ASME Section VIII, Div. 1', '-1G,-2.5G,-5G,-10G,-11G,-15G', '3,4', '*',
      '', 0, 3),
+    ('Bladder', 'Certification', '*', '-DN', 9, 'DNV Type Approval (Marine and Offshore)', '-1G,-2.5G,-5G,-10G,-11G,-15G',
+     '*', '*', '', 0, 4),
     -- Bladder: modifications (position 10).
     ('Bladder', 'Modification', '*', '_', 10, 'None', '*', '*', '*', '', 1, 1),
     ('Bladder', 'Modification', '*', '-T', 10, 'Low-Temperature Gas Valve (to -40 deg F)', '*', '*', '*', '', 0, 2),
     ('Bladder', 'Modification', 'BA', '-F', 10, 'Flow-Through Fluid Port', '-2.5G,-5G,-10G,-11G,-15G', '3', '*', '', 0, 3),
     ('Bladder', 'Modification', 'BA', '-P', 10, 'Permanently Charged (No Gas Valve)', '-1Q,-1G', '*', '*', '', 0, 4),
+    ('Bladder', 'Modification', '*', '-S', 10, 'Offshore Coating System (NORSOK M-501)', '*', '*', '*', '', 0, 5),
+    ('Bladder', 'Modification', 'BH', '-R', 10, 'Anti-Extrusion Ring at the Fluid Port (High Cycle Rate)', '*', '*', '*',
+     '', 0, 6),
     -- Diaphragm: fluid port (position 3), construction (6), certification (7).
     ('Diaphragm', 'Port', '*', 'S', 3, 'SAE Straight Thread Fluid Port', '*', '*', '*', '', 1, 1),
     ('Diaphragm', 'Construction', 'DA', 'W', 6, 'Welded Shell (Non-Repairable)', '*', '*', '*', '', 1, 1),
     ('Diaphragm', 'Construction', 'DA', 'T', 6, 'Threaded Shell (Repairable)', '*', '*', '*', '', 0, 2),
+    ('Diaphragm', 'Construction', 'DA', 'X', 6, 'Welded Stainless Steel Shell (Non-Repairable)', '*', '*', '*', '', 0, 3),
     ('Diaphragm', 'Certification', 'DA', '_', 7, 'None', '*', '*', '*', '', 1, 1),
     ('Diaphragm', 'Certification', 'DA', '-CE', 7, 'CE (PED 2014/68/EU)', '*', '*', '*', '', 0, 2),
+    ('Diaphragm', 'Certification', 'DA', '-DN', 7, 'DNV Type Approval (Marine and Offshore)', '*', '*', '*', '', 0, 3),
     -- Gas bottles: gas port (position 4) and valve port (position 5).
     ('GB', 'Gas Port', 'GB', '-S', 4, 'SAE-16 Gas Port (1-5/16-12 UN)', '*', '*', '*', '', 1, 1),
     ('GB', 'Gas Port', 'GB', '-F', 4, '1-1/2 in SAE 4-Bolt Flange Gas Port', '*', '*', '*', '', 0, 2),
     ('GB', 'Gas Port', 'GB', '-B', 4, 'G 1 BSPP Gas Port', '*', '*', '*', '', 0, 3),
+    ('GB', 'Gas Port', 'GB', '-M', 4, 'M33 x 2 Metric Gas Port (ISO 6149)', '*', '*', '*', '', 0, 4),
     ('GB', 'Gas Valve Port', 'GB', '1', 5, 'Standard Gas Charging Valve (7/8-14 UNF)', '*', '*', '*', '', 1, 1),
     ('GB', 'Gas Valve Port', 'GB', '2', 5, 'Gas Charging Valve with Gauge Port', '*', '*', '*', '', 0, 2),
     ('GB', 'Gas Valve Port', 'GB', '0', 5, 'No Gas Valve (Port Plugged)', '*', '*', '*', '', 0, 3);

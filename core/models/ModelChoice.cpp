@@ -76,7 +76,7 @@ CPartCode* Target(CAccumulatorData& data, const std::string& strType, const std:
 } // namespace
 
 void ApplyModelChoice(CAccumulatorData& data, const SAccumulatorList& row, const SModelSearch& search,
-                      const std::string& strOversize, IDatabase& db)
+                      const std::string& strOversize, IDatabase& db, bool bApproval)
 {
     if (data.deSelectApp == app::SupplementingPumpFlow || data.deSelectApp == app::AuxiliaryPower)
         data.cudFlow = search.requiredFlow;
@@ -114,7 +114,10 @@ void ApplyModelChoice(CAccumulatorData& data, const SAccumulatorList& row, const
         const CPartCode code(rows.GetString("Code"), rows.GetInt("CodeLocation"), rows.GetString("Description"),
                              rows.GetString("CodeType"));
         if (row.strType == "Piston" && code.m_strCodeType == "Approval")
-            data.strApproval = code.m_strDescription;
+        {
+            if (bApproval)
+                data.strApproval = code.m_strDescription;
+        }
         else if (CPartCode* pField = Target(data, row.strType, code.m_strCodeType))
             *pField = code;
         else if (row.strType == "GB")

@@ -190,7 +190,7 @@ bool IsHeldModel(const SAccumulatorList& row, const CAccumulatorData& data)
            (row.strType == "Piston" || row.design.m_strCode == data.cpcDesignNumber.m_strCode) &&
            row.strType == data.strAccumulatorType && row.bore.m_strCode == data.cpcNomBoreCode.m_strCode &&
            row.gbPartNumber.m_strCode == data.cpcGBPartNumber.m_strCode &&
-           row.qty.Value() == data.siQty.Value();
+           row.gbQty.Value() == data.siGBQty.Value() && row.qty.Value() == data.siQty.Value();
 }
 
 int PreselectedRow(const std::vector<SAccumulatorList>& rows, const CAccumulatorData& data)

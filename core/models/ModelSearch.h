@@ -55,7 +55,7 @@ std::vector<std::string> GridCells(const SAccumulatorList& row);
 // Columns (6 to 9) that no row has anything for.
 std::set<int> HiddenColumns(const std::vector<SAccumulatorList>& rows);
 // Whether the row is the model the selection holds: series, capacity, pressure code and rating,
-// design number, bore, gas bottles and quantity. A piston's design number is the port style
+// design number, bore, gas bottle part and number, and quantity. A piston's design number is the port style
 // that its details step chose, so there the bore tells the models apart instead.
 bool IsHeldModel(const SAccumulatorList& row, const CAccumulatorData& data);
 // The row of the model the selection already holds, else 0; -1 without rows.
@@ -73,6 +73,7 @@ SHighFlowNote HighFlowNote(const SAccumulatorList& row, const CUnitDouble& flow,
 
 // Writes the chosen row into a selection, as OK of the step does: the model fields,
 // cudFlow for applications 1 and 3, the high-flow result, and the default detail
-// codes from the part-number query of the row's type.
+// codes from the part-number query of the row's type. A piston's approval text is taken
+// unless bApproval is false (the gas bottle selection has no use for it).
 void ApplyModelChoice(CAccumulatorData& data, const SAccumulatorList& row, const SModelSearch& search,
-                      const std::string& strOversize, IDatabase& db);
+                      const std::string& strOversize, IDatabase& db, bool bApproval = true);

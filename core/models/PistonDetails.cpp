@@ -2,42 +2,14 @@
 #include "models/PistonDetails.h"
 
 #include "catalogue/Catalogue.h"
+#include "models/DetailLists.h"
 #include "platform/StringTable.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
-#include <utility>
 
 namespace
 {
-using Params = std::initializer_list<std::pair<const char*, std::string>>;
-
-// Runs a detail query with text parameters and reads code, location and text of each row.
-std::vector<CPartCode> Rows(IDatabase& db, const char* pszQuery, Params params, const char* pszCode,
-                            const char* pszLocation, const char* pszText)
-{
-    IQueryDef def(db);
-    def.Open(pszQuery);
-    for (const auto& [pszName, strValue] : params)
-        def.SetParamValue(pszName, strValue);
-    IRecordset rows(db);
-    rows.Open(def);
-    std::vector<CPartCode> items;
-    for (; !rows.IsEOF(); rows.MoveNext())
-        items.emplace_back(pszCode ? rows.GetString(pszCode) : std::string(),
-                           pszLocation ? rows.GetInt(pszLocation) : 0, rows.GetString(pszText));
-    return items;
-}
-
-SDetailList List(std::vector<CPartCode> items, const std::string& strHeld, bool bByDescription = false)
-{
-    SDetailList list;
-    list.items = std::move(items);
-    list.nSelected = PreselectedItem(list.items, strHeld, bByDescription);
-    return list;
-}
-
 SDetailList Single(const std::optional<CPartCode>& code)
 {
     SDetailList list;
@@ -57,44 +29,44 @@ SDetailList PistonSealList(const CAccumulatorData& data, IDatabase& db)
 
 SDetailList PistonPortList(const CAccumulatorData& data, IDatabase& db)
 {
-    return List(Rows(db, "qDetailPistonPort",
-                     {{"[parAccumType]", data.strAccumulatorType},
-                      {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
-                      {"[parCapacity]", data.cpcCapCode.m_strCode},
-                      {"[parPressure]", data.cpcPressureCode.m_strCode},
-                      {"[parDesignNumber]", data.cpcDesignNumber.m_strCode}},
-                     "Code", "CodeLocation", "Description"),
-                data.cpcDesignNumber.m_strCode);
+    return DetailList(DetailRows(db, "qDetailPistonPort",
+                                 {{"[parAccumType]", data.strAccumulatorType},
+                                  {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
+                                  {"[parCapacity]", data.cpcCapCode.m_strCode},
+                                  {"[parPressure]", data.cpcPressureCode.m_strCode},
+                                  {"[parDesignNumber]", data.cpcDesignNumber.m_strCode}},
+                                 "Code", "CodeLocation", "Description"),
+                      data.cpcDesignNumber.m_strCode);
 }
 
 SDetailList PistonConstructionList(const CAccumulatorData& data, IDatabase& db)
 {
-    return List(
-        Rows(db, "qDetailPistonConstr",
-             {{"[parAccumType]", data.strAccumulatorType}, {"[parBoreSize]", data.cpcNomBoreCode.m_strCode}},
-             nullptr, nullptr, "Construction"),
-        data.cpcConstCode.m_strDescription, true);
+    return DetailList(DetailRows(db, "qDetailPistonConstr",
+                                 {{"[parAccumType]", data.strAccumulatorType},
+                                  {"[parBoreSize]", data.cpcNomBoreCode.m_strCode}},
+                                 nullptr, nullptr, "Construction"),
+                      data.cpcConstCode.m_strDescription, true);
 }
 
 SDetailList PistonApprovalList(const CAccumulatorData& data, const std::string& strConstruction,
                                IDatabase& db)
 {
-    return List(Rows(db, "qDetailPistonApproval",
-                     {{"[parAccumType]", data.strAccumulatorType},
-                      {"[parConstruction]", strConstruction},
-                      {"[parBoreSize]", data.cpcNomBoreCode.m_strCode}},
-                     "Code", "CodeLocation", "Approval"),
-                data.cpcConstCode.m_strCode);
+    return DetailList(DetailRows(db, "qDetailPistonApproval",
+                                 {{"[parAccumType]", data.strAccumulatorType},
+                                  {"[parConstruction]", strConstruction},
+                                  {"[parBoreSize]", data.cpcNomBoreCode.m_strCode}},
+                                 "Code", "CodeLocation", "Approval"),
+                      data.cpcConstCode.m_strCode);
 }
 
 SOptionList PistonOptionList(const CAccumulatorData& data, IDatabase& db)
 {
     SOptionList list;
-    list.items = Rows(db, "qDetailPistonOption",
-                      {{"[parAccumType]", data.strAccumulatorType},
-                       {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
-                       {"[parPressure]", data.cpcPressureCode.m_strCode}},
-                      "PartNumberCode", nullptr, "Option");
+    list.items = DetailRows(db, "qDetailPistonOption",
+                            {{"[parAccumType]", data.strAccumulatorType},
+                             {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
+                             {"[parPressure]", data.cpcPressureCode.m_strCode}},
+                            "PartNumberCode", nullptr, "Option");
     for (const CPartCode& item : list.items)
     {
         bool bChecked = false;
@@ -109,26 +81,26 @@ SDetailList PistonPortTypeList(const CAccumulatorData& data, EPortSide eSide, co
                                IDatabase& db)
 {
     const bool bGas = eSide == EPortSide::Gas;
-    return List(Rows(db, bGas ? "qDetailPistonGasPortType" : "qDetailPistonPortType",
-                     {{"[parAccumType]", data.strAccumulatorType},
-                      {"[parPortCode]", strPortCode},
-                      {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
-                      {"[parPressure]", data.cpcPressureCode.m_strCode}},
-                     "TypeCode", bGas ? "GasLocation" : "HydLocation", "Type"),
-                (bGas ? data.cpcGasPortModTypeCode : data.cpcPortModTypeCode).m_strCode);
+    return DetailList(DetailRows(db, bGas ? "qDetailPistonGasPortType" : "qDetailPistonPortType",
+                                 {{"[parAccumType]", data.strAccumulatorType},
+                                  {"[parPortCode]", strPortCode},
+                                  {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
+                                  {"[parPressure]", data.cpcPressureCode.m_strCode}},
+                                 "TypeCode", bGas ? "GasLocation" : "HydLocation", "Type"),
+                      (bGas ? data.cpcGasPortModTypeCode : data.cpcPortModTypeCode).m_strCode);
 }
 
 SDetailList PistonPortSizeList(const CAccumulatorData& data, EPortSide eSide, const std::string& strTypeCode,
                                IDatabase& db)
 {
     const bool bGas = eSide == EPortSide::Gas;
-    return List(Rows(db, bGas ? "qDetailPistonGasPortSize" : "qDetailPistonPortSize",
-                     {{"[parAccumType]", data.strAccumulatorType},
-                      {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
-                      {"[parPressure]", data.cpcPressureCode.m_strCode},
-                      {"[parTypeCode]", strTypeCode}},
-                     "SizeCode", bGas ? "GasSzLocation" : "HydSzLocation", "Size"),
-                (bGas ? data.cpcGasPortModSizeCode : data.cpcPortModSizeCode).m_strCode);
+    return DetailList(DetailRows(db, bGas ? "qDetailPistonGasPortSize" : "qDetailPistonPortSize",
+                                 {{"[parAccumType]", data.strAccumulatorType},
+                                  {"[parBoreSize]", data.cpcNomBoreCode.m_strCode},
+                                  {"[parPressure]", data.cpcPressureCode.m_strCode},
+                                  {"[parTypeCode]", strTypeCode}},
+                                 "SizeCode", bGas ? "GasSzLocation" : "HydSzLocation", "Size"),
+                      (bGas ? data.cpcGasPortModSizeCode : data.cpcPortModSizeCode).m_strCode);
 }
 
 bool IsStandardPortCode(const std::string& strPortCode)

@@ -107,6 +107,11 @@ std::vector<SCode> Choices(IDatabase& db, const SModel& m)
         for (SCode c : codes)
             all.push_back({c.strCode, c.nLocation, pszType});
     };
+    // A list of the bladder, diaphragm and gas bottle details steps that offers nothing.
+    auto listed = [&](const std::vector<SCode>& codes, const char* pszType) {
+        EXPECT_FALSE(codes.empty()) << m.strSeries << m.strPressure << m.strCap << " offers no " << pszType;
+        add(codes, pszType);
+    };
     if (m.strType == "Piston")
     {
         add(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Seals");
@@ -144,33 +149,32 @@ std::vector<SCode> Choices(IDatabase& db, const SModel& m)
     }
     else if (m.strType == "Bladder")
     {
-        add(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Seal");
-        add(Codes(db, "qDetailBladderConstr", {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}}), "Construction");
-        add(Codes(db, "qDetailBladderMod",
-                  {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}, {"[parPressure]", m.strPressure}}),
-            "Modification");
-        add(Codes(db, "qDetailBladderCertif",
-                  {{"[parPressure]", m.strPressure}, {"[parSize]", m.strCap}, {"[parAccumType]", m.strType}}),
-            "Certification");
+        listed(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Seal");
+        listed(Codes(db, "qDetailBladderConstr", {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}}), "Construction");
+        listed(Codes(db, "qDetailBladderMod",
+                     {{"[parSeries]", m.strSeries}, {"[parSize]", m.strCap}, {"[parPressure]", m.strPressure}}),
+               "Modification");
+        listed(Codes(db, "qDetailBladderCertif",
+                     {{"[parPressure]", m.strPressure}, {"[parSize]", m.strCap}, {"[parAccumType]", m.strType}}),
+               "Certification");
         for (const char* pszFlow : {"N", "Y"})
         {
             const auto ports = Codes(db, "qDetailBladderHydraulicPort",
                                      {{"[parPressure]", m.strPressure}, {"[parSizeCode]", m.strCap},
                                       {"[parUserflow]", pszFlow}});
-            EXPECT_FALSE(ports.empty()) << m.strSeries << m.strCap << " flow " << pszFlow;
-            add(ports, "Hydraulic Port");
+            listed(ports, "Hydraulic Port");
         }
     }
     else if (m.strType == "Diaphragm")
     {
-        add(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Diaphragm");
-        add(Codes(db, "qDetailDiaphramConstr", {{"[parSeries]", m.strSeries}}), "Construction");
-        add(Codes(db, "qDetailDiaphramCertif", {{"[parSeries]", m.strSeries}}), "Certification");
+        listed(Codes(db, "qDetailSeal", {{"[parAccumType]", m.strType}}), "Diaphragm");
+        listed(Codes(db, "qDetailDiaphramConstr", {{"[parSeries]", m.strSeries}}), "Construction");
+        listed(Codes(db, "qDetailDiaphramCertif", {{"[parSeries]", m.strSeries}}), "Certification");
     }
     else
     {
-        add(Codes(db, "qDetailGasBottlePort", {{"[parSeries]", m.strSeries}}, "PortLocation"), "Gas Port");
-        add(Codes(db, "qDetailGasBottleValvePort", {{"[parSeries]", m.strSeries}}, "ValveLocation"), "Gas Valve Port");
+        listed(Codes(db, "qDetailGasBottlePort", {{"[parSeries]", m.strSeries}}, "PortLocation"), "Gas Port");
+        listed(Codes(db, "qDetailGasBottleValvePort", {{"[parSeries]", m.strSeries}}, "ValveLocation"), "Gas Valve Port");
     }
     return all;
 }

@@ -1,9 +1,10 @@
-// tesmara size, models, show, batch and the tools, as a user runs them.
+// tesmara size, models, show and batch, as a user runs them.
 #include "CliRunner.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
 #include <filesystem>
 
 using nlohmann::json;
@@ -33,7 +34,20 @@ TEST(SizeCommand, FlagsAndJsonInputSizeAlike)
     EXPECT_EQ(a["application"]["sdRequiredAccumulatorVol"], b["application"]["sdRequiredAccumulatorVol"]);
     EXPECT_EQ(b["application"]["sdRequiredAccumulatorVol"]["unit"], "CU_IN");
     EXPECT_GT(b["application"]["sdRequiredAccumulatorVol"]["value"].get<double>(), 150.0);
-    EXPECT_TRUE(Has(RunCli("size --input -", kAuxPower).strOut, "Required capacity:"));
+    // The report: the results in the dialog's units, the charging exponent only where there is one.
+    const std::string strReport = RunCli("size --input -", kAuxPower).strOut;
+    EXPECT_TRUE(Has(strReport, "Pressures:            3000 psi to 2000 psi\n")) << strReport;
+    EXPECT_TRUE(Has(strReport, "Precharge pressure:   1900 psi  |  132.0 bar\n")) << strReport;
+    EXPECT_TRUE(Has(strReport, "Exponent, charging:   ")) << strReport;
+    const double dIn3 = b["application"]["sdRequiredAccumulatorVol"]["value"].get<double>();
+    char szLine[128];
+    std::snprintf(szLine, sizeof szLine, "Required capacity:    %.1f in\u00B3  |  %.2f gal (US)  |  %.2f L\n", dIn3,
+                  dIn3 * 1.638706e-05 / 0.003785413, dIn3 * 1.638706e-05 / 0.001);
+    EXPECT_TRUE(Has(strReport, szLine)) << szLine << strReport;
+    const std::string strHolding =
+        RunCli("size holding --hold 600sec --leak 2CU_IN_MIN --max 3000psi --min 2000psi").strOut;
+    EXPECT_TRUE(Has(strHolding, "Polytropic exponent:  ")) << strHolding;
+    EXPECT_FALSE(Has(strHolding, "Exponent, charging:")) << strHolding;
 }
 
 TEST(SizeCommand, RefusesWithTheMessageAndTheField)
@@ -44,13 +58,82 @@ TEST(SizeCommand, RefusesWithTheMessageAndTheField)
     run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPress":{"value":"high","unit":"PSIG"}})");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_TRUE(Has(run.strErr, "sdMaxSysPress.value")) << run.strErr;
+    run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPress":{"value":1,"unit":"PSI"}})");
+    EXPECT_TRUE(Has(run.strErr, "Field sdMaxSysPress.unit: unknown unit code \"PSI\"")) << run.strErr;
+    EXPECT_EQ(RunCli("size --input -", R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":5,"unit":"GAL"},)"
+                                       R"("sdMaxSysPress":{"value":100,"unit":"BAR"}})")
+                  .nStatus,
+              0);
     EXPECT_EQ(RunCli("size --input -", "{\"deSelectApp\":").nStatus, 2);
     // A check of the dialogs: above the catalogue's highest rating.
     run = RunCli("size known-capacity --capacity 5GAL --max 9000psi");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_TRUE(Has(run.strErr, "Please lower your maximum pressure below: 6000 psi")) << run.strErr;
     EXPECT_TRUE(Has(run.strErr, "(field: sdMaxSysPress)")) << run.strErr;
-    EXPECT_EQ(RunCli("size aux-power --volume 150 --actuation 5sec --dwell 20sec --max 3000psi --min 2000psi").nStatus, 2);
+}
+
+TEST(SizeCommand, EachFlagRefusesWhatItCannotTake)
+{
+    const std::string kAux = "size aux-power --actuation 2sec --dwell 8sec --max 3000psi --min 2000psi ";
+    const std::string kCyl = kAux + "--bore 4IN --rod 2IN --stroke 10IN ";
+    const std::string kShock = "size shock --max 150bar --flow 100LPM --length 40FT ";
+    const std::pair<std::string, std::string> refusals[] = {
+        {"size", "Give --input FILE (or - for standard input), or an application with its flags"},
+        {"size --input - known-capacity --capacity 5GAL --max 100psi", "not both"},
+        {"size pump-flow --volume 5L --actuation 2sec --dwell 8sec --max 210bar --min 140bar",
+         "pump-flow needs --pump"},
+        {"size holding --hold 600sec --max 3000psi --min 2000psi", "holding needs --valves"},
+        {"size known-capacity --capacity 5GAL --max 5GAL", "--max: \"5GAL\" is not in a unit of Pressure"},
+        {"size known-capacity --capacity 5 --max 100psi", "--capacity: \"5\" needs a unit after the number"},
+        {"size known-capacity --capacity 5XYZ --max 100psi", "--capacity: Unit Not Found  XYZ"},
+        {kAux + "--volume 1GAL --optimum both", "--optimum: piston or bladder, not \"both\""},
+        {kCyl + "--movement sideways", "--movement: extend, retract or both, not \"sideways\""},
+        {kCyl + "--cylinders 1.5", "--cylinders: expected a whole number, not \"1.5\""},
+        {"size pump-response --fixed --variable --max 1000psi --flow 15GPM --response 0.05sec",
+         "pump-response takes --fixed or --variable, not both"},
+        {"size pump-response --fixed --max 1000psi --flow 500GPM --response 0.05sec",
+         "--flow: no relief valve of the catalogue passes that flow"},
+        {"size pump-response --fixed --max 1000psi --flow 15GPM --response 0.05sec --relief-valve small",
+         "--relief-valve: \"small\" is not in the catalogue; choose from:\n  Direct-Acting, 1/2 in (to 20 gpm)"},
+        {kShock + "--pipe 1 --fluid Honey", "--fluid: \"Honey\" is not in the catalogue; choose from:\n  Mineral Oil"},
+        {kShock + "--pipe 1 --schedule 99", "--schedule: \"99\" is not in the catalogue; choose from:\n  40\n  80"},
+        {kShock + "--tube 3/4", "--tube: \"3/4\" is not in the catalogue"},
+        {kShock, "shock needs --pipe"},
+        {"size pulsation --max 3000psi --pistons 3 --flow 10GPM", "pulsation needs --speed"},
+        {"size pulsation --max 3000psi --pistons three --displacement 1CU_IN_REV", "--pistons: expected a whole number"},
+        {"size pump-flow --volume 5L --actuation 2sec --dwell 8sec --pump 32LPM --max 210bar --min 140bar --nonsense",
+         "nonsense"},
+    };
+    for (const auto& [strArgs, strMessage] : refusals)
+    {
+        const SCliRun run = RunCli(strArgs);
+        EXPECT_EQ(run.nStatus, 2) << strArgs;
+        EXPECT_EQ(run.strOut, "") << strArgs;
+        EXPECT_TRUE(Has(run.strErr, strMessage)) << strArgs << "\n" << run.strErr;
+    }
+    // No catalogue: the tool cannot work at all.
+    const SCliRun none = RunCli("size known-capacity --capacity 5GAL --max 100psi --catalogue /nonexistent");
+    EXPECT_EQ(none.nStatus, 1);
+    EXPECT_TRUE(Has(none.strErr, "The catalogue file does not exist.")) << none.strErr;
+}
+
+TEST(SizeCommand, WhatCannotBeSizedIsNeitherASuccessNorSaved)
+{
+    // Equal pressures pass the checks but give no volume.
+    SCliRun run = RunCli("size aux-power --volume 1GAL --actuation 2sec --dwell 8sec --max 3000psi --min 3000psi");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_TRUE(Has(run.strOut + run.strErr, "The size cannot be computed")) << run.strOut << run.strErr;
+    // A pump that covers the actuator needs no accumulator: said, status 0, but nothing to save.
+    const auto file = std::filesystem::temp_directory_path() / ("tesmara_none_" + std::to_string(::getpid()) + ".Ac3");
+    const std::string strCovered =
+        "size pump-flow --volume 1GAL --actuation 2sec --dwell 8sec --pump 40GPM --max 3000psi --min 2000psi";
+    run = RunCli(strCovered);
+    EXPECT_EQ(run.nStatus, 0);
+    EXPECT_TRUE(Has(run.strOut, "This application does not require an accumulator.")) << run.strOut;
+    run = RunCli(strCovered + " --save '" + file.string() + "'");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_TRUE(Has(run.strErr, "Nothing saved: the selection was not sized.")) << run.strErr;
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST(SizeCommand, StrictAnswersTheQuestionNo)
@@ -81,11 +164,24 @@ TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
     EXPECT_EQ(models.nStatus, 0) << models.strErr;
     EXPECT_TRUE(Has(models.strOut, "Piston, 4 in Bore")) << models.strOut;
     EXPECT_EQ(RunCli("models --input -", sized.strOut).strOut, models.strOut);
+    // Nothing held yet: the first model is the preselected one, and only it.
+    std::istringstream lines(models.strOut);
+    std::vector<std::string> grid;
+    for (std::string strLine; std::getline(lines, strLine);)
+        if (Has(strLine, "Accumulator Type") || !grid.empty())
+            grid.push_back(strLine);
+    ASSERT_GT(grid.size(), 3u) << models.strOut;
+    for (std::size_t i = 1; i < grid.size() && !grid[i].empty(); ++i)
+        EXPECT_EQ(grid[i][0] == '*', i == 1) << grid[i];
 
     std::filesystem::resize_file(file, 700);
     EXPECT_EQ(RunCli("show '" + file.string() + "'").nStatus, 2);
+    EXPECT_EQ(RunCli("models --selection '" + file.string() + "'").nStatus, 2);
     std::filesystem::remove(file);
+    EXPECT_EQ(RunCli("show '" + file.string() + "'").nStatus, 2);
+    EXPECT_EQ(RunCli("show").nStatus, 2);
     EXPECT_EQ(RunCli("size --input - --save notes.txt", kAuxPower).nStatus, 1);
+    EXPECT_EQ(RunCli("batch --catalogue /nonexistent", kAuxPower).nStatus, 1);
 }
 
 TEST(BatchCommand, OneResultPerLineInOrder)
@@ -103,17 +199,4 @@ TEST(BatchCommand, OneResultPerLineInOrder)
     EXPECT_TRUE(results[1].contains("error"));
     EXPECT_EQ(results[2]["field"], "deSelectApp");
     EXPECT_EQ(results[3]["application"], results[0]["application"]);
-}
-
-TEST(ToolCommands, ComputeOrRefuseAsTheDialogsDo)
-{
-    SCliRun run = RunCli("tool output-existing --max 3000psi --min 2000psi --time 5sec --volume 1GAL --temp 70DEG_F");
-    EXPECT_EQ(run.nStatus, 0) << run.strErr;
-    EXPECT_TRUE(Has(run.strOut, "Accumulator discharge:")) << run.strOut;
-    run = RunCli("tool output-existing --max 6000psi --min 2000psi --time 5sec --volume 1GAL --temp 70DEG_F");
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "Your Maximum Pressure must be lower than 5,000 psi")) << run.strErr;
-    run = RunCli("tool temperature-precharge --begin-temp 70DEG_F --final-temp 150DEG_F --begin-pressure 1500psi --json");
-    ASSERT_EQ(run.nStatus, 0) << run.strErr;
-    EXPECT_GT(json::parse(run.strOut)["finalPressure"]["value"].get<double>(), 1500.0);
 }

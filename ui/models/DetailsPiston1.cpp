@@ -2,56 +2,31 @@
 // rule, the seal assistant and OK.
 #include "models/DetailsPiston1.h"
 
-#include "app/DialogRunner.h"
 #include "catalogue/Catalogue.h"
 #include "controls/CodeComboBox.h"
-#include "controls/NamedButtons.h"
-#include "models/ChooseSeals.h"
 #include "models/ModelDialogs.h"
 #include "product/AccumulatorObject.h"
-#include "product/StepDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace
-{
-CCodeComboBox* CodeBox(QWidget* pParent)
-{
-    auto* pBox = new CCodeComboBox(pParent);
-    pBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    pBox->setMinimumWidth(260);
-    return pBox;
-}
-
-// The list's row the box shows, as a choice; none for an empty list.
-std::optional<CPartCode> Choice(const QComboBox& box, const SDetailList& list)
-{
-    const int nRow = modeldlg::ChosenRow(box);
-    if (nRow < 0 || nRow >= static_cast<int>(list.items.size()))
-        return std::nullopt;
-    return list.items[static_cast<std::size_t>(nRow)];
-}
-} // namespace
-
 CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& working,
                                  CAccumulatorData& stored, QWidget* pParent)
-    : QDialog(pParent), m_product(product), m_working(working), m_stored(stored)
+    : CDetailsDialog(product, working, stored, QStringLiteral("Choose Accumulator Details - Piston Type"),
+                     "CDetailsPiston1", pParent)
 {
     using namespace modeldlg;
-    setWindowTitle(QStringLiteral("Choose Accumulator Details - Piston Type"));
-
-    m_pSeal = CodeBox(this);
+    m_bSortedLists = true;
+    QPushButton* pAssistance = MakeSealBox();
+    CCodeComboBox* pSeal = SealBox();
     m_pPort = CodeBox(this);
     m_pConstruction = new QComboBox(this);
     m_pConstruction->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -59,7 +34,6 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     m_pStandard = new QLabel(this);
     m_pStandard->setWordWrap(true);
     m_pStandard->setAccessibleName(QStringLiteral("Standard Ports"));
-    auto* pAssistance = NamedButton(QStringLiteral("Selection Assistance"), this);
 
     m_pHydraulic = new QGroupBox(QStringLiteral("Hydraulic Port Modification"), this);
     m_pGas = new QGroupBox(QStringLiteral("Gas Port Modification"), this);
@@ -93,16 +67,9 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     QLabel* pOptionCaption = Caption(QStringLiteral("Select any required options"), this);
     pScroll->setAccessibleName(pOptionCaption->accessibleName());
 
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
-    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
-    auto* pButtons = OkCancelButtons(this);
-    QPushButton* pOk = pButtons->button(QDialogButtonBox::Ok);
-    pOk->setDefault(true);
-    QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
-
     auto* pLeft = new QGridLayout;
-    pLeft->addWidget(Caption(QStringLiteral("&Seal Compound"), this, m_pSeal), 0, 0);
-    pLeft->addWidget(m_pSeal, 0, 1);
+    pLeft->addWidget(Caption(QStringLiteral("&Seal Compound"), this, pSeal), 0, 0);
+    pLeft->addWidget(pSeal, 0, 1);
     pLeft->addWidget(pAssistance, 1, 1, Qt::AlignLeft);
     pLeft->addWidget(Caption(QStringLiteral("&Ports"), this, m_pPort), 2, 0);
     pLeft->addWidget(m_pPort, 2, 1);
@@ -125,17 +92,9 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     pColumns->addSpacing(16);
     pColumns->addLayout(pRight, 2);
 
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pReference);
-    pBottom->addWidget(pHelp);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
+    SetContent(pColumns);
 
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->addLayout(pColumns);
-    pLayout->addLayout(pBottom);
-
-    setTabOrder(m_pSeal, pAssistance);
+    setTabOrder(pSeal, pAssistance);
     setTabOrder(pAssistance, m_pPort);
     setTabOrder(m_pPort, m_pPortType);
     setTabOrder(m_pPortType, m_pPortSize);
@@ -150,11 +109,6 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     connect(m_pPortType, &QComboBox::currentIndexChanged, this,
             [this] { OnPortTypeChanged(EPortSide::Hydraulic); });
     connect(m_pGasType, &QComboBox::currentIndexChanged, this, [this] { OnPortTypeChanged(EPortSide::Gas); });
-    connect(pAssistance, &QPushButton::clicked, this, &CDetailsPiston1::OnSelectionAssistance);
-    connect(pOk, &QPushButton::clicked, this, &CDetailsPiston1::OnOk);
-    connect(pCancel, &QPushButton::clicked, this, &CDetailsPiston1::reject);
-    connect(pReference, &QPushButton::clicked, this, &CDetailsPiston1::OnReference);
-    connect(pHelp, &QPushButton::clicked, this, &CDetailsPiston1::OnHelp);
 
     FillAll();
     // Every option readable without scrolling sideways.
@@ -162,7 +116,7 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
                              pScroll->verticalScrollBar()->sizeHint().width() + 2 * pScroll->frameWidth());
     // The wrapped standard-ports text would otherwise let the window open narrower than its lists.
     resize(sizeHint());
-    m_pSeal->setFocus();
+    pSeal->setFocus();
 }
 
 void CDetailsPiston1::FillAll()
@@ -172,8 +126,7 @@ void CDetailsPiston1::FillAll()
         return;
     using modeldlg::FillBox;
     using modeldlg::Guarded;
-    Guarded([&] { m_seals = PistonSealList(m_working, *pDb); });
-    FillBox(*m_pSeal, m_seals);
+    FillSeals(m_working.cpcSealCode.m_strCode);
     Guarded([&] { m_ports = PistonPortList(m_working, *pDb); });
     FillBox(*m_pPort, m_ports);
     Guarded([&] { m_constructions = PistonConstructionList(m_working, *pDb); });
@@ -242,45 +195,10 @@ void CDetailsPiston1::OnConstructionChanged()
     modeldlg::FillBox(*m_pApproval, m_approvals);
 }
 
-std::optional<SFluidSearchResult> CDetailsPiston1::FormerSearch() const
-{
-    if (m_assistance)
-        return m_assistance->search;
-    const CAccumulatorData& d = m_working;
-    if (d.strSelectedFluid.empty())
-        return std::nullopt;
-    const CAccumulatorData* pHeld = m_product.AccumulatorData();
-    return SFluidSearchResult{d.cpcSealCode.m_strCode,
-                              d.strSelectedFluid,
-                              d.cudMaxEnteredTempFluidCompatibility,
-                              d.cudMinEnteredTempFluidCompatibility,
-                              d.cudMaxFluidTempFluidCompatibility,
-                              d.cudMinFluidTempFluidCompatibility,
-                              pHeld ? pHeld->strFluidCompatDescription : std::string()};
-}
-
-void CDetailsPiston1::OnSelectionAssistance()
-{
-    const std::optional<CPartCode> seal = Choice(*m_pSeal, m_seals);
-    CChooseSeals dialog(m_product, m_working.strAccumulatorType,
-                        seal ? seal->m_strCode : m_working.cpcSealCode.m_strCode, FormerSearch(), this);
-    if (GetDialogRunner().Run(dialog) != dlg::Ok)
-        return;
-    m_assistance = dialog.Assistance();
-    if (IDatabase* pDb = m_product.Database())
-        modeldlg::Guarded(
-            [&] { m_seals = SealList(m_working.strAccumulatorType, m_assistance->seal.m_strCode, *pDb); });
-    modeldlg::FillBox(*m_pSeal, m_seals);
-}
-
 void CDetailsPiston1::OnOk()
 {
-    IDatabase* pDb = m_product.Database();
-    const CAccumulatorData* pHeld = m_product.AccumulatorData();
-    if (!pDb || !pHeld)
-        return;
     SPistonDetailChoice choice;
-    choice.seal = Choice(*m_pSeal, m_seals);
+    choice.seal = Choice(*SealBox(), m_seals);
     choice.port = Choice(*m_pPort, m_ports);
     if (const std::optional<CPartCode> construction = Choice(*m_pConstruction, m_constructions))
         choice.construction = construction->m_strDescription;
@@ -293,24 +211,10 @@ void CDetailsPiston1::OnOk()
         if (m_options.boxes[i]->isChecked())
             choice.options.push_back({i, m_options.list.items[static_cast<std::size_t>(i)]});
     choice.assistance = m_assistance;
-    if (!modeldlg::Guarded([&] { ApplyPistonDetails(m_working, m_stored, choice, *pHeld, *pDb); }))
-        return;
-    // Details chosen before and chosen alike again: nothing changed. The first time the
-    // step must complete, even with every default kept.
-    done(pHeld->m_nLevel >= 3 && m_working.IsSameAsStored() ? dlg::CloseChain : dlg::Ok);
-}
-
-void CDetailsPiston1::reject()
-{
-    done(dlg::Cancel);
-}
-
-void CDetailsPiston1::OnReference()
-{
-    modeldlg::OpenReference(m_product, m_working.cpcSeriesCode.m_strCode, "CDetailsPiston1");
-}
-
-void CDetailsPiston1::OnHelp()
-{
-    modeldlg::OpenHelp(m_product, "CDetailsPiston1");
+    Finish(std::string(),
+           [&]
+           {
+               if (IDatabase* pDb = m_product.Database())
+                   ApplyPistonDetails(m_working, m_stored, choice, *m_product.AccumulatorData(), *pDb);
+           });
 }

@@ -2,22 +2,18 @@
 // and port modifications of a piston model, written into the selection.
 #pragma once
 
+#include "models/DetailsDialog.h"
 #include "models/PistonDetails.h"
 
-#include <QDialog>
 #include <QList>
 
-#include <optional>
-
-class CAccumulatorData;
-class CAccumulatorObject;
 class CCodeComboBox;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 
-class CDetailsPiston1 : public QDialog
+class CDetailsPiston1 : public CDetailsDialog
 {
     Q_OBJECT
 
@@ -26,7 +22,6 @@ public:
     CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
                     QWidget* pParent = nullptr);
 
-    CCodeComboBox* SealBox() const { return m_pSeal; }
     CCodeComboBox* PortBox() const { return m_pPort; }
     QComboBox* ConstructionBox() const { return m_pConstruction; }
     CCodeComboBox* ApprovalBox() const { return m_pApproval; }
@@ -38,11 +33,7 @@ public:
     CCodeComboBox* GasPortSizeBox() const { return m_pGasSize; }
     QLabel* StandardPorts() const { return m_pStandard; }
 
-    // "Selection Assistance": the seal assistant; on OK its seal is selected here.
-    void OnSelectionAssistance();
-    // OK: the choices written into both copies; 2100 when the details held are unchanged.
-    void OnOk();
-    void reject() override;
+    void OnOk() override;
 
 private:
     void FillAll();
@@ -51,15 +42,7 @@ private:
     void OnPortTypeChanged(EPortSide eSide);
     // The port code of the ports list, or the held one when the list is empty.
     std::string PortCode() const;
-    // What a seal assistant opened now starts from: its own last search, else the selection's.
-    std::optional<SFluidSearchResult> FormerSearch() const;
-    void OnReference();
-    void OnHelp();
 
-    CAccumulatorObject& m_product;
-    CAccumulatorData& m_working;
-    CAccumulatorData& m_stored;
-    SDetailList m_seals;
     SDetailList m_ports;
     SDetailList m_constructions;
     SDetailList m_approvals;
@@ -69,9 +52,7 @@ private:
         QList<QCheckBox*> boxes;
     } m_options;
     SPortModificationLists m_portLists;
-    std::optional<SSealAssistance> m_assistance;
 
-    CCodeComboBox* m_pSeal;
     CCodeComboBox* m_pPort;
     QComboBox* m_pConstruction;
     CCodeComboBox* m_pApproval;

@@ -76,18 +76,19 @@ bool NaturalLess(const QString& strLeft, const QString& strRight)
     return strLeft.size() - i < strRight.size() - j;
 }
 
-void FillBox(QComboBox& box, const SDetailList& list)
+void FillBox(QComboBox& box, const SDetailList& list, bool bSorted)
 {
     const QSignalBlocker blocker(&box);
     box.clear();
     std::vector<int> order(list.items.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b)
-                     {
-                         return NaturalLess(QString::fromStdString(list.items[a].m_strDescription),
-                                            QString::fromStdString(list.items[b].m_strDescription));
-                     });
+    if (bSorted)
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b)
+                         {
+                             return NaturalLess(QString::fromStdString(list.items[a].m_strDescription),
+                                                QString::fromStdString(list.items[b].m_strDescription));
+                         });
     auto* pCodeBox = qobject_cast<CCodeComboBox*>(&box);
     for (int nRow : order)
     {

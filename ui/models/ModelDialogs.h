@@ -23,10 +23,10 @@ QLabel* Caption(const QString& strText, QWidget* pParent, QWidget* pBuddy = null
 // A read-only text of several lines that the user can select and copy.
 QPlainTextEdit* ReadOnlyText(const QString& strName, int nLines, QWidget* pParent);
 
-// Shows a list in a box, in order of its texts (numbers in the texts by value); a code box
-// shows the code beside the text in its drop-down. Each item's value is its row in the list.
-// Selects the list's preselected row; no signal reaches the box's listeners.
-void FillBox(QComboBox& box, const SDetailList& list);
+// Shows a list in a box, in order of its texts (numbers in the texts by value) or, unsorted, in
+// the list's order; a code box shows the code beside the text in its drop-down. Each item's value
+// is its row in the list. Selects the list's preselected row; no signal reaches the box's listeners.
+void FillBox(QComboBox& box, const SDetailList& list, bool bSorted = true);
 // The row of the list the box shows, or -1.
 int ChosenRow(const QComboBox& box);
 // Orders two texts alphabetically, runs of digits by their value.

@@ -3,15 +3,19 @@
 
 #include "app/DialogRunner.h"
 #include "models/AccumulatorChooseModel.h"
+#include "models/DetailsBladder1.h"
+#include "models/DetailsDiaphragm.h"
+#include "models/DetailsGB1.h"
 #include "models/DetailsPiston1.h"
 #include "platform/Prompt.h"
-#include "platform/StringTable.h"
 #include "products/ChooseProduct.h"
 #include "selection/AccumulatorData.h"
 #include "sizing/DescribeApplication.h"
 #include "units/UnitConverter.h"
 
 #include <QApplication>
+
+#include <memory>
 
 namespace
 {
@@ -58,13 +62,24 @@ int CDesktopStepDialogs::SelectGasBottle(CAccumulatorObject&, CAccumulatorData&,
 int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulatorData& working,
                                        CAccumulatorData& result)
 {
-    if (working.strAccumulatorType == "Piston")
+    const std::string& strType = working.strAccumulatorType;
+    std::unique_ptr<QDialog> pDialog;
+    if (strType == "Piston")
+        pDialog = std::make_unique<CDetailsPiston1>(product, working, result, Parent());
+    else if (strType == "Bladder")
+        pDialog = std::make_unique<CDetailsBladder1>(product, working, result, Parent());
+    else if (strType == "Diaphragm")
+        pDialog = std::make_unique<CDetailsDiaphragm>(product, working, result, Parent());
+    else if (strType == "GB")
+        pDialog = std::make_unique<CDetailsGB1>(product, working, result, Parent());
+    else
     {
-        CDetailsPiston1 dialog(product, working, result, Parent());
-        return GetDialogRunner().Run(dialog);
+        // A selection file can carry any text here.
+        GetPrompt().Message("The selection holds an accumulator type this program does not know: \"" +
+                            strType + "\". Please choose the model again.");
+        return dlg::Cancel;
     }
-    // Bladder, diaphragm and gas bottle details come with their own dialogs.
-    return NotYetAvailable(LoadString(809));
+    return GetDialogRunner().Run(*pDialog);
 }
 
 int CDesktopStepDialogs::OvrisolSizeSelection(CAccumulatorObject&, COvrisolBase&, COvrisolBase&)

@@ -164,11 +164,9 @@ TEST(AccumulatorData, CopyAndCompareLeaveOutDumpAndFluidCompatibilityText)
         [](CAccumulatorData& d) { d.m_lstCodes[0].m_nTag = 5; },
         [](CAccumulatorData& d) { d.m_lstDefaultCodes.clear(); },
         [](CAccumulatorData& d) { std::swap(d.m_lstEvents[0], d.m_lstEvents[1]); },
-        [](CAccumulatorData& d) { d.m_caSelectedOptionArray[1].nKey = -1; },
         [](CAccumulatorData& d) { d.sdShockResponseTime.Set(2.0, "MIN"); },
         [](CAccumulatorData& d) { d.siGBQty.Set(d.siGBQty.Value(), "NONE"); },
         [](CAccumulatorData& d) { d.bIsPumpRunning = 1; },
-        [](CAccumulatorData& d) { d.strSelectedFluid += "x"; },
     };
     for (std::size_t i = 0; i < std::size(kChanges); ++i)
     {
@@ -185,6 +183,42 @@ TEST(AccumulatorData, CopyAndCompareLeaveOutDumpAndFluidCompatibilityText)
     EXPECT_TRUE(b.IsSameAsStored());
     b.sdFlowRate.SetValue(-1.0);
     EXPECT_FALSE(b.IsSameAsStored());
+}
+
+TEST(AccumulatorData, EveryFieldIsCopiedAssignedAndCompared)
+{
+    CPromptCapture prompt;
+    const auto stored = [](CAccumulatorData& d)
+    {
+        CArchive ar;
+        d.Serialize(ar);
+        return ar.Bytes();
+    };
+    CAccumulatorData plain;
+    CSelectionFiller filler(plain);
+    filler.Fill();
+    const int nFields = filler.FieldCount();
+    ASSERT_EQ(nFields, 142); // 102 of the selection, 12 of each of 3 events, 2 of each of 2 options
+    for (int k = 0; k < nFields; ++k)
+    {
+        // One field (events and options included) set to another value.
+        CAccumulatorData changed;
+        CSelectionFiller(changed, k).Fill();
+        ASSERT_NE(stored(changed), stored(plain)) << "field " << k;
+        // The fluid compatibility text, the last field, is stored but neither compared nor copied.
+        const bool bCompared = k != nFields - 1;
+        EXPECT_EQ(changed.IsEqual(plain), !bCompared) << "field " << k;
+        CAccumulatorData copy(changed), assigned;
+        assigned = changed;
+        for (CAccumulatorData* pCopy : {&copy, &assigned})
+        {
+            EXPECT_TRUE(pCopy->IsEqual(changed)) << "field " << k;
+            EXPECT_EQ(pCopy->strFluidCompatDescription, "") << "field " << k;
+            pCopy->strFluidCompatDescription = changed.strFluidCompatDescription;
+            EXPECT_EQ(stored(*pCopy), stored(changed)) << "field " << k;
+        }
+    }
+    EXPECT_TRUE(prompt->Texts().empty());
 }
 
 TEST(DefaultUnits, PresetsCoverEveryCategoryWithUnitsOfThatCategory)

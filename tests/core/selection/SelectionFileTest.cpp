@@ -86,6 +86,25 @@ TEST(SelectionFile, HeadersAndProductBlockHaveTheirExactBytes)
               std::string("Pist\xF3n\0", 7));
 }
 
+TEST(SelectionFile, EachStatusFlagHasItsOwnByteAndComesBack)
+{
+    for (const auto& [bPartNumber, bComplete] : {std::pair{true, false}, std::pair{false, true}})
+    {
+        SSelectionHeader h = Header();
+        h.bPartNumberAvailable = bPartNumber;
+        h.bSelectionComplete = bComplete;
+        const Bytes bytes = WriteSelectionBytes(h, CAccumulatorData());
+        EXPECT_EQ(bytes[kProductBlock + 4], 0) << "a saved selection is never marked modified";
+        EXPECT_EQ(bytes[kProductBlock + 5], bPartNumber ? 1 : 0);
+        EXPECT_EQ(bytes[kProductBlock + 6], bComplete ? 1 : 0);
+        std::string strError;
+        const auto loaded = ReadSelectionBytes(bytes, strError);
+        ASSERT_TRUE(loaded) << strError;
+        EXPECT_EQ(loaded->header.bPartNumberAvailable, bPartNumber);
+        EXPECT_EQ(loaded->header.bSelectionComplete, bComplete);
+    }
+}
+
 TEST(SelectionFile, EveryFieldIsStoredInOrderAndComesBackExactly)
 {
     CTempFolder folder;

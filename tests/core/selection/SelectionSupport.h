@@ -29,7 +29,12 @@ public:
 class CSelectionFiller
 {
 public:
-    explicit CSelectionFiller(CAccumulatorData& d) : m_d(d) {}
+    // nChanged: the one field (counted in stored order from 0, code lists and level apart)
+    // that gets another value than a plain fill gives it; -1 for none.
+    explicit CSelectionFiller(CAccumulatorData& d, int nChanged = -1) : m_d(d), m_nChanged(nChanged) {}
+
+    // How many fields a fill sets one by one; the last is strFluidCompatDescription.
+    int FieldCount() const { return m_nField; }
 
     CArchive Fill()
     {
@@ -121,24 +126,30 @@ private:
 
     template <class... T> void U(T&... values) { (Unit(values), ...); }
     template <class... T> void UI(T&... values) { (Unit(values), ...); }
-    template <class... T> void I(T&... values) { ((values = ++m_n, m_ar.WriteInt32(m_n)), ...); }
+    template <class... T> void I(T&... values) { ((values = Next(), m_ar.WriteInt32(values)), ...); }
     template <class... T> void S(T&... values)
     {
-        ((values = "t\u00E9xt " + std::to_string(++m_n), m_ar.WriteString(values)), ...);
+        ((values = "t\u00E9xt " + std::to_string(Next()), m_ar.WriteString(values)), ...);
     }
     template <class... T> void C(T&... codes) { (Code(codes), ...); }
-    void D(double& d) { m_ar.WriteDouble(d = ++m_n + 0.5); }
+    void D(double& d) { m_ar.WriteDouble(d = Next() + 0.5); }
 
-    template <class V> void Unit(V& value)
+    // The next field's number; a field's value also tells whether it is the changed one.
+    int Next()
     {
         ++m_n;
-        value.Set(m_n + (std::is_same_v<V, CUnitDouble> ? 0.125 : 0), kUnits[m_n % 10]);
+        return m_nField++ == m_nChanged ? m_n + 1000 : m_n;
+    }
+    template <class V> void Unit(V& value)
+    {
+        const int n = Next();
+        value.Set(n + (std::is_same_v<V, CUnitDouble> ? 0.125 : 0), kUnits[m_n % 10]);
         value.Serialize(m_ar);
     }
     void Code(CPartCode& c)
     {
-        ++m_n;
-        c = CPartCode("c" + std::to_string(m_n), m_n % 40, "d\u00B0" + std::to_string(m_n),
+        const int n = Next();
+        c = CPartCode("c" + std::to_string(n), m_n % 40, "d\u00B0" + std::to_string(m_n),
                       "k" + std::to_string(m_n));
         c.m_nTag = -m_n;
         c.Serialize(m_ar);
@@ -153,4 +164,6 @@ private:
     CAccumulatorData& m_d;
     CArchive m_ar;
     int m_n = 0;
+    int m_nChanged = -1;
+    int m_nField = 0;
 };

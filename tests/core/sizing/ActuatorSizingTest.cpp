@@ -1,7 +1,5 @@
-// Cylinder volumes, supplementing pump flow, auxiliary power, holding and the precharge display pairs.
+// Cylinder volumes, the leakage estimate, the precharge display pairs, and what the actuator calculations refuse.
 #include "sizing/Sizing.h"
-
-#include "gas/Gas.h"
 
 #include "StatusCases.h"
 
@@ -46,23 +44,6 @@ TEST(CylinderVolume, ExtendRetractBothAndPumpFlow)
     EXPECT_FALSE(MinimumPumpFlow(385.0, 0.0, 0.0));
 }
 
-TEST(SupplementingPumpFlow, ExponentsFromTheirRunsDeficitFromTheDischarge)
-{
-    const SSizingResult r = SizeSupplementingPumpFlow(kPumpFlow);
-    ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
-    EXPECT_NEAR(r.dDeficitIn3, 300.0 - 5.0 * 2.0 / 60.0 * 231.0, 1e-9);
-    const auto run = [](double t)
-    { return gas::SizeSupplementingPumpFlowGas(300.0, 70.0, t, 5.0, 8.0, kP1, kP2, kP0); };
-    EXPECT_EQ(r.dExponentCharging, run(8.0).dExponent);
-    EXPECT_EQ(r.dExponent, run(2.0).dExponent);
-    EXPECT_EQ(r.dRatio, run(2.0).dRatio);
-    EXPECT_GT(r.dRequiredIn3, r.dDeficitIn3);
-
-    SSupplementingPumpFlowInput in = kPumpFlow;
-    in.bPumpRunning = false;
-    EXPECT_NEAR(SizeSupplementingPumpFlow(in).dDeficitIn3, 300.0, 1e-9);
-}
-
 TEST(SupplementingPumpFlow, NotRequiredAndRefusals)
 {
     using In = SSupplementingPumpFlowInput;
@@ -82,16 +63,8 @@ TEST(SupplementingPumpFlow, NotRequiredAndRefusals)
                        SizeSupplementingPumpFlow);
 }
 
-TEST(AuxiliaryPower, RatioFromTheChargingRunAndRefusals)
+TEST(AuxiliaryPower, Refusals)
 {
-    const SSizingResult r = SizeAuxiliaryPower(kAux);
-    ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
-    const auto run = [](double t)
-    { return gas::SizeAuxiliaryPowerGas(150.0, 70.0, t, kP1, kP2, kP0, gas::EPrechargeMode::Piston); };
-    EXPECT_EQ(r.dRatio, run(20.0).dRatio);
-    EXPECT_EQ(r.dExponentCharging, run(20.0).dExponent);
-    EXPECT_EQ(r.dExponent, run(5.0).dExponent);
-
     using In = SAuxiliaryPowerInput;
     ExpectStatuses<In>(kAux,
                        {{[](In& in) { in.dActuatorVolumeIn3 = 0.0; }, ESizingStatus::NotRequired},
@@ -110,16 +83,8 @@ TEST(Holding, EstimatedLeakageRate)
     EXPECT_FALSE(EstimateLeakageRate(1000.0, 1, 0.5));
 }
 
-TEST(Holding, LeakedVolumeInTheProgramsMinutes)
+TEST(Holding, Refusals)
 {
-    const SSizingResult r = SizeHolding(kHolding);
-    ASSERT_EQ(r.eStatus, ESizingStatus::Sized) << r.strReason;
-    EXPECT_EQ(r.dExponentCharging, 0.0);
-    // A minute is 1 / 0.01667 s in the unit table; the charging exponent is fixed at 1.
-    const double V = 8.18 * 600.0 * 0.01667, q = kP1 / kP2;
-    const double dExpected = V * q / (0.95 * (kP0 / kP2) * (std::pow(q, 1.0 / r.dExponent) - 1.0));
-    EXPECT_NEAR(r.dRequiredIn3, dExpected, 1e-9 * dExpected);
-
     using In = SHoldingInput;
     ExpectStatuses<In>(kHolding,
                        {{[](In& in) { in.dLeakIn3PerMin = 0.0; }, ESizingStatus::NotRequired},

@@ -48,6 +48,10 @@ TEST(UnitFormat, SamePrecisionShiftsTheDecimalsByTheUnitRatio)
     EXPECT_EQ(CUnitDouble(1.25, "BAR").FormatInSamePrecision("BAR"), "1.25");
     EXPECT_EQ(CUnitDouble(1.5, "M").FormatInSamePrecision("MM"), "1500");
     EXPECT_EQ(CUnitDouble(1525, "MM").FormatInSamePrecision("M"), "1.525");
+    // Six decimals at most of its own; trailing zeros of the result are not kept.
+    EXPECT_EQ(CUnitDouble(1.2345678, "BAR").FormatInSamePrecision("PSIA"), "17.90589");
+    EXPECT_EQ(CUnitDouble(2.0, "IN").FormatInSamePrecision("MM"), "51"); // no decimals to shift away
+    EXPECT_EQ(CUnitDouble(25.0, "DEG_C").FormatInSamePrecision("DEG_F"), "77");
     EXPECT_TRUE(capture->Texts().empty());
 }
 
@@ -63,6 +67,15 @@ TEST(UnitFormat, RelativePrecisionFormatsTheOwnNumber)
     // A negative shift gives no decimals above 1.
     EXPECT_EQ(CUnitDouble(5.25, "L").FormatRelative("CU_FT", 2), "5");
     EXPECT_EQ(CUnitDouble(2.5, "L").FormatRelative("L", 2), "2.50");
+    // The edges of each band, against a reference one decimal finer (ft3 against L).
+    const std::pair<double, const char*> bands[] = {{1.0001, "1.0"}, {1.0, "1.000"},   {0.1, "0.1"},
+                                                    {0.0999, "0.10"}, {0.01, "0.01"},  {0.00999, "0.010"},
+                                                    {0.0, "0.000"},   {-0.5, "-0.500"}};
+    for (const auto& [dValue, pszText] : bands)
+        EXPECT_EQ(CUnitDouble(dValue, "CU_FT").FormatRelative("L", 2), pszText) << dValue;
+    // Without a finer reference only values above 1 lose decimals.
+    EXPECT_EQ(CUnitDouble(0.1, "GAL").FormatRelative("L", 2), "0.100");
+    EXPECT_EQ(CUnitDouble(2.0, "GAL").FormatRelative("L", 2), "2");
     EXPECT_TRUE(capture->Texts().empty());
 }
 

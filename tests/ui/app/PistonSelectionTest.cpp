@@ -1,48 +1,23 @@
 // A whole piston selection in the desktop application, as a user makes it: product, application,
 // model and details through the step panel, saved, a new selection, the file opened again.
-#include "../sizing/SizingFixture.h"
-#include "app/CommandIds.h"
-#include "app/EuropeanAccumulatorApp.h"
-#include "app/QtSettings.h"
+#include "DesktopSession.h"
 #include "catalogue/MessageKeys.h"
-#include "controls/CodeComboBox.h"
 #include "models/AccumulatorChooseModel.h"
 #include "models/ChooseSeals.h"
 #include "models/DetailsPiston1.h"
 #include "models/FluidCompatability.h"
 #include "products/ChooseProduct.h"
 #include "products/TesmaraButton.h"
-#include "products/TesmaraView.h"
 #include "sizing/ReqAccCapSize.h"
 
 #include <QCheckBox>
 #include <QListWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace
 {
-class CScriptedFiles : public IFileDialogs
-{
-public:
-    QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return m_strPath; }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&) override
-    {
-        return m_strPath;
-    }
-    QString m_strPath;
-};
-
-enum EStep
-{
-    kProduct = 100,
-    kApplication = 101,
-    kModel = 102,
-    kDetails = 103,
-};
-
 // The first piston in the grid.
 int ChoosePiston(QDialog& d)
 {
@@ -55,13 +30,6 @@ int ChoosePiston(QDialog& d)
     c.Grid()->selectRow(static_cast<int>(it - rows.begin()));
     c.OnOk();
     return d.result();
-}
-
-bool SelectCode(CCodeComboBox* pBox, const QString& strCode)
-{
-    const int nIndex = pBox->FindCode(strCode);
-    pBox->setCurrentIndex(nIndex);
-    return nIndex >= 0;
 }
 
 // The seal found for a polyol ester at 0 to 200 deg F, alternate ports, the gas valve guard.
@@ -107,14 +75,11 @@ class CPistonSelectionTest : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<CQtSettings> m_pSettings;
-    std::unique_ptr<CEuropeanAccumulatorApp> m_pApp;
-    CScriptedFiles m_files;
+    std::unique_ptr<CDesktopSession> m_pSession;
 
-    CEuropeanAccumulatorView& View() { return *m_pApp->View(); }
-    CAccumulatorObject& Product() { return m_pApp->Product(); }
-    QStringList PanelTexts() { return View().DisplayTexts(); }
+    CEuropeanAccumulatorView& View() { return m_pSession->View(); }
+    CAccumulatorObject& Product() { return m_pSession->Product(); }
+    QStringList PanelTexts() { return m_pSession->PanelTexts(); }
 
     // The four steps through the panel's buttons.
     void SelectPiston(CChainScript& script)
@@ -123,25 +88,16 @@ private:
         ScriptPumpFlow(script, 0, "1500");
         script["Choose Accumulator"] = ChoosePiston;
         ScriptDetails(script);
-        for (int nStep : {kProduct, kApplication, kModel, kDetails})
-            View().OnStepButton(nStep);
+        m_pSession->Steps({kProduct, kApplication, kModel, kDetails});
     }
 
 private slots:
     void init()
     {
-        QApplication::setQuitOnLastWindowClosed(false);
-        m_pSettings = std::make_unique<CQtSettings>(m_dir.filePath("user.ini"), m_dir.filePath("system.ini"),
-                                                    TESMARA_BUILT_DEFAULTS_INI);
-        m_pApp = std::make_unique<CEuropeanAccumulatorApp>(*m_pSettings, QStringList{"--no-splash"});
-        m_pApp->SetFileDialogs(&m_files);
-        QVERIFY(m_pApp->InitInstance());
+        m_pSession = std::make_unique<CDesktopSession>();
+        QVERIFY(m_pSession->Start());
     }
-    void cleanup()
-    {
-        m_pApp.reset();
-        m_pSettings.reset();
-    }
+    void cleanup() { m_pSession.reset(); }
 
     void PistonSelectionIsSavedAndOpenedWithEverythingRestored()
     {
@@ -177,14 +133,14 @@ private slots:
             QVERIFY2(!panel[i].isEmpty(), qPrintable(QString::number(i)));
 
         // Saved; a new selection empties the panel; the file brings all of it back.
-        m_files.m_strPath = m_dir.filePath("piston.Ac3");
-        m_pApp->OnCommand(cmd::FileSave);
-        QVERIFY(QFileInfo::exists(m_files.m_strPath));
+        m_pSession->Files().m_strPath = m_pSession->FilePath("piston.Ac3");
+        m_pSession->App().OnCommand(cmd::FileSave);
+        QVERIFY(QFileInfo::exists(m_pSession->Files().m_strPath));
         QVERIFY(!Product().m_bModified);
-        m_pApp->OnCommand(cmd::FileNew);
+        m_pSession->App().OnCommand(cmd::FileNew);
         QVERIFY(View().PartNumberText().isEmpty());
         QVERIFY(PanelTexts()[0].isEmpty());
-        m_pApp->OnCommand(cmd::FileOpen);
+        m_pSession->App().OnCommand(cmd::FileOpen);
         QCOMPARE(Product().GetPartNumberDisplayText(), strModel);
         QCOMPARE(View().PartNumberText(), "Part Number:  " + QString::fromStdString(strModel));
         QCOMPARE(PanelTexts(), panel);

@@ -5,6 +5,7 @@
 #include "RecordingPrompt.h"
 #include "TestHost.h"
 #include "app/DialogRunner.h"
+#include "controls/CodeComboBox.h"
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 #include "products/ChooseProduct.h"
@@ -94,4 +95,12 @@ inline int ChooseProductType(QDialog& dialog, const QString& strType)
     choose.ProductList()->setCurrentItem(items.front());
     FindButton(choose, QStringLiteral("OK"))->click();
     return choose.result();
+}
+
+// Selects the item of a code box by its code; false when the box does not offer it.
+inline bool SelectCode(CCodeComboBox* pBox, const QString& strCode)
+{
+    const int nIndex = pBox->FindCode(strCode);
+    pBox->setCurrentIndex(nIndex);
+    return nIndex >= 0;
 }

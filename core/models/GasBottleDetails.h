@@ -1,0 +1,27 @@
+// The gas bottle details step without its window: the gas port and the gas valve port of a
+// GB series bottle, preselected and written.
+#pragma once
+
+#include "models/SealSearch.h"
+
+#include <optional>
+#include <string>
+
+class CAccumulatorData;
+class IDatabase;
+
+SDetailList GasBottlePortList(const CAccumulatorData& data, IDatabase& db);
+SDetailList GasBottleValvePortList(const CAccumulatorData& data, IDatabase& db);
+
+struct SGasBottleDetailChoice
+{
+    std::optional<CPartCode> gasPort;
+    std::optional<CPartCode> valvePort;
+};
+
+// Why OK is refused (both ports complete the model number), or empty text.
+std::string CheckGasBottleDetails(const SGasBottleDetailChoice& choice);
+
+// Writes both ports into the working copy and the result copy alike.
+void ApplyGasBottleDetails(CAccumulatorData& working, CAccumulatorData& result,
+                           const SGasBottleDetailChoice& choice);

@@ -1,0 +1,204 @@
+// Bladder, diaphragm and gas bottle details on the built catalogue: what each list preselects,
+// what OK writes into both copies and the model number it gives, and the lists left empty.
+#include "BuiltCatalogue.h"
+
+#include "models/BladderDetails.h"
+#include "models/DiaphragmDetails.h"
+#include "models/GasBottleDetails.h"
+#include "models/GasBottleSelect.h"
+#include "models/ModelSearch.h"
+#include "selection/AccumulatorData.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const std::string& Code(const SDetailList& list)
+{
+    static const std::string kNone = "(none)";
+    return list.Selected() ? list.Selected()->m_strCode : kNone;
+}
+
+std::optional<CPartCode> Row(const SDetailList& list, const std::string& strCode)
+{
+    for (const CPartCode& item : list.items)
+        if (item.m_strCode == strCode)
+            return item;
+    ADD_FAILURE() << "no row " << strCode;
+    return std::nullopt;
+}
+
+class CFamilyDetailsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pDb = OpenBuiltCatalogue();
+        ASSERT_TRUE(m_pDb) << "the built catalogue did not open";
+    }
+
+    // The model of the type and capacity code that a known capacity at 3000 psi finds, chosen.
+    void ChooseModel(const std::string& strType, const std::string& strCap, double dCuIn)
+    {
+        m_data.Initialize(0);
+        m_data.deSelectApp = app::KnownCapacity;
+        m_data.sdRequiredAccumulatorVol = CUnitDouble(dCuIn, "CU_IN");
+        m_data.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
+        const SModelSearch search = RunModelSearch(m_data, *m_pDb);
+        for (const SAccumulatorList& row : search.rows)
+            if (row.strType == strType && row.capacity.m_strCode == strCap && row.pressure.m_strCode == "3")
+            {
+                ApplyModelChoice(m_data, row, search, "N", *m_pDb);
+                m_data.m_nLevel = 2;
+                return;
+            }
+        FAIL() << "no " << strType << " " << strCap;
+    }
+
+    // The details step's result copy, as the product object resets it.
+    CAccumulatorData Result() const
+    {
+        CAccumulatorData result(m_data);
+        result.Initialize(3);
+        return result;
+    }
+
+    static std::string Number(CAccumulatorData data)
+    {
+        data.m_nLevel = 3;
+        return data.BuildPartNumber();
+    }
+
+    std::unique_ptr<IDatabase> m_pDb;
+    CAccumulatorData m_data;
+};
+} // namespace
+
+TEST_F(CFamilyDetailsTest, BladderListsPreselectTheModelsDefaultsAndThePortSizeFollowsTheRow)
+{
+    ChooseModel("Bladder", "-5G", 1000.0);
+    EXPECT_EQ(Code(BladderSealList(m_data, *m_pDb)), "-N");
+    EXPECT_EQ(Code(BladderConstructionList(m_data, *m_pDb)), "S");
+    EXPECT_EQ(Code(BladderModificationList(m_data, *m_pDb)), "_");
+    EXPECT_EQ(Code(BladderCertificationList(m_data, *m_pDb)), "_");
+    const SHydraulicPortList ports = BladderHydraulicPortList(m_data, *m_pDb);
+    EXPECT_EQ(Code(ports.list), "S");
+    EXPECT_EQ(ports.SizeOf(ports.list.nSelected), "SAE-24 (1-7/8-12 UN)");
+    EXPECT_EQ(ports.list.items.size(), 3u); // SAE thread, flange and the high-flow flange
+    EXPECT_EQ(ports.SizeOf(99), "");
+
+    // Oversize ports asked for by the model step: only the high-flow port of this size.
+    m_data.strOversizePorts = "Y";
+    const SHydraulicPortList oversize = BladderHydraulicPortList(m_data, *m_pDb);
+    ASSERT_EQ(oversize.list.items.size(), 1u);
+    EXPECT_EQ(Code(oversize.list), "H");
+    EXPECT_EQ(oversize.SizeOf(0), "2 in Flange, Code 61");
+
+    // The construction is found by its text, whatever code the selection holds with it.
+    m_data.cpcConstCode = CPartCode("?", 7, "Bottom Repairable, Carbon Steel Shell");
+    EXPECT_EQ(Code(BladderConstructionList(m_data, *m_pDb)), "B");
+    // A choice the catalogue does not offer for this model: its first row.
+    m_data.cpcCertCode.m_strCode = "-XX";
+    EXPECT_EQ(BladderCertificationList(m_data, *m_pDb).nSelected, 0);
+}
+
+TEST_F(CFamilyDetailsTest, BladderOkWritesBothCopiesAndTheModelNumberWithoutAnEarlierPistonsOptions)
+{
+    ChooseModel("Bladder", "-5G", 1000.0);
+    // Options left by a piston chosen before this bladder.
+    m_data.m_caSelectedOptionArray.push_back({0, CPartCode("G", 0, "Gas Valve Guard")});
+    m_data.cpcOptionCode = CPartCode("-G", 12);
+    CAccumulatorData result = Result();
+    const CAccumulatorData former(m_data);
+
+    SBladderDetailChoice choice;
+    choice.seal = Row(BladderSealList(m_data, *m_pDb), "-E");
+    choice.construction = Row(BladderConstructionList(m_data, *m_pDb), "B");
+    choice.modification = Row(BladderModificationList(m_data, *m_pDb), "-T");
+    choice.certification = Row(BladderCertificationList(m_data, *m_pDb), "-CE");
+    choice.hydraulicPort = Row(BladderHydraulicPortList(m_data, *m_pDb).list, "F");
+    EXPECT_EQ(CheckBladderDetails(choice), "");
+    ApplyBladderDetails(m_data, result, choice, former);
+    for (const CAccumulatorData* pData : {&m_data, &result})
+    {
+        EXPECT_EQ(pData->cpcConstCode, CPartCode("B", 7, "Bottom Repairable, Carbon Steel Shell"));
+        EXPECT_TRUE(pData->m_caSelectedOptionArray.empty());
+        EXPECT_EQ(pData->cpcOptionCode, CPartCode());
+    }
+    // Series, pressure, design, capacity, bladder, fluid port, construction, certification, modification.
+    EXPECT_EQ(Number(result), "BA31-5G-EFB-CE-T");
+    // Reopened, the lists preselect what was chosen.
+    EXPECT_EQ(Code(BladderSealList(result, *m_pDb)), "-E");
+    EXPECT_EQ(Code(BladderConstructionList(result, *m_pDb)), "B");
+    EXPECT_EQ(Code(BladderModificationList(result, *m_pDb)), "-T");
+    EXPECT_EQ(Code(BladderCertificationList(result, *m_pDb)), "-CE");
+    EXPECT_EQ(Code(BladderHydraulicPortList(result, *m_pDb).list), "F");
+}
+
+TEST_F(CFamilyDetailsTest, ListsLeftEmptyClearTheirCodeOrRefuseWhenTheNumberNeedsThem)
+{
+    ChooseModel("Bladder", "-5G", 1000.0);
+    m_data.cpcCertCode = CPartCode("-AS", 9, "ASME Section VIII, Div. 1"); // held from another model
+    CAccumulatorData result = Result();
+    SBladderDetailChoice choice;
+    choice.seal = BladderSealList(m_data, *m_pDb).items.front();
+    choice.construction = BladderConstructionList(m_data, *m_pDb).items.front();
+    choice.hydraulicPort = BladderHydraulicPortList(m_data, *m_pDb).list.items.front();
+    ApplyBladderDetails(m_data, result, choice, m_data);
+    EXPECT_EQ(result.cpcCertCode, CPartCode());
+    EXPECT_EQ(result.cpcModCode, CPartCode());
+    EXPECT_EQ(Number(result).find("-AS"), std::string::npos);
+
+    choice.construction.reset();
+    EXPECT_EQ(
+        CheckBladderDetails(choice),
+        "The catalogue offers no choice of \"Construction\" for this model, so its model number cannot be "
+        "completed.\r\nPlease choose another model, or contact your Dalrow Representative.");
+    EXPECT_NE(CheckDiaphragmDetails(SDiaphragmDetailChoice{}).find("\"Diaphragm\""), std::string::npos);
+    SGasBottleDetailChoice ports;
+    ports.gasPort = CPartCode("-S", 4);
+    EXPECT_NE(CheckGasBottleDetails(ports).find("\"Gas Valve Port\""), std::string::npos);
+}
+
+TEST_F(CFamilyDetailsTest, DiaphragmChoicesGiveTheModelNumberAndArePreselectedAgain)
+{
+    ChooseModel("Diaphragm", "-50", 40.0);
+    EXPECT_EQ(Code(DiaphragmSealList(m_data, *m_pDb)), "-N");
+    EXPECT_EQ(Code(DiaphragmConstructionList(m_data, *m_pDb)), "W");
+    EXPECT_EQ(Code(DiaphragmCertificationList(m_data, *m_pDb)), "_");
+    EXPECT_EQ(Number(m_data), "DA3S-50-NW");
+
+    CAccumulatorData result = Result();
+    SDiaphragmDetailChoice choice;
+    choice.seal = Row(DiaphragmSealList(m_data, *m_pDb), "-H");
+    choice.construction = Row(DiaphragmConstructionList(m_data, *m_pDb), "T");
+    choice.certification = Row(DiaphragmCertificationList(m_data, *m_pDb), "-CE");
+    ApplyDiaphragmDetails(m_data, result, choice, m_data);
+    EXPECT_EQ(Number(result), "DA3S-50-HT-CE");
+    EXPECT_EQ(Code(DiaphragmSealList(result, *m_pDb)), "-H");
+    EXPECT_EQ(Code(DiaphragmConstructionList(result, *m_pDb)), "T");
+    EXPECT_EQ(Code(DiaphragmCertificationList(result, *m_pDb)), "-CE");
+}
+
+TEST_F(CFamilyDetailsTest, GasBottlePortsGiveTheModelNumberAndArePreselectedAgain)
+{
+    m_data.Initialize(0);
+    const std::vector<SGbList> bottles = GasBottleList(2, CUnitDouble(3000.0, "PSIG"), *m_pDb);
+    const auto it = std::find_if(bottles.begin(), bottles.end(),
+                                 [](const SGbList& b) { return b.capacityCode.m_strCode == "-10G"; });
+    ASSERT_NE(it, bottles.end());
+    ApplyGasBottleChoice(m_data, *it, CUnitDouble(3000.0, "PSIG"), 2, "N", *m_pDb);
+    m_data.m_nLevel = 2;
+    EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S");
+    EXPECT_EQ(Code(GasBottleValvePortList(m_data, *m_pDb)), "1");
+
+    CAccumulatorData result = Result();
+    SGasBottleDetailChoice choice;
+    choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), "-B");
+    choice.valvePort = Row(GasBottleValvePortList(m_data, *m_pDb), "2");
+    ApplyGasBottleDetails(m_data, result, choice);
+    // No seal: series, pressure, capacity, gas port, valve port.
+    EXPECT_EQ(Number(result), "GB3-10G-B2");
+    EXPECT_EQ(Code(GasBottlePortList(result, *m_pDb)), "-B");
+    EXPECT_EQ(Code(GasBottleValvePortList(result, *m_pDb)), "2");
+}

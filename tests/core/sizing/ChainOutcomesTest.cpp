@@ -1,0 +1,173 @@
+// What the application chains do besides sizing: message forms, event placement, and the outcomes
+// that size nothing (no accumulator required, refused results, entries that cannot be computed).
+#include "ApplicationFixture.h"
+
+using namespace sizing;
+
+namespace
+{
+std::string Text(const CheckResult& r)
+{
+    return r ? r->strMessage : "(passed)";
+}
+
+SEvent Event(int a, int e, double dStart, double dDuration, double dVolumeIn3 = 5.0)
+{
+    SEvent ev;
+    ev.iActNo = a;
+    ev.iEventNo = e;
+    ev.enumActVolForEvent = 1;
+    ev.sdVolume.Set(dVolumeIn3, "CU_IN");
+    ev.sdEvStartTime.Set(dStart, "SEC");
+    ev.sdEvDuration.Set(dDuration, "SEC");
+    return ev;
+}
+
+std::string Order(const std::vector<SEvent>& events)
+{
+    std::string str;
+    for (const SEvent& e : events)
+        str += std::to_string(e.iActNo) + "." + std::to_string(e.iEventNo) + " ";
+    return str;
+}
+
+class CChainTest : public CApplicationTest
+{
+protected:
+    void SetUp() override
+    {
+        CApplicationTest::SetUp();
+        s.sdMaxSysPress.Set(3000.0, "PSIG");
+        s.sdMinSysPress.Set(2000.0, "PSIG");
+        s.sdActVolDisplacement.Set(300.0, "CU_IN");
+        s.sdActuationTime.Set(2.0, "SEC");
+        s.sdDwellTime.Set(8.0, "SEC");
+        s.sdEnterPumpSize.Set(8.0, "GPM");
+    }
+};
+} // namespace
+
+TEST(CheckMessageForms, PlaceholdersLineBreaksAndNumbers)
+{
+    EXPECT_EQ(FillPlaceholders("%i of %s %s %s", "1", "bar"), "%i of 1 bar %s");
+    EXPECT_EQ(ReplaceLineBreaks("a^n^nb r^n"), "a\n\nb r\n");
+    // A limit that comes back from another unit a hair below a whole number shows as whole.
+    EXPECT_EQ(MessageNumber(4999.9999999), "5000");
+    EXPECT_EQ(MessageNumber(345.754), "345.75");
+    EXPECT_EQ(MessageNumber(345.756), "345.76");
+    EXPECT_EQ(MessageNumber(2.5), "2.5");
+    EXPECT_EQ(MessageNumber(600.6, 10), "600.6");
+    // The critical-event note: two numbers, other "%" left alone.
+    EXPECT_EQ(FillIntegers("A %i, E %i, 5 % and %i %s", 12, 3), "A 12, E 3, 5 % and %i %s");
+    EXPECT_EQ(FillIntegers("%i", 7, 8), "7");
+}
+
+TEST_F(CChainTest, EventsArePlacedByActuatorAndNumber)
+{
+    std::vector<SEvent> events;
+    for (const SEvent& e : {Event(2, 1, 0, 1), Event(1, 3, 5, 1), Event(1, 1, 0, 2)})
+        ASSERT_EQ(PlaceEvent(events, e, M()), std::nullopt);
+    EXPECT_EQ(Order(events), "1.1 1.3 2.1 ");
+    EXPECT_EQ(Text(PlaceEvent(events, Event(1, 2, 1, 2), M())),
+              "The event time and duration that you have entered overlap another event of the same actuator. "
+              "Please change the start time or the duration.\r\n");
+    EXPECT_EQ(Order(events), "1.1 1.3 2.1 ");
+    // Touching ends do not overlap; a higher-numbered event is not compared.
+    EXPECT_EQ(PlaceEvent(events, Event(1, 2, 2, 3.5), M()), std::nullopt);
+    EXPECT_EQ(PlaceEvent(events, Event(1, 3, 7, 1), M()), std::nullopt); // replaces
+    EXPECT_EQ(Order(events), "1.1 1.2 1.3 2.1 ");
+    EXPECT_EQ(events[2].sdEvStartTime.Value(), 7.0);
+    // An event that starts exactly at the end of the cycle passes the start check but not the sum.
+    EXPECT_EQ(CheckEvent(Event(1, 1, 10.0, 1.0), CUnitDouble(10.0, "SEC"), M())->strField, "sdEvDuration");
+
+    // In the chain, a refused event names its place in the list as given.
+    s.sdMultiEventTotalDuration.Set(10.0, "SEC");
+    s.sdEnterPumpSize.Set(50.0, "GPM");
+    s.m_lstEvents = {Event(1, 1, 0.0, 3.0), Event(2, 1, 0.0, 1.0), Event(1, 2, 2.0, 1.0)};
+    EXPECT_EQ(Run(app::MultipleEvents).failure->strField, "m_lstEvents[2].sdEvStartTime");
+    s.m_lstEvents[2].sdEvDuration.Set(0.0, "SEC");
+    EXPECT_EQ(Run(app::MultipleEvents).failure->strField, "m_lstEvents[2].sdEvDuration");
+}
+
+TEST_F(CChainTest, NoAccumulatorRequiredStoresZeroWithTheNotice)
+{
+    // A pump that covers the actuator.
+    s.sdEnterPumpSize.Set(100.0, "GPM");
+    const SApplicationOutcome none = Run(app::SupplementingPumpFlow);
+    EXPECT_EQ(none.eStatus, ESizingStatus::NotRequired);
+    EXPECT_EQ(none.strNotice, "This application does not require an accumulator.");
+    EXPECT_TRUE(s.sdRequiredAccumulatorVol.IsIdentical(CUnitDouble(0.0, "CU_IN")));
+    // The deficit says by how much the pump covers the actuator.
+    EXPECT_NEAR(s.sdVolDefci.Value(), 300.0 - 100.0 * 2.0 / 60.0 * 231.0, 1e-9);
+
+    // A multiple-events cycle that the pump follows.
+    SEvent ev = Event(1, 1, 0.0, 2.0, 40.0);
+    ev.bPumpAvail = 1;
+    s.m_lstEvents = {ev};
+    s.sdMultiEventTotalDuration.Set(10.0, "SEC");
+    EXPECT_EQ(Run(app::MultipleEvents).eStatus, ESizingStatus::NotRequired);
+    EXPECT_EQ(s.sdRequiredAccumulatorVol.Value(), 0.0);
+}
+
+TEST_F(CChainTest, ResultsAboveTheCatalogueAreRefusedAndNothingIsComputedForImpossibleEntries)
+{
+    s.sdAllowedMaxAccumulatorVol.Set(1.0, "CU_IN");
+    const SApplicationOutcome big = Run(app::AuxiliaryPower);
+    ASSERT_TRUE(big.Refused());
+    EXPECT_EQ(big.failure->strField, "sdRequiredAccumulatorVol");
+    EXPECT_EQ(big.failure->strMessage,
+              "Please lower your required volume below: 1 in\u00B3\nor contact your Dalrow Representative.");
+    s.sdAllowedMaxAccumulatorVol.Set(1.0, "CU_M");
+
+    // Equal pressures pass the checks but have no finite volume: reported, results cleared to 0.
+    s.sdRequiredAccumulatorVol.Set(99.0, "CU_IN");
+    s.sdPolyTropicExponent.Set(1.5, "NONE");
+    s.sdMinSysPress.Set(3000.0, "PSIG");
+    const SApplicationOutcome equal = Run(app::AuxiliaryPower);
+    EXPECT_FALSE(equal.Refused());
+    EXPECT_EQ(equal.eStatus, ESizingStatus::CannotCompute);
+    EXPECT_FALSE(equal.strReason.empty());
+    EXPECT_TRUE(s.sdRequiredAccumulatorVol.IsIdentical(CUnitDouble(0.0, "CU_IN")));
+    EXPECT_EQ(s.sdPolyTropicExponent.Value(), 0.0);
+
+    // A valve size without a leakage formula cannot be estimated, rather than leaking nothing.
+    s.sdMinSysPress.Set(2500.0, "PSIG");
+    s.bHoldLeakageRateChoice = 0;
+    s.siHoldNoOfValves.SetValue(2);
+    s.sdHoldValveSize.Set(0.5, "IN");
+    s.sdHoldTimeHold.Set(60.0, "SEC");
+    EXPECT_EQ(Run(app::Holding).eStatus, ESizingStatus::CannotCompute);
+
+    // A line without an inside diameter.
+    s.sdShockMaxShockPress.Set(3050.0, "PSIG");
+    s.sdShockTubeLength.Set(100.0, "IN");
+    s.dShockSchedule = 0.0;
+    EXPECT_EQ(Run(app::ShockSuppression).eStatus, ESizingStatus::CannotCompute);
+    EXPECT_EQ(Run(app::NoneChosen).eStatus, ESizingStatus::CannotCompute);
+}
+
+TEST_F(CChainTest, QuestionsAreAnsweredAndKnownCapacityOnlyChecks)
+{
+    s.bPrechargeIHaveUseCalc = 1;
+    s.sdPrechargePress.Set(1950.0, "PSIG");
+    const SApplicationOutcome asked = Run(app::AuxiliaryPower);
+    ASSERT_TRUE(asked.Refused());
+    EXPECT_TRUE(asked.failure->bQuestion);
+    EXPECT_EQ(Run(app::AuxiliaryPower, true).eStatus, ESizingStatus::Sized);
+
+    // Known capacity: checked, sized, and nothing written.
+    s.sdRequiredAccumulatorVol.Set(40.0, "L");
+    const CAccumulatorData before = s;
+    EXPECT_EQ(Run(app::KnownCapacity).eStatus, ESizingStatus::Sized);
+    s.deSelectApp = before.deSelectApp;
+    EXPECT_TRUE(s.IsEqual(before));
+    s.sdRequiredAccumulatorVol.Set(0.0, "L");
+    EXPECT_EQ(Run(app::KnownCapacity).failure->strField, "sdRequiredAccumulatorVol");
+
+    // A fixed pump without a relief valve is refused at the valve.
+    s.sdShockMaxShockPress.Set(3100.0, "PSIG");
+    s.sdFlowRate.Set(20.0, "GPM");
+    s.sdShockResponseTime.Set(0.1, "SEC");
+    s.bShockVarOrFixed = 0;
+    EXPECT_EQ(Run(app::PumpResponse).failure->strField, "sdShockReliefValve");
+}

@@ -1,0 +1,165 @@
+// Whole selections of the other accumulator types in the desktop application, as a user makes
+// them through the step panel: a bladder, a diaphragm saved and opened again, a gas bottle as a
+// product of its own; and the two tools from the Tools menu.
+#include "DesktopSession.h"
+#include "models/AccumulatorChooseModel.h"
+#include "models/ChooseSeals.h"
+#include "models/DetailsBladder1.h"
+#include "models/DetailsDiaphragm.h"
+#include "sizing/ReqAccCapSize.h"
+
+#include <QListWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace
+{
+// The first model of a type in the grid, with OK.
+CChainScript::FnStep ChooseFirst(const std::string& strType)
+{
+    return [strType](QDialog& d)
+    {
+        auto& c = static_cast<CAccumulatorChooseModel&>(d);
+        const auto& rows = c.Search().rows;
+        const auto it =
+            std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.strType == strType; });
+        if (it == rows.end())
+            return dlg::Cancel;
+        c.Grid()->selectRow(static_cast<int>(it - rows.begin()));
+        c.OnOk();
+        return d.result();
+    };
+}
+
+// A known capacity of 40 in³ at 3000 psi: small enough for a diaphragm.
+void ScriptKnownCapacity(CChainScript& script)
+{
+    script["Describe Application"] = [](QDialog& d)
+    {
+        static_cast<CDescribeApplication&>(d).ApplicationButton(0)->setChecked(true);
+        return PressOk(d);
+    };
+    script["Required Accumulator Capacity / Size"] = [](QDialog& d)
+    {
+        auto& c = static_cast<CReqAccCapSize&>(d);
+        Enter(c.Capacity(), "40");
+        Enter(c.Pressure(), "3000");
+        return PressOk(d);
+    };
+}
+
+const QString kBladderDetails = QStringLiteral("Choose Accumulator Details - Bladder Type");
+const QString kDiaphragmDetails = QStringLiteral("Choose Accumulator Details - Diaphragm Type");
+} // namespace
+
+class CFamilySelectionTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CDesktopSession> m_pSession;
+
+    CAccumulatorObject& Product() { return m_pSession->Product(); }
+    const CAccumulatorData& Held() { return *Product().AccumulatorData(); }
+    std::string ModelNumber() { return Product().GetPartNumberDisplayText(); }
+
+private slots:
+    void init()
+    {
+        m_pSession = std::make_unique<CDesktopSession>();
+        QVERIFY(m_pSession->Start());
+    }
+    void cleanup() { m_pSession.reset(); }
+
+    void BladderSelectionWithTheSealAssistantAndEveryList()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        script["Choose Product"] = [](QDialog& d) { return ChooseProductType(d, "Accumulators"); };
+        ScriptPumpFlow(script, 0, "1500");
+        script["Choose Accumulator"] = ChooseFirst("Bladder");
+        // Butyl, a bladder compound that pistons do not offer, chosen in the assistant.
+        script["Choose Seals"] = [](QDialog& d)
+        {
+            auto& s = static_cast<CChooseSeals&>(d);
+            const auto found = s.SealClassList()->findItems("Butyl (IIR)", Qt::MatchExactly);
+            if (found.size() != 1)
+                return dlg::Cancel;
+            s.SealClassList()->setCurrentItem(found.front());
+            s.OnOk();
+            return d.result();
+        };
+        QString strPortSize;
+        script[kBladderDetails] = [&](QDialog& d)
+        {
+            auto& b = static_cast<CDetailsBladder1&>(d);
+            FindButton(b, "Selection Assistance")->click();
+            const auto ports =
+                b.HydraulicPortList()->findItems("SAE 4-Bolt Flange Fluid Port", Qt::MatchExactly);
+            if (ports.size() != 1 || !SelectCode(b.ConstructionBox(), "B") ||
+                !SelectCode(b.ModificationBox(), "-T") || !SelectCode(b.CertificationBox(), "-CE"))
+                return dlg::Cancel;
+            b.HydraulicPortList()->setCurrentItem(ports.front());
+            strPortSize = b.PortSize()->text();
+            b.OnOk();
+            return d.result();
+        };
+        m_pSession->Steps({kProduct, kApplication, kModel, kDetails});
+
+        QCOMPARE(script.Titles().back(), QStringLiteral("Selection Complete"));
+        QVERIFY(Product().IsSelectionComplete());
+        QCOMPARE(Held().strAccumulatorType, std::string("Bladder"));
+        QCOMPARE(strPortSize, QStringLiteral("1-1/2 in Flange, Code 61"));
+        // Series, pressure, design, capacity; butyl, flange port, bottom repairable; CE; low-temperature
+        // valve.
+        const QString strModel = QString::fromStdString(ModelNumber());
+        QVERIFY2(QRegularExpression("^BA31-[0-9.]+[QG]-BFB-CE-T$").match(strModel).hasMatch(),
+                 qPrintable(strModel));
+        QCOMPARE(m_pSession->PanelTexts()[3], strModel);
+        QCOMPARE(prompt->Texts(), std::vector<std::string>());
+    }
+
+    void DiaphragmSelectionIsSavedAndOpenedToTheSameModelNumber()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        script["Choose Product"] = [](QDialog& d) { return ChooseProductType(d, "Accumulators"); };
+        ScriptKnownCapacity(script);
+        script["Choose Accumulator"] = ChooseFirst("Diaphragm");
+        script[kDiaphragmDetails] = [](QDialog& d)
+        {
+            auto& p = static_cast<CDetailsDiaphragm&>(d);
+            if (!SelectCode(p.SealBox(), "-H") || !SelectCode(p.ConstructionBox(), "X") ||
+                !SelectCode(p.CertificationBox(), "-DN"))
+                return dlg::Cancel;
+            p.OnOk();
+            return d.result();
+        };
+        m_pSession->Steps({kProduct, kApplication, kModel, kDetails});
+        QVERIFY(Product().IsSelectionComplete());
+        const std::string strModel = ModelNumber();
+        // The smallest sphere that holds 40 in³ is the 50 in³ one.
+        QCOMPARE(strModel, std::string("DA3S-50-HX-DN"));
+        const QStringList panel = m_pSession->PanelTexts();
+
+        m_pSession->SaveNewAndOpen("diaphragm.Ac3");
+        QCOMPARE(ModelNumber(), strModel);
+        QCOMPARE(m_pSession->PanelTexts(), panel);
+        // Reopened, the details step shows the choices made.
+        QStringList shown;
+        script[kDiaphragmDetails] = [&](QDialog& d)
+        {
+            auto& p = static_cast<CDetailsDiaphragm&>(d);
+            for (CCodeComboBox* pBox : {p.SealBox(), p.ConstructionBox(), p.CertificationBox()})
+                shown << pBox->GetCode(pBox->currentIndex());
+            return dlg::Cancel;
+        };
+        m_pSession->Steps({kDetails});
+        QCOMPARE(shown, (QStringList{"-H", "X", "-DN"}));
+        QCOMPARE(ModelNumber(), strModel);
+        QCOMPARE(prompt->Texts(), std::vector<std::string>());
+    }
+};
+
+QTEST_MAIN(CFamilySelectionTest)
+#include "FamilySelectionTest.moc"
