@@ -8,7 +8,12 @@
 #include "models/DetailsGB1.h"
 #include "models/DetailsPiston1.h"
 #include "platform/Prompt.h"
+#include "products/AccessoryChooseAccumulator.h"
 #include "products/ChooseProduct.h"
+#include "products/Ovrisol1SizeSelection.h"
+#include "products/OvrisolChooseModel.h"
+#include "products/RepairKit.h"
+#include "products/TransferBarrier.h"
 #include "selection/AccumulatorData.h"
 #include "sizing/DescribeApplication.h"
 #include "units/UnitConverter.h"
@@ -82,29 +87,36 @@ int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulator
     return GetDialogRunner().Run(*pDialog);
 }
 
-int CDesktopStepDialogs::OvrisolSizeSelection(CAccumulatorObject&, COvrisolBase&, COvrisolBase&)
+int CDesktopStepDialogs::OvrisolSizeSelection(CAccumulatorObject& product, COvrisolBase& working,
+                                              COvrisolBase& stored)
 {
-    return NotYetAvailable("Ovrisol Size Selection Method");
+    COvrisol1SizeSelection dialog(product, working, stored, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
-int CDesktopStepDialogs::OvrisolChooseModel(CAccumulatorObject&, COvrisolBase&, COvrisolBase&)
+int CDesktopStepDialogs::OvrisolChooseModel(CAccumulatorObject& product, COvrisolBase& working,
+                                            COvrisolBase& stored)
 {
-    return NotYetAvailable("Choose Ovrisol Model");
+    COvrisolChooseModel dialog(product, working, stored, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
-int CDesktopStepDialogs::ChooseTransferBarrier(CAccumulatorObject&, CTransferBase&)
+int CDesktopStepDialogs::ChooseTransferBarrier(CAccumulatorObject& product, CTransferBase& working)
 {
-    return NotYetAvailable("Choose Transfer Barrier Accumulator");
+    CTransferBarrier dialog(product, working, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
-int CDesktopStepDialogs::ChooseAccessory(CAccumulatorObject&, CAccessoryBase&)
+int CDesktopStepDialogs::ChooseAccessory(CAccumulatorObject& product, CAccessoryBase& working)
 {
-    return NotYetAvailable("Accessories - Choose Accumulator Type");
+    CAccessoryChooseAccumulator dialog(product, working, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
-int CDesktopStepDialogs::ChooseRepairKit(CAccumulatorObject&, CRepairKitBase&)
+int CDesktopStepDialogs::ChooseRepairKit(CAccumulatorObject& product, CRepairKitBase& working)
 {
-    return NotYetAvailable("Repair Kit Selection");
+    CRepairKit dialog(product, working, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
 void CDesktopStepDialogs::RunTool(CAccumulatorObject&, int nTool)
