@@ -21,10 +21,13 @@ int RunBatchCommand(const SBatchArgs& args)
         lines.push_back(strLine);
     try
     {
-        for (const std::string& strResult :
-             RunBatch(lines, args.nJobs, args.bStrict,
-                      args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue)))
+        const SBatchResults results =
+            RunBatch(lines, args.nJobs, args.bStrict,
+                     args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue));
+        for (const std::string& strResult : results.lines)
             std::cout << strResult << '\n';
+        if (results.bCatalogueFailed)
+            return kExitFailure;
     }
     catch (const std::exception& e)
     {

@@ -16,7 +16,8 @@ using nlohmann::json;
 
 namespace
 {
-std::string SizeLine(CCliSession& session, const std::string& strLine, std::size_t nLine, bool bStrict)
+std::string SizeLine(CCliSession& session, const std::string& strLine, std::size_t nLine, bool bStrict,
+                     std::atomic<bool>& bCatalogueFailed)
 {
     JsonOut result = {{"line", nLine}};
     try
@@ -34,23 +35,30 @@ std::string SizeLine(CCliSession& session, const std::string& strLine, std::size
             result["application"] = ApplicationToJson(run.data);
         }
     }
+    catch (const CCatalogueError& e)
+    {
+        result["error"] = CatalogueFailureText(e, session);
+        result["field"] = "";
+        bCatalogueFailed = true;
+    }
     catch (const std::exception& e)
     {
         result["error"] = e.what();
         result["field"] = "";
     }
-    return result.dump();
+    return JsonText(result);
 }
 } // namespace
 
-std::vector<std::string> RunBatch(const std::vector<std::string>& lines, unsigned nJobs, bool bStrict,
-                                  const std::filesystem::path& catalogueFolder)
+SBatchResults RunBatch(const std::vector<std::string>& lines, unsigned nJobs, bool bStrict,
+                       const std::filesystem::path& catalogueFolder)
 {
     if (nJobs == 0)
         nJobs = std::max(1u, std::thread::hardware_concurrency());
     nJobs = static_cast<unsigned>(std::min<std::size_t>(nJobs, std::max<std::size_t>(lines.size(), 1)));
 
     std::vector<std::string> results(lines.size());
+    std::atomic<bool> bCatalogueFailed{false};
     std::atomic<std::size_t> next{0};
     std::mutex failureMutex;
     std::string strFailure;
@@ -64,7 +72,7 @@ std::vector<std::string> RunBatch(const std::vector<std::string>& lines, unsigne
             return;
         }
         for (std::size_t i = next++; i < lines.size(); i = next++)
-            results[i] = SizeLine(session, lines[i], i + 1, bStrict);
+            results[i] = SizeLine(session, lines[i], i + 1, bStrict, bCatalogueFailed);
     };
     std::vector<std::thread> threads;
     for (unsigned n = 1; n < nJobs; ++n)
@@ -74,5 +82,5 @@ std::vector<std::string> RunBatch(const std::vector<std::string>& lines, unsigne
         thread.join();
     if (!strFailure.empty())
         throw std::runtime_error(strFailure);
-    return results;
+    return {std::move(results), bCatalogueFailed};
 }

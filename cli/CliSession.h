@@ -7,6 +7,7 @@
 #include "units/DefaultUnits.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,7 @@ public:
     const CBaseProduct* CurrentSelection() const override { return nullptr; }
 
     IDatabase& Catalogue() { return m_db; }
+    const IDatabase& Catalogue() const { return m_db; }
     const CIMsgStoredProc& Messages() const { return *m_pMessages; }
 
     // A new accumulator selection of this session, initialised from the catalogue.
@@ -32,3 +34,11 @@ private:
     std::unique_ptr<CIMsgStoredProc> m_pMessages;
     CDefaultUnits m_units = CDefaultUnits::Standard();
 };
+
+// Opens the catalogue of the folder (the installed one when strFolder is empty) and runs a
+// command on a new session. A failed open, or a catalogue error met on the way, ends the
+// command with the data-access message on standard error and kExitFailure.
+int RunOnCatalogue(const std::string& strFolder, const std::function<int(CCliSession&)>& command);
+
+// The data-access message of a catalogue error met on this session's catalogue.
+std::string CatalogueFailureText(const CCatalogueError& error, const CCliSession& session);

@@ -1,5 +1,4 @@
 // tesmara models: the catalogue's models for a sized selection, as the "Choose Model" grid lists them.
-#include "CatalogueLocation.h"
 #include "Commands.h"
 #include "JsonInput.h"
 #include "SizeRunner.h"
@@ -83,15 +82,9 @@ json RowToJson(const SAccumulatorList& row)
             {"gasBottleCapacity", unit(row.gbCapacity)}};
 }
 
-int RunModels(const SModelsArgs& args)
+int RunModels(const SModelsArgs& args, CCliSession& session)
 {
-    CCliSession session;
     std::string strError;
-    if (!session.Open(args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue), strError))
-    {
-        std::cerr << strError << '\n';
-        return kExitFailure;
-    }
     CAccumulatorData data = session.NewSelection();
     if (!args.strSelection.empty())
     {
@@ -158,7 +151,7 @@ int RunModels(const SModelsArgs& args)
         json rows = json::array();
         for (const SAccumulatorList& row : search.rows)
             rows.push_back(RowToJson(row));
-        std::cout << json{{"requiredCapacity", {{"value", data.sdRequiredAccumulatorVol.Value()},
+        std::cout << JsonText(json{{"requiredCapacity", {{"value", data.sdRequiredAccumulatorVol.Value()},
                                                 {"unit", data.sdRequiredAccumulatorVol.GetUnit()}}},
                           {"requiredFlow", {{"value", search.requiredFlow.Value()},
                                             {"unit", search.requiredFlow.GetUnit()}}},
@@ -166,8 +159,8 @@ int RunModels(const SModelsArgs& args)
                           {"models", rows},
                           {"selected", nSelected},
                           {"oversizePorts", strOversize},
-                          {"note", strNote}}
-                         .dump(2)
+                          {"note", strNote}},
+                                   2)
                   << '\n';
         return kExitOk;
     }
@@ -198,5 +191,7 @@ void AddModelsCommand(CLI::App& app, int& nExitStatus)
     pCmd->add_flag("--json", pArgs->bJson, "Print the models as JSON");
     pCmd->add_flag("--strict", pArgs->bStrict, "Answer the program's Yes/No questions with No (refuse)");
     pCmd->add_option("--catalogue", pArgs->strCatalogue, "Folder of the catalogue (default: the installed one)");
-    pCmd->callback([pArgs, &nExitStatus] { nExitStatus = RunModels(*pArgs); });
+    pCmd->callback([pArgs, &nExitStatus] {
+        nExitStatus = RunOnCatalogue(pArgs->strCatalogue, [&](CCliSession& session) { return RunModels(*pArgs, session); });
+    });
 }

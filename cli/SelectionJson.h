@@ -29,6 +29,13 @@ void ReadSelectionJson(const nlohmann::json& input, CAccumulatorData& data);
 // Output keeps the order of the data model.
 using JsonOut = nlohmann::ordered_json;
 
+// A JSON document as output text. Text that is not UTF-8 is replaced rather than ending the
+// program: every text should already be UTF-8, but output must never abort on one that is not.
+template <class TJson> std::string JsonText(const TJson& j, int nIndent = -1)
+{
+    return j.dump(nIndent, ' ', false, TJson::error_handler_t::replace);
+}
+
 // Every stored field of the selection, in the order of the data model.
 JsonOut SelectionToJson(const CAccumulatorData& data);
 

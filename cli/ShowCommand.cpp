@@ -89,7 +89,7 @@ int RunShow(const SShowArgs& args)
     const JsonOut header = HeaderToJson(loaded->header);
     const JsonOut fields = SelectionToJson(*loaded->pSelection);
     if (args.bJson)
-        std::cout << JsonOut{{"header", header}, {"selection", fields}}.dump(2) << '\n';
+        std::cout << JsonText(JsonOut{{"header", header}, {"selection", fields}}, 2) << '\n';
     else
     {
         std::cout << "File headers\n";

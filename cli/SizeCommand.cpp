@@ -1,5 +1,4 @@
 // tesmara size: sizes an application given as JSON or by friendly flags, as the desktop would.
-#include "CatalogueLocation.h"
 #include "Commands.h"
 #include "JsonInput.h"
 #include "SelectionJson.h"
@@ -20,15 +19,8 @@ struct SSizeArgs
     bool bStrict = false;
 };
 
-int RunSize(const SSizeArgs& args, const SSizeFlags& flags)
+int RunSize(const SSizeArgs& args, const SSizeFlags& flags, CCliSession& session)
 {
-    CCliSession session;
-    std::string strError;
-    if (!session.Open(args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue), strError))
-    {
-        std::cerr << strError << '\n';
-        return kExitFailure;
-    }
     nlohmann::json input;
     try
     {
@@ -49,15 +41,14 @@ int RunSize(const SSizeArgs& args, const SSizeFlags& flags)
     if (run.refusal)
     {
         if (args.bJson)
-            std::cout << RefusalToJson(run).dump(2) << '\n';
+            std::cout << JsonText(RefusalToJson(run), 2) << '\n';
         std::cerr << *run.refusal << '\n';
         if (!run.strField.empty())
             std::cerr << "(field: " << run.strField << ")\n";
         return kExitRefused;
     }
     if (args.bJson)
-        std::cout << JsonOut{{"outcome", OutcomeToJson(run.outcome)}, {"application", ApplicationToJson(run.data)}}
-                         .dump(2)
+        std::cout << JsonText(JsonOut{{"outcome", OutcomeToJson(run.outcome)}, {"application", ApplicationToJson(run.data)}}, 2)
                   << '\n';
     else
         std::cout << SizingReport(run);
@@ -69,6 +60,7 @@ int RunSize(const SSizeArgs& args, const SSizeFlags& flags)
             std::cerr << "Nothing saved: the selection was not sized.\n";
             return kExitRefused;
         }
+        std::string strError;
         if (!SaveSizedSelection(args.strSave, run.data, session, strError))
         {
             std::cerr << strError << '\n';
@@ -94,5 +86,8 @@ void AddSizeCommand(CLI::App& app, int& nExitStatus)
     pCmd->add_option("--save", pArgs->strSave, "Save the sized selection as a selection file (*.Ac3)");
     pCmd->add_option("--catalogue", pArgs->strCatalogue, "Folder of the catalogue (default: the installed one)");
     AddSizeFlagCommands(*pCmd, pFlags);
-    pCmd->final_callback([pArgs, pFlags, &nExitStatus] { nExitStatus = RunSize(*pArgs, *pFlags); });
+    pCmd->final_callback([pArgs, pFlags, &nExitStatus] {
+        nExitStatus =
+            RunOnCatalogue(pArgs->strCatalogue, [&](CCliSession& session) { return RunSize(*pArgs, *pFlags, session); });
+    });
 }

@@ -1,7 +1,7 @@
 // tesmara tool output-existing and tesmara tool temperature-precharge: the two stand-alone tools.
-#include "CatalogueLocation.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "SelectionJson.h"
 #include "UnitArgument.h"
 #include "sizing/SizingTools.h"
 #include "units/UnitConvMap.h"
@@ -41,26 +41,14 @@ std::string Shown(const CUnitDouble& value, const char* pszUnit, int nDecimals, 
            UnitDisplayText(pszUnit);
 }
 
-bool OpenSession(CCliSession& session, const std::string& strCatalogue)
-{
-    std::string strError;
-    if (session.Open(strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(strCatalogue), strError))
-        return true;
-    std::cerr << strError << '\n';
-    return false;
-}
-
 int Refused(const sizing::SCheckFailure& failure)
 {
     std::cerr << failure.strMessage << "\n(field: " << failure.strField << ")\n";
     return kExitRefused;
 }
 
-int RunOutputExisting(const SToolArgs& args)
+int RunOutputExisting(const SToolArgs& args, CCliSession& session)
 {
-    CCliSession session;
-    if (!OpenSession(session, args.strCatalogue))
-        return kExitFailure;
     sizing::SOutputExistingEntries entries;
     try
     {
@@ -102,7 +90,7 @@ int RunOutputExisting(const SToolArgs& args)
                             {"exponent", outcome.dExponent}};
         if (outcome.eStatus == sizing::ESizingStatus::NotRequired)
             j["notice"] = outcome.strNotice;
-        std::cout << j.dump(2) << '\n';
+        std::cout << JsonText(j, 2) << '\n';
         return kExitOk;
     }
     if (outcome.eStatus == sizing::ESizingStatus::NotRequired)
@@ -115,11 +103,8 @@ int RunOutputExisting(const SToolArgs& args)
     return kExitOk;
 }
 
-int RunTemperaturePrecharge(const SToolArgs& args)
+int RunTemperaturePrecharge(const SToolArgs& args, CCliSession& session)
 {
-    CCliSession session;
-    if (!OpenSession(session, args.strCatalogue))
-        return kExitFailure;
     sizing::STemperatureToolEntries entries;
     try
     {
@@ -154,11 +139,11 @@ int RunTemperaturePrecharge(const SToolArgs& args)
     if (args.bJson)
     {
         auto unit = [](const CUnitDouble& v) { return nlohmann::json{{"value", v.Value()}, {"unit", v.GetUnit()}}; };
-        std::cout << nlohmann::json{{"beginTemperature", unit(entries.beginTemperature)},
-                                    {"finalTemperature", unit(entries.finalTemperature)},
-                                    {"beginPressure", unit(outcome.beginPressure)},
-                                    {"finalPressure", unit(outcome.finalPressure)}}
-                         .dump(2)
+        std::cout << JsonText(nlohmann::json{{"beginTemperature", unit(entries.beginTemperature)},
+                                             {"finalTemperature", unit(entries.finalTemperature)},
+                                             {"beginPressure", unit(outcome.beginPressure)},
+                                             {"finalPressure", unit(outcome.finalPressure)}},
+                              2)
                   << '\n';
         return kExitOk;
     }
@@ -199,7 +184,10 @@ void AddToolCommands(CLI::App& app, int& nExitStatus)
                      {"temp", "estimated system temperature, e.g. 70DEG_F"},
                      {"precharge", "your precharge pressure (default: the piston optimum)"},
                      {"optimum", "which calculated optimum: piston (default) or bladder"}});
-    pExisting->callback([pOutput, &nExitStatus] { nExitStatus = RunOutputExisting(*pOutput); });
+    pExisting->callback([pOutput, &nExitStatus] {
+        nExitStatus = RunOnCatalogue(pOutput->strCatalogue,
+                                     [&](CCliSession& session) { return RunOutputExisting(*pOutput, session); });
+    });
 
     auto pTemperature = std::make_shared<SToolArgs>();
     CLI::App* pPrecharge =
@@ -209,5 +197,8 @@ void AddToolCommands(CLI::App& app, int& nExitStatus)
                      {"final-temp", "final temperature"},
                      {"begin-pressure", "beginning pressure (the final one is computed)"},
                      {"final-pressure", "final pressure (the beginning one is computed)"}});
-    pPrecharge->callback([pTemperature, &nExitStatus] { nExitStatus = RunTemperaturePrecharge(*pTemperature); });
+    pPrecharge->callback([pTemperature, &nExitStatus] {
+        nExitStatus = RunOnCatalogue(pTemperature->strCatalogue,
+                                     [&](CCliSession& session) { return RunTemperaturePrecharge(*pTemperature, session); });
+    });
 }

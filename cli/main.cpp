@@ -1,7 +1,27 @@
 // tesmara: the command-line tool of Tesmara Accumulator.
 #include "Commands.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
 #include <iostream>
+
+namespace
+{
+// Results that never reached their reader (a full disk, a closed pipe) are a failure, not success.
+int CheckOutputWritten(int nExitStatus)
+{
+    errno = 0;
+    std::cout.flush();
+    const bool bFailed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!bFailed)
+        return nExitStatus;
+    std::cerr << "tesmara: the output could not be written" << (errno != 0 ? std::string(": ") + std::strerror(errno) : "")
+              << '\n';
+    return kExitFailure;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -28,7 +48,13 @@ int main(int argc, char** argv)
     {
         const int nStatus = app.exit(e);
         // Usage errors are refused input; --help and --version end normally.
-        return nStatus == 0 ? kExitOk : kExitRefused;
+        return CheckOutputWritten(nStatus == 0 ? kExitOk : kExitRefused);
     }
-    return nExitStatus;
+    catch (const std::exception& e)
+    {
+        // A failure no command foresaw (memory, a library) still ends with a message, never an abort.
+        std::cerr << "tesmara: " << e.what() << '\n';
+        return kExitFailure;
+    }
+    return CheckOutputWritten(nExitStatus);
 }

@@ -5,6 +5,7 @@
 #include "models/DetailsDiaphragm.h"
 #include "models/DetailsGB1.h"
 #include "models/DetailsPiston1.h"
+#include "models/GasBottleSearch.h"
 #include "models/GasBottleSelect.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
@@ -217,6 +218,24 @@ void BM_GasBottleDetailsOpen(benchmark::State& state)
     DetailsOpen<CDetailsGB1>(state, s);
 }
 BENCHMARK(BM_GasBottleDetailsOpen)->Unit(benchmark::kMillisecond);
+
+// Reopened with a bottle held: pressures, bottles and the high-flow note.
+void BM_SelectGasBottleOpens(benchmark::State& state)
+{
+    SBenchProduct s(0);
+    CAccumulatorData held = s.Copy(2);
+    const CUnitDouble pressure(3000.0, "PSIG");
+    ApplyGasBottleChoice(held, GasBottleList(3, pressure, *s.product.Database()).back(), pressure, 3, "N",
+                         *s.product.Database());
+    for (auto _ : state)
+    {
+        CAccumulatorData working(held);
+        CAccumulatorData result = s.Copy(2);
+        CGasBottleSelect dialog(s.product, working, result);
+        Show(dialog);
+    }
+}
+BENCHMARK(BM_SelectGasBottleOpens)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

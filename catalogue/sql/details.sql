@@ -80,11 +80,25 @@ INSERT INTO DetailChoices
     ('Diaphragm', 'Certification', 'DA', '_', 7, 'None', '*', '*', '*', '', 1, 1),
     ('Diaphragm', 'Certification', 'DA', '-CE', 7, 'CE (PED 2014/68/EU)', '*', '*', '*', '', 0, 2),
     ('Diaphragm', 'Certification', 'DA', '-DN', 7, 'DNV Type Approval (Marine and Offshore)', '*', '*', '*', '', 0, 3),
-    -- Gas bottles: gas port (position 4) and valve port (position 5).
+    -- GB series gas bottles: gas port (position 4) and valve port (position 5).
     ('GB', 'Gas Port', 'GB', '-S', 4, 'SAE-16 Gas Port (1-5/16-12 UN)', '*', '*', '*', '', 1, 1),
     ('GB', 'Gas Port', 'GB', '-F', 4, '1-1/2 in SAE 4-Bolt Flange Gas Port', '*', '*', '*', '', 0, 2),
     ('GB', 'Gas Port', 'GB', '-B', 4, 'G 1 BSPP Gas Port', '*', '*', '*', '', 0, 3),
     ('GB', 'Gas Port', 'GB', '-M', 4, 'M33 x 2 Metric Gas Port (ISO 6149)', '*', '*', '*', '', 0, 4),
     ('GB', 'Gas Valve Port', 'GB', '1', 5, 'Standard Gas Charging Valve (7/8-14 UNF)', '*', '*', '*', '', 1, 1),
     ('GB', 'Gas Valve Port', 'GB', '2', 5, 'Gas Charging Valve with Gauge Port', '*', '*', '*', '', 0, 2),
-    ('GB', 'Gas Valve Port', 'GB', '0', 5, 'No Gas Valve (Port Plugged)', '*', '*', '*', '', 0, 3);
+    ('GB', 'Gas Valve Port', 'GB', '0', 5, 'No Gas Valve (Port Plugged)', '*', '*', '*', '', 0, 3),
+    -- Piston-style bottles: the gas port to the accumulator's gas end (position 12) and the
+    -- charging valve port (13), after the seal and construction codes of their piston body.
+    ('GB', 'Gas Port', 'PG', '-S', 12, 'SAE-16 Gas Port (1-5/16-12 UN)', '*', '*', '*', '', 1, 1),
+    ('GB', 'Gas Port', 'PG', '-F', 12, '1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61', '*', '*', '*', '', 0, 2),
+    ('GB', 'Gas Port', 'PG', '-B', 12, 'G 1 BSPP Gas Port', '*', '*', '*', '', 0, 3),
+    ('GB', 'Gas Valve Port', 'PG', '1', 13, 'Standard Gas Charging Valve (7/8-14 UNF)', '*', '*', '*', '', 1, 1),
+    ('GB', 'Gas Valve Port', 'PG', '2', 13, 'Gas Charging Valve with Gauge Port', '*', '*', '*', '', 0, 2),
+    ('GB', 'Gas Valve Port', 'PG', '0', 13, 'No Gas Valve (Port Plugged)', '*', '*', '*', '', 0, 3),
+    -- Bladder-style bottles: the large bottom port that joins the accumulator's gas side (11)
+    -- and the charging valve port (12), after the codes of their bladder shell.
+    ('GB', 'Gas Port', 'BG', '-S', 11, 'SAE-24 Gas Port (1-7/8-12 UN)', '*', '*', '*', '', 1, 1),
+    ('GB', 'Gas Port', 'BG', '-F', 11, '2 in SAE 4-Bolt Flange Gas Port, Code 61', '*', '*', '*', '', 0, 2),
+    ('GB', 'Gas Valve Port', 'BG', '1', 12, 'Standard Gas Charging Valve (7/8-14 UNF)', '*', '*', '*', '', 1, 1),
+    ('GB', 'Gas Valve Port', 'BG', '2', 12, 'Gas Charging Valve with Gauge Port', '*', '*', '*', '', 0, 2);

@@ -3,11 +3,14 @@
 -- Model numbers are the codes in ascending position:
 --   Piston    PA31-4-150-NS-GM     series 1, pressure 2, port style 3, bore 4, capacity 5, seal 6,
 --                                  port modifications 7-10, construction 11, options 12
---   Bladder   BA31-5G-NSSV         series 1, pressure 2, design 3, capacity 4, bladder 5,
---                                  fluid port 6, construction 7, gas valve 8, certification 9, modification 10
+--   Bladder   BA31-5G-NSS          series 1, pressure 2, design 3, capacity 4, bladder 5,
+--                                  fluid port 6, construction 7, certification 9, modification 10
+--                                  (the gas valve at 8 serves the report; it is not part of the number)
 --   Diaphragm DA3S-50-NW           series 1, pressure 2, port 3, capacity 4, diaphragm 5,
 --                                  construction 6, certification 7
 --   Gas bottle GB3-10G-S1          series 1, pressure 2, capacity 3, gas port 4, valve port 5
+--              PG31-9-10G-NS-S1    a piston body's codes without port modifications, gas port 12, valve port 13
+--              BG31-5G-NSS-S1      a bladder shell's codes, gas port 11, valve port 12
 
 INSERT INTO Series (SeriesCode, SeriesLocation, AccumulatorType, Description, Image, Metric) VALUES
     ('PA', 1, 'Piston', 'Piston Accumulator, Inch Series', 'SeriesPA.jpg', 0),

@@ -12,10 +12,26 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <set>
+#include <sstream>
 
 namespace
 {
+// Limits that any real accumulator catalogue lies within: 10 m\u00B3, 2,000 bar, the range of the gas model.
+constexpr double kLargestCapacityCuM = 10.0;
+constexpr double kAtmospherePa = 101325.0;
+constexpr double kHighestPressurePa = 2.0e8;
+constexpr double kColdestF = -100.0;
+constexpr double kHottestF = 2000.0;
+
+std::string Number(double d)
+{
+    std::ostringstream out;
+    out << d;
+    return out.str();
+}
+
 std::string Lower(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -106,34 +122,112 @@ public:
                 Problem("integer message key without a text: " + std::to_string(nKey));
     }
 
+    // Every table, each on its own: one that cannot be read is reported and the scan goes on.
     void Tables()
     {
-        for (const std::string& strTable : m_db.TableNames())
+        std::vector<std::string> tables;
+        try
         {
-            IRecordset rows(m_db);
-            rows.OpenTable(strTable);
-            for (int nField = 0; nField < rows.GetFieldCount(); ++nField)
-            {
-                const std::string& strField = rows.GetFieldName(nField);
-                for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
-                {
-                    const CDbValue& value = rows.GetFieldValue(nField);
-                    if (value.Type() != EDbType::Text)
-                        continue;
-                    if (HoldsUnitCodes(strField))
-                        UnitCode(strTable + "." + strField, value.AsText());
-                    else if (Lower(strField) == "image")
-                        Picture(strTable + "." + strField, value.AsText());
-                }
-            }
-            if (Lower(strTable) == "units")
-                UnitFactors(rows);
+            tables = m_db.TableNames();
         }
+        catch (const CCatalogueError& e)
+        {
+            Problem(std::string("the list of tables cannot be read: ") + e.what());
+        }
+        for (const std::string& strTable : tables)
+        {
+            try
+            {
+                Table(strTable);
+            }
+            catch (const CCatalogueError& e)
+            {
+                Problem(strTable + ": " + e.what());
+            }
+        }
+    }
+
+    // The catalogue's limits: without them, or with values no accumulator has, every sizing is refused.
+    void Limits()
+    {
+        Limit("qMaxCapacity", "MaxCapacity", "m\u00B3", 0.0, kLargestCapacityCuM, false);
+        Limit("qMaxPressure", "MaxPressure", "Pa", kAtmospherePa, kHighestPressurePa, false);
+        const std::optional<double> dHigh = Limit("qMaxTemperature", "MaxTemp", "\u00B0F", kColdestF, kHottestF, true);
+        const std::optional<double> dLow = Limit("qMinTemperature", "MinTemp", "\u00B0F", kColdestF, kHottestF, true);
+        if (dHigh && dLow && !(*dLow < *dHigh))
+            Problem("qMinTemperature: the lowest temperature " + Number(*dLow) + " \u00B0F is not below the highest, " +
+                    Number(*dHigh) + " \u00B0F");
     }
 
     SCatalogueCheck Report() { return std::move(m_report); }
 
 private:
+    void Table(const std::string& strTable)
+    {
+        IRecordset rows(m_db);
+        rows.OpenTable(strTable);
+        for (int nField = 0; nField < rows.GetFieldCount(); ++nField)
+        {
+            const std::string& strField = rows.GetFieldName(nField);
+            for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
+            {
+                const CDbValue& value = rows.GetFieldValue(nField);
+                if (value.Type() != EDbType::Text)
+                    continue;
+                if (HoldsUnitCodes(strField))
+                    UnitCode(strTable + "." + strField, value.AsText());
+                else if (Lower(strField) == "image")
+                    Picture(strTable + "." + strField, value.AsText());
+            }
+        }
+        TextsNotUtf8(strTable, rows);
+        if (Lower(strTable) == "units")
+            UnitFactors(rows);
+    }
+
+    // Texts are UTF-8 by contract; others are read as Windows-1252, which is rarely what was meant.
+    void TextsNotUtf8(const std::string& strTable, const IRecordset& rows)
+    {
+        constexpr std::size_t kShown = 5;
+        const auto& cells = rows.TextsReadAsWindows1252();
+        for (std::size_t i = 0; i < cells.size() && i < kShown; ++i)
+            Problem(strTable + "." + rows.GetFieldName(cells[i].second) + " in row " + std::to_string(cells[i].first + 1) +
+                    ": the text is not UTF-8 (read as Windows-1252)");
+        if (cells.size() > kShown)
+            Problem(strTable + ": " + std::to_string(cells.size() - kShown) + " more texts are not UTF-8");
+    }
+
+    // The limit of the first row, when it lies in (dLow, dHigh] (or [dLow, dHigh] with bLowIncluded).
+    std::optional<double> Limit(const char* pszQuery, const char* pszField, const char* pszUnit, double dLow,
+                                double dHigh, bool bLowIncluded)
+    {
+        try
+        {
+            IQueryDef def(m_db);
+            def.Open(pszQuery);
+            IRecordset rows(m_db);
+            rows.Open(def);
+            if (rows.IsBOF())
+            {
+                Problem(std::string(pszQuery) + ": no row, so every sizing is refused");
+                return std::nullopt;
+            }
+            // Read as the program reads it (a field of another type is reported with the contract).
+            const double d = rows.GetDouble(pszField);
+            if (!(bLowIncluded ? d >= dLow : d > dLow) || !(d <= dHigh))
+            {
+                Problem(std::string(pszQuery) + ": " + pszField + " " + Number(d) + " " + pszUnit + " lies outside " +
+                        (bLowIncluded ? "[" : "(") + Number(dLow) + ", " + Number(dHigh) + "] " + pszUnit +
+                        ", so the program cannot size with it");
+                return std::nullopt;
+            }
+            return d;
+        }
+        catch (const CCatalogueError&)
+        {
+            return std::nullopt; // the query itself is reported with the contract
+        }
+    }
     void Fields(const SContractQuery& query, IRecordset& rows)
     {
         std::set<std::string> names;
@@ -192,8 +286,17 @@ private:
 
     void Picture(const std::string& strWhere, const std::string& strName)
     {
-        if (m_pictures.insert(strName).second && !CLoadJpeg::Load(strName, m_db))
-            Problem(strWhere + ": no picture named \"" + strName + "\"");
+        if (!m_pictures.insert(strName).second)
+            return;
+        try
+        {
+            if (!CLoadJpeg::Load(strName, m_db))
+                Problem(strWhere + ": no picture named \"" + strName + "\"");
+        }
+        catch (const CCatalogueError&)
+        {
+            // qGetImage itself is reported with the contract.
+        }
     }
 
     // A table of unit factors must agree with the program's conversions.
@@ -223,13 +326,7 @@ SCatalogueCheck CheckCatalogue(IDatabase& database)
     for (const SContractQuery& query : CatalogueContract())
         checker.Query(query);
     checker.Messages();
-    try
-    {
-        checker.Tables();
-    }
-    catch (const CCatalogueError&)
-    {
-        // Tables that cannot be read have already failed their queries above.
-    }
+    checker.Limits();
+    checker.Tables();
     return checker.Report();
 }

@@ -16,5 +16,7 @@ struct SCatalogueCheck
 // Runs every query of the contract with representative parameters and checks its
 // parameters, fields and field types; checks that every message key the program
 // uses has a text, that unit codes in the data are known, that pictures named in
-// the data exist, and that the catalogue's unit factors are the program's.
+// the data exist, that the catalogue's unit factors are the program's, that its limits
+// (largest capacity, highest pressure, temperatures) are ones the program can size with,
+// and that its texts are UTF-8. A table that cannot be read is reported; the scan goes on.
 SCatalogueCheck CheckCatalogue(IDatabase& database);

@@ -28,3 +28,7 @@ public:
 private:
     int m_nCode;
 };
+
+// How a data-access failure is shown: "DAO error %d, SOURCE = %s, DESCR = %s", with the
+// catalogue file as the source.
+std::string DataAccessMessage(int nCode, const std::string& strSource, const std::string& strDescription);

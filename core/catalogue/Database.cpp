@@ -112,8 +112,7 @@ bool IDatabase::Open(const fs::path& folder, const std::string& strBaseName,
     const std::string strSource = PathText(path);
     auto fail = [&](int nCode, const std::string& strDescription)
     {
-        GetPrompt().Message("DAO error " + std::to_string(nCode) + ", SOURCE = " + strSource +
-                            ", DESCR = " + strDescription);
+        GetPrompt().Message(DataAccessMessage(nCode, strSource, strDescription));
         return false;
     };
 

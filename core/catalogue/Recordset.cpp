@@ -6,6 +6,7 @@
 #include "catalogue/PreparedQuery.h"
 #include "catalogue/QueryDef.h"
 #include "platform/Trace.h"
+#include "platform/Windows1252.h"
 
 #include <sqlite3.h>
 
@@ -437,6 +438,12 @@ void IRecordset::Load(sqlite3_stmt* pStatement, const std::string& strSource)
                                               "' holds a value that does not fit its type " +
                                               (pszDeclared != nullptr ? pszDeclared : "INTEGER") + ".");
                 }
+                // Catalogue texts are UTF-8 or Windows-1252: every text leaves here as UTF-8.
+                if (value->Type() == EDbType::Text && !IsValidUtf8(value->AsText()))
+                {
+                    value = CDbValue(Windows1252ToUtf8(value->AsText()));
+                    m_textsReadAsWindows1252.emplace_back(m_nRecordCount, nColumn);
+                }
                 m_cells.push_back(std::move(*value));
             }
             ++m_nRecordCount;
@@ -465,6 +472,7 @@ void IRecordset::Close()
     m_fieldNames.clear();
     m_fieldKeys.clear();
     m_cells.clear();
+    m_textsReadAsWindows1252.clear();
 }
 
 void IRecordset::MoveNext()

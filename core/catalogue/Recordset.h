@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class IDatabase;
@@ -68,6 +69,10 @@ public:
     std::optional<CDbValue::Bytes> GetBlob(const std::string& strField) const;
     std::optional<CDbValue::Bytes> GetBlob(int nIndex) const;
 
+    // The cells (row and field, counted from 0) whose text was not UTF-8 and was read as
+    // Windows-1252, for the catalogue check.
+    const std::vector<std::pair<int, int>>& TextsReadAsWindows1252() const { return m_textsReadAsWindows1252; }
+
     // The name of a field type code (1 "dbBoolean" ... 23 "dbTimeStamp"); empty for other codes.
     static std::string GetFieldTypeName(int nCode);
 
@@ -87,4 +92,5 @@ private:
     std::vector<std::string> m_fieldNames;
     std::vector<std::string> m_fieldKeys; // the names in lower case, for lookups by name
     std::vector<CDbValue> m_cells;        // row by row, m_nFieldCount per row
+    std::vector<std::pair<int, int>> m_textsReadAsWindows1252;
 };

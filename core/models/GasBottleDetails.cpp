@@ -34,4 +34,10 @@ void ApplyGasBottleDetails(CAccumulatorData& working, CAccumulatorData& result,
         WriteChoice(pData->cpcGasValveCode, choice.valvePort);
         ClearOptions(*pData);
     }
+    result.cpcSealCode = working.cpcSealCode;
+    result.cpcConstCode = working.cpcConstCode;
+    result.strApproval = working.strApproval;
+    result.cpcModCode = working.cpcModCode;
+    result.cpcCertCode = working.cpcCertCode;
+    result.cpcHydPortCode = working.cpcHydPortCode;
 }

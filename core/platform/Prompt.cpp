@@ -1,7 +1,6 @@
-// The process-wide prompt and its console default.
+// The per-thread prompt and its console default.
 #include "platform/Prompt.h"
 
-#include <atomic>
 #include <iostream>
 #include <mutex>
 
@@ -37,16 +36,17 @@ CConsolePrompt& ConsolePrompt()
     return prompt;
 }
 
-std::atomic<IPrompt*> g_pPrompt{nullptr};
+thread_local IPrompt* t_pPrompt = nullptr;
 } // namespace
 
 IPrompt& GetPrompt()
 {
-    IPrompt* pPrompt = g_pPrompt.load();
-    return pPrompt ? *pPrompt : ConsolePrompt();
+    return t_pPrompt ? *t_pPrompt : ConsolePrompt();
 }
 
 IPrompt* SetPrompt(IPrompt* pPrompt)
 {
-    return g_pPrompt.exchange(pPrompt);
+    IPrompt* pPrevious = t_pPrompt;
+    t_pPrompt = pPrompt;
+    return pPrevious;
 }

@@ -1,4 +1,4 @@
-// Message boxes as a seam: one prompt per process, replaceable by the desktop or a test.
+// Message boxes as a seam: one prompt per thread, replaceable by the desktop, a command or a test.
 #pragma once
 
 #include <string>
@@ -18,14 +18,16 @@ public:
     virtual EPromptAnswer YesNoCancel(const std::string& strText) = 0;
 };
 
-// The process's prompt. Until one is installed, messages go to standard error
-// and questions are answered Yes.
+// The calling thread's prompt. Until one is installed on the thread, messages go to
+// standard error and questions are answered Yes. Per thread, so that workers sizing at
+// once (the command line's batch) never show through one another's prompts.
 IPrompt& GetPrompt();
 
-// Installs a prompt (not owned; nullptr restores the default) and returns the previous one.
+// Installs a prompt for the calling thread (not owned; nullptr restores the default) and
+// returns the thread's previous one.
 IPrompt* SetPrompt(IPrompt* pPrompt);
 
-// Installs a prompt for the lifetime of a scope.
+// Installs a prompt on the calling thread for the lifetime of a scope.
 class CScopedPrompt
 {
 public:

@@ -42,58 +42,77 @@ char ToByte(char32_t c)
             return static_cast<char>(0x80 + i);
     return '?';
 }
+
+// The code point of the well-formed UTF-8 sequence at i and its length; 0 for a malformed one.
+std::size_t DecodeUtf8(const std::string& strText, std::size_t i, char32_t& c)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(strText.data());
+    const std::size_t n = strText.size();
+    const unsigned char b = p[i];
+    int nExtra = 0;
+    if (b < 0x80)
+        return c = b, 1;
+    if ((b & 0xE0) == 0xC0)
+        nExtra = 1, c = b & 0x1F;
+    else if ((b & 0xF0) == 0xE0)
+        nExtra = 2, c = b & 0x0F;
+    else if ((b & 0xF8) == 0xF0)
+        nExtra = 3, c = b & 0x07;
+    else
+        return 0;
+    if (i + static_cast<std::size_t>(nExtra) >= n)
+        return 0;
+    for (int k = 1; k <= nExtra; ++k)
+    {
+        const unsigned char cont = p[i + k];
+        if ((cont & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (cont & 0x3F);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF are malformed too;
+    // an overlong form would otherwise smuggle in a '/' or a zero byte.
+    static constexpr char32_t kMinimum[4] = {0, 0x80, 0x800, 0x10000};
+    if (c < kMinimum[nExtra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return 0;
+    return static_cast<std::size_t>(1 + nExtra);
+}
 } // namespace
 
 std::string Utf8ToWindows1252(const std::string& strUtf8)
 {
     std::string strOut;
     strOut.reserve(strUtf8.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(strUtf8.data());
-    const std::size_t n = strUtf8.size();
-    std::size_t i = 0;
-    while (i < n)
+    for (std::size_t i = 0; i < strUtf8.size();)
     {
-        const unsigned char b = p[i];
-        int nExtra = 0;
         char32_t c = 0;
-        if (b < 0x80)
-            c = b;
-        else if ((b & 0xE0) == 0xC0)
-            nExtra = 1, c = b & 0x1F;
-        else if ((b & 0xF0) == 0xE0)
-            nExtra = 2, c = b & 0x0F;
-        else if ((b & 0xF8) == 0xF0)
-            nExtra = 3, c = b & 0x07;
-        else
-        {
-            strOut += '?';
-            ++i;
-            continue;
-        }
-        bool bValid = i + static_cast<std::size_t>(nExtra) < n;
-        for (int k = 1; bValid && k <= nExtra; ++k)
-        {
-            const unsigned char cont = p[i + k];
-            if ((cont & 0xC0) != 0x80)
-                bValid = false;
-            else
-                c = (c << 6) | (cont & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF are malformed too;
-        // an overlong form would otherwise smuggle in a '/' or a zero byte.
-        static constexpr char32_t kMinimum[4] = {0, 0x80, 0x800, 0x10000};
-        if (bValid && (c < kMinimum[nExtra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF))
-            bValid = false;
-        if (!bValid)
-        {
-            strOut += '?';
-            ++i;
-            continue;
-        }
-        strOut += ToByte(c);
-        i += 1 + nExtra;
+        const std::size_t nLength = DecodeUtf8(strUtf8, i, c);
+        strOut += nLength == 0 ? '?' : ToByte(c);
+        i += nLength == 0 ? 1 : nLength;
     }
     return strOut;
+}
+
+bool IsValidUtf8(const std::string& strText)
+{
+    char32_t c = 0;
+    for (std::size_t i = 0, nLength = 0; i < strText.size(); i += nLength)
+        if ((nLength = DecodeUtf8(strText, i, c)) == 0)
+            return false;
+    return true;
+}
+
+bool FitsWindows1252(const std::string& strUtf8)
+{
+    char32_t c = 0;
+    for (std::size_t i = 0, nLength = 0; i < strUtf8.size(); i += nLength)
+        if ((nLength = DecodeUtf8(strUtf8, i, c)) == 0 || (ToByte(c) == '?' && c != U'?'))
+            return false;
+    return true;
+}
+
+std::string Utf8OrWindows1252ToUtf8(const std::string& strText)
+{
+    return IsValidUtf8(strText) ? strText : Windows1252ToUtf8(strText);
 }
 
 std::string Windows1252ToUtf8(const std::string& strBytes)

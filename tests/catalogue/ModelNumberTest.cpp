@@ -224,6 +224,18 @@ TEST(CatalogueModelNumbers, EveryModelAssemblesWithoutCollisions)
             EXPECT_EQ(c.nLocation, typeLocations[c.strType]) << m.strSeries << m.strCap << " " << c.strType << " "
                                                             << c.strCode;
         }
+        // Bottles of the piston and bladder kinds take their gas and valve ports in the gas bottle
+        // details, after the codes of their body.
+        if (m.strSeries == "PG" || m.strSeries == "BG")
+            for (const auto& [pszQuery, pszLocation] :
+                 {std::pair{"qDetailGasBottlePort", "PortLocation"}, {"qDetailGasBottleValvePort", "ValveLocation"}})
+            {
+                const auto ports = Codes(*pDb, pszQuery, {{"[parSeries]", m.strSeries}}, pszLocation);
+                ASSERT_FALSE(ports.empty()) << m.strSeries << " " << pszQuery;
+                for (const SCode& port : ports)
+                    EXPECT_EQ(port.nLocation, ports.front().nLocation) << m.strSeries << " " << port.strCode;
+                place(ports.front().strCode, ports.front().nLocation, pszQuery);
+            }
         // Standard ports stay out of the model number unless a port style asks for them.
         std::map<int, std::string> shown = positions;
         if (m.strType == "Piston")
@@ -244,14 +256,16 @@ TEST(CatalogueModelNumbers, DefaultsReadAsTheCatalogueDescribesThem)
             codes[m.nBoreLoc] = m.strBore;
         if (!m.strDesign.empty())
             codes[m.nDesignLoc] = m.strDesign;
+        // Neither the approval text, nor a piston's standard ports, nor a bladder's gas valve.
         for (const SCode& c : Defaults(*pDb, m))
-            if (c.strType != "Approval" && !(m.strType == "Piston" && c.nLocation >= 7 && c.nLocation <= 10))
+            if (c.strType != "Approval" && !(m.strType == "Piston" && c.nLocation >= 7 && c.nLocation <= 10) &&
+                !(m.strType == "Bladder" && c.strType == "Gas Type"))
                 codes[c.nLocation] = c.strCode;
         return Assemble(codes);
     };
     EXPECT_EQ(number({"PA", "3", "-4", "-150", "1", "Piston", 1, 2, 4, 5, 3}), "PA31-4-150-NS");
     EXPECT_EQ(number({"PM", "K", "-100", "-4L", "1", "Piston", 1, 2, 4, 5, 3}), "PMK1-100-4L-NS");
-    EXPECT_EQ(number({"BA", "3", "", "-5G", "1", "Bladder", 1, 2, 0, 4, 3}), "BA31-5G-NSSV");
+    EXPECT_EQ(number({"BA", "3", "", "-5G", "1", "Bladder", 1, 2, 0, 4, 3}), "BA31-5G-NSS");
     EXPECT_EQ(number({"DA", "3", "", "-50", "S", "Diaphragm", 1, 2, 0, 4, 3}), "DA3S-50-NW");
     EXPECT_EQ(number({"GB", "3", "", "-10G", "", "GB", 1, 2, 0, 3, 0}), "GB3-10G-S1");
 }

@@ -1,32 +1,12 @@
 // tesmara catalogue check on the built catalogue and on damaged copies of it.
+#include "CatalogueCopy.h"
 #include "CliRunner.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 
 namespace fs = std::filesystem;
-
-namespace
-{
-fs::path CopyOfCatalogue(const std::string& strName)
-{
-    const fs::path dir = fs::temp_directory_path() / ("tesmara_check_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path copy = dir / strName;
-    fs::copy_file(fs::path(TESMARA_BUILT_CATALOGUE_DIR) / "AccUS.db", copy, fs::copy_options::overwrite_existing);
-    return copy;
-}
-
-void Exec(const fs::path& file, const char* pszSql)
-{
-    sqlite3* pDb = nullptr;
-    ASSERT_EQ(sqlite3_open(file.string().c_str(), &pDb), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(pDb, pszSql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(pDb);
-    sqlite3_close(pDb);
-}
-} // namespace
 
 TEST(CatalogueCommand, TheBuiltCatalogueMeetsTheContract)
 {

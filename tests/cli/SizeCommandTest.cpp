@@ -1,5 +1,7 @@
 // tesmara size, models, show and batch, as a user runs them.
 #include "CliRunner.h"
+#include "selection/AccumulatorData.h"
+#include "selection/SelectionFile.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -24,8 +26,9 @@ bool Has(const std::string& strText, const std::string& strPart)
 
 TEST(SizeCommand, FlagsAndJsonInputSizeAlike)
 {
-    const SCliRun flags = RunCli("size aux-power --volume 150CU_IN --actuation 5sec --dwell 20sec --max 3000psi "
-                                 "--min '2000 psi' --json");
+    const SCliRun flags =
+        RunCli("size aux-power --volume 150CU_IN --actuation 5sec --dwell 20sec --max 3000psi "
+               "--min '2000 psi' --json");
     ASSERT_EQ(flags.nStatus, 0) << flags.strErr;
     const SCliRun input = RunCli("size --input - --json", kAuxPower);
     ASSERT_EQ(input.nStatus, 0) << input.strErr;
@@ -41,8 +44,8 @@ TEST(SizeCommand, FlagsAndJsonInputSizeAlike)
     EXPECT_TRUE(Has(strReport, "Exponent, charging:   ")) << strReport;
     const double dIn3 = b["application"]["sdRequiredAccumulatorVol"]["value"].get<double>();
     char szLine[128];
-    std::snprintf(szLine, sizeof szLine, "Required capacity:    %.1f in\u00B3  |  %.2f gal (US)  |  %.2f L\n", dIn3,
-                  dIn3 * 1.638706e-05 / 0.003785413, dIn3 * 1.638706e-05 / 0.001);
+    std::snprintf(szLine, sizeof szLine, "Required capacity:    %.1f in\u00B3  |  %.2f gal (US)  |  %.2f L\n",
+                  dIn3, dIn3 * 1.638706e-05 / 0.003785413, dIn3 * 1.638706e-05 / 0.001);
     EXPECT_TRUE(Has(strReport, szLine)) << szLine << strReport;
     const std::string strHolding =
         RunCli("size holding --hold 600sec --leak 2CU_IN_MIN --max 3000psi --min 2000psi").strOut;
@@ -60,8 +63,9 @@ TEST(SizeCommand, RefusesWithTheMessageAndTheField)
     EXPECT_TRUE(Has(run.strErr, "sdMaxSysPress.value")) << run.strErr;
     run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPress":{"value":1,"unit":"PSI"}})");
     EXPECT_TRUE(Has(run.strErr, "Field sdMaxSysPress.unit: unknown unit code \"PSI\"")) << run.strErr;
-    EXPECT_EQ(RunCli("size --input -", R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":5,"unit":"GAL"},)"
-                                       R"("sdMaxSysPress":{"value":100,"unit":"BAR"}})")
+    EXPECT_EQ(RunCli("size --input -",
+                     R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":5,"unit":"GAL"},)"
+                     R"("sdMaxSysPress":{"value":100,"unit":"BAR"}})")
                   .nStatus,
               0);
     EXPECT_EQ(RunCli("size --input -", "{\"deSelectApp\":").nStatus, 2);
@@ -94,14 +98,19 @@ TEST(SizeCommand, EachFlagRefusesWhatItCannotTake)
         {"size pump-response --fixed --max 1000psi --flow 500GPM --response 0.05sec",
          "--flow: no relief valve of the catalogue passes that flow"},
         {"size pump-response --fixed --max 1000psi --flow 15GPM --response 0.05sec --relief-valve small",
-         "--relief-valve: \"small\" is not in the catalogue; choose from:\n  Direct-Acting, 1/2 in (to 20 gpm)"},
-        {kShock + "--pipe 1 --fluid Honey", "--fluid: \"Honey\" is not in the catalogue; choose from:\n  Mineral Oil"},
-        {kShock + "--pipe 1 --schedule 99", "--schedule: \"99\" is not in the catalogue; choose from:\n  40\n  80"},
+         "--relief-valve: \"small\" is not in the catalogue; choose from:\n  Direct-Acting, 1/2 in (to 20 "
+         "gpm)"},
+        {kShock + "--pipe 1 --fluid Honey",
+         "--fluid: \"Honey\" is not in the catalogue; choose from:\n  Mineral Oil"},
+        {kShock + "--pipe 1 --schedule 99",
+         "--schedule: \"99\" is not in the catalogue; choose from:\n  40\n  80"},
         {kShock + "--tube 3/4", "--tube: \"3/4\" is not in the catalogue"},
         {kShock, "shock needs --pipe"},
         {"size pulsation --max 3000psi --pistons 3 --flow 10GPM", "pulsation needs --speed"},
-        {"size pulsation --max 3000psi --pistons three --displacement 1CU_IN_REV", "--pistons: expected a whole number"},
-        {"size pump-flow --volume 5L --actuation 2sec --dwell 8sec --pump 32LPM --max 210bar --min 140bar --nonsense",
+        {"size pulsation --max 3000psi --pistons three --displacement 1CU_IN_REV",
+         "--pistons: expected a whole number"},
+        {"size pump-flow --volume 5L --actuation 2sec --dwell 8sec --pump 32LPM --max 210bar --min 140bar "
+         "--nonsense",
          "nonsense"},
     };
     for (const auto& [strArgs, strMessage] : refusals)
@@ -120,11 +129,13 @@ TEST(SizeCommand, EachFlagRefusesWhatItCannotTake)
 TEST(SizeCommand, WhatCannotBeSizedIsNeitherASuccessNorSaved)
 {
     // Equal pressures pass the checks but give no volume.
-    SCliRun run = RunCli("size aux-power --volume 1GAL --actuation 2sec --dwell 8sec --max 3000psi --min 3000psi");
+    SCliRun run =
+        RunCli("size aux-power --volume 1GAL --actuation 2sec --dwell 8sec --max 3000psi --min 3000psi");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_TRUE(Has(run.strOut + run.strErr, "The size cannot be computed")) << run.strOut << run.strErr;
     // A pump that covers the actuator needs no accumulator: said, status 0, but nothing to save.
-    const auto file = std::filesystem::temp_directory_path() / ("tesmara_none_" + std::to_string(::getpid()) + ".Ac3");
+    const auto file =
+        std::filesystem::temp_directory_path() / ("tesmara_none_" + std::to_string(::getpid()) + ".Ac3");
     const std::string strCovered =
         "size pump-flow --volume 1GAL --actuation 2sec --dwell 8sec --pump 40GPM --max 3000psi --min 2000psi";
     run = RunCli(strCovered);
@@ -139,8 +150,8 @@ TEST(SizeCommand, WhatCannotBeSizedIsNeitherASuccessNorSaved)
 TEST(SizeCommand, StrictAnswersTheQuestionNo)
 {
     // A precharge above the piston optimum asks whether to go on.
-    const std::string strArgs =
-        "size aux-power --volume 150CU_IN --actuation 5sec --dwell 20sec --max 3000psi --min 2000psi --precharge 1950psi";
+    const std::string strArgs = "size aux-power --volume 150CU_IN --actuation 5sec --dwell 20sec --max "
+                                "3000psi --min 2000psi --precharge 1950psi";
     EXPECT_EQ(RunCli(strArgs).nStatus, 0);
     const SCliRun strict = RunCli(strArgs + " --strict");
     EXPECT_EQ(strict.nStatus, 2);
@@ -149,7 +160,8 @@ TEST(SizeCommand, StrictAnswersTheQuestionNo)
 
 TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
 {
-    const auto file = std::filesystem::temp_directory_path() / ("tesmara_size_" + std::to_string(::getpid()) + ".Ac3");
+    const auto file =
+        std::filesystem::temp_directory_path() / ("tesmara_size_" + std::to_string(::getpid()) + ".Ac3");
     const SCliRun sized = RunCli("size --input - --json --save '" + file.string() + "'", kAuxPower);
     ASSERT_EQ(sized.nStatus, 0) << sized.strErr;
     const SCliRun shown = RunCli("show --json '" + file.string() + "'");
@@ -184,9 +196,28 @@ TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
     EXPECT_EQ(RunCli("batch --catalogue /nonexistent", kAuxPower).nStatus, 1);
 }
 
+TEST(ShowCommand, PrintsEachHeaderFlagAsStored)
+{
+    const auto file =
+        std::filesystem::temp_directory_path() / ("tesmara_flags_" + std::to_string(::getpid()) + ".Ac3");
+    for (const auto& [bPartNumber, bComplete] : {std::pair{true, false}, std::pair{false, true}})
+    {
+        SSelectionHeader header{"US", "U.S. English", 500, "", 0, "Accumulators", "", bPartNumber, bComplete};
+        std::string strError;
+        ASSERT_TRUE(SaveSelectionFile(file, header, CAccumulatorData(), strError)) << strError;
+        const SCliRun run = RunCli("show --json '" + file.string() + "'");
+        ASSERT_EQ(run.nStatus, 0) << run.strErr;
+        const json shown = json::parse(run.strOut)["header"];
+        EXPECT_EQ(shown["partNumberAvailable"], bPartNumber);
+        EXPECT_EQ(shown["selectionComplete"], bComplete);
+    }
+    std::filesystem::remove(file);
+}
+
 TEST(BatchCommand, OneResultPerLineInOrder)
 {
-    const SCliRun run = RunCli("batch --jobs 2", kAuxPower + "\nnot json\n" + R"({"deSelectApp":9})" + "\n" + kAuxPower + "\n");
+    const SCliRun run = RunCli("batch --jobs 2",
+                               kAuxPower + "\nnot json\n" + R"({"deSelectApp":9})" + "\n" + kAuxPower + "\n");
     ASSERT_EQ(run.nStatus, 0) << run.strErr;
     std::istringstream lines(run.strOut);
     std::vector<json> results;

@@ -50,18 +50,21 @@ TEST(SizeFlags, KnownCapacityTakesItsTwoEntriesAsGiven)
 
 TEST(SizeFlags, PumpFlowFromADisplacementOrFromCylinders)
 {
-    json app = Sized("pump-flow --volume 5L --actuation 2sec --dwell 8sec --pump 32LPM --max 210bar --min 140bar "
-                     "--temp '50 \u00B0C'");
+    json app =
+        Sized("pump-flow --volume 5L --actuation 2sec --dwell 8sec --pump 32LPM --max 210bar --min 140bar "
+              "--temp '50 \u00B0C'");
     EXPECT_EQ(app["deSelectApp"], 1);
     EXPECT_EQ(app["deSelectCalcMethod"], 0);
     EXPECT_EQ(app["bIsPumpRunning"], 1);
     const double dPrecharge = BarFromPsig(PsigFromBar(140.0) - 100.0); // the piston optimum
     EXPECT_REL(In(app, "sdPrechargePress", "BAR"), dPrecharge);
-    EXPECT_REL(Required(app), SupplementingPumpFlow(In3FromLitre(5.0), 2.0, 8.0, GpmFromLpm(32.0), PsiaFromBar(210.0),
-                                                    PsiaFromBar(140.0), PsiaFromBar(dPrecharge), FFromC(50.0))
-                                  .dRequiredIn3);
+    EXPECT_REL(Required(app),
+               SupplementingPumpFlow(In3FromLitre(5.0), 2.0, 8.0, GpmFromLpm(32.0), PsiaFromBar(210.0),
+                                     PsiaFromBar(140.0), PsiaFromBar(dPrecharge), FFromC(50.0))
+                   .dRequiredIn3);
 
-    app = Sized("pump-flow --bore 80mm --rod 45mm --stroke 30cm --cylinders 2 --movement retract --actuation 1.5sec "
+    app = Sized("pump-flow --bore 80mm --rod 45mm --stroke 30cm --cylinders 2 --movement retract --actuation "
+                "0.025MIN "
                 "--dwell 6sec --pump 5GPM --pump-stopped --max 3000psi --min 2000psi --temp 120DEG_F "
                 "--precharge 1500psi");
     EXPECT_EQ(app["deSelectCalcMethod"], 1);
@@ -70,15 +73,16 @@ TEST(SizeFlags, PumpFlowFromADisplacementOrFromCylinders)
     EXPECT_EQ(app["bPrechargeIHaveUseCalc"], 1);
     const double V = CylinderIn3(InFromMm(80.0), InFromMm(45.0), InFromCm(30.0), 2, 1);
     EXPECT_REL(In(app, "sdVolDefci", "CU_IN"), V); // the pump stopped: the whole volume
-    EXPECT_REL(Required(app), SupplementingPumpFlow(V, 1.5, 6.0, 0.0, PsiaFromPsig(3000.0), PsiaFromPsig(2000.0),
-                                                    PsiaFromPsig(1500.0), 120.0)
+    EXPECT_REL(Required(app), SupplementingPumpFlow(V, SecFromMin(0.025), 6.0, 0.0, PsiaFromPsig(3000.0),
+                                                    PsiaFromPsig(2000.0), PsiaFromPsig(1500.0), 120.0)
                                   .dRequiredIn3);
 }
 
 TEST(SizeFlags, AuxiliaryPowerWithTheBladderOptimumOrOneCylinderExtending)
 {
-    json app = Sized("aux-power --volume 1.5GAL --actuation 3sec --dwell 0.5MIN --max 20MPa --min 13MPa --temp 300K "
-                     "--optimum bladder");
+    json app =
+        Sized("aux-power --volume 1.5GAL --actuation 3sec --dwell 0.5MIN --max 20MPa --min 13MPa --temp 300K "
+              "--optimum bladder");
     EXPECT_EQ(app["deSelectApp"], 3);
     EXPECT_EQ(app["bPrechargePistonOrBladder"], 0);
     EXPECT_REL(Required(app), AuxiliaryPower(In3FromGal(1.5), 3.0, SecFromMin(0.5), PsiaFromMpa(20.0),
@@ -91,9 +95,10 @@ TEST(SizeFlags, AuxiliaryPowerWithTheBladderOptimumOrOneCylinderExtending)
     EXPECT_EQ(In(app, "siCylDim_NoCylParallel", "NONE"), 1.0);
     EXPECT_EQ(app["enumCylAffects"], 0);
     EXPECT_REL(In(app, "sdActVolDisplacement", "CU_IN"), CylinderIn3(4.0, 2.0, 10.0, 1, 0));
-    EXPECT_REL(Required(app), AuxiliaryPower(CylinderIn3(4.0, 2.0, 10.0, 1, 0), 2.0, 10.0, PsiaFromPsig(3000.0),
-                                             PsiaFromPsig(1500.0), PsiaFromPsig(1400.0), 70.0)
-                                  .dRequiredIn3);
+    EXPECT_REL(Required(app),
+               AuxiliaryPower(CylinderIn3(4.0, 2.0, 10.0, 1, 0), 2.0, 10.0, PsiaFromPsig(3000.0),
+                              PsiaFromPsig(1500.0), PsiaFromPsig(1400.0), 70.0)
+                   .dRequiredIn3);
 }
 
 TEST(SizeFlags, HoldingWithAnEnteredOrAnEstimatedLeakage)
@@ -110,7 +115,8 @@ TEST(SizeFlags, HoldingWithAnEnteredOrAnEstimatedLeakage)
     EXPECT_EQ(app["bHoldLeakageRateChoice"], 0);
     const double P = PsiaFromPsig(3000.0), L = 2.0 * (0.00198 * P + 0.03 + 4e-07 * P * P);
     EXPECT_REL(In(app, "sdHoldLeakageRate", "CU_IN_MIN"), L);
-    EXPECT_REL(Required(app), Holding(L, 600.0, P, PsiaFromPsig(2500.0), PsiaFromPsig(2400.0), 70.0).dRequiredIn3);
+    EXPECT_REL(Required(app),
+               Holding(L, 600.0, P, PsiaFromPsig(2500.0), PsiaFromPsig(2400.0), 70.0).dRequiredIn3);
 }
 
 TEST(SizeFlags, ShockOnAPipeOrATubeWithTheCataloguesDiametersAndFluids)
@@ -132,8 +138,8 @@ TEST(SizeFlags, ShockOnAPipeOrATubeWithTheCataloguesDiametersAndFluids)
     EXPECT_EQ(app["bShockPipeOrTube"], 0);
     EXPECT_EQ(app["strShockNominalSize"], "3/4 x 0.095 in");
     EXPECT_EQ(app["dShockSchedule"], 0.56);
-    EXPECT_EQ(Required(app), ShockSuppression(PsiaFromPsig(2000.0), PsiaFromPsig(2050.0), 30.0, 70.0, 5.0 / 0.0254,
-                                              0.56, 0.0314)
+    EXPECT_EQ(Required(app), ShockSuppression(PsiaFromPsig(2000.0), PsiaFromPsig(2050.0), 30.0, 70.0,
+                                              5.0 / 0.0254, 0.56, 0.0314)
                                  .dRequiredIn3);
 }
 
@@ -144,9 +150,9 @@ TEST(SizeFlags, PulsationWithADisplacementOrFlowAndSpeed)
     EXPECT_EQ(app["bPulsationSingleOrDoublePump"], 0);
     EXPECT_EQ(app["bPulsationEnterPumpDispOrCalc"], 1);
     EXPECT_EQ(In(app, "sdShockMaxShockPress", "PSIG"), 3100.0);
-    EXPECT_EQ(Required(app), Pulsation(PsiaFromPsig(3000.0), PsiaFromPsig(3100.0), 150.0, GalPerRevFromCcRev(40.0),
-                                       5, false)
-                                 .dRequiredIn3);
+    EXPECT_EQ(Required(app),
+              Pulsation(PsiaFromPsig(3000.0), PsiaFromPsig(3100.0), 150.0, GalPerRevFromCcRev(40.0), 5, false)
+                  .dRequiredIn3);
 
     // In bar the maximum allowable pressure not given is 100 psi above, not 5 % of the number shown.
     app = Sized("pulsation --pistons 3 --flow 50LPM --speed 1450 --max 250bar --temp 50DEG_C");
@@ -161,14 +167,14 @@ TEST(SizeFlags, PulsationWithADisplacementOrFlowAndSpeed)
 
 TEST(SizeFlags, PumpResponseOfAVariableOrAFixedPump)
 {
-    json app = Sized("pump-response --max 170bar --flow 90LPM --response 0.08sec --temp 50DEG_C");
+    json app = Sized("pump-response --max 170bar --flow 90LPM --response 0.0015MIN --temp 50DEG_C");
     EXPECT_EQ(app["deSelectApp"], 7);
     EXPECT_EQ(app["bShockVarOrFixed"], 1);
     // Not given: 200 psi above the gauge system pressure (above 2000 psi), in bar.
     const double dShockPsig = PsigFromBar(170.0) + 200.0;
     EXPECT_REL(In(app, "sdShockMaxShockPress", "BAR"), BarFromPsig(dShockPsig));
     EXPECT_REL(Required(app), PumpResponse(PsiaFromBar(170.0), PsiaFromPsig(dShockPsig), GpmFromLpm(90.0),
-                                           FFromC(50.0), 0.08, PsiaFromBar(0.85 * 170.0))
+                                           FFromC(50.0), SecFromMin(0.0015), PsiaFromBar(0.85 * 170.0))
                                   .dRequiredIn3);
 
     // Fixed: the first relief valve that passes the flow unless one is named; 10 % above at 1000 psi.
@@ -177,8 +183,9 @@ TEST(SizeFlags, PumpResponseOfAVariableOrAFixedPump)
     EXPECT_EQ(In(app, "sdShockReliefValve", "SEC"), 0.015);
     const double dShockPsia = 1.1 * PsiaFromPsig(1000.0);
     EXPECT_REL(In(app, "sdShockMaxShockPress", "PSIG") + kGaugePa / kPaPerPsi, dShockPsia);
-    EXPECT_REL(Required(app),
-               PumpResponse(PsiaFromPsig(1000.0), dShockPsia, 15.0, 70.0, 0.05, PsiaFromPsig(850.0)).dRequiredIn3);
+    EXPECT_REL(
+        Required(app),
+        PumpResponse(PsiaFromPsig(1000.0), dShockPsia, 15.0, 70.0, 0.05, PsiaFromPsig(850.0)).dRequiredIn3);
     app = Sized("pump-response --fixed --max 1000psi --flow 15GPM --response 0.05sec "
                 "--relief-valve 'Pilot-Operated, 3/4 in (to 60 gpm)'");
     EXPECT_EQ(In(app, "sdShockReliefValve", "SEC"), 0.04);

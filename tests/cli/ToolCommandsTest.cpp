@@ -25,11 +25,13 @@ json Computed(const std::string& strArgs)
 
 TEST(ToolCommands, OutputOfAnExistingAccumulatorInBarAndLitres)
 {
-    const json j = Computed("output-existing --max 200bar --min 120bar --time 4sec --volume 10L --temp 30DEG_C "
-                            "--optimum bladder");
+    const json j =
+        Computed("output-existing --max 200bar --min 120bar --time 4sec --volume 10L --temp 30DEG_C "
+                 "--optimum bladder");
     EXPECT_EQ(j["precharge"]["unit"], "BAR");
     EXPECT_NEAR(j["precharge"]["value"].get<double>(), 108.0, 1e-12);
-    const double V0 = In3FromLitre(10.0), P1 = PsiaFromBar(200.0), P2 = PsiaFromBar(120.0), P0 = PsiaFromBar(108.0);
+    const double V0 = In3FromLitre(10.0), P1 = PsiaFromBar(200.0), P2 = PsiaFromBar(120.0),
+                 P0 = PsiaFromBar(108.0);
     double n = 0.0;
     oracle::SimulateGasExpansion(oracle::EForm::CubicInch, V0, FFromC(30.0), 4.0, P1, P2, P0, n);
     const double dOutput = 0.95 * V0 * (P0 / P2) * (std::pow(P1 / P2, 1.0 / n) - 1.0) / (P1 / P2);
@@ -48,13 +50,16 @@ TEST(ToolCommands, OutputOfAnExistingAccumulatorInBarAndLitres)
 
 TEST(ToolCommands, TemperatureOnPrechargeEitherWay)
 {
-    json j = Computed("temperature-precharge --begin-temp 20DEG_C --final-temp 80DEG_C --begin-pressure 100bar");
+    json j =
+        Computed("temperature-precharge --begin-temp 20DEG_C --final-temp 80DEG_C --begin-pressure 100bar");
     EXPECT_EQ(j["finalPressure"]["unit"], "BAR");
-    const double dFinal = oracle::PrechargeAtTemperature(FFromC(20.0), FFromC(80.0), PsiaFromBar(100.0), -1.0);
+    const double dFinal =
+        oracle::PrechargeAtTemperature(FFromC(20.0), FFromC(80.0), PsiaFromBar(100.0), -1.0);
     EXPECT_NEAR(j["finalPressure"]["value"].get<double>(), dFinal * kPaPerPsi / 1e5, 1e-9);
     j = Computed("temperature-precharge --begin-temp 20DEG_C --final-temp 80DEG_C --final-pressure 1500psi");
     EXPECT_EQ(j["beginPressure"]["unit"], "PSIG");
-    const double dBegin = oracle::PrechargeAtTemperature(FFromC(20.0), FFromC(80.0), -1.0, PsiaFromPsig(1500.0));
+    const double dBegin =
+        oracle::PrechargeAtTemperature(FFromC(20.0), FFromC(80.0), -1.0, PsiaFromPsig(1500.0));
     EXPECT_NEAR(j["beginPressure"]["value"].get<double>(), dBegin - kGaugePa / kPaPerPsi, 1e-6);
 }
 
@@ -65,7 +70,8 @@ TEST(ToolCommands, RefusalsAndTheirStatus)
     const std::pair<std::string, std::string> refusals[] = {
         {"tool", "A subcommand is required"},
         {kOutput + "--max 3000psi", "output-existing needs --volume"},
-        {kOutput + "--max 3000psi --volume 1GAL --optimum x", "output-existing --optimum: piston or bladder, not \"x\""},
+        {kOutput + "--max 3000psi --volume 1GAL --optimum x",
+         "output-existing --optimum: piston or bladder, not \"x\""},
         {kOutput + "--volume 1L --max 6000psi",
          "Your Maximum Pressure must be lower than 5,000 psi\r\nor contact your Dalrow Representative.\n"
          "(field: maximum)"},

@@ -17,25 +17,82 @@ constexpr double kM3PerIn3 = 1.638706e-05, kM3PerGal = 0.003785413, kM3PerLitre 
 constexpr double kM3MinPerGpm = 0.003785412, kM3MinPerIn3Sec = 0.0009832237;
 constexpr double kMinPerSec = 0.01667;
 
-inline double PsiaFromBar(double d) { return d * 100000.0 / kPaPerPsi; }
-inline double PsiaFromMpa(double d) { return d * 1000000.0 / kPaPerPsi; }
-inline double PsiaFromPsig(double d) { return (d * kPaPerPsi + kGaugePa) / kPaPerPsi; }
-inline double PsigFromBar(double d) { return (d * 100000.0 - kGaugePa) / kPaPerPsi; }
-inline double BarFromPsig(double d) { return (d * kPaPerPsi + kGaugePa) / 100000.0; }
-inline double FFromC(double d) { return d * 1.8 + 32.0; }
-inline double FFromK(double d) { return d * 1.8 - 459.67; }
-inline double In3FromLitre(double d) { return d * kM3PerLitre / kM3PerIn3; }
-inline double In3FromGal(double d) { return d * kM3PerGal / kM3PerIn3; }
-inline double In3FromCm3(double d) { return d * 1e-06 / kM3PerIn3; }
-inline double InFromMm(double d) { return d * 0.001 / 0.0254; }
-inline double InFromFt(double d) { return d * 0.3048 / 0.0254; }
-inline double InFromCm(double d) { return d * 0.01 / 0.0254; }
-inline double GpmFromLpm(double d) { return d * 0.001 / kM3MinPerGpm; }
-inline double In3SecFromLpm(double d) { return d * 0.001 / kM3MinPerIn3Sec; }
-inline double In3MinFromIn3Sec(double d) { return d * kM3MinPerIn3Sec / kM3PerIn3; }
-inline double In3MinFromGpm(double d) { return d * kM3MinPerGpm / kM3PerIn3; }
-inline double SecFromMin(double d) { return d / kMinPerSec; }
-inline double GalPerRevFromCcRev(double d) { return d * 0.06102 / 231.0; }
+inline double PsiaFromBar(double d)
+{
+    return d * 100000.0 / kPaPerPsi;
+}
+inline double PsiaFromMpa(double d)
+{
+    return d * 1000000.0 / kPaPerPsi;
+}
+inline double PsiaFromPsig(double d)
+{
+    return (d * kPaPerPsi + kGaugePa) / kPaPerPsi;
+}
+inline double PsigFromBar(double d)
+{
+    return (d * 100000.0 - kGaugePa) / kPaPerPsi;
+}
+inline double BarFromPsig(double d)
+{
+    return (d * kPaPerPsi + kGaugePa) / 100000.0;
+}
+inline double FFromC(double d)
+{
+    return d * 1.8 + 32.0;
+}
+inline double FFromK(double d)
+{
+    return d * 1.8 - 459.67;
+}
+inline double In3FromLitre(double d)
+{
+    return d * kM3PerLitre / kM3PerIn3;
+}
+inline double In3FromGal(double d)
+{
+    return d * kM3PerGal / kM3PerIn3;
+}
+inline double In3FromCm3(double d)
+{
+    return d * 1e-06 / kM3PerIn3;
+}
+inline double InFromMm(double d)
+{
+    return d * 0.001 / 0.0254;
+}
+inline double InFromFt(double d)
+{
+    return d * 0.3048 / 0.0254;
+}
+inline double InFromCm(double d)
+{
+    return d * 0.01 / 0.0254;
+}
+inline double GpmFromLpm(double d)
+{
+    return d * 0.001 / kM3MinPerGpm;
+}
+inline double In3SecFromLpm(double d)
+{
+    return d * 0.001 / kM3MinPerIn3Sec;
+}
+inline double In3MinFromIn3Sec(double d)
+{
+    return d * kM3MinPerIn3Sec / kM3PerIn3;
+}
+inline double In3MinFromGpm(double d)
+{
+    return d * kM3MinPerGpm / kM3PerIn3;
+}
+inline double SecFromMin(double d)
+{
+    return d / kMinPerSec;
+}
+inline double GalPerRevFromCcRev(double d)
+{
+    return d * 0.06102 / 231.0;
+}
 
 const double kPi = 4.0 * std::atan(1.0);
 
@@ -62,8 +119,8 @@ struct SExpected
 };
 
 // The exponent of one size-loop run; 1 where the run needs no accumulator.
-inline double LoopExponent(oracle::EForm eForm, double dGal, double TF, double t, double P1, double P2, double P0,
-                           double* pSizeGal = nullptr)
+inline double LoopExponent(oracle::EForm eForm, double dGal, double TF, double t, double P1, double P2,
+                           double P0, double* pSizeGal = nullptr)
 {
     double dSize = 0.0, n = 0.0;
     if (oracle::SizeLoop(eForm, dGal, TF, t, P1, P2, P0, dSize, n) < 0.0)
@@ -73,8 +130,8 @@ inline double LoopExponent(oracle::EForm eForm, double dGal, double TF, double t
     return n;
 }
 
-inline SExpected SupplementingPumpFlow(double V, double ta, double td, double Q, double P1, double P2, double P0,
-                                       double TF)
+inline SExpected SupplementingPumpFlow(double V, double ta, double td, double Q, double P1, double P2,
+                                       double P0, double TF)
 {
     SExpected e;
     double dSize = 0.0;
@@ -219,8 +276,8 @@ inline SExpected MultipleEvents(const SCycleOut& cycle, double P1, double P2, do
     SExpected e;
     e.dDeficitIn3 = std::ceil(cycle.dPeak);
     double dSize = 0.0;
-    e.dExponent = LoopExponent(oracle::EForm::Gallon, e.dDeficitIn3 / 231.0, TF, cycle.dPeakTime, P1, P2, P0,
-                               &dSize);
+    e.dExponent =
+        LoopExponent(oracle::EForm::Gallon, e.dDeficitIn3 / 231.0, TF, cycle.dPeakTime, P1, P2, P0, &dSize);
     e.dRatio = std::ceil(dSize * 231.0) / e.dDeficitIn3;
     e.dRequiredIn3 = ClosedForm(std::ceil(dSize * 231.0) / e.dRatio, P1, P2, P0, e.dExponent, e.dExponent);
     return e;

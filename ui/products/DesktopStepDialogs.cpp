@@ -7,7 +7,9 @@
 #include "models/DetailsDiaphragm.h"
 #include "models/DetailsGB1.h"
 #include "models/DetailsPiston1.h"
+#include "models/GasBottleSelect.h"
 #include "platform/Prompt.h"
+#include "product/AccumulatorObject.h"
 #include "products/AccessoryChooseAccumulator.h"
 #include "products/ChooseProduct.h"
 #include "products/Ovrisol1SizeSelection.h"
@@ -59,9 +61,11 @@ int CDesktopStepDialogs::ChooseModel(CAccumulatorObject& product, CAccumulatorDa
     return GetDialogRunner().Run(dialog);
 }
 
-int CDesktopStepDialogs::SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)
+int CDesktopStepDialogs::SelectGasBottle(CAccumulatorObject& product, CAccumulatorData& working,
+                                         CAccumulatorData& result)
 {
-    return NotYetAvailable("Select Gas Bottle");
+    CGasBottleSelect dialog(product, working, result, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
 int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulatorData& working,
@@ -69,14 +73,15 @@ int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulator
 {
     const std::string& strType = working.strAccumulatorType;
     std::unique_ptr<QDialog> pDialog;
-    if (strType == "Piston")
+    // A bottle chosen as a product of its own gets its ports, whatever the kind of its body.
+    if (strType == "GB" || product.ProdId() == prod::GasBottle)
+        pDialog = std::make_unique<CDetailsGB1>(product, working, result, Parent());
+    else if (strType == "Piston")
         pDialog = std::make_unique<CDetailsPiston1>(product, working, result, Parent());
     else if (strType == "Bladder")
         pDialog = std::make_unique<CDetailsBladder1>(product, working, result, Parent());
     else if (strType == "Diaphragm")
         pDialog = std::make_unique<CDetailsDiaphragm>(product, working, result, Parent());
-    else if (strType == "GB")
-        pDialog = std::make_unique<CDetailsGB1>(product, working, result, Parent());
     else
     {
         // A selection file can carry any text here.

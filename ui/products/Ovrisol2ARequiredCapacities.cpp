@@ -19,7 +19,7 @@ COvrisol2ARequiredCapacities::COvrisol2ARequiredCapacities(CAccumulatorObject& p
     AddEntry(*pGrid, QStringLiteral("Sum of all Accumulator Capacities:"), "cudAccumulatorCapacity",
              m_working.cudAccumulatorCapacity, UnitCategory::Volume);
     SetContent(pGrid);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FinishLayout();
     Entry("cudCylinderCapacity")->setFocus();
     Entry("cudCylinderCapacity")->selectAll();
 }

@@ -26,7 +26,7 @@ COvrisol2BFluidLevel::COvrisol2BFluidLevel(CAccumulatorObject& product, COvrisol
     pLow->SetShowZero(m_working.cudReservoirCapacity.Value() != 0.0);
     pLow->SetValue(m_working.cudLowFluidLevel, 10, false, true);
     SetContent(pGrid);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FinishLayout();
     Entry("cudHighFluidLevel")->setFocus();
     Entry("cudHighFluidLevel")->selectAll();
 }

@@ -21,6 +21,14 @@ COvrisolCapacityDialog::COvrisolCapacityDialog(CAccumulatorObject& product, COvr
 {
 }
 
+void COvrisolCapacityDialog::FinishLayout()
+{
+    // Wide enough for the whole title; no taller than the entries need.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
+    adjustSize();
+    setMaximumHeight(sizeHint().height());
+}
+
 void COvrisolCapacityDialog::AddEntry(QGridLayout& grid, const QString& strCaption, const std::string& strField,
                                       CUnitDouble& value, int nCategoryId)
 {

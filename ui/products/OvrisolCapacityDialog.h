@@ -35,6 +35,8 @@ protected:
     // A row of the grid: caption, entry and unit list for a field, filled from the working value.
     void AddEntry(QGridLayout& grid, const QString& strCaption, const std::string& strField, CUnitDouble& value,
                   int nCategoryId);
+    // After SetContent: the dialog's size.
+    void FinishLayout();
     // Reads an entry into its working field.
     void Read(const std::string& strField);
     // The refused entry's message, then the focus on its entry with the text selected.

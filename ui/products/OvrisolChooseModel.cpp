@@ -41,7 +41,10 @@ COvrisolChooseModel::COvrisolChooseModel(CAccumulatorObject& product, COvrisolBa
     auto* pAssistance = NamedButton(QStringLiteral("Selection Assistance"), this);
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Ovrisol Size"), this), 0, 0);
+    // The capacity the sizes were found for, as the step panel shows it.
+    auto* pRequired = new QLabel(QString::fromStdString(m_working.GetSelectionDisplayText(1)), this);
+    pRequired->setAccessibleName(pRequired->text());
+    pGrid->addWidget(pRequired, 0, 0, 1, 3);
     pGrid->addWidget(m_pSizes, 1, 0, 1, 3);
     pGrid->addWidget(modeldlg::Caption(QStringLiteral("Bladder"), this, m_pBladder), 2, 0);
     pGrid->addWidget(m_pBladder, 2, 1);

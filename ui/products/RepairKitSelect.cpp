@@ -37,8 +37,7 @@ CRepairKitSelect::CRepairKitSelect(CAccumulatorObject& product, CRepairKitBase& 
     m_pList->setAlternatingRowColors(true);
     m_pList->setAccessibleName(QStringLiteral("Repair Kit"));
     const int nChar = fontMetrics().averageCharWidth();
-    m_pList->setColumnWidth(0, 64 * nChar);
-    m_pList->setMinimumSize(84 * nChar, 14 * fontMetrics().lineSpacing());
+    m_pList->setMinimumSize(132 * nChar, 14 * fontMetrics().lineSpacing());
 
     auto* pGroup = new QGroupBox(QStringLiteral("Accumulator Options"));
     auto* pFilters = new QGridLayout(pGroup);
@@ -107,6 +106,8 @@ void CRepairKitSelect::FillKits()
     m_pList->clear();
     for (const SRepairKit& kit : m_kits)
         new QTreeWidgetItem(m_pList, {QString::fromStdString(kit.strKit), QString::fromStdString(kit.strPartNumber)});
+    m_pList->resizeColumnToContents(0);
+    m_pList->setColumnWidth(0, m_pList->columnWidth(0) + 16);
     const int nSelect = PreselectedKit(m_kits, m_working);
     if (nSelect >= 0)
         m_pList->setCurrentItem(m_pList->topLevelItem(nSelect));

@@ -5,7 +5,7 @@
 #include "models/BladderDetails.h"
 #include "models/DiaphragmDetails.h"
 #include "models/GasBottleDetails.h"
-#include "models/GasBottleSelect.h"
+#include "models/GasBottleSearch.h"
 #include "models/ModelSearch.h"
 #include "selection/AccumulatorData.h"
 
@@ -201,4 +201,29 @@ TEST_F(CFamilyDetailsTest, GasBottlePortsGiveTheModelNumberAndArePreselectedAgai
     EXPECT_EQ(Number(result), "GB3-10G-B2");
     EXPECT_EQ(Code(GasBottlePortList(result, *m_pDb)), "-B");
     EXPECT_EQ(Code(GasBottleValvePortList(result, *m_pDb)), "2");
+}
+
+TEST_F(CFamilyDetailsTest, BottlesOfThePistonAndBladderKindsKeepTheirBodysCodesBeforeTheirPorts)
+{
+    const CUnitDouble pressure(3000.0, "PSIG");
+    for (const auto& [nType, strSeries, strCap, strNumber] :
+         {std::tuple{0, "PG", "-10G", "PG31-9-10G-NS-F2"}, std::tuple{1, "BG", "-5G", "BG31-5G-NSS-F2"}})
+    {
+        m_data.Initialize(0);
+        m_data.Initialize(2);
+        const std::vector<SGbList> bottles = GasBottleList(nType, pressure, *m_pDb);
+        const auto it = std::find_if(bottles.begin(), bottles.end(),
+                                     [&](const SGbList& b) { return b.capacityCode.m_strCode == strCap; });
+        ASSERT_NE(it, bottles.end()) << strSeries;
+        ApplyGasBottleChoice(m_data, *it, pressure, nType, "N", *m_pDb);
+        m_data.m_nLevel = 2;
+        // No default port from the model step: the catalogue's first is offered first.
+        EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S") << strSeries;
+        CAccumulatorData result = Result();
+        SGasBottleDetailChoice choice;
+        choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), "-F");
+        choice.valvePort = Row(GasBottleValvePortList(m_data, *m_pDb), "2");
+        ApplyGasBottleDetails(m_data, result, choice);
+        EXPECT_EQ(Number(result), strNumber);
+    }
 }

@@ -1,9 +1,9 @@
 // The model search on the built catalogue at the edges its rows sit on: a pressure exactly at a
 // rating, a capacity exactly at a size, the pressures and volumes that add query families; the
 // search pressure and flow of each application; and what choosing a row stores.
+#include "models/ModelSearch.h"
 #include "BuiltCatalogue.h"
 #include "RecordingPrompt.h"
-#include "models/ModelSearch.h"
 #include "selection/AccumulatorData.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,8 @@ protected:
         d.deSelectApp = app::KnownCapacity;
     }
 
-    SModelSearch Search(double dPressure, const char* pszPressureUnit, double dCapacity, const char* pszVolumeUnit)
+    SModelSearch Search(double dPressure, const char* pszPressureUnit, double dCapacity,
+                        const char* pszVolumeUnit)
     {
         d.sdMaxSysPress.Set(dPressure, pszPressureUnit);
         d.sdRequiredAccumulatorVol.Set(dCapacity, pszVolumeUnit);
@@ -41,15 +42,18 @@ protected:
         Strings rows;
         for (const SAccumulatorList& row : search.rows)
             if (row.series.m_strCode == strSeries)
-                rows.push_back(row.pressure.m_strCode + "/" + row.bore.m_strCode + "/" + row.capacity.m_strCode +
-                               " x" + std::to_string(row.qty.Value()));
+                rows.push_back(row.pressure.m_strCode + "/" + row.bore.m_strCode + "/" +
+                               row.capacity.m_strCode + " x" + std::to_string(row.qty.Value()));
         return rows;
     }
 
-    static bool HasPressureCode(const SModelSearch& search, const std::string& strSeries, const std::string& strCode)
+    static bool HasPressureCode(const SModelSearch& search, const std::string& strSeries,
+                                const std::string& strCode)
     {
-        return std::any_of(search.rows.begin(), search.rows.end(), [&](const SAccumulatorList& row)
-                           { return row.series.m_strCode == strSeries && row.pressure.m_strCode == strCode; });
+        return std::any_of(search.rows.begin(), search.rows.end(),
+                           [&](const SAccumulatorList& row) {
+                               return row.series.m_strCode == strSeries && row.pressure.m_strCode == strCode;
+                           });
     }
 
     std::unique_ptr<IDatabase> m_pDb;
@@ -67,7 +71,7 @@ TEST_F(CModelSearchTest, APressureExactlyAtARatingIsServedByThatRating)
     // A metric rating in bar, entered in bar and in psi.
     EXPECT_TRUE(HasPressureCode(Search(210.0, "BAR", 1.0, "GAL"), "PM", "K"));
     EXPECT_FALSE(HasPressureCode(Search(210.0001, "BAR", 1.0, "GAL"), "PM", "K"));
-    EXPECT_TRUE(HasPressureCode(Search(3031.0, "PSIA", 1.0, "GAL"), "PM", "K")); // 208.98 bar
+    EXPECT_TRUE(HasPressureCode(Search(3031.0, "PSIA", 1.0, "GAL"), "PM", "K"));  // 208.98 bar
     EXPECT_FALSE(HasPressureCode(Search(3061.0, "PSIA", 1.0, "GAL"), "PM", "K")); // 211.05 bar
 }
 
@@ -165,14 +169,15 @@ TEST_F(CModelSearchTest, ChoosingAPistonWithGasBottlesStoresTheirTotals)
     d.sdActuationTime.Set(3.0, "SEC");
     d.sdEnterPumpSize.Set(10.0, "GPM");
     const SModelSearch search = Search(3000.0, "PSIG", 40.0, "GAL");
-    const auto it = std::find_if(search.rows.begin(), search.rows.end(),
-                                 [](const SAccumulatorList& row) { return row.bGasBottle && row.gbQty.Value() > 1; });
+    const auto it =
+        std::find_if(search.rows.begin(), search.rows.end(),
+                     [](const SAccumulatorList& row) { return row.bGasBottle && row.gbQty.Value() > 1; });
     ASSERT_NE(it, search.rows.end()) << "no piston with two or more gas bottles for 40 gallons";
     const SAccumulatorList& row = *it;
     // The row's total: the piston and its bottles, in the piston's unit.
     ASSERT_EQ(row.gbCapacity.GetUnit(), row.capacityEach.GetUnit());
-    EXPECT_NEAR(row.capacityTotal.Value(), row.capacityEach.Value() + row.gbQty.Value() * row.gbCapacity.Value(),
-                1e-9);
+    EXPECT_NEAR(row.capacityTotal.Value(),
+                row.capacityEach.Value() + row.gbQty.Value() * row.gbCapacity.Value(), 1e-9);
     EXPECT_GE(row.capacityTotal.GetValue("GAL"), 40.0);
 
     CPromptCapture prompt;

@@ -195,24 +195,3 @@ TEST_F(CPistonDetailsTest, AnEmptyListKeepsTheFieldsEarlierValueInTheResult)
     EXPECT_EQ(result.cpcSealCode, m_data.cpcSealCode);
     EXPECT_EQ(result.cpcConstCode, m_data.cpcConstCode);
 }
-
-TEST(ModelSearchFlow, RequiredFlowIsWhatThePumpCannotDeliverAndNeverNegative)
-{
-    const std::unique_ptr<IDatabase> pDb = OpenBuiltCatalogue();
-    ASSERT_TRUE(pDb);
-    CAccumulatorData data;
-    data.Initialize(0);
-    data.deSelectApp = app::SupplementingPumpFlow;
-    data.sdRequiredAccumulatorVol = CUnitDouble(670.0, "CU_IN");
-    data.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
-    data.sdActVolDisplacement = CUnitDouble(462.0, "CU_IN"); // 2 gal in 6 s: 20 gpm
-    data.sdActuationTime = CUnitDouble(6.0, "SEC");
-    for (auto [dPump, dRequired] : {std::pair{5.0, 15.0}, {20.0, 0.0}, {30.0, 0.0}})
-    {
-        data.sdEnterPumpSize = CUnitDouble(dPump, "GPM");
-        const SModelSearch search = RunModelSearch(data, *pDb);
-        EXPECT_TRUE(search.bFlowShown);
-        EXPECT_NEAR(search.requiredFlow.GetValue("GPM"), dRequired, 0.01) << dPump << " gpm pump";
-        EXPECT_FALSE(search.rows.empty());
-    }
-}

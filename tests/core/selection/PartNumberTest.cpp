@@ -85,9 +85,13 @@ TEST_F(CAccumulatorPartNumberTest, DesignTwoShowsPortsOnlyWhenTheCatalogueSaysSo
     m_data.cpcPortModTypeCode.m_strCode = "-F"; // not the standard port of the bore
     EXPECT_EQ(m_data.BuildPartNumber(), "PA3-420100-N-F16V04");
 
-    // Standard ports, but above their rating: the pressure reaches the catalogue in Pa.
+    // Standard ports, but above their rating of 6000 psi: the pressure reaches the catalogue in Pa.
     m_data.cpcPortModTypeCode.m_strCode = "-S";
-    m_data.cudMaxPressure.Set(6500.0, "PSIG");
+    m_data.cudMaxPressure.Set(6000.0, "PSIG");
+    EXPECT_EQ(m_data.BuildPartNumber(), kBare);
+    m_data.cudMaxPressure.Set(6000.001, "PSIG");
+    EXPECT_EQ(m_data.BuildPartNumber(), kWithPorts);
+    m_data.cudMaxPressure.Set(414.7, "BAR"); // 6000.02 psig
     EXPECT_EQ(m_data.BuildPartNumber(), kWithPorts);
     EXPECT_TRUE(m_prompt->Texts().empty());
 

@@ -1,4 +1,4 @@
-// Cylinder volumes, the leakage estimate, the precharge display pairs, and what the actuator calculations refuse.
+// Cylinder volumes, leakage estimate, precharge display pairs and what the actuator calculations refuse.
 #include "sizing/Sizing.h"
 
 #include "StatusCases.h"

@@ -1,5 +1,6 @@
 // What the application chains do besides sizing: message forms, event placement, and the outcomes
 // that size nothing (no accumulator required, refused results, entries that cannot be computed).
+#include "../catalogue/CatalogueFixture.h"
 #include "ApplicationFixture.h"
 
 using namespace sizing;
@@ -170,4 +171,33 @@ TEST_F(CChainTest, QuestionsAreAnsweredAndKnownCapacityOnlyChecks)
     s.sdShockResponseTime.Set(0.1, "SEC");
     s.bShockVarOrFixed = 0;
     EXPECT_EQ(Run(app::PumpResponse).failure->strField, "sdShockReliefValve");
+}
+
+TEST_F(CChainTest, TailsThatAreNotLookedUpStayInEnglishInATranslatedCatalogue)
+{
+    CTempFolder folder;
+    const auto copy = folder.Path() / "AccUS.db";
+    std::filesystem::copy_file(std::filesystem::path(TESMARA_BUILT_CATALOGUE_DIR) / "AccUS.db", copy);
+    WriteDatabase(copy, "UPDATE Messages SET MsgText = 'oder Ihre Dalrow-Vertretung.' "
+                        "WHERE MsgKey = 'or contact your Dalrow Representative.'");
+    IDatabase db;
+    ASSERT_TRUE(db.Open(folder.Path(), "Acc", "US"));
+    const CIMsgStoredProc messages(db);
+    const std::string strFlow = "The Flow Rate must be larger than 0\r\n";
+    s.sdShockMaxShockPress.Set(3100.0, "PSIG");
+    s.sdFlowRate.Set(0.0, "GPM");
+    s.sdShockResponseTime.Set(0.1, "SEC");
+    const SPumpResponseValues values{PumpResponseMaximumShock(s.sdMaxSysPress), true};
+    EXPECT_EQ(Text(CheckPumpResponse(s, EPumpType::Fixed, values, messages)), strFlow + kTail);
+    EXPECT_EQ(Text(CheckPumpResponse(s, EPumpType::Variable, values, messages)),
+              strFlow + "oder Ihre Dalrow-Vertretung.");
+    // Pulsation: the system pressure's check keeps the English tail, the shock pressure's looked-up one.
+    s.sdMaxSysPress.Set(0.0, "PSIG");
+    s.sdShockMaxShockPress.Set(-1.0, "PSIG");
+    const SPulsationValues pulsation{PulsationPrecharge(s.sdMaxSysPress),
+                                     MaximumAllowableShockPressure(s.sdMaxSysPress)};
+    EXPECT_EQ(Text(CheckPulsation(s, pulsation, messages, false)),
+              "Your Maximum pressure must be larger than 0 \r\n" + kTail);
+    EXPECT_EQ(Text(CheckAuxiliaryPower(s, OptimalPrechargesForMinimum(s.sdMinSysPress), messages, false)),
+              "Your Maximum pressure must be larger than 0 \r\noder Ihre Dalrow-Vertretung.");
 }

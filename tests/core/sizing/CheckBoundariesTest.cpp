@@ -63,7 +63,8 @@ double Failing(const SProbe& a, const SProbe& b, const SProbe& c)
     return b.bFails ? b.dValue : a.bFails ? a.dValue : c.dValue;
 }
 
-template <class T> void ExpectBoundaries(const T& base, const Check<T>& check, const std::vector<SRow<T>>& rows)
+template <class T>
+void ExpectBoundaries(const T& base, const Check<T>& check, const std::vector<SRow<T>>& rows)
 {
     ASSERT_EQ(check(base, false), std::nullopt) << "the base entries must pass";
     for (const SRow<T>& row : rows)
@@ -97,7 +98,8 @@ template <class T> void ExpectBoundaries(const T& base, const Check<T>& check, c
             rows[i].set(t, Failing(pi[0], pi[1], pi[2]));
             const CheckResult r = check(t, false);
             ASSERT_TRUE(r) << rows[i].pszField << " with " << rows[j].pszField;
-            EXPECT_EQ(r->strMessage, rows[i].strMessage) << rows[i].pszField << " before " << rows[j].pszField;
+            EXPECT_EQ(r->strMessage, rows[i].strMessage)
+                << rows[i].pszField << " before " << rows[j].pszField;
         }
 }
 
@@ -115,12 +117,14 @@ using D = CAccumulatorData;
 #define SET(field, unit) [](D& d, double v) { d.field.Set(v, unit); }
 
 const std::string kMaxZero = Plain("Your Maximum pressure must be larger than 0 ");
-const std::string kMaxCatalogue = Formatted(
-    "Your Maximum Pressure exceeds the products in Tesmara. Please reduce your Maximum Pressure below: 5000 psi");
-const std::string kAboveMaxTemp = "Your System Temperature is above the highest temperature of the products in "
-                                  "Tesmara.\nPlease lower your System Temperature to 250 \u00B0F or less.";
-const std::string kBelowMinTemp = "Your System Temperature is below the lowest temperature of the products in "
-                                  "Tesmara.\nPlease raise your System Temperature to -40 \u00B0F or more.";
+const std::string kMaxCatalogue = Formatted("Your Maximum Pressure exceeds the products in Tesmara. Please "
+                                            "reduce your Maximum Pressure below: 5000 psi");
+const std::string kAboveMaxTemp =
+    "Your System Temperature is above the highest temperature of the products in "
+    "Tesmara.\nPlease lower your System Temperature to 250 \u00B0F or less.";
+const std::string kBelowMinTemp =
+    "Your System Temperature is below the lowest temperature of the products in "
+    "Tesmara.\nPlease raise your System Temperature to -40 \u00B0F or more.";
 const std::string kPrechargeZero = Plain("Your Entered Precharge Pressure must be larger than 0.");
 std::string TooHigh(const std::string& strLimit)
 {
@@ -129,9 +133,18 @@ std::string TooHigh(const std::string& strLimit)
 }
 
 const SRow<D> kMaxAboveZero{"sdMaxSysPress", SET(sdMaxSysPress, "PSIG"), 0.0, ELimit::Positive, kMaxZero};
-const SRow<D> kMaxWithinCatalogue{"sdMaxSysPress", SET(sdMaxSysPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue};
+const SRow<D> kMaxWithinCatalogue{"sdMaxSysPress", SET(sdMaxSysPress, "PSIG"), 5000.0, ELimit::Max,
+                                  kMaxCatalogue};
 const SRow<D> kTempMax{"sdSysTemperature", SET(sdSysTemperature, "DEG_F"), 250.0, ELimit::Max, kAboveMaxTemp};
 const SRow<D> kTempMin{"sdSysTemperature", SET(sdSysTemperature, "DEG_F"), -40.0, ELimit::Min, kBelowMinTemp};
+const SRow<D> kMinAboveZero{"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 0.0, ELimit::Positive,
+                            Plain("Your Minimum pressure must be larger than 0")};
+const SRow<D> kMinBelowMax{
+    "sdMinSysPress", SET(sdMinSysPress, "PSIG"), 3000.0, ELimit::Max,
+    Formatted("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your Minimum "
+              "Pressure below: 3000 psi")};
+const SRow<D> kTooHigh{
+    "sdPrechargePress", SET(sdPrechargePress, "PSIG"), 1900.0, ELimit::Max, TooHigh("1900"), true};
 const SRow<D> kPrechargeAboveZero{"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 0.0, ELimit::Positive,
                                   kPrechargeZero};
 
@@ -211,21 +224,25 @@ TEST_F(CBoundariesTest, ActuatorDisplacementAndCylinderDimensions)
          {"sdCylDim_RodDia", SET(sdCylDim_RodDia, "IN"), 0.0, ELimit::Positive,
           Plain("Your Rod Diameter must be larger than 0.")},
          {"sdCylDim_RodDia", SET(sdCylDim_RodDia, "IN"), 4.0, ELimit::Max,
-          Formatted("Your Rod Diameter must be smaller than your Bore Diameter. Please reduce your Rod Diameter "
-                    "below: 4 in")},
+          Formatted(
+              "Your Rod Diameter must be smaller than your Bore Diameter. Please reduce your Rod Diameter "
+              "below: 4 in")},
          {"sdCylDim_StrokeLen", SET(sdCylDim_StrokeLen, "IN"), 0.0, ELimit::Positive,
           Plain("Your Stroke Length must be larger than 0.")},
-         {"siCylDim_NoCylParallel", [](D& d, double v) { d.siCylDim_NoCylParallel.SetValue(static_cast<int>(v)); },
-          0.0, ELimit::PositiveInt, Plain("Your Number of Cylinders in Parallel must be larger than 0")},
+         {"siCylDim_NoCylParallel",
+          [](D& d, double v) { d.siCylDim_NoCylParallel.SetValue(static_cast<int>(v)); }, 0.0,
+          ELimit::PositiveInt, Plain("Your Number of Cylinders in Parallel must be larger than 0")},
          {"sdActuationTime", SET(sdActuationTime, "SEC"), 0.0, ELimit::Positive,
           Plain("Your Actuation Time must be larger than 0")},
          {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive,
           Plain("Your Dwell Time must be larger than 0")}});
     // The rod is compared with the bore across units: 4 in is 101.6 mm.
     s.sdCylDim_RodDia.Set(101.6001, "MM");
-    EXPECT_EQ(CheckCylinderDimensions(s, M())->strMessage,
-              Formatted("Your Rod Diameter must be smaller than your Bore Diameter. Please reduce your Rod Diameter "
-                        "below: 101.6 mm"));
+    EXPECT_EQ(
+        CheckCylinderDimensions(s, M())->strMessage,
+        Formatted(
+            "Your Rod Diameter must be smaller than your Bore Diameter. Please reduce your Rod Diameter "
+            "below: 101.6 mm"));
     s.sdCylDim_RodDia.Set(101.5999, "MM");
     EXPECT_EQ(CheckCylinderDimensions(s, M()), std::nullopt);
     // Without a dwell field its time is not checked.
@@ -245,19 +262,18 @@ TEST_F(CBoundariesTest, SupplementingPumpFlow)
          kMaxWithinCatalogue,
          {"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 0.0, ELimit::Positive,
           Formatted("Please enter a minimum pressure.")},
-         {"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 3000.0, ELimit::Max,
-          Formatted("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your Minimum Pressure "
-                    "below: 3000 psi")},
+         kMinBelowMax,
          kTempMax,
          kTempMin,
          kPrechargeAboveZero,
          {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 2000.0, ELimit::Max,
           Plain("Your Precharge Pressure must be less than the Minimum Pressure")},
-         {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 1900.0, ELimit::Max, TooHigh("1900"), true}});
+         kTooHigh});
     // The calculated optimum is not checked against anything.
     s.bPrechargeIHaveUseCalc = 0;
     s.sdPrechargePress.Set(2500.0, "PSIG");
-    EXPECT_EQ(CheckSupplementingPumpFlow(s, OptimalPrechargesFromGauge(s.sdMinSysPress), M(), false), std::nullopt);
+    EXPECT_EQ(CheckSupplementingPumpFlow(s, OptimalPrechargesFromGauge(s.sdMinSysPress), M(), false),
+              std::nullopt);
 }
 
 TEST_F(CBoundariesTest, AuxiliaryPower)
@@ -268,18 +284,19 @@ TEST_F(CBoundariesTest, AuxiliaryPower)
         { return CheckAuxiliaryPower(d, OptimalPrechargesForMinimum(d.sdMinSysPress), M(), bAccept); },
         {kMaxAboveZero,
          kMaxWithinCatalogue,
-         {"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 0.0, ELimit::Positive,
-          Plain("Your Minimum pressure must be larger than 0")},
+         kMinAboveZero,
          {"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 3000.0, ELimit::Max,
-          Plain("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your Minimum Pressure below "
-                "3000 psi")},
+          Plain(
+              "Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your Minimum Pressure below "
+              "3000 psi")},
          kTempMax,
          kTempMin,
          {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 2000.0, ELimit::Max,
-          Plain("Your Precharge Pressure must be lower than your minimum pressure. Please reduce your Precharge "
+          Plain("Your Precharge Pressure must be lower than your minimum pressure. Please reduce your "
+                "Precharge "
                 "Pressure below 2000 psi")},
          kPrechargeAboveZero,
-         {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 1900.0, ELimit::Max, TooHigh("1900"), true}});
+         kTooHigh});
 }
 
 TEST_F(CBoundariesTest, Holding)
@@ -290,11 +307,8 @@ TEST_F(CBoundariesTest, Holding)
         { return CheckHolding(d, OptimalPrechargesForMinimum(d.sdMinSysPress), M(), bAccept); },
         {kMaxAboveZero,
          kMaxWithinCatalogue,
-         {"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 0.0, ELimit::Positive,
-          Plain("Your Minimum pressure must be larger than 0")},
-         {"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 3000.0, ELimit::Max,
-          Formatted("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your Minimum Pressure "
-                    "below: 3000 psi")},
+         kMinAboveZero,
+         kMinBelowMax,
          kTempMax,
          kTempMin,
          {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 2000.0, ELimit::Max,
@@ -305,7 +319,7 @@ TEST_F(CBoundariesTest, Holding)
           Plain("The Time to Hold Pressure must be larger than 0.")},
          {"sdHoldLeakageRate", SET(sdHoldLeakageRate, "CU_IN_MIN"), 0.0, ELimit::Positive,
           Plain("The Estimated Leakage Rate must be larger than 0.")},
-         {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 1900.0, ELimit::Max, TooHigh("1900"), true}});
+         kTooHigh});
     // An estimated rate is not checked.
     s.bHoldLeakageRateChoice = 0;
     s.sdHoldLeakageRate.Set(0.0, "CU_IN_MIN");
@@ -314,15 +328,12 @@ TEST_F(CBoundariesTest, Holding)
 
 TEST_F(CBoundariesTest, MultipleEventsListAndPump)
 {
-    ExpectBoundaries<D>(
-        s, [this](const D& d, bool) { return CheckEventListEntries(d, M()); },
-        {kMaxAboveZero,
-         kMaxWithinCatalogue,
-         {"sdMinSysPress", SET(sdMinSysPress, "PSIG"), 3000.0, ELimit::Max,
-          Formatted("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your Minimum Pressure "
-                    "below: 3000 psi")},
-         {"sdMultiEventTotalDuration", SET(sdMultiEventTotalDuration, "SEC"), 0.0, ELimit::Positive,
-          Plain("Your Total Duration of Cycle must be larger than 0")}});
+    ExpectBoundaries<D>(s, [this](const D& d, bool) { return CheckEventListEntries(d, M()); },
+                        {kMaxAboveZero,
+                         kMaxWithinCatalogue,
+                         kMinBelowMax,
+                         {"sdMultiEventTotalDuration", SET(sdMultiEventTotalDuration, "SEC"), 0.0,
+                          ELimit::Positive, Plain("Your Total Duration of Cycle must be larger than 0")}});
     // No check of the minimum pressure against 0 here; OK needs an event.
     s.sdMinSysPress.Set(0.0, "PSIG");
     EXPECT_EQ(CheckEventListEntries(s, M()), std::nullopt);
@@ -344,7 +355,7 @@ TEST_F(CBoundariesTest, MultipleEventsListAndPump)
          kPrechargeAboveZero,
          {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 2000.0, ELimit::Max,
           Plain("Your Precharge Pressure must be lower than your minimum pressure. ")},
-         {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 1900.0, ELimit::Max, TooHigh("1900"), true}});
+         kTooHigh});
 }
 
 TEST_F(CBoundariesTest, EventEditor)
@@ -361,21 +372,25 @@ TEST_F(CBoundariesTest, EventEditor)
     ev.sdEvDuration.Set(3.0, "SEC");
     const CUnitDouble total(10.0, "SEC");
     const Check<E> check = [&](const E& e, bool) { return CheckEvent(e, total, M()); };
-    const SRow<E> start{"sdEvStartTime", [](E& e, double v) { e.sdEvStartTime.Set(v, "SEC"); }, 10.0, ELimit::Max,
+    const SRow<E> start{"sdEvStartTime", [](E& e, double v) { e.sdEvStartTime.Set(v, "SEC"); }, 10.0,
+                        ELimit::Max,
                         Plain("Your Event Start Time must be less than your Total Duration of Cycle.")};
     const SRow<E> duration{"sdEvDuration", [](E& e, double v) { e.sdEvDuration.Set(v, "SEC"); }, 0.0,
                            ELimit::Positive, Plain("Your Event Duration Time must be greater than 0.")};
-    const SRow<E> end{"sdEvDuration", [](E& e, double v) { e.sdEvDuration.Set(v, "SEC"); }, 8.0, ELimit::Max,
-                      Formatted("Your Event Start Time + your Event Duration must be less than the Total Duration "
-                                "of Cycle of: 10 sec")};
+    const SRow<E> end{
+        "sdEvDuration", [](E& e, double v) { e.sdEvDuration.Set(v, "SEC"); }, 8.0, ELimit::Max,
+        Formatted("Your Event Start Time + your Event Duration must be less than the Total Duration "
+                  "of Cycle of: 10 sec")};
     ExpectBoundaries<E>(ev, check,
-                        {start, duration, end,
+                        {start,
+                         duration,
+                         end,
                          {"sdFlowrate", [](E& e, double v) { e.sdFlowrate.Set(v, "CU_IN_SEC"); }, 0.0,
                           ELimit::Positive, Plain("Your Flow Rate must be greater than 0.")}});
     ev.enumActVolForEvent = 1;
     ExpectBoundaries<E>(ev, check,
-                        {{"sdVolume", [](E& e, double v) { e.sdVolume.Set(v, "CU_IN"); }, 0.0, ELimit::Positive,
-                          Plain("Your Volume of Fluid must be greater than 0.")}});
+                        {{"sdVolume", [](E& e, double v) { e.sdVolume.Set(v, "CU_IN"); }, 0.0,
+                          ELimit::Positive, Plain("Your Volume of Fluid must be greater than 0.")}});
     ev.enumActVolForEvent = 2;
     ExpectBoundaries<E>(
         ev, check,
@@ -384,8 +399,9 @@ TEST_F(CBoundariesTest, EventEditor)
          {"sdRodDia", [](E& e, double v) { e.sdRodDia.Set(v, "IN"); }, 0.0, ELimit::Positive,
           Plain("Your Rod Diameter must be larger than 0.")},
          {"sdRodDia", [](E& e, double v) { e.sdRodDia.Set(v, "IN"); }, 4.0, ELimit::Max,
-          Formatted("Your Rod Diameter must be smaller than your Bore Diameter. Please reduce your Rod Diameter "
-                    "below: 4 in")},
+          Formatted(
+              "Your Rod Diameter must be smaller than your Bore Diameter. Please reduce your Rod Diameter "
+              "below: 4 in")},
          {"sdStrokeLength", [](E& e, double v) { e.sdStrokeLength.Set(v, "IN"); }, 0.0, ELimit::Positive,
           Plain("Your Stroke Length must be larger than 0.")}});
 }
@@ -393,11 +409,13 @@ TEST_F(CBoundariesTest, EventEditor)
 TEST_F(CBoundariesTest, ShockSuppression)
 {
     ExpectBoundaries<D>(
-        s, [this](const D& d, bool) { return CheckShockSuppression(d, MaximumAllowableShockPressure(d.sdMaxSysPress), M()); },
+        s,
+        [this](const D& d, bool)
+        { return CheckShockSuppression(d, MaximumAllowableShockPressure(d.sdMaxSysPress), M()); },
         {kMaxAboveZero,
          // The catalogue limit before the computed maximum (3100 psi for 3000 psi).
-         {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue, false,
-          [](D& d) { d.sdMaxSysPress.Set(4950.0, "PSIG"); }},
+         {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue,
+          false, [](D& d) { d.sdMaxSysPress.Set(4950.0, "PSIG"); }},
          {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 3100.0, ELimit::Max,
           Plain("Your Entered Shock Pressure must be less than the Maximum Allowable Shock Pressure")},
          {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive,
@@ -422,24 +440,26 @@ TEST_F(CBoundariesTest, PumpResponseOfEachPumpType)
              [](D& d) { d.sdShockMaxShockPress.Set(10.0, "PSIA"); }},
             {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive,
              Plain("Your Maximum Allowable Shock Pressure must be larger than 0")},
-            {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue, false,
-             [](D& d) { d.sdMaxSysPress.Set(4900.0, "PSIG"); }},
+            {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue,
+             false, [](D& d) { d.sdMaxSysPress.Set(4900.0, "PSIG"); }},
             kTempMax,
             kTempMin,
-            {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive, Plain("The Flow Rate must be larger than 0")},
+            {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive,
+             Plain("The Flow Rate must be larger than 0")},
             {"sdShockResponseTime", SET(sdShockResponseTime, "SEC"), 0.0, ELimit::Positive,
              Plain("The Response Time must be larger than 0")}};
         if (bFixed)
-            rows.push_back({"sdShockReliefValve", [](D& d, double v) { d.sdShockReliefValve.SetValue(v); }, 0.0,
-                            ELimit::Positive, Plain("Please select a Relief Valve.")});
-        ExpectBoundaries<D>(s,
-                            [this, eType](const D& d, bool)
-                            {
-                                const SPumpResponseValues values{PumpResponseMaximumShock(d.sdMaxSysPress),
-                                                                 d.sdShockReliefValve.Value() > 0.0};
-                                return CheckPumpResponse(d, eType, values, M());
-                            },
-                            rows);
+            rows.push_back({"sdShockReliefValve", [](D& d, double v) { d.sdShockReliefValve.SetValue(v); },
+                            0.0, ELimit::Positive, Plain("Please select a Relief Valve.")});
+        ExpectBoundaries<D>(
+            s,
+            [this, eType](const D& d, bool)
+            {
+                const SPumpResponseValues values{PumpResponseMaximumShock(d.sdMaxSysPress),
+                                                 d.sdShockReliefValve.Value() > 0.0};
+                return CheckPumpResponse(d, eType, values, M());
+            },
+            rows);
     }
 }
 
@@ -465,12 +485,13 @@ TEST_F(CBoundariesTest, PulsationWithAnEnteredOrACalculatedDisplacement)
         {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue, false,
          [](D& d) { d.sdMaxSysPress.Set(4950.0, "PSIG"); }},
         {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 3000.0, ELimit::Max,
-         Formatted("Your Precharge Pressure must be lower than your System Pressure.\nPlease reduce your Precharge "
-                   "Pressure below 3000 psi")},
+         Formatted(
+             "Your Precharge Pressure must be lower than your System Pressure.\nPlease reduce your Precharge "
+             "Pressure below 3000 psi")},
         kPrechargeAboveZero,
         {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 1800.0, ELimit::Max, TooHigh("1800"), true},
-        {"iPulsationNoOfPistInPump", [](D& d, double v) { d.iPulsationNoOfPistInPump = static_cast<int>(v); }, 0.0,
-         ELimit::PositiveInt, Plain("The Number of Pistons in Pump must be greater than 0")},
+        {"iPulsationNoOfPistInPump", [](D& d, double v) { d.iPulsationNoOfPistInPump = static_cast<int>(v); },
+         0.0, ELimit::PositiveInt, Plain("The Number of Pistons in Pump must be greater than 0")},
         {"sdPulsationPumpDisp", SET(sdPulsationPumpDisp, "CU_IN_REV"), 0.0, ELimit::Positive,
          Plain("The Pump Displacement must be larger than 0")},
         kTempMax,
@@ -482,7 +503,8 @@ TEST_F(CBoundariesTest, PulsationWithAnEnteredOrACalculatedDisplacement)
     ExpectBoundaries<D>(
         s, check,
         {pistons,
-         {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive, Plain("The Flow Rate must be larger than 0")},
+         {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive,
+          Plain("The Flow Rate must be larger than 0")},
          {"iPulsationPumpSpeed", [](D& d, double v) { d.iPulsationPumpSpeed = static_cast<int>(v); }, 0.0,
           ELimit::PositiveInt, Plain("The Pump Speed must be larger than 0")},
          kTempMax,
@@ -492,19 +514,23 @@ TEST_F(CBoundariesTest, PulsationWithAnEnteredOrACalculatedDisplacement)
 TEST_F(CBoundariesTest, LimitsInOtherUnitsAreComparedAfterConversion)
 {
     // 5000 psig is 345.7 bar; 250 deg F is 121.1 deg C, and the limits are shown in the entry's unit.
-    const auto aux = [this] { return CheckAuxiliaryPower(s, OptimalPrechargesForMinimum(s.sdMinSysPress), M(), true); };
+    const auto aux = [this]
+    { return CheckAuxiliaryPower(s, OptimalPrechargesForMinimum(s.sdMinSysPress), M(), true); };
     s.sdMaxSysPress.Set(345.75, "BAR");
     EXPECT_EQ(aux(), std::nullopt);
     s.sdMaxSysPress.Set(345.76, "BAR");
-    EXPECT_EQ(aux()->strMessage,
-              Formatted("Your Maximum Pressure exceeds the products in Tesmara. Please reduce your Maximum Pressure "
-                        "below: 345.75 bar"));
+    EXPECT_EQ(
+        aux()->strMessage,
+        Formatted(
+            "Your Maximum Pressure exceeds the products in Tesmara. Please reduce your Maximum Pressure "
+            "below: 345.75 bar"));
     s.sdMaxSysPress.Set(3000.0, "PSIG");
     s.sdSysTemperature.Set(121.11, "DEG_C");
     EXPECT_EQ(aux(), std::nullopt);
     s.sdSysTemperature.Set(121.12, "DEG_C");
-    EXPECT_EQ(aux()->strMessage, "Your System Temperature is above the highest temperature of the products in "
-                                 "Tesmara.\nPlease lower your System Temperature to 121.11 \u00B0C or less.");
+    EXPECT_EQ(aux()->strMessage,
+              "Your System Temperature is above the highest temperature of the products in "
+              "Tesmara.\nPlease lower your System Temperature to 121.11 \u00B0C or less.");
     s.sdSysTemperature.Set(-40.0, "DEG_C"); // -40 deg C is -40 deg F
     EXPECT_EQ(aux(), std::nullopt);
     s.sdSysTemperature.Set(-40.01, "DEG_C");
@@ -514,8 +540,9 @@ TEST_F(CBoundariesTest, LimitsInOtherUnitsAreComparedAfterConversion)
     s.sdMaxSysPress.Set(2000.0, "PSIG");
     s.sdMinSysPress.Set(138.91, "BAR");
     s.sdPrechargePress.Set(1000.0, "PSIG");
-    EXPECT_EQ(aux()->strMessage, Plain("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your "
-                                       "Minimum Pressure below 138.91 bar"));
+    EXPECT_EQ(aux()->strMessage,
+              Plain("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your "
+                    "Minimum Pressure below 138.91 bar"));
 }
 
 TEST_F(CBoundariesTest, OutputOfAnExistingAccumulatorTool)
@@ -542,14 +569,17 @@ TEST_F(CBoundariesTest, OutputOfAnExistingAccumulatorTool)
           [](O& e) { e.maximum.Set(5000.0, "PSIG"); }},
          {"minimum", [](O& e, double v) { e.minimum.Set(v, "PSIG"); }, 3000.0, ELimit::Max,
           Plain("Your Minimum Pressure must be lower than the Maximum Pressure")},
-         {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, -45.0, ELimit::Min, kTemperature},
-         {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, 450.0, ELimit::Max, kTemperature},
+         {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, -45.0, ELimit::Min,
+          kTemperature},
+         {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, 450.0, ELimit::Max,
+          kTemperature},
          {"precharge", [](O& e, double v) { e.enteredPrecharge.Set(v, "PSIG"); }, 2000.0, ELimit::Max,
           Plain("Your Precharge Pressure must be lower than your minimum pressure. ")}});
     // The calculated optima: 1000 psig and up, the piston one is 100 psi below; below, 0.9 of it.
     base.ePrecharge = EToolPrecharge::Piston;
     for (const auto& [dMin, dPiston, dBladder] :
-         {std::tuple{1200.0, 1100.0, 1080.0}, std::tuple{1000.0, 900.0, 900.0}, std::tuple{999.0, 899.1, 899.1}})
+         {std::tuple{1200.0, 1100.0, 1080.0}, std::tuple{1000.0, 900.0, 900.0},
+          std::tuple{999.0, 899.1, 899.1}})
     {
         base.minimum.Set(dMin, "PSIG");
         const SPrechargePair pair = OutputExistingOptimalPrecharges(base.minimum);
@@ -560,7 +590,8 @@ TEST_F(CBoundariesTest, OutputOfAnExistingAccumulatorTool)
     // Entered in bar: the bladder optimum is 0.9 of the entry, the piston one 100 psi below the gauge value.
     const SPrechargePair bar = OutputExistingOptimalPrecharges(CUnitDouble(100.0, "BAR"));
     EXPECT_NEAR(bar.bladder.Value(), 90.0, 1e-12);
-    EXPECT_NEAR(bar.piston.Value(), ((100e5 - 101314.224) / 6894.757 - 100.0) * 6894.757 / 1e5 + 1.01314224, 1e-9);
+    EXPECT_NEAR(bar.piston.Value(), ((100e5 - 101314.224) / 6894.757 - 100.0) * 6894.757 / 1e5 + 1.01314224,
+                1e-9);
 }
 
 TEST_F(CBoundariesTest, TemperatureOnPrechargeTool)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace sizing;
 
@@ -25,33 +26,43 @@ const SPumpResponseInput kResponse{.dSystemPsia = kP,
 const SPulsationInput kPulsation{.dSystemPsia = kP, .dFlowGpm = 10.0, .nSpeedRpm = 1200, .nPistons = 3};
 } // namespace
 
-TEST(ShockRules, SuppressionMaximumAndPrecharge)
+TEST(ShockRules, MaximumShockPressuresOnEachSideOfTheirBreakpoint)
 {
-    EXPECT_NEAR(MaximumAllowableShockPressure(CUnitDouble(1000.0, "PSIG")).Value(), 1050.0, 1e-9);
-    // Above 2000 psig in another unit: 100 psi on the gauge value, in that unit.
-    const CUnitDouble bar(300.0, "BAR");
-    EXPECT_EQ(MaximumAllowableShockPressure(bar).GetUnit(), "BAR");
-    EXPECT_NEAR(MaximumAllowableShockPressure(bar).GetValue("PSIG"), bar.GetValue("PSIG") + 100.0, 1e-6);
-
-    // 60 % of the gauge value only when entered in PSIG.
-    EXPECT_TRUE(
-        ShockSuppressionPrecharge(CUnitDouble(1000.0, "PSIG")).IsIdentical(CUnitDouble(600.0, "PSIG")));
-    const CUnitDouble absolute = ShockSuppressionPrecharge(CUnitDouble(100.0, "BAR"));
-    EXPECT_EQ(absolute.GetUnit(), "PSIA");
-    EXPECT_NEAR(absolute.Value(), 0.6 * CUnitDouble(100.0, "BAR").GetValue("PSIA"), 1e-9);
-}
-
-TEST(ShockRules, PumpResponsePressures)
-{
-    EXPECT_NEAR(PumpResponseMaximumShock(CUnitDouble(1000.0, "PSIA")).Value(), 1100.0, 1e-9);
-    EXPECT_EQ(PumpResponseMaximumShock(CUnitDouble(1000.0, "PSIG")).GetUnit(), "PSIA");
-    // The fixed default is the absolute rule, the variable one the gauge rule.
+    // Shock suppression and pulsation: 5 % above up to 2000 psig, 100 psi above from there, in the entry's
+    // unit.
+    const std::tuple<double, const char*, double> suppression[] = {
+        {1000.0, "PSIG", 1050.0},
+        {1999.0, "PSIG", 2098.95},
+        {2000.0, "PSIG", 2100.0},
+        {2001.0, "PSIG", 2101.0},
+        {100.0, "BAR", 105.0},
+        {300.0, "BAR", ((300e5 - 101314.224) / 6894.757 + 100.0) * 6894.757 / 1e5 + 1.01314224}};
+    for (const auto& [dValue, pszUnit, dExpected] : suppression)
+    {
+        const CUnitDouble computed = MaximumAllowableShockPressure(CUnitDouble(dValue, pszUnit));
+        EXPECT_EQ(computed.GetUnit(), pszUnit);
+        EXPECT_NEAR(computed.Value(), dExpected, 1e-9) << dValue << pszUnit;
+    }
+    // Pump response: 10 % above up to 2000 psia, 200 psi above from there, always in psia.
+    const std::tuple<double, const char*, double> response[] = {
+        {1000.0, "PSIA", 1100.0},
+        {1999.0, "PSIA", 2198.9},
+        {2000.0, "PSIA", 2200.0},
+        {2001.0, "PSIA", 2201.0},
+        {2000.0, "PSIG", 2000.0 + 101314.224 / 6894.757 + 200.0}};
+    for (const auto& [dValue, pszUnit, dExpected] : response)
+    {
+        const CUnitDouble computed = PumpResponseMaximumShock(CUnitDouble(dValue, pszUnit));
+        EXPECT_EQ(computed.GetUnit(), "PSIA");
+        EXPECT_NEAR(computed.Value(), dExpected, 1e-9) << dValue << pszUnit;
+    }
+    // The defaults the dialogs put in: fixed pump the absolute rule, variable pump the gauge rule.
     const CUnitDouble system(1000.0, "PSIG");
-    const CUnitDouble fixed = PumpResponseDefaultShock(system, EPumpType::Fixed);
-    EXPECT_EQ(fixed.GetUnit(), "PSIG");
-    EXPECT_NEAR(fixed.GetValue("PSIA"), 1.1 * system.GetValue("PSIA"), 1e-6);
-    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Variable).Value(), 1100.0, 1e-6);
-    EXPECT_TRUE(PumpResponsePrecharge(system).IsIdentical(CUnitDouble(850.0, "PSIG")));
+    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Fixed).GetValue("PSIA"),
+                1.1 * system.GetValue("PSIA"), 1e-9);
+    EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Variable).Value(), 1100.0, 1e-9);
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2600.0, 1e-9);
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(1500.0, "PSIA")).Value(), 1575.0, 1e-9);
 }
 
 TEST(ShockSuppression, WholeCubicInchesDefaultShockAndRefusals)
@@ -96,21 +107,13 @@ TEST(Pulsation, Factors)
     EXPECT_FALSE(PulsationFactor(1, static_cast<EPumpAction>(3)));
 }
 
-TEST(Pulsation, DialogValues)
+TEST(Pulsation, CalculatedDisplacement)
 {
     const CUnitDouble previous(5.0, "CU_IN_REV");
     const CUnitDouble disp = CalculatedDisplacement(CUnitDouble(10.0, "GPM"), 1200, previous);
     EXPECT_EQ(disp.GetUnit(), "CU_IN_REV");
     EXPECT_NEAR(disp.Value(), 1.925, 1e-5);
     EXPECT_TRUE(CalculatedDisplacement(CUnitDouble(10.0, "GPM"), 0, previous).IsIdentical(previous));
-    // The default works on the number as displayed, whatever the unit.
-    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2600.0, 1e-9);
-    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(1500.0, "PSIA")).Value(), 1575.0, 1e-9);
-    // The precharge ends in the system pressure's unit.
-    const CUnitDouble system(200.0, "BAR");
-    EXPECT_EQ(PulsationPrecharge(system).GetUnit(), "BAR");
-    EXPECT_NEAR(PulsationPrecharge(system).GetValue("PSIA"), 0.6 * system.GetValue("PSIA"), 1e-6);
-    EXPECT_NEAR(PulsationPrecharge(CUnitDouble(1000.0, "PSIG")).Value(), 600.0, 1e-9);
 }
 
 TEST(Pulsation, VolumeAndRefusals)

@@ -1,4 +1,5 @@
-// The two tools' calculations at their edges (their known values and checks are in KnownValues and CheckBoundaries).
+// The two tools' calculations at their edges (their known values and checks are in KnownValues and
+// CheckBoundaries).
 #include "sizing/OutputExisting.h"
 #include "sizing/TemperaturePrecharge.h"
 

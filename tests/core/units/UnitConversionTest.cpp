@@ -49,10 +49,10 @@ TEST(UnitDecimalShift, CountsTheIntegerDigitsOfTheFactorRatio)
     CPromptCapture capture;
     // Ratios just below and at each power of ten, both ways; offsets play no part.
     const std::tuple<const char*, const char*, int> cases[] = {
-        {"BAR", "PSIG", 1},      {"PSIG", "BAR", -1},  {"DEG_C", "DEG_F", 0}, {"PSIA", "PSIG", 0},
-        {"IN", "CM", 0},         {"CM", "MM", 1},      {"MM", "CM", -1},      {"MIN", "SEC", 1},
+        {"BAR", "PSIG", 1},       {"PSIG", "BAR", -1}, {"DEG_C", "DEG_F", 0}, {"PSIA", "PSIG", 0},
+        {"IN", "CM", 0},          {"CM", "MM", 1},     {"MM", "CM", -1},      {"MIN", "SEC", 1},
         {"GAL_RPM", "CC_REV", 3}, {"CU_FT", "L", 1},   {"DAY", "MIN", 3},     {"M", "MM", 3},
-        {"MPA", "PA", 6},        {"L", "CU_M", -3},    {"ATM", "BAR", 0},     {"GAL", "L", 0}};
+        {"MPA", "PA", 6},         {"L", "CU_M", -3},   {"ATM", "BAR", 0},     {"GAL", "L", 0}};
     for (const auto& [pszFrom, pszTo, nShift] : cases)
         EXPECT_EQ(CUnitConvMap::GetDecimalShift(pszFrom, pszTo), nShift) << pszFrom << " to " << pszTo;
     EXPECT_TRUE(capture->Texts().empty());

@@ -68,7 +68,7 @@ TEST(UnitFormat, RelativePrecisionFormatsTheOwnNumber)
     EXPECT_EQ(CUnitDouble(5.25, "L").FormatRelative("CU_FT", 2), "5");
     EXPECT_EQ(CUnitDouble(2.5, "L").FormatRelative("L", 2), "2.50");
     // The edges of each band, against a reference one decimal finer (ft3 against L).
-    const std::pair<double, const char*> bands[] = {{1.0001, "1.0"}, {1.0, "1.000"},   {0.1, "0.1"},
+    const std::pair<double, const char*> bands[] = {{1.0001, "1.0"},  {1.0, "1.000"},  {0.1, "0.1"},
                                                     {0.0999, "0.10"}, {0.01, "0.01"},  {0.00999, "0.010"},
                                                     {0.0, "0.000"},   {-0.5, "-0.500"}};
     for (const auto& [dValue, pszText] : bands)

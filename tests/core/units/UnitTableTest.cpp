@@ -107,8 +107,8 @@ const std::vector<SDefinition> kTable = {
     {"POISE", "Poise", 21067, "Absolute Viscosity", 21096, 1.0, 0.0},
     {"CENTI_POISE", "Centipoise", 21068, "Absolute Viscosity", 21096, 0.01, 0.0},
     {"PA_SEC", "Pa*sec", 21069, "Absolute Viscosity", 21096, 10.0, 0.0},
-    {"LBF_SEC_SQ_FT", "lbf*sec/ft\u00B2", 21070, "Absolute Viscosity", 21096, 4.4482216152605 / (0.3048 * 0.3048) * 10.0,
-     0.0},
+    {"LBF_SEC_SQ_FT", "lbf*sec/ft\u00B2", 21070, "Absolute Viscosity", 21096,
+     4.4482216152605 / (0.3048 * 0.3048) * 10.0, 0.0},
 };
 
 // The definitions that the table does not give to every digit, to this relative precision.
@@ -162,7 +162,8 @@ TEST(UnitTable, ConversionsGoThroughTheBaseUnit)
             if (from.nCategoryId != to.nCategoryId || from.nCategoryId == 0 || from.pszCode == to.pszCode)
                 continue;
             const double dExpected = (3.0 * from.dFactor + from.dOffset - to.dOffset) / to.dFactor;
-            EXPECT_NEAR(CUnitConvMap::Convert(3.0, from.pszCode, to.pszCode), dExpected, std::fabs(dExpected) * 1e-8)
+            EXPECT_NEAR(CUnitConvMap::Convert(3.0, from.pszCode, to.pszCode), dExpected,
+                        std::fabs(dExpected) * 1e-8)
                 << from.pszCode << " to " << to.pszCode;
             ++nPairs;
         }
@@ -186,7 +187,7 @@ TEST(UnitTable, ConversionsGoThroughTheBaseUnit)
             continue;
         capture->Clear();
         EXPECT_EQ(CUnitConvMap::Convert(1.0, "IN_HG", def.pszCode), 0.0);
-        EXPECT_EQ(capture->Texts(), std::vector<std::string>{"These units are incompatible IN_HG " +
-                                                             std::string(def.pszCode)});
+        EXPECT_EQ(capture->Texts(),
+                  std::vector<std::string>{"These units are incompatible IN_HG " + std::string(def.pszCode)});
     }
 }

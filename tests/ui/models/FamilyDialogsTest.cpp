@@ -2,15 +2,21 @@
 // fluid port's size, the seal assistant of their type, and OK refused or ending the step.
 #include "ModelsFixture.h"
 
+#include "catalogue/MessageKeys.h"
 #include "controls/CodeComboBox.h"
 #include "models/ChooseSeals.h"
 #include "models/DetailsBladder1.h"
 #include "models/DetailsDiaphragm.h"
 #include "models/DetailsGB1.h"
+#include "models/GasBottleSearch.h"
 #include "models/GasBottleSelect.h"
+#include "products/DesktopStepDialogs.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace
@@ -70,6 +76,32 @@ QStringList Items(QListWidget* pList)
         items << pList->item(i)->text();
     return items;
 }
+
+// The rows of the bottle list, their cells joined by " | ".
+QStringList Rows(QTreeWidget* pTree)
+{
+    QStringList rows;
+    for (int i = 0; i < pTree->topLevelItemCount(); ++i)
+    {
+        QStringList cells;
+        for (int c = 0; c < pTree->columnCount(); ++c)
+            cells << pTree->topLevelItem(i)->text(c);
+        rows << cells.join(" | ");
+    }
+    return rows;
+}
+
+// The copies "Select Gas Bottle" works on for a selection at level 0.
+struct SGasBottleCopies
+{
+    explicit SGasBottleCopies(const CAccumulatorData& current) : working(current), result(current)
+    {
+        working.Initialize(2);
+        result.Initialize(2);
+    }
+    CAccumulatorData working;
+    CAccumulatorData result;
+};
 
 // OK pressed: the dialog's result, 0 while it stays open.
 int PressOkOf(QDialog& dialog)
@@ -197,6 +229,101 @@ private slots:
         CDetailsGB1 unknown(s.product, c.working, c.result);
         QCOMPARE(PressOkOf(unknown), 0);
         QVERIFY(prompt->Texts().back().find("\"Gas Port\"") != std::string::npos);
+    }
+
+    void GasBottleSelectRefusesOkUntilAPressureAndABottleAreChosen()
+    {
+        CPromptCapture prompt;
+        SFamilyProduct s;
+        QVERIFY(s.Sized());
+        SGasBottleCopies c(*s.product.AccumulatorData());
+        CGasBottleSelect dialog(s.product, c.working, c.result);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Gas Bottle"));
+        // A fresh selection shows every bottle; no pressure was chosen yet, so no bottle is listed.
+        QVERIFY(dialog.TypeButton(3)->isChecked());
+        QCOMPARE(Items(dialog.PressureList()), (QStringList{"3000 psi", "210 bar", "5000 psi"}));
+        QCOMPARE(dialog.PressureList()->currentRow(), -1);
+        QCOMPARE(dialog.BottleList()->topLevelItemCount(), 0);
+        QCOMPARE(PressOkOf(dialog), 0);
+        QCOMPARE(prompt->Texts().back(), s.Message(msg::kSelectFromPressureList));
+
+        dialog.PressureList()->setCurrentRow(1);
+        QCOMPARE(Rows(dialog.BottleList()),
+                 (QStringList{"Gas Bottle, 10 L | 10 L | ", "Gas Bottle, 20 L | 20 L | ",
+                              "Gas Bottle, 50 L | 50 L | ", "Gas Bottle, 75 L | 75 L | "}));
+        QCOMPARE(PressOkOf(dialog), 0);
+        QCOMPARE(prompt->Texts().back(), s.Message(msg::kSelectFromGasBottleList));
+        QCOMPARE(prompt->Texts().size(), std::size_t(2));
+        QCOMPARE(c.result.cpcSeriesCode, CPartCode()); // nothing written while refused
+
+        // A type of its own: the piston-style bottles, at their one pressure, with their bores.
+        dialog.TypeButton(0)->click();
+        QCOMPARE(Items(dialog.PressureList()), QStringList{"3000 psi"});
+        dialog.PressureList()->setCurrentRow(0);
+        QCOMPARE(Rows(dialog.BottleList()).front(),
+                 QStringLiteral("Piston-Style Gas Bottle, 7 in Bore | 2.5 gal (US) | 7 in"));
+    }
+
+    void GasBottleChosenByDoubleClickAndPreselectedOnReopening()
+    {
+        CPromptCapture prompt;
+        SFamilyProduct s;
+        QVERIFY(s.Sized());
+        SGasBottleCopies c(*s.product.AccumulatorData());
+        {
+            CGasBottleSelect dialog(s.product, c.working, c.result);
+            dialog.TypeButton(2)->click();
+            QCOMPARE(Items(dialog.PressureList()), (QStringList{"3000 psi", "210 bar", "5000 psi"}));
+            dialog.PressureList()->setCurrentRow(2);
+            QTreeWidgetItem* pItem = dialog.BottleList()->topLevelItem(1); // 5 gallons at 5000 psi
+            dialog.BottleList()->setCurrentItem(pItem);
+            QCOMPARE(dialog.AdditionalInformation()->toPlainText(),
+                     QString::fromStdString(s.Message(msg::kFlowNotCalculated)));
+            emit dialog.BottleList()->itemDoubleClicked(pItem, 0);
+            QCOMPARE(dialog.result(), dlg::Ok);
+        }
+        QCOMPARE(c.result.strAccumulatorDesc, std::string("Gas Bottle, 5 gal"));
+        QCOMPARE(c.result.cpcPressureCode.m_strCode, std::string("5"));
+        QCOMPARE(c.result.eGasBottleType, 2);
+        QVERIFY(prompt->Texts().empty());
+
+        // Reopened with the rating held in pascals: the same type, pressure and bottle come back.
+        c.working.cudMaxPressure = CUnitDouble(c.working.cudMaxPressure.GetValue("PA"), "PA");
+        CGasBottleSelect reopened(s.product, c.working, c.result);
+        QVERIFY(reopened.TypeButton(2)->isChecked());
+        QCOMPARE(reopened.PressureList()->currentRow(), 2);
+        QCOMPARE(reopened.BottleList()->indexOfTopLevelItem(reopened.BottleList()->currentItem()), 1);
+    }
+
+    void EveryGasBottleChosenAsAProductGetsTheGasBottleDetails()
+    {
+        CPromptCapture prompt;
+        CScriptedRunner runner;
+        SFamilyProduct s;
+        QVERIFY(s.product.Initialize());
+        QVERIFY(s.product.SetProduct(prod::GasBottle, "Gas Bottles", std::string()));
+        IDatabase& db = *s.product.Database();
+        CDesktopStepDialogs dialogs;
+        QStringList ports;
+        runner.m_fnScript = [&](QDialog& d)
+        {
+            if (auto* pDetails = qobject_cast<CDetailsGB1*>(&d))
+                ports << Codes(pDetails->GasPortBox()).join(",");
+            return dlg::Cancel;
+        };
+        for (int nType : {0, 1, 2})
+        {
+            CAccumulatorData bottle(*s.product.AccumulatorData());
+            bottle.Initialize(2);
+            const CUnitDouble pressure(3000.0, "PSIG");
+            ApplyGasBottleChoice(bottle, GasBottleList(nType, pressure, db).front(), pressure, nType, "N",
+                                 db);
+            CAccumulatorData result(bottle);
+            QCOMPARE(dialogs.ChooseDetails(s.product, bottle, result), dlg::Cancel);
+        }
+        QCOMPARE(runner.m_titles, QStringList(3, QStringLiteral("Gas Bottle Details")));
+        // Each kind of bottle offers the ports of its own series.
+        QCOMPARE(ports, (QStringList{"-S,-F,-B", "-S,-F", "-S,-F,-B,-M"}));
     }
 };
 

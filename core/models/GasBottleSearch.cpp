@@ -1,5 +1,5 @@
 // Gas bottle types, pressures and bottles from the catalogue, preselection, and the chosen bottle.
-#include "models/GasBottleSelect.h"
+#include "models/GasBottleSearch.h"
 
 #include "catalogue/Catalogue.h"
 #include "selection/AccumulatorData.h"

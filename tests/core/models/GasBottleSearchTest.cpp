@@ -2,7 +2,7 @@
 // reopening preselects (pressures compared in one unit), and the bottle written as the model.
 #include "BuiltCatalogue.h"
 
-#include "models/GasBottleSelect.h"
+#include "models/GasBottleSearch.h"
 #include "selection/AccumulatorData.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ const SGbList& Find(const std::vector<SGbList>& rows, const std::string& strCap)
 }
 } // namespace
 
-TEST(GasBottleSelect, TypesAndTheTypeCheckedOnOpening)
+TEST(GasBottleSearch, TypesAndTheTypeCheckedOnOpening)
 {
     EXPECT_STREQ(GasBottleTypeText(0), "Piston");
     EXPECT_STREQ(GasBottleTypeText(1), "Bladder");
@@ -48,7 +48,7 @@ TEST(GasBottleSelect, TypesAndTheTypeCheckedOnOpening)
     EXPECT_EQ(HeldGasBottleType(data), 3);
 }
 
-TEST(GasBottleSelect, PressuresOfEachTypeAndThePreselectedOneInAnyUnit)
+TEST(GasBottleSearch, PressuresOfEachTypeAndThePreselectedOneInAnyUnit)
 {
     auto pDb = OpenBuiltCatalogue();
     ASSERT_TRUE(pDb);
@@ -66,7 +66,7 @@ TEST(GasBottleSelect, PressuresOfEachTypeAndThePreselectedOneInAnyUnit)
     EXPECT_EQ(GasBottlePressureText(CUnitDouble(207.5, "BAR")), "207.5 bar");
 }
 
-TEST(GasBottleSelect, BottleRowsShowTheBoreOfPistonStyleBottlesOnly)
+TEST(GasBottleSearch, BottleRowsShowTheBoreOfPistonStyleBottlesOnly)
 {
     auto pDb = OpenBuiltCatalogue();
     ASSERT_TRUE(pDb);
@@ -83,7 +83,7 @@ TEST(GasBottleSelect, BottleRowsShowTheBoreOfPistonStyleBottlesOnly)
     EXPECT_TRUE(GasBottleList(kPiston, CUnitDouble(210.0, "BAR"), *pDb).empty());
 }
 
-TEST(GasBottleSelect, TheChosenBottleIsTheModelWithItsTypesDefaultsAndIsFoundAgain)
+TEST(GasBottleSearch, TheChosenBottleIsTheModelWithItsTypesDefaultsAndIsFoundAgain)
 {
     auto pDb = OpenBuiltCatalogue();
     ASSERT_TRUE(pDb);
