@@ -1,5 +1,6 @@
 // What a step button press costs before the user sees its dialog: the dialog built from the
 // built catalogue and shown (offscreen). The panel promises each of these in well under 50 ms.
+#include "BenchSupport.h"
 #include "models/AccumulatorChooseModel.h"
 #include "models/DetailsBladder1.h"
 #include "models/DetailsDiaphragm.h"
@@ -25,34 +26,6 @@
 
 namespace
 {
-class CSilentPrompt : public IPrompt
-{
-public:
-    void Message(const std::string&) override {}
-    EPromptAnswer YesNo(const std::string&) override { return EPromptAnswer::Yes; }
-    EPromptAnswer YesNoCancel(const std::string&) override { return EPromptAnswer::Yes; }
-};
-
-class CBenchHost : public IProductHost
-{
-public:
-    std::filesystem::path CatalogueFolder() const override { return TESMARA_BUILT_CATALOGUE_DIR; }
-    std::filesystem::path ApplicationFolder() const override
-    {
-        return std::filesystem::temp_directory_path();
-    }
-    std::string LanguageCode() const override { return "US"; }
-    std::string LanguageName() const override { return "U.S. English"; }
-    int LanguageNameId() const override { return 500; }
-    std::string DefaultUnit(int nCategoryId) const override
-    {
-        return CDefaultUnits::Standard().GetDefaultUnit(nCategoryId);
-    }
-    bool OpenDocument(const std::filesystem::path&, std::string&) override { return true; }
-    void SetTitle(const std::string&) override {}
-    void RefreshPanel() override {}
-};
-
 // Sizes a known capacity and takes the first model of a type from the grid, without windows.
 class CBenchSteps : public IStepDialogs
 {
@@ -121,14 +94,6 @@ struct SBenchProduct
         return data;
     }
 };
-
-template <class Dialog> void Show(Dialog& dialog)
-{
-    dialog.show();
-    QApplication::processEvents();
-    benchmark::DoNotOptimize(dialog.isVisible());
-    dialog.hide();
-}
 
 void BM_ChooseProductOpens(benchmark::State& state)
 {

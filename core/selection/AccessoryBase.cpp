@@ -6,7 +6,6 @@
 
 namespace
 {
-constexpr int kStringNotImplemented = 50012;
 constexpr int kStringDescription = 50013;
 } // namespace
 
@@ -29,26 +28,11 @@ std::string CAccessoryBase::BuildPartNumber()
     return strAccessoryPartNumber;
 }
 
-std::string CAccessoryBase::CreateCadNo()
-{
-    return LoadString(kStringNotImplemented);
-}
-
 std::string CAccessoryBase::GetSelectionDisplayText(int nStep) const
 {
     if (nStep == 2 && !strAccessoryPartNumber.empty())
         return LoadString(kStringDescription) + strAccessoryText;
     return std::string();
-}
-
-bool CAccessoryBase::IsStepEnabled(int nStep) const
-{
-    return nStep == 2;
-}
-
-bool CAccessoryBase::IsComplete() const
-{
-    return m_nLevel >= 2;
 }
 
 std::string CAccessoryBase::GetPartDescription() const

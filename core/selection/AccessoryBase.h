@@ -1,12 +1,12 @@
 // An accessory selection: the accumulator type and size it is for, and the chosen accessory.
 #pragma once
 
-#include "selection/BaseProduct.h"
+#include "selection/CatalogueProduct.h"
 #include "units/UnitDouble.h"
 
 #include <string>
 
-class CAccessoryBase : public CBaseProduct
+class CAccessoryBase : public CCatalogueProduct
 {
 public:
     // Capacity 0 in CU_IN, type "Bladder", every other text empty, the bore code reset.
@@ -17,11 +17,8 @@ public:
 
     // The accessory's part number, as the catalogue gives it.
     std::string BuildPartNumber() override;
-    std::string CreateCadNo() override;
     // Step 2, once an accessory is chosen: "Description " and the accessory's text.
     std::string GetSelectionDisplayText(int nStep) const override;
-    bool IsStepEnabled(int nStep) const override;
-    bool IsComplete() const override;
     std::string GetPartDescription() const override;
     void Serialize(CArchive& ar) override;
 

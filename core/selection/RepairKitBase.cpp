@@ -6,7 +6,6 @@
 
 namespace
 {
-constexpr int kStringNotImplemented = 50012;
 constexpr int kStringDescription = 50013;
 } // namespace
 
@@ -25,26 +24,11 @@ std::string CRepairKitBase::BuildPartNumber()
     return strPartNumber;
 }
 
-std::string CRepairKitBase::CreateCadNo()
-{
-    return LoadString(kStringNotImplemented);
-}
-
 std::string CRepairKitBase::GetSelectionDisplayText(int nStep) const
 {
     if (nStep == 2 && !strPartNumber.empty())
         return LoadString(kStringDescription) + strKit;
     return std::string();
-}
-
-bool CRepairKitBase::IsStepEnabled(int nStep) const
-{
-    return nStep == 2;
-}
-
-bool CRepairKitBase::IsComplete() const
-{
-    return m_nLevel >= 2;
 }
 
 std::string CRepairKitBase::GetPartDescription() const

@@ -1,11 +1,11 @@
 // A repair kit selection: the kind of kit and the chosen kit with its part number.
 #pragma once
 
-#include "selection/BaseProduct.h"
+#include "selection/CatalogueProduct.h"
 
 #include <string>
 
-class CRepairKitBase : public CBaseProduct
+class CRepairKitBase : public CCatalogueProduct
 {
 public:
     std::unique_ptr<CBaseProduct> Clone() const override;
@@ -13,11 +13,8 @@ public:
 
     // The kit's part number, as the catalogue gives it.
     std::string BuildPartNumber() override;
-    std::string CreateCadNo() override;
     // Step 2, once a kit is chosen: "Description " and the kit.
     std::string GetSelectionDisplayText(int nStep) const override;
-    bool IsStepEnabled(int nStep) const override;
-    bool IsComplete() const override;
     std::string GetPartDescription() const override;
     void Serialize(CArchive& ar) override;
 

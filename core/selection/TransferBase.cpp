@@ -6,7 +6,6 @@
 
 namespace
 {
-constexpr int kStringNotImplemented = 50012;
 constexpr int kStringSize = 50044;
 constexpr int kStringPressure = 50045;
 constexpr int kStringTransferBarrier = 50057;
@@ -37,11 +36,6 @@ std::string CTransferBase::BuildPartNumber()
     return m_strPartNo;
 }
 
-std::string CTransferBase::CreateCadNo()
-{
-    return LoadString(kStringNotImplemented);
-}
-
 std::string CTransferBase::GetSelectionDisplayText(int nStep) const
 {
     if (nStep != 2 || m_nLevel != 2)
@@ -49,11 +43,6 @@ std::string CTransferBase::GetSelectionDisplayText(int nStep) const
     // The capacity stands without its unit, as the step has always shown it.
     return LoadString(kStringSize) + cudCapacity.Format(10, false, true) + ",  " + LoadString(kStringPressure) +
            cudPressure.Format(10, false, true) + " " + cudPressure.GetUnitString() + ",  " + strService;
-}
-
-bool CTransferBase::IsStepEnabled(int nStep) const
-{
-    return nStep == 2;
 }
 
 bool CTransferBase::IsCadCommandEnabled() const
@@ -74,11 +63,6 @@ std::string CTransferBase::GetCadMailboxDatabase() const
 std::string CTransferBase::GetCadProgram() const
 {
     return "BladderCad.exe";
-}
-
-bool CTransferBase::IsComplete() const
-{
-    return m_nLevel >= 2;
 }
 
 std::string CTransferBase::GetPartDescription() const

@@ -2,12 +2,12 @@
 // their codes; the bladder codes of its series and pressure are the default code list.
 #pragma once
 
-#include "selection/BaseProduct.h"
+#include "selection/CatalogueProduct.h"
 #include "units/UnitDouble.h"
 
 #include <string>
 
-class CTransferBase : public CBaseProduct
+class CTransferBase : public CCatalogueProduct
 {
 public:
     std::unique_ptr<CBaseProduct> Clone() const override;
@@ -15,15 +15,12 @@ public:
 
     // Pressure, service, series and capacity codes, with the bladder codes at level 2.
     std::string BuildPartNumber() override;
-    std::string CreateCadNo() override;
     // Step 2 at level 2: "Size 10,  Pressure 3000 psi,  " and the service.
     std::string GetSelectionDisplayText(int nStep) const override;
-    bool IsStepEnabled(int nStep) const override;
     bool IsCadCommandEnabled() const override;
     std::string GetCadMailboxTable() const override;
     std::string GetCadMailboxDatabase() const override;
     std::string GetCadProgram() const override;
-    bool IsComplete() const override;
     std::string GetPartDescription() const override;
     void Serialize(CArchive& ar) override;
 

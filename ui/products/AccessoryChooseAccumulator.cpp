@@ -31,13 +31,7 @@ CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& pro
     m_pTypes->setMinimumWidth(190);
     m_pGrid = new QTableWidget(this);
     m_pGrid->setColumnCount(2);
-    m_pGrid->verticalHeader()->hide();
-    m_pGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pGrid->setTabKeyNavigation(false);
-    m_pGrid->setAlternatingRowColors(true);
-    m_pGrid->verticalHeader()->setDefaultSectionSize(m_pGrid->fontMetrics().height() + 8);
+    SetUpRowGrid(*m_pGrid);
     m_pGrid->setMinimumSize(30 * fontMetrics().averageCharWidth(),
                             12 * m_pGrid->verticalHeader()->defaultSectionSize());
 

@@ -10,7 +10,9 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 CProductDialog::CProductDialog(CAccumulatorObject& product, const QString& strTitle, const char* pszClassName,
@@ -84,4 +86,16 @@ void CProductDialog::ShowMessage(const std::string& strKey)
 int CProductDialog::RunNested(QDialog& dialog)
 {
     return GetDialogRunner().Run(dialog);
+}
+
+void CProductDialog::SetUpRowGrid(QTableWidget& grid)
+{
+    grid.verticalHeader()->hide();
+    grid.setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid.setSelectionMode(QAbstractItemView::SingleSelection);
+    grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid.setTabKeyNavigation(false);
+    grid.setAlternatingRowColors(true);
+    grid.setWordWrap(false);
+    grid.verticalHeader()->setDefaultSectionSize(grid.fontMetrics().height() + 8);
 }

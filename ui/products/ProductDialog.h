@@ -12,6 +12,7 @@
 class IDatabase;
 class QLayout;
 class QPushButton;
+class QTableWidget;
 
 class CProductDialog : public QDialog
 {
@@ -40,6 +41,8 @@ protected:
     static bool Guarded(const std::function<void()>& fnAction);
     // Shows the catalogue's text of a message key.
     void ShowMessage(const std::string& strKey);
+    // A read-only grid of whole rows, one chosen at a time, without row headers.
+    static void SetUpRowGrid(QTableWidget& grid);
     // Opens a nested dialog through the process's dialog runner.
     static int RunNested(QDialog& dialog);
     // Whether the working copy is the complete selection the product object already holds:

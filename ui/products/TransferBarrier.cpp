@@ -44,15 +44,8 @@ CTransferBarrier::CTransferBarrier(CAccumulatorObject& product, CTransferBase& w
     m_pGrid->setHorizontalHeaderLabels({QString::fromStdString(LoadString(kStringCapacity)),
                                         QString::fromStdString(LoadString(kStringPressure)),
                                         QString::fromStdString(LoadString(kStringService))});
-    m_pGrid->verticalHeader()->hide();
-    m_pGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pGrid->setTabKeyNavigation(false);
-    m_pGrid->setAlternatingRowColors(true);
-    m_pGrid->setWordWrap(false);
+    SetUpRowGrid(*m_pGrid);
     m_pGrid->horizontalHeader()->setStretchLastSection(true);
-    m_pGrid->verticalHeader()->setDefaultSectionSize(m_pGrid->fontMetrics().height() + 8);
     const int nChar = fontMetrics().averageCharWidth();
     m_pGrid->setColumnWidth(0, 14 * nChar);
     m_pGrid->setColumnWidth(1, 14 * nChar);
