@@ -14,6 +14,10 @@
 #include "product/StepDialogs.h"
 #include "products/ChooseProduct.h"
 #include "sizing/DescribeApplication.h"
+#include "sizing/ToolAccOutputResult.h"
+#include "sizing/ToolEffectTempPrechgResult.h"
+#include "sizing/ToolOutputExisting.h"
+#include "sizing/ToolTempEffectPrecharge.h"
 #include "units/DefaultUnits.h"
 
 #include <QApplication>
@@ -201,6 +205,56 @@ void BM_SelectGasBottleOpens(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SelectGasBottleOpens)->Unit(benchmark::kMillisecond);
+
+// The tools from the Tools menu, and their results as OK opens them.
+template <class Tool> void ToolOpens(benchmark::State& state)
+{
+    SBenchProduct s(0);
+    for (auto _ : state)
+    {
+        Tool dialog(s.product);
+        Show(dialog);
+    }
+}
+
+void BM_ToolOutputExistingOpens(benchmark::State& state)
+{
+    ToolOpens<CToolOutputExisting>(state);
+}
+BENCHMARK(BM_ToolOutputExistingOpens)->Unit(benchmark::kMillisecond);
+
+void BM_ToolTempEffectPrechargeOpens(benchmark::State& state)
+{
+    ToolOpens<CToolTempEffectPrecharge>(state);
+}
+BENCHMARK(BM_ToolTempEffectPrechargeOpens)->Unit(benchmark::kMillisecond);
+
+void BM_ToolAccOutputResultOpens(benchmark::State& state)
+{
+    SBenchProduct s(0);
+    sizing::SOutputExistingOutcome outcome;
+    outcome.output = CUnitDouble(321.5, "CU_IN");
+    outcome.precharge = CUnitDouble(1800.0, "PSIG");
+    outcome.dExponent = 1.4;
+    for (auto _ : state)
+    {
+        CToolAccOutputResult dialog(s.product, "Accumulator Discharge:", outcome);
+        Show(dialog);
+    }
+}
+BENCHMARK(BM_ToolAccOutputResultOpens)->Unit(benchmark::kMillisecond);
+
+void BM_ToolEffectTempPrechgResultOpens(benchmark::State& state)
+{
+    SBenchProduct s(0);
+    const CUnitDouble cold(70.0, "DEG_F"), hot(150.0, "DEG_F"), low(1000.0, "PSIG"), high(1160.0, "PSIG");
+    for (auto _ : state)
+    {
+        CToolEffectTempPrechgResult dialog(s.product, cold, hot, low, high);
+        Show(dialog);
+    }
+}
+BENCHMARK(BM_ToolEffectTempPrechgResultOpens)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

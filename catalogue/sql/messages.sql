@@ -159,7 +159,14 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('Your System Temperature must be greater than -45 degrees F and lower than 450 degrees F.',
      'Your System Temperature must be greater than -45 degrees F and lower than 450 degrees F.'),
     ('This application does not require an accumulator',
-     'This application does not require an accumulator.');
+     'This application does not require an accumulator.'),
+    -- Entries that the output would otherwise turn into "does not require an accumulator".
+    ('Your Precharge Pressure must be larger than 0',
+     'Your Precharge Pressure must be larger than 0 psig.'),
+    ('Your Accumulator Volume must be larger than 0',
+     'Your Accumulator Volume must be larger than 0.'),
+    ('Your Discharge Time must be larger than 0',
+     'Your Discharge Time must be larger than 0 seconds.');
 
 -- Tool: effect of temperature on precharge.
 INSERT INTO Messages (MsgKey, MsgText) VALUES

@@ -42,7 +42,8 @@ const std::vector<std::string>& AllMessageKeys()
         kPumpDisplacementNotAboveZero, kPumpSpeedNotAboveZero,
         // Tool: output of an existing accumulator.
         kToolMaxPressureAbove5000, kToolMinPressureAbove5000, kToolMinAboveMax,
-        kToolTemperatureOutOfRange, kToolNoAccumulatorRequired,
+        kToolTemperatureOutOfRange, kToolNoAccumulatorRequired, kToolPrechargeNotAboveZero,
+        kToolVolumeNotAboveZero, kToolDischargeTimeNotAboveZero,
         // Tool: effect of temperature on precharge.
         kEnterBeginningTemperature, kBeginningTemperatureOutOfRange,
         kFinalTemperatureOutOfRange, kEnterFinalTemperature, kBeginningPressureOutOfRange,

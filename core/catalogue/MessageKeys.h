@@ -94,6 +94,9 @@ inline constexpr const char* kToolMinPressureAbove5000 = "Your Minimum Pressure 
 inline constexpr const char* kToolMinAboveMax = "Your Minimum Pressure must be lower than the Maximum Pressure";
 inline constexpr const char* kToolTemperatureOutOfRange = "Your System Temperature must be greater than -45 degrees F and lower than 450 degrees F.";
 inline constexpr const char* kToolNoAccumulatorRequired = "This application does not require an accumulator";
+inline constexpr const char* kToolPrechargeNotAboveZero = "Your Precharge Pressure must be larger than 0";
+inline constexpr const char* kToolVolumeNotAboveZero = "Your Accumulator Volume must be larger than 0";
+inline constexpr const char* kToolDischargeTimeNotAboveZero = "Your Discharge Time must be larger than 0";
 
 // Tool: effect of temperature on precharge.
 inline constexpr const char* kEnterBeginningTemperature = "Please enter your Beginning Temperature.";

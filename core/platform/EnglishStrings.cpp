@@ -192,6 +192,8 @@ void AddEnglishStrings(CStringTable& table)
         // Piston details and the seal assistant.
         {50060, "Standard Ports:"},
         {50029, " to "},
+        // The output of an existing accumulator: the caption of its result.
+        {50066, "Accumulator Discharge:"},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

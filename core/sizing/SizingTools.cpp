@@ -35,6 +35,15 @@ CheckResult OutputChecks(const SOutputExistingEntries& e, const CUnitDouble& pre
         return refuse(msg::kToolTemperatureOutOfRange, "temperature");
     if (precharge > e.minimum)
         return refuse(msg::kPrechargeNotBelowMin, "precharge");
+    // Unchecked, these would end in "does not require an accumulator" or a failed calculation.
+    // An optimum at or below zero gauge comes from a minimum barely above the atmosphere.
+    if (!(precharge.GetValue("PSIG") > 0.0))
+        return refuse(msg::kToolPrechargeNotAboveZero,
+                      e.ePrecharge == EToolPrecharge::Entered ? "precharge" : "minimum");
+    if (!(e.volume.GetValue("CU_IN") > 0.0))
+        return refuse(msg::kToolVolumeNotAboveZero, "volume");
+    if (!(e.dischargeTime.GetValue("SEC") > 0.0))
+        return refuse(msg::kToolDischargeTimeNotAboveZero, "dischargeTime");
     return std::nullopt;
 }
 } // namespace

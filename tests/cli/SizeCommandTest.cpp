@@ -196,6 +196,21 @@ TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
     EXPECT_EQ(RunCli("batch --catalogue /nonexistent", kAuxPower).nStatus, 1);
 }
 
+TEST(ModelsCommand, RefusesWhatHasNoSize)
+{
+    SCliRun run = RunCli("models --input -", R"({"deSelectApp":3})");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_TRUE(Has(run.strErr, "(field: sdActVolDisplacement)")) << run.strErr;
+    run = RunCli("models --input -",
+                 R"({"deSelectApp":1,"sdActVolDisplacement":{"value":1,"unit":"GAL"},"sdActuationTime":)"
+                 R"({"value":2,"unit":"SEC"},"sdDwellTime":{"value":8,"unit":"SEC"},"sdEnterPumpSize":)"
+                 R"({"value":40,"unit":"GPM"},"sdMaxSysPress":{"value":3000,"unit":"PSIG"},"sdMinSysPress":)"
+                 R"({"value":2000,"unit":"PSIG"}})");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_EQ(run.strErr, "This application does not require an accumulator.\n");
+    EXPECT_EQ(RunCli("models --input -", "not json").nStatus, 2);
+}
+
 TEST(ShowCommand, PrintsEachHeaderFlagAsStored)
 {
     const auto file =

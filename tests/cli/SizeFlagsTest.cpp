@@ -190,3 +190,33 @@ TEST(SizeFlags, PumpResponseOfAVariableOrAFixedPump)
                 "--relief-valve 'Pilot-Operated, 3/4 in (to 60 gpm)'");
     EXPECT_EQ(In(app, "sdShockReliefValve", "SEC"), 0.04);
 }
+
+TEST(SizeFlags, MultipleEventsTakeTheirEventsAsJson)
+{
+    // Multiple events has no flags: its events come as JSON, each with its own units.
+    const std::string strInput =
+        R"({"deSelectApp":2,"sdMultiEventTotalDuration":{"value":12,"unit":"SEC"},)"
+        R"("sdEnterPumpSize":{"value":60,"unit":"LPM"},"sdMaxSysPress":{"value":207,"unit":"BAR"},)"
+        R"("sdMinSysPress":{"value":150,"unit":"BAR"},"sdSysTemperature":{"value":60,"unit":"DEG_C"},)"
+        R"("m_lstEvents":[)"
+        R"({"iActNo":2,"iEventNo":1,"bPumpAvail":1,"enumActVolForEvent":2,"eExtendRetract":0,)"
+        R"("sdBoreDia":{"value":2,"unit":"IN"},"sdRodDia":{"value":1,"unit":"IN"},)"
+        R"("sdStrokeLength":{"value":8,"unit":"IN"},"sdEvStartTime":{"value":1,"unit":"SEC"},)"
+        R"("sdEvDuration":{"value":2,"unit":"SEC"}},)"
+        R"({"iActNo":1,"iEventNo":1,"bPumpAvail":0,"enumActVolForEvent":0,)"
+        R"("sdFlowrate":{"value":40,"unit":"LPM"},"sdEvStartTime":{"value":0,"unit":"SEC"},)"
+        R"("sdEvDuration":{"value":3,"unit":"SEC"}}]})";
+    const SCliRun run = RunCli("size --input - --json", strInput);
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    const json app = json::parse(run.strOut)["application"];
+    const double F = In3SecFromLpm(40.0), dCylinder = CylinderIn3(2.0, 1.0, 8.0, 1, 0);
+    const SCycleOut cycle = Cycle({{1, 1, false, F, 0.0, 0.0, 3.0}, {2, 1, true, 0.0, dCylinder, 1.0, 2.0}},
+                                  12.0, GpmFromLpm(60.0));
+    const double dPrecharge = BarFromPsig(PsigFromBar(150.0) - 100.0);
+    EXPECT_REL(In(app, "sdPrechargePress", "BAR"), dPrecharge);
+    EXPECT_REL(Required(app), MultipleEvents(cycle, PsiaFromBar(207.0), PsiaFromBar(150.0),
+                                             PsiaFromBar(dPrecharge), FFromC(60.0))
+                                  .dRequiredIn3);
+    EXPECT_EQ(app["iCriticalActuator"], cycle.nActuator);
+    EXPECT_EQ(app["iNumOfActuators"], 2);
+}

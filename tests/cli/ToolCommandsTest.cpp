@@ -76,7 +76,8 @@ TEST(ToolCommands, RefusalsAndTheirStatus)
          "Your Maximum Pressure must be lower than 5,000 psi\r\nor contact your Dalrow Representative.\n"
          "(field: maximum)"},
         {"tool output-existing --max 3000psi --min 2000psi --time 0sec --volume 1GAL --temp 70DEG_F",
-         "The output cannot be computed: the discharge time is not above zero"},
+         "Your Discharge Time must be larger than 0 seconds.\r\nor contact your Dalrow Representative.\n"
+         "(field: dischargeTime)"},
         {kTemperature, "temperature-precharge needs one of --begin-pressure and --final-pressure"},
         {kTemperature + "--begin-pressure 1000psi --final-pressure 900psi", "needs one of"},
         {"tool temperature-precharge --begin-temp -200DEG_F --final-temp 150DEG_F --begin-pressure 1000psi",

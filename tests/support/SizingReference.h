@@ -17,82 +17,25 @@ constexpr double kM3PerIn3 = 1.638706e-05, kM3PerGal = 0.003785413, kM3PerLitre 
 constexpr double kM3MinPerGpm = 0.003785412, kM3MinPerIn3Sec = 0.0009832237;
 constexpr double kMinPerSec = 0.01667;
 
-inline double PsiaFromBar(double d)
-{
-    return d * 100000.0 / kPaPerPsi;
-}
-inline double PsiaFromMpa(double d)
-{
-    return d * 1000000.0 / kPaPerPsi;
-}
-inline double PsiaFromPsig(double d)
-{
-    return (d * kPaPerPsi + kGaugePa) / kPaPerPsi;
-}
-inline double PsigFromBar(double d)
-{
-    return (d * 100000.0 - kGaugePa) / kPaPerPsi;
-}
-inline double BarFromPsig(double d)
-{
-    return (d * kPaPerPsi + kGaugePa) / 100000.0;
-}
-inline double FFromC(double d)
-{
-    return d * 1.8 + 32.0;
-}
-inline double FFromK(double d)
-{
-    return d * 1.8 - 459.67;
-}
-inline double In3FromLitre(double d)
-{
-    return d * kM3PerLitre / kM3PerIn3;
-}
-inline double In3FromGal(double d)
-{
-    return d * kM3PerGal / kM3PerIn3;
-}
-inline double In3FromCm3(double d)
-{
-    return d * 1e-06 / kM3PerIn3;
-}
-inline double InFromMm(double d)
-{
-    return d * 0.001 / 0.0254;
-}
-inline double InFromFt(double d)
-{
-    return d * 0.3048 / 0.0254;
-}
-inline double InFromCm(double d)
-{
-    return d * 0.01 / 0.0254;
-}
-inline double GpmFromLpm(double d)
-{
-    return d * 0.001 / kM3MinPerGpm;
-}
-inline double In3SecFromLpm(double d)
-{
-    return d * 0.001 / kM3MinPerIn3Sec;
-}
-inline double In3MinFromIn3Sec(double d)
-{
-    return d * kM3MinPerIn3Sec / kM3PerIn3;
-}
-inline double In3MinFromGpm(double d)
-{
-    return d * kM3MinPerGpm / kM3PerIn3;
-}
-inline double SecFromMin(double d)
-{
-    return d / kMinPerSec;
-}
-inline double GalPerRevFromCcRev(double d)
-{
-    return d * 0.06102 / 231.0;
-}
+// clang-format off
+inline double PsiaFromBar(double d) { return d * 100000.0 / kPaPerPsi; }
+inline double PsiaFromMpa(double d) { return d * 1000000.0 / kPaPerPsi; }
+inline double PsiaFromPsig(double d) { return (d * kPaPerPsi + kGaugePa) / kPaPerPsi; }
+inline double PsigFromBar(double d) { return (d * 100000.0 - kGaugePa) / kPaPerPsi; }
+inline double BarFromPsig(double d) { return (d * kPaPerPsi + kGaugePa) / 100000.0; }
+inline double FFromC(double d) { return d * 1.8 + 32.0; }
+inline double FFromK(double d) { return d * 1.8 - 459.67; }
+inline double In3FromLitre(double d) { return d * kM3PerLitre / kM3PerIn3; }
+inline double In3FromGal(double d) { return d * kM3PerGal / kM3PerIn3; }
+inline double InFromMm(double d) { return d * 0.001 / 0.0254; }
+inline double InFromFt(double d) { return d * 0.3048 / 0.0254; }
+inline double InFromCm(double d) { return d * 0.01 / 0.0254; }
+inline double GpmFromLpm(double d) { return d * 0.001 / kM3MinPerGpm; }
+inline double In3SecFromLpm(double d) { return d * 0.001 / kM3MinPerIn3Sec; }
+inline double In3MinFromGpm(double d) { return d * kM3MinPerGpm / kM3PerIn3; }
+inline double SecFromMin(double d) { return d / kMinPerSec; }
+inline double GalPerRevFromCcRev(double d) { return d * 0.06102 / 231.0; }
+// clang-format on
 
 const double kPi = 4.0 * std::atan(1.0);
 

@@ -1,4 +1,4 @@
-// The desktop's step and tool dialogs; steps this version does not have yet say so and cancel.
+// The desktop's step and tool dialogs.
 #include "products/DesktopStepDialogs.h"
 
 #include "app/DialogRunner.h"
@@ -18,6 +18,8 @@
 #include "products/TransferBarrier.h"
 #include "selection/AccumulatorData.h"
 #include "sizing/DescribeApplication.h"
+#include "sizing/ToolOutputExisting.h"
+#include "sizing/ToolTempEffectPrecharge.h"
 #include "units/UnitConverter.h"
 
 #include <QApplication>
@@ -26,13 +28,8 @@
 
 namespace
 {
-// Tells the user that a step or tool is still to come; the step ends as cancelled.
-int NotYetAvailable(const std::string& strWhat)
-{
-    GetPrompt().Message("\"" + strWhat + "\" is not available in this version yet.");
-    return dlg::Cancel;
-}
-
+constexpr int kToolOutputExisting = 0;
+constexpr int kToolTemperaturePrecharge = 1;
 constexpr int kToolUnitConversion = 2;
 } // namespace
 
@@ -124,23 +121,22 @@ int CDesktopStepDialogs::ChooseRepairKit(CAccumulatorObject& product, CRepairKit
     return GetDialogRunner().Run(dialog);
 }
 
-void CDesktopStepDialogs::RunTool(CAccumulatorObject&, int nTool)
+void CDesktopStepDialogs::RunTool(CAccumulatorObject& product, int nTool)
 {
+    std::unique_ptr<QDialog> pDialog;
     switch (nTool)
     {
+    case kToolOutputExisting:
+        pDialog = std::make_unique<CToolOutputExisting>(product, Parent());
+        break;
+    case kToolTemperaturePrecharge:
+        pDialog = std::make_unique<CToolTempEffectPrecharge>(product, Parent());
+        break;
     case kToolUnitConversion:
-    {
-        CUnitConverter dialog(Parent());
-        GetDialogRunner().Run(dialog);
-        break;
-    }
-    case 0:
-        NotYetAvailable("Existing Accumulator Output");
-        break;
-    case 1:
-        NotYetAvailable("Effects Of Temperature On Precharge");
+        pDialog = std::make_unique<CUnitConverter>(Parent());
         break;
     default:
-        break;
+        return;
     }
+    GetDialogRunner().Run(*pDialog);
 }

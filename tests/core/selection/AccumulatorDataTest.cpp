@@ -57,13 +57,13 @@ TEST(AccumulatorData, InitializeReadsLimitsAndSealDefaultFromTheCatalogue)
     d.m_pOwner = &owner;
     d.Initialize(0);
     EXPECT_TRUE(prompt->Texts().empty());
-    // Values of catalogue/sql/seals.sql; capacity and pressure only by unit and sign.
+    // Values of the catalogue sources; the capacity only by unit and sign.
     ExpectUnit(d.sdAllowedMaxTemperature, 400.0, "DEG_F", "max temperature");
     ExpectUnit(d.sdAllowedMinTemperature, -65.0, "DEG_F", "min temperature");
     EXPECT_EQ(d.sdAllowedMaxAccumulatorVol.GetUnit(), "CU_M");
     EXPECT_GT(d.sdAllowedMaxAccumulatorVol.Value(), 0.0);
     EXPECT_EQ(d.sdAllowedMaxAccumulatorPress.GetUnit(), "PA");
-    EXPECT_GT(d.sdAllowedMaxAccumulatorPress.Value(), 0.0);
+    EXPECT_DOUBLE_EQ(d.sdAllowedMaxAccumulatorPress.Value(), 6000.0 * 6894.757 + 101314.224); // 6000 psi
     EXPECT_EQ(d.cpcSealCode.m_strCode, "-N");
     EXPECT_EQ(d.cpcSealCode.m_nLocation, 0);
     ExpectUnit(d.sdSysTemperature, 70.0, "DEG_C", "the owner's default unit");

@@ -125,6 +125,12 @@ const std::string kAboveMaxTemp =
 const std::string kBelowMinTemp =
     "Your System Temperature is below the lowest temperature of the products in "
     "Tesmara.\nPlease raise your System Temperature to -40 \u00B0F or more.";
+const std::string kFlowZero = Plain("The Flow Rate must be larger than 0");
+const std::string kShockAboveComputed =
+    Plain("Your Entered Shock Pressure must be less than the Maximum Allowable Shock Pressure");
+const std::string kShockZero = Plain("Your Maximum Allowable Shock Pressure must be larger than 0");
+const std::string kActuationZero = Plain("Your Actuation Time must be larger than 0");
+const std::string kDwellZero = Plain("Your Dwell Time must be larger than 0");
 const std::string kPrechargeZero = Plain("Your Entered Precharge Pressure must be larger than 0.");
 std::string TooHigh(const std::string& strLimit)
 {
@@ -210,13 +216,12 @@ TEST_F(CBoundariesTest, KnownCapacityAndTheResults)
 
 TEST_F(CBoundariesTest, ActuatorDisplacementAndCylinderDimensions)
 {
-    ExpectBoundaries<D>(s, Checked(CheckActuatorDisplacement),
-                        {{"sdActVolDisplacement", SET(sdActVolDisplacement, "CU_IN"), 0.0, ELimit::Positive,
-                          Plain("Your Actuator Volumetric Displacement must be larger than 0")},
-                         {"sdActuationTime", SET(sdActuationTime, "SEC"), 0.0, ELimit::Positive,
-                          Plain("Your Actuation Time must be larger than 0")},
-                         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive,
-                          Plain("Your Dwell Time must be larger than 0")}});
+    ExpectBoundaries<D>(
+        s, Checked(CheckActuatorDisplacement),
+        {{"sdActVolDisplacement", SET(sdActVolDisplacement, "CU_IN"), 0.0, ELimit::Positive,
+          Plain("Your Actuator Volumetric Displacement must be larger than 0")},
+         {"sdActuationTime", SET(sdActuationTime, "SEC"), 0.0, ELimit::Positive, kActuationZero},
+         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive, kDwellZero}});
     ExpectBoundaries<D>(
         s, [this](const D& d, bool) { return CheckCylinderDimensions(d, M()); },
         {{"sdCylDim_BoreDia", SET(sdCylDim_BoreDia, "IN"), 0.0, ELimit::Positive,
@@ -232,10 +237,8 @@ TEST_F(CBoundariesTest, ActuatorDisplacementAndCylinderDimensions)
          {"siCylDim_NoCylParallel",
           [](D& d, double v) { d.siCylDim_NoCylParallel.SetValue(static_cast<int>(v)); }, 0.0,
           ELimit::PositiveInt, Plain("Your Number of Cylinders in Parallel must be larger than 0")},
-         {"sdActuationTime", SET(sdActuationTime, "SEC"), 0.0, ELimit::Positive,
-          Plain("Your Actuation Time must be larger than 0")},
-         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive,
-          Plain("Your Dwell Time must be larger than 0")}});
+         {"sdActuationTime", SET(sdActuationTime, "SEC"), 0.0, ELimit::Positive, kActuationZero},
+         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive, kDwellZero}});
     // The rod is compared with the bore across units: 4 in is 101.6 mm.
     s.sdCylDim_RodDia.Set(101.6001, "MM");
     EXPECT_EQ(
@@ -417,11 +420,9 @@ TEST_F(CBoundariesTest, ShockSuppression)
          {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue,
           false, [](D& d) { d.sdMaxSysPress.Set(4950.0, "PSIG"); }},
          {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 3100.0, ELimit::Max,
-          Plain("Your Entered Shock Pressure must be less than the Maximum Allowable Shock Pressure")},
-         {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive,
-          Plain("Your Maximum Allowable Shock Pressure must be larger than 0")},
-         {"sdEnterPumpSize", SET(sdEnterPumpSize, "GPM"), 0.0, ELimit::Positive,
-          Plain("The Flow Rate must be larger than 0")},
+          kShockAboveComputed},
+         {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive, kShockZero},
+         {"sdEnterPumpSize", SET(sdEnterPumpSize, "GPM"), 0.0, ELimit::Positive, kFlowZero},
          {"sdShockTubeLength", SET(sdShockTubeLength, "IN"), 0.0, ELimit::Positive,
           Plain("Your Pipe/Tube Length must be larger than 0")}});
 }
@@ -435,17 +436,15 @@ TEST_F(CBoundariesTest, PumpResponseOfEachPumpType)
         const bool bFixed = eType == EPumpType::Fixed;
         std::vector<SRow<D>> rows = {
             {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIA"), dComputed, ELimit::Max,
-             Plain("Your Entered Shock Pressure must be less than the Maximum Allowable Shock Pressure")},
+             kShockAboveComputed},
             {"sdMaxSysPress", SET(sdMaxSysPress, "PSIG"), 0.0, ELimit::Positive, kMaxZero, false,
              [](D& d) { d.sdShockMaxShockPress.Set(10.0, "PSIA"); }},
-            {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive,
-             Plain("Your Maximum Allowable Shock Pressure must be larger than 0")},
+            {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive, kShockZero},
             {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue,
              false, [](D& d) { d.sdMaxSysPress.Set(4900.0, "PSIG"); }},
             kTempMax,
             kTempMin,
-            {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive,
-             Plain("The Flow Rate must be larger than 0")},
+            {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive, kFlowZero},
             {"sdShockResponseTime", SET(sdShockResponseTime, "SEC"), 0.0, ELimit::Positive,
              Plain("The Response Time must be larger than 0")}};
         if (bFixed)
@@ -476,12 +475,10 @@ TEST_F(CBoundariesTest, PulsationWithAnEnteredOrACalculatedDisplacement)
                           ELimit::MaxWhole, "Maximum Number of Pistons Allowed is 6."};
     std::vector<SRow<D>> rows = {
         pistons,
-        {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 3100.0, ELimit::Max,
-         Plain("Your Entered Shock Pressure must be less than the Maximum Allowable Shock Pressure")},
+        {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 3100.0, ELimit::Max, kShockAboveComputed},
         {"sdMaxSysPress", SET(sdMaxSysPress, "PSIG"), 0.0, ELimit::Positive, kMaxZero, false,
          [](D& d) { d.sdShockMaxShockPress.Set(-1.0, "PSIG"); }},
-        {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive,
-         Plain("Your Maximum Allowable Shock Pressure must be larger than 0")},
+        {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive, kShockZero},
         {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 5000.0, ELimit::Max, kMaxCatalogue, false,
          [](D& d) { d.sdMaxSysPress.Set(4950.0, "PSIG"); }},
         {"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 3000.0, ELimit::Max,
@@ -503,8 +500,7 @@ TEST_F(CBoundariesTest, PulsationWithAnEnteredOrACalculatedDisplacement)
     ExpectBoundaries<D>(
         s, check,
         {pistons,
-         {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive,
-          Plain("The Flow Rate must be larger than 0")},
+         {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive, kFlowZero},
          {"iPulsationPumpSpeed", [](D& d, double v) { d.iPulsationPumpSpeed = static_cast<int>(v); }, 0.0,
           ELimit::PositiveInt, Plain("The Pump Speed must be larger than 0")},
          kTempMax,
@@ -574,7 +570,23 @@ TEST_F(CBoundariesTest, OutputOfAnExistingAccumulatorTool)
          {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, 450.0, ELimit::Max,
           kTemperature},
          {"precharge", [](O& e, double v) { e.enteredPrecharge.Set(v, "PSIG"); }, 2000.0, ELimit::Max,
-          Plain("Your Precharge Pressure must be lower than your minimum pressure. ")}});
+          Plain("Your Precharge Pressure must be lower than your minimum pressure. ")},
+         // Without these the output is "does not require an accumulator", or no number at all.
+         {"precharge", [](O& e, double v) { e.enteredPrecharge.Set(v, "PSIG"); }, 0.0, ELimit::Positive,
+          Plain("Your Precharge Pressure must be larger than 0 psig.")},
+         {"volume", [](O& e, double v) { e.volume.Set(v, "GAL"); }, 0.0, ELimit::Positive,
+          Plain("Your Accumulator Volume must be larger than 0.")},
+         {"dischargeTime", [](O& e, double v) { e.dischargeTime.Set(v, "SEC"); }, 0.0, ELimit::Positive,
+          Plain("Your Discharge Time must be larger than 0 seconds.")}});
+    // An optimum at or below zero gauge: a minimum of 1.05 bar (absolute) is 0.7 psig, 0.9 of it -1.0 psig.
+    O low = base;
+    low.ePrecharge = EToolPrecharge::Bladder;
+    low.minimum.Set(1.05, "BAR");
+    low.maximum.Set(2.0, "BAR");
+    const CheckResult lowOptimum = OutputOfExistingTool(low, M()).failure;
+    ASSERT_TRUE(lowOptimum);
+    EXPECT_EQ(lowOptimum->strField, "minimum");
+    EXPECT_EQ(lowOptimum->strMessage, Plain("Your Precharge Pressure must be larger than 0 psig."));
     // The calculated optima: 1000 psig and up, the piston one is 100 psi below; below, 0.9 of it.
     base.ePrecharge = EToolPrecharge::Piston;
     for (const auto& [dMin, dPiston, dBladder] :

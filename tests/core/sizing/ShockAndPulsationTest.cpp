@@ -97,11 +97,12 @@ TEST(Pulsation, Factors)
 {
     EXPECT_NEAR(PulsationFactor(1, EPumpAction::SingleActing).value(), 0.6, 5e-6);
     EXPECT_NEAR(PulsationFactor(1, EPumpAction::DoubleActing).value(), 0.25079, 5e-6);
-    for (int x = 1; x <= kMaxPistons; ++x)
-    {
-        EXPECT_GT(PulsationFactor(x, EPumpAction::SingleActing).value(), 0.0) << x;
-        EXPECT_GT(PulsationFactor(x, EPumpAction::DoubleActing).value(), 0.0) << x;
-    }
+    // Worked by hand from the two polynomials.
+    EXPECT_NEAR(PulsationFactor(2, EPumpAction::SingleActing).value(), 0.24998, 1e-12);
+    EXPECT_NEAR(PulsationFactor(3, EPumpAction::SingleActing).value(), 0.12984, 1e-12);
+    EXPECT_NEAR(PulsationFactor(6, EPumpAction::SingleActing).value(), 0.0615, 1e-12);
+    EXPECT_NEAR(PulsationFactor(2, EPumpAction::DoubleActing).value(), 0.14595, 1e-12);
+    EXPECT_NEAR(PulsationFactor(6, EPumpAction::DoubleActing).value(), 0.02419, 1e-12);
     EXPECT_FALSE(PulsationFactor(0, EPumpAction::SingleActing));
     EXPECT_FALSE(PulsationFactor(7, EPumpAction::DoubleActing));
     EXPECT_FALSE(PulsationFactor(1, static_cast<EPumpAction>(3)));

@@ -1,0 +1,314 @@
+// The two tools' dialogs: how they open, their checks in order with the focus on the entry, the
+// pressure whose choice is checked and no other, and what their result dialogs show.
+#include "SizingFixture.h"
+#include "catalogue/MessageKeys.h"
+#include "sizing/ToolAccOutputResult.h"
+#include "sizing/ToolEffectTempPrechgResult.h"
+#include "sizing/ToolOutputExisting.h"
+#include "sizing/ToolTempEffectPrecharge.h"
+
+#include <QLabel>
+#include <QtTest>
+
+namespace
+{
+// The texts a result dialog shows, captured as it opens; the script then gives its answer.
+struct SResults
+{
+    QStringList values;
+    int nAnswer = dlg::Ok;
+};
+
+CChainScript::FnStep CaptureOutput(SResults& r)
+{
+    return [&r](QDialog& d)
+    {
+        auto& results = static_cast<CToolAccOutputResult&>(d);
+        r.values = QStringList{results.Caption()->text()};
+        for (int i = 0; i < 6; ++i)
+            r.values << results.Value(i)->text();
+        return r.nAnswer;
+    };
+}
+
+CChainScript::FnStep CaptureTemperature(SResults& r)
+{
+    return [&r](QDialog& d)
+    {
+        r.values.clear();
+        for (int i = 0; i < 4; ++i)
+            r.values << static_cast<CToolEffectTempPrechgResult&>(d).Value(i)->text();
+        return r.nAnswer;
+    };
+}
+
+// A 5 gallon accumulator between 3000 and 2000 psi over 5 s at 70 deg F.
+void EnterOutput(CToolOutputExisting& t, const char* pszMax = "3000", const char* pszMin = "2000")
+{
+    Enter(t.MaxPressure(), pszMax);
+    Enter(t.MinPressure(), pszMin);
+    Enter(t.DischargeTime(), "5");
+    Enter(t.Volume(), "1155");
+    Enter(t.Temperature(), "70");
+}
+
+double Number(const QString& strShown)
+{
+    return strShown.section(QLatin1Char(' '), 0, 0).toDouble();
+}
+} // namespace
+
+class CToolDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void OutputToolOpensEmptyWithThePistonOptimumFollowingTheMinimum()
+    {
+        CPromptCapture prompt;
+        SAccumulators s;
+        CToolOutputExisting tool(s.product);
+        QCOMPARE(tool.windowTitle(), QStringLiteral("Calculate the Output of Existing Accumulator"));
+        QVERIFY(tool.PrechargeChoice(CToolOutputExisting::kPiston)->isChecked());
+        QVERIFY(!tool.Precharge()->isEnabled());
+        for (CEditNumeric* pEntry : {tool.MaxPressure(), tool.MinPressure(), tool.DischargeTime(),
+                                     tool.Volume(), tool.Temperature(), tool.Precharge()})
+            QVERIFY(pEntry->text().isEmpty());
+        QCOMPARE(tool.PressureUnit()->GetSelectedUnitCode(), std::string("PSIG"));
+        QCOMPARE(tool.VolumeUnit()->GetSelectedUnitCode(), std::string("CU_IN"));
+        QCOMPARE(tool.TemperatureUnit()->GetSelectedUnitCode(), std::string("DEG_F"));
+        QCOMPARE(tool.PistonOptimum()->text(), QString());
+
+        Enter(tool.MinPressure(), "1200");
+        QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("1100 psi"));
+        QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("1080 psi"));
+        Enter(tool.MinPressure(), "900");
+        QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("810 psi"));
+        QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("810 psi"));
+        // In bar: 0.9 of the entry for both below 1000 psig (100 bar absolute is 1435.7 psig).
+        tool.PressureUnit()->SelectUnit("BAR");
+        QCOMPARE(tool.MinimumUnit()->text(), QStringLiteral("bar"));
+        QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("810 bar"));
+        Enter(tool.MinPressure(), "50");
+        QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("45 bar"));
+        tool.PrechargeChoice(CToolOutputExisting::kIHave)->click();
+        QVERIFY(tool.Precharge()->isEnabled());
+        QCOMPARE(tool.focusWidget(), tool.Precharge());
+        QVERIFY(prompt->Texts().empty());
+    }
+
+    void OutputToolChecksInOrderWithTheFocusOnTheEntry()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SAccumulators s;
+        auto tailed = [&](const char* pszKey) {
+            return s.product.Messages().GetMessage(pszKey) + "\r\n" +
+                   s.product.Messages().GetMessage(msg::kTail);
+        };
+        CToolOutputExisting tool(s.product);
+        tool.PrechargeChoice(CToolOutputExisting::kIHave)->click();
+        struct SCase
+        {
+            const char* pszMax;
+            const char* pszMin;
+            const char* pszTemperature;
+            const char* pszPrecharge;
+            const char* pszVolume;
+            const char* pszTime;
+            const char* pszKey;
+            CEditNumeric* pFocus;
+        };
+        const SCase cases[] = {
+            {"", "2000", "70", "1800", "1155", "5", msg::kMaxPressureNotAboveZero, tool.MaxPressure()},
+            {"5000.1", "2000", "70", "1800", "1155", "5", msg::kToolMaxPressureAbove5000, tool.MaxPressure()},
+            {"3000", "", "70", "1800", "1155", "5", msg::kMinPressureNotAboveZero, tool.MinPressure()},
+            {"3000", "3000.1", "70", "1800", "1155", "5", msg::kToolMinAboveMax, tool.MinPressure()},
+            {"3000", "2000", "-45.1", "1800", "1155", "5", msg::kToolTemperatureOutOfRange,
+             tool.Temperature()},
+            {"3000", "2000", "450.1", "1800", "1155", "5", msg::kToolTemperatureOutOfRange,
+             tool.Temperature()},
+            {"3000", "2000", "70", "2000.1", "1155", "5", msg::kPrechargeNotBelowMin, tool.Precharge()},
+            // Refused rather than "does not require an accumulator".
+            {"3000", "2000", "70", "0", "1155", "5", msg::kToolPrechargeNotAboveZero, tool.Precharge()},
+            {"3000", "2000", "70", "1800", "", "5", msg::kToolVolumeNotAboveZero, tool.Volume()},
+            {"3000", "2000", "70", "1800", "1155", "0", msg::kToolDischargeTimeNotAboveZero,
+             tool.DischargeTime()},
+        };
+        for (const SCase& c : cases)
+        {
+            Enter(tool.MaxPressure(), c.pszMax);
+            Enter(tool.MinPressure(), c.pszMin);
+            Enter(tool.Temperature(), c.pszTemperature);
+            Enter(tool.Precharge(), c.pszPrecharge);
+            Enter(tool.Volume(), c.pszVolume);
+            Enter(tool.DischargeTime(), c.pszTime);
+            prompt->Clear();
+            FindButton(tool, "OK")->click();
+            QCOMPARE(tool.result(), 0);
+            QCOMPARE(prompt->Texts(), std::vector<std::string>{tailed(c.pszKey)});
+            QVERIFY2(FocusedAndSelected(tool, c.pFocus), c.pszKey);
+        }
+        // Limits themselves pass: 5000 psi, 5000 psi minimum, -45 and 450 deg F, a precharge equal to the
+        // minimum.
+        Enter(tool.MaxPressure(), "5000");
+        Enter(tool.MinPressure(), "5000");
+        Enter(tool.Temperature(), "-45");
+        Enter(tool.Precharge(), "5000");
+        Enter(tool.DischargeTime(), "5");
+        prompt->Clear();
+        script["Results"] = [](QDialog&) { return dlg::Cancel; };
+        FindButton(tool, "OK")->click();
+        QCOMPARE(script.Titles(), QStringList{"Results"});
+        Enter(tool.Temperature(), "450");
+        FindButton(tool, "OK")->click();
+        QCOMPARE(script.Titles().size(), 2);
+    }
+
+    void OutputToolUsesTheCheckedPrechargeAndShowsTheResultInItsUnits()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SAccumulators s;
+        SResults results;
+        results.nAnswer = dlg::Cancel;
+        script["Results"] = CaptureOutput(results);
+        CToolOutputExisting tool(s.product);
+        EnterOutput(tool);
+        // A precharge typed and then given up for the piston optimum is not used.
+        tool.PrechargeChoice(CToolOutputExisting::kIHave)->click();
+        Enter(tool.Precharge(), "500");
+        tool.PrechargeChoice(CToolOutputExisting::kPiston)->click();
+        FindButton(tool, "OK")->click();
+        QCOMPARE(results.values.size(), 7);
+        QCOMPARE(results.values[0], QStringLiteral("Accumulator Discharge:"));
+        // The piston optimum of 2000 psig is 1900 psig: 132.01 bar absolute, shown to one decimal.
+        QCOMPARE(results.values[4], QStringLiteral("1900 psi"));
+        QCOMPARE(results.values[5], QStringLiteral("132.0 bar"));
+        const double dCuIn = Number(results.values[1]);
+        QVERIFY2(dCuIn > 0.0 && dCuIn < 1155.0, qPrintable(results.values[1]));
+        // The same volume in gallons and litres, each rounded as shown.
+        QCOMPARE(Number(results.values[2]), std::round(dCuIn / 231.0 * 100.0) / 100.0);
+        QVERIFY(std::fabs(Number(results.values[3]) - dCuIn * 0.016387064) <= 0.01);
+        const double dExponent = Number(results.values[6]);
+        QVERIFY(dExponent >= 1.0 && dExponent <= 1.8);
+        QCOMPARE(tool.result(), 0); // Cancel in the results goes back to the entries
+
+        // The entered precharge, now checked, is the one used; OK in the results closes the tool.
+        const QString strPistonOutput = results.values[1];
+        tool.PrechargeChoice(CToolOutputExisting::kIHave)->click();
+        Enter(tool.Precharge(), "1000");
+        results.nAnswer = dlg::Ok;
+        FindButton(tool, "OK")->click();
+        QCOMPARE(results.values[4], QStringLiteral("1000 psi"));
+        QVERIFY(Number(results.values[1]) < Number(strPistonOutput)); // less gas, less fluid
+        QCOMPARE(tool.result(), dlg::Ok);
+        QVERIFY(prompt->Texts().empty());
+    }
+
+    void OutputToolBetweenEqualPressuresDeliversNothingAndSaysSo()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SAccumulators s;
+        SResults results;
+        script["Results"] = CaptureOutput(results);
+        CToolOutputExisting tool(s.product);
+        EnterOutput(tool, "2000", "2000");
+        FindButton(tool, "OK")->click();
+        QCOMPARE(results.values, (QStringList{"Accumulator Discharge:", QStringLiteral("0 in\u00B3"),
+                                              "0 gal (US)", "0 L", "1900 psi", "132.0 bar", "0"}));
+        QCOMPARE(prompt->Texts(),
+                 std::vector<std::string>{s.product.Messages().GetMessage(msg::kToolNoAccumulatorRequired)});
+    }
+
+    void TemperatureToolChecksInOrderWithTheFocusOnTheEntry()
+    {
+        CPromptCapture prompt;
+        SAccumulators s;
+        const CIMsgStoredProc& m = s.product.Messages();
+        auto tailed = [&](const char* pszKey)
+        { return m.GetMessage(pszKey) + "\r\n" + m.GetMessage(msg::kTail); };
+        CToolTempEffectPrecharge tool(s.product);
+        QCOMPARE(tool.windowTitle(), QStringLiteral("Effects of Temperature on Pre-charge"));
+        QVERIFY(tool.KnownPressure(CToolTempEffectPrecharge::kBeginning)->isChecked());
+        QVERIFY(!tool.FinalPressure()->isEnabled());
+        struct SCase
+        {
+            const char* pszBegin;
+            const char* pszFinal;
+            const char* pszPressure;
+            std::string strMessage;
+            CEditNumeric* pFocus;
+        };
+        const SCase cases[] = {
+            {"", "150", "1000", tailed(msg::kEnterBeginningTemperature), tool.BeginTemperature()},
+            {"-100.1", "150", "1000", tailed(msg::kBeginningTemperatureOutOfRange), tool.BeginTemperature()},
+            {"2000.1", "150", "1000", tailed(msg::kBeginningTemperatureOutOfRange), tool.BeginTemperature()},
+            {"70", "-100.1", "1000", tailed(msg::kFinalTemperatureOutOfRange), tool.FinalTemperature()},
+            {"70", "", "1000", m.GetMessage(msg::kEnterFinalTemperature), tool.FinalTemperature()},
+            {"70", "150", "14.6", tailed(msg::kBeginningPressureOutOfRange), tool.BeginPressure()},
+            {"70", "150", "5000.1", tailed(msg::kBeginningPressureOutOfRange), tool.BeginPressure()},
+        };
+        for (const SCase& c : cases)
+        {
+            Enter(tool.BeginTemperature(), c.pszBegin);
+            Enter(tool.FinalTemperature(), c.pszFinal);
+            Enter(tool.BeginPressure(), c.pszPressure);
+            prompt->Clear();
+            FindButton(tool, "OK")->click();
+            QCOMPARE(tool.result(), 0);
+            QCOMPARE(prompt->Texts(), std::vector<std::string>{c.strMessage});
+            QVERIFY2(FocusedAndSelected(tool, c.pFocus), c.strMessage.c_str());
+        }
+        // With the final pressure known, the final pressure is checked and the beginning one is not.
+        tool.KnownPressure(CToolTempEffectPrecharge::kFinal)->click();
+        QVERIFY(tool.FinalPressure()->isEnabled());
+        QVERIFY(!tool.BeginPressure()->isEnabled());
+        Enter(tool.FinalPressure(), "14.6");
+        prompt->Clear();
+        FindButton(tool, "OK")->click();
+        QCOMPARE(prompt->Texts(), std::vector<std::string>{tailed(msg::kFinalPressureOutOfRange)});
+        QVERIFY(FocusedAndSelected(tool, tool.FinalPressure()));
+    }
+
+    void TemperatureToolTakesOnlyTheCheckedPressureAsKnown()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SAccumulators s;
+        SResults results;
+        results.nAnswer = dlg::Cancel;
+        script["Effects of Temperature on Precharge"] = CaptureTemperature(results);
+        CToolTempEffectPrecharge tool(s.product);
+        // A final pressure typed first, then the beginning one chosen: the stale 3000 psi is not known.
+        tool.KnownPressure(CToolTempEffectPrecharge::kFinal)->click();
+        Enter(tool.FinalPressure(), "3000");
+        tool.KnownPressure(CToolTempEffectPrecharge::kBeginning)->click();
+        Enter(tool.BeginTemperature(), "70");
+        Enter(tool.FinalTemperature(), "150");
+        Enter(tool.BeginPressure(), "1000");
+        FindButton(tool, "OK")->click();
+        QCOMPARE(results.values.mid(0, 3), (QStringList{QStringLiteral("70.00 \u00B0F"),
+                                                        QStringLiteral("150.00 \u00B0F"), "1000.00 psi"}));
+        // Warming at constant volume raises the pressure, by about the ratio of absolute temperatures.
+        const double dFinal = Number(results.values[3]);
+        QVERIFY2(dFinal > 1000.0 && dFinal < 3000.0, qPrintable(results.values[3]));
+        QVERIFY(std::fabs((dFinal + 14.7) / (1014.7 * 609.67 / 529.67) - 1.0) < 0.05);
+
+        // Cooling from the known final pressure: the beginning is computed, higher than the final.
+        tool.KnownPressure(CToolTempEffectPrecharge::kFinal)->click();
+        Enter(tool.FinalPressure(), "1000");
+        Enter(tool.BeginTemperature(), "150");
+        Enter(tool.FinalTemperature(), "70");
+        results.nAnswer = dlg::Ok;
+        FindButton(tool, "OK")->click();
+        QCOMPARE(results.values[3], QStringLiteral("1000.00 psi"));
+        QVERIFY(std::fabs(Number(results.values[2]) - dFinal) < 0.5); // the warming above, undone
+        QCOMPARE(tool.result(), dlg::Ok);
+        QVERIFY(prompt->Texts().empty());
+    }
+};
+
+QTEST_MAIN(CToolDialogsTest)
+#include "ToolDialogsTest.moc"

@@ -1,0 +1,43 @@
+// The temperature tool's results: each value with two decimals and its unit.
+#include "sizing/ToolEffectTempPrechgResult.h"
+
+#include "controls/StaticNumeric.h"
+#include "product/StepDialogs.h"
+#include "units/UnitDouble.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+CToolEffectTempPrechgResult::CToolEffectTempPrechgResult(CAccumulatorObject& product,
+                                                         const CUnitDouble& beginTemperature,
+                                                         const CUnitDouble& finalTemperature,
+                                                         const CUnitDouble& beginPressure,
+                                                         const CUnitDouble& finalPressure, QWidget* pParent)
+    : CToolDialog(product, QStringLiteral("Effects of Temperature on Precharge"),
+                  "CToolEffectTempPrechgResult", pParent)
+{
+    using W = SSizingWidgets;
+    const QString captions[] = {QStringLiteral("Beginning Temperature:"),
+                                QStringLiteral("Final Temperature:"), QStringLiteral("Beginning Pressure:"),
+                                QStringLiteral("Final Pressure:")};
+    const CUnitDouble* values[] = {&beginTemperature, &finalTemperature, &beginPressure, &finalPressure};
+    auto* pGrid = new QGridLayout;
+    for (int i = 0; i < 4; ++i)
+    {
+        CStaticNumeric*& pValue = m_values[static_cast<std::size_t>(i)];
+        pValue = W::ValueText(captions[i]);
+        pValue->SetValue(*values[i], 2, true, false);
+        W::NameAfterText(pValue, captions[i]);
+        pGrid->addWidget(W::Caption(captions[i]), i, 0);
+        pGrid->addWidget(pValue, i, 1, Qt::AlignRight);
+    }
+    pGrid->setHorizontalSpacing(18);
+    SetContent(pGrid, false);
+    // Enter accepts the results.
+    OkButton()->setFocus();
+}
+
+void CToolEffectTempPrechgResult::OnOk()
+{
+    done(dlg::Ok);
+}
