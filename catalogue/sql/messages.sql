@@ -58,7 +58,9 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('The critical event occurs at Actuator %i Event %i. Altering this event may decrease the accumulator size required.',
      'The critical event occurs at Actuator %i Event %i. Altering this event may decrease the accumulator size required.'),
     ('This application does not require an accumulator.',
-     'This application does not require an accumulator.');
+     'This application does not require an accumulator.'),
+    ('The accumulator cannot be sized with these entries: %s.',
+     'The accumulator cannot be sized with these entries: %s.^nPlease change the entries of the application.');
 
 -- Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
@@ -108,7 +110,13 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('You have not defined any actuator events.',
      'You have not defined any actuator events. Please add at least one actuator event.'),
     ('Your pump size must be larger than the minimum pump size ',
-     'Your pump size must be larger than the minimum pump size');
+     'Your pump size must be larger than the minimum pump size'),
+    ('A cycle can have at most 10 actuators.',
+     'A cycle can have at most 10 actuators. Please add the event to one of the actuators listed.'),
+    ('An actuator can have at most 10 events.',
+     'An actuator can have at most 10 events. Please change one of its events instead.'),
+    ('Actuator and event numbers must be 1 or more.',
+     'Actuator and event numbers must be 1 or more.');
 
 -- Holding and leakage compensation.
 INSERT INTO Messages (MsgKey, MsgText) VALUES

@@ -19,7 +19,7 @@ const std::vector<std::string>& AllMessageKeys()
         kEnteredPrechargeNotAboveZero, kPrechargeTooHigh,
         // Known required capacity and the results dialog.
         kRequiredCapacityNotAboveZero, kRequiredVolumeAboveCatalogue,
-        kMaxPressureAboveCatalogueLower, kCriticalEvent, kNoAccumulatorRequired,
+        kMaxPressureAboveCatalogueLower, kCriticalEvent, kNoAccumulatorRequired, kCannotSize,
         // Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
         kActuatorVolumeNotAboveZero, kActuationTimeNotAboveZero, kDwellTimeNotAboveZero,
         kBoreNotAboveZero, kRodNotAboveZero, kRodAboveBore, kStrokeNotAboveZero,
@@ -29,7 +29,7 @@ const std::vector<std::string>& AllMessageKeys()
         kEventFlowNotAboveZero, kEventVolumeNotAboveZero, kEventBoreNotAboveZero,
         kEventRodNotAboveZero, kEventStrokeNotAboveZero, kEventOverlaps,
         kMultiMinPressureExceedsMax, kCycleDurationNotAboveZero, kNoActuatorEvents,
-        kMultiPumpBelowMinimum,
+        kMultiPumpBelowMinimum, kTooManyActuators, kTooManyEvents, kEventNumbersFromOne,
         // Holding and leakage compensation.
         kHoldTimeNotAboveZero, kLeakageRateNotAboveZero,
         // Shock suppression; the shock pressure and flow checks also serve pump response and pulsation.

@@ -40,6 +40,7 @@ inline constexpr const char* kRequiredVolumeAboveCatalogue = "Please lower your 
 inline constexpr const char* kMaxPressureAboveCatalogueLower = "Please lower your maximum pressure below: %s %s r^n";
 inline constexpr const char* kCriticalEvent = "The critical event occurs at Actuator %i Event %i. Altering this event may decrease the accumulator size required.";
 inline constexpr const char* kNoAccumulatorRequired = "This application does not require an accumulator.";
+inline constexpr const char* kCannotSize = "The accumulator cannot be sized with these entries: %s.";
 
 // Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
 inline constexpr const char* kActuatorVolumeNotAboveZero = "Your Actuator Volumetric Displacement must be larger than 0";
@@ -66,6 +67,9 @@ inline constexpr const char* kMultiMinPressureExceedsMax = "Your Minimum Pressur
 inline constexpr const char* kCycleDurationNotAboveZero = "Your Total Duration of Cycle must be larger than 0";
 inline constexpr const char* kNoActuatorEvents = "You have not defined any actuator events.";
 inline constexpr const char* kMultiPumpBelowMinimum = "Your pump size must be larger than the minimum pump size "; // ends with a blank
+inline constexpr const char* kTooManyActuators = "A cycle can have at most 10 actuators.";
+inline constexpr const char* kTooManyEvents = "An actuator can have at most 10 events.";
+inline constexpr const char* kEventNumbersFromOne = "Actuator and event numbers must be 1 or more.";
 
 // Holding and leakage compensation.
 inline constexpr const char* kHoldTimeNotAboveZero = "The Time to Hold Pressure must be larger than 0.";

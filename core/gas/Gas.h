@@ -3,5 +3,6 @@
 
 #include "gas/GasExpansion.h"
 #include "gas/GasSizing.h"
+#include "gas/GasTrajectory.h"
 #include "gas/NitrogenState.h"
 #include "gas/Precharge.h"

@@ -16,93 +16,20 @@
 //   change the search, and only the final exponent is integrated.
 #include "gas/GasExpansion.h"
 
-#include "gas/GasConstants.h"
-#include "gas/NitrogenState.h"
+#include "gas/GasIntegration.h"
 
 #include <cmath>
 #include <initializer_list>
-#include <limits>
 
 namespace gas
+{
+namespace detail
 {
 namespace
 {
 constexpr int kExponentTrials = 100;
 constexpr int kEulerSteps = 100;
 constexpr double kHoldingStep = 10.0;
-
-struct SIntegration
-{
-    double dVs;     // start volume, cu ft
-    double dMass;   // gas mass, lb
-    double dT0;     // start and wall temperature, deg R
-    double dTime;   // process time, s
-    double dStep;   // Euler step, s
-    long long nSteps;
-};
-
-// A step of at least twice the thermal time constant makes the explicit Euler
-// temperature error grow every step (the temperatures run away); such a trial
-// is integrated with equal sub-steps no longer than the time constant.
-// Returns how many sub-steps each step takes (1: the literal steps).
-double SubStepsPerStep(double dStep, double dTau)
-{
-    if (!(dTau > 0.0) || !std::isfinite(dTau) || !(dStep >= 2.0 * dTau))
-        return 1.0;
-    return std::ceil(dStep / dTau);
-}
-
-// Integrates one exponent trial from Vs to Ve and returns the end pressure (psia).
-double EndPressure(const SIntegration& in, double dVe, double dTau)
-{
-    const double dVdt = (dVe - in.dVs) / in.dTime;
-    const double dvdt = dVdt / in.dMass;
-    const double dVmolRate = dvdt / kCuFtPerLbPerLitrePerMol;
-    const double Twk = in.dT0 / kRankinePerKelvin;
-
-    const double dPer = SubStepsPerStep(in.dStep, dTau);
-    const double h = dPer == 1.0 ? in.dStep : in.dStep / dPer;
-    const long long nSteps = in.nSteps * static_cast<long long>(dPer);
-
-    double T = in.dT0;
-    double V = in.dVs;
-    double v = V / in.dMass;
-    for (long long i = 0; i < nSteps; ++i)
-    {
-        V = V + dVdt * h;
-        v = V / in.dMass;
-        // Terms of the molar volume alone.
-        const double Vm = v / kCuFtPerLbPerLitrePerMol;
-        const double V2 = Vm * Vm;
-        const double V3 = V2 * Vm;
-        const double g2 = kGamma / V2;
-        const double expg = std::exp(-g2);
-        // Terms of the temperature alone.
-        const double Tk = T / kRankinePerKelvin;
-        const double Tk2 = Tk * Tk;
-        const double Tk3 = Tk2 * Tk;
-        const double x = kN9 / Tk;
-        const double ex = std::exp(x);
-        // GasHeatCapacity(T, v).
-        const double cv0 = kR * (kN1 / Tk3 + kN2 / Tk2 + kN3 / Tk + (kN4 - 1.0) + kN5 * Tk + kN6 * Tk2 +
-                                 kN7 * Tk3 + kN8 * (x * x) * ex / ((ex - 1.0) * (ex - 1.0)));
-        const double cv = cv0 + 6.0 / Tk3 * (kC0 / Vm - kc / kGamma) + 3.0 * kc / Tk3 * (2.0 / kGamma + 1.0 / V2) * expg;
-        // GasTemperatureRate(T, v, cv, dv/dt, T0, tau).
-        const double S = kR * Tk * (kb / V2 + 1.0) / Vm + (kB0 * kR * Tk + 2.0 * kC0 / Tk2) / V2 -
-                         2.0 * kc * (g2 + 1.0) * expg / (V3 * Tk2);
-        T = T + kRankinePerKelvin * ((Twk - Tk) / dTau - S * dVmolRate / cv) * h;
-    }
-    return GasPressure(T, v);
-}
-
-// One exponent trial: the end volume of exponent n and the pressure reached there.
-struct STrial
-{
-    double n = std::numeric_limits<double>::quiet_NaN();
-    double Ve = std::numeric_limits<double>::quiet_NaN();
-    double P = std::numeric_limits<double>::quiet_NaN();
-    double dSubSteps = 0.0;
-};
 
 double TrialTau(const SIntegration& in, double Ve, double D)
 {
@@ -116,15 +43,15 @@ STrial Integrate(const SIntegration& in, double n, double Ve, double D)
     STrial trial;
     trial.n = n;
     trial.Ve = Ve;
-    const double tau = TrialTau(in, Ve, D);
-    trial.dSubSteps = SubStepsPerStep(in.dStep, tau);
-    trial.P = EndPressure(in, Ve, tau);
+    trial.dTau = TrialTau(in, Ve, D);
+    trial.dSubSteps = SubStepsPerStep(in.dStep, trial.dTau);
+    trial.P = EndPressure(in, Ve, trial.dTau, [](long long, long long, double, double, double, double) {});
     return trial;
 }
 } // namespace
 
-SExpansion SimulateGasExpansion(EExpansionForm eForm, double dSize, double dTempF, double dTime, double dP1,
-                                double dP2, double dPrecharge)
+SExpansionRun RunGasExpansion(EExpansionForm eForm, double dSize, double dTempF, double dTime, double dP1,
+                              double dP2, double dPrecharge)
 {
     const double pi = 4.0 * std::atan(1.0);
     double D;
@@ -221,8 +148,17 @@ SExpansion SimulateGasExpansion(EExpansionForm eForm, double dSize, double dTemp
         if (Ve != last.Ve)
             last = Integrate(in, n, Ve, D);
     }
-    const double Ve = last.Ve;
-    const double P = last.P;
+    return SExpansionRun{in, last};
+}
+} // namespace detail
+
+SExpansion SimulateGasExpansion(EExpansionForm eForm, double dSize, double dTempF, double dTime, double dP1,
+                                double dP2, double dPrecharge)
+{
+    const detail::SExpansionRun run = detail::RunGasExpansion(eForm, dSize, dTempF, dTime, dP1, dP2, dPrecharge);
+    const detail::SIntegration& in = run.in;
+    const double Ve = run.last.Ve;
+    const double P = run.last.P;
 
     SExpansion result;
     const double dPerCuFt = eForm == EExpansionForm::CubicInch ? kCuInPerCuFt : kGallonsPerCuFt;

@@ -18,10 +18,10 @@ bool EnteredPrecharge(const CAccumulatorData& sel)
 }
 
 // Common check 1.
-CheckResult MaxAboveZero(const CAccumulatorData& sel, const CCheckMessages& m, ETail eTail = ETail::LookedUp)
+CheckResult MaxAboveZero(const CAccumulatorData& sel, const CCheckMessages& m)
 {
     if (NotAboveZero(sel.sdMaxSysPress))
-        return Failure(m.Plain(msg::kMaxPressureNotAboveZero, eTail), "sdMaxSysPress");
+        return Failure(m.Plain(msg::kMaxPressureNotAboveZero), "sdMaxSysPress");
     return std::nullopt;
 }
 
@@ -81,16 +81,6 @@ std::string TwoPart(const CCheckMessages& m, const char* pszFirst, const char* p
 {
     return m.Lookup(pszFirst) + m.Lookup(pszSecond) + MessageNumber(value.GetValue(strUnit)) + " " +
            UnitDisplayText(strUnit) + "\r\n" + m.Lookup(msg::kTail);
-}
-
-bool Overlap(const SEvent& a, const SEvent& b)
-{
-    const double dStartA = a.sdEvStartTime.GetValue("SEC");
-    const double dStartB = b.sdEvStartTime.GetValue("SEC");
-    const double dEndA = dStartA + a.sdEvDuration.GetValue("SEC");
-    const double dEndB = dStartB + b.sdEvDuration.GetValue("SEC");
-    // Touching ends do not overlap.
-    return dStartA < dEndB && dStartB < dEndA;
 }
 } // namespace
 
@@ -216,37 +206,6 @@ CheckResult CheckEvent(const SEvent& ev, const CUnitDouble& totalDuration, const
     return std::nullopt;
 }
 
-CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMsgStoredProc& messages)
-{
-    for (auto it = events.begin(); it != events.end(); ++it)
-    {
-        if (it->iActNo == ev.iActNo)
-        {
-            if (it->iEventNo == ev.iEventNo)
-            {
-                *it = ev;
-                return std::nullopt;
-            }
-            if (it->iEventNo > ev.iEventNo)
-            {
-                events.insert(it, ev);
-                return std::nullopt;
-            }
-            // Only the lower-numbered events of the actuator are compared for overlap.
-            if (Overlap(*it, ev))
-                return Failure(CCheckMessages(messages).Lookup(msg::kEventOverlaps) + "\r\n",
-                               "sdEvStartTime");
-        }
-        else if (it->iActNo > ev.iActNo)
-        {
-            events.insert(it, ev);
-            return std::nullopt;
-        }
-    }
-    events.push_back(ev);
-    return std::nullopt;
-}
-
 CheckResult CheckEventListEntries(const CAccumulatorData& sel, const CIMsgStoredProc& messages)
 {
     const CCheckMessages m(messages);
@@ -333,9 +292,11 @@ CheckResult CheckHolding(const CAccumulatorData& sel, const SPrechargePair& opti
         return failure;
     if (NotAboveZero(sel.sdHoldTimeHold))
         return Failure(m.Plain(msg::kHoldTimeNotAboveZero), "sdHoldTimeHold");
-    // An estimated rate is not checked.
-    if (sel.bHoldLeakageRateChoice != 0 && NotAboveZero(sel.sdHoldLeakageRate))
-        return Failure(m.Plain(msg::kLeakageRateNotAboveZero), "sdHoldLeakageRate");
+    // An estimated rate of 0 or less (no valves, or a small valve at a low pressure) is refused
+    // as well: nothing would leak, and "does not require an accumulator" would mislead.
+    if (NotAboveZero(sel.sdHoldLeakageRate))
+        return Failure(m.Plain(msg::kLeakageRateNotAboveZero),
+                       sel.bHoldLeakageRateChoice != 0 ? "sdHoldLeakageRate" : "siHoldNoOfValves");
     return PrechargeTooHigh(sel, optima.piston, 2, m, bAcceptQuestions);
 }
 
@@ -376,8 +337,7 @@ CheckResult CheckPumpResponse(const CAccumulatorData& sel, EPumpType eType, cons
     if (auto failure = Temperatures(sel, m))
         return failure;
     if (NotAboveZero(sel.sdFlowRate))
-        return Failure(m.Plain(msg::kFlowRateNotAboveZero, bFixed ? ETail::Fixed : ETail::LookedUp),
-                       "sdFlowRate");
+        return Failure(m.Plain(msg::kFlowRateNotAboveZero), "sdFlowRate");
     if (NotAboveZero(sel.sdShockResponseTime))
         return Failure(m.Plain(msg::kResponseTimeNotAboveZero), "sdShockResponseTime");
     if (bFixed && !values.bReliefValveSelected)
@@ -403,34 +363,33 @@ CheckResult CheckPulsation(const CAccumulatorData& sel, const SPulsationValues& 
         return failure;
     if (shock > values.computedMaxShock)
         return Failure(m.Plain(msg::kShockAboveAllowed), "sdShockMaxShockPress");
-    if (auto failure = MaxAboveZero(sel, m, ETail::Fixed))
+    if (auto failure = MaxAboveZero(sel, m))
         return failure;
     if (NotAboveZero(shock))
-        return Failure(m.Plain(msg::kShockPressureNotAboveZero, ETail::Fixed), "sdShockMaxShockPress");
+        return Failure(m.Plain(msg::kShockPressureNotAboveZero), "sdShockMaxShockPress");
     if (auto failure = WithinCataloguePressure(sel, shock, "sdShockMaxShockPress", m))
         return failure;
     if (bEntered && precharge > sel.sdMaxSysPress)
         return Failure(
-            m.Formatted(msg::kPrechargeAboveSystem, sel.sdMaxSysPress, precharge.GetUnit(), ETail::Fixed),
+            m.Formatted(msg::kPrechargeAboveSystem, sel.sdMaxSysPress, precharge.GetUnit()),
             "sdPrechargePress");
     if (bEntered && NotAboveZero(precharge))
-        return Failure(std::string(msg::kEnteredPrechargeNotAboveZero) + "\r\n" + msg::kTail,
-                       "sdPrechargePress");
+        return Failure(m.Plain(msg::kEnteredPrechargeNotAboveZero), "sdPrechargePress");
     if (auto failure = PrechargeTooHigh(sel, values.calculatedPrecharge, 10, m, bAcceptQuestions))
         return failure;
     if (!(sel.iPulsationNoOfPistInPump > 0))
-        return Failure(m.Plain(msg::kPistonsNotAboveZero, ETail::Fixed), "iPulsationNoOfPistInPump");
+        return Failure(m.Plain(msg::kPistonsNotAboveZero), "iPulsationNoOfPistInPump");
     if (sel.bPulsationEnterPumpDispOrCalc != 0)
     {
         if (NotAboveZero(sel.sdPulsationPumpDisp))
-            return Failure(m.Plain(msg::kPumpDisplacementNotAboveZero, ETail::Fixed), "sdPulsationPumpDisp");
+            return Failure(m.Plain(msg::kPumpDisplacementNotAboveZero), "sdPulsationPumpDisp");
     }
     else
     {
         if (NotAboveZero(sel.sdFlowRate))
-            return Failure(m.Plain(msg::kFlowRateNotAboveZero, ETail::Fixed), "sdFlowRate");
+            return Failure(m.Plain(msg::kFlowRateNotAboveZero), "sdFlowRate");
         if (sel.iPulsationPumpSpeed < 1)
-            return Failure(m.Plain(msg::kPumpSpeedNotAboveZero, ETail::Fixed), "iPulsationPumpSpeed");
+            return Failure(m.Plain(msg::kPumpSpeedNotAboveZero), "iPulsationPumpSpeed");
     }
     return Temperatures(sel, m);
 }

@@ -38,11 +38,6 @@ CheckResult CheckSupplementingPumpFlow(const CAccumulatorData& sel, const SPrech
 // The fields named are those of SEvent.
 CheckResult CheckEvent(const SEvent& ev, const CUnitDouble& totalDuration, const CIMsgStoredProc& messages);
 
-// Places an event in the list ordered by actuator and event number: an event
-// with the same numbers is replaced; an event that overlaps a lower-numbered
-// event of its actuator is refused and the list is left as it was.
-CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMsgStoredProc& messages);
-
 // The event list's entries (pressures and cycle duration), which both adding
 // an event and OK check; there is no minimum-pressure-above-0 check here.
 CheckResult CheckEventListEntries(const CAccumulatorData& sel, const CIMsgStoredProc& messages);

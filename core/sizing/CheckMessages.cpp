@@ -63,8 +63,6 @@ std::string CCheckMessages::Tail(ETail eTail) const
     {
     case ETail::LookedUp:
         return Lookup(msg::kTail);
-    case ETail::Fixed:
-        return msg::kTail;
     case ETail::None:
         break;
     }

@@ -23,8 +23,7 @@ using CheckResult = std::optional<SCheckFailure>;
 // How the tail "or contact your Dalrow Representative." is joined to a message.
 enum class ETail
 {
-    LookedUp, // the catalogue's text of the tail
-    Fixed,    // the English tail as written, not looked up
+    LookedUp, // the catalogue's text of the tail, in its language
     None,     // no tail
 };
 

@@ -4,6 +4,7 @@
 #include "gas/GasExpansion.h"
 #include "gas/GasSizing.h"
 #include "gas/Precharge.h"
+#include "sizing/ShockSuppression.h"
 #include "sizing/SizingSupport.h"
 
 #include <cmath>
@@ -39,8 +40,7 @@ CUnitDouble PulsationPrecharge(const CUnitDouble& system)
 
 CUnitDouble PulsationDefaultShock(const CUnitDouble& system)
 {
-    const double v = system.Value();
-    return CUnitDouble(v > 2000.0 ? v + 100.0 : 1.05 * v, system.GetUnit());
+    return MaximumAllowableShockPressure(system);
 }
 
 CUnitDouble CalculatedDisplacement(const CUnitDouble& flow, int nSpeedRpm, const CUnitDouble& previous)

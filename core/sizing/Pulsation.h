@@ -24,8 +24,10 @@ std::optional<double> PulsationFactor(int nPistons, EPumpAction eAction);
 // the absolute pressure), in the system pressure's unit.
 CUnitDouble PulsationPrecharge(const CUnitDouble& system);
 
-// The value put into an empty shock field: 1.05 v up to 2000, else v + 100,
-// on the number as displayed, whatever its unit.
+// The value put into an empty shock field: the computed maximum allowable shock
+// pressure itself, so that the program's own default passes the check against it
+// in every unit (a rule on the number as displayed would put 2600 bar beside a
+// maximum of 2506.9 bar for 2500 bar).
 CUnitDouble PulsationDefaultShock(const CUnitDouble& system);
 
 // The displacement (CU_IN_REV) of a pump delivering flow at nSpeedRpm; the

@@ -1,8 +1,9 @@
-// The critical-event note of the results dialog.
+// The critical-event note of the results dialog, and the message for results that cannot be computed.
 #include "sizing/ResultNotes.h"
 
 #include "catalogue/MessageKeys.h"
 #include "catalogue/MsgStoredProc.h"
+#include "sizing/CheckMessages.h"
 
 namespace sizing
 {
@@ -30,5 +31,10 @@ std::string CriticalEventText(const SApplicationData& data, const CIMsgStoredPro
         return std::string();
     return FillIntegers(messages.GetMessage(msg::kCriticalEvent), data.iCriticalActuator,
                         data.iCriticalEvent);
+}
+
+std::string CannotSizeMessage(const std::string& strReason, const CIMsgStoredProc& messages)
+{
+    return ReplaceLineBreaks(FillPlaceholders(messages.GetMessage(msg::kCannotSize), strReason, std::string()));
 }
 } // namespace sizing

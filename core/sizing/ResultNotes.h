@@ -1,4 +1,4 @@
-// The notes the results dialog shows beside the figures: the critical event of a multiple-events run.
+// The notes around the results: the critical event of a multiple-events run, and why there are none.
 #pragma once
 
 #include "selection/ApplicationData.h"
@@ -12,6 +12,10 @@ namespace sizing
 // The catalogue's critical-event sentence with the actuator and event numbers filled
 // in; empty text when the calculation named no critical actuator.
 std::string CriticalEventText(const SApplicationData& data, const CIMsgStoredProc& messages);
+
+// The message for a calculation that gave no finite result: the catalogue's sentence
+// with the reason (an English phrase from the calculation) filled in.
+std::string CannotSizeMessage(const std::string& strReason, const CIMsgStoredProc& messages);
 
 // Every "%i" in turn replaced by the next number; other "%" sequences stay.
 std::string FillIntegers(const std::string& strFormat, int nFirst, int nSecond);

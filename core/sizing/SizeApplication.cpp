@@ -6,6 +6,7 @@
 #include "sizing/ApplicationChecks.h"
 #include "sizing/AuxiliaryPower.h"
 #include "sizing/CylinderVolume.h"
+#include "sizing/EventPlacement.h"
 #include "sizing/Holding.h"
 #include "sizing/Pulsation.h"
 #include "sizing/PumpResponse.h"
@@ -158,10 +159,7 @@ SApplicationOutcome MultipleEvents(CAccumulatorData& w, const CIMsgStoredProc& m
             return Refuse(ForEvent(std::move(*failure), i));
     }
     w.m_lstEvents = std::move(placed);
-    w.iNumOfActuators = 0;
-    for (std::size_t i = 0; i < w.m_lstEvents.size(); ++i)
-        if (i == 0 || w.m_lstEvents[i].iActNo != w.m_lstEvents[i - 1].iActNo)
-            ++w.iNumOfActuators;
+    w.iNumOfActuators = CountActuators(w.m_lstEvents);
     if (auto failure = CheckEventList(w, messages))
         return Refuse(std::move(*failure));
     const std::optional<double> flow = MultipleEventsMinimumPumpFlow(
@@ -191,23 +189,20 @@ SApplicationOutcome AuxiliaryPower(CAccumulatorData& w, const CIMsgStoredProc& m
 
 SApplicationOutcome Holding(CAccumulatorData& w, const CIMsgStoredProc& messages, bool bAccept)
 {
-    const bool bEstimated = w.bHoldLeakageRateChoice == 0;
-    std::optional<CUnitDouble> estimate;
-    if (bEstimated)
+    if (w.bHoldLeakageRateChoice == 0)
     {
-        estimate = EstimatedLeakageRate(w);
-        if (estimate)
-            StoreFinite(w.sdHoldLeakageRate, *estimate);
+        // Without a formula for the valve size there is no rate to check or to size with.
+        const std::optional<CUnitDouble> estimate = EstimatedLeakageRate(w);
+        if (!estimate || !std::isfinite(estimate->Value()))
+            return Unable("the leakage rate cannot be estimated for " +
+                          std::to_string(w.siHoldNoOfValves.Value()) + " valves of size " +
+                          MessageNumber(w.sdHoldValveSize.Value(), 3));
+        w.sdHoldLeakageRate = *estimate;
     }
     const SPrechargePair optima = OptimalPrechargesForMinimum(w.sdMinSysPress);
     ApplyPrechargeChoice(w, optima);
     if (auto failure = CheckHolding(w, optima, messages, bAccept))
         return Refuse(std::move(*failure));
-    // Without a rate the calculation would report that nothing leaks.
-    if (bEstimated && (!estimate || !std::isfinite(estimate->Value())))
-        return Unable("the leakage rate cannot be estimated for " +
-                      std::to_string(w.siHoldNoOfValves.Value()) + " valves of size " +
-                      MessageNumber(w.sdHoldValveSize.Value(), 3));
     return Finish(w, CalculateHolding(w), messages);
 }
 
@@ -435,6 +430,10 @@ SSizingResult CalculatePulsation(CAccumulatorData& w)
     const SSizingResult r = Finite(PulsationVolume(in));
     w.sdRequiredAccumulatorVol.Set(r.dRequiredIn3, "CU_IN");
     w.sdPolyTropicExponent.Set(r.dExponent, "NONE");
+    // The volume always uses 60 % of the system pressure, whatever precharge was entered:
+    // the results and the selection show that one.
+    if (r.eStatus != ESizingStatus::CannotCompute)
+        StoreFinite(w.sdPrechargePress, PulsationPrecharge(w.sdMaxSysPress));
     return r;
 }
 

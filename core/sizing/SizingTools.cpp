@@ -18,7 +18,7 @@ CheckResult OutputChecks(const SOutputExistingEntries& e, const CUnitDouble& pre
                          const CCheckMessages& m)
 {
     auto refuse = [&m](const char* pszKey, const char* pszField)
-    { return Failure(m.Plain(pszKey, ETail::Fixed), pszField); };
+    { return Failure(m.Plain(pszKey), pszField); };
     const double dMaxG = e.maximum.GetValue("PSIG");
     const double dMinG = e.minimum.GetValue("PSIG");
     if (!(dMaxG > 0.0))

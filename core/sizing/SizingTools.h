@@ -43,9 +43,9 @@ struct SOutputExistingOutcome
     bool Refused() const { return failure.has_value(); }
 };
 
-// The tool's seven checks (tail not looked up), then a precharge above zero gauge, a volume
-// and a discharge time above zero, then the delivered volume. The field names are those of
-// SOutputExistingEntries ("maximum", "precharge", ...).
+// The tool's seven checks, then a precharge above zero gauge, a volume and a discharge time
+// above zero, then the delivered volume. The field names are those of SOutputExistingEntries
+// ("maximum", "precharge", ...).
 SOutputExistingOutcome OutputOfExistingTool(const SOutputExistingEntries& entries,
                                             const CIMsgStoredProc& messages);
 

@@ -5,7 +5,9 @@
 #include "platform/StringTable.h"
 #include "product/StepDialogs.h"
 #include "selection/AccumulatorData.h"
+#include "sizing/AuxPowSelCalcMeth.h"
 #include "sizing/ReqAccCapSize.h"
+#include "sizing/SuppPumpMultiAct.h"
 #include "sizing/SupPumpSelCalcMethod.h"
 
 #include <QButtonGroup>
@@ -56,7 +58,23 @@ int CDescribeApplication::CheckedApplication() const
 
 bool CDescribeApplication::IsAvailable(int nApp)
 {
-    return nApp == app::KnownCapacity || nApp == app::SupplementingPumpFlow;
+    return nApp >= app::KnownCapacity && nApp <= app::AuxiliaryPower;
+}
+
+int CDescribeApplication::RunApplication(int nApp)
+{
+    switch (nApp)
+    {
+    case app::KnownCapacity:
+        return RunNext<CReqAccCapSize>();
+    case app::SupplementingPumpFlow:
+        return RunNext<CSupPumpSelCalcMethod>();
+    case app::MultipleEvents:
+        return RunNext<CSuppPumpMultiAct>();
+    case app::AuxiliaryPower:
+        return RunNext<CAuxPow_SelCalcMeth>();
+    }
+    return dlg::Cancel;
 }
 
 void CDescribeApplication::OnOk()
@@ -78,18 +96,7 @@ void CDescribeApplication::OnOk()
         nApp = app::KnownCapacity;
     m_working.deSelectApp = nApp;
 
-    int nResult = dlg::Cancel;
-    if (nApp == app::KnownCapacity)
-    {
-        CReqAccCapSize next(m_product, m_working, m_stored, this);
-        nResult = RunNested(next);
-    }
-    else
-    {
-        CSupPumpSelCalcMethod next(m_product, m_working, m_stored, this);
-        nResult = RunNested(next);
-    }
-    Continue(nResult,
+    Continue(RunApplication(nApp),
              [this]
              {
                  m_stored.strApplicationText = m_working.strApplicationText;

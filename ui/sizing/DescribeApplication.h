@@ -24,5 +24,13 @@ protected:
     void OnOk() override;
 
 private:
+    // Opens the first dialog of an application's chain and returns how it ended.
+    int RunApplication(int nApp);
+    template <class TDialog> int RunNext()
+    {
+        TDialog next(m_product, m_working, m_stored, this);
+        return RunNested(next);
+    }
+
     QButtonGroup* m_pGroup;
 };

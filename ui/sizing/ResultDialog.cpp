@@ -2,14 +2,19 @@
 #include "sizing/ResultDialog.h"
 
 #include "catalogue/MessageKeys.h"
+#include "controls/NamedButtons.h"
 #include "controls/StaticNumeric.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 #include "sizing/ApplicationChecks.h"
+#include "sizing/GasStateDialog.h"
+#include "sizing/GasStateRun.h"
 #include "sizing/ResultNotes.h"
+#include "units/UnitTable.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -53,9 +58,16 @@ CResultDialog::CResultDialog(CAccumulatorObject& product, CAccumulatorData& work
     pGrid->addWidget(m_figures[5], 2, 1);
     pGrid->addWidget(m_pChargingCaption, 3, 0);
     pGrid->addWidget(m_figures[6], 3, 1);
+    m_pGasState = NamedButton(QStringLiteral("Gas State..."));
+    connect(m_pGasState, &QPushButton::clicked, this, &CResultDialog::OnGasState);
+    auto* pGasRow = new QHBoxLayout;
+    pGasRow->addStretch();
+    pGasRow->addWidget(m_pGasState);
+
     auto* pContent = new QVBoxLayout;
     pContent->addLayout(pGrid);
     pContent->addWidget(m_pCriticalEvent);
+    pContent->addLayout(pGasRow);
     SetContent(pContent);
     // Nothing to enter: the results are read and confirmed.
     OkButton()->setFocus();
@@ -98,8 +110,16 @@ void CResultDialog::ShowFigures()
     m_pCriticalEvent->setAccessibleName(strCritical);
     m_pCriticalEvent->setVisible(!strCritical.isEmpty());
 
+    m_pGasState->setEnabled(bRequired && sizing::DischargeRun(m_working).has_value());
+
     if (!bRequired)
         GetPrompt().Message(m_product.Messages().GetMessage(msg::kNoAccumulatorRequired));
+}
+
+void CResultDialog::OnGasState()
+{
+    CGasStateDialog dialog(m_working, m_product.DefaultUnit(UnitCategory::Volume), this);
+    RunNested(dialog);
 }
 
 void CResultDialog::OnOk()

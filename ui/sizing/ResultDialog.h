@@ -16,15 +16,19 @@ public:
     CStaticNumeric* Figure(int nIndex) const { return m_figures[nIndex]; }
     QLabel* ChargingCaption() const { return m_pChargingCaption; }
     QLabel* CriticalEvent() const { return m_pCriticalEvent; }
+    // "Gas State...": the chart of the sized accumulator's discharge; disabled without one.
+    QPushButton* GasStateButton() const { return m_pGasState; }
 
 protected:
     void OnOk() override;
 
 private:
     void ShowFigures();
+    void OnGasState();
 
     bool m_bDisplayOnly;
     CStaticNumeric* m_figures[7];
     QLabel* m_pChargingCaption;
     QLabel* m_pCriticalEvent;
+    QPushButton* m_pGasState;
 };

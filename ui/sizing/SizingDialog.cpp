@@ -10,6 +10,9 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 #include "sizing/CheckMessages.h"
+#include "sizing/ResultDialog.h"
+#include "sizing/ResultNotes.h"
+#include "sizing/SizingResult.h"
 #include "units/UnitTable.h"
 
 #include <QHBoxLayout>
@@ -17,6 +20,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <exception>
 
 namespace
@@ -171,6 +175,40 @@ void CSizingDialog::EndWithConfirmation(const std::function<void()>& fnCopyAccep
     }
 }
 
+bool CSizingDialog::PassesChecks(const std::function<sizing::CheckResult(bool bAcceptQuestions)>& fnCheck)
+{
+    sizing::CheckResult failure = fnCheck(false);
+    if (failure && failure->bQuestion)
+    {
+        if (GetPrompt().YesNo(failure->strMessage) != EPromptAnswer::Yes)
+        {
+            FocusField(failure->strField);
+            return false;
+        }
+        failure = fnCheck(true);
+    }
+    if (failure)
+    {
+        ShowFailure(*failure);
+        return false;
+    }
+    return true;
+}
+
+bool CSizingDialog::Computed(const sizing::SSizingResult& result)
+{
+    if (result.eStatus != sizing::ESizingStatus::CannotCompute)
+        return true;
+    GetPrompt().Message(sizing::CannotSizeMessage(result.strReason, m_product.Messages()));
+    return false;
+}
+
+void CSizingDialog::ShowResults(const std::function<void()>& fnCopyAccepted)
+{
+    CResultDialog results(m_product, m_working, m_stored, false, this);
+    Continue(RunNested(results), fnCopyAccepted);
+}
+
 QLabel* CSizingDialog::Caption(const QString& strText, QWidget* pBuddy)
 {
     auto* pLabel = new QLabel(strText);
@@ -232,6 +270,17 @@ CStaticNumeric* CSizingDialog::ValueText(const QString& strCaption)
 void CSizingDialog::NameAfterText(QLabel* pValue, const QString& strCaption)
 {
     pValue->setAccessibleName(WithoutMnemonic(strCaption) + QLatin1Char(' ') + pValue->text());
+}
+
+void CSizingDialog::ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& strCaption,
+                                        const CUnitDouble& minimum, const CComboUnit* pUnit)
+{
+    const std::string strUnit = pUnit->GetSelectedUnitCode();
+    if (strUnit.empty())
+        return;
+    const double dMinimum = std::ceil(minimum.GetValue(strUnit) * 100.0 - 1e-9) / 100.0;
+    pValue->SetNumberWithUnit(dMinimum, strUnit, 2, true, false);
+    NameAfterText(pValue, strCaption);
 }
 
 void CSizingDialog::Show(CEditNumeric* pEdit, const CUnitDouble& value)

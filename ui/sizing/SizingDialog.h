@@ -1,6 +1,8 @@
 // The frame the sizing dialogs share: references, buttons, refused entries and nested dialogs.
 #pragma once
 
+#include "sizing/CheckMessages.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -21,7 +23,8 @@ class QPushButton;
 namespace sizing
 {
 struct SCheckFailure;
-}
+struct SSizingResult;
+} // namespace sizing
 
 class CSizingDialog : public QDialog
 {
@@ -33,6 +36,17 @@ public:
 
     // The selection field whose control a refused entry focuses, or nullptr.
     QLineEdit* FieldControl(const std::string& strField) const;
+
+    // Widgets of the sizing dialogs and their parts, named for screen readers.
+    // A caption; with a buddy, the buddy is named after it.
+    static QLabel* Caption(const QString& strText, QWidget* pBuddy = nullptr);
+    // A number entry named after its caption.
+    static CEditNumeric* NumberEdit(const QString& strName);
+    // A text that always shows the unit selected in a combo (fields that share its unit).
+    static QLabel* FollowingUnit(CComboUnit* pCombo);
+    // A read-only value; its accessible name is its caption followed by what it shows.
+    static CStaticNumeric* ValueText(const QString& strCaption);
+    static void NameAfterText(QLabel* pValue, const QString& strCaption);
 
 protected:
     // strClassName names the dialog in the catalogue's reference table.
@@ -63,18 +77,29 @@ protected:
     // Cancel, Cancel keeps the dialog open.
     void EndWithConfirmation(const std::function<void()>& fnCopyAccepted = {});
 
-    // A caption; with a buddy, the buddy is named after it.
-    static QLabel* Caption(const QString& strText, QWidget* pBuddy = nullptr);
-    // A number entry named after its caption.
-    static CEditNumeric* NumberEdit(const QString& strName);
     // The units of the value's category with its unit selected; a value without a known
     // unit gets the user's default unit of nCategoryId.
     CComboUnit* UnitCombo(const CUnitDouble& value, int nCategoryId, const QString& strName);
-    // A text that always shows the unit selected in a combo (fields that share its unit).
-    static QLabel* FollowingUnit(CComboUnit* pCombo);
-    // A read-only value; its accessible name is its caption followed by what it shows.
-    static CStaticNumeric* ValueText(const QString& strCaption);
-    static void NameAfterText(QLabel* pValue, const QString& strCaption);
+
+    // Runs a dialog's checks. "Precharge Too High" is asked: No goes back to the precharge,
+    // Yes runs the checks again with the question answered. Any other refusal is shown with
+    // the focus on its field. True when the entries passed.
+    bool PassesChecks(const std::function<sizing::CheckResult(bool bAcceptQuestions)>& fnCheck);
+    // A calculation that gave no finite result is shown as one message naming the reason;
+    // the dialog stays open with its entries. True when there are results to show.
+    bool Computed(const sizing::SSizingResult& result);
+    // The results dialog; on OK fnCopyAccepted copies what this dialog accepted (see Continue).
+    void ShowResults(const std::function<void()>& fnCopyAccepted);
+    // Copies fields of the application data from the working to the stored selection.
+    template <class... Members> void CopyAccepted(Members... members)
+    {
+        ((m_stored.*members = m_working.*members), ...);
+    }
+
+    // The minimum pump flow in the unit of the pump's combo, rounded up to two decimals, so
+    // that a pump of the size shown passes the check against the exact minimum.
+    static void ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& strCaption, const CUnitDouble& minimum,
+                                    const CComboUnit* pUnit);
 
     // A value shown in its own unit or converted into another: 10 decimals, zeros trimmed,
     // whole numbers without a point; 0 shows as an empty field.

@@ -25,7 +25,14 @@ constexpr int kFirstStrokeCaption = 51000;
 
 CSupPumpCylDimensions::CSupPumpCylDimensions(CAccumulatorObject& product, CAccumulatorData& working,
                                              CAccumulatorData& stored, QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Cylinder Dimensions"), "CSupPumpCylDimensions",
+    : CSupPumpCylDimensions(product, working, stored, "CSupPumpCylDimensions", pParent)
+{
+}
+
+CSupPumpCylDimensions::CSupPumpCylDimensions(CAccumulatorObject& product, CAccumulatorData& working,
+                                             CAccumulatorData& stored, std::string strClassName,
+                                             QWidget* pParent)
+    : CSizingDialog(product, working, stored, QStringLiteral("Cylinder Dimensions"), std::move(strClassName),
                     pParent),
       m_pStrokes(new QButtonGroup(this))
 {
@@ -131,24 +138,27 @@ void CSupPumpCylDimensions::OnOk()
         m_working.sdCylDim_StrokeLen.GetValue("IN"), m_working.siCylDim_NoCylParallel.Value(),
         static_cast<sizing::ECylinderStroke>(m_working.enumCylAffects + 1));
     m_working.sdActVolDisplacement.Set(dVolume, "CU_IN");
-    const std::optional<double> flow = sizing::MinimumPumpFlow(
-        dVolume, m_working.sdActuationTime.GetValue("SEC"), m_working.sdDwellTime.GetValue("SEC"));
-    if (!flow)
-        return; // the checks refuse every cycle that has no pump flow
-    m_working.sdMinPumpFlow.Set(*flow, "GPM");
-
-    CSupPumpFlow next(m_product, m_working, m_stored, this);
-    Continue(RunNested(next),
+    if (ComputesMinimumPump())
+    {
+        const std::optional<double> flow = sizing::MinimumPumpFlow(
+            dVolume, m_working.sdActuationTime.GetValue("SEC"), m_working.sdDwellTime.GetValue("SEC"));
+        if (!flow)
+            return; // the checks refuse every cycle that has no pump flow
+        m_working.sdMinPumpFlow.Set(*flow, "GPM");
+    }
+    Continue(RunNext(),
              [this]
              {
-                 m_stored.sdCylDim_BoreDia = m_working.sdCylDim_BoreDia;
-                 m_stored.sdCylDim_RodDia = m_working.sdCylDim_RodDia;
-                 m_stored.sdCylDim_StrokeLen = m_working.sdCylDim_StrokeLen;
-                 m_stored.siCylDim_NoCylParallel = m_working.siCylDim_NoCylParallel;
-                 m_stored.enumCylAffects = m_working.enumCylAffects;
-                 m_stored.sdActuationTime = m_working.sdActuationTime;
-                 m_stored.sdDwellTime = m_working.sdDwellTime;
-                 m_stored.sdActVolDisplacement = m_working.sdActVolDisplacement;
-                 m_stored.sdMinPumpFlow = m_working.sdMinPumpFlow;
+                 CopyAccepted(&SApplicationData::sdCylDim_BoreDia, &SApplicationData::sdCylDim_RodDia,
+                              &SApplicationData::sdCylDim_StrokeLen, &SApplicationData::siCylDim_NoCylParallel,
+                              &SApplicationData::enumCylAffects, &SApplicationData::sdActuationTime,
+                              &SApplicationData::sdDwellTime, &SApplicationData::sdActVolDisplacement,
+                              &SApplicationData::sdMinPumpFlow);
              });
+}
+
+int CSupPumpCylDimensions::RunNext()
+{
+    CSupPumpFlow next(m_product, m_working, m_stored, this);
+    return RunNested(next);
 }

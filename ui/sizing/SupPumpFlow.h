@@ -1,7 +1,7 @@
 // "Supplementing Pump Flow": pump, pressures, temperature and precharge; sizes the accumulator.
 #pragma once
 
-#include "sizing/PrechargeDisplay.h"
+#include "sizing/PrechargeGroup.h"
 #include "sizing/SizingDialog.h"
 
 class QButtonGroup;
@@ -16,9 +16,9 @@ public:
                  QWidget* pParent = nullptr);
 
     // Precharge choices.
-    static constexpr int kIHave = 0;
-    static constexpr int kPiston = 1;
-    static constexpr int kBladder = 2;
+    static constexpr int kIHave = CPrechargeGroup::kIHave;
+    static constexpr int kPiston = CPrechargeGroup::kPiston;
+    static constexpr int kBladder = CPrechargeGroup::kBladder;
 
     CStaticNumeric* MinimumPump() const { return m_pMinimumPump; }
     CEditNumeric* PumpSize() const { return m_pPumpSize; }
@@ -29,10 +29,10 @@ public:
     CComboUnit* PressureUnit() const { return m_pPressureUnit; }
     CEditNumeric* Temperature() const { return m_pTemperature; }
     CComboUnit* TemperatureUnit() const { return m_pTemperatureUnit; }
-    QRadioButton* PrechargeChoice(int nChoice) const;
-    CEditNumeric* Precharge() const { return m_pPrecharge; }
-    CStaticNumeric* PistonOptimum() const { return m_pPistonOptimum; }
-    CStaticNumeric* BladderOptimum() const { return m_pBladderOptimum; }
+    QRadioButton* PrechargeChoice(int nChoice) const { return m_pPrecharge->Choice(nChoice); }
+    CEditNumeric* Precharge() const { return m_pPrecharge->Precharge(); }
+    CStaticNumeric* PistonOptimum() const { return m_pPrecharge->PistonOptimum(); }
+    CStaticNumeric* BladderOptimum() const { return m_pPrecharge->BladderOptimum(); }
 
 protected:
     void OnOk() override;
@@ -53,8 +53,5 @@ private:
     CComboUnit* m_pPressureUnit;
     CEditNumeric* m_pTemperature;
     CComboUnit* m_pTemperatureUnit;
-    QButtonGroup* m_pPrechargeChoice;
-    CEditNumeric* m_pPrecharge;
-    CStaticNumeric* m_pPistonOptimum;
-    CStaticNumeric* m_pBladderOptimum;
+    CPrechargeGroup* m_pPrecharge;
 };

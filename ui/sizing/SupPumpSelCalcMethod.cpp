@@ -29,8 +29,15 @@ QLabel* Heading(const QString& strText)
 
 CSupPumpSelCalcMethod::CSupPumpSelCalcMethod(CAccumulatorObject& product, CAccumulatorData& working,
                                              CAccumulatorData& stored, QWidget* pParent)
+    : CSupPumpSelCalcMethod(product, working, stored, "CSupPumpSelCalcMethod", pParent)
+{
+}
+
+CSupPumpSelCalcMethod::CSupPumpSelCalcMethod(CAccumulatorObject& product, CAccumulatorData& working,
+                                             CAccumulatorData& stored, std::string strClassName,
+                                             QWidget* pParent)
     : CSizingDialog(product, working, stored, QStringLiteral("Select a Calculation Method"),
-                    "CSupPumpSelCalcMethod", pParent),
+                    std::move(strClassName), pParent),
       m_pGroup(new QButtonGroup(this))
 {
     auto* pGrid = new QGridLayout;
@@ -67,19 +74,23 @@ void CSupPumpSelCalcMethod::OnOk()
         return;
     if (m_working.deSelectCalcMethod != nMethod)
         m_working.ResetApplication(m_working);
-    m_working.deSelectApp = app::SupplementingPumpFlow;
+    m_working.deSelectApp = Application();
     m_working.deSelectCalcMethod = nMethod;
+    Continue(RunMethod(nMethod), [this] { m_stored.deSelectCalcMethod = m_working.deSelectCalcMethod; });
+}
 
-    int nResult = 0;
+int CSupPumpSelCalcMethod::Application() const
+{
+    return app::SupplementingPumpFlow;
+}
+
+int CSupPumpSelCalcMethod::RunMethod(int nMethod)
+{
     if (nMethod == 0)
     {
         CSuppPumpActVolDispTime next(m_product, m_working, m_stored, this);
-        nResult = RunNested(next);
+        return RunNested(next);
     }
-    else
-    {
-        CSupPumpCylDimensions next(m_product, m_working, m_stored, this);
-        nResult = RunNested(next);
-    }
-    Continue(nResult, [this] { m_stored.deSelectCalcMethod = m_working.deSelectCalcMethod; });
+    CSupPumpCylDimensions next(m_product, m_working, m_stored, this);
+    return RunNested(next);
 }

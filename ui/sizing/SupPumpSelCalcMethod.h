@@ -18,7 +18,13 @@ public:
     QRadioButton* MethodButton(int nMethod) const;
 
 protected:
+    // A derived chooser names itself in the reference table.
+    CSupPumpSelCalcMethod(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
+                          std::string strClassName, QWidget* pParent);
     void OnOk() override;
+    // The application the chosen method belongs to, and the volume dialog it opens.
+    virtual int Application() const;
+    virtual int RunMethod(int nMethod);
 
 private:
     QButtonGroup* m_pGroup;

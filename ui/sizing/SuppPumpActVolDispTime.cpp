@@ -15,8 +15,15 @@
 
 CSuppPumpActVolDispTime::CSuppPumpActVolDispTime(CAccumulatorObject& product, CAccumulatorData& working,
                                                  CAccumulatorData& stored, QWidget* pParent)
+    : CSuppPumpActVolDispTime(product, working, stored, "CSuppPumpActVolDispTime", pParent)
+{
+}
+
+CSuppPumpActVolDispTime::CSuppPumpActVolDispTime(CAccumulatorObject& product, CAccumulatorData& working,
+                                                 CAccumulatorData& stored, std::string strClassName,
+                                                 QWidget* pParent)
     : CSizingDialog(product, working, stored, QStringLiteral("Actuator Volumetric Displacement and Times"),
-                    "CSuppPumpActVolDispTime", pParent)
+                    std::move(strClassName), pParent)
 {
     const QString strVolume = QStringLiteral("Actuator Volumetric Displacement:");
     const QString strActuation = QStringLiteral("Actuation Time:");
@@ -64,20 +71,25 @@ void CSuppPumpActVolDispTime::OnOk()
         ShowFailure(*failure);
         return;
     }
-    const std::optional<double> flow = sizing::MinimumPumpFlow(
-        m_working.sdActVolDisplacement.GetValue("CU_IN"), m_working.sdActuationTime.GetValue("SEC"),
-        m_working.sdDwellTime.GetValue("SEC"));
-    if (!flow)
-        return; // the checks refuse every cycle that has no pump flow
-    m_working.sdMinPumpFlow.Set(*flow, "GPM");
-
-    CSupPumpFlow next(m_product, m_working, m_stored, this);
-    Continue(RunNested(next),
+    if (ComputesMinimumPump())
+    {
+        const std::optional<double> flow = sizing::MinimumPumpFlow(
+            m_working.sdActVolDisplacement.GetValue("CU_IN"), m_working.sdActuationTime.GetValue("SEC"),
+            m_working.sdDwellTime.GetValue("SEC"));
+        if (!flow)
+            return; // the checks refuse every cycle that has no pump flow
+        m_working.sdMinPumpFlow.Set(*flow, "GPM");
+    }
+    Continue(RunNext(),
              [this]
              {
-                 m_stored.sdActVolDisplacement = m_working.sdActVolDisplacement;
-                 m_stored.sdActuationTime = m_working.sdActuationTime;
-                 m_stored.sdDwellTime = m_working.sdDwellTime;
-                 m_stored.sdMinPumpFlow = m_working.sdMinPumpFlow;
+                 CopyAccepted(&SApplicationData::sdActVolDisplacement, &SApplicationData::sdActuationTime,
+                              &SApplicationData::sdDwellTime, &SApplicationData::sdMinPumpFlow);
              });
+}
+
+int CSuppPumpActVolDispTime::RunNext()
+{
+    CSupPumpFlow next(m_product, m_working, m_stored, this);
+    return RunNested(next);
 }

@@ -17,7 +17,12 @@ public:
     CEditNumeric* DwellTime() const { return m_pDwell; }
 
 protected:
+    CSuppPumpActVolDispTime(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
+                            std::string strClassName, QWidget* pParent);
     void OnOk() override;
+    // Whether the minimum pump flow is found before the next dialog, and that dialog.
+    virtual bool ComputesMinimumPump() const { return true; }
+    virtual int RunNext();
 
 private:
     CEditNumeric* m_pVolume;

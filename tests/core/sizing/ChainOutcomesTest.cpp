@@ -73,8 +73,8 @@ TEST_F(CChainTest, EventsArePlacedByActuatorAndNumber)
               "The event time and duration that you have entered overlap another event of the same actuator. "
               "Please change the start time or the duration.\r\n");
     EXPECT_EQ(Order(events), "1.1 1.3 2.1 ");
-    // Touching ends do not overlap; a higher-numbered event is not compared.
-    EXPECT_EQ(PlaceEvent(events, Event(1, 2, 2, 3.5), M()), std::nullopt);
+    // Touching ends do not overlap.
+    EXPECT_EQ(PlaceEvent(events, Event(1, 2, 2, 3), M()), std::nullopt);
     EXPECT_EQ(PlaceEvent(events, Event(1, 3, 7, 1), M()), std::nullopt); // replaces
     EXPECT_EQ(Order(events), "1.1 1.2 1.3 2.1 ");
     EXPECT_EQ(events[2].sdEvStartTime.Value(), 7.0);
@@ -173,31 +173,63 @@ TEST_F(CChainTest, QuestionsAreAnsweredAndKnownCapacityOnlyChecks)
     EXPECT_EQ(Run(app::PumpResponse).failure->strField, "sdShockReliefValve");
 }
 
-TEST_F(CChainTest, TailsThatAreNotLookedUpStayInEnglishInATranslatedCatalogue)
+TEST_F(CChainTest, EveryTailAndTheCannotSizeSentenceComeFromATranslatedCatalogue)
 {
     CTempFolder folder;
     const auto copy = folder.Path() / "AccUS.db";
     std::filesystem::copy_file(std::filesystem::path(TESMARA_BUILT_CATALOGUE_DIR) / "AccUS.db", copy);
-    WriteDatabase(copy, "UPDATE Messages SET MsgText = 'oder Ihre Dalrow-Vertretung.' "
-                        "WHERE MsgKey = 'or contact your Dalrow Representative.'");
+    const std::string strTail = "oder Ihre Dalrow-Vertretung.";
+    WriteDatabase(copy, "UPDATE Messages SET MsgText = '" + strTail +
+                            "' WHERE MsgKey = 'or contact your Dalrow Representative.';"
+                            "UPDATE Messages SET MsgText = 'Nicht auszulegen: %s.' "
+                            "WHERE MsgKey = 'The accumulator cannot be sized with these entries: %s.'");
     IDatabase db;
     ASSERT_TRUE(db.Open(folder.Path(), "Acc", "US"));
     const CIMsgStoredProc messages(db);
-    const std::string strFlow = "The Flow Rate must be larger than 0\r\n";
+    // Pump response of either pump, pulsation's own checks and the output tool: all looked up.
     s.sdShockMaxShockPress.Set(3100.0, "PSIG");
     s.sdFlowRate.Set(0.0, "GPM");
     s.sdShockResponseTime.Set(0.1, "SEC");
     const SPumpResponseValues values{PumpResponseMaximumShock(s.sdMaxSysPress), true};
-    EXPECT_EQ(Text(CheckPumpResponse(s, EPumpType::Fixed, values, messages)), strFlow + kTail);
-    EXPECT_EQ(Text(CheckPumpResponse(s, EPumpType::Variable, values, messages)),
-              strFlow + "oder Ihre Dalrow-Vertretung.");
-    // Pulsation: the system pressure's check keeps the English tail, the shock pressure's looked-up one.
-    s.sdMaxSysPress.Set(0.0, "PSIG");
-    s.sdShockMaxShockPress.Set(-1.0, "PSIG");
+    for (EPumpType eType : {EPumpType::Fixed, EPumpType::Variable})
+        EXPECT_EQ(Text(CheckPumpResponse(s, eType, values, messages)),
+                  "The Flow Rate must be larger than 0\r\n" + strTail);
     const SPulsationValues pulsation{PulsationPrecharge(s.sdMaxSysPress),
                                      MaximumAllowableShockPressure(s.sdMaxSysPress)};
+    s.bPrechargeIHaveUseCalc = 1;
+    s.sdPrechargePress.Set(0.0, "PSIG");
+    s.sdShockMaxShockPress.Set(3050.0, "PSIG");
     EXPECT_EQ(Text(CheckPulsation(s, pulsation, messages, false)),
-              "Your Maximum pressure must be larger than 0 \r\n" + kTail);
-    EXPECT_EQ(Text(CheckAuxiliaryPower(s, OptimalPrechargesForMinimum(s.sdMinSysPress), messages, false)),
-              "Your Maximum pressure must be larger than 0 \r\noder Ihre Dalrow-Vertretung.");
+              "Your Entered Precharge Pressure must be larger than 0.\r\n" + strTail);
+    s.sdMaxSysPress.Set(0.0, "PSIG");
+    s.sdShockMaxShockPress.Set(-1.0, "PSIG");
+    EXPECT_EQ(Text(CheckPulsation(s, pulsation, messages, false)),
+              "Your Maximum pressure must be larger than 0 \r\n" + strTail);
+    SOutputExistingEntries out{.maximum = {6000.0, "PSIG"},
+                               .minimum = {1200.0, "PSIG"},
+                               .dischargeTime = {5.0, "SEC"},
+                               .volume = {5.0, "GAL"},
+                               .temperature = {70.0, "DEG_F"},
+                               .enteredPrecharge = {1000.0, "PSIG"}};
+    EXPECT_EQ(Text(OutputOfExistingTool(out, messages).failure),
+              "Your Maximum Pressure must be lower than 5,000 psi\r\n" + strTail);
+    EXPECT_EQ(CannotSizeMessage("the maximum and minimum pressures are equal", messages),
+              "Nicht auszulegen: the maximum and minimum pressures are equal.");
+}
+
+TEST_F(CChainTest, PulsationKeepsThePrechargeItsVolumeWasComputedWith)
+{
+    // 1000 psig against a shock of 1050 psig, three single-acting pistons, 10 gpm at 1200 rpm.
+    s.sdMaxSysPress.Set(1000.0, "PSIG");
+    s.sdShockMaxShockPress.Set(1050.0, "PSIG");
+    s.iPulsationNoOfPistInPump = 3;
+    s.bPulsationEnterPumpDispOrCalc = 0;
+    s.sdFlowRate.Set(10.0, "GPM");
+    s.iPulsationPumpSpeed = 1200;
+    // An entered precharge is checked, but the volume uses 60 % of the system pressure: that one is kept.
+    s.bPrechargeIHaveUseCalc = 1;
+    s.sdPrechargePress.Set(37.0, "BAR");
+    Sized(app::Pulsation);
+    EXPECT_TRUE(s.sdPrechargePress.IsIdentical(CUnitDouble(600.0, "PSIG")));
+    EXPECT_EQ(s.bPrechargeIHaveUseCalc, 1);
 }

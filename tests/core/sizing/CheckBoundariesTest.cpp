@@ -323,10 +323,13 @@ TEST_F(CBoundariesTest, Holding)
          {"sdHoldLeakageRate", SET(sdHoldLeakageRate, "CU_IN_MIN"), 0.0, ELimit::Positive,
           Plain("The Estimated Leakage Rate must be larger than 0.")},
          kTooHigh});
-    // An estimated rate is not checked.
+    // An estimated rate of 0 is refused too, with the focus on the number of valves.
     s.bHoldLeakageRateChoice = 0;
     s.sdHoldLeakageRate.Set(0.0, "CU_IN_MIN");
-    EXPECT_EQ(CheckHolding(s, OptimalPrechargesForMinimum(s.sdMinSysPress), M(), false), std::nullopt);
+    const CheckResult estimated = CheckHolding(s, OptimalPrechargesForMinimum(s.sdMinSysPress), M(), false);
+    ASSERT_TRUE(estimated);
+    EXPECT_EQ(estimated->strMessage, "The Estimated Leakage Rate must be larger than 0.\r\n" + kTail);
+    EXPECT_EQ(estimated->strField, "siHoldNoOfValves");
 }
 
 TEST_F(CBoundariesTest, MultipleEventsListAndPump)

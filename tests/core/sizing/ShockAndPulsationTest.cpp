@@ -61,8 +61,11 @@ TEST(ShockRules, MaximumShockPressuresOnEachSideOfTheirBreakpoint)
     EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Fixed).GetValue("PSIA"),
                 1.1 * system.GetValue("PSIA"), 1e-9);
     EXPECT_NEAR(PumpResponseDefaultShock(system, EPumpType::Variable).Value(), 1100.0, 1e-9);
-    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2600.0, 1e-9);
+    // Pulsation's default is its computed maximum in every unit: 2500 bar is far above 2000 psig,
+    // so 100 psi (6.894757 bar) more, not 2600 bar; 1500 psia (1485.3 psig) takes 5 %.
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "BAR")).Value(), 2506.894757, 1e-6);
     EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(1500.0, "PSIA")).Value(), 1575.0, 1e-9);
+    EXPECT_NEAR(PulsationDefaultShock(CUnitDouble(2500.0, "PSIG")).Value(), 2600.0, 1e-9);
 }
 
 TEST(ShockSuppression, WholeCubicInchesDefaultShockAndRefusals)

@@ -88,6 +88,35 @@ inline bool FocusedAndSelected(QDialog& dialog, QLineEdit* pEdit)
     return dialog.focusWidget() == pEdit && pEdit->selectedText() == pEdit->text();
 }
 
+// A working copy as "Describe Application" gets it, and the result copy.
+struct SWorkingCopies
+{
+    SAccumulators s;
+    CAccumulatorData working{s.Current()};
+    CAccumulatorData stored{s.Current()};
+
+    SWorkingCopies()
+    {
+        working.Initialize(1);
+        stored.Initialize(1);
+    }
+    std::string Lookup(const char* pszKey) { return s.product.Messages().GetMessage(pszKey); }
+};
+
+inline bool Says(CRecordingPrompt& prompt, const std::string& strPart)
+{
+    return !prompt.Texts().empty() && prompt.Texts().back().find(strPart) != std::string::npos;
+}
+
+// OK refused with the catalogue's text of the key, the dialog open, the field focused and selected.
+inline bool Refused(QDialog& dialog, CRecordingPrompt& prompt, const std::string& strLooked, QLineEdit* pField)
+{
+    prompt.Clear();
+    FindButton(dialog, "OK")->click();
+    return dialog.result() == 0 && Says(prompt, strLooked.substr(0, strLooked.find_first_of("%^"))) &&
+           FocusedAndSelected(dialog, pField);
+}
+
 // Supplementing pump flow by calculation method nMethod (0 the actuator's displacement, here 385 in³
 // over 5 s and 5 s; 1 cylinders, scripted by the test): 10 gpm, 3000 psi, the given minimum, 70 °F.
 inline void ScriptPumpFlow(CChainScript& script, int nMethod, const char* pszMinimum)
