@@ -48,6 +48,9 @@ SShockSuppressionResult ShockSuppressionVolume(const SShockSuppressionInput& in)
         return WithBase(CannotCompute("the system pressure is not above zero"));
     if (!(in.dInsideDiaIn > 0.0))
         return WithBase(CannotCompute("the inside diameter of the line is not above zero"));
+    // A fluid without mass would leave only the flow term: a volume far too small.
+    if (!(in.dDensity > 0.0))
+        return WithBase(CannotCompute("the fluid density is not above zero"));
     const double P2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(P1);
     // Equal pressures divide by zero; a lower one gives a negative volume.
     if (!(P2 > P1))

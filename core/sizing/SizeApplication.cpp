@@ -189,16 +189,9 @@ SApplicationOutcome AuxiliaryPower(CAccumulatorData& w, const CIMsgStoredProc& m
 
 SApplicationOutcome Holding(CAccumulatorData& w, const CIMsgStoredProc& messages, bool bAccept)
 {
-    if (w.bHoldLeakageRateChoice == 0)
-    {
-        // Without a formula for the valve size there is no rate to check or to size with.
-        const std::optional<CUnitDouble> estimate = EstimatedLeakageRate(w);
-        if (!estimate || !std::isfinite(estimate->Value()))
-            return Unable("the leakage rate cannot be estimated for " +
-                          std::to_string(w.siHoldNoOfValves.Value()) + " valves of size " +
-                          MessageNumber(w.sdHoldValveSize.Value(), 3));
-        w.sdHoldLeakageRate = *estimate;
-    }
+    // Without a formula for the valve size there is no rate to check or to size with.
+    if (std::optional<std::string> reason = ApplyLeakageEstimate(w))
+        return Unable(std::move(*reason));
     const SPrechargePair optima = OptimalPrechargesForMinimum(w.sdMinSysPress);
     ApplyPrechargeChoice(w, optima);
     if (auto failure = CheckHolding(w, optima, messages, bAccept))
@@ -284,6 +277,18 @@ std::vector<SActuatorEvent> CycleEvents(const std::vector<SEvent>& events)
         cycle.push_back(event);
     }
     return cycle;
+}
+
+std::optional<std::string> ApplyLeakageEstimate(SApplicationData& data)
+{
+    if (data.bHoldLeakageRateChoice != 0)
+        return std::nullopt;
+    const std::optional<CUnitDouble> estimate = EstimatedLeakageRate(data);
+    if (!estimate || !std::isfinite(estimate->Value()))
+        return "the leakage rate cannot be estimated for " + std::to_string(data.siHoldNoOfValves.Value()) +
+               " valves of size " + MessageNumber(data.sdHoldValveSize.Value(), 3);
+    data.sdHoldLeakageRate = *estimate;
+    return std::nullopt;
 }
 
 std::optional<CUnitDouble> EstimatedLeakageRate(const SApplicationData& data)

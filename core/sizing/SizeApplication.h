@@ -52,6 +52,11 @@ std::vector<SActuatorEvent> CycleEvents(const std::vector<SEvent>& events);
 // or a negative number of valves.
 std::optional<CUnitDouble> EstimatedLeakageRate(const SApplicationData& data);
 
+// With the leakage estimated from the valves, puts the estimate into sdHoldLeakageRate;
+// the reason when the valve size has no formula (nothing is changed then). An entered
+// rate is left as it is.
+std::optional<std::string> ApplyLeakageEstimate(SApplicationData& data);
+
 // The calculation step of each application dialog, after its checks: runs the
 // calculation and writes the results into the selection as the dialog does
 // (CannotCompute clears them to 0). The values computed before the checks

@@ -1,12 +1,15 @@
-// "Describe Application": the eight applications; known capacity and supplementing pump flow size here.
+// "Describe Application": the eight applications, each opening the first dialog of its chain.
 #include "sizing/DescribeApplication.h"
 
-#include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "product/StepDialogs.h"
 #include "selection/AccumulatorData.h"
 #include "sizing/AuxPowSelCalcMeth.h"
+#include "sizing/HoldingLeakage.h"
+#include "sizing/PistonPumpPulsationDampening.h"
+#include "sizing/PumpOverChoice.h"
 #include "sizing/ReqAccCapSize.h"
+#include "sizing/ShockSuppress.h"
 #include "sizing/SuppPumpMultiAct.h"
 #include "sizing/SupPumpSelCalcMethod.h"
 
@@ -32,8 +35,6 @@ CDescribeApplication::CDescribeApplication(CAccumulatorObject& product, CAccumul
         const QString strCaption = QString::fromStdString(LoadString(kFirstCaption + nApp));
         auto* pButton = new QRadioButton(strCaption);
         pButton->setAccessibleName(strCaption);
-        if (!IsAvailable(nApp))
-            pButton->setToolTip(QStringLiteral("Not available in this version yet."));
         m_pGroup->addButton(pButton, nApp);
         pContent->addWidget(pButton);
     }
@@ -56,11 +57,6 @@ int CDescribeApplication::CheckedApplication() const
     return m_pGroup->checkedId();
 }
 
-bool CDescribeApplication::IsAvailable(int nApp)
-{
-    return nApp >= app::KnownCapacity && nApp <= app::AuxiliaryPower;
-}
-
 int CDescribeApplication::RunApplication(int nApp)
 {
     switch (nApp)
@@ -73,6 +69,14 @@ int CDescribeApplication::RunApplication(int nApp)
         return RunNext<CSuppPumpMultiAct>();
     case app::AuxiliaryPower:
         return RunNext<CAuxPow_SelCalcMeth>();
+    case app::Holding:
+        return RunNext<CHoldingLeakage>();
+    case app::ShockSuppression:
+        return RunNext<CShockSuppress>();
+    case app::Pulsation:
+        return RunNext<CPistonPumpPulsationDampening>();
+    case app::PumpResponse:
+        return RunNext<CPumpOverChoice>();
     }
     return dlg::Cancel;
 }
@@ -82,14 +86,7 @@ void CDescribeApplication::OnOk()
     int nApp = CheckedApplication();
     if (nApp < 0)
         return;
-    const std::string strCaption = ApplicationButton(nApp)->text().toStdString();
-    // Refused before anything changes: the working selection keeps the earlier application.
-    if (!IsAvailable(nApp))
-    {
-        GetPrompt().Message("\"" + strCaption + "\" is not available in this version yet.");
-        return;
-    }
-    m_working.strApplicationText = strCaption;
+    m_working.strApplicationText = ApplicationButton(nApp)->text().toStdString();
     if (nApp != m_working.deSelectApp)
         m_working.ResetApplication(m_working);
     if (nApp == app::NoneChosen)

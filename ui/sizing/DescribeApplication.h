@@ -17,8 +17,6 @@ public:
     // The radio button of an application (0 to 7).
     QRadioButton* ApplicationButton(int nApp) const;
     int CheckedApplication() const;
-    // Whether this version has the sizing dialogs of an application.
-    static bool IsAvailable(int nApp);
 
 protected:
     void OnOk() override;

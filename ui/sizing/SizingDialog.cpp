@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -114,12 +115,12 @@ void CSizingDialog::OnHelp()
     }
 }
 
-void CSizingDialog::MapField(const std::string& strField, QLineEdit* pEdit)
+void CSizingDialog::MapField(const std::string& strField, QWidget* pControl)
 {
-    m_fields[strField] = pEdit;
+    m_fields[strField] = pControl;
 }
 
-QLineEdit* CSizingDialog::FieldControl(const std::string& strField) const
+QWidget* CSizingDialog::FieldControl(const std::string& strField) const
 {
     const auto it = m_fields.find(strField);
     return it == m_fields.end() ? nullptr : it->second;
@@ -127,11 +128,12 @@ QLineEdit* CSizingDialog::FieldControl(const std::string& strField) const
 
 void CSizingDialog::FocusField(const std::string& strField)
 {
-    if (QLineEdit* pEdit = FieldControl(strField))
-    {
-        pEdit->setFocus(Qt::OtherFocusReason);
+    QWidget* pControl = FieldControl(strField);
+    if (!pControl)
+        return;
+    pControl->setFocus(Qt::OtherFocusReason);
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pControl))
         pEdit->selectAll();
-    }
 }
 
 void CSizingDialog::ShowFailure(const sizing::SCheckFailure& failure)
@@ -281,6 +283,18 @@ void CSizingDialog::ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& s
     const double dMinimum = std::ceil(minimum.GetValue(strUnit) * 100.0 - 1e-9) / 100.0;
     pValue->SetNumberWithUnit(dMinimum, strUnit, 2, true, false);
     NameAfterText(pValue, strCaption);
+}
+
+void CSizingDialog::ShowNotAbove(CEditNumeric* pEdit, const CUnitDouble& value)
+{
+    // Ten decimals round to nearest: step down a last decimal at a time while the text reads above.
+    double d = value.Value();
+    pEdit->SetNumber(d, 10, false, true);
+    for (int i = 0; i < 4 && std::isfinite(d) && pEdit->GetDouble() > value.Value(); ++i)
+    {
+        d = std::min(d - 1e-10, std::nextafter(d, -HUGE_VAL));
+        pEdit->SetNumber(d, 10, false, true);
+    }
 }
 
 void CSizingDialog::Show(CEditNumeric* pEdit, const CUnitDouble& value)

@@ -35,7 +35,7 @@ public:
     void reject() override;
 
     // The selection field whose control a refused entry focuses, or nullptr.
-    QLineEdit* FieldControl(const std::string& strField) const;
+    QWidget* FieldControl(const std::string& strField) const;
 
     // Widgets of the sizing dialogs and their parts, named for screen readers.
     // A caption; with a buddy, the buddy is named after it.
@@ -61,8 +61,9 @@ protected:
     virtual void OnOk() = 0;
 
     // Names the control that shows a selection field, for the focus after a refused entry.
-    void MapField(const std::string& strField, QLineEdit* pEdit);
-    // A refused entry: its message, then the focus on its field with the whole text selected.
+    void MapField(const std::string& strField, QWidget* pControl);
+    // A refused entry: its message, then the focus on its field with the whole text selected
+    // (a list only takes the focus).
     void ShowFailure(const sizing::SCheckFailure& failure);
     void FocusField(const std::string& strField);
 
@@ -101,6 +102,10 @@ protected:
     static void ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& strCaption, const CUnitDouble& minimum,
                                     const CComboUnit* pUnit);
 
+    // A value the program proposes, written so that the entry reads back no more than the value
+    // (a check "not above it" then always passes it).
+    static void ShowNotAbove(CEditNumeric* pEdit, const CUnitDouble& value);
+
     // A value shown in its own unit or converted into another: 10 decimals, zeros trimmed,
     // whole numbers without a point; 0 shows as an empty field.
     static void Show(CEditNumeric* pEdit, const CUnitDouble& value);
@@ -120,5 +125,5 @@ private:
 
     std::string m_strClassName;
     QPushButton* m_pOk = nullptr;
-    std::map<std::string, QLineEdit*> m_fields;
+    std::map<std::string, QWidget*> m_fields;
 };
