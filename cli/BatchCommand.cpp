@@ -2,6 +2,7 @@
 #include "BatchRunner.h"
 #include "CatalogueLocation.h"
 #include "Commands.h"
+#include "SelectionJson.h"
 
 #include <iostream>
 
@@ -43,6 +44,7 @@ void AddBatchCommand(CLI::App& app, int& nExitStatus)
     auto pArgs = std::make_shared<SBatchArgs>();
     CLI::App* pCmd = app.add_subcommand(
         "batch", "Size one JSON input per line of standard input; one JSON result per line, in input order");
+    pCmd->footer(kInputFieldsHelp);
     pCmd->add_option("--jobs", pArgs->nJobs, "Worker threads (default: every core)");
     pCmd->add_flag("--strict", pArgs->bStrict, "Answer the program's Yes/No questions with No (refuse)");
     pCmd->add_option("--catalogue", pArgs->strCatalogue, "Folder of the catalogue (default: the installed one)");

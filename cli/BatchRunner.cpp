@@ -24,6 +24,8 @@ std::string SizeLine(CCliSession& session, const std::string& strLine, std::size
     {
         const json input = ParseJsonText(strLine, "Line " + std::to_string(nLine));
         const SSizeRun run = SizeFromJson(session, input, bStrict);
+        if (!run.strNotice.empty())
+            result["notice"] = run.strNotice;
         if (run.refusal)
         {
             result["error"] = *run.refusal;

@@ -108,11 +108,10 @@ int RunModels(const SModelsArgs& args, CCliSession& session)
         SSizeRun run;
         try
         {
-            json input = ReadJsonInput(args.strInput.empty() ? std::string("-") : args.strInput);
-            // The output of "tesmara size --json" is accepted as it stands.
-            if (input.is_object() && input.contains("application") && input.contains("outcome"))
-                input = input["application"];
-            run = SizeFromJson(session, input, args.bStrict);
+            run = SizeFromJson(session, ReadJsonInput(args.strInput.empty() ? std::string("-") : args.strInput),
+                               args.bStrict);
+            if (!run.strNotice.empty())
+                std::cerr << run.strNotice << '\n';
         }
         catch (const std::exception& e)
         {
@@ -187,6 +186,7 @@ void AddModelsCommand(CLI::App& app, int& nExitStatus)
     CLI::App* pCmd = app.add_subcommand("models", "List the catalogue's models for a sized application");
     pCmd->add_option("--input", pArgs->strInput,
                      "JSON selection fields, or the output of tesmara size --json; - or nothing reads standard input");
+    pCmd->footer(kInputFieldsHelp);
     pCmd->add_option("--selection", pArgs->strSelection, "A saved selection file (*.Ac3) instead of --input");
     pCmd->add_flag("--json", pArgs->bJson, "Print the models as JSON");
     pCmd->add_flag("--strict", pArgs->bStrict, "Answer the program's Yes/No questions with No (refuse)");

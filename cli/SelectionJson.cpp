@@ -1,13 +1,16 @@
 // Field-by-field JSON reading and writing of an accumulator selection.
 #include "SelectionJson.h"
 
+#include "platform/StringTable.h"
 #include "selection/AccessoryBase.h"
 #include "selection/AccumulatorData.h"
 #include "selection/OvrisolBase.h"
 #include "selection/RepairKitBase.h"
 #include "selection/TransferBase.h"
+#include "selection/UnitFields.h"
 #include "units/UnitTable.h"
 
+#include <algorithm>
 #include <variant>
 #include <vector>
 
@@ -19,35 +22,47 @@ using Data = CAccumulatorData;
 using Member = std::variant<int Data::*, double Data::*, std::string Data::*, CUnitDouble Data::*,
                             CUnitInt Data::*, CPartCode Data::*>;
 
+// What a field is to the input: an entry the user gives, or a value the program fills itself
+// (a result, a catalogue limit, a model or details choice), which input cannot set.
+enum class ERole
+{
+    Entry,       // of the application description
+    Result,      // of the application description, computed by the sizing
+    Filled,      // outside the application description: the program or the catalogue fills it
+};
+
 struct SField
 {
     const char* pszName;
     Member member;
-    bool bApplication; // part of the application description and its results
+    ERole eRole;
+    bool IsApplication() const { return eRole != ERole::Filled; }
 };
 
-#define APP(name) {#name, &Data::name, true}
-#define SEL(name) {#name, &Data::name, false}
+#define APP(name) {#name, &Data::name, ERole::Entry}
+#define RES(name) {#name, &Data::name, ERole::Result}
+#define SEL(name) {#name, &Data::name, ERole::Filled}
 
 // Every scalar field, in the order of the data model (lists are handled apart).
 const std::vector<SField>& Fields()
 {
     static const std::vector<SField> fields = {
-        {"m_nLevel", static_cast<int Data::*>(&CBaseProduct::m_nLevel), false},
+        {"m_nLevel", static_cast<int Data::*>(&CBaseProduct::m_nLevel), ERole::Filled},
         SEL(m_strCadNo), SEL(sdAllowedMaxAccumulatorVol), SEL(sdAllowedMaxAccumulatorPress),
         SEL(sdAllowedMaxTemperature), SEL(sdAllowedMinTemperature), SEL(strApplicationText),
+        // The known capacity is an entry; the other applications compute it.
         APP(deSelectApp), APP(sdRequiredAccumulatorVol), APP(sdMaxSysPress), APP(sdMinSysPress),
         APP(sdSysTemperature), APP(sdFlowRate), APP(deSelectCalcMethod), APP(sdActVolDisplacement),
-        APP(sdActuationTime), APP(sdDwellTime), APP(sdMinPumpFlow), APP(sdCylDim_BoreDia), APP(sdCylDim_RodDia),
+        APP(sdActuationTime), APP(sdDwellTime), RES(sdMinPumpFlow), APP(sdCylDim_BoreDia), APP(sdCylDim_RodDia),
         APP(sdCylDim_StrokeLen), APP(siCylDim_NoCylParallel), APP(enumCylAffects), APP(sdEnterPumpSize),
         APP(bIsPumpRunning), APP(sdPrechargePress), APP(bPrechargeIHaveUseCalc), APP(bPrechargePistonOrBladder),
-        APP(sdVolRatio), APP(sdVolDefci), APP(sdPolyTropicExponent), APP(sdPolyTropicExponentCharging),
-        APP(sdMultiEventTotalDuration), APP(iNumOfActuators), APP(iCriticalActuator), APP(iCriticalEvent),
-        APP(cudFlow), APP(sdHoldTimeHold), APP(sdHoldLeakageRate), APP(bHoldLeakageRateChoice),
+        RES(sdVolRatio), RES(sdVolDefci), RES(sdPolyTropicExponent), RES(sdPolyTropicExponentCharging),
+        APP(sdMultiEventTotalDuration), RES(iNumOfActuators), RES(iCriticalActuator), RES(iCriticalEvent),
+        RES(cudFlow), APP(sdHoldTimeHold), APP(sdHoldLeakageRate), APP(bHoldLeakageRateChoice),
         APP(siHoldNoOfValves), APP(sdHoldValveSize), APP(sdShockMaxShockPress), APP(strShockFluid),
         APP(dShockFluidDensity), APP(sdShockTubeLength), APP(bShockPipeOrTube), APP(strShockNominalSize),
         APP(dShockNominalSize), APP(strShockSchedule), APP(dShockSchedule), APP(iPulsationNoOfPistInPump),
-        APP(sdPulsationPumpDisp), APP(iPulsationPumpSpeed), APP(sdPulsationCalcDisplacement),
+        APP(sdPulsationPumpDisp), APP(iPulsationPumpSpeed), RES(sdPulsationCalcDisplacement),
         APP(bPulsationEnterPumpDispOrCalc), APP(bPulsationSingleOrDoublePump), APP(bShockVarOrFixed),
         APP(sdShockReliefValve), APP(sdShockResponseTime),
         SEL(strOversizePorts), SEL(cpcSeriesCode), SEL(cpcCapCode), SEL(cpcPressureCode), SEL(cudMaxPressure),
@@ -65,6 +80,7 @@ const std::vector<SField>& Fields()
     return fields;
 }
 #undef APP
+#undef RES
 #undef SEL
 
 JsonOut UnitToJson(const CUnitDouble& value)
@@ -95,10 +111,12 @@ int ReadInt(const json& j, const std::string& strField)
 {
     if (!j.is_number_integer())
         Wrong(strField, "expected a whole number");
-    const auto n = j.get<long long>();
-    if (n < INT32_MIN || n > INT32_MAX)
-        Wrong(strField, "the number is out of range");
-    return static_cast<int>(n);
+    // Read unsigned first: a number above the signed range would wrap round to a negative one.
+    if (j.is_number_unsigned() ? j.get<std::uint64_t>() > static_cast<std::uint64_t>(INT32_MAX)
+                               : (j.get<std::int64_t>() < INT32_MIN || j.get<std::int64_t>() > INT32_MAX))
+        Wrong(strField, "the number is out of range (" + std::to_string(INT32_MIN) + " to " +
+                            std::to_string(INT32_MAX) + ")");
+    return j.get<int>();
 }
 
 double ReadDouble(const json& j, const std::string& strField)
@@ -129,44 +147,29 @@ void CheckKeys(const json& j, const std::string& strField, std::initializer_list
     }
 }
 
-// {"value": number, "unit": "CODE"}; a missing unit keeps the field's unit.
-template <class TUnit> void ReadUnit(const json& j, const std::string& strField, TUnit& value, bool bWhole)
+// {"value": number, "unit": "CODE"}; a missing unit keeps the field's unit. A given unit must
+// be a unit of the field's category: one of another kind would be converted to 0.
+// The program's own output shows an empty code for a value never given a unit; it keeps the field's.
+template <class TUnit>
+void ReadUnit(const json& j, const std::string& strField, TUnit& value, int nCategory, bool bProgramOutput)
 {
     CheckKeys(j, strField, {"value", "unit"});
     if (!j.contains("value"))
         Wrong(strField, "a unit value needs \"value\"");
     std::string strUnit = value.GetUnit();
-    if (j.contains("unit"))
+    if (j.contains("unit") && !(bProgramOutput && j.at("unit") == ""))
     {
         strUnit = ReadText(j.at("unit"), strField + ".unit");
-        // An empty code is a plain number, as values start out.
-        if (!strUnit.empty() && !FindUnit(strUnit))
-            Wrong(strField + ".unit", "unknown unit code \"" + strUnit + "\"");
+        if (!FindUnit(strUnit))
+            Wrong(strField + ".unit", "unknown unit code \"" + strUnit + "\" (tesmara units lists them)");
+        if (!IsUnitOfCategory(strUnit, nCategory))
+            Wrong(strField + ".unit", "\"" + strUnit + "\" is not " +
+                                          (nCategory != 0 ? "a unit of " + LoadString(nCategory) : std::string("NONE")));
     }
     if constexpr (std::is_same_v<TUnit, CUnitInt>)
         value.Set(ReadInt(j.at("value"), strField + ".value"), strUnit);
     else
-    {
-        (void)bWhole;
         value.Set(ReadDouble(j.at("value"), strField + ".value"), strUnit);
-    }
-}
-
-CPartCode ReadCode(const json& j, const std::string& strField)
-{
-    CheckKeys(j, strField, {"code", "location", "codeType", "description", "tag"});
-    CPartCode code;
-    if (j.contains("code"))
-        code.m_strCode = ReadText(j.at("code"), strField + ".code");
-    if (j.contains("location"))
-        code.m_nLocation = ReadInt(j.at("location"), strField + ".location");
-    if (j.contains("codeType"))
-        code.m_strCodeType = ReadText(j.at("codeType"), strField + ".codeType");
-    if (j.contains("description"))
-        code.m_strDescription = ReadText(j.at("description"), strField + ".description");
-    if (j.contains("tag"))
-        code.m_nTag = ReadInt(j.at("tag"), strField + ".tag");
-    return code;
 }
 
 // The fields of one event, by their names.
@@ -209,7 +212,7 @@ JsonOut EventToJson(const SEvent& ev)
 
 // An event starts from the units of a new event: times in seconds, the rest in
 // the given template's units.
-SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start)
+SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start, bool bProgramOutput)
 {
     if (!j.is_object())
         Wrong(strField, "expected an object");
@@ -227,23 +230,13 @@ SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start
                 if constexpr (std::is_same_v<decltype(pMember), int SEvent::*>)
                     ev.*pMember = ReadInt(value, strName);
                 else
-                    ReadUnit(value, strName, ev.*pMember, false);
+                    ReadUnit(value, strName, ev.*pMember, *EventUnitCategory(strKey), bProgramOutput);
             }, f.member);
         }
         if (!bKnown)
             Wrong(strName, "unknown field");
     }
     return ev;
-}
-
-std::vector<CPartCode> ReadCodes(const json& j, const std::string& strField)
-{
-    if (!j.is_array())
-        Wrong(strField, "expected an array");
-    std::vector<CPartCode> codes;
-    for (std::size_t i = 0; i < j.size(); ++i)
-        codes.push_back(ReadCode(j[i], strField + "[" + std::to_string(i) + "]"));
-    return codes;
 }
 
 JsonOut CodesToJson(const std::vector<CPartCode>& codes)
@@ -285,7 +278,7 @@ JsonOut FieldsToJson(const Data& data, bool bApplicationOnly)
     JsonOut j = JsonOut::object();
     for (const SField& f : Fields())
     {
-        if (bApplicationOnly && !f.bApplication)
+        if (bApplicationOnly && !f.IsApplication())
             continue;
         std::visit([&](auto pMember) {
             using T = std::decay_t<decltype(data.*pMember)>;
@@ -299,13 +292,30 @@ JsonOut FieldsToJson(const Data& data, bool bApplicationOnly)
     }
     return j;
 }
+// The selection fields of an input: the object itself, the "application" of the output of
+// tesmara size --json, or the "selection" of the output of tesmara show --json.
+const json& SelectionFieldsOf(const json& input, bool& bProgramOutput)
+{
+    bProgramOutput = false;
+    if (!input.is_object() || input.size() != 2)
+        return input;
+    for (const auto& [pszOuter, pszFields] : {std::pair{"outcome", "application"}, std::pair{"header", "selection"}})
+        if (input.contains(pszOuter) && input.contains(pszFields))
+        {
+            bProgramOutput = true;
+            return input.at(pszFields);
+        }
+    return input;
+}
 } // namespace
 
-void ReadSelectionJson(const json& input, CAccumulatorData& data)
+SJsonRead ReadSelectionJson(const json& input, CAccumulatorData& data)
 {
-    if (!input.is_object())
+    SJsonRead read;
+    const json& fields = SelectionFieldsOf(input, read.bProgramOutput);
+    if (!fields.is_object())
         throw CJsonFieldError("", "The input must be a JSON object of selection fields.");
-    for (const auto& [strKey, value] : input.items())
+    for (const auto& [strKey, value] : fields.items())
     {
         if (strKey == "m_lstEvents")
         {
@@ -320,58 +330,39 @@ void ReadSelectionJson(const json& input, CAccumulatorData& data)
             start.sdEvDuration.Set(0.0, "SEC");
             std::vector<SEvent> events;
             for (std::size_t i = 0; i < value.size(); ++i)
-                events.push_back(ReadEvent(value[i], strKey + "[" + std::to_string(i) + "]", start));
+                events.push_back(ReadEvent(value[i], strKey + "[" + std::to_string(i) + "]", start, read.bProgramOutput));
             data.m_lstEvents = std::move(events);
             continue;
         }
-        if (strKey == "m_caSelectedOptionArray")
+        // The model and details choices: the later steps fill them from the catalogue.
+        if (strKey == "m_caSelectedOptionArray" || strKey == "m_lstCodes" || strKey == "m_lstDefaultCodes")
         {
-            if (!value.is_array())
-                Wrong(strKey, "expected an array of options");
-            std::vector<SOptionElement> options;
-            for (std::size_t i = 0; i < value.size(); ++i)
-            {
-                const std::string strName = strKey + "[" + std::to_string(i) + "]";
-                CheckKeys(value[i], strName, {"key", "code"});
-                SOptionElement option;
-                if (value[i].contains("key"))
-                    option.nKey = ReadInt(value[i].at("key"), strName + ".key");
-                if (value[i].contains("code"))
-                    option.code = ReadCode(value[i].at("code"), strName + ".code");
-                options.push_back(option);
-            }
-            data.m_caSelectedOptionArray = std::move(options);
+            read.ignored.push_back(strKey);
             continue;
         }
-        if (strKey == "m_lstCodes" || strKey == "m_lstDefaultCodes")
-        {
-            (strKey == "m_lstCodes" ? data.m_lstCodes : data.m_lstDefaultCodes) = ReadCodes(value, strKey);
-            continue;
-        }
-        bool bKnown = false;
-        for (const SField& f : Fields())
-        {
-            if (strKey != f.pszName)
-                continue;
-            bKnown = true;
-            std::visit([&](auto pMember) {
-                auto& target = data.*pMember;
-                using T = std::decay_t<decltype(target)>;
-                if constexpr (std::is_same_v<T, int>)
-                    target = ReadInt(value, strKey);
-                else if constexpr (std::is_same_v<T, double>)
-                    target = ReadDouble(value, strKey);
-                else if constexpr (std::is_same_v<T, std::string>)
-                    target = ReadText(value, strKey);
-                else if constexpr (std::is_same_v<T, CPartCode>)
-                    target = ReadCode(value, strKey);
-                else
-                    ReadUnit(value, strKey, target, std::is_same_v<T, CUnitInt>);
-            }, f.member);
-        }
-        if (!bKnown)
+        const auto it = std::find_if(Fields().begin(), Fields().end(),
+                                     [&](const SField& f) { return strKey == f.pszName; });
+        if (it == Fields().end())
             Wrong(strKey, "unknown field");
+        if (it->eRole != ERole::Entry)
+        {
+            read.ignored.push_back(strKey);
+            continue;
+        }
+        std::visit([&](auto pMember) {
+            auto& target = data.*pMember;
+            using T = std::decay_t<decltype(target)>;
+            if constexpr (std::is_same_v<T, int>)
+                target = ReadInt(value, strKey);
+            else if constexpr (std::is_same_v<T, double>)
+                target = ReadDouble(value, strKey);
+            else if constexpr (std::is_same_v<T, std::string>)
+                target = ReadText(value, strKey);
+            else if constexpr (std::is_same_v<T, CUnitDouble> || std::is_same_v<T, CUnitInt>)
+                ReadUnit(value, strKey, target, *SelectionUnitCategory(strKey), read.bProgramOutput);
+        }, it->member);
     }
+    return read;
 }
 
 JsonOut SelectionToJson(const CAccumulatorData& data)

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 class CAccumulatorData;
 class CBaseProduct;
@@ -23,8 +24,27 @@ private:
     std::string m_strField;
 };
 
-// Sets the fields the object names; the others keep their values. Throws CJsonFieldError.
-void ReadSelectionJson(const nlohmann::json& input, CAccumulatorData& data);
+// What the help says of the fields that input cannot set.
+inline constexpr const char* kInputFieldsHelp =
+    "Input gives the application's entries. Fields that the program fills itself are ignored with a notice: "
+    "the results (sdMinPumpFlow, sdVolRatio, sdVolDefci, sdPolyTropicExponent, sdPolyTropicExponentCharging, "
+    "iNumOfActuators, iCriticalActuator, iCriticalEvent, cudFlow, sdPulsationCalcDisplacement), the catalogue "
+    "limits (sdAllowedMaxAccumulatorVol, sdAllowedMaxAccumulatorPress, sdAllowedMaxTemperature, "
+    "sdAllowedMinTemperature), m_nLevel, strApplicationText, and the model and details fields. A unit must be "
+    "one of the field's kind (tesmara units lists them).";
+
+struct SJsonRead
+{
+    std::vector<std::string> ignored; // fields the program fills itself, which were not read
+    bool bProgramOutput = false;       // the input was the output of tesmara size --json or show --json
+};
+
+// Sets the entries the object names; the others keep their values. The object may also be
+// the output of tesmara size --json (its "application") or show --json (its "selection").
+// Fields that the program fills itself (results, catalogue limits, the level, the model and
+// details) are not read but named. Throws CJsonFieldError for an unknown field, a value of
+// the wrong kind, or a unit that is not of the field's category.
+SJsonRead ReadSelectionJson(const nlohmann::json& input, CAccumulatorData& data);
 
 // Output keeps the order of the data model.
 using JsonOut = nlohmann::ordered_json;

@@ -38,6 +38,8 @@ int RunSize(const SSizeArgs& args, const SSizeFlags& flags, CCliSession& session
     }
 
     const SSizeRun run = SizeFromJson(session, input, args.bStrict);
+    if (!run.strNotice.empty())
+        std::cerr << run.strNotice << '\n';
     if (run.refusal)
     {
         if (args.bJson)
@@ -52,6 +54,10 @@ int RunSize(const SSizeArgs& args, const SSizeFlags& flags, CCliSession& session
                   << '\n';
     else
         std::cout << SizingReport(run);
+    const bool bCannotCompute = run.outcome.eStatus == sizing::ESizingStatus::CannotCompute;
+    // The readable report says it already; a JSON reader is told on the error stream too.
+    if (bCannotCompute && args.bJson)
+        std::cerr << "The size cannot be computed: " << run.outcome.strReason << '\n';
 
     if (!args.strSave.empty())
     {
@@ -69,7 +75,7 @@ int RunSize(const SSizeArgs& args, const SSizeFlags& flags, CCliSession& session
         if (!args.bJson)
             std::cout << "Saved " << args.strSave << '\n';
     }
-    return run.outcome.eStatus == sizing::ESizingStatus::CannotCompute ? kExitRefused : kExitOk;
+    return bCannotCompute ? kExitRefused : kExitOk;
 }
 } // namespace
 
@@ -80,7 +86,9 @@ void AddSizeCommand(CLI::App& app, int& nExitStatus)
     CLI::App* pCmd = app.add_subcommand(
         "size", "Size an accumulator for an application, given as JSON selection fields or by flags");
     pCmd->add_option("--input", pArgs->strInput,
-                     "JSON object of selection fields (deSelectApp, sdMaxSysPress, ...); - reads standard input");
+                     "JSON object of selection fields (deSelectApp, sdMaxSysPress, ...), or the output of "
+                     "tesmara size --json or show --json; - reads standard input");
+    pCmd->footer(kInputFieldsHelp);
     pCmd->add_flag("--json", pArgs->bJson, "Print the application data and its results as JSON");
     pCmd->add_flag("--strict", pArgs->bStrict, "Answer the program's Yes/No questions with No (refuse)");
     pCmd->add_option("--save", pArgs->strSave, "Save the sized selection as a selection file (*.Ac3)");

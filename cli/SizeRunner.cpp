@@ -9,13 +9,28 @@
 
 using nlohmann::json;
 
+std::string TerminalLines(std::string strText)
+{
+    // The dialogs' messages break lines as message boxes do; a terminal wants a plain line feed.
+    for (std::size_t nPos; (nPos = strText.find("\r\n")) != std::string::npos;)
+        strText.erase(nPos, 1);
+    return strText;
+}
+
 SSizeRun SizeFromJson(CCliSession& session, const json& input, bool bStrict)
 {
-    SSizeRun run{std::nullopt, std::string(), {}, session.NewSelection()};
+    SSizeRun run{std::nullopt, std::string(), {}, session.NewSelection(), std::string()};
     CAccumulatorData& data = run.data;
     try
     {
-        ReadSelectionJson(input, data);
+        const SJsonRead read = ReadSelectionJson(input, data);
+        // The program's own output carries its results and choices; only a hand-written input is told.
+        if (!read.ignored.empty() && !read.bProgramOutput)
+        {
+            run.strNotice = "Ignored what the program fills itself (results, catalogue limits, model and details):";
+            for (const std::string& strField : read.ignored)
+                run.strNotice += " " + strField;
+        }
     }
     catch (const CJsonFieldError& e)
     {
@@ -37,7 +52,7 @@ SSizeRun SizeFromJson(CCliSession& session, const json& input, bool bStrict)
     run.outcome = sizing::SizeApplication(data, session.Messages(), !bStrict);
     if (run.outcome.failure)
     {
-        run.refusal = run.outcome.failure->strMessage;
+        run.refusal = TerminalLines(run.outcome.failure->strMessage);
         run.strField = run.outcome.failure->strField;
         return run;
     }

@@ -18,11 +18,17 @@ struct SSizeRun
     std::string strField;
     sizing::SApplicationOutcome outcome;
     CAccumulatorData data;
+    // Set when the input named fields that the program fills itself, which were ignored.
+    std::string strNotice;
 };
+
+// A message of the dialogs as a terminal shows it: "\r\n" becomes a plain line feed.
+std::string TerminalLines(std::string strText);
 
 // Reads the fields over a new selection (absent fields keep their starting values),
 // runs the application's checks and calculation, and leaves the sized selection at
-// level 1. With bStrict a Yes/No question counts as answered No, so it refuses.
+// level 1. The input may also be the output of tesmara size --json or show --json. With
+// bStrict a Yes/No question counts as answered No, so it refuses.
 SSizeRun SizeFromJson(CCliSession& session, const nlohmann::json& input, bool bStrict);
 
 // The outcome as JSON: status ("sized", "not required", "cannot compute"), reason, notice.

@@ -1,7 +1,7 @@
 // tesmara tool output-existing and tesmara tool temperature-precharge: the two stand-alone tools.
 #include "CliSession.h"
 #include "Commands.h"
-#include "SelectionJson.h"
+#include "SizeRunner.h"
 #include "UnitArgument.h"
 #include "sizing/SizingTools.h"
 #include "units/UnitConvMap.h"
@@ -43,7 +43,7 @@ std::string Shown(const CUnitDouble& value, const char* pszUnit, int nDecimals, 
 
 int Refused(const sizing::SCheckFailure& failure)
 {
-    std::cerr << failure.strMessage << "\n(field: " << failure.strField << ")\n";
+    std::cerr << TerminalLines(failure.strMessage) << "\n(field: " << failure.strField << ")\n";
     return kExitRefused;
 }
 

@@ -257,6 +257,24 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('selection report warning',
      'WARNING: Read the Dalrow accumulator safety guide before installing, charging or servicing this accumulator. Precharge with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the accumulator. Release all fluid pressure and the gas precharge before removing any part. Installation, charging and maintenance must be done by qualified personnel only. This selection rests on the data you entered; check it against the conditions of your system.');
 
+-- Ranges of the entries beyond the dialogs' own checks: times no sizing can take, and an event
+-- before the cycle.
+INSERT INTO Messages (MsgKey, MsgText) VALUES
+    ('Your Actuation Time must not be longer than %s %s r^n',
+     'Your Actuation Time must not be longer than %s %s.^n'),
+    ('Your Dwell Time must not be longer than %s %s r^n',
+     'Your Dwell Time must not be longer than %s %s.^n'),
+    ('The Time to Hold Pressure must not be longer than %s %s r^n',
+     'The Time to Hold Pressure must not be longer than %s %s.^n'),
+    ('The Response Time must not be longer than %s %s r^n',
+     'The Response Time must not be longer than %s %s.^n'),
+    ('Your Total Duration of Cycle must not be longer than %s %s r^n',
+     'Your Total Duration of Cycle must not be longer than %s %s.^n'),
+    ('Your Event Start Time must not be negative.',
+     'Your Event Start Time must not be negative.'),
+    ('Your Discharge Time must not be longer than %s %s r^n',
+     'Your Discharge Time must not be longer than %s %s.^n');
+
 -- Numbered catalogue warnings, looked up by integer key.
 INSERT INTO MessagesInt (MsgId, WarningText) VALUES
     (1001, 'Piston accumulators: the usable fluid volume is limited by the piston stroke; do not size beyond the stroke of the chosen bore and capacity.'),

@@ -38,12 +38,6 @@ CDefaultUnits ReadUnits(const ISettings& settings, const std::string& strGroup, 
 }
 } // namespace
 
-bool IsUnitOfCategory(const std::string& strUnit, int nCategoryId)
-{
-    const CUnitObject* pUnit = FindUnit(strUnit);
-    return pUnit && pUnit->m_iCategoryID == nCategoryId;
-}
-
 void CTesmaraAppSettings::Read(const ISettings& settings, const std::string& strLanguageOverride)
 {
     NetPath = ReadText(settings, settingskey::NetPath);

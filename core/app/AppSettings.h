@@ -2,6 +2,7 @@
 #pragma once
 
 #include "units/DefaultUnits.h"
+#include "units/UnitTable.h" // IsUnitOfCategory, which the settings check units with
 
 #include <filesystem>
 #include <string>
@@ -76,5 +77,3 @@ public:
     CDefaultUnits m_standardUnits = CDefaultUnits::Standard();
 };
 
-// Whether a unit code exists and belongs to the category.
-bool IsUnitOfCategory(const std::string& strUnit, int nCategoryId);

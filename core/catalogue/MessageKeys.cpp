@@ -65,6 +65,9 @@ const std::vector<std::string>& AllMessageKeys()
         kSelectFromSizeList,
         // Selection report: the safety warning printed on every report.
         kSelectionReportWarning,
+        // Ranges of the entries beyond the dialogs' own checks.
+        kActuationTimeTooLong, kDwellTimeTooLong, kHoldTimeTooLong, kResponseTimeTooLong,
+        kCycleDurationTooLong, kEventStartNegative, kDischargeTimeTooLong,
     };
     return vKeys;
 }

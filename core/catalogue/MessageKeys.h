@@ -146,6 +146,16 @@ inline constexpr const char* kSelectFromSizeList = "Please make a selection from
 // Selection report: the safety warning printed on every report.
 inline constexpr const char* kSelectionReportWarning = "selection report warning";
 
+// Ranges of the entries beyond the dialogs' own checks: times that no sizing can take, and an
+// event before the cycle.
+inline constexpr const char* kActuationTimeTooLong = "Your Actuation Time must not be longer than %s %s r^n";
+inline constexpr const char* kDwellTimeTooLong = "Your Dwell Time must not be longer than %s %s r^n";
+inline constexpr const char* kHoldTimeTooLong = "The Time to Hold Pressure must not be longer than %s %s r^n";
+inline constexpr const char* kResponseTimeTooLong = "The Response Time must not be longer than %s %s r^n";
+inline constexpr const char* kCycleDurationTooLong = "Your Total Duration of Cycle must not be longer than %s %s r^n";
+inline constexpr const char* kEventStartNegative = "Your Event Start Time must not be negative.";
+inline constexpr const char* kDischargeTimeTooLong = "Your Discharge Time must not be longer than %s %s r^n";
+
 // Numbered catalogue warnings (integer keys).
 inline constexpr std::int32_t kWarnPistonStroke = 1001;
 inline constexpr std::int32_t kWarnHighTemperature = 1002;

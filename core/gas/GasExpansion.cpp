@@ -44,7 +44,7 @@ STrial Integrate(const SIntegration& in, double n, double Ve, double D)
     trial.n = n;
     trial.Ve = Ve;
     trial.dTau = TrialTau(in, Ve, D);
-    trial.dSubSteps = SubStepsPerStep(in.dStep, trial.dTau);
+    trial.dSubSteps = Stepping(in.dStep, trial.dTau, in.nSteps).dPer;
     trial.P = EndPressure(in, Ve, trial.dTau, [](long long, long long, double, double, double, double) {});
     return trial;
 }
@@ -103,7 +103,8 @@ SExpansionRun RunGasExpansion(EExpansionForm eForm, double dSize, double dTempF,
         // The integration must keep its step division over the whole remaining range.
         const double nLimit = n + (dSearchStep > 0.0 ? dRemaining : -dRemaining);
         for (double nEnd : {n, nLimit})
-            if (SubStepsPerStep(in.dStep, TrialTau(in, in.dVs * std::pow(r, 1.0 / nEnd), D)) != last.dSubSteps)
+            if (Stepping(in.dStep, TrialTau(in, in.dVs * std::pow(r, 1.0 / nEnd), D), in.nSteps).dPer !=
+                last.dSubSteps)
                 return false;
         return true;
     };

@@ -6,6 +6,7 @@
 #include "gas/GasExpansion.h"
 #include "gas/NitrogenState.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -21,15 +22,30 @@ struct SIntegration
     long long nSteps;
 };
 
+// Sub-steps a trial may add in all (100 steps of 64): without a bound the work grows with the
+// process time over the thermal time constant, and a long time would never finish.
+constexpr double kSubStepBudget = 6400.0;
+
 // A step of at least twice the thermal time constant makes the explicit Euler
 // temperature error grow every step (the temperatures run away); such a trial
-// is integrated with equal sub-steps no longer than the time constant.
-// Returns how many sub-steps each step takes (1: the literal steps).
-inline double SubStepsPerStep(double dStep, double dTau)
+// is integrated with equal sub-steps no longer than the time constant. When that
+// would take more sub-steps than the budget allows, the sub-steps stay longer than
+// the time constant and each relaxes the temperature exactly towards the state it
+// settles at (bRelax): stable for any step, and the gas is then near the wall's
+// temperature anyway.
+struct SStepping
+{
+    double dPer = 1.0;   // sub-steps of each step (1: the literal steps)
+    bool bRelax = false; // sub-steps longer than the time constant
+};
+
+inline SStepping Stepping(double dStep, double dTau, long long nSteps)
 {
     if (!(dTau > 0.0) || !std::isfinite(dTau) || !(dStep >= 2.0 * dTau))
-        return 1.0;
-    return std::ceil(dStep / dTau);
+        return {};
+    const double dNeeded = std::ceil(dStep / dTau);
+    const double dAllowed = std::max(1.0, std::floor(kSubStepBudget / static_cast<double>(nSteps)));
+    return dNeeded <= dAllowed ? SStepping{dNeeded, false} : SStepping{dAllowed, true};
 }
 
 // Integrates one exponent trial from Vs to Ve and returns the end pressure (psia).
@@ -43,9 +59,11 @@ template <class FnStep> double EndPressure(const SIntegration& in, double dVe, d
     const double dVmolRate = dvdt / kCuFtPerLbPerLitrePerMol;
     const double Twk = in.dT0 / kRankinePerKelvin;
 
-    const double dPer = SubStepsPerStep(in.dStep, dTau);
+    const SStepping stepping = Stepping(in.dStep, dTau, in.nSteps);
+    const double dPer = stepping.dPer;
     const double h = dPer == 1.0 ? in.dStep : in.dStep / dPer;
     const long long nSteps = in.nSteps * static_cast<long long>(dPer);
+    const double dRelax = stepping.bRelax ? std::exp(-h / dTau) : 0.0;
 
     double T = in.dT0;
     double V = in.dVs;
@@ -73,7 +91,13 @@ template <class FnStep> double EndPressure(const SIntegration& in, double dVe, d
         // GasTemperatureRate(T, v, cv, dv/dt, T0, tau).
         const double S = kR * Tk * (kb / V2 + 1.0) / Vm + (kB0 * kR * Tk + 2.0 * kC0 / Tk2) / V2 -
                          2.0 * kc * (g2 + 1.0) * expg / (V3 * Tk2);
-        T = T + kRankinePerKelvin * ((Twk - Tk) / dTau - S * dVmolRate / cv) * h;
+        if (stepping.bRelax)
+        {
+            const double Tsettled = Twk - dTau * S * dVmolRate / cv;
+            T = kRankinePerKelvin * (Tsettled + (Tk - Tsettled) * dRelax);
+        }
+        else
+            T = T + kRankinePerKelvin * ((Twk - Tk) / dTau - S * dVmolRate / cv) * h;
         fnStep(i, nSteps, h, T, V, v);
     }
     return GasPressure(T, v);

@@ -11,6 +11,7 @@
 #include "selection/ApplicationFields.h"
 #include "selection/SelectionOwner.h"
 #include "selection/StoredFields.h"
+#include "selection/UnitFields.h"
 #include "units/DefaultUnits.h"
 #include "units/UnitTable.h"
 
@@ -536,4 +537,9 @@ void CAccumulatorData::Serialize(CArchive& ar)
 {
     CBaseProduct::Serialize(ar);
     WalkAccumulatorFields([&](auto pField, EField = EField::Compared) { SerializeField(ar, this->*pField); });
+    // A unit the program does not know, or one of another kind, would turn the value into 0 or
+    // a value of another size wherever it is converted: such a file is not a selection.
+    if (ar.IsLoading())
+        if (const auto wrong = FindWrongUnit(*this))
+            throw CArchiveError(*wrong);
 }

@@ -2,6 +2,10 @@
 #include "sizing/ApplicationChecks.h"
 
 #include "catalogue/MessageKeys.h"
+#include "sizing/EntryLimits.h"
+#include "sizing/EventPlacement.h"
+
+#include <cmath>
 
 namespace sizing
 {
@@ -10,6 +14,29 @@ namespace
 bool NotAboveZero(const CUnitDouble& value)
 {
     return !(value.Value() > 0.0); // a NaN entry is refused too
+}
+
+// A time above its longest, with the limit shown in the time's own unit.
+CheckResult TooLong(const CUnitDouble& time, double dLongestSec, const char* pszKey, const char* pszField,
+                    const CCheckMessages& m)
+{
+    if (time.GetValue("SEC") > dLongestSec)
+        return Failure(m.Formatted(pszKey, CUnitDouble(dLongestSec, "SEC"), time.GetUnit()), pszField);
+    return std::nullopt;
+}
+
+// The actuation time and, when the dialog has one, the dwell time: above 0 and not above a day.
+CheckResult ActuationAndDwell(const CAccumulatorData& sel, bool bHasDwell, const CCheckMessages& m)
+{
+    if (NotAboveZero(sel.sdActuationTime))
+        return Failure(m.Plain(msg::kActuationTimeNotAboveZero), "sdActuationTime");
+    if (auto failure = TooLong(sel.sdActuationTime, kLongestTimeSec, msg::kActuationTimeTooLong, "sdActuationTime", m))
+        return failure;
+    if (!bHasDwell)
+        return std::nullopt;
+    if (NotAboveZero(sel.sdDwellTime))
+        return Failure(m.Plain(msg::kDwellTimeNotAboveZero), "sdDwellTime");
+    return TooLong(sel.sdDwellTime, kLongestTimeSec, msg::kDwellTimeTooLong, "sdDwellTime", m);
 }
 
 bool EnteredPrecharge(const CAccumulatorData& sel)
@@ -119,11 +146,7 @@ CheckResult CheckActuatorDisplacement(const CAccumulatorData& sel, const CIMsgSt
     const CCheckMessages m(messages);
     if (NotAboveZero(sel.sdActVolDisplacement))
         return Failure(m.Plain(msg::kActuatorVolumeNotAboveZero), "sdActVolDisplacement");
-    if (NotAboveZero(sel.sdActuationTime))
-        return Failure(m.Plain(msg::kActuationTimeNotAboveZero), "sdActuationTime");
-    if (NotAboveZero(sel.sdDwellTime))
-        return Failure(m.Plain(msg::kDwellTimeNotAboveZero), "sdDwellTime");
-    return std::nullopt;
+    return ActuationAndDwell(sel, true, m);
 }
 
 CheckResult CheckCylinderDimensions(const CAccumulatorData& sel, const CIMsgStoredProc& messages,
@@ -141,11 +164,7 @@ CheckResult CheckCylinderDimensions(const CAccumulatorData& sel, const CIMsgStor
         return Failure(m.Plain(msg::kStrokeNotAboveZero), "sdCylDim_StrokeLen");
     if (!(sel.siCylDim_NoCylParallel.Value() > 0))
         return Failure(m.Plain(msg::kCylindersNotAboveZero), "siCylDim_NoCylParallel");
-    if (NotAboveZero(sel.sdActuationTime))
-        return Failure(m.Plain(msg::kActuationTimeNotAboveZero), "sdActuationTime");
-    if (bHasDwell && NotAboveZero(sel.sdDwellTime))
-        return Failure(m.Plain(msg::kDwellTimeNotAboveZero), "sdDwellTime");
-    return std::nullopt;
+    return ActuationAndDwell(sel, bHasDwell, m);
 }
 
 CheckResult CheckSupplementingPumpFlow(const CAccumulatorData& sel, const SPrechargePair& optima,
@@ -175,6 +194,9 @@ CheckResult CheckSupplementingPumpFlow(const CAccumulatorData& sel, const SPrech
 CheckResult CheckEvent(const SEvent& ev, const CUnitDouble& totalDuration, const CIMsgStoredProc& messages)
 {
     const CCheckMessages m(messages);
+    // The cycle starts at 0: an event before it would make the time grid run backwards.
+    if (ev.sdEvStartTime.Value() < 0.0 || std::isnan(ev.sdEvStartTime.Value()))
+        return Failure(m.Plain(msg::kEventStartNegative), "sdEvStartTime");
     if (ev.sdEvStartTime > totalDuration)
         return Failure(m.Plain(msg::kEventStartAfterCycle), "sdEvStartTime");
     if (NotAboveZero(ev.sdEvDuration))
@@ -213,11 +235,15 @@ CheckResult CheckEventListEntries(const CAccumulatorData& sel, const CIMsgStored
         return failure;
     if (auto failure = WithinCataloguePressure(sel, sel.sdMaxSysPress, "sdMaxSysPress", m))
         return failure;
+    // The common check 3 that this dialog lacked: a minimum of 0 or below would size with a vacuum.
+    if (NotAboveZero(sel.sdMinSysPress))
+        return Failure(m.Plain(msg::kMinPressureNotAboveZero), "sdMinSysPress");
     if (auto failure = MinNotAboveMax(sel, msg::kMultiMinPressureExceedsMax, m))
         return failure;
     if (NotAboveZero(sel.sdMultiEventTotalDuration))
         return Failure(m.Plain(msg::kCycleDurationNotAboveZero), "sdMultiEventTotalDuration");
-    return std::nullopt;
+    return TooLong(sel.sdMultiEventTotalDuration, kLongestTimeSec, msg::kCycleDurationTooLong,
+                   "sdMultiEventTotalDuration", m);
 }
 
 CheckResult CheckEventList(const CAccumulatorData& sel, const CIMsgStoredProc& messages)
@@ -226,7 +252,7 @@ CheckResult CheckEventList(const CAccumulatorData& sel, const CIMsgStoredProc& m
         return failure;
     if (sel.m_lstEvents.empty())
         return Failure(CCheckMessages(messages).Lookup(msg::kNoActuatorEvents), "m_lstEvents");
-    return std::nullopt;
+    return CheckEventCount(sel.m_lstEvents, messages);
 }
 
 CheckResult CheckMultipleEventsPump(const CAccumulatorData& sel, const SPrechargePair& optima,
@@ -292,6 +318,8 @@ CheckResult CheckHolding(const CAccumulatorData& sel, const SPrechargePair& opti
         return failure;
     if (NotAboveZero(sel.sdHoldTimeHold))
         return Failure(m.Plain(msg::kHoldTimeNotAboveZero), "sdHoldTimeHold");
+    if (auto failure = TooLong(sel.sdHoldTimeHold, kLongestHoldSec, msg::kHoldTimeTooLong, "sdHoldTimeHold", m))
+        return failure;
     // An estimated rate of 0 or less (no valves, or a small valve at a low pressure) is refused
     // as well: nothing would leak, and "does not require an accumulator" would mislead.
     if (NotAboveZero(sel.sdHoldLeakageRate))
@@ -317,7 +345,13 @@ CheckResult CheckShockSuppression(const CAccumulatorData& sel, const CUnitDouble
         return Failure(m.Plain(msg::kFlowRateNotAboveZero), "sdEnterPumpSize");
     if (NotAboveZero(sel.sdShockTubeLength))
         return Failure(m.Plain(msg::kPipeLengthNotAboveZero), "sdShockTubeLength");
-    return std::nullopt;
+    // The fluid and the line come from the catalogue's lists; a value not from a list is refused.
+    if (!(sel.dShockFluidDensity > 0.0) || !std::isfinite(sel.dShockFluidDensity))
+        return Failure(m.Lookup(msg::kSelectItemFromList), "dShockFluidDensity");
+    if (!(sel.dShockSchedule > 0.0) || !std::isfinite(sel.dShockSchedule))
+        return Failure(m.Lookup(msg::kSelectItemFromList), "dShockSchedule");
+    // The gas model needs a temperature it can work with, as every other application checks.
+    return Temperatures(sel, m);
 }
 
 CheckResult CheckPumpResponse(const CAccumulatorData& sel, EPumpType eType, const SPumpResponseValues& values,
@@ -340,6 +374,9 @@ CheckResult CheckPumpResponse(const CAccumulatorData& sel, EPumpType eType, cons
         return Failure(m.Plain(msg::kFlowRateNotAboveZero), "sdFlowRate");
     if (NotAboveZero(sel.sdShockResponseTime))
         return Failure(m.Plain(msg::kResponseTimeNotAboveZero), "sdShockResponseTime");
+    if (auto failure =
+            TooLong(sel.sdShockResponseTime, kLongestTimeSec, msg::kResponseTimeTooLong, "sdShockResponseTime", m))
+        return failure;
     if (bFixed && !values.bReliefValveSelected)
         return Failure(m.Plain(msg::kSelectReliefValve), "sdShockReliefValve");
     return std::nullopt;

@@ -12,7 +12,8 @@
 // bAcceptQuestions counts a "Precharge Too High" question as answered Yes and
 // goes on; without it the question is returned as the failure (bQuestion set).
 // "Above" checks let equal values pass; values in different units are compared
-// after conversion.
+// after conversion. Beyond the dialogs' own checks, times are refused above their
+// longest (EntryLimits.h), with the limit in the entry's unit.
 namespace sizing
 {
 // Known required capacity: capacity, then maximum pressure against the catalogue and 0.
@@ -39,9 +40,9 @@ CheckResult CheckSupplementingPumpFlow(const CAccumulatorData& sel, const SPrech
 CheckResult CheckEvent(const SEvent& ev, const CUnitDouble& totalDuration, const CIMsgStoredProc& messages);
 
 // The event list's entries (pressures and cycle duration), which both adding
-// an event and OK check; there is no minimum-pressure-above-0 check here.
+// an event and OK check.
 CheckResult CheckEventListEntries(const CAccumulatorData& sel, const CIMsgStoredProc& messages);
-// The event list's OK: the entries, then at least one event.
+// The event list's OK: the entries, then at least one event and no more than the cycle holds.
 CheckResult CheckEventList(const CAccumulatorData& sel, const CIMsgStoredProc& messages);
 
 // The pump dialog of multiple events.

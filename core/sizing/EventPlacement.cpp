@@ -71,6 +71,14 @@ CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMs
     return std::nullopt;
 }
 
+CheckResult CheckEventCount(const std::vector<SEvent>& events, const CIMsgStoredProc& messages)
+{
+    if (events.size() <= static_cast<std::size_t>(kMaxActuators) * kMaxEventsPerActuator)
+        return std::nullopt;
+    return CountActuators(events) > kMaxActuators ? Refused(messages, msg::kTooManyActuators, "m_lstEvents")
+                                                  : Refused(messages, msg::kTooManyEvents, "m_lstEvents");
+}
+
 std::vector<std::string> EventRowTexts(const SEvent& ev)
 {
     auto number = [](double d) { return MessageNumber(d, 3); };

@@ -20,6 +20,10 @@ namespace sizing
 CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMsgStoredProc& messages,
                        std::optional<std::size_t> nEdited = std::nullopt);
 
+// No more events than the cycle holds (10 actuators of 10 events), checked before any is placed:
+// placing each against all before it would take long for a list far longer.
+CheckResult CheckEventCount(const std::vector<SEvent>& events, const CIMsgStoredProc& messages);
+
 // The number of actuators: a new one whenever the actuator number changes down the list.
 int CountActuators(const std::vector<SEvent>& events);
 

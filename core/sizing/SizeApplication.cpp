@@ -143,8 +143,11 @@ SCheckFailure ForEvent(SCheckFailure failure, std::size_t nIndex)
 
 SApplicationOutcome MultipleEvents(CAccumulatorData& w, const CIMsgStoredProc& messages, bool bAccept)
 {
-    // Adding an event checks the list's entries first.
+    // Adding an event checks the list's entries first; a list longer than the cycle holds is
+    // refused before any event is placed.
     if (auto failure = CheckEventListEntries(w, messages))
+        return Refuse(std::move(*failure));
+    if (auto failure = CheckEventCount(w.m_lstEvents, messages))
         return Refuse(std::move(*failure));
     // Each event through the editor: completed, checked and placed.
     std::vector<SEvent> placed;

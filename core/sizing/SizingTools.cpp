@@ -2,16 +2,17 @@
 #include "sizing/SizingTools.h"
 
 #include "catalogue/MessageKeys.h"
+#include "sizing/EntryLimits.h"
 #include "sizing/OutputExisting.h"
 
 namespace sizing
 {
 namespace
 {
-// Limits compared as "below" and "above": values equal to a limit pass.
+// Limits compared as "below" and "above": values equal to a limit pass; a value that is not a number fails.
 bool Outside(double dValue, double dLow, double dHigh)
 {
-    return dValue < dLow || dValue > dHigh;
+    return !(dValue >= dLow && dValue <= dHigh);
 }
 
 CheckResult OutputChecks(const SOutputExistingEntries& e, const CUnitDouble& precharge,
@@ -44,6 +45,10 @@ CheckResult OutputChecks(const SOutputExistingEntries& e, const CUnitDouble& pre
         return refuse(msg::kToolVolumeNotAboveZero, "volume");
     if (!(e.dischargeTime.GetValue("SEC") > 0.0))
         return refuse(msg::kToolDischargeTimeNotAboveZero, "dischargeTime");
+    if (e.dischargeTime.GetValue("SEC") > kLongestTimeSec)
+        return Failure(m.Formatted(msg::kDischargeTimeTooLong, CUnitDouble(kLongestTimeSec, "SEC"),
+                                   e.dischargeTime.GetUnit()),
+                       "dischargeTime");
     return std::nullopt;
 }
 } // namespace

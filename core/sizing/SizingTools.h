@@ -44,8 +44,8 @@ struct SOutputExistingOutcome
 };
 
 // The tool's seven checks, then a precharge above zero gauge, a volume and a discharge time
-// above zero, then the delivered volume. The field names are those of SOutputExistingEntries
-// ("maximum", "precharge", ...).
+// above zero, a discharge time of at most a day, then the delivered volume. The field names
+// are those of SOutputExistingEntries ("maximum", "precharge", ...).
 SOutputExistingOutcome OutputOfExistingTool(const SOutputExistingEntries& entries,
                                             const CIMsgStoredProc& messages);
 

@@ -121,3 +121,9 @@ const CUnitObject* FindUnit(const std::string& strCode)
     auto it = index.find(strCode);
     return it == index.end() ? nullptr : it->second;
 }
+
+bool IsUnitOfCategory(const std::string& strUnit, int nCategoryId)
+{
+    const CUnitObject* pUnit = FindUnit(strUnit);
+    return pUnit && pUnit->m_iCategoryID == nCategoryId;
+}

@@ -25,6 +25,9 @@ const std::vector<SUnitEntry>& UnitTableEntries();
 // The unit of a code (case-sensitive), or nullptr.
 const CUnitObject* FindUnit(const std::string& strCode);
 
+// Whether a unit code exists and belongs to the category (0: "NONE", the unit of plain numbers).
+bool IsUnitOfCategory(const std::string& strUnit, int nCategoryId);
+
 // Category string ids.
 namespace UnitCategory
 {

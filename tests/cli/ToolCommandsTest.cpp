@@ -73,10 +73,10 @@ TEST(ToolCommands, RefusalsAndTheirStatus)
         {kOutput + "--max 3000psi --volume 1GAL --optimum x",
          "output-existing --optimum: piston or bladder, not \"x\""},
         {kOutput + "--volume 1L --max 6000psi",
-         "Your Maximum Pressure must be lower than 5,000 psi\r\nor contact your Dalrow Representative.\n"
+         "Your Maximum Pressure must be lower than 5,000 psi\nor contact your Dalrow Representative.\n"
          "(field: maximum)"},
         {"tool output-existing --max 3000psi --min 2000psi --time 0sec --volume 1GAL --temp 70DEG_F",
-         "Your Discharge Time must be larger than 0 seconds.\r\nor contact your Dalrow Representative.\n"
+         "Your Discharge Time must be larger than 0 seconds.\nor contact your Dalrow Representative.\n"
          "(field: dischargeTime)"},
         {kTemperature, "temperature-precharge needs one of --begin-pressure and --final-pressure"},
         {kTemperature + "--begin-pressure 1000psi --final-pressure 900psi", "needs one of"},

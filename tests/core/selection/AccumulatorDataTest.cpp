@@ -165,7 +165,7 @@ TEST(AccumulatorData, CopyAndCompareLeaveOutDumpAndFluidCompatibilityText)
         [](CAccumulatorData& d) { d.m_lstDefaultCodes.clear(); },
         [](CAccumulatorData& d) { std::swap(d.m_lstEvents[0], d.m_lstEvents[1]); },
         [](CAccumulatorData& d) { d.sdShockResponseTime.Set(2.0, "MIN"); },
-        [](CAccumulatorData& d) { d.siGBQty.Set(d.siGBQty.Value(), "NONE"); },
+        [](CAccumulatorData& d) { d.siGBQty.Set(d.siGBQty.Value(), ""); },
         [](CAccumulatorData& d) { d.bIsPumpRunning = 1; },
     };
     for (std::size_t i = 0; i < std::size(kChanges); ++i)

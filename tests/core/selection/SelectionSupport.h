@@ -5,6 +5,7 @@
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionOwner.h"
 #include "units/DefaultUnits.h"
+#include "units/UnitTable.h"
 
 #include <string>
 #include <type_traits>
@@ -38,6 +39,7 @@ public:
 
     CArchive Fill()
     {
+        using namespace UnitCategory;
         CAccumulatorData& d = m_d;
         d.m_nLevel = 3;
         d.m_lstCodes = {CPartCode("PA", 1, "Series", "Series"), CPartCode("_", 4)};
@@ -46,23 +48,26 @@ public:
         Codes(d.m_lstDefaultCodes);
         m_ar.WriteInt32(d.m_nLevel);
 
-        U(d.sdAllowedMaxAccumulatorVol, d.sdAllowedMaxAccumulatorPress, d.sdAllowedMaxTemperature,
-          d.sdAllowedMinTemperature);
+        U(Volume, d.sdAllowedMaxAccumulatorVol);
+        U(Pressure, d.sdAllowedMaxAccumulatorPress);
+        U(Temperature, d.sdAllowedMaxTemperature, d.sdAllowedMinTemperature);
         d.m_lstEvents.resize(3);
         m_ar.WriteCount(3);
         for (SEvent& e : d.m_lstEvents)
         {
-            U(e.sdFlowrate, e.sdVolume, e.sdBoreDia, e.sdRodDia, e.sdStrokeLength, e.sdEvStartTime,
-              e.sdEvDuration);
+            U(FlowRate, e.sdFlowrate);
+            U(Volume, e.sdVolume);
+            U(Distance, e.sdBoreDia, e.sdRodDia, e.sdStrokeLength);
+            U(Time, e.sdEvStartTime, e.sdEvDuration);
             I(e.iActNo, e.iEventNo, e.bPumpAvail, e.enumActVolForEvent, e.eExtendRetract);
         }
         C(d.cpcSeriesCode, d.cpcCapCode, d.cpcPressureCode);
-        U(d.cudMaxPressure);
+        U(Pressure, d.cudMaxPressure);
         C(d.cpcNomBoreCode, d.cpcDesignNumber);
-        U(d.cudCapacityAccEach, d.cudCapacityAccTotal, d.cudCapacityGBEach, d.cudCapacityGBTotal);
-        UI(d.siQty, d.siGBQty);
+        U(Volume, d.cudCapacityAccEach, d.cudCapacityAccTotal, d.cudCapacityGBEach, d.cudCapacityGBTotal);
+        U(0, d.siQty, d.siGBQty);
         C(d.cpcGBPartNumber);
-        U(d.cudBoreDisplay);
+        U(Distance, d.cudBoreDisplay);
         C(d.cpcSealCode, d.cpcPortCode, d.cpcConstCode);
         d.m_caSelectedOptionArray.resize(2);
         m_ar.WriteCount(2);
@@ -74,43 +79,53 @@ public:
         C(d.cpcOptionCode, d.cpcPortModTypeCode, d.cpcPortModSizeCode, d.cpcGasPortModTypeCode,
           d.cpcGasPortModSizeCode, d.cpcModCode, d.cpcCertCode, d.cpcHydPortCode, d.cpcGasPortCode,
           d.cpcGasValveCode);
-        U(d.cudMaxEnteredTempFluidCompatibility, d.cudMinEnteredTempFluidCompatibility,
+        U(Temperature, d.cudMaxEnteredTempFluidCompatibility, d.cudMinEnteredTempFluidCompatibility,
           d.cudMaxFluidTempFluidCompatibility, d.cudMinFluidTempFluidCompatibility);
         S(d.strApplicationText);
         I(d.deSelectApp);
-        U(d.sdRequiredAccumulatorVol, d.sdMaxSysPress, d.sdMinSysPress, d.sdSysTemperature, d.sdFlowRate);
+        U(Volume, d.sdRequiredAccumulatorVol);
+        U(Pressure, d.sdMaxSysPress, d.sdMinSysPress);
+        U(Temperature, d.sdSysTemperature);
+        U(FlowRate, d.sdFlowRate);
         I(d.deSelectCalcMethod);
-        U(d.sdActVolDisplacement, d.sdActuationTime, d.sdDwellTime, d.sdMinPumpFlow, d.sdCylDim_BoreDia,
-          d.sdCylDim_RodDia, d.sdCylDim_StrokeLen);
-        UI(d.siCylDim_NoCylParallel);
+        U(Volume, d.sdActVolDisplacement);
+        U(Time, d.sdActuationTime, d.sdDwellTime);
+        U(FlowRate, d.sdMinPumpFlow);
+        U(Distance, d.sdCylDim_BoreDia, d.sdCylDim_RodDia, d.sdCylDim_StrokeLen);
+        U(0, d.siCylDim_NoCylParallel);
         I(d.enumCylAffects);
-        U(d.sdEnterPumpSize);
+        U(FlowRate, d.sdEnterPumpSize);
         d.bIsPumpRunning = 0; // one value, at both of its places
         m_ar.WriteInt32(0);
-        U(d.sdPrechargePress);
+        U(Pressure, d.sdPrechargePress);
         m_ar.WriteInt32(0);
         I(d.bPrechargeIHaveUseCalc, d.bPrechargePistonOrBladder);
-        U(d.sdVolRatio, d.sdVolDefci, d.sdPolyTropicExponent, d.sdPolyTropicExponentCharging,
-          d.sdMultiEventTotalDuration);
+        U(0, d.sdVolRatio);
+        U(Volume, d.sdVolDefci);
+        U(0, d.sdPolyTropicExponent, d.sdPolyTropicExponentCharging);
+        U(Time, d.sdMultiEventTotalDuration);
         I(d.iNumOfActuators, d.iCriticalActuator, d.iCriticalEvent);
-        U(d.cudFlow, d.sdHoldTimeHold, d.sdHoldLeakageRate);
+        U(FlowRate, d.cudFlow);
+        U(Time, d.sdHoldTimeHold);
+        U(FlowRate, d.sdHoldLeakageRate);
         I(d.bHoldLeakageRateChoice);
-        UI(d.siHoldNoOfValves);
-        U(d.sdHoldValveSize, d.sdShockMaxShockPress);
+        U(0, d.siHoldNoOfValves);
+        U(Distance, d.sdHoldValveSize);
+        U(Pressure, d.sdShockMaxShockPress);
         S(d.strShockFluid);
         D(d.dShockFluidDensity);
-        U(d.sdShockTubeLength);
+        U(Distance, d.sdShockTubeLength);
         I(d.bShockPipeOrTube);
         S(d.strShockNominalSize);
         D(d.dShockNominalSize);
         S(d.strShockSchedule);
         D(d.dShockSchedule);
         I(d.iPulsationNoOfPistInPump);
-        U(d.sdPulsationPumpDisp);
+        U(Displacement, d.sdPulsationPumpDisp);
         I(d.iPulsationPumpSpeed);
-        U(d.sdPulsationCalcDisplacement);
+        U(Displacement, d.sdPulsationCalcDisplacement);
         I(d.bPulsationEnterPumpDispOrCalc, d.bPulsationSingleOrDoublePump, d.bShockVarOrFixed);
-        U(d.sdShockReliefValve, d.sdShockResponseTime);
+        U(Time, d.sdShockReliefValve, d.sdShockResponseTime);
         I(d.eGasBottleType);
         S(d.m_strCadNo, d.strOversizePorts, d.strAccumulatorType, d.strAccumulatorDesc, d.m_strType);
         I(d.bGasBottle);
@@ -121,11 +136,33 @@ public:
     }
 
 private:
-    static constexpr const char* kUnits[] = {"PSIG",  "BAR", "CU_IN", "L",  "DEG_F",
-                                             "DEG_C", "GPM", "SEC",   "IN", "MM"};
+    // Two units of each field's kind, taken in turn, so that a wrong unit shows; a file with a unit
+    // of another kind is not a selection.
+    static const char* UnitOf(int nCategory, int n)
+    {
+        using namespace UnitCategory;
+        const bool bFirst = n % 2 == 0;
+        switch (nCategory)
+        {
+        case Temperature:
+            return bFirst ? "DEG_F" : "DEG_C";
+        case Pressure:
+            return bFirst ? "PSIG" : "BAR";
+        case Volume:
+            return bFirst ? "CU_IN" : "L";
+        case FlowRate:
+            return bFirst ? "GPM" : "LPM";
+        case Displacement:
+            return bFirst ? "CU_IN_REV" : "CC_REV";
+        case Distance:
+            return bFirst ? "IN" : "MM";
+        case Time:
+            return bFirst ? "SEC" : "MIN";
+        }
+        return "NONE";
+    }
 
-    template <class... T> void U(T&... values) { (Unit(values), ...); }
-    template <class... T> void UI(T&... values) { (Unit(values), ...); }
+    template <class... T> void U(int nCategory, T&... values) { (Unit(values, nCategory), ...); }
     template <class... T> void I(T&... values) { ((values = Next(), m_ar.WriteInt32(values)), ...); }
     template <class... T> void S(T&... values)
     {
@@ -140,10 +177,10 @@ private:
         ++m_n;
         return m_nField++ == m_nChanged ? m_n + 1000 : m_n;
     }
-    template <class V> void Unit(V& value)
+    template <class V> void Unit(V& value, int nCategory)
     {
         const int n = Next();
-        value.Set(n + (std::is_same_v<V, CUnitDouble> ? 0.125 : 0), kUnits[m_n % 10]);
+        value.Set(n + (std::is_same_v<V, CUnitDouble> ? 0.125 : 0), UnitOf(nCategory, m_n));
         value.Serialize(m_ar);
     }
     void Code(CPartCode& c)

@@ -151,6 +151,11 @@ const SRow<D> kMinBelowMax{
               "Pressure below: 3000 psi")};
 const SRow<D> kTooHigh{
     "sdPrechargePress", SET(sdPrechargePress, "PSIG"), 1900.0, ELimit::Max, TooHigh("1900"), true};
+// Times beyond any real application: one day; three days to hold pressure.
+const SRow<D> kActuationTooLong{"sdActuationTime", SET(sdActuationTime, "SEC"), 86400.0, ELimit::Max,
+                                Formatted("Your Actuation Time must not be longer than 86400 sec.")};
+const SRow<D> kDwellTooLong{"sdDwellTime", SET(sdDwellTime, "SEC"), 86400.0, ELimit::Max,
+                            Formatted("Your Dwell Time must not be longer than 86400 sec.")};
 const SRow<D> kPrechargeAboveZero{"sdPrechargePress", SET(sdPrechargePress, "PSIG"), 0.0, ELimit::Positive,
                                   kPrechargeZero};
 
@@ -181,6 +186,7 @@ protected:
         s.sdMultiEventTotalDuration.Set(10.0, "SEC");
         s.sdShockMaxShockPress.Set(3050.0, "PSIG");
         s.sdShockTubeLength.Set(100.0, "IN");
+        s.dShockSchedule = 1.049; // 1 in schedule 40
         s.sdFlowRate.Set(20.0, "GPM");
         s.sdShockResponseTime.Set(0.1, "SEC");
         s.sdShockReliefValve.SetValue(0.05);
@@ -221,7 +227,9 @@ TEST_F(CBoundariesTest, ActuatorDisplacementAndCylinderDimensions)
         {{"sdActVolDisplacement", SET(sdActVolDisplacement, "CU_IN"), 0.0, ELimit::Positive,
           Plain("Your Actuator Volumetric Displacement must be larger than 0")},
          {"sdActuationTime", SET(sdActuationTime, "SEC"), 0.0, ELimit::Positive, kActuationZero},
-         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive, kDwellZero}});
+         kActuationTooLong,
+         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive, kDwellZero},
+         kDwellTooLong});
     ExpectBoundaries<D>(
         s, [this](const D& d, bool) { return CheckCylinderDimensions(d, M()); },
         {{"sdCylDim_BoreDia", SET(sdCylDim_BoreDia, "IN"), 0.0, ELimit::Positive,
@@ -238,7 +246,9 @@ TEST_F(CBoundariesTest, ActuatorDisplacementAndCylinderDimensions)
           [](D& d, double v) { d.siCylDim_NoCylParallel.SetValue(static_cast<int>(v)); }, 0.0,
           ELimit::PositiveInt, Plain("Your Number of Cylinders in Parallel must be larger than 0")},
          {"sdActuationTime", SET(sdActuationTime, "SEC"), 0.0, ELimit::Positive, kActuationZero},
-         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive, kDwellZero}});
+         kActuationTooLong,
+         {"sdDwellTime", SET(sdDwellTime, "SEC"), 0.0, ELimit::Positive, kDwellZero},
+         kDwellTooLong});
     // The rod is compared with the bore across units: 4 in is 101.6 mm.
     s.sdCylDim_RodDia.Set(101.6001, "MM");
     EXPECT_EQ(
@@ -320,6 +330,8 @@ TEST_F(CBoundariesTest, Holding)
          kPrechargeAboveZero,
          {"sdHoldTimeHold", SET(sdHoldTimeHold, "SEC"), 0.0, ELimit::Positive,
           Plain("The Time to Hold Pressure must be larger than 0.")},
+         {"sdHoldTimeHold", SET(sdHoldTimeHold, "SEC"), 259200.0, ELimit::Max,
+          Formatted("The Time to Hold Pressure must not be longer than 259200 sec.")},
          {"sdHoldLeakageRate", SET(sdHoldLeakageRate, "CU_IN_MIN"), 0.0, ELimit::Positive,
           Plain("The Estimated Leakage Rate must be larger than 0.")},
          kTooHigh});
@@ -337,18 +349,23 @@ TEST_F(CBoundariesTest, MultipleEventsListAndPump)
     ExpectBoundaries<D>(s, [this](const D& d, bool) { return CheckEventListEntries(d, M()); },
                         {kMaxAboveZero,
                          kMaxWithinCatalogue,
+                         // A minimum of 0 or below used to pass here and sized with a vacuum.
+                         kMinAboveZero,
                          kMinBelowMax,
                          {"sdMultiEventTotalDuration", SET(sdMultiEventTotalDuration, "SEC"), 0.0,
-                          ELimit::Positive, Plain("Your Total Duration of Cycle must be larger than 0")}});
-    // No check of the minimum pressure against 0 here; OK needs an event.
-    s.sdMinSysPress.Set(0.0, "PSIG");
-    EXPECT_EQ(CheckEventListEntries(s, M()), std::nullopt);
+                          ELimit::Positive, Plain("Your Total Duration of Cycle must be larger than 0")},
+                         {"sdMultiEventTotalDuration", SET(sdMultiEventTotalDuration, "SEC"), 86400.0,
+                          ELimit::Max, Formatted("Your Total Duration of Cycle must not be longer than 86400 sec.")}});
+    // OK needs an event, and no more than the cycle's 10 actuators of 10 events.
     EXPECT_EQ(CheckEventList(s, M())->strMessage,
               "You have not defined any actuator events. Please add at least one actuator event.");
     EXPECT_EQ(CheckEventList(s, M())->strField, "m_lstEvents");
-    s.m_lstEvents.resize(1);
+    s.m_lstEvents.resize(100);
     EXPECT_EQ(CheckEventList(s, M()), std::nullopt);
-    s.sdMinSysPress.Set(2000.0, "PSIG");
+    s.m_lstEvents.resize(101);
+    EXPECT_EQ(CheckEventList(s, M())->strMessage,
+              "An actuator can have at most 10 events. Please change one of its events instead.\r\n");
+    s.m_lstEvents.resize(1);
 
     ExpectBoundaries<D>(
         s,
@@ -387,8 +404,11 @@ TEST_F(CBoundariesTest, EventEditor)
         "sdEvDuration", [](E& e, double v) { e.sdEvDuration.Set(v, "SEC"); }, 8.0, ELimit::Max,
         Formatted("Your Event Start Time + your Event Duration must be less than the Total Duration "
                   "of Cycle of: 10 sec")};
+    const SRow<E> beforeCycle{"sdEvStartTime", [](E& e, double v) { e.sdEvStartTime.Set(v, "SEC"); }, 0.0,
+                              ELimit::Min, Plain("Your Event Start Time must not be negative.")};
     ExpectBoundaries<E>(ev, check,
-                        {start,
+                        {beforeCycle,
+                         start,
                          duration,
                          end,
                          {"sdFlowrate", [](E& e, double v) { e.sdFlowrate.Set(v, "CU_IN_SEC"); }, 0.0,
@@ -427,7 +447,15 @@ TEST_F(CBoundariesTest, ShockSuppression)
          {"sdShockMaxShockPress", SET(sdShockMaxShockPress, "PSIG"), 0.0, ELimit::Positive, kShockZero},
          {"sdEnterPumpSize", SET(sdEnterPumpSize, "GPM"), 0.0, ELimit::Positive, kFlowZero},
          {"sdShockTubeLength", SET(sdShockTubeLength, "IN"), 0.0, ELimit::Positive,
-          Plain("Your Pipe/Tube Length must be larger than 0")}});
+          Plain("Your Pipe/Tube Length must be larger than 0")},
+         // Beyond the dialog's checks: the fluid and the line from the catalogue's lists, and a
+         // temperature the gas model can work with.
+         {"dShockFluidDensity", [](D& d, double v) { d.dShockFluidDensity = v; }, 0.0, ELimit::Positive,
+          "Please select an item from the list."},
+         {"dShockSchedule", [](D& d, double v) { d.dShockSchedule = v; }, 0.0, ELimit::Positive,
+          "Please select an item from the list."},
+         kTempMax,
+         kTempMin});
 }
 
 TEST_F(CBoundariesTest, PumpResponseOfEachPumpType)
@@ -449,7 +477,9 @@ TEST_F(CBoundariesTest, PumpResponseOfEachPumpType)
             kTempMin,
             {"sdFlowRate", SET(sdFlowRate, "GPM"), 0.0, ELimit::Positive, kFlowZero},
             {"sdShockResponseTime", SET(sdShockResponseTime, "SEC"), 0.0, ELimit::Positive,
-             Plain("The Response Time must be larger than 0")}};
+             Plain("The Response Time must be larger than 0")},
+            {"sdShockResponseTime", SET(sdShockResponseTime, "SEC"), 86400.0, ELimit::Max,
+             Formatted("The Response Time must not be longer than 86400 sec.")}};
         if (bFixed)
             rows.push_back({"sdShockReliefValve", [](D& d, double v) { d.sdShockReliefValve.SetValue(v); },
                             0.0, ELimit::Positive, Plain("Please select a Relief Valve.")});

@@ -1,0 +1,168 @@
+// Input that used to be taken wrongly, hang or abort: each is refused with status 2, the field
+// named, and nothing written; output that cannot be written is a failure.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+
+using nlohmann::json;
+
+namespace
+{
+bool Has(const std::string& strText, const std::string& strPart)
+{
+    return strText.find(strPart) != std::string::npos;
+}
+
+std::string Pressure(double dValue, const std::string& strUnit)
+{
+    return json{{"value", dValue}, {"unit", strUnit}}.dump();
+}
+
+// Auxiliary power with one entry replaced.
+std::string AuxPower(const std::string& strField, const std::string& strValue)
+{
+    json j = json::parse(R"({"deSelectApp":3,"sdActVolDisplacement":{"value":150,"unit":"CU_IN"},)"
+                         R"("sdActuationTime":{"value":5,"unit":"SEC"},"sdDwellTime":{"value":20,"unit":"SEC"},)"
+                         R"("sdMaxSysPress":{"value":3000,"unit":"PSIG"},"sdMinSysPress":{"value":2000,"unit":"PSIG"}})");
+    j[strField] = json::parse(strValue);
+    return j.dump();
+}
+
+// Multiple events with a total duration and a list of events.
+std::string MultipleEvents(const std::string& strMin, double dCycleSec, const std::string& strEvents)
+{
+    return R"({"deSelectApp":2,"sdMaxSysPress":{"value":3000,"unit":"PSIG"},"sdMinSysPress":)" + strMin +
+           R"(,"sdMultiEventTotalDuration":{"value":)" + json(dCycleSec).dump() +
+           R"(,"unit":"SEC"},"sdEnterPumpSize":{"value":100,"unit":"GPM"},"m_lstEvents":)" + strEvents + "}";
+}
+
+const std::string kOneEvent = R"([{"iActNo":1,"iEventNo":1,"enumActVolForEvent":1,)"
+                              R"("sdVolume":{"value":100,"unit":"CU_IN"},"sdEvDuration":{"value":2,"unit":"SEC"}}])";
+
+void ExpectRefused(const SCliRun& run, const std::string& strField, const std::string& strMessage)
+{
+    EXPECT_EQ(run.nStatus, 2) << strField << "\n" << run.strErr;
+    EXPECT_TRUE(Has(run.strErr, "(field: " + strField + ")")) << run.strErr;
+    EXPECT_TRUE(Has(run.strErr, strMessage)) << strMessage << "\n" << run.strErr;
+    EXPECT_FALSE(Has(run.strErr, "\r")) << "a terminal line break is a plain line feed";
+}
+} // namespace
+
+TEST(HostileInput, AUnitMustBeOfTheFieldsKind)
+{
+    // Seconds for a pressure, an empty unit, a pressure for a tube length, and an event's flow in PSIG.
+    ExpectRefused(RunCli("size --input -", AuxPower("sdMinSysPress", Pressure(2000, "SEC"))), "sdMinSysPress.unit",
+                  "Field sdMinSysPress.unit: \"SEC\" is not a unit of Pressure");
+    ExpectRefused(RunCli("size --input -", AuxPower("sdMinSysPress", Pressure(2000, ""))), "sdMinSysPress.unit",
+                  "unknown unit code \"\"");
+    ExpectRefused(RunCli("size --input -", R"({"deSelectApp":5,"sdShockTubeLength":{"value":40,"unit":"SEC"}})"),
+                  "sdShockTubeLength.unit", "\"SEC\" is not a unit of Distance");
+    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10,
+                                                          R"([{"sdFlowrate":{"value":5,"unit":"PSIG"}}])")),
+                  "m_lstEvents[0].sdFlowrate.unit", "\"PSIG\" is not a unit of Flow Rate");
+    // A plain number's unit is NONE, and only NONE.
+    ExpectRefused(RunCli("size --input -", AuxPower("siCylDim_NoCylParallel", Pressure(2, "GAL"))),
+                  "siCylDim_NoCylParallel.unit", "\"GAL\" is not NONE");
+}
+
+TEST(HostileInput, WhatTheProgramFillsItselfIsIgnoredWithANotice)
+{
+    // The catalogue's own limits cannot be raised to size a 50,000 psi accumulator.
+    const SCliRun run = RunCli(
+        "size --input -",
+        R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":300,"unit":"CU_IN"},)"
+        R"("sdMaxSysPress":{"value":50000,"unit":"PSIG"},"sdAllowedMaxAccumulatorPress":{"value":60000,"unit":"PSIG"},)"
+        R"("sdPolyTropicExponent":{"value":9,"unit":"NONE"},"m_lstCodes":[]})");
+    ExpectRefused(run, "sdMaxSysPress", "Please lower your maximum pressure below: 6000 psi");
+    EXPECT_TRUE(Has(run.strErr, "Ignored what the program fills itself (results, catalogue limits, model and "
+                                "details): m_lstCodes sdAllowedMaxAccumulatorPress sdPolyTropicExponent"))
+        << run.strErr;
+    EXPECT_TRUE(Has(RunCli("size --help").strOut, "the catalogue limits (sdAllowedMaxAccumulatorVol"));
+}
+
+TEST(HostileInput, APressureOrAStartBelowZeroIsRefused)
+{
+    ExpectRefused(RunCli("tool output-existing --max 3000psi --min 2000psi --time 5sec --volume 1GAL "
+                         "--temp 70DEG_F --precharge -5psi"),
+                  "precharge", "Your Precharge Pressure must be larger than 0 psig.");
+    // A minimum of -5 psi used to size a multiple-events accumulator with a vacuum.
+    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(-5, "PSIG"), 10, kOneEvent)), "sdMinSysPress",
+                  "Your Minimum pressure must be larger than 0\nor contact your Dalrow Representative.");
+    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10,
+                                                          R"([{"enumActVolForEvent":1,"sdVolume":{"value":1,"unit":"CU_IN"},)"
+                                                          R"("sdEvStartTime":{"value":-1,"unit":"SEC"},)"
+                                                          R"("sdEvDuration":{"value":2,"unit":"SEC"}}])")),
+                  "m_lstEvents[0].sdEvStartTime", "Your Event Start Time must not be negative.");
+}
+
+TEST(HostileInput, EntriesThatWouldRunForeverAreRefusedAtOnce)
+{
+    // Each of these used to run for minutes or for ever.
+    ExpectRefused(RunCli("size holding --hold 1e12sec --leak 1CU_IN_MIN --max 3000psi --min 2000psi"),
+                  "sdHoldTimeHold", "The Time to Hold Pressure must not be longer than 259200 sec.");
+    ExpectRefused(RunCli("size aux-power --volume 150CU_IN --actuation 1e12sec --dwell 20sec --max 3000psi --min 2000psi"),
+                  "sdActuationTime", "Your Actuation Time must not be longer than 86400 sec.");
+    ExpectRefused(RunCli("size pump-response --max 3000psi --flow 10GPM --response 1e12sec"), "sdShockResponseTime",
+                  "The Response Time must not be longer than 86400 sec.");
+    ExpectRefused(RunCli("tool output-existing --max 3000psi --min 2000psi --time 25hr --volume 1GAL --temp 70DEG_F"),
+                  "dischargeTime", "Your Discharge Time must not be longer than 24 hr.");
+    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 1e9, kOneEvent)),
+                  "sdMultiEventTotalDuration", "Your Total Duration of Cycle must not be longer than 86400 sec.");
+    std::string strEvents = "[";
+    for (int i = 0; i < 50000; ++i)
+        strEvents.append(i == 0 ? "" : ",").append(R"({"iActNo":1})");
+    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10, strEvents + "]")), "m_lstEvents",
+                  "An actuator can have at most 10 events.");
+    // Input that never ends is refused once it is larger than any selection.
+    const SCliRun endless = RunCli("size --input /dev/zero");
+    EXPECT_EQ(endless.nStatus, 2);
+    EXPECT_EQ(endless.strErr, "/dev/zero is larger than 1024 KiB, more than any selection input.\n");
+}
+
+TEST(HostileInput, NumbersFilesAndFormsAreReadAsTheySay)
+{
+    // 2^64 - 1 used to wrap round to -1.
+    SCliRun run = RunCli("size --input -", AuxPower("siCylDim_NoCylParallel", R"({"value":18446744073709551615})"));
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_TRUE(Has(run.strErr, "Field siCylDim_NoCylParallel.value: the number is out of range")) << run.strErr;
+    run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPress":{"value":1e400}})");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_EQ(run.strErr, "The standard input holds a number that is out of range: 1e400\n");
+    const auto dir = std::filesystem::temp_directory_path();
+    run = RunCli("size --input '" + dir.string() + "'");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_EQ(run.strErr, dir.string() + " is a folder, not a file.\n");
+
+    // show --json is size's input format, as its help says: a saved selection sizes again alike.
+    const auto file = dir / ("tesmara_hostile_" + std::to_string(::getpid()) + ".Ac3");
+    const SCliRun saved = RunCli("size --json --input - --save '" + file.string() + "'",
+                                 AuxPower("sdDwellTime", R"({"value":20,"unit":"SEC"})"));
+    ASSERT_EQ(saved.nStatus, 0) << saved.strErr;
+    const SCliRun again = RunCli("size --json --input -", RunCli("show --json '" + file.string() + "'").strOut);
+    ASSERT_EQ(again.nStatus, 0) << again.strErr;
+    EXPECT_EQ(again.strErr, ""); // the program's own output is not a hand-written input to warn about
+    EXPECT_EQ(json::parse(again.strOut)["application"]["sdRequiredAccumulatorVol"],
+              json::parse(saved.strOut)["application"]["sdRequiredAccumulatorVol"]);
+    std::filesystem::remove(file);
+
+    // What cannot be computed says why, also when the result goes out as JSON.
+    run = RunCli("size --json aux-power --volume 1GAL --actuation 2sec --dwell 8sec --max 3000psi --min 3000psi");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_TRUE(Has(run.strErr, "The size cannot be computed: ")) << run.strErr;
+}
+
+TEST(HostileInput, OutputThatCannotBeWrittenIsAFailure)
+{
+    const char* pszCli = std::getenv("TESMARA_CLI") ? std::getenv("TESMARA_CLI") : TESMARA_BUILT_CLI;
+    for (const char* pszArgs : {"convert 3000 PSIG BAR", "size known-capacity --capacity 5GAL --max 3000psi --json",
+                                "units Pressure"})
+    {
+        std::ostringstream command;
+        command << '\'' << pszCli << "' " << pszArgs << " >/dev/full 2>/dev/null";
+        const int nRaw = std::system(command.str().c_str());
+        EXPECT_TRUE(WIFEXITED(nRaw) && WEXITSTATUS(nRaw) == 1) << pszArgs;
+    }
+}
