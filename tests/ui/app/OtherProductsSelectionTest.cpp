@@ -422,9 +422,13 @@ private slots:
         CPromptCapture prompt;
         CChainScript script;
         Choose(script, "Repair Kits", {true, false, true, false});
-        script["Repair Kit Selection"] = [](QDialog& d)
+        std::vector<std::string> refusals;
+        script["Repair Kit Selection"] = [&](QDialog& d)
         {
             auto& k = static_cast<CRepairKit&>(d);
+            k.KitTypeList()->clearSelection(); // no kind chosen
+            if (StaysOpen(d))
+                refusals = prompt->Texts();
             const auto found = k.KitTypeList()->findItems("Piston Seal Kits", Qt::MatchExactly);
             if (found.size() != 1)
                 return dlg::Cancel;
@@ -432,7 +436,6 @@ private slots:
             return PressOk(d);
         };
         QList<int> counts;
-        std::vector<std::string> refusals;
         script["Select Repair Kit"] = [&](QDialog& d)
         {
             auto& s = static_cast<CRepairKitSelect&>(d);
@@ -447,14 +450,15 @@ private slots:
                 return dlg::Cancel;
             counts << s.KitList()->topLevelItemCount();
             s.KitList()->clearSelection();
-            StaysOpen(d);
-            refusals = prompt->Texts();
+            prompt->Clear();
+            if (StaysOpen(d) && !prompt->Texts().empty())
+                refusals.push_back(prompt->Texts().back());
             s.KitList()->setCurrentItem(s.KitList()->topLevelItem(0));
             return PressOk(d);
         };
         m_pSession->Steps({kModel});
         QCOMPARE(counts, (QList<int>{112, 28, 2}));
-        QCOMPARE(refusals, std::vector<std::string>{kSelectItem});
+        QCOMPARE(refusals, (std::vector<std::string>{kSelectItem, kSelectItem}));
         QVERIFY(Product().IsSelectionComplete());
         QCOMPARE(Panel()[2], QStringLiteral("Description Piston Seal Kit, PA 4 in Bore, Fluorocarbon (FKM)"));
         QCOMPARE(PartNumber(), std::string("RK-PA4-V"));
