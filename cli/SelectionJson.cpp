@@ -217,8 +217,11 @@ SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start
     if (!j.is_object())
         Wrong(strField, "expected an object");
     SEvent ev = start;
-    for (const auto& [strKey, value] : j.items())
+    for (const auto& item : j.items())
     {
+        // Named, not bound: lambdas below use them, which clang before 16 cannot capture.
+        const std::string& strKey = item.key();
+        const json& value = item.value();
         const std::string strName = strField + "." + strKey;
         bool bKnown = false;
         for (const SEventField& f : EventFields())
@@ -315,8 +318,11 @@ SJsonRead ReadSelectionJson(const json& input, CAccumulatorData& data)
     const json& fields = SelectionFieldsOf(input, read.bProgramOutput);
     if (!fields.is_object())
         throw CJsonFieldError("", "The input must be a JSON object of selection fields.");
-    for (const auto& [strKey, value] : fields.items())
+    for (const auto& item : fields.items())
     {
+        // Named, not bound: lambdas below use them, which clang before 16 cannot capture.
+        const std::string& strKey = item.key();
+        const json& value = item.value();
         if (strKey == "m_lstEvents")
         {
             if (!value.is_array())

@@ -1,7 +1,7 @@
 // What a step button of the other products costs before the user sees its dialog: each dialog of
 // the reservoir isolator, transfer barrier, accessory and repair kit steps built from the built
 // catalogue and shown (offscreen), with the earlier choices that reopening it preselects.
-#include "BenchSupport.h"
+#include "BenchProduct.h"
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 #include "products/AccessoryChooseAccumulator.h"

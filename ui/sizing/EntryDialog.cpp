@@ -11,10 +11,12 @@
 #include "sizing/CheckMessages.h"
 #include "units/UnitTable.h"
 
+#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -166,6 +168,21 @@ CEditNumeric* CEntryDialog::NumberEdit(const QString& strName)
     pEdit->setMinimumWidth(pEdit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14);
     pEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return pEdit;
+}
+
+CEditNumeric* CEntryDialog::WholeNumberEdit(const QString& strName)
+{
+    CEditNumeric* pEdit = NumberEdit(strName);
+    pEdit->SetLocaleDecimal(false);
+    return pEdit;
+}
+
+QRadioButton* CEntryDialog::ChoiceButton(const QString& strText, QButtonGroup* pGroup, int nId)
+{
+    auto* pButton = new QRadioButton(strText);
+    pButton->setAccessibleName(WithoutMnemonic(strText));
+    pGroup->addButton(pButton, nId);
+    return pButton;
 }
 
 CComboUnit* CEntryDialog::UnitCombo(const CUnitDouble& value, int nCategoryId, const QString& strName)

@@ -13,7 +13,9 @@ class CComboUnit;
 class CEditNumeric;
 class CStaticNumeric;
 class CUnitDouble;
+class QButtonGroup;
 class QLabel;
+class QRadioButton;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -36,8 +38,11 @@ public:
 
     // A caption; with a buddy, the buddy is named after it.
     static QLabel* Caption(const QString& strText, QWidget* pBuddy = nullptr);
-    // A number entry named after its caption.
+    // A number entry named after its caption; the second takes whole numbers only.
     static CEditNumeric* NumberEdit(const QString& strName);
+    static CEditNumeric* WholeNumberEdit(const QString& strName);
+    // A radio button named after its text, added to the group under nId.
+    static QRadioButton* ChoiceButton(const QString& strText, QButtonGroup* pGroup, int nId);
     // A text that always shows the unit selected in a combo (fields that share its unit).
     static QLabel* FollowingUnit(CComboUnit* pCombo);
     // A read-only value; its accessible name is its caption followed by what it shows.
