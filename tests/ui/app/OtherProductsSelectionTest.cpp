@@ -27,7 +27,7 @@
 
 namespace
 {
-const std::string kTail = "or contact your Dalrow Representative.";
+const std::string kContactTail = "or contact your Dalrow Representative.";
 const std::string kSelectItem = "Please select an item from the list.";
 const QString kMethod = QStringLiteral("Ovrisol Size Selection Method");
 const QString kCapacities = QStringLiteral("Required Cylinder and Accumulator Capacities");
@@ -274,16 +274,16 @@ private slots:
         QVERIFY(bFocused);
         QCOMPARE(refusals,
                  (std::vector<std::string>{
-                     "Your combined capacity must be larger than 0.\r\n" + kTail,
+                     "Your combined capacity must be larger than 0.\r\n" + kContactTail,
                      "Your combined capacity exceeds the capacity of products represented in Tesmara.\r\n"
-                     "Please either lower your required capacity " + kTail,
-                     "Your High Fluid Level must be larger than 0\r\n" + kTail,
+                     "Please either lower your required capacity " + kContactTail,
+                     "Your High Fluid Level must be larger than 0\r\n" + kContactTail,
                      "Please enter all data.",
-                     "Your Low Fluid Level must be lower than your High Fluid Level.\r\n" + kTail,
-                     "Your Reservoir Width must be larger than 0\r\n" + kTail,
-                     "Your Reservoir Length must be larger than 0\r\n" + kTail,
+                     "Your Low Fluid Level must be lower than your High Fluid Level.\r\n" + kContactTail,
+                     "Your Reservoir Width must be larger than 0\r\n" + kContactTail,
+                     "Your Reservoir Length must be larger than 0\r\n" + kContactTail,
                      "Your combined capacity exceeds the capacity of products represented in Tesmara. Please "
-                     "either lower your required capacity " + kTail}));
+                     "either lower your required capacity " + kContactTail}));
         QVERIFY(Panel()[1].isEmpty());
 
         // A size must be chosen before OK.
