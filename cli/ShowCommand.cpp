@@ -1,7 +1,6 @@
 // tesmara show FILE.Ac3: every stored field of a selection file.
 #include "Commands.h"
 #include "SelectionJson.h"
-#include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
@@ -87,14 +86,8 @@ int RunShow(const SShowArgs& args)
         std::cerr << strError << '\n';
         return kExitRefused;
     }
-    const auto* pData = dynamic_cast<const CAccumulatorData*>(loaded->pSelection.get());
-    if (!pData)
-    {
-        std::cerr << args.strFile << ": this version shows accumulator and gas bottle selections only.\n";
-        return kExitRefused;
-    }
     const JsonOut header = HeaderToJson(loaded->header);
-    const JsonOut fields = SelectionToJson(*pData);
+    const JsonOut fields = SelectionToJson(*loaded->pSelection);
     if (args.bJson)
         std::cout << JsonText(JsonOut{{"header", header}, {"selection", fields}}, 2) << '\n';
     else

@@ -110,15 +110,17 @@ public:
     // The reference topic of a dialog for a series, or empty text.
     std::string GetRefJump(const std::string& strSeries, const std::string& strDialog);
 
-    // Whether this version can hold a selection of the product.
+    // Whether the product id names a product this program has a selection for (0 to 5).
     static bool CanHoldProduct(int nProdId);
-    // Set by "Choose Product"; false (with a message) for a product this version cannot hold.
+    // Set by "Choose Product"; false (with a message) for an id that names no product.
     bool SetProduct(int nProdId, const std::string& strProdType, const std::string& strDescription);
     const std::string& ProdType() const { return m_strProdType; }
     const std::string& ProdDescription() const { return m_strProdDescription; }
 
     // The selection as an accumulator selection (nullptr for other products).
     CAccumulatorData* AccumulatorData();
+    // The selection as the class of a product (nullptr when it is of another class).
+    template <class T> T* SelectionAs() { return dynamic_cast<T*>(m_pData.get()); }
     CIMsgStoredProc& Messages() { return *m_pMessages; }
     IProductHost& Host() { return m_host; }
     bool m_bModified = false;
@@ -128,6 +130,14 @@ public:
     std::vector<SEvent> m_lstAcceptedEvents;
 
 private:
+    // The steps of the reservoir isolator, and the model step of the products chosen straight
+    // from the catalogue, which edits one copy that becomes the selection.
+    int DescribeReservoirIsolator();
+    int ChooseReservoirIsolator();
+    template <class T> int ChooseFromCatalogue(int (IStepDialogs::*pfnDialog)(CAccumulatorObject&, T&));
+    // A step's accepted result becomes the selection at the step's level.
+    void Accept(std::unique_ptr<CBaseProduct> pResult, int nLevel, bool bPartNumberAvailable);
+
     // The file title shown in the main window's caption.
     void SetTitleFrom(const std::filesystem::path& path);
 
