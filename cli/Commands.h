@@ -16,4 +16,6 @@ void AddToolCommands(CLI::App& app, int& nExitStatus);
 void AddShowCommand(CLI::App& app, int& nExitStatus);
 void AddModelsCommand(CLI::App& app, int& nExitStatus);
 void AddBatchCommand(CLI::App& app, int& nExitStatus);
+void AddCadCommand(CLI::App& app, int& nExitStatus);
+void AddOrderPadCommand(CLI::App& app, int& nExitStatus);
 void AddReportCommand(CLI::App& app, int& nExitStatus);

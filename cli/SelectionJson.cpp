@@ -1,9 +1,13 @@
 // Field-by-field JSON reading and writing of an accumulator selection.
 #include "SelectionJson.h"
 
-#include "selection/AccumulatorData.h"
 #include "platform/StringTable.h"
+#include "selection/AccessoryBase.h"
+#include "selection/AccumulatorData.h"
 #include "selection/AccumulatorFields.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
+#include "selection/TransferBase.h"
 #include "selection/UnitFields.h"
 #include "units/UnitTable.h"
 
@@ -158,6 +162,32 @@ JsonOut CodesToJson(const std::vector<CPartCode>& codes)
     return j;
 }
 
+JsonOut ValueToJson(const CUnitDouble& value)
+{
+    return UnitToJson(value);
+}
+
+JsonOut ValueToJson(const CPartCode& code)
+{
+    return CodeToJson(code);
+}
+
+template <class T> JsonOut ValueToJson(const T& value)
+{
+    return value;
+}
+
+// A selection whose class names its fields through WalkFields: the common part, then its own.
+template <class C> JsonOut WalkedToJson(const C& data)
+{
+    JsonOut j = JsonOut::object();
+    j["m_nLevel"] = data.m_nLevel;
+    j["m_lstCodes"] = CodesToJson(data.m_lstCodes);
+    j["m_lstDefaultCodes"] = CodesToJson(data.m_lstDefaultCodes);
+    C::WalkFields([&](const char* pszName, auto pMember) { j[pszName] = ValueToJson(data.*pMember); });
+    return j;
+}
+
 JsonOut FieldsToJson(const Data& data, bool bApplicationOnly)
 {
     JsonOut j = JsonOut::object();
@@ -267,6 +297,21 @@ JsonOut SelectionToJson(const CAccumulatorData& data)
         options.push_back({{"key", option.nKey}, {"code", CodeToJson(option.code)}});
     j["m_caSelectedOptionArray"] = options;
     return j;
+}
+
+JsonOut SelectionToJson(const CBaseProduct& data)
+{
+    if (const auto* p = dynamic_cast<const CAccumulatorData*>(&data))
+        return SelectionToJson(*p);
+    if (const auto* p = dynamic_cast<const COvrisolBase*>(&data))
+        return WalkedToJson(*p);
+    if (const auto* p = dynamic_cast<const CAccessoryBase*>(&data))
+        return WalkedToJson(*p);
+    if (const auto* p = dynamic_cast<const CRepairKitBase*>(&data))
+        return WalkedToJson(*p);
+    if (const auto* p = dynamic_cast<const CTransferBase*>(&data))
+        return WalkedToJson(*p);
+    return JsonOut::object();
 }
 
 JsonOut ApplicationToJson(const CAccumulatorData& data)

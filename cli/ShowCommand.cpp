@@ -4,7 +4,6 @@
 #include "Commands.h"
 #include "SelectionJson.h"
 #include "outputs/XmlExport.h"
-#include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
@@ -109,14 +108,8 @@ int RunShow(const SShowArgs& args)
         std::cout << SelectionToXml(loaded->header, *loaded->pSelection);
         return kExitOk;
     }
-    const auto* pData = dynamic_cast<const CAccumulatorData*>(loaded->pSelection.get());
-    if (!pData)
-    {
-        std::cerr << args.strFile << ": this version shows accumulator and gas bottle selections only.\n";
-        return kExitRefused;
-    }
     const JsonOut header = HeaderToJson(loaded->header);
-    const JsonOut fields = SelectionToJson(*pData);
+    const JsonOut fields = SelectionToJson(*loaded->pSelection);
     if (args.bJson)
         std::cout << JsonText(JsonOut{{"header", header}, {"selection", fields}}, 2) << '\n';
     else

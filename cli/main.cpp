@@ -39,6 +39,8 @@ int main(int argc, char** argv)
     AddToolCommands(app, nExitStatus);
     AddBatchCommand(app, nExitStatus);
     AddCatalogueCommand(app, nExitStatus);
+    AddCadCommand(app, nExitStatus);
+    AddOrderPadCommand(app, nExitStatus);
     AddReportCommand(app, nExitStatus);
 
     try

@@ -1,10 +1,11 @@
 // build_catalogue: builds a catalogue file from its SQL sources, stored queries and pictures.
 //
-//   build_catalogue --out AccUS.db --queries DIR --pictures DIR SQLFILE...
+//   build_catalogue --out AccUS.db --queries DIR [--pictures DIR] [--attach NAME=FILE] SQLFILE...
 //
 // The SQL files run in the order given; every DIR/<Name>.sql becomes the stored
 // query <Name>, and must compile; every DIR/*.jpg becomes a picture named by its
-// file name. The file is written under a temporary name and renamed at the end,
+// file name. An attached database (the CAD mailbox reads the built catalogue) is
+// only read while the SQL files run; the result never refers to it. The file is written under a temporary name and renamed at the end,
 // so a failed build never leaves a half-written catalogue behind.
 #include <sqlite3.h>
 
@@ -45,10 +46,21 @@ std::vector<fs::path> FilesWithExtension(const fs::path& dir, const std::string&
 class CBuild
 {
 public:
-    explicit CBuild(const fs::path& path)
+    CBuild(const fs::path& path, const std::vector<std::pair<std::string, fs::path>>& attached)
     {
         if (sqlite3_open(path.string().c_str(), &m_db) != SQLITE_OK)
             throw std::runtime_error("cannot create " + path.string());
+        // Outside the transaction, which SQLite requires.
+        for (const auto& [strName, file] : attached)
+        {
+            if (!fs::is_regular_file(file))
+                throw std::runtime_error("cannot attach " + file.string() + ": no such file");
+            std::string strQuoted;
+            for (const char c : file.string())
+                strQuoted += c == '\'' ? std::string("''") : std::string(1, c);
+            Exec("ATTACH DATABASE '" + strQuoted + "' AS " + strName + ";", "attach " + strName);
+            m_attached.push_back(strName);
+        }
         Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA foreign_keys = ON; BEGIN;", "setup");
     }
     ~CBuild() { sqlite3_close(m_db); }
@@ -96,17 +108,22 @@ public:
     void Finish()
     {
         Exec("PRAGMA foreign_key_check;", "foreign keys");
-        Exec("COMMIT; VACUUM;", "commit");
+        Exec("COMMIT;", "commit");
+        for (const std::string& strName : m_attached)
+            Exec("DETACH DATABASE " + strName + ";", "detach " + strName);
+        Exec("VACUUM;", "vacuum");
     }
 
 private:
     sqlite3* m_db = nullptr;
+    std::vector<std::string> m_attached;
 };
 
 int Run(int argc, char** argv)
 {
     fs::path out, queries, pictures;
     std::vector<fs::path> sqlFiles;
+    std::vector<std::pair<std::string, fs::path>> attached;
     for (int i = 1; i < argc; ++i)
     {
         const std::string arg = argv[i];
@@ -121,16 +138,27 @@ int Run(int argc, char** argv)
             queries = next();
         else if (arg == "--pictures")
             pictures = next();
+        else if (arg == "--attach")
+        {
+            const std::string strSpec = next().string();
+            const std::size_t nEquals = strSpec.find('=');
+            const std::string strName = strSpec.substr(0, nEquals);
+            if (nEquals == std::string::npos || strName.empty() ||
+                strName.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos)
+                throw std::runtime_error("--attach needs NAME=FILE with a lower-case name");
+            attached.emplace_back(strName, strSpec.substr(nEquals + 1));
+        }
         else
             sqlFiles.emplace_back(arg);
     }
-    if (out.empty() || queries.empty() || pictures.empty() || sqlFiles.empty())
-        throw std::runtime_error("usage: build_catalogue --out FILE --queries DIR --pictures DIR SQLFILE...");
+    if (out.empty() || queries.empty() || sqlFiles.empty())
+        throw std::runtime_error(
+            "usage: build_catalogue --out FILE --queries DIR [--pictures DIR] [--attach NAME=FILE] SQLFILE...");
 
     const fs::path temp = out.string() + ".tmp";
     fs::remove(temp);
     {
-        CBuild build(temp);
+        CBuild build(temp, attached);
         for (const fs::path& file : sqlFiles)
             build.Exec(ReadFile(file), file.filename().string());
         for (const fs::path& file : FilesWithExtension(queries, ".sql"))
@@ -140,7 +168,7 @@ int Run(int argc, char** argv)
             build.CheckCompiles(strName, strSql);
             build.Insert("INSERT INTO QueryDefs (Name, Sql) VALUES (?, ?)", strName, strSql, false);
         }
-        for (const fs::path& file : FilesWithExtension(pictures, ".jpg"))
+        for (const fs::path& file : pictures.empty() ? std::vector<fs::path>() : FilesWithExtension(pictures, ".jpg"))
         {
             const std::string strBytes = ReadFile(file);
             if (strBytes.size() < 4 || static_cast<unsigned char>(strBytes[0]) != 0xFF ||

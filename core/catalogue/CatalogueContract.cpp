@@ -64,6 +64,13 @@ std::vector<SContractField> Dimensions()
     return {{"Dim", R::Text}, {"Value", R::Text}};
 }
 
+// The six parameters of every repair kit list, in the order the dialog sets them.
+std::vector<SContractParam> RepairKitFilters()
+{
+    return {{"[parSizeCombo]", "View All"}, {"[parSealCombo]", "View All"}, {"[parConstruction]", "View All"},
+            {"[parService]", "View All"},   {"[parPort]", "View All"},      {"[parRepairKitType]", "Piston Seal Kits"}};
+}
+
 std::vector<SContractQuery> Build()
 {
     const std::int16_t nOne = 1;
@@ -244,6 +251,77 @@ std::vector<SContractQuery> Build()
           {"BoreUnits", R::Text},
           {"PressureCode", R::Text},
           {"PressureLocation", R::Whole}}},
+        // Reservoir isolators (Ovrisol): capacity limit, sizes, bladders, fixed codes.
+        {"qmaxOVSize", {}, {{"MaxOfActualCapacity", R::Number}}},
+        {"qOvrisolSize",
+         {{"[parVcylinder]", 0.010},
+          {"[parVaccumulator]", 0.005},
+          {"[parHighfluid]", 0.0},
+          {"[parLowfluid]", 0.0},
+          {"[parLength]", 0.0},
+          {"[parWidth]", 0.0}},
+         {{"CapDisplay", R::Number},
+          {"CapDisplayUnits", R::Text},
+          {"Construction", R::Text},
+          {"Series", R::Text},
+          {"SeriesLocation", R::Whole},
+          {"SizeCode", R::Text},
+          {"SizeLocation", R::Whole},
+          {"ConstructionCode", R::Text},
+          {"ConstructionLocation", R::Whole}}},
+        {"qOvrisolBladder", {{"[parSeries]", "OV"}}, Codes()},
+        {"qOvrisolPartNumber", {{"[parSeries]", "OV"}}, {{"Code", R::Text}, {"CodeLocation", R::Whole}}},
+        // Transfer barriers: the three filter lists and the list.
+        {"qTransferBarrierPressure",
+         {{"[parSizeCombo]", "View All"}, {"[parServiceCombo]", "View All"}},
+         {{"PressureCode", R::Text}, {"Pressure", R::Number}, {"PressUnits", R::Text}}},
+        {"qTransferBarrierService",
+         {{"[parSizeCombo]", "-10G"}, {"[parPressureCombo]", "View All"}},
+         {{"ServiceCode", R::Text}, {"Service", R::Text}}},
+        {"qTransferBarrierSize",
+         {{"[parPressureCombo]", "3"}, {"[parServiceCombo]", "View All"}},
+         {{"CapCode", R::Text}, {"Cap", R::Number}, {"CapUnits", R::Text}}},
+        {"qTransBarList",
+         {{"[parPressureCombo]", "View All"}, {"[parServiceCombo]", "View All"}, {"[parSizeCombo]", "View All"}},
+         {{"Cap", R::Number},
+          {"CapUnits", R::Text},
+          {"Pressure", R::Number},
+          {"PressUnits", R::Text},
+          {"Service", R::Text},
+          {"CapCode", R::Text},
+          {"CapCodeLocation", R::Whole},
+          {"PressureCode", R::Text},
+          {"PressureLocation", R::Whole},
+          {"ServiceCode", R::Text},
+          {"ServiceLocation", R::Whole},
+          {"Series", R::Text},
+          {"SeriesLocation", R::Whole}}},
+        {"qBladderPartNumber", {{"[parSeries]", "TB"}, {"[parPressure]", "3"}}, PartNumberFields()},
+        // Accessories.
+        {"qAccessAvailAccum", {}, {{"Accumulator", R::Text}}},
+        {"qAccessoryAccumSize",
+         {{"[parAccumType]", "Piston"}},
+         {{"Cap", R::Number},
+          {"CapUnits", R::Text},
+          {"CapCode", R::Text},
+          {"NomBore", R::Text},
+          {"BoreDisplay", R::Number},
+          {"BoreUnits", R::Text}}},
+        {"qAccessorySelect",
+         {{"[parType]", "Piston"}, {"[parSizeCode]", "-150"}, {"[parBoreSize]", "-4"}},
+         {{"AccessoryText", R::Text},
+          {"Order", R::Whole},
+          {"PartNumber", R::Text},
+          {"Description", R::Text},
+          {"Image", R::Text}}},
+        // Repair kits: the kit types, the five filter lists and the list.
+        {"qRepairKit", {}, {{"Kit Type", R::Text}}},
+        {"qKitSizeCombo", RepairKitFilters(), {{"Size", R::Text}}},
+        {"qKitSealCombo", RepairKitFilters(), {{"Seal", R::Text}}},
+        {"qKitConstructionCombo", RepairKitFilters(), {{"Construction", R::Text}}},
+        {"qKitServiceCombo", RepairKitFilters(), {{"Service", R::Text}}},
+        {"qKitPortCombo", RepairKitFilters(), {{"Port", R::Text}}},
+        {"qRepKitList", RepairKitFilters(), {{"RepairKit", R::Text}, {"PartNumber", R::Text}}},
         // Selection report.
         {"qSelRepLabels", {}, {{"MapKey", R::Text}, {"FieldLabel", R::Text}}},
         {"qGetSelectionReportLabels", {}, {{"MapKey", R::Text}, {"FieldLabel", R::Text}}},
@@ -268,6 +346,8 @@ std::vector<SContractQuery> Build()
          Dimensions()},
         {"qDiaphragmDimensions", {{"[parSeries]", "DA"}, {"[parPressure]", "3"}, {"[parCapacity]", "-50"}}, Dimensions()},
         {"qGBDimensions", {{"[parSeries]", "GB"}, {"[parSize]", "-10G"}, {"[parGasPort]", "-S"}}, Dimensions()},
+        {"qOVDimensions", {{"[parSeries]", "OV"}, {"[parCapacity]", "-10"}, {"[parConstruction]", "-S"}}, Dimensions()},
+        {"qTBDimensions", {{"[parSeries]", "TB"}, {"[parPressure]", "3"}, {"[parCapacity]", "-10G"}}, Dimensions()},
         {"qSelRepPicture",
          {{"[parSeries]", "PA"}, {"[parGasPort]", "V"}, {"[parConstruction]", "S"}, {"[parUserFlow]", "N"}},
          {{"Image", R::Text}}},

@@ -47,7 +47,7 @@ int QueryCount(sqlite3* pDb, const char* pszSql, sqlite3_int64& nResult)
     return nRc == SQLITE_ROW || nRc == SQLITE_DONE ? SQLITE_OK : nRc;
 }
 
-// A readable SQLite file is not yet a catalogue: it must hold the stored queries.
+// A readable SQLite file is not yet a catalogue (or mailbox): it must hold the stored queries.
 SOpenFailure CheckCatalogue(sqlite3* pDb)
 {
     sqlite3_int64 nTables = 0;
@@ -119,39 +119,54 @@ bool IDatabase::Open(const fs::path& folder, const std::string& strBaseName,
     // The language code comes from the command line: it must not lead out of the folder.
     if (strFile.find_first_of("/\\") != std::string::npos)
         return fail(SQLITE_CANTOPEN, "The catalogue file name is not a plain file name.");
+    int nCode = SQLITE_OK;
+    std::string strDescription;
+    if (!OpenFile(path, SQLITE_OPEN_READONLY, "catalogue", nCode, strDescription))
+        return fail(nCode, strDescription);
+    // Exclusive use: the read lock is kept, so each query skips the file locking and the check
+    // for changes by other writers, the larger part of a short query's time.
+    sqlite3_exec(m_pDb, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
+    m_strLanguage = strLanguageCode;
+    return true;
+}
+
+bool IDatabase::OpenFile(const fs::path& path, int nFlags, const std::string& strWhat, int& nCode,
+                         std::string& strDescription)
+{
+    Close();
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
+    nCode = SQLITE_CANTOPEN;
     if (!fs::exists(status))
-        return fail(SQLITE_CANTOPEN, "The catalogue file does not exist.");
+        return strDescription = "The " + strWhat + " file does not exist.", false;
     if (!fs::is_regular_file(status))
-        return fail(SQLITE_CANTOPEN, "The catalogue path is not a file.");
+        return strDescription = "The " + strWhat + " path is not a file.", false;
     // SQLite would take an empty file for an empty database.
     if (fs::file_size(path, error) == 0 && !error)
-        return fail(CCatalogueError::EmptyFile, "The catalogue file is empty.");
+        return nCode = CCatalogueError::EmptyFile, strDescription = "The " + strWhat + " file is empty.", false;
 
+    const std::string strSource = PathText(path);
     sqlite3* pDb = nullptr;
-    const int nRc = sqlite3_open_v2(strSource.c_str(), &pDb, SQLITE_OPEN_READONLY, nullptr);
+    const int nRc = sqlite3_open_v2(strSource.c_str(), &pDb, nFlags, nullptr);
     if (nRc != SQLITE_OK)
     {
-        const std::string strError = pDb != nullptr ? sqlite3_errmsg(pDb) : sqlite3_errstr(nRc);
+        strDescription = "The " + strWhat + " file cannot be opened: " +
+                         std::string(pDb != nullptr ? sqlite3_errmsg(pDb) : sqlite3_errstr(nRc));
         sqlite3_close(pDb);
-        return fail(nRc, "The catalogue file cannot be opened: " + strError);
+        return nCode = nRc, false;
     }
-    // The catalogue build may briefly hold a lock on the file.
+    // The catalogue build, or another program writing the mailbox, may briefly hold a lock.
     sqlite3_busy_timeout(pDb, 2000);
     const SOpenFailure failure = CheckCatalogue(pDb);
     if (failure.m_nCode != SQLITE_OK)
     {
         sqlite3_close(pDb);
-        return fail(failure.m_nCode, failure.m_strDescription);
+        nCode = failure.m_nCode;
+        strDescription = failure.m_strDescription;
+        return false;
     }
-    // Exclusive use: the read lock is kept, so each query skips the file locking and the check
-    // for changes by other writers, the larger part of a short query's time.
-    sqlite3_exec(pDb, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
-
     m_pDb = pDb;
     m_path = path;
-    m_strLanguage = strLanguageCode;
     ++m_nSerial;
     return true;
 }

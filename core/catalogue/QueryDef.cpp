@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/Database.h"
 #include "catalogue/PreparedQuery.h"
+#include "catalogue/Recordset.h"
 
 IQueryDef::IQueryDef(IDatabase& database) : m_pDatabase(&database) {}
 
@@ -39,6 +40,16 @@ void IQueryDef::SetParamValue(const std::string& strBracketedName, const CDbValu
     }
     throw CCatalogueError(CCatalogueError::ParameterNotFound,
                           "Query '" + query.m_strName + "' has no parameter " + strBracketedName + ".");
+}
+
+void IQueryDef::Execute()
+{
+    // Running it as a recordset binds and checks every parameter the same way; an action
+    // query simply yields no fields.
+    IRecordset rows(*m_pDatabase);
+    rows.Open(*this);
+    if (rows.GetFieldCount() != 0)
+        throw CCatalogueError(CCatalogueError::BadQuery, "Query '" + m_strName + "' is not an action query.");
 }
 
 void IQueryDef::Close()

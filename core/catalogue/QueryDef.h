@@ -30,6 +30,9 @@ public:
     // ":parPressure" is matched without regard to case. Throws CCatalogueError when the query
     // has no such parameter, so that a misspelt name is never silently ignored.
     void SetParamValue(const std::string& strBracketedName, const CDbValue& value);
+    // Runs an action query (one that changes data and returns no rows). Throws CCatalogueError,
+    // also for a query that returns rows.
+    void Execute();
     void Close();
 
 private:

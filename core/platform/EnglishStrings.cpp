@@ -129,8 +129,20 @@ void AddEnglishStrings(CStringTable& table)
         {50012, "Not Implemented"},
         {50023, "European Accumulators"},
         {50065, "   Selection"},
+        {52110, "D"}, // the company code of the CAD data
         {52111, "Accumulator"},
         {52112, "Acc"},
+        // The other products: step texts, descriptions and list headers.
+        {50006, "Required Volume: "},
+        {50013, "Description "},
+        {50031, " Bladder"},
+        {50044, "Size "},
+        {50045, "Pressure "},
+        {50048, "Pressure"},
+        {50049, "Service"},
+        {50056, "Ovrisol Reservoir Isolators"},
+        {50057, "Transfer Barrier"},
+        {61449, "Bore Size"},
         // Application start-up, menus and file commands.
         {127, "Tips file does not exist in the prescribed directory"},
         {130, "Trouble reading the tips file"},

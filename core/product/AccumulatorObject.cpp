@@ -6,7 +6,11 @@
 #include "platform/StringTable.h"
 #include "product/ProductHost.h"
 #include "product/StepDialogs.h"
+#include "selection/AccessoryBase.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
 #include "selection/SelectionFile.h"
+#include "selection/TransferBase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -61,6 +65,11 @@ CAccumulatorObject::CAccumulatorObject(IProductHost& host, IStepDialogs& dialogs
 
 bool CAccumulatorObject::Initialize()
 {
+    // The order pad and the CAD component live as long as the product object.
+    if (!m_pOrderPad)
+        m_pOrderPad = std::make_unique<COrderPad>(m_host.OrderPadInbox(), m_host.OrderPadLink());
+    if (HasCadOptions() && !m_pCadObject)
+        m_pCadObject = m_host.CreateCadObject();
     const bool bOpen = m_database.Open(m_host.CatalogueFolder(), LoadString(52112), m_host.LanguageCode());
     m_nProdId = prod::NoneChosen;
     m_strProdType.clear();
@@ -194,7 +203,9 @@ bool CAccumulatorObject::SetProduct(int nProdId, const std::string& strProdType,
 {
     if (!CanHoldProduct(nProdId))
     {
-        GetPrompt().Message(strProdType + " cannot be selected in this version of the program yet.");
+        // The catalogue's product list names a product this program has no selection for.
+        GetPrompt().Message("\"" + strProdType + "\" (product id " + std::to_string(nProdId) +
+                            ") is not a product this program can select.");
         return false;
     }
     m_nProdId = nProdId;
@@ -219,11 +230,15 @@ int CAccumulatorObject::OnChooseProduct()
     m_pData = std::move(pData);
     if (auto* pAccumulator = AccumulatorData())
         pAccumulator->Initialize(0);
+    else if (auto* pOvrisol = SelectionAs<COvrisolBase>())
+        pOvrisol->Initialize(0);
     return nResult;
 }
 
 int CAccumulatorObject::OnDescribeApplication()
 {
+    if (m_nProdId == prod::ReservoirIsolator)
+        return DescribeReservoirIsolator();
     CAccumulatorData* pCurrent = AccumulatorData();
     if (m_nProdId != prod::Accumulator || !pCurrent)
         return dlg::Cancel;
@@ -247,6 +262,19 @@ int CAccumulatorObject::OnDescribeApplication()
 
 int CAccumulatorObject::OnChooseModel()
 {
+    switch (m_nProdId)
+    {
+    case prod::ReservoirIsolator:
+        return ChooseReservoirIsolator();
+    case prod::Accessories:
+        return ChooseFromCatalogue(&IStepDialogs::ChooseAccessory);
+    case prod::RepairKit:
+        return ChooseFromCatalogue(&IStepDialogs::ChooseRepairKit);
+    case prod::TransferBarrier:
+        return ChooseFromCatalogue(&IStepDialogs::ChooseTransferBarrier);
+    default:
+        break;
+    }
     CAccumulatorData* pCurrent = AccumulatorData();
     if ((m_nProdId != prod::Accumulator && m_nProdId != prod::GasBottle) || !pCurrent)
         return dlg::Cancel;
@@ -283,6 +311,56 @@ int CAccumulatorObject::OnChooseDetails()
     m_bSelectionComplete = true;
     pResult->m_nLevel = 3;
     m_pData = std::move(pResult);
+    return nResult;
+}
+
+void CAccumulatorObject::Accept(std::unique_ptr<CBaseProduct> pResult, int nLevel, bool bPartNumberAvailable)
+{
+    m_bModified = true;
+    pResult->m_nLevel = nLevel;
+    m_pData = std::move(pResult);
+    m_bPartNumberAvailable = bPartNumberAvailable;
+    m_bSelectionComplete = bPartNumberAvailable;
+}
+
+int CAccumulatorObject::DescribeReservoirIsolator()
+{
+    const COvrisolBase* pCurrent = SelectionAs<COvrisolBase>();
+    if (!pCurrent)
+        return dlg::Cancel;
+    COvrisolBase working(*pCurrent);
+    auto pResult = std::make_unique<COvrisolBase>(*pCurrent);
+    pResult->Initialize(1);
+    const int nResult = m_dialogs.OvrisolSizeSelection(*this, working, *pResult);
+    if (nResult == dlg::Ok)
+        Accept(std::move(pResult), 1, false);
+    return nResult;
+}
+
+int CAccumulatorObject::ChooseReservoirIsolator()
+{
+    const COvrisolBase* pCurrent = SelectionAs<COvrisolBase>();
+    if (!pCurrent)
+        return dlg::Cancel;
+    COvrisolBase working(*pCurrent);
+    auto pResult = std::make_unique<COvrisolBase>(*pCurrent);
+    pResult->Initialize(2);
+    const int nResult = m_dialogs.OvrisolChooseModel(*this, working, *pResult);
+    if (nResult == dlg::Ok)
+        Accept(std::move(pResult), 2, true);
+    return nResult;
+}
+
+template <class T>
+int CAccumulatorObject::ChooseFromCatalogue(int (IStepDialogs::*pfnDialog)(CAccumulatorObject&, T&))
+{
+    const T* pCurrent = SelectionAs<T>();
+    if (!pCurrent)
+        return dlg::Cancel;
+    auto pWorking = std::make_unique<T>(*pCurrent);
+    const int nResult = (m_dialogs.*pfnDialog)(*this, *pWorking);
+    if (nResult == dlg::Ok)
+        Accept(std::move(pWorking), 2, true);
     return nResult;
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
+#include "outputs/CadObject.h"
+#include "outputs/OrderPad.h"
 #include "outputs/ReportData.h"
 #include "product/TesmaraObject.h"
 #include "selection/AccumulatorData.h"
@@ -61,7 +63,6 @@ public:
     bool IsSelectionComplete() const override;
     // Both report commands: a model number to report, of a product the report knows.
     bool IsViewSelectionReportEnabled() const override;
-    bool IsOrderPadEnabled() const override { return false; } // the order pad comes later
     void OnViewSelectionReport() override;
     void OnFilePrintSelection(int nFlag) override;
     bool PerformButtonAction(int nID) override;
@@ -93,6 +94,20 @@ public:
     // A catalogue error (CCatalogueError) is left to the caller.
     SSelectionReport MakeSelectionReport();
 
+    // The CAD commands (0 view, 1 print DXF, 2 print HPGL, 3 preferences, 4 save): the drawing
+    // commands for a complete selection that has a drawing; the preferences always.
+    void OnCadCommand(int nCommand) override;
+    bool IsCadCommandEnabled(int nCommand) const override;
+    // The selection, and its gas bottles as a second line item, handed to the order pad;
+    // "Add to Order Failed!" when any of it fails, and then nothing reaches the order pad.
+    bool OnAddToOrderPad() override;
+    // The product block and the selection object, as the selection file holds them.
+    std::vector<std::uint8_t> GetSerializedDataObject() override;
+    // The framework's "OrderPad" command: "Open OrderPad Failed!" when it cannot be started.
+    bool OnOpenOrderPad();
+    // The mailbox file CAD requests go to: the installed one, or the user's copy of it.
+    std::filesystem::path CadMailboxFile(std::string& strError) const;
+
     // The steps.
     int OnChooseProduct();
     int OnDescribeApplication();
@@ -107,15 +122,17 @@ public:
     // The reference topic of a dialog for a series, or empty text.
     std::string GetRefJump(const std::string& strSeries, const std::string& strDialog);
 
-    // Whether this version can hold a selection of the product.
+    // Whether the product id names a product this program has a selection for (0 to 5).
     static bool CanHoldProduct(int nProdId);
-    // Set by "Choose Product"; false (with a message) for a product this version cannot hold.
+    // Set by "Choose Product"; false (with a message) for an id that names no product.
     bool SetProduct(int nProdId, const std::string& strProdType, const std::string& strDescription);
     const std::string& ProdType() const { return m_strProdType; }
     const std::string& ProdDescription() const { return m_strProdDescription; }
 
     // The selection as an accumulator selection (nullptr for other products).
     CAccumulatorData* AccumulatorData();
+    // The selection as the class of a product (nullptr when it is of another class).
+    template <class T> T* SelectionAs() { return dynamic_cast<T*>(m_pData.get()); }
     CIMsgStoredProc& Messages() { return *m_pMessages; }
     IProductHost& Host() { return m_host; }
     bool m_bModified = false;
@@ -125,6 +142,14 @@ public:
     std::vector<SEvent> m_lstAcceptedEvents;
 
 private:
+    // The steps of the reservoir isolator, and the model step of the products chosen straight
+    // from the catalogue, which edits one copy that becomes the selection.
+    int DescribeReservoirIsolator();
+    int ChooseReservoirIsolator();
+    template <class T> int ChooseFromCatalogue(int (IStepDialogs::*pfnDialog)(CAccumulatorObject&, T&));
+    // A step's accepted result becomes the selection at the step's level.
+    void Accept(std::unique_ptr<CBaseProduct> pResult, int nLevel, bool bPartNumberAvailable);
+
     // The file title shown in the main window's caption.
     void SetTitleFrom(const std::filesystem::path& path);
     // The two headers of the selection file as this selection would be saved now.
@@ -132,6 +157,8 @@ private:
 
     IProductHost& m_host;
     IStepDialogs& m_dialogs;
+    std::unique_ptr<COrderPad> m_pOrderPad;
+    std::unique_ptr<ICadObject> m_pCadObject;
     IDatabase m_database;
     std::unique_ptr<CIMsgStoredProc> m_pMessages;
     std::unique_ptr<CBaseProduct> m_pData;

@@ -1,9 +1,12 @@
 // What a product object needs from the application that hosts it.
 #pragma once
 
+#include "outputs/CadObject.h"
+#include "outputs/OrderPad.h"
 #include "platform/Clock.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 struct SSelectionReport;
@@ -33,4 +36,10 @@ public:
     // False when this host has neither (the command line, a test), or nothing was printed.
     virtual bool ShowSelectionReport(const SSelectionReport&, const std::string& /*strTitle*/) { return false; }
     virtual bool PrintSelectionReport(const SSelectionReport&, const std::string& /*strTitle*/) { return false; }
+    // The CAD component that draws the product object's requests; none where there is no display.
+    virtual std::unique_ptr<ICadObject> CreateCadObject() { return nullptr; }
+    // The order pad program as this desktop reaches it (not owned); none where it cannot be.
+    virtual IOrderPadLink* OrderPadLink() { return nullptr; }
+    // The folder transfer documents are put into.
+    virtual std::filesystem::path OrderPadInbox() const { return DefaultOrderPadInbox(); }
 };

@@ -75,6 +75,8 @@ public:
     std::string GetCadMailboxTable() const override;
     std::string GetCadMailboxDatabase() const override;
     std::string GetCadProgram() const override;
+    // Piston: qPistonCAD into PA_Mailbox; bladder: bladConv into BA_Mailbox; other types none.
+    SCadConversion GetCadConversion() const override;
     std::string GetGasBottleQuantityText() const override;
     bool IsComplete() const override;
     std::string GetGasBottleDescription() const override;

@@ -5,7 +5,11 @@
 #include "platform/Archive.h"
 #include "platform/StringTable.h"
 #include "platform/Windows1252.h"
+#include "selection/AccessoryBase.h"
 #include "selection/AccumulatorData.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
+#include "selection/TransferBase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -95,24 +99,6 @@ std::int32_t GetInt(const std::uint8_t* pField)
     for (int i = 3; i >= 0; --i)
         u = (u << 8) | pField[i];
     return static_cast<std::int32_t>(u);
-}
-
-// The products whose selections have no class in this version.
-const char* UnsupportedProductName(int nProdId)
-{
-    switch (nProdId)
-    {
-    case 2:
-        return "reservoir isolators";
-    case 3:
-        return "accessories";
-    case 4:
-        return "repair kits";
-    case 5:
-        return "transfer barriers";
-    default:
-        return nullptr;
-    }
 }
 
 std::string NotValidFile(const std::string& strSource, const std::string& strDetail)
@@ -248,9 +234,22 @@ std::optional<std::string> UnsavableReason(const CArchive& ar)
 
 std::unique_ptr<CBaseProduct> CreateSelectionObject(int nProdId)
 {
-    if (nProdId == 0 || nProdId == 1)
+    switch (nProdId)
+    {
+    case 0: // accumulators chosen by application
+    case 1: // gas bottles
         return std::make_unique<CAccumulatorData>();
-    return nullptr;
+    case 2:
+        return std::make_unique<COvrisolBase>();
+    case 3:
+        return std::make_unique<CAccessoryBase>();
+    case 4:
+        return std::make_unique<CRepairKitBase>();
+    case 5:
+        return std::make_unique<CTransferBase>();
+    default:
+        return nullptr;
+    }
 }
 
 std::vector<std::uint8_t> WriteSelectionBytes(const SSelectionHeader& header, const CBaseProduct& selection)
@@ -282,12 +281,6 @@ std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_
     header.strProdType = GetFixedText(pB + kProdTypeOffset, kProdTypeSize);
     header.strProdDescription = GetFixedText(pB + kProdDescriptionOffset, kProdDescriptionSize);
 
-    if (const char* pszProduct = UnsupportedProductName(header.nProdId))
-    {
-        strError = strSourceName + " holds a selection of " + pszProduct +
-                   ", which this version of the program cannot open.";
-        return std::nullopt;
-    }
     loaded.pSelection = CreateSelectionObject(header.nProdId);
     if (!loaded.pSelection)
     {

@@ -9,6 +9,7 @@
 #include "app/SplashWnd.h"
 #include "app/TipDialog.h"
 #include "catalogue/Catalogue.h"
+#include "outputs/CadComponent.h"
 #include "platform/Prompt.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -219,6 +220,13 @@ bool CEuropeanAccumulatorApp::PrintSelectionReport(const SSelectionReport& repor
     return PrintReportWithDialog(report, m_pMainFrame);
 }
 
+std::unique_ptr<ICadObject> CEuropeanAccumulatorApp::CreateCadObject()
+{
+    // The file dialogs in force when a file is asked for (a test may replace them).
+    return std::make_unique<CCadComponent>(
+        m_store, [this]() -> IFileDialogs& { return *m_pFileDialogs; }, m_pMainFrame);
+}
+
 void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
 {
     const auto cadBegin = std::begin(cmd::CadCommands);
@@ -288,6 +296,9 @@ void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
             if (m_pProduct->IsOrderPadEnabled())
                 m_pProduct->OnAddToOrderPad();
             break;
+        case cmd::OrderPad:
+            m_pProduct->OnOpenOrderPad();
+            break;
         default:
             break;
         }
@@ -308,7 +319,7 @@ void CEuropeanAccumulatorApp::UpdateCommands()
     enable(cmd::PrintSelectionReport, m_pProduct->IsViewSelectionReportEnabled());
     enable(cmd::AddToOrderPad, m_pProduct->IsOrderPadEnabled());
     enable(cmd::ExportXml, m_pProduct->IsExportXmlEnabled());
-    enable(cmd::OrderPad, false);
+    enable(cmd::OrderPad, true);
     enable(cmd::RapidSelection, false);
     for (int i = 0; i < 5; ++i)
         enable(cmd::CadCommands[i], m_pProduct->IsCadCommandEnabled(i));

@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/RecentFiles.h"
 #include "app/SplashWnd.h"
+#include "outputs/OrderPadLink.h"
 #include "product/ProductHost.h"
 #include "products/DesktopStepDialogs.h"
 
@@ -54,6 +55,9 @@ public:
     void RefreshPanel() override;
     bool ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle) override;
     bool PrintSelectionReport(const SSelectionReport& report, const std::string& strTitle) override;
+    std::unique_ptr<ICadObject> CreateCadObject() override;
+    IOrderPadLink* OrderPadLink() override { return &m_orderPadLink; }
+    std::filesystem::path OrderPadInbox() const override { return OrderPadInboxFrom(m_store); }
 
     // Every menu command by its id.
     void OnCommand(int nCommandId);
@@ -126,6 +130,7 @@ private:
     CDesktopStepDialogs m_stepDialogs;
     CDesktopFileDialogs m_desktopFileDialogs;
     IFileDialogs* m_pFileDialogs = &m_desktopFileDialogs;
+    CDesktopOrderPadLink m_orderPadLink{m_store};
     std::unique_ptr<CAccumulatorObject> m_pProduct;
     QPointer<CMainFrame> m_pMainFrame;
     CEuropeanAccumulatorView* m_pView = nullptr; // owned by the main window

@@ -63,6 +63,8 @@ public:
         m_pApp->OnCommand(cmd::FileOpen);
     }
     QString FilePath(const QString& strName) const { return m_dir.filePath(strName); }
+    // The user's settings of this run, to set before Start.
+    ISettings& Settings() { return *m_pSettings; }
     CScriptedFiles& Files() { return m_files; }
 
 private:

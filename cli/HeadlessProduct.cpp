@@ -1,0 +1,81 @@
+// The product object on the command line.
+#include "HeadlessProduct.h"
+
+#include "outputs/CadFiles.h"
+#include "platform/Prompt.h"
+#include "units/DefaultUnits.h"
+
+#include <cctype>
+#include <cstdlib>
+
+int CFileCadObject::SaveCAD(const SCadRequest& request)
+{
+    CCadDrawing drawing;
+    std::string strError;
+    if (!DrawCadRequest(request, m_preferences, CadDrawingDate(), drawing, strError))
+    {
+        GetPrompt().Message("The CAD drawing cannot be made. " + strError);
+        return 0;
+    }
+    for (const std::filesystem::path& file : m_files)
+    {
+        const std::optional<ECadFormat> eFormat = CadFormatForPath(file);
+        if (!eFormat || !WriteFileWhole(file, CadFileBytes(drawing, *eFormat), strError))
+        {
+            GetPrompt().Message(eFormat ? strError : PathText(file) + " is not a .dxf, .plt or .svg file.");
+            return 0;
+        }
+        ++m_nWritten;
+    }
+    return 1;
+}
+
+CHeadlessProduct::CHeadlessProduct(std::filesystem::path catalogueFolder, std::filesystem::path applicationFolder,
+                                   std::filesystem::path inbox)
+    : m_catalogueFolder(std::move(catalogueFolder)), m_applicationFolder(std::move(applicationFolder)),
+      m_inbox(std::move(inbox))
+{
+}
+
+std::string CHeadlessProduct::DefaultUnit(int nCategoryId) const
+{
+    return CDefaultUnits::Standard().GetDefaultUnit(nCategoryId);
+}
+
+std::unique_ptr<ICadObject> CHeadlessProduct::CreateCadObject()
+{
+    auto pObject = std::make_unique<CFileCadObject>(m_cadFiles, m_cadPreferences);
+    m_pCadObject = pObject.get();
+    return pObject;
+}
+
+bool CHeadlessProduct::Open(const std::filesystem::path& file)
+{
+    m_pProduct = std::make_unique<CAccumulatorObject>(*this, *this);
+    return m_pProduct->Initialize() && m_pProduct->LoadData(file);
+}
+
+std::string NoCadDrawingReason(CAccumulatorObject& product)
+{
+    if (!product.IsSelectionComplete())
+        return "The selection is not complete: choose its details first.";
+    if (product.IsCadCommandEnabled(0))
+        return std::string();
+    const CAccumulatorData* pData = product.AccumulatorData();
+    std::string strType = pData ? pData->strAccumulatorType : std::string();
+    for (char& c : strType)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string strWhat = product.ProdId() == prod::GasBottle || strType == "gb" ? "a gas bottle"
+                                : strType.empty() ? "a " + product.ProdType() + " selection"
+                                                  : "a " + strType + " accumulator";
+    return "There is no CAD drawing of " + strWhat + ": only piston and bladder accumulators have one.";
+}
+
+std::filesystem::path DefaultApplicationFolder()
+{
+    if (const char* pszDir = std::getenv("TESMARA_APP_DIR"); pszDir && *pszDir)
+        return pszDir;
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path("app") : exe.parent_path().parent_path() / "app";
+}

@@ -1,0 +1,289 @@
+// Laying out the views of an accumulator, its dimensions, notes and title block on the sheet.
+#include "outputs/CadDrawingBuilder.h"
+
+#include "outputs/CadDimension.h"
+
+#include <cmath>
+
+namespace
+{
+// The sheet: A3 landscape with a 10 mm border; the title block in the lower right corner,
+// the notes beside it, the views above them (all in paper millimetres).
+constexpr double kSheetWidth = 420.0;
+constexpr double kSheetHeight = 297.0;
+constexpr double kBorder = 10.0;
+constexpr double kTitleLeft = 230.0;
+constexpr double kTitleTop = 60.0;
+constexpr double kViewsBottom = 62.0;
+constexpr double kViewsTop = 282.0;
+// Room the views need around them: between side and end view, and for dimensions.
+constexpr double kViewGap = 45.0;
+constexpr double kMarginX = 50.0;
+constexpr double kAbove = 32.0;
+constexpr double kBelow = 40.0;
+constexpr double kNoteHeight = 2.5;
+constexpr std::size_t kNoteCharacters = 82;
+
+class CBuilder
+{
+public:
+    CBuilder(const SCadOutline& o, const SCadPreferences& p, const std::string& strDate)
+        : m_o(o), m_prefs(p), m_strDate(strDate), m_a(m_d)
+    {
+        m_d.m_dSheetWidth = kSheetWidth;
+        m_d.m_dSheetHeight = kSheetHeight;
+        m_d.m_dScale = CadScaleFor(o.dLength, o.dDiameter);
+        m_d.m_strTitle = o.strModelNumber;
+        m_R = o.dDiameter / 2.0;
+        const double s = m_d.m_dScale;
+        // Both views centred across the sheet, and between the space for the dimensions.
+        const double dPaperLeft = kBorder + (kSheetWidth - 2.0 * kBorder - (o.dLength + o.dDiameter) / s - kViewGap) / 2.0;
+        const double dBand = kViewsTop - kViewsBottom;
+        const double dPaperAxis = kViewsBottom + (dBand - (o.dDiameter / s + kAbove + kBelow)) / 2.0 + kBelow + m_R / s;
+        m_d.m_sheetOrigin = {-dPaperLeft * s, -dPaperAxis * s};
+        m_dEndX = o.dLength + kViewGap * s + m_R;
+    }
+
+    CCadDrawing Build()
+    {
+        Sheet();
+        if (m_o.eBody == ECadBody::Piston)
+            PistonViews();
+        else
+            BladderViews();
+        CommonDimensions();
+        Notes();
+        TitleBlock();
+        return std::move(m_d);
+    }
+
+private:
+    SCadPoint P(double px, double py) const
+    {
+        return {m_d.m_sheetOrigin.x + px * m_d.m_dScale, m_d.m_sheetOrigin.y + py * m_d.m_dScale};
+    }
+    void Line(ECadLayer e, SCadPoint a, SCadPoint b) { m_d.m_lines.push_back({e, a, b}); }
+    void Outline(SCadPoint a, SCadPoint b) { Line(ECadLayer::Outline, a, b); }
+    void PaperLine(double x1, double y1, double x2, double y2) { Line(ECadLayer::Border, P(x1, y1), P(x2, y2)); }
+    void PaperText(ECadLayer e, double px, double py, double dHeight, const std::string& strText,
+                   ECadAlign eAlign = ECadAlign::Left)
+    {
+        m_d.m_texts.push_back({e, P(px, py), dHeight * m_d.m_dScale, strText, eAlign, 0.0});
+    }
+    std::string Length(double dMm, bool bDiameter = false) const
+    {
+        return FormatCadLength(dMm, m_prefs.eUnits, bDiameter);
+    }
+    // A rectangle across the axis from x1 to x2, dHalf high each side.
+    void Box(ECadLayer e, double x1, double x2, double dHalf)
+    {
+        Line(e, {x1, dHalf}, {x2, dHalf});
+        Line(e, {x1, -dHalf}, {x2, -dHalf});
+        Line(e, {x1, -dHalf}, {x1, dHalf});
+        Line(e, {x2, -dHalf}, {x2, dHalf});
+    }
+    // A bore or thread seen from the side: two hidden lines from the face and its bottom.
+    void HiddenBore(double xFace, double xBottom, double dHalf)
+    {
+        Line(ECadLayer::Hidden, {xFace, dHalf}, {xBottom, dHalf});
+        Line(ECadLayer::Hidden, {xFace, -dHalf}, {xBottom, -dHalf});
+        Line(ECadLayer::Hidden, {xBottom, -dHalf}, {xBottom, dHalf});
+    }
+    void CentreLines()
+    {
+        const double dOver = m_a.Paper(4.0);
+        Line(ECadLayer::Center, {-dOver, 0.0}, {m_o.dLength + dOver, 0.0});
+        Line(ECadLayer::Center, {m_dEndX - m_R - dOver, 0.0}, {m_dEndX + m_R + dOver, 0.0});
+        Line(ECadLayer::Center, {m_dEndX, -m_R - dOver}, {m_dEndX, m_R + dOver});
+    }
+    void Clamps()
+    {
+        const double dHalf = m_R + 1.5;
+        for (const double dClamp : m_o.clamps)
+            Box(ECadLayer::Mounting, dClamp - m_o.dClampWidth / 2.0, dClamp + m_o.dClampWidth / 2.0, dHalf);
+    }
+
+    void PistonViews()
+    {
+        const double L = m_o.dLength;
+        const double R = m_R;
+        const double c = std::min(0.05 * m_o.dDiameter, 3.0);
+        // The outside with its four chamfers, and the seams where the caps meet the tube.
+        const SCadPoint outline[] = {{0, R - c}, {c, R}, {L - c, R}, {L, R - c}, {L, -R + c}, {L - c, -R}, {c, -R}, {0, -R + c}};
+        for (std::size_t i = 0; i < 8; ++i)
+            Outline(outline[i], outline[(i + 1) % 8]);
+        Outline({m_o.dCap, R}, {m_o.dCap, -R});
+        Outline({L - m_o.dCap, R}, {L - m_o.dCap, -R});
+        // The bore between the caps, the fluid port and the gas valve (or gas port) in them.
+        Line(ECadLayer::Hidden, {m_o.dCap, m_o.dBore / 2.0}, {L - m_o.dCap, m_o.dBore / 2.0});
+        Line(ECadLayer::Hidden, {m_o.dCap, -m_o.dBore / 2.0}, {L - m_o.dCap, -m_o.dBore / 2.0});
+        const double dPortDepth = std::min(m_o.dPortDepth, 0.8 * m_o.dCap);
+        const double dValveDepth = std::min(m_o.dValveDepth, 0.8 * m_o.dCap);
+        HiddenBore(0.0, dPortDepth, m_o.dPortDiameter / 2.0);
+        HiddenBore(L, L - dValveDepth, m_o.dValveDiameter / 2.0);
+        CentreLines();
+        Clamps();
+
+        // End view of the gas end: the body, its chamfer, the valve and its guard.
+        const SCadPoint centre{m_dEndX, 0.0};
+        m_d.m_circles.push_back({ECadLayer::Outline, centre, R});
+        m_d.m_circles.push_back({ECadLayer::Outline, centre, R - c});
+        m_d.m_circles.push_back({ECadLayer::Outline, centre, m_o.dValveDiameter / 2.0});
+        if (m_o.bValveGuard)
+            m_d.m_circles.push_back({ECadLayer::Outline, centre, std::min(m_o.dValveDiameter * 1.25, R - c - 1.0)});
+
+        m_a.Leader({dPortDepth / 2.0, m_o.dPortDiameter / 2.0}, {-m_a.Paper(12.0), R + m_a.Paper(6.0)}, "C");
+        m_a.Leader({L - dValveDepth / 2.0, m_o.dValveDiameter / 2.0}, {L + m_a.Paper(12.0), R + m_a.Paper(6.0)}, "D");
+    }
+
+    void BladderViews()
+    {
+        const double L = m_o.dLength;
+        const double R = m_R;
+        const double h = m_o.dHead;
+        const double x1 = m_o.dPortStem;
+        const double x4 = L - m_o.dValveStem;
+        // Each head is a circular arc from the body's edge to the apex on the axis.
+        const double r = (R * R + h * h) / (2.0 * h);
+        const double dLeftDeg = std::atan2(R, h - r) * 180.0 / M_PI;
+        const double dRightDeg = std::atan2(R, r - h) * 180.0 / M_PI;
+        m_d.m_arcs.push_back({ECadLayer::Outline, {x1 + r, 0.0}, r, dLeftDeg, 360.0 - dLeftDeg});
+        m_d.m_arcs.push_back({ECadLayer::Outline, {x4 - r, 0.0}, r, 360.0 - dRightDeg, dRightDeg});
+        Outline({x1 + h, R}, {x4 - h, R});
+        Outline({x1 + h, -R}, {x4 - h, -R});
+        // Where a stem of that half-width meets the head's arc.
+        const auto meet = [&](double dHalf) { return r - std::sqrt(r * r - dHalf * dHalf); };
+
+        // The fluid port's stem at the left, with its thread.
+        const double dStem = std::min(m_o.dPortStemDiameter, 0.8 * m_o.dDiameter) / 2.0;
+        Outline({0.0, -dStem}, {0.0, dStem});
+        Outline({0.0, dStem}, {x1 + meet(dStem), dStem});
+        Outline({0.0, -dStem}, {x1 + meet(dStem), -dStem});
+        HiddenBore(0.0, 0.6 * x1, m_o.dPortDiameter / 2.0);
+        // The gas valve at the right: its stem, then its cap.
+        const double dValve = m_o.dValveDiameter / 2.0;
+        const double dCap = 1.3 * dValve;
+        const double xCap = L - 0.45 * m_o.dValveStem;
+        Outline({x4 - meet(dValve), dValve}, {xCap, dValve});
+        Outline({x4 - meet(dValve), -dValve}, {xCap, -dValve});
+        Box(ECadLayer::Outline, xCap, L, dCap);
+        CentreLines();
+        Clamps();
+
+        // End view of the gas end: the shell and the valve cap.
+        m_d.m_circles.push_back({ECadLayer::Outline, {m_dEndX, 0.0}, R});
+        m_d.m_circles.push_back({ECadLayer::Outline, {m_dEndX, 0.0}, dCap});
+
+        // Where the stems sit: from each end to the shell's apex.
+        const double dStemLine = -R - m_a.Paper(7.0);
+        m_a.Horizontal({0.0, -dStem}, {x1, 0.0}, dStemLine, Length(x1));
+        m_a.Horizontal({x4, 0.0}, {L, -dCap}, dStemLine, Length(L - x4));
+        m_a.Leader({0.3 * x1, dStem}, {-m_a.Paper(12.0), R + m_a.Paper(6.0)}, "C");
+        m_a.Leader({(x4 + xCap) / 2.0, dValve}, {L + m_a.Paper(12.0), R + m_a.Paper(6.0)}, "D");
+    }
+
+    void CommonDimensions()
+    {
+        const double L = m_o.dLength;
+        m_a.Horizontal({0.0, -m_R}, {L, -m_R}, -m_R - m_a.Paper(16.0), "A  " + Length(L));
+        m_a.Vertical({m_dEndX, m_R}, {m_dEndX, -m_R}, m_dEndX + m_R + m_a.Paper(14.0),
+                     "B  " + Length(m_o.dDiameter, true));
+        // Clamp positions from the fluid end, one row each above the view.
+        double dRow = 9.0;
+        for (const double dClamp : m_o.clamps)
+        {
+            m_a.Horizontal({0.0, m_R}, {dClamp, m_R + 1.5}, m_R + m_a.Paper(dRow), Length(dClamp));
+            dRow += 8.0;
+        }
+    }
+
+    void Notes()
+    {
+        std::vector<std::string> notes = {
+            "A  Overall length " + Length(m_o.dLength),
+            "B  Outside diameter " + Length(m_o.dDiameter, true),
+            "C  Fluid port: " + m_o.strPortLabel,
+            std::string(m_o.strValveLabel.find("Valve") != std::string::npos ? "D  Gas valve: " : "D  Gas port: ") +
+                m_o.strValveLabel,
+            "Construction: " + m_o.strConstruction + ";  seal: " + m_o.strSeal,
+        };
+        if (!m_o.strOptions.empty())
+            notes.push_back((m_o.eBody == ECadBody::Piston ? "Options: " : "Modification: ") + m_o.strOptions);
+        notes.push_back("Mounting: band clamps (phantom lines) at the positions shown.");
+        notes.push_back("Dimensions in " + CadUnitsText(m_prefs.eUnits) + ". Do not scale the drawing.");
+        PaperText(ECadLayer::Text, kBorder + 4.0, kTitleTop - 7.0, 3.0, "NOTES");
+        double y = kTitleTop - 12.0;
+        for (std::string& strNote : notes)
+        {
+            if (strNote.size() > kNoteCharacters)
+                strNote = strNote.substr(0, kNoteCharacters - 3) + "...";
+            PaperText(ECadLayer::Text, kBorder + 4.0, y, kNoteHeight, strNote);
+            y -= 4.4;
+        }
+    }
+
+    void Cell(double x, double y, const std::string& strLabel, const std::string& strValue)
+    {
+        PaperText(ECadLayer::Border, x + 2.0, y + 6.8, 1.8, strLabel);
+        PaperText(ECadLayer::Border, x + 2.0, y + 1.8, 3.0, strValue);
+    }
+
+    void Sheet()
+    {
+        const double x2 = kSheetWidth - kBorder;
+        const double y2 = kSheetHeight - kBorder;
+        PaperLine(kBorder, kBorder, x2, kBorder);
+        PaperLine(x2, kBorder, x2, y2);
+        PaperLine(x2, y2, kBorder, y2);
+        PaperLine(kBorder, y2, kBorder, kBorder);
+        // Title block frame: five rows, the lower two in three cells.
+        PaperLine(kTitleLeft, kBorder, kTitleLeft, kTitleTop);
+        PaperLine(kTitleLeft, kTitleTop, x2, kTitleTop);
+        for (const double y : {50.0, 40.0, 30.0, 20.0})
+            PaperLine(kTitleLeft, y, x2, y);
+        for (const double x : {290.0, 350.0})
+            PaperLine(x, kBorder, x, 30.0);
+    }
+
+    void TitleBlock()
+    {
+        const double x0 = kTitleLeft;
+        PaperText(ECadLayer::Border, x0 + 3.0, 52.5, 5.0, m_prefs.strCompany);
+        PaperText(ECadLayer::Border, x0 + 3.0, 43.0, 3.0, m_o.strDescription);
+        Cell(x0, 30.0, "MODEL NUMBER", "");
+        PaperText(ECadLayer::Border, x0 + 40.0, 32.0, 4.5, m_o.strModelNumber);
+        Cell(x0, 20.0, "DESIGN PRESSURE", m_o.strDesignPressure);
+        Cell(290.0, 20.0, "CAPACITY", m_o.strCapacity);
+        Cell(350.0, 20.0, "SCALE", m_d.ScaleText());
+        Cell(x0, 10.0, "DATE", m_strDate);
+        Cell(290.0, 10.0, "DIMENSIONS", CadUnitsText(m_prefs.eUnits));
+        Cell(350.0, 10.0, "SHEET", "1 OF 1");
+    }
+
+    const SCadOutline& m_o;
+    const SCadPreferences& m_prefs;
+    std::string m_strDate;
+    CCadDrawing m_d;
+    CCadAnnotator m_a;
+    double m_R = 0.0;
+    double m_dEndX = 0.0; // centre of the end view
+};
+} // namespace
+
+double CadScaleFor(double dLength, double dDiameter)
+{
+    for (const double s : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 50.0})
+    {
+        const bool bWide = (dLength + dDiameter) / s + kViewGap + kMarginX <= kSheetWidth - 2.0 * kBorder;
+        const bool bHigh = dDiameter / s + kAbove + kBelow <= kViewsTop - kViewsBottom;
+        if (bWide && bHigh)
+            return s;
+    }
+    return 100.0;
+}
+
+CCadDrawing BuildCadDrawing(const SCadOutline& outline, const SCadPreferences& preferences,
+                            const std::string& strDate)
+{
+    return CBuilder(outline, preferences, strDate).Build();
+}

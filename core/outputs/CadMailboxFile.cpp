@@ -1,0 +1,54 @@
+// The per-user copy of a read-only installed CAD mailbox.
+#include "outputs/CadMailboxFile.h"
+
+#include "catalogue/Database.h"
+
+#include <unistd.h>
+
+#include <random>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+bool IsWritableWithFolder(const fs::path& file)
+{
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    return ::access(file.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
+}
+
+fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder, std::string& strError,
+                           const std::function<bool(const fs::path&)>& fnWritable)
+{
+    strError.clear();
+    std::error_code ec;
+    if (!fs::is_regular_file(installed, ec))
+    {
+        strError = "The CAD mailbox " + PathText(installed) + " is not installed.";
+        return fs::path();
+    }
+    if (fnWritable(installed))
+        return installed;
+
+    const fs::path copy = userFolder / installed.filename();
+    const bool bHaveCopy = fs::is_regular_file(copy, ec);
+    if (bHaveCopy && fs::last_write_time(copy, ec) >= fs::last_write_time(installed, ec) && !ec)
+        return copy;
+
+    // Copied under a name of its own and renamed, so a copy is never seen half-written.
+    fs::create_directories(userFolder, ec);
+    fs::path temporary = userFolder / ("." + installed.filename().string() + ".copying-" +
+                                       std::to_string(std::random_device()()));
+    if (!ec)
+        fs::copy_file(installed, temporary, fs::copy_options::overwrite_existing, ec);
+    if (!ec)
+        fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+    if (!ec)
+        fs::rename(temporary, copy, ec);
+    if (ec)
+    {
+        fs::remove(temporary, ec);
+        strError = "The CAD mailbox cannot be copied to " + PathText(userFolder) + ".";
+        return fs::path();
+    }
+    return copy;
+}

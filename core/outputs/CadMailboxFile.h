@@ -1,0 +1,19 @@
+// Which CAD mailbox file a request uses: the installed one where it can be written, else the
+// user's own copy of it.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+// Whether the program may write a file and create files beside it (SQLite's journal).
+bool IsWritableWithFolder(const std::filesystem::path& file);
+
+// The installed mailbox when fnWritable says it can be written; otherwise userFolder /
+// its file name, copied from the installed one on first use and again whenever the
+// installed one is newer (an update of the program). Empty with the reason when there
+// is no installed mailbox or the copy cannot be made.
+std::filesystem::path ResolveCadMailbox(const std::filesystem::path& installed,
+                                        const std::filesystem::path& userFolder, std::string& strError,
+                                        const std::function<bool(const std::filesystem::path&)>& fnWritable =
+                                            IsWritableWithFolder);

@@ -1,0 +1,37 @@
+// tesmara-orderpad: the order pad program. It collects the line items that Tesmara hands over
+// into its inbox folder; a second start for the same inbox brings the first one up instead.
+#include "outputs/OrderPad.h"
+#include "outputs/OrderPadLink.h"
+#include "outputs/OrderPadWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tesmara OrderPad"));
+    QApplication::setApplicationVersion(QStringLiteral(TESMARA_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Collects the line items handed over by Tesmara Accumulator."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption inboxOption(QStringLiteral("inbox"), QStringLiteral("The inbox folder to read."),
+                                         QStringLiteral("folder"));
+    parser.addOption(inboxOption);
+    parser.process(application);
+    const std::filesystem::path inbox = parser.isSet(inboxOption)
+                                            ? std::filesystem::path(parser.value(inboxOption).toStdU16String())
+                                            : DefaultOrderPadInbox();
+
+    if (RaiseRunningOrderPad(inbox))
+        return 0;
+    COrderPadWindow window(inbox);
+    if (!window.Listen())
+        std::fprintf(stderr, "tesmara-orderpad: other programs cannot bring this window up.\n");
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,116 @@
+// tesmara cad and tesmara orderpad, as a user runs them on saved selections.
+#include "CliRunner.h"
+#include "CompleteSelections.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+class CCadOrderPadCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("tesmara-cli-cad-" + std::to_string(std::random_device()()));
+        fs::create_directories(m_dir / "app");
+        // A mailbox of this test's own, so that no other test's request comes between.
+        fs::copy_file(TESMARA_BUILT_CAD_MAILBOX, m_dir / "app" / "CadMailbox.db");
+        ::setenv("TESMARA_APP_DIR", (m_dir / "app").c_str(), 1);
+        ::setenv("TESMARA_DATA_ROOT", (m_dir / "data").c_str(), 1);
+        m_strInbox = "'" + (m_dir / "inbox").string() + "'";
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string Save(const std::string& strName, const CAccumulatorData& d, bool bComplete = true)
+    {
+        const fs::path path = m_dir / strName;
+        EXPECT_TRUE(SaveCompleteSelection(path, d, bComplete));
+        return "'" + path.string() + "'";
+    }
+    static std::string Head(const fs::path& file, std::size_t nBytes)
+    {
+        std::string strHead(nBytes, '\0');
+        std::ifstream(file, std::ios::binary).read(strHead.data(), static_cast<std::streamsize>(nBytes));
+        return strHead;
+    }
+
+    fs::path m_dir;
+    std::string m_strInbox;
+};
+
+TEST_F(CCadOrderPadCommandTest, CadWritesEachFileOfAPistonSelection)
+{
+    const std::string strFile = Save("piston.Ac3", CompletePiston());
+    const fs::path dxf = m_dir / "out.dxf", plt = m_dir / "out.plt", svg = m_dir / "out.svg";
+    const SCliRun run = RunCli("cad " + strFile + " --dxf '" + dxf.string() + "' --hpgl '" + plt.string() +
+                               "' --svg '" + svg.string() + "' --units mm");
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    EXPECT_EQ(Head(dxf, 19), "  0\nSECTION\n  2\nHEA");
+    EXPECT_EQ(Head(plt, 3), "IN;");
+    EXPECT_EQ(Head(svg, 5), "<?xml");
+    std::ifstream in(dxf);
+    const std::string strDxf((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(strDxf.find("\nA  454.7\n"), std::string::npos); // 17.9 in, in millimetres
+    EXPECT_NE(strDxf.find("\nPA31-4-150-VS-G\n"), std::string::npos);
+}
+
+TEST_F(CCadOrderPadCommandTest, CadRefusesSelectionsWithoutADrawing)
+{
+    CAccumulatorData diaphragm = CompletePiston();
+    diaphragm.strAccumulatorType = "Diaphragm";
+    const fs::path dxf = m_dir / "out.dxf";
+    SCliRun run = RunCli("cad " + Save("diaphragm.Ac3", diaphragm) + " --dxf '" + dxf.string() + "'");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("There is no CAD drawing of a diaphragm accumulator: only piston and bladder "
+                              "accumulators have one."),
+              std::string::npos)
+        << run.strErr;
+    CAccumulatorData open = CompletePiston();
+    open.m_nLevel = 2;
+    run = RunCli("cad " + Save("open.Ac3", open, false) + " --dxf '" + dxf.string() + "'");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("The selection is not complete"), std::string::npos) << run.strErr;
+    run = RunCli("cad " + Save("piston.Ac3", CompletePiston()));
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_EQ(run.strErr, "Name at least one file to write: --dxf, --hpgl or --svg.\n");
+    EXPECT_FALSE(fs::exists(dxf));
+}
+
+TEST_F(CCadOrderPadCommandTest, OrderPadAddHandsOverTheSelectionAndItsBottles)
+{
+    CAccumulatorData piston = CompletePiston();
+    piston.cpcGBPartNumber = CPartCode("GB3-20G-S1", 0, "Gas Bottle, 20 gal, SAE-16 Gas Port");
+    piston.siGBQty = CUnitInt(2, "");
+    SCliRun run = RunCli("orderpad --inbox " + m_strInbox + " add " + Save("piston.Ac3", piston));
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    run = RunCli("orderpad --inbox " + m_strInbox + " list --json");
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    const nlohmann::json lines = nlohmann::json::parse(run.strOut);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["Part Number"], "PA31-4-150-VS-G");
+    EXPECT_EQ(lines[0]["Quantity"], "1");
+    EXPECT_EQ(lines[0]["Division"], "Accumulator Division");
+    EXPECT_EQ(lines[0]["Description"], "Piston, 4 in Bore");
+    EXPECT_EQ(lines[1]["Part Number"], "GB3-20G-S1");
+    EXPECT_EQ(lines[1]["Quantity"], "2");
+    EXPECT_EQ(lines[1]["Description"], "Gas Bottle, 20 gal, SAE-16 Gas Port");
+    EXPECT_EQ(lines[0]["Document"], lines[1]["Document"]);
+
+    run = RunCli("orderpad --inbox " + m_strInbox + " list");
+    EXPECT_EQ(run.strOut, "1 x PA31-4-150-VS-G  Piston, 4 in Bore  (Accumulator Division)\n"
+                          "2 x GB3-20G-S1  Gas Bottle, 20 gal, SAE-16 Gas Port  (Accumulator Division)\n");
+
+    // An incomplete selection is refused and adds nothing.
+    CAccumulatorData open = CompletePiston();
+    open.m_nLevel = 2;
+    run = RunCli("orderpad --inbox " + m_strInbox + " add " + Save("open.Ac3", open, false));
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_EQ(nlohmann::json::parse(RunCli("orderpad --inbox " + m_strInbox + " list --json").strOut).size(), 2u);
+}
+} // namespace

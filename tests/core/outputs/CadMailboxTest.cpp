@@ -1,0 +1,155 @@
+// The CAD mailbox: one request, one row with every field; refusals that change nothing; the
+// per-user copy of a read-only installation.
+#include "CadMailboxFixture.h"
+#include "catalogue/Recordset.h"
+#include "outputs/CadMailboxFile.h"
+
+#include <fstream>
+
+namespace
+{
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
+TEST_F(CCadMailboxFixture, PistonRequestWritesExactlyItsRowFieldByField)
+{
+    std::string strError;
+    SCadMailboxRow written;
+    // Twice: the second request replaces the first.
+    ASSERT_TRUE(m_mailbox.RequestCadDrawing(Piston().GetCadConversion(), written, strError)) << strError;
+    ASSERT_TRUE(m_mailbox.RequestCadDrawing(Piston().GetCadConversion(), written, strError)) << strError;
+    EXPECT_EQ(RowCount("PA_Mailbox"), 1);
+    EXPECT_EQ(RowCount("BA_Mailbox"), 0);
+
+    SCadMailboxRow stored;
+    ASSERT_TRUE(m_mailbox.ReadRow("PA_Mailbox", stored, strError)) << strError;
+    const Fields expected = {
+        {"FileName", "Preview"},     {"Company", "D"},           {"ModelNumber", "PA31-4-150-VS-G"},
+        {"Series", "PA"},            {"Bore_Size", "4"},         {"Construction", "S"},
+        {"Options", "-G"},            {"Capacity", "150"},        {"DesignPressure", "3000 psi"},
+        {"DesignNumber", "1"},       {"SealCompound", "-V"},
+        // Ports not modified: the standard ports of the 4 in bore.
+        {"HydPortMod", "-S16"},      {"GasPortMod", "V04"},
+        {"AddnlMountInfo", ""},      {"AddnlMountInfo2", ""}};
+    EXPECT_EQ(stored.fields, expected);
+    EXPECT_EQ(written, stored);
+}
+
+TEST_F(CCadMailboxFixture, ModifiedPortsGoIntoTheRowAsTypeThenSize)
+{
+    CAccumulatorData d = Piston();
+    d.cpcDesignNumber.m_strCode = "2";
+    d.cpcPortModTypeCode.m_strCode = "-M";
+    d.cpcPortModSizeCode.m_strCode = "33";
+    d.cpcGasPortModTypeCode.m_strCode = "S";
+    d.cpcGasPortModSizeCode.m_strCode = "08";
+    std::string strError;
+    SCadMailboxRow row;
+    ASSERT_TRUE(m_mailbox.RequestCadDrawing(d.GetCadConversion(), row, strError)) << strError;
+    EXPECT_EQ(row.Get("HydPortMod"), "-M33");
+    EXPECT_EQ(row.Get("GasPortMod"), "S08");
+    EXPECT_EQ(row.Get("DesignNumber"), "2");
+}
+
+TEST_F(CCadMailboxFixture, BladderRequestPutsTheSealIntoSealCmpd)
+{
+    std::string strError;
+    SCadMailboxRow written;
+    ASSERT_TRUE(m_mailbox.RequestCadDrawing(Bladder().GetCadConversion(), written, strError)) << strError;
+    SCadMailboxRow stored;
+    ASSERT_TRUE(m_mailbox.ReadRow("BA_Mailbox", stored, strError)) << strError;
+    const Fields expected = {{"FileName", "Preview"}, {"Company", "D"},       {"ModelNumber", "BA31-2.5G-NFSV-T"},
+                             {"Series", "BA"},        {"Size", "2.5G"},       {"Construction", "S"},
+                             {"Pressure", "3000 psi"}, {"Port", "F"},         {"SealCmpd", "-N"},
+                             {"DesMod", "-T"},        {"DesCode", "1"},       {"AddedNote1", ""},
+                             {"AddedNote2", ""}};
+    EXPECT_EQ(stored.fields, expected);
+    EXPECT_EQ(RowCount("BA_Mailbox"), 1);
+    EXPECT_EQ(RowCount("PA_Mailbox"), 0);
+}
+
+TEST_F(CCadMailboxFixture, AModelTheCadDataLacksWritesNothingAndKeepsTheEarlierRequest)
+{
+    std::string strError;
+    SCadMailboxRow row;
+    ASSERT_TRUE(m_mailbox.RequestCadDrawing(Piston().GetCadConversion(), row, strError)) << strError;
+
+    CAccumulatorData unknown = Piston();
+    unknown.cpcNomBoreCode.m_strCode = "-12"; // no 12 in bore holds 150 in³
+    unknown.m_strPartNo = "PA31-12-150";
+    EXPECT_FALSE(m_mailbox.RequestCadDrawing(unknown.GetCadConversion(), row, strError));
+    EXPECT_EQ(strError, "The CAD data has no drawing of this model.");
+    // Neither an empty row nor a cleared table: the request never happened.
+    ASSERT_EQ(RowCount("PA_Mailbox"), 1);
+    SCadMailboxRow stored;
+    ASSERT_TRUE(m_mailbox.ReadRow("PA_Mailbox", stored, strError));
+    EXPECT_EQ(stored.Get("ModelNumber"), "PA31-4-150-VS-G");
+
+    // An unknown fluid port is refused the same way.
+    CAccumulatorData badPort = Bladder();
+    badPort.cpcHydPortCode.m_strCode = "Q";
+    EXPECT_FALSE(m_mailbox.RequestCadDrawing(badPort.GetCadConversion(), row, strError));
+    EXPECT_EQ(RowCount("BA_Mailbox"), 0);
+}
+
+TEST_F(CCadMailboxFixture, TypesWithoutDrawingsAreRefused)
+{
+    for (const char* pszType : {"Diaphragm", "GB"})
+    {
+        CAccumulatorData d = Piston();
+        d.strAccumulatorType = pszType;
+        EXPECT_FALSE(d.GetCadConversion().HasDrawing()) << pszType;
+        std::string strError;
+        SCadMailboxRow row;
+        EXPECT_FALSE(m_mailbox.RequestCadDrawing(d.GetCadConversion(), row, strError));
+        EXPECT_EQ(strError, "This selection has no CAD drawing.");
+    }
+    std::string strError;
+    SCadMailboxRow row;
+    EXPECT_FALSE(m_mailbox.ReadRow("PA_Mailbox", row, strError));
+    EXPECT_EQ(strError, "The CAD mailbox holds no drawing request.");
+}
+
+TEST_F(CCadMailboxFixture, AMailboxThatCannotBeOpenedSaysWhy)
+{
+    CCadMailbox mailbox;
+    std::string strError;
+    EXPECT_FALSE(mailbox.Open(m_dir / "missing.db", strError));
+    EXPECT_EQ(strError, "The mailbox file does not exist.");
+    std::ofstream(m_dir / "foreign.db") << "not a database at all, just some text of some length";
+    EXPECT_FALSE(mailbox.Open(m_dir / "foreign.db", strError));
+    EXPECT_EQ(strError, "The file is not an SQLite database.");
+}
+
+TEST_F(CCadMailboxFixture, AReadOnlyInstallationIsUsedThroughTheUsersCopy)
+{
+    const fs::path user = m_dir / "user";
+    const auto readOnly = [](const fs::path&) { return false; };
+    std::string strError;
+    // Writable: the installed file itself.
+    EXPECT_EQ(ResolveCadMailbox(m_file, user, strError, [](const fs::path&) { return true; }), m_file);
+    EXPECT_FALSE(fs::exists(user));
+
+    const fs::path copy = ResolveCadMailbox(m_file, user, strError, readOnly);
+    ASSERT_EQ(copy, user / "CadMailbox.db") << strError;
+    EXPECT_EQ(fs::file_size(copy), fs::file_size(m_file));
+    // A request in the copy stays there, and the copy is used again.
+    CCadMailbox mailbox;
+    ASSERT_TRUE(mailbox.Open(copy, strError)) << strError;
+    SCadMailboxRow row;
+    ASSERT_TRUE(mailbox.RequestCadDrawing(Piston().GetCadConversion(), row, strError)) << strError;
+    mailbox.Database().Close();
+    EXPECT_EQ(ResolveCadMailbox(m_file, user, strError, readOnly), copy);
+    ASSERT_TRUE(mailbox.Open(copy, strError));
+    EXPECT_TRUE(mailbox.ReadRow("PA_Mailbox", row, strError)) << strError;
+    mailbox.Database().Close();
+
+    // An updated installation replaces the copy.
+    fs::last_write_time(m_file, fs::last_write_time(copy) + std::chrono::hours(1));
+    EXPECT_EQ(ResolveCadMailbox(m_file, user, strError, readOnly), copy);
+    ASSERT_TRUE(mailbox.Open(copy, strError));
+    EXPECT_FALSE(mailbox.ReadRow("PA_Mailbox", row, strError));
+
+    EXPECT_TRUE(ResolveCadMailbox(m_dir / "none.db", user, strError, readOnly).empty());
+    EXPECT_NE(strError.find("is not installed"), std::string::npos);
+}
+} // namespace

@@ -1,0 +1,82 @@
+// The order pad window as a user works it: documents taken in as they arrive, quantities
+// changed and refused, lines removed, the order exported and kept for the next start.
+#include "outputs/OrderPad.h"
+#include "outputs/OrderPadLink.h"
+#include "outputs/OrderPadWindow.h"
+
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class COrderPadWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_pDir;
+    std::filesystem::path Inbox() const { return m_pDir->filePath("inbox").toStdU16String(); }
+
+    void Send(std::initializer_list<SOrderLineItem> items)
+    {
+        COrderPad pad(Inbox(), nullptr);
+        for (const SOrderLineItem& item : items)
+            QVERIFY(pad.AddLineItem(item, nullptr));
+        std::string strError;
+        QVERIFY2(pad.SendOrder(kOrderPadSenderName, strError), strError.c_str());
+    }
+    static QString Cell(const COrderPadWindow& w, int nRow, int nColumn) { return w.Table()->item(nRow, nColumn)->text(); }
+
+private slots:
+    void init() { m_pDir = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { m_pDir.reset(); }
+
+    void LinesArriveAreEditedAndExported()
+    {
+        Send({{"PA31-4-150-VS-G", "1", "Accumulator Division", "Piston, 4 in Bore", "", "Line 3"}});
+        COrderPadWindow window(Inbox());
+        QCOMPARE(window.Table()->rowCount(), 1);
+        QCOMPARE(Cell(window, 0, 5), QStringLiteral("Line 3"));
+
+        // A document arriving while the window is open is taken in without a word from the user.
+        Send({{"BA31-2.5G-NFSV-T", "1", "Accumulator Division", "Bladder, 2.5 gal", "", ""}});
+        QTRY_COMPARE_WITH_TIMEOUT(window.Table()->rowCount(), 2, 3000);
+
+        // Quantities: a whole number is kept, anything else is put back.
+        window.Table()->item(1, 1)->setText("4");
+        QCOMPARE(window.Order().Lines()[1].item.strQuantity, std::string("4"));
+        window.Table()->item(1, 1)->setText("lots");
+        QCOMPARE(window.Order().Lines()[1].item.strQuantity, std::string("4"));
+        QTRY_COMPARE(Cell(window, 1, 1), QStringLiteral("4"));
+        // Only the quantity can be changed.
+        QVERIFY(!(window.Table()->item(1, 0)->flags() & Qt::ItemIsEditable));
+
+        window.Table()->selectRow(0);
+        window.OnRemove();
+        QCOMPARE(window.Table()->rowCount(), 1);
+        QCOMPARE(Cell(window, 0, 0), QStringLiteral("BA31-2.5G-NFSV-T"));
+
+        const QString strCsv = m_pDir->filePath("order.csv");
+        window.SetExportPath([&](QWidget*) { return strCsv; });
+        window.OnExport();
+        QFile csv(strCsv);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), QByteArray("\xEF\xBB\xBFPart Number,Quantity,Division,Description,Modification,Customer Notes\r\n"
+                                           "BA31-2.5G-NFSV-T,4,Accumulator Division,\"Bladder, 2.5 gal\",,\r\n"));
+
+        // The next start shows the order as it was left.
+        COrderPadWindow again(Inbox());
+        QCOMPARE(again.Table()->rowCount(), 1);
+        QCOMPARE(Cell(again, 0, 1), QStringLiteral("4"));
+    }
+
+    void ASecondStartForTheInboxFindsTheFirst()
+    {
+        COrderPadWindow window(Inbox());
+        QVERIFY(window.Listen());
+        QVERIFY(RaiseRunningOrderPad(Inbox()));
+        QVERIFY(!RaiseRunningOrderPad(m_pDir->filePath("other").toStdU16String()));
+    }
+};
+
+QTEST_MAIN(COrderPadWindowTest)
+#include "OrderPadWindowTest.moc"

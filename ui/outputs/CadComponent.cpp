@@ -1,0 +1,126 @@
+// The desktop CAD component: the viewer, the plot files and the preferences.
+#include "outputs/CadComponent.h"
+
+#include "app/DialogRunner.h"
+#include "app/FileDialogs.h"
+#include "outputs/CadFiles.h"
+#include "outputs/CadPainter.h"
+#include "outputs/CadPreferencesDialog.h"
+#include "outputs/CadViewer.h"
+#include "platform/Prompt.h"
+#include "platform/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryFile>
+
+namespace
+{
+const QString kAllFilter = QStringLiteral(
+    "DXF Drawing (*.dxf);;HP-GL Plot File (*.plt);;SVG Drawing (*.svg);;PDF Document (*.pdf)");
+} // namespace
+
+bool WriteCadPdf(const QString& strPath, const CCadDrawing& drawing, std::string& strError)
+{
+    // Written beside the target and renamed, so a failed write keeps an existing file.
+    QTemporaryFile temporary(QFileInfo(strPath).absolutePath() + QStringLiteral("/.XXXXXX.pdf"));
+    if (!temporary.open())
+        return strError = strPath.toStdString() + " could not be written.", false;
+    {
+        QPdfWriter pdf(&temporary);
+        pdf.setPageSize(QPageSize(QPageSize::A3));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(600);
+        pdf.setTitle(QString::fromStdString(drawing.m_strTitle));
+        QPainter painter(&pdf);
+        PaintCadDrawing(painter, drawing, QRectF(0, 0, pdf.width(), pdf.height()));
+    }
+    temporary.close();
+    QFile::remove(strPath);
+    if (!temporary.rename(strPath))
+        return strError = strPath.toStdString() + " could not be written.", false;
+    temporary.setAutoRemove(false);
+    return true;
+}
+
+CCadComponent::CCadComponent(ISettings& settings, std::function<IFileDialogs&()> fnFileDialogs, QWidget* pParent)
+    : m_settings(settings), m_fnFileDialogs(std::move(fnFileDialogs)), m_pParent(pParent)
+{
+}
+
+bool CCadComponent::Draw(const SCadRequest& request, CCadDrawing& drawing)
+{
+    std::string strError;
+    if (DrawCadRequest(request, ReadCadPreferences(m_settings), CadDrawingDate(), drawing, strError))
+        return true;
+    GetPrompt().Message("The CAD drawing cannot be made. " + strError);
+    return false;
+}
+
+int CCadComponent::ViewCAD(const SCadRequest& request)
+{
+    CCadDrawing drawing;
+    if (!Draw(request, drawing))
+        return 0;
+    CCadViewer viewer(std::move(drawing),
+                      [this](QWidget* pParent, const CCadDrawing& shown) { SaveDrawing(pParent, shown, kAllFilter, "dxf"); },
+                      m_pParent);
+    GetDialogRunner().Run(viewer);
+    return 1;
+}
+
+int CCadComponent::PrintDXF(const SCadRequest& request)
+{
+    CCadDrawing drawing;
+    return Draw(request, drawing) ? SaveDrawing(m_pParent, drawing, QStringLiteral("DXF Drawing (*.dxf)"), "dxf") : 0;
+}
+
+int CCadComponent::PrintHPGL(const SCadRequest& request)
+{
+    CCadDrawing drawing;
+    return Draw(request, drawing) ? SaveDrawing(m_pParent, drawing, QStringLiteral("HP-GL Plot File (*.plt)"), "plt")
+                                  : 0;
+}
+
+int CCadComponent::SaveCAD(const SCadRequest& request)
+{
+    CCadDrawing drawing;
+    return Draw(request, drawing) ? SaveDrawing(m_pParent, drawing, kAllFilter, "dxf") : 0;
+}
+
+int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, const QString& strFilter,
+                               const QString& strSuffix)
+{
+    const SCadPreferences preferences = ReadCadPreferences(m_settings);
+    QString strFolder = QString::fromStdU16String(preferences.defaultFolder.u16string());
+    if (strFolder.isEmpty() || !QFileInfo(strFolder).isDir())
+        strFolder = QDir::homePath();
+    const QString strName = QString::fromStdString(drawing.m_strTitle) + "." + strSuffix;
+    const QString strPath = m_fnFileDialogs().GetSaveFileName(pParent, strFolder, strName, strFilter, strSuffix);
+    if (strPath.isEmpty())
+        return 0;
+    std::string strError;
+    const std::filesystem::path path(strPath.toStdU16String());
+    bool bWritten = false;
+    if (strPath.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        bWritten = WriteCadPdf(strPath, drawing, strError);
+    else if (const std::optional<ECadFormat> eFormat = CadFormatForPath(path))
+        bWritten = WriteFileWhole(path, CadFileBytes(drawing, *eFormat), strError);
+    else
+        strError = "Choose a file name ending in .dxf, .plt, .svg or .pdf.";
+    if (!bWritten)
+        GetPrompt().Message(strError);
+    return bWritten ? 1 : 0;
+}
+
+void CCadComponent::DisplayCADPreferences(int)
+{
+    CCadPreferencesDialog dialog(ReadCadPreferences(m_settings), m_pParent);
+    if (GetDialogRunner().Run(dialog) != QDialog::Accepted)
+        return;
+    if (!WriteCadPreferences(m_settings, dialog.Preferences()))
+        GetPrompt().Message("The CAD preferences could not be stored.");
+}
