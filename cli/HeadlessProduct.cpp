@@ -68,7 +68,7 @@ std::string NoCadDrawingReason(CAccumulatorObject& product)
     const std::string strWhat = product.ProdId() == prod::GasBottle || strType == "gb" ? "a gas bottle"
                                 : strType.empty() ? "a " + product.ProdType() + " selection"
                                                   : "a " + strType + " accumulator";
-    return "There is no CAD drawing of " + strWhat + ": only piston and bladder accumulators have one.";
+    return "There is no CAD drawing of " + strWhat + ": only piston and bladder accumulators and transfer barriers have one.";
 }
 
 std::filesystem::path DefaultApplicationFolder()

@@ -27,10 +27,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string Save(const std::string& strName, const CAccumulatorData& d, bool bComplete = true)
+    std::string Save(const std::string& strName, const CBaseProduct& d, bool bComplete = true, int nProdId = 0,
+                     const std::string& strProdType = "Accumulators")
     {
         const fs::path path = m_dir / strName;
-        EXPECT_TRUE(SaveCompleteSelection(path, d, bComplete));
+        EXPECT_TRUE(SaveCompleteSelection(path, d, bComplete, nProdId, strProdType));
         return "'" + path.string() + "'";
     }
     static std::string Head(const fs::path& file, std::size_t nBytes)
@@ -60,6 +61,27 @@ TEST_F(CCadOrderPadCommandTest, CadWritesEachFileOfAPistonSelection)
     EXPECT_NE(strDxf.find("\nPA31-4-150-VS-G\n"), std::string::npos);
 }
 
+TEST_F(CCadOrderPadCommandTest, TransferBarrierIsDrawnAndHandedToTheOrderPad)
+{
+    const std::string strFile = Save("tb.Ac3", CompleteTransferBarrier(), true, 5, "Transfer Barriers");
+    const fs::path dxf = m_dir / "tb.dxf";
+    SCliRun run = RunCli("cad " + strFile + " --dxf '" + dxf.string() + "' --units mm");
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    std::ifstream in(dxf);
+    const std::string strDxf((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(strDxf.find("\nA  1445.3\n"), std::string::npos); // 56.9 in
+    EXPECT_NE(strDxf.find("\nTB31-10G-NSSP-O\n"), std::string::npos);
+
+    run = RunCli("orderpad --inbox " + m_strInbox + " add " + strFile);
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    const nlohmann::json lines =
+        nlohmann::json::parse(RunCli("orderpad --inbox " + m_strInbox + " list --json").strOut);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["Part Number"], "TB31-10G-NSSP-O");
+    EXPECT_EQ(lines[0]["Quantity"], "1");
+    EXPECT_EQ(lines[0]["Description"], "Transfer Barrier");
+}
+
 TEST_F(CCadOrderPadCommandTest, CadRefusesSelectionsWithoutADrawing)
 {
     CAccumulatorData diaphragm = CompletePiston();
@@ -68,7 +90,7 @@ TEST_F(CCadOrderPadCommandTest, CadRefusesSelectionsWithoutADrawing)
     SCliRun run = RunCli("cad " + Save("diaphragm.Ac3", diaphragm) + " --dxf '" + dxf.string() + "'");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("There is no CAD drawing of a diaphragm accumulator: only piston and bladder "
-                              "accumulators have one."),
+                              "accumulators and transfer barriers have one."),
               std::string::npos)
         << run.strErr;
     CAccumulatorData open = CompletePiston();

@@ -4,6 +4,7 @@
 
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
+#include "selection/TransferBase.h"
 
 #include <filesystem>
 #include <string>
@@ -48,13 +49,35 @@ inline CAccumulatorData CompleteBladder()
     return d;
 }
 
-// The selection saved as the desktop saves a complete one (product "Accumulators").
-inline bool SaveCompleteSelection(const std::filesystem::path& path, const CAccumulatorData& d, bool bComplete = true)
+// TB, 3000 psi, 10 gal, oil to oil, as "Choose Model" leaves it: the bladder codes of the
+// series are its default codes.
+inline CTransferBase CompleteTransferBarrier()
+{
+    CTransferBase d;
+    d.m_nLevel = 2;
+    d.strService = "Oil to Oil (Separates Two Hydraulic Circuits)";
+    d.cudCapacity.Set(10.0, "GAL");
+    d.cudPressure.Set(3000.0, "PSIG");
+    d.cpcSeriesCode = CPartCode("TB", 1);
+    d.cpcPressureCode = CPartCode("3", 2);
+    d.cpcCapCode = CPartCode("-10G", 4);
+    d.cpcServiceCode = CPartCode("-O", 11);
+    d.m_lstDefaultCodes = {CPartCode("1", 3), CPartCode("-N", 5), CPartCode("S", 6), CPartCode("S", 7),
+                           CPartCode("P", 8)};
+    d.BuildPartNumber();
+    return d;
+}
+
+// The selection saved as the desktop saves a complete one (product "Accumulators", or the
+// product named).
+inline bool SaveCompleteSelection(const std::filesystem::path& path, const CBaseProduct& d, bool bComplete = true,
+                                  int nProdId = 0, const std::string& strProdType = "Accumulators")
 {
     SSelectionHeader header;
+    header.nProdId = nProdId;
     header.strLanguageCode = "US";
     header.strLanguageName = "U.S. English";
-    header.strProdType = "Accumulators";
+    header.strProdType = strProdType;
     header.bPartNumberAvailable = bComplete;
     header.bSelectionComplete = bComplete;
     std::string strError;

@@ -30,11 +30,14 @@ constexpr double kPistonDiameter = 4.5 * 25.4;
 // wall 3000 x 4 / 28200 = 0.426 in, outside 8.851 in, up to the next eighth: 8.875 in.
 constexpr double kBladderLength = 20.9 * 25.4;
 constexpr double kBladderDiameter = 8.875 * 25.4;
+// TB 10 gal: the BA 10 gal shell (body 2310 / 50.27 = 45.95 in, heads and stems 9.4 in: 55.4 in)
+// with a top port 1.5 in longer than the gas valve's stem: 56.9 in, the same 8.875 in shell.
+constexpr double kTransferLength = 56.9 * 25.4;
 
 class CCadDrawingTest : public CCadMailboxFixture
 {
 protected:
-    CCadDrawing Draw(const CAccumulatorData& d, ECadUnits eUnits = ECadUnits::Both)
+    CCadDrawing Draw(const CBaseProduct& d, ECadUnits eUnits = ECadUnits::Both)
     {
         std::string strError;
         SCadMailboxRow row;
@@ -187,6 +190,34 @@ TEST_F(CCadDrawingTest, BladderHeadsAndStemsSpanTheCatalogueLength)
     EXPECT_TRUE(HasText(d, "A  20.90 [530.9]"));
 }
 
+TEST_F(CCadDrawingTest, TransferBarrierHasAFluidPortStemAtEitherEnd)
+{
+    const CCadDrawing d = Draw(CompleteTransferBarrier());
+    const nlohmann::json dxf = ReadDxf(d);
+    EXPECT_EQ(dxf["errors"], 0);
+    const auto& box = dxf["outline"];
+    EXPECT_NEAR(box[0].get<double>(), 0.0, 1e-6);
+    EXPECT_NEAR(box[3].get<double>() - box[1].get<double>(), kBladderDiameter, 1e-3);
+    double dRight = 0.0;
+    for (const SCadLine& l : d.m_lines)
+        if (l.eLayer == ECadLayer::Outline)
+            dRight = std::max({dRight, l.a.x, l.b.x});
+    EXPECT_NEAR(dRight, kTransferLength, 1e-9);
+    // The top stem has its thread bored into it, as the bottom one: three hidden lines.
+    int nRightThread = 0;
+    for (const SCadLine& l : d.m_lines)
+        if (l.eLayer == ECadLayer::Hidden && std::max(l.a.x, l.b.x) > kTransferLength / 2.0)
+            ++nRightThread;
+    EXPECT_EQ(nRightThread, 3);
+    EXPECT_TRUE(HasText(d, "A  56.90 [1445.3]"));
+    EXPECT_TRUE(HasText(d, "C  Bottom fluid port: SAE Straight Thread Fluid Port, SAE-24 (1-7/8-12 UN)"));
+    EXPECT_TRUE(HasText(d, "D  Top fluid port: SAE-24 (1-7/8-12 UN)"));
+    EXPECT_TRUE(HasText(d, "Service: Oil to Oil (Separates Two Hydraulic Circuits)"));
+    EXPECT_TRUE(HasText(d, "TB31-10G-NSSP-O"));
+    // The top stem: the gas valve's 1.25 in and the 1.5 in the catalogue adds.
+    EXPECT_TRUE(HasText(d, "2.75 [69.9]"));
+}
+
 TEST_F(CCadDrawingTest, HpglPlotsTheOutlineToScaleOnPaper)
 {
     const CCadDrawing d = Draw(Piston());
@@ -295,5 +326,49 @@ TEST_F(CCadDrawingTest, EveryPistonAndBladderModelIsDrawnToItsCatalogueSize)
         ++nChecked;
     }
     EXPECT_GT(nChecked, 100);
+}
+
+// Every transfer barrier the catalogue lists is drawn to the size its dimension query reports.
+TEST_F(CCadDrawingTest, EveryTransferBarrierIsDrawnToItsCatalogueSize)
+{
+    const std::unique_ptr<IDatabase> pCatalogue = OpenBuiltCatalogue();
+    ASSERT_TRUE(pCatalogue);
+    IQueryDef list(*pCatalogue);
+    list.Open("qTransBarList");
+    for (const char* pszName : {"[parPressureCombo]", "[parServiceCombo]", "[parSizeCombo]"})
+        list.SetParamValue(pszName, CDbValue(std::string("View All")));
+    IRecordset barriers(*pCatalogue);
+    barriers.Open(list);
+    int nChecked = 0;
+    for (; !barriers.IsEOF(); barriers.MoveNext())
+    {
+        const std::string strCap = barriers.GetString("CapCode");
+        const std::string strPressure = barriers.GetString("PressureCode");
+        IQueryDef dims(*pCatalogue);
+        dims.Open("qTBDimensions");
+        dims.SetParamValue("[parSeries]", CDbValue(barriers.GetString("Series")));
+        dims.SetParamValue("[parPressure]", CDbValue(strPressure));
+        dims.SetParamValue("[parCapacity]", CDbValue(strCap));
+        IRecordset rows(*pCatalogue);
+        rows.Open(dims);
+        double dCatalogue[2] = {0, 0};
+        for (int i = 0; i < 2; ++i, rows.MoveNext())
+            dCatalogue[i] = std::stod(rows.GetString("Value")) * 25.4; // "56.9 in"
+
+        char szPressure[32];
+        std::snprintf(szPressure, sizeof szPressure, "%g psi", barriers.GetDouble("Pressure"));
+        const SCadMailboxRow row{"BA_Mailbox", {{"ModelNumber", "TB"}, {"Series", "TB"}, {"Size", strCap.substr(1)},
+                                                {"Pressure", szPressure}, {"Port", "S"}}};
+        SCadOutline outline;
+        std::string strError;
+        ASSERT_TRUE(LoadCadOutline(m_mailbox.Database(), row, outline, strError)) << strCap << strPressure << strError;
+        EXPECT_EQ(outline.eBody, ECadBody::TransferBarrier);
+        EXPECT_NEAR(outline.dLength, dCatalogue[0], 1e-6) << strCap << strPressure;
+        EXPECT_NEAR(outline.dDiameter, dCatalogue[1], 1e-6) << strCap << strPressure;
+        const CCadDrawing d = BuildCadDrawing(outline, SCadPreferences(), "");
+        EXPECT_NEAR(d.Extents(ECadLayer::Outline).Height(), dCatalogue[1], 1e-6);
+        ++nChecked;
+    }
+    EXPECT_GT(nChecked, 20);
 }
 } // namespace
