@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,8 +64,22 @@ std::vector<std::string> MixedLines()
 void BM_Batch1000(benchmark::State& state)
 {
     static const std::vector<std::string> lines = MixedLines();
+    std::string strInput;
+    for (const std::string& strLine : lines)
+        strInput.append(strLine).push_back('\n');
+    std::size_t nBytes = 0;
+    const BatchSink sink = [&nBytes](const std::string& strResult)
+    {
+        nBytes += strResult.size();
+        return true;
+    };
     for (auto _ : state)
-        benchmark::DoNotOptimize(RunBatch(lines, static_cast<unsigned>(state.range(0)), false, TESMARA_BUILT_CATALOGUE_DIR));
+    {
+        std::istringstream in(strInput);
+        benchmark::DoNotOptimize(
+            RunBatch(in, sink, static_cast<unsigned>(state.range(0)), false, TESMARA_BUILT_CATALOGUE_DIR));
+    }
+    benchmark::DoNotOptimize(nBytes);
     state.SetItemsProcessed(state.iterations() * static_cast<long long>(lines.size()));
 }
 BENCHMARK(BM_Batch1000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();

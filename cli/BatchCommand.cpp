@@ -17,17 +17,15 @@ struct SBatchArgs
 
 int RunBatchCommand(const SBatchArgs& args)
 {
-    std::vector<std::string> lines;
-    for (std::string strLine; std::getline(std::cin, strLine);)
-        lines.push_back(strLine);
+    // Each result is flushed as it comes, so a reader sees it while later lines still run.
+    const BatchSink sink = [](const std::string& strResult)
+    { return static_cast<bool>(std::cout << strResult << '\n' << std::flush); };
     try
     {
-        const SBatchResults results =
-            RunBatch(lines, args.nJobs, args.bStrict,
+        const SBatchSummary summary =
+            RunBatch(std::cin, sink, args.nJobs, args.bStrict,
                      args.strCatalogue.empty() ? DefaultCatalogueFolder() : std::filesystem::path(args.strCatalogue));
-        for (const std::string& strResult : results.lines)
-            std::cout << strResult << '\n';
-        if (results.bCatalogueFailed)
+        if (summary.bCatalogueFailed || summary.bOutputFailed)
             return kExitFailure;
     }
     catch (const std::exception& e)
@@ -45,7 +43,7 @@ void AddBatchCommand(CLI::App& app, int& nExitStatus)
     CLI::App* pCmd = app.add_subcommand(
         "batch", "Size one JSON input per line of standard input; one JSON result per line, in input order");
     pCmd->footer(kInputFieldsHelp);
-    pCmd->add_option("--jobs", pArgs->nJobs, "Worker threads (default: every core)");
+    pCmd->add_option("--jobs", pArgs->nJobs, "Worker threads, at most one per core (default: every core)");
     pCmd->add_flag("--strict", pArgs->bStrict, "Answer the program's Yes/No questions with No (refuse)");
     pCmd->add_option("--catalogue", pArgs->strCatalogue, "Folder of the catalogue (default: the installed one)");
     pCmd->callback([pArgs, &nExitStatus] { nExitStatus = RunBatchCommand(*pArgs); });

@@ -18,7 +18,9 @@ public:
     bool Open(const std::filesystem::path& folder, std::string& strError);
 
     IDatabase* Database() override { return m_db.IsOpen() ? &m_db : nullptr; }
-    int ProdId() const override { return 0; }
+    // Accumulators unless the job's selection file says otherwise.
+    int ProdId() const override { return m_nProdId; }
+    void SetProdId(int nProdId) { m_nProdId = nProdId; }
     std::string DefaultUnit(int nCategoryId) const override { return m_units.GetDefaultUnit(nCategoryId); }
     const CBaseProduct* CurrentSelection() const override { return nullptr; }
 
@@ -33,6 +35,7 @@ private:
     IDatabase m_db;
     std::unique_ptr<CIMsgStoredProc> m_pMessages;
     CDefaultUnits m_units = CDefaultUnits::Standard();
+    int m_nProdId = 0;
 };
 
 // Opens the catalogue of the folder (the installed one when strFolder is empty) and runs a

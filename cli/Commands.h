@@ -18,3 +18,4 @@ void AddModelsCommand(CLI::App& app, int& nExitStatus);
 void AddBatchCommand(CLI::App& app, int& nExitStatus);
 void AddCadCommand(CLI::App& app, int& nExitStatus);
 void AddOrderPadCommand(CLI::App& app, int& nExitStatus);
+void AddReportCommand(CLI::App& app, int& nExitStatus);

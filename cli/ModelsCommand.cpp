@@ -1,7 +1,9 @@
 // tesmara models: the catalogue's models for a sized selection, as the "Choose Model" grid lists them.
 #include "Commands.h"
 #include "JsonInput.h"
+#include "SelectionSave.h"
 #include "SizeRunner.h"
+#include "models/DetailsStep.h"
 #include "models/ModelSearch.h"
 #include "selection/SelectionFile.h"
 #include "units/UnitConvMap.h"
@@ -20,6 +22,9 @@ struct SModelsArgs
     std::string strCatalogue;
     bool bJson = false;
     bool bStrict = false;
+    int nChoose = 0;
+    std::string strSave;
+    std::vector<std::string> details; // LIST=CODE
 };
 
 std::string OneLine(std::string strText)
@@ -28,17 +33,25 @@ std::string OneLine(std::string strText)
     return strText;
 }
 
+// The columns a text takes on a terminal: one per character, not per byte ("in³").
+std::size_t Columns(const std::string& strText)
+{
+    return static_cast<std::size_t>(
+        std::count_if(strText.begin(), strText.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+}
+
 void PrintGrid(const SModelSearch& search, int nSelected)
 {
     const std::set<int> hidden = HiddenColumns(search.rows);
-    std::vector<std::vector<std::string>> table = {{""}};
+    // The marker of the preselected model, then the row number that --choose takes.
+    std::vector<std::vector<std::string>> table = {{"", "#"}};
     const std::vector<std::string> headers = GridHeaders();
     for (int c = 1; c <= kGridColumns; ++c)
         if (!hidden.count(c))
             table[0].push_back(OneLine(headers[c - 1]));
     for (std::size_t r = 0; r < search.rows.size(); ++r)
     {
-        std::vector<std::string> line = {static_cast<int>(r) == nSelected ? "*" : ""};
+        std::vector<std::string> line = {static_cast<int>(r) == nSelected ? "*" : "", std::to_string(r + 1)};
         const std::vector<std::string> cells = GridCells(search.rows[r]);
         for (int c = 1; c <= kGridColumns; ++c)
             if (!hidden.count(c))
@@ -48,7 +61,7 @@ void PrintGrid(const SModelSearch& search, int nSelected)
     std::vector<std::size_t> widths(table[0].size(), 0);
     for (const auto& line : table)
         for (std::size_t c = 0; c < line.size(); ++c)
-            widths[c] = std::max(widths[c], line[c].size());
+            widths[c] = std::max(widths[c], Columns(line[c]));
     for (const auto& line : table)
     {
         for (std::size_t c = 0; c < line.size(); ++c)
@@ -57,16 +70,79 @@ void PrintGrid(const SModelSearch& search, int nSelected)
             // Texts start at the left; keep the header's padding out of the column.
             while (!strCell.empty() && strCell.front() == ' ')
                 strCell.erase(strCell.begin());
-            std::cout << strCell << std::string(widths[c] - strCell.size() + 2, ' ');
+            std::cout << strCell << std::string(widths[c] - Columns(strCell) + 2, ' ');
         }
         std::cout << '\n';
     }
 }
 
-json RowToJson(const SAccumulatorList& row)
+// "LIST=CODE" as a list name (in lower case) and a code; false for text without "=".
+bool ParseDetail(const std::string& strDetail, DetailChoices& choices)
+{
+    const std::size_t nEquals = strDetail.find('=');
+    if (nEquals == std::string::npos || nEquals == 0)
+        return false;
+    std::string strList = strDetail.substr(0, nEquals);
+    std::transform(strList.begin(), strList.end(), strList.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    choices.emplace_back(strList, strDetail.substr(nEquals + 1));
+    return true;
+}
+
+// Choose Model with row nChoose (from 1) and Choose Details with the lists' preselections, on the
+// copies the product object makes for each step, then the complete selection saved.
+int ChooseAndSave(CCliSession& session, const CAccumulatorData& sized, const SModelSearch& search,
+                  const SModelsArgs& args)
+{
+    DetailChoices choices;
+    for (const std::string& strDetail : args.details)
+        if (!ParseDetail(strDetail, choices))
+        {
+            std::cerr << "--detail \"" << strDetail << "\": write it as LIST=CODE, for example seal=-V.\n";
+            return kExitRefused;
+        }
+    const std::size_t nRows = search.rows.size();
+    if (args.nChoose < 1 || static_cast<std::size_t>(args.nChoose) > nRows)
+    {
+        std::cerr << "There is no model in row " << args.nChoose << ": "
+                  << (nRows == 0 ? std::string("no model of the catalogue does this job.")
+                                 : "the list has rows 1 to " + std::to_string(nRows) + ".")
+                  << '\n';
+        return kExitRefused;
+    }
+    IDatabase& db = session.Catalogue();
+    const SAccumulatorList& row = search.rows[static_cast<std::size_t>(args.nChoose - 1)];
+    const SHighFlowNote note = HighFlowNote(row, search.requiredFlow, sized.strOversizePorts, db);
+    CAccumulatorData model(sized);
+    model.Initialize(2);
+    ApplyModelChoice(model, row, search, note.strOversize, db);
+    model.m_nLevel = 2;
+
+    CAccumulatorData working(model);
+    CAccumulatorData complete(model);
+    complete.Initialize(3);
+    std::string strError;
+    if (!ApplyDetailsStep(working, complete, model, choices, db, strError))
+    {
+        std::cerr << strError << '\n';
+        return kExitRefused;
+    }
+    complete.m_nLevel = 3;
+    const std::string strModel = complete.BuildPartNumber();
+    if (!SaveSizedSelection(args.strSave, complete, session, strError, true))
+    {
+        std::cerr << strError << '\n';
+        return kExitFailure;
+    }
+    std::cout << args.strSave << ": " << strModel << " (" << complete.GetPartDescription() << ")\n";
+    return kExitOk;
+}
+
+json RowToJson(const SAccumulatorList& row, int nRow)
 {
     auto unit = [](const CUnitDouble& v) { return json{{"value", v.Value()}, {"unit", v.GetUnit()}}; };
-    return {{"description", row.strDescription},
+    return {{"row", nRow},
+            {"description", row.strDescription},
             {"type", row.strType},
             {"series", row.series.m_strCode},
             {"pressureCode", row.pressure.m_strCode},
@@ -93,6 +169,11 @@ int RunModels(const SModelsArgs& args, CCliSession& session)
         if (!pData)
         {
             std::cerr << (loaded ? args.strSelection + ": not an accumulator selection" : strError) << '\n';
+            return kExitRefused;
+        }
+        if (loaded->header.nProdId != 0)
+        {
+            std::cerr << args.strSelection << ": models are listed for accumulators chosen by application.\n";
             return kExitRefused;
         }
         data = *pData;
@@ -134,7 +215,14 @@ int RunModels(const SModelsArgs& args, CCliSession& session)
         data = run.data;
     }
 
+    if ((args.nChoose != 0) != !args.strSave.empty() || (!args.details.empty() && args.strSave.empty()))
+    {
+        std::cerr << "--choose N and --save OUT.Ac3 go together (and --detail with them).\n";
+        return kExitRefused;
+    }
     const SModelSearch search = RunModelSearch(data, session.Catalogue());
+    if (!args.strSave.empty())
+        return ChooseAndSave(session, data, search, args);
     const int nSelected = PreselectedRow(search.rows, data);
     std::string strNote;
     std::string strOversize = data.strOversizePorts;
@@ -148,8 +236,8 @@ int RunModels(const SModelsArgs& args, CCliSession& session)
     if (args.bJson)
     {
         json rows = json::array();
-        for (const SAccumulatorList& row : search.rows)
-            rows.push_back(RowToJson(row));
+        for (std::size_t r = 0; r < search.rows.size(); ++r)
+            rows.push_back(RowToJson(search.rows[r], static_cast<int>(r) + 1));
         std::cout << JsonText(json{{"requiredCapacity", {{"value", data.sdRequiredAccumulatorVol.Value()},
                                                 {"unit", data.sdRequiredAccumulatorVol.GetUnit()}}},
                           {"requiredFlow", {{"value", search.requiredFlow.Value()},
@@ -191,6 +279,14 @@ void AddModelsCommand(CLI::App& app, int& nExitStatus)
     pCmd->add_flag("--json", pArgs->bJson, "Print the models as JSON");
     pCmd->add_flag("--strict", pArgs->bStrict, "Answer the program's Yes/No questions with No (refuse)");
     pCmd->add_option("--catalogue", pArgs->strCatalogue, "Folder of the catalogue (default: the installed one)");
+    pCmd->add_option("--choose", pArgs->nChoose,
+                     "Choose the model in row N of the list (1 = first, the # column) as Choose Model does");
+    pCmd->add_option("--save", pArgs->strSave,
+                     "With --choose: save the complete selection, with the details the details step preselects");
+    pCmd->add_option("--detail", pArgs->details,
+                     "With --choose: LIST=CODE chooses another code of a details list (seal, port, construction, "
+                     "approval, porttype, portsize, gasporttype, gasportsize, option; modification, certification, "
+                     "hydraulicport; gasport, valveport); option may be given several times");
     pCmd->callback([pArgs, &nExitStatus] {
         nExitStatus = RunOnCatalogue(pArgs->strCatalogue, [&](CCliSession& session) { return RunModels(*pArgs, session); });
     });

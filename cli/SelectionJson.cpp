@@ -1,8 +1,13 @@
 // Field-by-field JSON reading and writing of an accumulator selection.
 #include "SelectionJson.h"
 
-#include "selection/AccumulatorData.h"
 #include "platform/StringTable.h"
+#include "selection/AccessoryBase.h"
+#include "selection/AccumulatorData.h"
+#include "selection/AccumulatorFields.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
+#include "selection/TransferBase.h"
 #include "selection/UnitFields.h"
 #include "units/UnitTable.h"
 
@@ -15,70 +20,6 @@ using nlohmann::json;
 namespace
 {
 using Data = CAccumulatorData;
-using Member = std::variant<int Data::*, double Data::*, std::string Data::*, CUnitDouble Data::*,
-                            CUnitInt Data::*, CPartCode Data::*>;
-
-// What a field is to the input: an entry the user gives, or a value the program fills itself
-// (a result, a catalogue limit, a model or details choice), which input cannot set.
-enum class ERole
-{
-    Entry,       // of the application description
-    Result,      // of the application description, computed by the sizing
-    Filled,      // outside the application description: the program or the catalogue fills it
-};
-
-struct SField
-{
-    const char* pszName;
-    Member member;
-    ERole eRole;
-    bool IsApplication() const { return eRole != ERole::Filled; }
-};
-
-#define APP(name) {#name, &Data::name, ERole::Entry}
-#define RES(name) {#name, &Data::name, ERole::Result}
-#define SEL(name) {#name, &Data::name, ERole::Filled}
-
-// Every scalar field, in the order of the data model (lists are handled apart).
-const std::vector<SField>& Fields()
-{
-    static const std::vector<SField> fields = {
-        {"m_nLevel", static_cast<int Data::*>(&CBaseProduct::m_nLevel), ERole::Filled},
-        SEL(m_strCadNo), SEL(sdAllowedMaxAccumulatorVol), SEL(sdAllowedMaxAccumulatorPress),
-        SEL(sdAllowedMaxTemperature), SEL(sdAllowedMinTemperature), SEL(strApplicationText),
-        // The known capacity is an entry; the other applications compute it.
-        APP(deSelectApp), APP(sdRequiredAccumulatorVol), APP(sdMaxSysPress), APP(sdMinSysPress),
-        APP(sdSysTemperature), APP(sdFlowRate), APP(deSelectCalcMethod), APP(sdActVolDisplacement),
-        APP(sdActuationTime), APP(sdDwellTime), RES(sdMinPumpFlow), APP(sdCylDim_BoreDia), APP(sdCylDim_RodDia),
-        APP(sdCylDim_StrokeLen), APP(siCylDim_NoCylParallel), APP(enumCylAffects), APP(sdEnterPumpSize),
-        APP(bIsPumpRunning), APP(sdPrechargePress), APP(bPrechargeIHaveUseCalc), APP(bPrechargePistonOrBladder),
-        RES(sdVolRatio), RES(sdVolDefci), RES(sdPolyTropicExponent), RES(sdPolyTropicExponentCharging),
-        APP(sdMultiEventTotalDuration), RES(iNumOfActuators), RES(iCriticalActuator), RES(iCriticalEvent),
-        RES(cudFlow), APP(sdHoldTimeHold), APP(sdHoldLeakageRate), APP(bHoldLeakageRateChoice),
-        APP(siHoldNoOfValves), APP(sdHoldValveSize), APP(sdShockMaxShockPress), APP(strShockFluid),
-        APP(dShockFluidDensity), APP(sdShockTubeLength), APP(bShockPipeOrTube), APP(strShockNominalSize),
-        APP(dShockNominalSize), APP(strShockSchedule), APP(dShockSchedule), APP(iPulsationNoOfPistInPump),
-        APP(sdPulsationPumpDisp), APP(iPulsationPumpSpeed), RES(sdPulsationCalcDisplacement),
-        APP(bPulsationEnterPumpDispOrCalc), APP(bPulsationSingleOrDoublePump), APP(bShockVarOrFixed),
-        APP(sdShockReliefValve), APP(sdShockResponseTime),
-        SEL(strOversizePorts), SEL(cpcSeriesCode), SEL(cpcCapCode), SEL(cpcPressureCode), SEL(cudMaxPressure),
-        SEL(cpcNomBoreCode), SEL(cpcDesignNumber), SEL(strAccumulatorType), SEL(strAccumulatorDesc),
-        SEL(cudCapacityAccEach), SEL(cudCapacityAccTotal), SEL(cudCapacityGBEach), SEL(cudCapacityGBTotal),
-        SEL(siQty), SEL(siGBQty), SEL(cpcGBPartNumber), SEL(cudBoreDisplay), SEL(bGasBottle), SEL(m_strType),
-        SEL(eGasBottleType), SEL(m_strDescription), SEL(cpcPortModTypeCode), SEL(cpcPortModSizeCode),
-        SEL(cpcGasPortModTypeCode), SEL(cpcGasPortModSizeCode),
-        SEL(m_strPartNo), SEL(cpcSealCode), SEL(cpcPortCode), SEL(strPortDescription), SEL(cpcConstCode),
-        SEL(strApproval), SEL(cpcOptionCode), SEL(cpcModCode), SEL(cpcCertCode), SEL(cpcHydPortCode),
-        SEL(cpcGasPortCode), SEL(cpcGasValveCode), SEL(strTypFluid), SEL(cudMaxEnteredTempFluidCompatibility),
-        SEL(cudMinEnteredTempFluidCompatibility), SEL(strSelectedFluid), SEL(strFluidCompatDescription),
-        SEL(cudMaxFluidTempFluidCompatibility), SEL(cudMinFluidTempFluidCompatibility),
-    };
-    return fields;
-}
-#undef APP
-#undef RES
-#undef SEL
-
 JsonOut UnitToJson(const CUnitDouble& value)
 {
     return {{"value", value.Value()}, {"unit", value.GetUnit()}};
@@ -168,31 +109,6 @@ void ReadUnit(const json& j, const std::string& strField, TUnit& value, int nCat
         value.Set(ReadDouble(j.at("value"), strField + ".value"), strUnit);
 }
 
-// The fields of one event, by their names.
-struct SEventField
-{
-    const char* pszName;
-    std::variant<int SEvent::*, CUnitDouble SEvent::*> member;
-};
-const std::vector<SEventField>& EventFields()
-{
-    static const std::vector<SEventField> fields = {
-        {"iActNo", &SEvent::iActNo},
-        {"iEventNo", &SEvent::iEventNo},
-        {"bPumpAvail", &SEvent::bPumpAvail},
-        {"sdFlowrate", &SEvent::sdFlowrate},
-        {"sdVolume", &SEvent::sdVolume},
-        {"sdBoreDia", &SEvent::sdBoreDia},
-        {"sdRodDia", &SEvent::sdRodDia},
-        {"sdStrokeLength", &SEvent::sdStrokeLength},
-        {"enumActVolForEvent", &SEvent::enumActVolForEvent},
-        {"eExtendRetract", &SEvent::eExtendRetract},
-        {"sdEvStartTime", &SEvent::sdEvStartTime},
-        {"sdEvDuration", &SEvent::sdEvDuration},
-    };
-    return fields;
-}
-
 JsonOut EventToJson(const SEvent& ev)
 {
     JsonOut j = JsonOut::object();
@@ -213,8 +129,11 @@ SEvent ReadEvent(const json& j, const std::string& strField, const SEvent& start
     if (!j.is_object())
         Wrong(strField, "expected an object");
     SEvent ev = start;
-    for (const auto& [strKey, value] : j.items())
+    for (const auto& item : j.items())
     {
+        // Named, not bound: lambdas below use them, which clang before 16 cannot capture.
+        const std::string& strKey = item.key();
+        const json& value = item.value();
         const std::string strName = strField + "." + strKey;
         bool bKnown = false;
         for (const SEventField& f : EventFields())
@@ -243,10 +162,36 @@ JsonOut CodesToJson(const std::vector<CPartCode>& codes)
     return j;
 }
 
+JsonOut ValueToJson(const CUnitDouble& value)
+{
+    return UnitToJson(value);
+}
+
+JsonOut ValueToJson(const CPartCode& code)
+{
+    return CodeToJson(code);
+}
+
+template <class T> JsonOut ValueToJson(const T& value)
+{
+    return value;
+}
+
+// A selection whose class names its fields through WalkFields: the common part, then its own.
+template <class C> JsonOut WalkedToJson(const C& data)
+{
+    JsonOut j = JsonOut::object();
+    j["m_nLevel"] = data.m_nLevel;
+    j["m_lstCodes"] = CodesToJson(data.m_lstCodes);
+    j["m_lstDefaultCodes"] = CodesToJson(data.m_lstDefaultCodes);
+    C::WalkFields([&](const char* pszName, auto pMember) { j[pszName] = ValueToJson(data.*pMember); });
+    return j;
+}
+
 JsonOut FieldsToJson(const Data& data, bool bApplicationOnly)
 {
     JsonOut j = JsonOut::object();
-    for (const SField& f : Fields())
+    for (const SAccumulatorField& f : AccumulatorFields())
     {
         if (bApplicationOnly && !f.IsApplication())
             continue;
@@ -285,8 +230,11 @@ SJsonRead ReadSelectionJson(const json& input, CAccumulatorData& data)
     const json& fields = SelectionFieldsOf(input, read.bProgramOutput);
     if (!fields.is_object())
         throw CJsonFieldError("", "The input must be a JSON object of selection fields.");
-    for (const auto& [strKey, value] : fields.items())
+    for (const auto& item : fields.items())
     {
+        // Named, not bound: lambdas below use them, which clang before 16 cannot capture.
+        const std::string& strKey = item.key();
+        const json& value = item.value();
         if (strKey == "m_lstEvents")
         {
             if (!value.is_array())
@@ -310,11 +258,11 @@ SJsonRead ReadSelectionJson(const json& input, CAccumulatorData& data)
             read.ignored.push_back(strKey);
             continue;
         }
-        const auto it = std::find_if(Fields().begin(), Fields().end(),
-                                     [&](const SField& f) { return strKey == f.pszName; });
-        if (it == Fields().end())
+        const auto it = std::find_if(AccumulatorFields().begin(), AccumulatorFields().end(),
+                                     [&](const SAccumulatorField& f) { return strKey == f.pszName; });
+        if (it == AccumulatorFields().end())
             Wrong(strKey, "unknown field");
-        if (it->eRole != ERole::Entry)
+        if (it->eRole != EFieldRole::Entry)
         {
             read.ignored.push_back(strKey);
             continue;
@@ -349,6 +297,21 @@ JsonOut SelectionToJson(const CAccumulatorData& data)
         options.push_back({{"key", option.nKey}, {"code", CodeToJson(option.code)}});
     j["m_caSelectedOptionArray"] = options;
     return j;
+}
+
+JsonOut SelectionToJson(const CBaseProduct& data)
+{
+    if (const auto* p = dynamic_cast<const CAccumulatorData*>(&data))
+        return SelectionToJson(*p);
+    if (const auto* p = dynamic_cast<const COvrisolBase*>(&data))
+        return WalkedToJson(*p);
+    if (const auto* p = dynamic_cast<const CAccessoryBase*>(&data))
+        return WalkedToJson(*p);
+    if (const auto* p = dynamic_cast<const CRepairKitBase*>(&data))
+        return WalkedToJson(*p);
+    if (const auto* p = dynamic_cast<const CTransferBase*>(&data))
+        return WalkedToJson(*p);
+    return JsonOut::object();
 }
 
 JsonOut ApplicationToJson(const CAccumulatorData& data)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CAccumulatorData;
+class CBaseProduct;
 
 // Input that names an unknown field, or gives a field a value of the wrong kind.
 class CJsonFieldError : public std::runtime_error
@@ -57,6 +58,9 @@ template <class TJson> std::string JsonText(const TJson& j, int nIndent = -1)
 
 // Every stored field of the selection, in the order of the data model.
 JsonOut SelectionToJson(const CAccumulatorData& data);
+
+// Every stored field of a selection of any product, in its stored order, the common part first.
+JsonOut SelectionToJson(const CBaseProduct& data);
 
 // The application description with its results: what "tesmara size" reports.
 JsonOut ApplicationToJson(const CAccumulatorData& data);

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 bool SaveSizedSelection(const std::string& strPath, const CAccumulatorData& data, CCliSession& session,
-                        std::string& strError)
+                        std::string& strError, bool bComplete)
 {
     const std::filesystem::path path(strPath);
     if (path.extension().string() != std::string(".") + kSelectionFileExtension)
@@ -22,6 +22,8 @@ bool SaveSizedSelection(const std::string& strPath, const CAccumulatorData& data
     header.strLanguageName = LoadString(header.nLanguageNameId);
     header.strProductLine = LoadString(50023);
     header.nProdId = 0;
+    header.bPartNumberAvailable = bComplete;
+    header.bSelectionComplete = bComplete;
     // The product type and description as "Choose Product" shows them.
     IQueryDef def(session.Catalogue());
     def.Open("qProduct");

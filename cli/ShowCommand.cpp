@@ -1,7 +1,9 @@
-// tesmara show FILE.Ac3: every stored field of a selection file.
+// tesmara show FILE.Ac3: every stored field of a selection file, readable, as JSON or as XML.
+#include "CatalogueLocation.h"
+#include "CliSession.h"
 #include "Commands.h"
 #include "SelectionJson.h"
-#include "selection/AccumulatorData.h"
+#include "outputs/XmlExport.h"
 #include "selection/SelectionFile.h"
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
@@ -16,6 +18,7 @@ struct SShowArgs
 {
     std::string strFile;
     bool bJson = false;
+    bool bXml = false;
 };
 
 JsonOut HeaderToJson(const SSelectionHeader& h)
@@ -87,14 +90,26 @@ int RunShow(const SShowArgs& args)
         std::cerr << strError << '\n';
         return kExitRefused;
     }
-    const auto* pData = dynamic_cast<const CAccumulatorData*>(loaded->pSelection.get());
-    if (!pData)
+    if (args.bXml)
     {
-        std::cerr << args.strFile << ": this version shows accumulator and gas bottle selections only.\n";
-        return kExitRefused;
+        // Through the catalogue where there is one, so that the model number is the one the program shows.
+        CCliSession session;
+        std::string strIgnored;
+        if (session.Open(DefaultCatalogueFolder(), strIgnored))
+        {
+            session.SetProdId(loaded->header.nProdId);
+            loaded->pSelection->m_pOwner = &session;
+        }
+        if (!CanExportXml(*loaded->pSelection))
+        {
+            std::cerr << args.strFile << ": this version cannot write this selection as XML.\n";
+            return kExitRefused;
+        }
+        std::cout << SelectionToXml(loaded->header, *loaded->pSelection);
+        return kExitOk;
     }
     const JsonOut header = HeaderToJson(loaded->header);
-    const JsonOut fields = SelectionToJson(*pData);
+    const JsonOut fields = SelectionToJson(*loaded->pSelection);
     if (args.bJson)
         std::cout << JsonText(JsonOut{{"header", header}, {"selection", fields}}, 2) << '\n';
     else
@@ -113,6 +128,8 @@ void AddShowCommand(CLI::App& app, int& nExitStatus)
     auto pArgs = std::make_shared<SShowArgs>();
     CLI::App* pCmd = app.add_subcommand("show", "Print every stored field of a selection file (*.Ac3)");
     pCmd->add_option("file", pArgs->strFile, "The selection file")->required();
-    pCmd->add_flag("--json", pArgs->bJson, "Print the fields as JSON (the input format of tesmara size)");
+    auto* pJson = pCmd->add_flag("--json", pArgs->bJson, "Print the fields as JSON (the input format of tesmara size)");
+    pCmd->add_flag("--xml", pArgs->bXml, "Print the selection as XML (the form of File > Export XML, schemas/tesmara-selection.xsd)")
+        ->excludes(pJson);
     pCmd->callback([pArgs, &nExitStatus] { nExitStatus = RunShow(*pArgs); });
 }

@@ -41,6 +41,7 @@ int main(int argc, char** argv)
     AddCatalogueCommand(app, nExitStatus);
     AddCadCommand(app, nExitStatus);
     AddOrderPadCommand(app, nExitStatus);
+    AddReportCommand(app, nExitStatus);
 
     try
     {

@@ -1,5 +1,5 @@
 // libFuzzer target: the selection file reader on arbitrary bytes.
-#include "platform/Prompt.h"
+#include "FuzzSupport.h"
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
 
@@ -12,19 +12,11 @@
 
 namespace
 {
-// Unknown unit codes in a fuzzed file make comparisons report through the prompt; keep quiet.
-class CSilentPrompt : public IPrompt
-{
-public:
-    void Message(const std::string&) override {}
-    EPromptAnswer YesNo(const std::string&) override { return EPromptAnswer::Yes; }
-    EPromptAnswer YesNoCancel(const std::string&) override { return EPromptAnswer::Yes; }
-};
-void WriteSeed(const std::filesystem::path& path, const SSelectionHeader& header,
+void WriteSelectionSeed(const std::filesystem::path& path, const SSelectionHeader& header,
                const CBaseProduct& selection)
 {
     const std::vector<std::uint8_t> bytes = WriteSelectionBytes(header, selection);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    WriteSeed(path, bytes.data(), bytes.size());
 }
 
 // Seeds for the corpus: saved selections of growing content, so that the fuzzer starts from
@@ -38,7 +30,7 @@ void WriteSeeds(const std::filesystem::path& folder)
     header.strProdDescription = "Piston, bladder and diaphragm accumulators";
 
     CAccumulatorData data;
-    WriteSeed(folder / "fresh.Ac3", header, data);
+    WriteSelectionSeed(folder / "fresh.Ac3", header, data);
 
     data.Initialize(0);
     data.m_nLevel = 3;
@@ -59,32 +51,27 @@ void WriteSeeds(const std::filesystem::path& folder)
     }
     data.BuildPartNumber();
     header.bPartNumberAvailable = header.bSelectionComplete = true;
-    WriteSeed(folder / "events.Ac3", header, data);
+    WriteSelectionSeed(folder / "events.Ac3", header, data);
 
     header.nProdId = 1;
     header.strProdType = "Gas Bottles";
     data.strAccumulatorType = "GB";
     data.cpcGBPartNumber = CPartCode("GB3-0100", 0, "Gas bottle \u00E9");
-    WriteSeed(folder / "gasbottle.Ac3", header, data);
+    WriteSelectionSeed(folder / "gasbottle.Ac3", header, data);
 }
 } // namespace
 
 // With TESMARA_FUZZ_SEEDS set to a folder, writes the seed corpus there and ends.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (const char* pszFolder = std::getenv("TESMARA_FUZZ_SEEDS"))
-    {
-        WriteSeeds(pszFolder);
-        std::exit(0);
-    }
+    WriteSeedsIfAsked(WriteSeeds);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    static CSilentPrompt prompt;
-    static const bool bInstalled = (SetPrompt(&prompt), true);
-    (void)bInstalled;
+    // Unknown unit codes in a fuzzed file make comparisons report through the prompt.
+    KeepQuiet();
 
     std::string strError;
     const auto loaded = ReadSelectionBytes(std::vector<std::uint8_t>(pData, pData + nSize), strError);

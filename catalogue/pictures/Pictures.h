@@ -14,6 +14,15 @@ void productAccessories(Sheet& sheet);
 void productRepairKits(Sheet& sheet);
 void productTransferBarriers(Sheet& sheet);
 
+// Accessories, 320 x 240.
+void accChargingKit(Sheet& sheet);
+void accGasGauge(Sheet& sheet);
+void accMountingClamp(Sheet& sheet);
+void accBaseBracket(Sheet& sheet);
+void accSafetyBlock(Sheet& sheet);
+void accBladderTool(Sheet& sheet);
+void accGasRack(Sheet& sheet);
+
 // Series, 320 x 240.
 void seriesPA(Sheet& sheet);
 void seriesPM(Sheet& sheet);

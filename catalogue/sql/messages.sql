@@ -255,7 +255,7 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
 -- Selection report: the safety warning printed on every report.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('selection report warning',
-     'WARNING: Read the Dalrow accumulator safety guide before installing, charging or servicing this accumulator. Precharge with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the accumulator. Release all fluid pressure and the gas precharge before removing any part. Installation, charging and maintenance must be done by qualified personnel only. This selection rests on the data you entered; check it against the conditions of your system.');
+     'Read the Dalrow accumulator safety guide before installing, charging or servicing this accumulator. Precharge with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the accumulator. Release all fluid pressure and the gas precharge before removing any part. Installation, charging and maintenance must be done by qualified personnel only. This selection rests on the data you entered; check it against the conditions of your system.');
 
 -- Ranges of the entries beyond the dialogs' own checks: times no sizing can take, and an event
 -- before the cycle.

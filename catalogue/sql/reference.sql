@@ -72,6 +72,8 @@ INSERT INTO RefJumps (SeriesName, Dialog, RefJump) VALUES
 -- Other products: reservoir isolators, transfer barriers, accessories and repair kits.
 INSERT INTO RefJumps (SeriesName, Dialog, RefJump) VALUES
     ('ALL', 'COvrisol1SizeSelection', 'OVRISOL.PDF'),
+    ('ALL', 'COvrisol2ARequiredCapacities', 'OVRISOL.PDF'),
+    ('ALL', 'COvrisol2BFluidLevel', 'OVRISOL.PDF'),
     ('ALL', 'COvrisolChooseModel', 'OVRISOL.PDF'),
     ('ALL', 'CTransferBarrier', 'TRANSFERBARRIER.PDF'),
     ('ALL', 'CAccessoryChooseAccumulator', 'ACCESSORIES.PDF'),
@@ -86,4 +88,6 @@ INSERT INTO RefJumps (SeriesName, Dialog, RefJump) VALUES
     ('BA', 'ALL', 'BA_SERIES.PDF'),
     ('BH', 'ALL', 'BH_SERIES.PDF'),
     ('DA', 'ALL', 'DA_SERIES.PDF'),
-    ('GB', 'ALL', 'GB_SERIES.PDF');
+    ('GB', 'ALL', 'GB_SERIES.PDF'),
+    ('OV', 'ALL', 'OV_SERIES.PDF'),
+    ('TB', 'ALL', 'TB_SERIES.PDF');

@@ -83,7 +83,16 @@ INSERT INTO ReportValueKeys (MapKey, SortOrder) VALUES
     ('DwellTimeVAL', 79),
     ('MaxPressureVAL', 80),
     ('PumpSpeedVAL', 81),
-    ('CylinderAffectsVAL', 82);
+    ('CylinderAffectsVAL', 82),
+    -- The keys of the other products' reports.
+    ('DescriptionVAL', 83),
+    ('ServiceVAL', 84),
+    ('ReservoirLengthVAL', 85),
+    ('ReservoirLevelHighVAL', 86),
+    ('ReservoirLevelLowVAL', 87),
+    ('ReservoirWidthVAL', 88),
+    ('SumAccCapVAL', 89),
+    ('SumCylinderCapVAL', 90);
 
 -- Section headings.
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
@@ -169,15 +178,34 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DwellTimeLBL', 'Dwell Time:'),
     ('MaxPressureLBL', 'Maximum Pressure:'),
     ('PumpSpeedLBL', 'Pump Speed:'),
-    ('CylinderAffectsLBL', 'Cylinder Volume Used:');
+    ('CylinderAffectsLBL', 'Cylinder Volume Used:'),
+    ('DescriptionLBL', 'Description:'),
+    ('ServiceLBL', 'Service:'),
+    ('ReservoirLengthLBL', 'Reservoir Length:'),
+    ('ReservoirLevelHighLBL', 'High Fluid Level:'),
+    ('ReservoirLevelLowLBL', 'Low Fluid Level:'),
+    ('ReservoirWidthLBL', 'Reservoir Width:'),
+    ('SumAccCapLBL', 'Accumulator Capacity:'),
+    ('SumCylinderCapLBL', 'Cylinder Capacity:');
 
--- Column captions of the actuator event table; the other event columns share the captions above.
+-- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
-    ('ActuatorNumberLBL', 'Actuator'),
-    ('EventNumberLBL', 'Event'),
-    ('VolumeLBL', 'Volume'),
-    ('VolumeUnitLBL', 'Volume Unit'),
-    ('CylinderUnitLBL', 'Cylinder Unit'),
-    ('StartTimeLBL', 'Start Time'),
-    ('DurationLBL', 'Duration'),
-    ('PumpActionLBL', 'Pump Action');
+    ('Events.ActuatorNumberLBL', 'Actuator'),
+    ('Events.EventNumberLBL', 'Event'),
+    ('Events.StartTimeLBL', 'Start'),
+    ('Events.DurationLBL', 'Duration'),
+    ('Events.FlowRateLBL', 'Flow Rate'),
+    ('Events.VolumeLBL', 'Volume'),
+    ('Events.CylinderBoreLBL', 'Bore'),
+    ('Events.CylinderRodLBL', 'Rod'),
+    ('Events.CylinderStrokeLBL', 'Stroke'),
+    ('Events.CylinderAffectsLBL', 'Stroke Used'),
+    ('Events.PumpActionLBL', 'Pump');
+
+-- The report's own parts: charts, page numbers, the chosen options and the drawing.
+INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
+    ('CycleGraphHeadingLBL', 'Cycle Graph'),
+    ('GasStateHeadingLBL', 'Gas State of the Sized Accumulator'),
+    ('PageLBL', 'Page %1 of %2'),
+    ('PreparedWithLBL', 'Prepared with Tesmara Accumulator'),
+    ('DimDrawingLBL', 'Dimension Drawing');

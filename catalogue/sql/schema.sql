@@ -112,6 +112,57 @@ CREATE TABLE ReliefValves (
     ReliefValveSizeText TEXT PRIMARY KEY, MaxFlowGpm DOUBLE NOT NULL, ReliefValveResponseTime DOUBLE NOT NULL);
 CREATE TABLE VariablePumpResponse (MaxFlowGpm DOUBLE PRIMARY KEY, ResponseTime DOUBLE NOT NULL);
 
+-- Reservoir isolators: sizes with their breathing volume in CU_M and outline, the shell
+-- constructions (for the listed size codes, '*' all) and the fixed codes of a series.
+CREATE TABLE OvrisolSizes (
+    SeriesCode TEXT NOT NULL REFERENCES Series, SizeCode TEXT NOT NULL, SizeLocation INTEGER NOT NULL,
+    CapDisplay DOUBLE NOT NULL, CapDisplayUnits TEXT NOT NULL REFERENCES Units, ActualCapacity DOUBLE NOT NULL,
+    OverallLength DOUBLE NOT NULL, ShellDiameter DOUBLE NOT NULL, LengthUnits TEXT NOT NULL REFERENCES Units,
+    MountingFlange TEXT NOT NULL, Breather TEXT NOT NULL, Weight DOUBLE NOT NULL,
+    WeightUnits TEXT NOT NULL REFERENCES Units, PRIMARY KEY (SeriesCode, SizeCode));
+CREATE TABLE OvrisolConstructions (
+    SeriesCode TEXT NOT NULL REFERENCES Series, Code TEXT NOT NULL, CodeLocation INTEGER NOT NULL,
+    Construction TEXT NOT NULL, SizeCodes TEXT NOT NULL, WeightFactor DOUBLE NOT NULL, SortOrder INTEGER NOT NULL,
+    PRIMARY KEY (SeriesCode, Code));
+CREATE TABLE SeriesFixedCodes (
+    SeriesCode TEXT NOT NULL REFERENCES Series, Code TEXT NOT NULL, CodeLocation INTEGER NOT NULL,
+    CodeType TEXT NOT NULL, Description TEXT NOT NULL, PRIMARY KEY (SeriesCode, CodeLocation));
+
+-- Transfer barriers: bladder shells with a fluid port at both ends, per pressure class,
+-- capacity and service (the media on either side of the bladder).
+CREATE TABLE TransferBarrierServices (
+    SeriesCode TEXT NOT NULL REFERENCES Series, ServiceCode TEXT NOT NULL, ServiceLocation INTEGER NOT NULL,
+    Service TEXT NOT NULL, SortOrder INTEGER NOT NULL, PRIMARY KEY (SeriesCode, ServiceCode));
+CREATE TABLE TransferBarriers (
+    SeriesCode TEXT NOT NULL, PressureCode TEXT NOT NULL, CapCode TEXT NOT NULL, CapCodeLocation INTEGER NOT NULL,
+    Cap DOUBLE NOT NULL, CapUnits TEXT NOT NULL REFERENCES Units, ServiceCode TEXT NOT NULL,
+    OverallLength DOUBLE NOT NULL, OutsideDiameter DOUBLE NOT NULL, Weight DOUBLE NOT NULL,
+    PRIMARY KEY (SeriesCode, PressureCode, CapCode, ServiceCode),
+    FOREIGN KEY (SeriesCode, PressureCode) REFERENCES PressureClasses (SeriesCode, PressureCode),
+    FOREIGN KEY (SeriesCode, ServiceCode) REFERENCES TransferBarrierServices (SeriesCode, ServiceCode));
+
+-- Accessories: the accumulator types and sizes they are ordered for, the accessories, and
+-- which accessory fits which size ('*' any capacity code or bore).
+CREATE TABLE AccessoryAccumulators (Accumulator TEXT PRIMARY KEY, SortOrder INTEGER NOT NULL);
+CREATE TABLE AccessorySizes (
+    Accumulator TEXT NOT NULL REFERENCES AccessoryAccumulators, CapCode TEXT NOT NULL, Cap DOUBLE NOT NULL,
+    CapUnits TEXT NOT NULL REFERENCES Units, NomBore TEXT NOT NULL, BoreDisplay DOUBLE NOT NULL,
+    BoreUnits TEXT NOT NULL REFERENCES Units, BodyOdIn DOUBLE NOT NULL, SortOrder DOUBLE NOT NULL,
+    PRIMARY KEY (Accumulator, CapCode, NomBore));
+CREATE TABLE Accessories (
+    PartNumber TEXT PRIMARY KEY, AccessoryText TEXT NOT NULL, Description TEXT NOT NULL, Image TEXT NOT NULL);
+CREATE TABLE AccessoryFits (
+    PartNumber TEXT NOT NULL REFERENCES Accessories, Accumulator TEXT NOT NULL REFERENCES AccessoryAccumulators,
+    CapCode TEXT NOT NULL, NomBore TEXT NOT NULL, "Order" INTEGER NOT NULL,
+    PRIMARY KEY (PartNumber, Accumulator, CapCode, NomBore));
+
+-- Repair kits by kind, with what each fits ('' where a filter does not apply to the kit).
+CREATE TABLE RepairKitTypes (KitType TEXT PRIMARY KEY, SortOrder INTEGER NOT NULL);
+CREATE TABLE RepairKits (
+    PartNumber TEXT PRIMARY KEY, KitType TEXT NOT NULL REFERENCES RepairKitTypes, RepairKit TEXT NOT NULL,
+    Size TEXT NOT NULL, SizeOrder DOUBLE NOT NULL, Seal TEXT NOT NULL, Construction TEXT NOT NULL,
+    Service TEXT NOT NULL, Port TEXT NOT NULL, SortOrder INTEGER NOT NULL);
+
 -- Texts, report data, reference documents and pictures.
 CREATE TABLE Messages (MsgKey TEXT PRIMARY KEY, MsgText TEXT NOT NULL);
 CREATE TABLE MessagesInt (MsgId INTEGER PRIMARY KEY, WarningText TEXT NOT NULL);

@@ -41,5 +41,5 @@ INSERT INTO Products (ProdId, ProdType, Description, Image, SortOrder) VALUES
      'Seal kits, bladders and diaphragms for servicing the accumulators of this catalogue, chosen by series, size and seal compound.',
      'ProductRepairKits.jpg', 5),
     (5, 'Transfer Barriers',
-     'Piston-type transfer barriers that separate two fluids, or a fluid and a gas, at a common pressure.',
+     'Bladder-type transfer barriers that separate two fluids, or a fluid and a gas, at a common pressure: the bladder passes the pressure across without mixing the media. Chosen by pressure rating, service and capacity.',
      'ProductTransferBarriers.jpg', 6);

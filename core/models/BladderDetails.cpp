@@ -53,6 +53,9 @@ SHydraulicPortList BladderHydraulicPortList(const CAccumulatorData& data, IDatab
                                         {"[parUserflow]", data.strOversizePorts}},
                                        "Code", "CodeLocation", "Description", "PortSize", &ports.sizes),
                             data.cpcHydPortCode.m_strCode);
+    // The chosen port carries its size as the code's third text, where the report reads it.
+    for (std::size_t i = 0; i < ports.list.items.size() && i < ports.sizes.size(); ++i)
+        ports.list.items[i].m_strCodeType = ports.sizes[i];
     return ports;
 }
 

@@ -33,6 +33,8 @@ void CArchive::WriteBytes(const void* pData, std::size_t nSize)
 
 void CArchive::WriteString(const std::string& strUtf8)
 {
+    if (!m_firstUnfitText && !FitsWindows1252(strUtf8))
+        m_firstUnfitText = strUtf8;
     const std::string strBytes = Utf8ToWindows1252(strUtf8);
     const std::size_t n = strBytes.size();
     if (n < 0xFF)

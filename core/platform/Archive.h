@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +37,8 @@ public:
     // UTF-8 text, stored as a counted Windows-1252 string.
     void WriteString(const std::string& strUtf8);
     void WriteCount(std::size_t nCount);
+    // The first text written that Windows-1252 cannot hold (it was stored with '?'), if any.
+    const std::optional<std::string>& FirstUnfitText() const { return m_firstUnfitText; }
 
     // Loading; every read throws CArchiveError when the bytes run out.
     std::uint8_t ReadByte();
@@ -59,4 +62,5 @@ private:
     bool m_bStoring;
     std::vector<std::uint8_t> m_bytes;
     std::size_t m_nPos = 0;
+    std::optional<std::string> m_firstUnfitText;
 };

@@ -1,11 +1,16 @@
 // The accumulator product object: steps on working and result copies, file commands, references.
 #include "product/AccumulatorObject.h"
 
+#include "outputs/XmlExport.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "product/ProductHost.h"
 #include "product/StepDialogs.h"
+#include "selection/AccessoryBase.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
 #include "selection/SelectionFile.h"
+#include "selection/TransferBase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,6 +50,8 @@ std::string FirstText(IDatabase& db, const char* pszQuery, const std::vector<std
         return std::string();
     }
 }
+
+constexpr int kStringReportViewerTitle = 50069;
 
 // Reference and maker information commands, in menu order; the last three open nothing.
 const char* const kReferenceCategories[] = {"Contacting Dalrow", "Dalrow Locations", "License Agreement", "Help",
@@ -196,7 +203,9 @@ bool CAccumulatorObject::SetProduct(int nProdId, const std::string& strProdType,
 {
     if (!CanHoldProduct(nProdId))
     {
-        GetPrompt().Message(strProdType + " cannot be selected in this version of the program yet.");
+        // The catalogue's product list names a product this program has no selection for.
+        GetPrompt().Message("\"" + strProdType + "\" (product id " + std::to_string(nProdId) +
+                            ") is not a product this program can select.");
         return false;
     }
     m_nProdId = nProdId;
@@ -221,11 +230,15 @@ int CAccumulatorObject::OnChooseProduct()
     m_pData = std::move(pData);
     if (auto* pAccumulator = AccumulatorData())
         pAccumulator->Initialize(0);
+    else if (auto* pOvrisol = SelectionAs<COvrisolBase>())
+        pOvrisol->Initialize(0);
     return nResult;
 }
 
 int CAccumulatorObject::OnDescribeApplication()
 {
+    if (m_nProdId == prod::ReservoirIsolator)
+        return DescribeReservoirIsolator();
     CAccumulatorData* pCurrent = AccumulatorData();
     if (m_nProdId != prod::Accumulator || !pCurrent)
         return dlg::Cancel;
@@ -249,6 +262,19 @@ int CAccumulatorObject::OnDescribeApplication()
 
 int CAccumulatorObject::OnChooseModel()
 {
+    switch (m_nProdId)
+    {
+    case prod::ReservoirIsolator:
+        return ChooseReservoirIsolator();
+    case prod::Accessories:
+        return ChooseFromCatalogue(&IStepDialogs::ChooseAccessory);
+    case prod::RepairKit:
+        return ChooseFromCatalogue(&IStepDialogs::ChooseRepairKit);
+    case prod::TransferBarrier:
+        return ChooseFromCatalogue(&IStepDialogs::ChooseTransferBarrier);
+    default:
+        break;
+    }
     CAccumulatorData* pCurrent = AccumulatorData();
     if ((m_nProdId != prod::Accumulator && m_nProdId != prod::GasBottle) || !pCurrent)
         return dlg::Cancel;
@@ -285,6 +311,56 @@ int CAccumulatorObject::OnChooseDetails()
     m_bSelectionComplete = true;
     pResult->m_nLevel = 3;
     m_pData = std::move(pResult);
+    return nResult;
+}
+
+void CAccumulatorObject::Accept(std::unique_ptr<CBaseProduct> pResult, int nLevel, bool bPartNumberAvailable)
+{
+    m_bModified = true;
+    pResult->m_nLevel = nLevel;
+    m_pData = std::move(pResult);
+    m_bPartNumberAvailable = bPartNumberAvailable;
+    m_bSelectionComplete = bPartNumberAvailable;
+}
+
+int CAccumulatorObject::DescribeReservoirIsolator()
+{
+    const COvrisolBase* pCurrent = SelectionAs<COvrisolBase>();
+    if (!pCurrent)
+        return dlg::Cancel;
+    COvrisolBase working(*pCurrent);
+    auto pResult = std::make_unique<COvrisolBase>(*pCurrent);
+    pResult->Initialize(1);
+    const int nResult = m_dialogs.OvrisolSizeSelection(*this, working, *pResult);
+    if (nResult == dlg::Ok)
+        Accept(std::move(pResult), 1, false);
+    return nResult;
+}
+
+int CAccumulatorObject::ChooseReservoirIsolator()
+{
+    const COvrisolBase* pCurrent = SelectionAs<COvrisolBase>();
+    if (!pCurrent)
+        return dlg::Cancel;
+    COvrisolBase working(*pCurrent);
+    auto pResult = std::make_unique<COvrisolBase>(*pCurrent);
+    pResult->Initialize(2);
+    const int nResult = m_dialogs.OvrisolChooseModel(*this, working, *pResult);
+    if (nResult == dlg::Ok)
+        Accept(std::move(pResult), 2, true);
+    return nResult;
+}
+
+template <class T>
+int CAccumulatorObject::ChooseFromCatalogue(int (IStepDialogs::*pfnDialog)(CAccumulatorObject&, T&))
+{
+    const T* pCurrent = SelectionAs<T>();
+    if (!pCurrent)
+        return dlg::Cancel;
+    auto pWorking = std::make_unique<T>(*pCurrent);
+    const int nResult = (m_dialogs.*pfnDialog)(*this, *pWorking);
+    if (nResult == dlg::Ok)
+        Accept(std::move(pWorking), 2, true);
     return nResult;
 }
 
@@ -371,7 +447,7 @@ void CAccumulatorObject::SetTitleFrom(const std::filesystem::path& path)
     m_host.SetTitle(SelectionFileTitle(path));
 }
 
-bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
+SSelectionHeader CAccumulatorObject::FileHeader() const
 {
     SSelectionHeader header;
     header.strLanguageCode = m_host.LanguageCode();
@@ -383,8 +459,13 @@ bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
     header.strProdDescription = m_strProdDescription;
     header.bPartNumberAvailable = m_bPartNumberAvailable;
     header.bSelectionComplete = m_bSelectionComplete;
+    return header;
+}
+
+bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
+{
     std::string strError;
-    if (!m_pData || !SaveSelectionFile(path, header, *m_pData, strError))
+    if (!m_pData || !SaveSelectionFile(path, FileHeader(), *m_pData, strError))
     {
         // A failed save says so; the file on disk is as it was.
         GetPrompt().Message(strError.empty() ? "The selection could not be saved." : strError);
@@ -418,4 +499,63 @@ bool CAccumulatorObject::LoadData(const std::filesystem::path& path)
     m_host.RefreshPanel();
     SetTitleFrom(path);
     return true;
+}
+
+bool CAccumulatorObject::IsViewSelectionReportEnabled() const
+{
+    return IsPartNumberAvailable() && m_pData && HasSelectionReport(*m_pData);
+}
+
+SSelectionReport CAccumulatorObject::MakeSelectionReport()
+{
+    SReportContext context;
+    context.pDatabase = Database();
+    context.nProdId = m_nProdId;
+    context.strProdType = m_strProdType;
+    context.strProdDescription = m_strProdDescription;
+    context.applicationFolder = m_host.ApplicationFolder();
+    context.now = m_host.Clock().Now();
+    return PrintSelectionReport(*m_pData, context);
+}
+
+void CAccumulatorObject::OnViewSelectionReport()
+{
+    if (!IsViewSelectionReportEnabled())
+        return;
+    try
+    {
+        m_host.ShowSelectionReport(MakeSelectionReport(), LoadString(kStringReportViewerTitle));
+    }
+    catch (const CCatalogueError& e)
+    {
+        GetPrompt().Message(e.what());
+    }
+}
+
+void CAccumulatorObject::OnFilePrintSelection(int)
+{
+    if (!IsViewSelectionReportEnabled())
+        return;
+    try
+    {
+        m_host.PrintSelectionReport(MakeSelectionReport(), LoadString(kStringReportViewerTitle));
+    }
+    catch (const CCatalogueError& e)
+    {
+        GetPrompt().Message(e.what());
+    }
+}
+
+bool CAccumulatorObject::IsExportXmlEnabled() const
+{
+    return m_nProdId != prod::NoneChosen && m_pData && CanExportXml(*m_pData);
+}
+
+void CAccumulatorObject::ExportXml(const std::filesystem::path& path)
+{
+    if (!IsExportXmlEnabled())
+        return;
+    std::string strError;
+    if (!ExportSelectionXml(path, FileHeader(), *m_pData, strError))
+        GetPrompt().Message(strError);
 }

@@ -5,8 +5,10 @@
 #include "catalogue/Catalogue.h"
 #include "outputs/CadObject.h"
 #include "outputs/OrderPad.h"
+#include "outputs/ReportData.h"
 #include "product/TesmaraObject.h"
 #include "selection/AccumulatorData.h"
+#include "selection/SelectionFile.h"
 #include "selection/SelectionOwner.h"
 
 #include <memory>
@@ -59,9 +61,10 @@ public:
     std::string GetCustomerInformationText() override { return std::string(); }
     std::string GetModificationText() override { return std::string(); }
     bool IsSelectionComplete() const override;
-    bool IsViewSelectionReportEnabled() const override { return false; } // the report comes later
-    void OnViewSelectionReport() override {}
-    void OnFilePrintSelection(int) override {}
+    // Both report commands: a model number to report, of a product the report knows.
+    bool IsViewSelectionReportEnabled() const override;
+    void OnViewSelectionReport() override;
+    void OnFilePrintSelection(int nFlag) override;
     bool PerformButtonAction(int nID) override;
     int GetNumberOfButtons() override { return 4; }
     std::string GetButtonText(int nIndex) override;
@@ -82,6 +85,15 @@ public:
     void OnReferenceCommand(int nCommand) override;
     bool IsReferenceCommandEnabled(int) const override { return true; }
     void OnToolCommand(int nTool) override;
+    // Writes the selection as XML; a failure is shown and leaves any existing file as it was.
+    void ExportXml(const std::filesystem::path& path) override;
+    // Whether there is a selection to export (a product has been chosen).
+    bool IsExportXmlEnabled() const;
+
+    // The report of the current selection, with everything the product object knows of it.
+    // A catalogue error (CCatalogueError) is left to the caller.
+    SSelectionReport MakeSelectionReport();
+
     // The CAD commands (0 view, 1 print DXF, 2 print HPGL, 3 preferences, 4 save): the drawing
     // commands for a complete selection that has a drawing; the preferences always.
     void OnCadCommand(int nCommand) override;
@@ -110,15 +122,17 @@ public:
     // The reference topic of a dialog for a series, or empty text.
     std::string GetRefJump(const std::string& strSeries, const std::string& strDialog);
 
-    // Whether this version can hold a selection of the product.
+    // Whether the product id names a product this program has a selection for (0 to 5).
     static bool CanHoldProduct(int nProdId);
-    // Set by "Choose Product"; false (with a message) for a product this version cannot hold.
+    // Set by "Choose Product"; false (with a message) for an id that names no product.
     bool SetProduct(int nProdId, const std::string& strProdType, const std::string& strDescription);
     const std::string& ProdType() const { return m_strProdType; }
     const std::string& ProdDescription() const { return m_strProdDescription; }
 
     // The selection as an accumulator selection (nullptr for other products).
     CAccumulatorData* AccumulatorData();
+    // The selection as the class of a product (nullptr when it is of another class).
+    template <class T> T* SelectionAs() { return dynamic_cast<T*>(m_pData.get()); }
     CIMsgStoredProc& Messages() { return *m_pMessages; }
     IProductHost& Host() { return m_host; }
     bool m_bModified = false;
@@ -128,8 +142,18 @@ public:
     std::vector<SEvent> m_lstAcceptedEvents;
 
 private:
+    // The steps of the reservoir isolator, and the model step of the products chosen straight
+    // from the catalogue, which edits one copy that becomes the selection.
+    int DescribeReservoirIsolator();
+    int ChooseReservoirIsolator();
+    template <class T> int ChooseFromCatalogue(int (IStepDialogs::*pfnDialog)(CAccumulatorObject&, T&));
+    // A step's accepted result becomes the selection at the step's level.
+    void Accept(std::unique_ptr<CBaseProduct> pResult, int nLevel, bool bPartNumberAvailable);
+
     // The file title shown in the main window's caption.
     void SetTitleFrom(const std::filesystem::path& path);
+    // The two headers of the selection file as this selection would be saved now.
+    SSelectionHeader FileHeader() const;
 
     IProductHost& m_host;
     IStepDialogs& m_dialogs;

@@ -3,10 +3,13 @@
 
 #include "outputs/CadObject.h"
 #include "outputs/OrderPad.h"
+#include "platform/Clock.h"
 
 #include <filesystem>
 #include <memory>
 #include <string>
+
+struct SSelectionReport;
 
 class IProductHost
 {
@@ -26,6 +29,13 @@ public:
     // The main window's title and the step panel follow the product object.
     virtual void SetTitle(const std::string& strTitle) = 0;
     virtual void RefreshPanel() = 0;
+
+    // The clock the report's date comes from.
+    virtual const IClock& Clock() const { return SystemClock(); }
+    // The selection report in the report viewer, and printed through the platform's print dialog.
+    // False when this host has neither (the command line, a test), or nothing was printed.
+    virtual bool ShowSelectionReport(const SSelectionReport&, const std::string& /*strTitle*/) { return false; }
+    virtual bool PrintSelectionReport(const SSelectionReport&, const std::string& /*strTitle*/) { return false; }
     // The CAD component that draws the product object's requests; none where there is no display.
     virtual std::unique_ptr<ICadObject> CreateCadObject() { return nullptr; }
     // The order pad program as this desktop reaches it (not owned); none where it cannot be.

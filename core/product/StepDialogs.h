@@ -4,6 +4,10 @@
 
 class CAccumulatorObject;
 class CAccumulatorData;
+class CAccessoryBase;
+class COvrisolBase;
+class CRepairKitBase;
+class CTransferBase;
 
 // Dialog results: 1 OK, 2 Cancel, 2100 close the whole chain (also: nothing changed).
 namespace dlg
@@ -28,6 +32,15 @@ public:
                                 CAccumulatorData& result) = 0;
     // "Choose Details" for the chosen type: "Piston", "Bladder", "Diaphragm" or "GB".
     virtual int ChooseDetails(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& result) = 0;
+    // A reservoir isolator's capacity step ("Ovrisol Size Selection Method") and model step.
+    // (The other products' steps end as cancelled unless an implementation opens their dialogs.)
+    virtual int OvrisolSizeSelection(CAccumulatorObject&, COvrisolBase&, COvrisolBase&) { return dlg::Cancel; }
+    virtual int OvrisolChooseModel(CAccumulatorObject&, COvrisolBase&, COvrisolBase&) { return dlg::Cancel; }
+    // The model step of the products chosen straight from the catalogue: the dialogs edit the
+    // working copy, which becomes the selection when they end with OK.
+    virtual int ChooseTransferBarrier(CAccumulatorObject&, CTransferBase&) { return dlg::Cancel; }
+    virtual int ChooseAccessory(CAccumulatorObject&, CAccessoryBase&) { return dlg::Cancel; }
+    virtual int ChooseRepairKit(CAccumulatorObject&, CRepairKitBase&) { return dlg::Cancel; }
     // The tools: 0 output of an existing accumulator, 1 effect of temperature on
     // precharge, 2 unit conversion.
     virtual void RunTool(CAccumulatorObject& product, int nTool) = 0;

@@ -10,6 +10,7 @@
 #include "platform/StringTable.h"
 #include "selection/ApplicationFields.h"
 #include "selection/SelectionOwner.h"
+#include "selection/StoredFields.h"
 #include "selection/UnitFields.h"
 #include "units/DefaultUnits.h"
 #include "units/UnitTable.h"
@@ -91,45 +92,6 @@ template <class V> void WalkAccumulatorFields(V&& v)
     v(&D::strTypFluid);
     v(&D::strSelectedFluid);
     v(&D::strFluidCompatDescription, EField::StoredOnly);
-}
-
-void SerializeField(CArchive& ar, CUnitDouble& value)
-{
-    value.Serialize(ar);
-}
-
-void SerializeField(CArchive& ar, CUnitInt& value)
-{
-    value.Serialize(ar);
-}
-
-void SerializeField(CArchive& ar, CPartCode& code)
-{
-    code.Serialize(ar);
-}
-
-void SerializeField(CArchive& ar, std::string& str)
-{
-    if (ar.IsStoring())
-        ar.WriteString(str);
-    else
-        str = ar.ReadString();
-}
-
-void SerializeField(CArchive& ar, int& n)
-{
-    if (ar.IsStoring())
-        ar.WriteInt32(n);
-    else
-        n = ar.ReadInt32();
-}
-
-void SerializeField(CArchive& ar, double& d)
-{
-    if (ar.IsStoring())
-        ar.WriteDouble(d);
-    else
-        d = ar.ReadDouble();
 }
 
 void SerializeField(CArchive& ar, SEvent& event)

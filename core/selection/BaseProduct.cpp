@@ -1,9 +1,14 @@
 // The common selection behaviour: code insertion, model-number assembly and the stored level.
 #include "selection/BaseProduct.h"
 
+#include "catalogue/Database.h"
+#include "catalogue/QueryDef.h"
+#include "catalogue/Recordset.h"
 #include "platform/Archive.h"
 #include "platform/Prompt.h"
+#include "platform/StringTable.h"
 #include "selection/SelectionOwner.h"
+#include "units/DefaultUnits.h"
 
 namespace
 {
@@ -147,4 +152,36 @@ void CBaseProduct::Serialize(CArchive& ar)
 int CBaseProduct::OwnerProdId() const
 {
     return m_pOwner != nullptr ? m_pOwner->ProdId() : 6;
+}
+
+bool CBaseProduct::IsSameBase(const CBaseProduct& other) const
+{
+    return m_nLevel == other.m_nLevel && m_lstCodes == other.m_lstCodes &&
+           m_lstDefaultCodes == other.m_lstDefaultCodes;
+}
+
+std::string CBaseProduct::OwnerDefaultUnit(int nCategoryId) const
+{
+    if (m_pOwner != nullptr)
+        return m_pOwner->DefaultUnit(nCategoryId);
+    return CDefaultUnits::Standard().GetDefaultUnit(nCategoryId);
+}
+
+IDatabase* CBaseProduct::OwnerCatalogue() const
+{
+    IDatabase* pDb = m_pOwner != nullptr ? m_pOwner->Database() : nullptr;
+    return pDb != nullptr && pDb->IsOpen() ? pDb : nullptr;
+}
+
+void CBaseProduct::ReadSealDefault(IDatabase& db, const std::string& strAccumType, CPartCode& code) const
+{
+    IQueryDef query(db);
+    query.Open("qSealInitialization");
+    query.SetParamValue("[parAccumType]", strAccumType);
+    IRecordset rows(db);
+    rows.Open(query);
+    if (rows.IsBOF())
+        GetPrompt().Message(LoadString(50002)); // "Data Missing!"
+    else
+        code.m_strCode = rows.GetString("Default");
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CArchive;
+class IDatabase;
 class ISelectionOwner;
 
 class CBaseProduct
@@ -49,6 +50,8 @@ public:
 
     // Stores or loads the common part: both code lists and the level.
     virtual void Serialize(CArchive& ar);
+    // The common part compared: level and both code lists (the owner is not part of a selection).
+    bool IsSameBase(const CBaseProduct& other) const;
 
     int m_nLevel = 0;                         // 0 product chosen, 1 application, 2 model, 3 details
     std::vector<CPartCode> m_lstCodes;        // the codes of the model number
@@ -58,4 +61,11 @@ public:
 protected:
     // The owner's product id, or 6 (none chosen) without an owner.
     int OwnerProdId() const;
+    // The owner's default unit of a category, or the U.S. standard one without an owner.
+    std::string OwnerDefaultUnit(int nCategoryId) const;
+    // The owner's catalogue when it is open, else nullptr.
+    IDatabase* OwnerCatalogue() const;
+    // The catalogue's default seal compound of an accumulator type ("qSealInitialization");
+    // without a row "Data Missing!" is shown and the code is left as it was.
+    void ReadSealDefault(IDatabase& db, const std::string& strAccumType, CPartCode& code) const;
 };

@@ -5,7 +5,11 @@
 #include "platform/Archive.h"
 #include "platform/StringTable.h"
 #include "platform/Windows1252.h"
+#include "selection/AccessoryBase.h"
 #include "selection/AccumulatorData.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
+#include "selection/TransferBase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +19,12 @@
 #include <fstream>
 #include <random>
 #include <typeinfo>
+
+#ifndef _WIN32
+#include <unistd.h>
+#else
+#include <io.h>
+#endif
 
 namespace
 {
@@ -91,24 +101,6 @@ std::int32_t GetInt(const std::uint8_t* pField)
     return static_cast<std::int32_t>(u);
 }
 
-// The products whose selections have no class in this version.
-const char* UnsupportedProductName(int nProdId)
-{
-    switch (nProdId)
-    {
-    case 2:
-        return "reservoir isolators";
-    case 3:
-        return "accessories";
-    case 4:
-        return "repair kits";
-    case 5:
-        return "transfer barriers";
-    default:
-        return nullptr;
-    }
-}
-
 std::string NotValidFile(const std::string& strSource, const std::string& strDetail)
 {
     return FormatText(LoadString(kStringNotValidFile), {strSource, LoadString(kStringApplicationName)}) +
@@ -138,27 +130,62 @@ bool WriteAll(std::FILE* pFile, const std::vector<std::uint8_t>& bytes)
     return std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size() && std::fflush(pFile) == 0;
 }
 
-// A name of its own beside the target, hidden and recognisable if a crash leaves it behind.
+// A short name of its own beside the target, so that any name legal for the target is legal
+// here too; hidden and recognisable if a crash leaves it behind.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
 {
+    static const char kHex[] = "0123456789abcdef";
     std::random_device random;
-    std::string strName(1, '.');
-    strName += PathText(target.filename());
-    strName += ".saving-";
-    strName += std::to_string(random());
-    strName += std::to_string(random());
+    std::string strName = ".tesmara-";
+    for (int i = 0; i < 2; ++i)
+        for (std::uint32_t n = random(), nDigit = 0; nDigit < 8; ++nDigit, n >>= 4)
+            strName += kHex[n & 0xF];
+    strName += ".tmp";
     return target.parent_path() / strName;
 }
-} // namespace
 
-std::unique_ptr<CBaseProduct> CreateSelectionObject(int nProdId)
+// The file a path stands for: a symbolic link is followed to its target, also to one that does
+// not exist yet, so that saving writes through the link instead of replacing it.
+std::filesystem::path FollowLinks(std::filesystem::path path, std::error_code& ec)
 {
-    if (nProdId == 0 || nProdId == 1)
-        return std::make_unique<CAccumulatorData>();
-    return nullptr;
+    ec.clear();
+    for (int nLinks = 0;; ++nLinks)
+    {
+        std::error_code ecStatus; // a path that does not exist is no link, and no error
+        if (!std::filesystem::is_symlink(path, ecStatus))
+            break;
+        if (nLinks == 40)
+        {
+            ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            break;
+        }
+        const std::filesystem::path link = std::filesystem::read_symlink(path, ec);
+        if (ec)
+            break;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
 }
 
-std::vector<std::uint8_t> WriteSelectionBytes(const SSelectionHeader& header, const CBaseProduct& selection)
+// A file that exists and that the user may not write: saving over it would silently replace
+// a file its owner protected (and the rename would, for any user who may write the folder).
+bool IsReadOnlyFile(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status))
+        return false;
+    using std::filesystem::perms;
+    if ((status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
+        return true;
+#ifdef _WIN32
+    return _waccess(path.c_str(), 2) != 0;
+#else
+    return ::access(path.c_str(), W_OK) != 0;
+#endif
+}
+
+void StoreSelection(CArchive& ar, const SSelectionHeader& header, const CBaseProduct& selection)
 {
     std::vector<std::uint8_t> headers(kHeaderASize + kHeaderBSize, 0);
     std::uint8_t* pA = headers.data();
@@ -173,7 +200,6 @@ std::vector<std::uint8_t> WriteSelectionBytes(const SSelectionHeader& header, co
     PutFixedText(pB + kProdTypeOffset, kProdTypeSize, header.strProdType);
     PutFixedText(pB + kProdDescriptionOffset, kProdDescriptionSize, header.strProdDescription);
 
-    CArchive ar;
     ar.WriteBytes(headers.data(), headers.size());
     ar.WriteInt32(header.nProdId);
     ar.WriteByte(0); // modified: saving clears it first
@@ -182,6 +208,54 @@ std::vector<std::uint8_t> WriteSelectionBytes(const SSelectionHeader& header, co
     ar.WriteInt32(3);
     // Storing only reads the object; Serialize is one member for both directions.
     const_cast<CBaseProduct&>(selection).Serialize(ar);
+}
+
+// Why the stored selection must not be written, if it must not: text the file cannot hold
+// would read back changed, and a file the reader refuses would be lost to its user.
+std::optional<std::string> UnsavableReason(const CArchive& ar)
+{
+    if (const auto& text = ar.FirstUnfitText())
+    {
+        constexpr std::size_t kShown = 60;
+        std::string strShown = text->size() > kShown ? text->substr(0, kShown) + "..." : *text;
+        return "The text \"" + Windows1252ToUtf8(Utf8ToWindows1252(strShown)) +
+               "\" holds characters that a selection file cannot hold (they show as ?); change them and "
+               "save again.";
+    }
+    if (ar.Bytes().size() > kMaxSelectionFileSize)
+        return "It would be larger than any selection file (" + std::to_string(kMaxSelectionFileSize / 1024 / 1024) +
+               " MiB); shorten its texts and save again.";
+    std::string strError;
+    if (!ReadSelectionBytes(ar.Bytes(), strError))
+        return "It could not be opened again: " + strError;
+    return std::nullopt;
+}
+} // namespace
+
+std::unique_ptr<CBaseProduct> CreateSelectionObject(int nProdId)
+{
+    switch (nProdId)
+    {
+    case 0: // accumulators chosen by application
+    case 1: // gas bottles
+        return std::make_unique<CAccumulatorData>();
+    case 2:
+        return std::make_unique<COvrisolBase>();
+    case 3:
+        return std::make_unique<CAccessoryBase>();
+    case 4:
+        return std::make_unique<CRepairKitBase>();
+    case 5:
+        return std::make_unique<CTransferBase>();
+    default:
+        return nullptr;
+    }
+}
+
+std::vector<std::uint8_t> WriteSelectionBytes(const SSelectionHeader& header, const CBaseProduct& selection)
+{
+    CArchive ar;
+    StoreSelection(ar, header, selection);
     return ar.Bytes();
 }
 
@@ -207,12 +281,6 @@ std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_
     header.strProdType = GetFixedText(pB + kProdTypeOffset, kProdTypeSize);
     header.strProdDescription = GetFixedText(pB + kProdDescriptionOffset, kProdDescriptionSize);
 
-    if (const char* pszProduct = UnsupportedProductName(header.nProdId))
-    {
-        strError = strSourceName + " holds a selection of " + pszProduct +
-                   ", which this version of the program cannot open.";
-        return std::nullopt;
-    }
     loaded.pSelection = CreateSelectionObject(header.nProdId);
     if (!loaded.pSelection)
     {
@@ -262,16 +330,26 @@ bool SaveSelectionFile(const std::filesystem::path& path, const SSelectionHeader
         strError = "The selection could not be saved to " + strPath + ". Choose a product first.";
         return false;
     }
-    const std::vector<std::uint8_t> bytes = WriteSelectionBytes(header, selection);
-
-    // Save through a link into the file it points to, rather than replacing the link.
-    std::error_code ec;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, ec))
+    CArchive ar;
+    StoreSelection(ar, header, selection);
+    if (const auto reason = UnsavableReason(ar))
     {
-        const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
-        if (!ec)
-            target = resolved;
+        strError = "The selection could not be saved to " + strPath + ". " + *reason;
+        return false;
+    }
+    const std::vector<std::uint8_t>& bytes = ar.Bytes();
+
+    std::error_code ec;
+    const std::filesystem::path target = FollowLinks(path, ec);
+    if (ec)
+    {
+        strError = "The selection could not be saved to " + strPath + ". " + ec.message() + ".";
+        return false;
+    }
+    if (IsReadOnlyFile(target))
+    {
+        strError = "The selection could not be saved to " + strPath + ". The file is read-only.";
+        return false;
     }
 
     const std::filesystem::path temporary = TemporaryPathFor(target);

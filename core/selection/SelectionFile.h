@@ -39,8 +39,7 @@ inline constexpr std::size_t kHeaderBSize = 360;
 // Far beyond any real selection; larger files are refused before they are read into memory.
 inline constexpr std::uintmax_t kMaxSelectionFileSize = 16u * 1024u * 1024u;
 
-// A new, empty selection object of the class for a product id; nullptr for the products
-// this version cannot hold (2 to 5) and for ids outside 0 to 5.
+// A new, empty selection object of the class for a product id; nullptr for ids outside 0 to 5.
 std::unique_ptr<CBaseProduct> CreateSelectionObject(int nProdId);
 
 // The file's bytes: header A, header B, product block (modified flag always 0), selection.

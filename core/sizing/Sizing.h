@@ -10,6 +10,7 @@
 #include "sizing/Holding.h"
 #include "sizing/MultipleEvents.h"
 #include "sizing/OutputExisting.h"
+#include "sizing/OvrisolCapacity.h"
 #include "sizing/PrechargeDisplay.h"
 #include "sizing/Pulsation.h"
 #include "sizing/PumpResponse.h"

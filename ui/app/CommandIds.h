@@ -9,6 +9,7 @@ constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
 constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 57604;
+constexpr int ExportXml = 32814;
 constexpr int FileMruFirst = 57616; // the four recent files: 57616 to 57619
 constexpr int AppAbout = 57664;
 constexpr int AppExit = 57665;

@@ -14,6 +14,7 @@
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 #include "product/AccumulatorObject.h"
+#include "outputs/ReportPresenter.h"
 #include "products/TesmaraView.h"
 #include "selection/SelectionFile.h"
 #include "units/SelectDefaultUnits.h"
@@ -208,6 +209,17 @@ void CEuropeanAccumulatorApp::RefreshPanel()
         m_pView->Refresh();
 }
 
+bool CEuropeanAccumulatorApp::ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle)
+{
+    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, FileDialogFolder(),
+                            m_pMainFrame);
+}
+
+bool CEuropeanAccumulatorApp::PrintSelectionReport(const SSelectionReport& report, const std::string&)
+{
+    return PrintReportWithDialog(report, m_pMainFrame);
+}
+
 std::unique_ptr<ICadObject> CEuropeanAccumulatorApp::CreateCadObject()
 {
     // The file dialogs in force when a file is asked for (a test may replace them).
@@ -246,6 +258,9 @@ void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
         case cmd::FileSave:
         case cmd::FileSaveAs:
             OnFileSave();
+            break;
+        case cmd::ExportXml:
+            OnExportXml();
             break;
         case cmd::AppExit:
             OnAppExit();
@@ -303,6 +318,7 @@ void CEuropeanAccumulatorApp::UpdateCommands()
     enable(cmd::ViewSelectionReport, m_pProduct->IsViewSelectionReportEnabled());
     enable(cmd::PrintSelectionReport, m_pProduct->IsViewSelectionReportEnabled());
     enable(cmd::AddToOrderPad, m_pProduct->IsOrderPadEnabled());
+    enable(cmd::ExportXml, m_pProduct->IsExportXmlEnabled());
     enable(cmd::OrderPad, true);
     enable(cmd::RapidSelection, false);
     for (int i = 0; i < 5; ++i)
@@ -425,6 +441,20 @@ bool CEuropeanAccumulatorApp::OpenDocumentFile(const QString& strPath, bool bSav
     AddRecentFile(m_strCurrentFile);
     UpdateCommands();
     return true;
+}
+
+void CEuropeanAccumulatorApp::OnExportXml()
+{
+    if (!m_pProduct->IsExportXmlEnabled())
+        return;
+    const QString strName =
+        m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).completeBaseName() + QStringLiteral(".xml");
+    const QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(), strName,
+                                                            QStringLiteral("XML Files (*.xml)"), QStringLiteral("xml"));
+    if (strPath.isEmpty())
+        return;
+    StoreFileDialogFolder(strPath);
+    m_pProduct->ExportXml(ToPath(strPath));
 }
 
 void CEuropeanAccumulatorApp::OnOpenRecentFile(int nIndex)

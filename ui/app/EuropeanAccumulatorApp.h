@@ -53,6 +53,8 @@ public:
     bool OpenDocument(const std::filesystem::path& path, std::string& strError) override;
     void SetTitle(const std::string& strTitle) override;
     void RefreshPanel() override;
+    bool ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle) override;
+    bool PrintSelectionReport(const SSelectionReport& report, const std::string& strTitle) override;
     std::unique_ptr<ICadObject> CreateCadObject() override;
     IOrderPadLink* OrderPadLink() override { return &m_orderPadLink; }
     std::filesystem::path OrderPadInbox() const override { return OrderPadInboxFrom(m_store); }
@@ -70,6 +72,8 @@ public:
     // unsaved work. False when the file was not opened.
     bool OpenDocumentFile(const QString& strPath, bool bSaveAsked = false);
     void OnOpenRecentFile(int nIndex);
+    // File > Export XML: asks for the file (the dialog asks before replacing one) and writes it.
+    void OnExportXml();
     // Makes a language active; its catalogue must be installed. False leaves everything as it was.
     bool SwitchLanguage(int nIndex);
     void OnLanguage(int nIndex);

@@ -112,6 +112,7 @@ void CMainFrame::CreateMenus()
     AddCommand(pFile, QStringLiteral("&Open..."), cmd::FileOpen, QKeySequence::Open);
     AddCommand(pFile, QStringLiteral("&Save"), cmd::FileSave, QKeySequence::Save);
     AddCommand(pFile, QStringLiteral("Save &As..."), cmd::FileSaveAs);
+    AddCommand(pFile, QStringLiteral("Export &XML..."), cmd::ExportXml);
     pFile->addSeparator();
     AddCommand(pFile, QStringLiteral("Print Selection &Report..."), cmd::PrintSelectionReport,
                QKeySequence::Print);

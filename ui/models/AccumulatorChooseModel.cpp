@@ -4,13 +4,11 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/MessageKeys.h"
-#include "controls/NamedButtons.h"
 #include "models/ModelDialogs.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -62,12 +60,8 @@ CAccumulatorChooseModel::CAccumulatorChooseModel(CAccumulatorObject& product, CA
     m_pInfo = ReadOnlyText(QStringLiteral("Additional Information"), 3, this);
     QLabel* pInfoCaption = Caption(QStringLiteral("Additional Information"), this);
 
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
-    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
-    auto* pButtons = OkCancelButtons(this);
-    m_pOk = pButtons->button(QDialogButtonBox::Ok);
-    m_pOk->setDefault(true);
-    QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
+    const SButtonRow buttons = ButtonRow(this);
+    m_pOk = buttons.pOk;
 
     auto* pRequirements = new QGridLayout;
     pRequirements->addWidget(pCapacityCaption, 0, 0);
@@ -76,23 +70,17 @@ CAccumulatorChooseModel::CAccumulatorChooseModel(CAccumulatorObject& product, CA
     pRequirements->addWidget(m_pFlow, 1, 1);
     pRequirements->setColumnStretch(1, 1);
 
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pReference);
-    pBottom->addWidget(pHelp);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
-
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pRequirements);
     pLayout->addWidget(m_pGrid, 1);
     pLayout->addWidget(pInfoCaption);
     pLayout->addWidget(m_pInfo);
-    pLayout->addLayout(pBottom);
+    pLayout->addLayout(buttons.pLayout);
 
     connect(m_pOk, &QPushButton::clicked, this, &CAccumulatorChooseModel::OnOk);
-    connect(pCancel, &QPushButton::clicked, this, &CAccumulatorChooseModel::reject);
-    connect(pReference, &QPushButton::clicked, this, &CAccumulatorChooseModel::OnReference);
-    connect(pHelp, &QPushButton::clicked, this, &CAccumulatorChooseModel::OnHelp);
+    connect(buttons.pCancel, &QPushButton::clicked, this, &CAccumulatorChooseModel::reject);
+    connect(buttons.pReference, &QPushButton::clicked, this, &CAccumulatorChooseModel::OnReference);
+    connect(buttons.pHelp, &QPushButton::clicked, this, &CAccumulatorChooseModel::OnHelp);
     // Enter reaches the default OK button; a double click on a model acts as OK too.
     connect(m_pGrid, &QTableWidget::cellDoubleClicked, this, [this] { OnOk(); });
 
@@ -275,16 +263,7 @@ void CAccumulatorChooseModel::OnOk()
                         ApplyModelChoice(m_stored, row, m_search, m_strOversize, *pDb);
                     }))
         return;
-    if (m_working.IsSameAsStored())
-    {
-        done(dlg::CloseChain);
-        return;
-    }
-    int nAnswer = answer::Cancel;
-    if (!modeldlg::Guarded([&] { nAnswer = m_product.ConfirmSelectionChange(2); }) ||
-        nAnswer == answer::Cancel)
-        return;
-    done(nAnswer == answer::No ? dlg::Cancel : dlg::Ok);
+    modeldlg::EndModelStep(*this, m_product, m_working);
 }
 
 void CAccumulatorChooseModel::reject()

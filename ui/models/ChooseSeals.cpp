@@ -12,7 +12,6 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,12 +44,7 @@ CChooseSeals::CChooseSeals(CAccumulatorObject& product, const std::string& strAc
     m_pRange2->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* pFluid = NamedButton(QStringLiteral("Additional Fluid Compatibility"), this);
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
-    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
-    auto* pButtons = OkCancelButtons(this);
-    QPushButton* pOk = pButtons->button(QDialogButtonBox::Ok);
-    pOk->setDefault(true);
-    QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
+    const SButtonRow buttons = ButtonRow(this);
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(pListCaption, 0, 0);
@@ -67,23 +61,17 @@ CChooseSeals::CChooseSeals(CAccumulatorObject& product, const std::string& strAc
     pGrid->setRowStretch(7, 1);
     m_pTypical->setMinimumWidth(360);
 
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pReference);
-    pBottom->addWidget(pHelp);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
-
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pGrid);
-    pLayout->addLayout(pBottom);
+    pLayout->addLayout(buttons.pLayout);
 
     connect(m_pList, &QListWidget::currentRowChanged, this, &CChooseSeals::ShowSeal);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, &CChooseSeals::OnOk);
     connect(pFluid, &QPushButton::clicked, this, &CChooseSeals::OnFluidCompatibility);
-    connect(pOk, &QPushButton::clicked, this, &CChooseSeals::OnOk);
-    connect(pCancel, &QPushButton::clicked, this, &CChooseSeals::reject);
-    connect(pReference, &QPushButton::clicked, this, &CChooseSeals::OnReference);
-    connect(pHelp, &QPushButton::clicked, this, &CChooseSeals::OnHelp);
+    connect(buttons.pOk, &QPushButton::clicked, this, &CChooseSeals::OnOk);
+    connect(buttons.pCancel, &QPushButton::clicked, this, &CChooseSeals::reject);
+    connect(buttons.pReference, &QPushButton::clicked, this, &CChooseSeals::OnReference);
+    connect(buttons.pHelp, &QPushButton::clicked, this, &CChooseSeals::OnHelp);
 
     if (IDatabase* pDb = m_product.Database())
         Guarded([&] { m_seals = SealList(m_strAccumType, strSealCode, *pDb); });

@@ -11,7 +11,6 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -63,27 +62,15 @@ void CDetailsDialog::FillSeals(const std::string& strSealCode)
 
 void CDetailsDialog::SetContent(QLayout* pContent)
 {
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
-    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
-    auto* pButtons = OkCancelButtons(this);
-    QPushButton* pOk = pButtons->button(QDialogButtonBox::Ok);
-    pOk->setDefault(true);
-    QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
-
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pReference);
-    pBottom->addWidget(pHelp);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
-
+    const modeldlg::SButtonRow buttons = modeldlg::ButtonRow(this);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pContent);
-    pLayout->addLayout(pBottom);
+    pLayout->addLayout(buttons.pLayout);
 
-    connect(pOk, &QPushButton::clicked, this, &CDetailsDialog::OnOk);
-    connect(pCancel, &QPushButton::clicked, this, &CDetailsDialog::reject);
-    connect(pReference, &QPushButton::clicked, this, &CDetailsDialog::OnReference);
-    connect(pHelp, &QPushButton::clicked, this, &CDetailsDialog::OnHelp);
+    connect(buttons.pOk, &QPushButton::clicked, this, &CDetailsDialog::OnOk);
+    connect(buttons.pCancel, &QPushButton::clicked, this, &CDetailsDialog::reject);
+    connect(buttons.pReference, &QPushButton::clicked, this, &CDetailsDialog::OnReference);
+    connect(buttons.pHelp, &QPushButton::clicked, this, &CDetailsDialog::OnHelp);
 }
 
 std::optional<SFluidSearchResult> CDetailsDialog::FormerSearch() const

@@ -16,7 +16,6 @@
 
 #include <QComboBox>
 #include <QCompleter>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -90,11 +89,8 @@ CFluidCompatability::CFluidCompatability(CAccumulatorObject& product, const std:
     m_pOutcome->setWordWrap(true);
     m_pOutcome->setAccessibleName(QStringLiteral("Search result"));
 
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
-    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
-    auto* pButtons = OkCancelButtons(this);
-    m_pOk = pButtons->button(QDialogButtonBox::Ok);
-    QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
+    const SButtonRow buttons = ButtonRow(this);
+    m_pOk = buttons.pOk;
 
     auto* pEntries = new QGridLayout;
     pEntries->addWidget(pFluidCaption, 0, 0);
@@ -108,25 +104,19 @@ CFluidCompatability::CFluidCompatability(CAccumulatorObject& product, const std:
     pEntries->addWidget(m_pSearch, 1, 6);
     pEntries->setColumnStretch(5, 1);
 
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pReference);
-    pBottom->addWidget(pHelp);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
-
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pEntries);
     pLayout->addWidget(m_pResults, 1);
     pLayout->addWidget(m_pOutcome);
-    pLayout->addLayout(pBottom);
+    pLayout->addLayout(buttons.pLayout);
 
     // Enter searches until there is something to choose; then it accepts the choice.
     m_pSearch->setDefault(true);
     connect(m_pSearch, &QPushButton::clicked, this, &CFluidCompatability::OnSearch);
     connect(m_pOk, &QPushButton::clicked, this, &CFluidCompatability::OnOk);
-    connect(pCancel, &QPushButton::clicked, this, &CFluidCompatability::reject);
-    connect(pReference, &QPushButton::clicked, this, &CFluidCompatability::OnReference);
-    connect(pHelp, &QPushButton::clicked, this, &CFluidCompatability::OnHelp);
+    connect(buttons.pCancel, &QPushButton::clicked, this, &CFluidCompatability::reject);
+    connect(buttons.pReference, &QPushButton::clicked, this, &CFluidCompatability::OnReference);
+    connect(buttons.pHelp, &QPushButton::clicked, this, &CFluidCompatability::OnHelp);
     connect(m_pResults, &QTreeWidget::itemDoubleClicked, this, &CFluidCompatability::OnOk);
     auto searchAgain = [this] { m_pSearch->setDefault(true); };
     connect(m_pFluid, &QComboBox::editTextChanged, this, searchAgain);

@@ -4,14 +4,11 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/MessageKeys.h"
-#include "controls/NamedButtons.h"
 #include "models/ModelDialogs.h"
-#include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -68,12 +65,7 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
     m_pInfo = modeldlg::ReadOnlyText(QStringLiteral("Additional Information"), 2, this);
     QLabel* pInfoCaption = Caption(QStringLiteral("Additional Information"), this);
 
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
-    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
-    auto* pButtons = OkCancelButtons(this);
-    QPushButton* pOk = pButtons->button(QDialogButtonBox::Ok);
-    pOk->setDefault(true);
-    QPushButton* pCancel = pButtons->button(QDialogButtonBox::Cancel);
+    const modeldlg::SButtonRow buttons = modeldlg::ButtonRow(this);
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(pTypeBox, 0, 0, 1, 2);
@@ -84,17 +76,11 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
     pGrid->setColumnStretch(1, 1);
     pGrid->setRowStretch(2, 1);
 
-    auto* pBottom = new QHBoxLayout;
-    pBottom->addWidget(pReference);
-    pBottom->addWidget(pHelp);
-    pBottom->addStretch();
-    pBottom->addWidget(pButtons);
-
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pGrid);
     pLayout->addWidget(pInfoCaption);
     pLayout->addWidget(m_pInfo);
-    pLayout->addLayout(pBottom);
+    pLayout->addLayout(buttons.pLayout);
 
     m_pTypes->button(HeldGasBottleType(m_working))->setChecked(true);
     FillPressures();
@@ -104,10 +90,10 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
     connect(m_pBottles, &QTreeWidget::itemSelectionChanged, this, &CGasBottleSelect::OnBottleChanged);
     // Enter reaches the default OK button; a double click on a bottle acts as OK too.
     connect(m_pBottles, &QTreeWidget::itemDoubleClicked, this, [this] { OnOk(); });
-    connect(pOk, &QPushButton::clicked, this, &CGasBottleSelect::OnOk);
-    connect(pCancel, &QPushButton::clicked, this, &CGasBottleSelect::reject);
-    connect(pReference, &QPushButton::clicked, this, &CGasBottleSelect::OnReference);
-    connect(pHelp, &QPushButton::clicked, this, &CGasBottleSelect::OnHelp);
+    connect(buttons.pOk, &QPushButton::clicked, this, &CGasBottleSelect::OnOk);
+    connect(buttons.pCancel, &QPushButton::clicked, this, &CGasBottleSelect::reject);
+    connect(buttons.pReference, &QPushButton::clicked, this, &CGasBottleSelect::OnReference);
+    connect(buttons.pHelp, &QPushButton::clicked, this, &CGasBottleSelect::OnHelp);
     OnBottleChanged();
     m_pPressures->setFocus();
 }
@@ -239,16 +225,7 @@ void CGasBottleSelect::OnOk()
                         ApplyGasBottleChoice(m_stored, bottle, pressure, nType, m_strOversize, *pDb);
                     }))
         return;
-    if (m_working.IsSameAsStored())
-    {
-        done(dlg::CloseChain);
-        return;
-    }
-    int nAnswer = answer::Cancel;
-    if (!modeldlg::Guarded([&] { nAnswer = m_product.ConfirmSelectionChange(2); }) ||
-        nAnswer == answer::Cancel)
-        return;
-    done(nAnswer == answer::No ? dlg::Cancel : dlg::Ok);
+    modeldlg::EndModelStep(*this, m_product, m_working);
 }
 
 void CGasBottleSelect::reject()

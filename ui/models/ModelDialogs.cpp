@@ -3,10 +3,15 @@
 
 #include "catalogue/Catalogue.h"
 #include "controls/CodeComboBox.h"
+#include "controls/NamedButtons.h"
 #include "models/SealSearch.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
+#include "product/StepDialogs.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,6 +50,21 @@ QPlainTextEdit* ReadOnlyText(const QString& strName, int nLines, QWidget* pParen
     pText->setTabChangesFocus(true);
     pText->setFixedHeight(pText->fontMetrics().lineSpacing() * nLines + 12);
     return pText;
+}
+
+SButtonRow ButtonRow(QWidget* pParent)
+{
+    SButtonRow row{new QHBoxLayout, NamedButton(QStringLiteral("&Reference"), pParent),
+                   NamedButton(QStringLiteral("&Help"), pParent), nullptr, nullptr};
+    auto* pButtons = OkCancelButtons(pParent);
+    row.pOk = pButtons->button(QDialogButtonBox::Ok);
+    row.pOk->setDefault(true);
+    row.pCancel = pButtons->button(QDialogButtonBox::Cancel);
+    row.pLayout->addWidget(row.pReference);
+    row.pLayout->addWidget(row.pHelp);
+    row.pLayout->addStretch();
+    row.pLayout->addWidget(pButtons);
+    return row;
 }
 
 bool NaturalLess(const QString& strLeft, const QString& strRight)
@@ -117,6 +137,19 @@ int ChosenRow(const QComboBox& box)
 {
     const QVariant row = box.currentIndex() < 0 ? QVariant() : box.itemData(box.currentIndex(), kRowRole);
     return row.isValid() ? row.toInt() : -1;
+}
+
+void EndModelStep(QDialog& dialog, CAccumulatorObject& product, const CAccumulatorData& working)
+{
+    if (working.IsSameAsStored())
+    {
+        dialog.done(dlg::CloseChain);
+        return;
+    }
+    int nAnswer = answer::Cancel;
+    if (!Guarded([&] { nAnswer = product.ConfirmSelectionChange(2); }) || nAnswer == answer::Cancel)
+        return;
+    dialog.done(nAnswer == answer::No ? dlg::Cancel : dlg::Ok);
 }
 
 std::string Message(CAccumulatorObject& product, const std::string& strKey)

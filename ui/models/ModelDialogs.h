@@ -7,8 +7,10 @@
 #include <functional>
 #include <string>
 
+class CAccumulatorData;
 class CAccumulatorObject;
 class QComboBox;
+class QHBoxLayout;
 class QDialog;
 class QLabel;
 class QPlainTextEdit;
@@ -23,6 +25,18 @@ QLabel* Caption(const QString& strText, QWidget* pParent, QWidget* pBuddy = null
 // A read-only text of several lines that the user can select and copy.
 QPlainTextEdit* ReadOnlyText(const QString& strName, int nLines, QWidget* pParent);
 
+// The row under a dialog's content: "&Reference" and "&Help" on the left, OK (the default)
+// and Cancel on the right. The dialog connects them.
+struct SButtonRow
+{
+    QHBoxLayout* pLayout;
+    QPushButton* pReference;
+    QPushButton* pHelp;
+    QPushButton* pOk;
+    QPushButton* pCancel;
+};
+SButtonRow ButtonRow(QWidget* pParent);
+
 // Shows a list in a box, in order of its texts (numbers in the texts by value) or, unsorted, in
 // the list's order; a code box shows the code beside the text in its drop-down. Each item's value
 // is its row in the list. Selects the list's preselected row; no signal reaches the box's listeners.
@@ -31,6 +45,11 @@ void FillBox(QComboBox& box, const SDetailList& list, bool bSorted = true);
 int ChosenRow(const QComboBox& box);
 // Orders two texts alphabetically, runs of digits by their value.
 bool NaturalLess(const QString& strLeft, const QString& strRight);
+
+// Ends a model step whose choice is written into the working copy: unchanged against the
+// product object's selection, with 2100; otherwise the product object asks before later
+// choices are lost: Cancel keeps the step open, No ends it as cancelled, Yes with OK.
+void EndModelStep(QDialog& dialog, CAccumulatorObject& product, const CAccumulatorData& working);
 
 // The catalogue's text of a message key.
 std::string Message(CAccumulatorObject& product, const std::string& strKey);

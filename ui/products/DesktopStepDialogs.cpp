@@ -10,7 +10,12 @@
 #include "models/GasBottleSelect.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
+#include "products/AccessoryChooseAccumulator.h"
 #include "products/ChooseProduct.h"
+#include "products/Ovrisol1SizeSelection.h"
+#include "products/OvrisolChooseModel.h"
+#include "products/RepairKit.h"
+#include "products/TransferBarrier.h"
 #include "selection/AccumulatorData.h"
 #include "sizing/DescribeApplication.h"
 #include "sizing/ToolOutputExisting.h"
@@ -82,6 +87,38 @@ int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulator
         return dlg::Cancel;
     }
     return GetDialogRunner().Run(*pDialog);
+}
+
+int CDesktopStepDialogs::OvrisolSizeSelection(CAccumulatorObject& product, COvrisolBase& working,
+                                              COvrisolBase& stored)
+{
+    COvrisol1SizeSelection dialog(product, working, stored, Parent());
+    return GetDialogRunner().Run(dialog);
+}
+
+int CDesktopStepDialogs::OvrisolChooseModel(CAccumulatorObject& product, COvrisolBase& working,
+                                            COvrisolBase& stored)
+{
+    COvrisolChooseModel dialog(product, working, stored, Parent());
+    return GetDialogRunner().Run(dialog);
+}
+
+int CDesktopStepDialogs::ChooseTransferBarrier(CAccumulatorObject& product, CTransferBase& working)
+{
+    CTransferBarrier dialog(product, working, Parent());
+    return GetDialogRunner().Run(dialog);
+}
+
+int CDesktopStepDialogs::ChooseAccessory(CAccumulatorObject& product, CAccessoryBase& working)
+{
+    CAccessoryChooseAccumulator dialog(product, working, Parent());
+    return GetDialogRunner().Run(dialog);
+}
+
+int CDesktopStepDialogs::ChooseRepairKit(CAccumulatorObject& product, CRepairKitBase& working)
+{
+    CRepairKit dialog(product, working, Parent());
+    return GetDialogRunner().Run(dialog);
 }
 
 void CDesktopStepDialogs::RunTool(CAccumulatorObject& product, int nTool)

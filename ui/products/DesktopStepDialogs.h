@@ -21,6 +21,11 @@ public:
                         CAccumulatorData& result) override;
     int ChooseDetails(CAccumulatorObject& product, CAccumulatorData& working,
                       CAccumulatorData& result) override;
+    int OvrisolSizeSelection(CAccumulatorObject& product, COvrisolBase& working, COvrisolBase& stored) override;
+    int OvrisolChooseModel(CAccumulatorObject& product, COvrisolBase& working, COvrisolBase& stored) override;
+    int ChooseTransferBarrier(CAccumulatorObject& product, CTransferBase& working) override;
+    int ChooseAccessory(CAccumulatorObject& product, CAccessoryBase& working) override;
+    int ChooseRepairKit(CAccumulatorObject& product, CRepairKitBase& working) override;
     void RunTool(CAccumulatorObject& product, int nTool) override;
 
 private:

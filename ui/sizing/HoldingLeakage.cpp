@@ -48,8 +48,7 @@ CHoldingLeakage::CHoldingLeakage(CAccumulatorObject& product, CAccumulatorData& 
                                    QStringLiteral("System Temperature unit"));
     m_pRate = NumberEdit(strEntered);
     m_pRateUnit = UnitCombo(m_working.sdHoldLeakageRate, UnitCategory::FlowRate, QStringLiteral("Leakage rate unit"));
-    m_pValves = NumberEdit(QStringLiteral("Number of leaking valves"));
-    m_pValves->SetLocaleDecimal(false); // a whole number
+    m_pValves = WholeNumberEdit(QStringLiteral("Number of leaking valves"));
     m_pValveSize = new CListCombo(QStringLiteral("Size:"));
     m_pValveSize->Fill(sizing::ValveSizes(*m_product.Database()));
     m_pCalculated = ValueText(kCalculated);
@@ -70,12 +69,8 @@ CHoldingLeakage::CHoldingLeakage(CAccumulatorObject& product, CAccumulatorData& 
 
     auto* pLeakBox = new QGroupBox(QStringLiteral("Leakage"));
     pLeakBox->setAccessibleName(pLeakBox->title());
-    auto* pEnteredButton = new QRadioButton(strEntered);
-    pEnteredButton->setAccessibleName(strEntered);
-    auto* pEstimatedButton = new QRadioButton(strEstimated);
-    pEstimatedButton->setAccessibleName(strEstimated);
-    m_pChoice->addButton(pEnteredButton, kEntered);
-    m_pChoice->addButton(pEstimatedButton, kEstimated);
+    QRadioButton* pEnteredButton = ChoiceButton(strEntered, m_pChoice, kEntered);
+    QRadioButton* pEstimatedButton = ChoiceButton(strEstimated, m_pChoice, kEstimated);
     auto* pValveRow = new QHBoxLayout;
     pValveRow->addWidget(Caption(QStringLiteral("Leakage is due to ")));
     pValveRow->addWidget(m_pValves);

@@ -28,20 +28,6 @@ const QString kComputed = QStringLiteral("Maximum Allowable Shock Pressure:");
 const QString kCalculatedDisp = QStringLiteral("Calculated Rate:");
 const QString kCalculatedPrecharge = QStringLiteral("Use the calculated optimal Precharge Pressure:");
 
-QRadioButton* AddChoice(QButtonGroup* pGroup, const QString& strText, int nId)
-{
-    auto* pButton = new QRadioButton(strText);
-    pButton->setAccessibleName(strText);
-    pGroup->addButton(pButton, nId);
-    return pButton;
-}
-
-CEditNumeric* WholeNumber(const QString& strName)
-{
-    CEditNumeric* pEdit = CSizingDialog::NumberEdit(strName);
-    pEdit->SetLocaleDecimal(false);
-    return pEdit;
-}
 } // namespace
 
 CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject& product,
@@ -59,13 +45,13 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
     m_pShock = NumberEdit(strShock);
     m_pComputed = ValueText(kComputed);
-    m_pPistons = WholeNumber(strPistons);
+    m_pPistons = WholeNumberEdit(strPistons);
     m_pDisplacement = NumberEdit(QStringLiteral("Enter Pump Displacement Directly:"));
     m_pDisplacementUnit = UnitCombo(m_working.sdPulsationPumpDisp, UnitCategory::Displacement,
                                     QStringLiteral("Pump displacement unit"));
     m_pFlow = NumberEdit(QStringLiteral("Flow Rate:"));
     m_pFlowUnit = UnitCombo(m_working.sdFlowRate, UnitCategory::FlowRate, QStringLiteral("Flow rate unit"));
-    m_pSpeed = WholeNumber(QStringLiteral("Pump Speed"));
+    m_pSpeed = WholeNumberEdit(QStringLiteral("Pump Speed"));
     m_pCalculatedDisp = ValueText(kCalculatedDisp);
     m_pTemperature = NumberEdit(QStringLiteral("Estimated:"));
     m_pTemperature->SetAllowMinus(true);
@@ -89,11 +75,11 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     auto* pPumpBox = new QGroupBox(QStringLiteral("Pump Displacement"));
     pPumpBox->setAccessibleName(pPumpBox->title());
     auto* pPumpGrid = new QGridLayout(pPumpBox);
-    pPumpGrid->addWidget(AddChoice(m_pDisplacementChoice, QStringLiteral("Enter Pump Displacement Directly:"), 1),
+    pPumpGrid->addWidget(ChoiceButton(QStringLiteral("Enter Pump Displacement Directly:"), m_pDisplacementChoice, 1),
                          0, 0);
     pPumpGrid->addWidget(m_pDisplacement, 0, 1);
     pPumpGrid->addWidget(m_pDisplacementUnit, 0, 2);
-    pPumpGrid->addWidget(AddChoice(m_pDisplacementChoice, QStringLiteral("Calculate the displacement:"), 0), 1, 0);
+    pPumpGrid->addWidget(ChoiceButton(QStringLiteral("Calculate the displacement:"), m_pDisplacementChoice, 0), 1, 0);
     pPumpGrid->addWidget(Caption(QStringLiteral("Flow Rate:"), m_pFlow), 2, 0, Qt::AlignRight);
     pPumpGrid->addWidget(m_pFlow, 2, 1);
     pPumpGrid->addWidget(m_pFlowUnit, 2, 2);
@@ -103,8 +89,8 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     pPumpGrid->addWidget(Caption(kCalculatedDisp), 4, 0, Qt::AlignRight);
     pPumpGrid->addWidget(m_pCalculatedDisp, 4, 1, 1, 2);
     auto* pActionRow = new QHBoxLayout;
-    pActionRow->addWidget(AddChoice(m_pAction, QStringLiteral("Single Acting Pump"), 1));
-    pActionRow->addWidget(AddChoice(m_pAction, QStringLiteral("Double Acting Pump"), 0));
+    pActionRow->addWidget(ChoiceButton(QStringLiteral("Single Acting Pump"), m_pAction, 1));
+    pActionRow->addWidget(ChoiceButton(QStringLiteral("Double Acting Pump"), m_pAction, 0));
     pActionRow->addStretch();
     pPumpGrid->addLayout(pActionRow, 5, 0, 1, 3);
 
@@ -118,11 +104,11 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     auto* pPrechargeBox = new QGroupBox(QStringLiteral("Precharge Pressure"));
     pPrechargeBox->setAccessibleName(pPrechargeBox->title());
     auto* pPrechargeGrid = new QGridLayout(pPrechargeBox);
-    pPrechargeGrid->addWidget(AddChoice(m_pPrechargeChoice, QStringLiteral("I have a Precharge Pressure of:"), 1),
+    pPrechargeGrid->addWidget(ChoiceButton(QStringLiteral("I have a Precharge Pressure of:"), m_pPrechargeChoice, 1),
                               0, 0);
     pPrechargeGrid->addWidget(m_pPrecharge, 0, 1);
     pPrechargeGrid->addWidget(FollowingUnit(m_pPressureUnit), 0, 2);
-    pPrechargeGrid->addWidget(AddChoice(m_pPrechargeChoice, kCalculatedPrecharge, 0), 1, 0);
+    pPrechargeGrid->addWidget(ChoiceButton(kCalculatedPrecharge, m_pPrechargeChoice, 0), 1, 0);
     pPrechargeGrid->addWidget(m_pCalculatedPrecharge, 1, 1, 1, 2);
 
     auto* pContent = new QVBoxLayout;
@@ -177,7 +163,9 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     connect(m_pFlow, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::ShowDisplacement);
     connect(m_pSpeed, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::ShowDisplacement);
     connect(m_pFlowUnit, &QComboBox::currentIndexChanged, this, &CPistonPumpPulsationDampening::ShowDisplacement);
-    connect(m_pPistons, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::CheckPistons);
+    // Queued: a field cannot be cleared from inside the change the typed digit is still making.
+    connect(m_pPistons, &QLineEdit::textChanged, this, &CPistonPumpPulsationDampening::CheckPistons,
+            Qt::QueuedConnection);
     connect(m_pDisplacementChoice, &QButtonGroup::idClicked, this, enableDisplacement);
     connect(m_pPrechargeChoice, &QButtonGroup::idClicked, this,
             [this](int nChoice) { m_pPrecharge->setEnabled(nChoice == 1); });

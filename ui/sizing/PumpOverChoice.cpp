@@ -17,12 +17,7 @@ CPumpOverChoice::CPumpOverChoice(CAccumulatorObject& product, CAccumulatorData& 
     auto* pContent = new QVBoxLayout;
     for (const auto& [nVariable, strText] : {std::pair{1, QStringLiteral("Variable Volume Pump")},
                                              std::pair{0, QStringLiteral("Fixed Displacement Pump")}})
-    {
-        auto* pButton = new QRadioButton(strText);
-        pButton->setAccessibleName(strText);
-        m_pGroup->addButton(pButton, nVariable);
-        pContent->addWidget(pButton);
-    }
+        pContent->addWidget(ChoiceButton(strText, m_pGroup, nVariable));
     SetContent(pContent);
     QRadioButton* pChecked = PumpType(m_working.bShockVarOrFixed != 0 ? 1 : 0);
     pChecked->setChecked(true);

@@ -46,12 +46,8 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
     m_pSchedule = new CListCombo(QStringLiteral("Schedule:"));
     m_pLength = NumberEdit(strLength);
     m_pLengthUnit = UnitCombo(m_working.sdShockTubeLength, UnitCategory::Distance, QStringLiteral("Length unit"));
-    auto* pPipe = new QRadioButton(QStringLiteral("Pipe"));
-    pPipe->setAccessibleName(pPipe->text());
-    auto* pTube = new QRadioButton(QStringLiteral("Tube"));
-    pTube->setAccessibleName(pTube->text());
-    m_pLine->addButton(pPipe, 1);
-    m_pLine->addButton(pTube, 0);
+    QRadioButton* pPipe = ChoiceButton(QStringLiteral("Pipe"), m_pLine, 1);
+    QRadioButton* pTube = ChoiceButton(QStringLiteral("Tube"), m_pLine, 0);
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(Caption(strSystem, m_pSystem), 0, 0);

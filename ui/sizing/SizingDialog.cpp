@@ -1,4 +1,4 @@
-// The sizing dialogs' shared frame: buttons, refused entries, nested dialogs, the end of a chain.
+// The sizing dialogs' shared frame: nested dialogs, the end of a chain, entries of the selection.
 #include "sizing/SizingDialog.h"
 
 #include "app/DialogRunner.h"
@@ -24,122 +24,10 @@
 #include <cmath>
 #include <exception>
 
-namespace
-{
-QString WithoutMnemonic(QString strText)
-{
-    return strText.remove(QLatin1Char('&'));
-}
-
-} // namespace
-
 CSizingDialog::CSizingDialog(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
                              const QString& strTitle, std::string strClassName, QWidget* pParent)
-    : QDialog(pParent), m_product(product), m_working(working), m_stored(stored),
-      m_strClassName(std::move(strClassName))
+    : CEntryDialog(product, strTitle, std::move(strClassName), pParent), m_working(working), m_stored(stored)
 {
-    setWindowTitle(strTitle);
-}
-
-void CSizingDialog::SetContent(QLayout* pContent)
-{
-    auto* pReference = NamedButton(QStringLiteral("&Reference"));
-    auto* pHelp = NamedButton(QStringLiteral("&Help"));
-    auto* pOk = NamedButton(QStringLiteral("OK"));
-    pOk->setDefault(true);
-    m_pOk = pOk;
-    auto* pCancel = NamedButton(QStringLiteral("Cancel"));
-
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addWidget(pReference);
-    pButtons->addWidget(pHelp);
-    pButtons->addStretch();
-    pButtons->addWidget(pOk);
-    pButtons->addWidget(pCancel);
-
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->addLayout(pContent);
-    pLayout->addSpacing(8);
-    pLayout->addLayout(pButtons);
-    pLayout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // The buttons come last in the tab order, after every entry of the content.
-    setTabOrder(pReference, pHelp);
-    setTabOrder(pHelp, pOk);
-    setTabOrder(pOk, pCancel);
-
-    connect(pOk, &QPushButton::clicked, this, &CSizingDialog::OnOkClicked);
-    connect(pCancel, &QPushButton::clicked, this, &CSizingDialog::reject);
-    connect(pReference, &QPushButton::clicked, this, &CSizingDialog::OnReference);
-    connect(pHelp, &QPushButton::clicked, this, &CSizingDialog::OnHelp);
-}
-
-void CSizingDialog::reject()
-{
-    done(dlg::Cancel);
-}
-
-void CSizingDialog::OnOkClicked()
-{
-    try
-    {
-        OnOk();
-    }
-    catch (const std::exception& e)
-    {
-        GetPrompt().Message(e.what());
-    }
-}
-
-void CSizingDialog::OnReference()
-{
-    try
-    {
-        m_product.ViewReferenceTopic(m_product.GetRefJump("ALL", m_strClassName));
-    }
-    catch (const std::exception& e)
-    {
-        GetPrompt().Message(e.what());
-    }
-}
-
-void CSizingDialog::OnHelp()
-{
-    try
-    {
-        m_product.OpenReferenceCategory("Help");
-    }
-    catch (const std::exception& e)
-    {
-        GetPrompt().Message(e.what());
-    }
-}
-
-void CSizingDialog::MapField(const std::string& strField, QWidget* pControl)
-{
-    m_fields[strField] = pControl;
-}
-
-QWidget* CSizingDialog::FieldControl(const std::string& strField) const
-{
-    const auto it = m_fields.find(strField);
-    return it == m_fields.end() ? nullptr : it->second;
-}
-
-void CSizingDialog::FocusField(const std::string& strField)
-{
-    QWidget* pControl = FieldControl(strField);
-    if (!pControl)
-        return;
-    pControl->setFocus(Qt::OtherFocusReason);
-    if (auto* pEdit = qobject_cast<QLineEdit*>(pControl))
-        pEdit->selectAll();
-}
-
-void CSizingDialog::ShowFailure(const sizing::SCheckFailure& failure)
-{
-    GetPrompt().Message(failure.strMessage);
-    FocusField(failure.strField);
 }
 
 int CSizingDialog::RunNested(QDialog& dialog)
@@ -209,69 +97,6 @@ void CSizingDialog::ShowResults(const std::function<void()>& fnCopyAccepted)
 {
     CResultDialog results(m_product, m_working, m_stored, false, this);
     Continue(RunNested(results), fnCopyAccepted);
-}
-
-QLabel* CSizingDialog::Caption(const QString& strText, QWidget* pBuddy)
-{
-    auto* pLabel = new QLabel(strText);
-    pLabel->setAccessibleName(WithoutMnemonic(strText));
-    if (pBuddy)
-    {
-        pLabel->setBuddy(pBuddy);
-        pBuddy->setAccessibleName(WithoutMnemonic(strText));
-    }
-    return pLabel;
-}
-
-CEditNumeric* CSizingDialog::NumberEdit(const QString& strName)
-{
-    auto* pEdit = new CEditNumeric;
-    pEdit->setAccessibleName(WithoutMnemonic(strName));
-    pEdit->setMinimumWidth(pEdit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14);
-    pEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return pEdit;
-}
-
-CComboUnit* CSizingDialog::UnitCombo(const CUnitDouble& value, int nCategoryId, const QString& strName)
-{
-    auto* pCombo = new CComboUnit;
-    pCombo->setAccessibleName(WithoutMnemonic(strName));
-    const CUnitObject* pUnit = FindUnit(value.GetUnit());
-    if (pUnit && pUnit->m_iCategoryID == nCategoryId)
-        pCombo->FillUnits(value);
-    else
-    {
-        // A value without a unit of this category (an old or damaged file) takes the user's default.
-        pCombo->FillCategory(nCategoryId);
-        if (!pCombo->SelectUnit(m_product.DefaultUnit(nCategoryId)) && pCombo->count() > 0)
-            pCombo->setCurrentIndex(0);
-    }
-    return pCombo;
-}
-
-QLabel* CSizingDialog::FollowingUnit(CComboUnit* pCombo)
-{
-    auto* pLabel = new QLabel(pCombo->currentText());
-    pLabel->setAccessibleName(pCombo->currentText());
-    connect(pCombo, &QComboBox::currentTextChanged, pLabel,
-            [pLabel](const QString& strText)
-            {
-                pLabel->setText(strText);
-                pLabel->setAccessibleName(strText);
-            });
-    return pLabel;
-}
-
-CStaticNumeric* CSizingDialog::ValueText(const QString& strCaption)
-{
-    auto* pValue = new CStaticNumeric;
-    pValue->setAccessibleName(WithoutMnemonic(strCaption));
-    return pValue;
-}
-
-void CSizingDialog::NameAfterText(QLabel* pValue, const QString& strCaption)
-{
-    pValue->setAccessibleName(WithoutMnemonic(strCaption) + QLatin1Char(' ') + pValue->text());
 }
 
 void CSizingDialog::ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& strCaption,

@@ -1,12 +1,10 @@
-// The frame the sizing dialogs share: references, buttons, refused entries and nested dialogs.
+// The frame the application's sizing dialogs share: their selection, nested dialogs, the end of a chain.
 #pragma once
 
 #include "sizing/CheckMessages.h"
-
-#include <QDialog>
+#include "sizing/EntryDialog.h"
 
 #include <functional>
-#include <map>
 #include <string>
 
 class CAccumulatorData;
@@ -15,10 +13,6 @@ class CComboUnit;
 class CEditNumeric;
 class CStaticNumeric;
 class CUnitDouble;
-class QLabel;
-class QLayout;
-class QLineEdit;
-class QPushButton;
 
 namespace sizing
 {
@@ -26,46 +20,14 @@ struct SCheckFailure;
 struct SSizingResult;
 } // namespace sizing
 
-class CSizingDialog : public QDialog
+class CSizingDialog : public CEntryDialog
 {
     Q_OBJECT
-
-public:
-    // Escape and the close box end with Cancel (2), as the openers expect.
-    void reject() override;
-
-    // The selection field whose control a refused entry focuses, or nullptr.
-    QWidget* FieldControl(const std::string& strField) const;
-
-    // Widgets of the sizing dialogs and their parts, named for screen readers.
-    // A caption; with a buddy, the buddy is named after it.
-    static QLabel* Caption(const QString& strText, QWidget* pBuddy = nullptr);
-    // A number entry named after its caption.
-    static CEditNumeric* NumberEdit(const QString& strName);
-    // A text that always shows the unit selected in a combo (fields that share its unit).
-    static QLabel* FollowingUnit(CComboUnit* pCombo);
-    // A read-only value; its accessible name is its caption followed by what it shows.
-    static CStaticNumeric* ValueText(const QString& strCaption);
-    static void NameAfterText(QLabel* pValue, const QString& strCaption);
 
 protected:
     // strClassName names the dialog in the catalogue's reference table.
     CSizingDialog(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
                   const QString& strTitle, std::string strClassName, QWidget* pParent);
-
-    // Puts the content above the row of "&Reference", "&Help", OK and Cancel.
-    void SetContent(QLayout* pContent);
-    QPushButton* OkButton() const { return m_pOk; }
-    // OK: read the controls, check, calculate, open the next dialog. A catalogue
-    // error thrown on the way is shown and the dialog stays open.
-    virtual void OnOk() = 0;
-
-    // Names the control that shows a selection field, for the focus after a refused entry.
-    void MapField(const std::string& strField, QWidget* pControl);
-    // A refused entry: its message, then the focus on its field with the whole text selected
-    // (a list only takes the focus).
-    void ShowFailure(const sizing::SCheckFailure& failure);
-    void FocusField(const std::string& strField);
 
     // Opens a nested dialog through the process's dialog runner.
     static int RunNested(QDialog& dialog);
@@ -77,10 +39,6 @@ protected:
     // choices are lost: Yes copies what was accepted and ends with OK, No ends with
     // Cancel, Cancel keeps the dialog open.
     void EndWithConfirmation(const std::function<void()>& fnCopyAccepted = {});
-
-    // The units of the value's category with its unit selected; a value without a known
-    // unit gets the user's default unit of nCategoryId.
-    CComboUnit* UnitCombo(const CUnitDouble& value, int nCategoryId, const QString& strName);
 
     // Runs a dialog's checks. "Precharge Too High" is asked: No goes back to the precharge,
     // Yes runs the checks again with the question answered. Any other refusal is shown with
@@ -114,16 +72,6 @@ protected:
     static void Read(CUnitDouble& field, const CEditNumeric* pEdit, const CComboUnit* pUnit);
     static void Read(CUnitDouble& field, const CEditNumeric* pEdit, const std::string& strUnit);
 
-    CAccumulatorObject& m_product;
     CAccumulatorData& m_working;
     CAccumulatorData& m_stored;
-
-private:
-    void OnOkClicked();
-    void OnReference();
-    void OnHelp();
-
-    std::string m_strClassName;
-    QPushButton* m_pOk = nullptr;
-    std::map<std::string, QWidget*> m_fields;
 };

@@ -22,13 +22,6 @@ namespace
 const QString kMinimumPump = QStringLiteral("Minimum Pump Required:");
 const QString kRunning = QStringLiteral("Is the Pump Running During Actuation:");
 
-QRadioButton* Choice(const QString& strText, QButtonGroup* pGroup, int nId)
-{
-    auto* pButton = new QRadioButton(strText);
-    pButton->setAccessibleName(strText);
-    pGroup->addButton(pButton, nId);
-    return pButton;
-}
 } // namespace
 
 CSupPumpFlow::CSupPumpFlow(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
@@ -46,8 +39,8 @@ CSupPumpFlow::CSupPumpFlow(CAccumulatorObject& product, CAccumulatorData& workin
     m_pPumpSize = NumberEdit(strPumpSize);
     m_pFlowUnit =
         UnitCombo(m_working.sdEnterPumpSize, UnitCategory::FlowRate, QStringLiteral("Pump Size unit"));
-    QRadioButton* pYes = Choice(QStringLiteral("Yes"), m_pRunning, 1);
-    QRadioButton* pNo = Choice(QStringLiteral("No"), m_pRunning, 0);
+    QRadioButton* pYes = ChoiceButton(QStringLiteral("Yes"), m_pRunning, 1);
+    QRadioButton* pNo = ChoiceButton(QStringLiteral("No"), m_pRunning, 0);
     pYes->setAccessibleDescription(kRunning);
     pNo->setAccessibleDescription(kRunning);
     m_pMax = NumberEdit(strMax);

@@ -21,20 +21,6 @@
 
 namespace
 {
-QRadioButton* AddChoice(QButtonGroup* pGroup, const QString& strText, int nId)
-{
-    auto* pButton = new QRadioButton(strText);
-    pButton->setAccessibleName(strText);
-    pGroup->addButton(pButton, nId);
-    return pButton;
-}
-
-CEditNumeric* WholeNumber(const QString& strName)
-{
-    CEditNumeric* pEdit = CSizingDialog::NumberEdit(strName);
-    pEdit->SetLocaleDecimal(false);
-    return pEdit;
-}
 } // namespace
 
 CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulatorData& working,
@@ -53,8 +39,8 @@ CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulator
     const QString strRod = QStringLiteral("Rod Diameter:");
     const QString strStroke = QStringLiteral("Stroke Length:");
     const QString strSeconds = QString::fromStdString(UnitDisplayText("SEC"));
-    m_pActuator = WholeNumber(strActuator);
-    m_pEvent = WholeNumber(strEvent);
+    m_pActuator = WholeNumberEdit(strActuator);
+    m_pEvent = WholeNumberEdit(strEvent);
     m_pStart = NumberEdit(strStart);
     m_pDuration = NumberEdit(strDuration);
     m_pFlow = NumberEdit(QStringLiteral("I know my flow rate:"));
@@ -72,8 +58,8 @@ CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulator
     pNumbers->addWidget(Caption(strEvent, m_pEvent), 0, 2);
     pNumbers->addWidget(m_pEvent, 0, 3);
     const QString strPump = QStringLiteral("Is the Pump Available?");
-    QRadioButton* pYes = AddChoice(m_pPump, QStringLiteral("Yes"), 1);
-    QRadioButton* pNo = AddChoice(m_pPump, QStringLiteral("No"), 0);
+    QRadioButton* pYes = ChoiceButton(QStringLiteral("Yes"), m_pPump, 1);
+    QRadioButton* pNo = ChoiceButton(QStringLiteral("No"), m_pPump, 0);
     pYes->setAccessibleDescription(strPump);
     pNo->setAccessibleDescription(strPump);
     auto* pPumpRow = new QHBoxLayout;
@@ -92,13 +78,13 @@ CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulator
     auto* pVolumeBox = new QGroupBox(QStringLiteral("Volume of the Event"));
     pVolumeBox->setAccessibleName(pVolumeBox->title());
     auto* pVolumeGrid = new QGridLayout(pVolumeBox);
-    pVolumeGrid->addWidget(AddChoice(m_pChoice, QStringLiteral("I know my flow rate:"), 0), 0, 0);
+    pVolumeGrid->addWidget(ChoiceButton(QStringLiteral("I know my flow rate:"), m_pChoice, 0), 0, 0);
     pVolumeGrid->addWidget(m_pFlow, 0, 1);
     pVolumeGrid->addWidget(m_pFlowUnit, 0, 2);
-    pVolumeGrid->addWidget(AddChoice(m_pChoice, QStringLiteral("I know my Volume of Fluid:"), 1), 1, 0);
+    pVolumeGrid->addWidget(ChoiceButton(QStringLiteral("I know my Volume of Fluid:"), m_pChoice, 1), 1, 0);
     pVolumeGrid->addWidget(m_pVolume, 1, 1);
     pVolumeGrid->addWidget(m_pVolumeUnit, 1, 2);
-    pVolumeGrid->addWidget(AddChoice(m_pChoice, QStringLiteral("I know my Cylinder Dimensions"), 2), 2, 0, 1, 3);
+    pVolumeGrid->addWidget(ChoiceButton(QStringLiteral("I know my Cylinder Dimensions"), m_pChoice, 2), 2, 0, 1, 3);
     pVolumeGrid->addWidget(Caption(strBore, m_pBore), 3, 0, Qt::AlignRight);
     pVolumeGrid->addWidget(m_pBore, 3, 1);
     pVolumeGrid->addWidget(m_pDistanceUnit, 3, 2);
@@ -109,9 +95,9 @@ CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulator
     pVolumeGrid->addWidget(m_pStroke, 5, 1);
     pVolumeGrid->addWidget(FollowingUnit(m_pDistanceUnit), 5, 2);
     auto* pStrokeRow = new QHBoxLayout;
-    pStrokeRow->addWidget(AddChoice(m_pStrokes, QStringLiteral("Extend Volume"), 0));
-    pStrokeRow->addWidget(AddChoice(m_pStrokes, QStringLiteral("Retract Volume"), 1));
-    pStrokeRow->addWidget(AddChoice(m_pStrokes, QStringLiteral("Extend and Retract Volume"), 2));
+    pStrokeRow->addWidget(ChoiceButton(QStringLiteral("Extend Volume"), m_pStrokes, 0));
+    pStrokeRow->addWidget(ChoiceButton(QStringLiteral("Retract Volume"), m_pStrokes, 1));
+    pStrokeRow->addWidget(ChoiceButton(QStringLiteral("Extend and Retract Volume"), m_pStrokes, 2));
     pVolumeGrid->addLayout(pStrokeRow, 6, 0, 1, 3, Qt::AlignRight);
 
     auto* pContent = new QVBoxLayout;

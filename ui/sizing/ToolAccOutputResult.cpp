@@ -11,16 +11,15 @@
 
 CToolAccOutputResult::CToolAccOutputResult(CAccumulatorObject& product, const std::string& strCaption,
                                            const sizing::SOutputExistingOutcome& outcome, QWidget* pParent)
-    : CToolDialog(product, QStringLiteral("Results"), "CToolAccOutputResult", pParent)
+    : CEntryDialog(product, QStringLiteral("Results"), "CToolAccOutputResult", pParent)
 {
-    using W = SSizingWidgets;
     m_pCaption = new QLabel(strCaption.empty() ? QStringLiteral("Required Accumulator Capacity:")
                                                : QString::fromStdString(strCaption));
     m_pCaption->setAccessibleName(m_pCaption->text());
     const QString strPrecharge = QStringLiteral("Precharge Pressure:");
     const QString strExponent = QStringLiteral("Polytropic Exponent:");
     for (std::size_t i = 0; i < m_values.size(); ++i)
-        m_values[i] = W::ValueText(i < 3 ? m_pCaption->text() : i < 5 ? strPrecharge : strExponent);
+        m_values[i] = ValueText(i < 3 ? m_pCaption->text() : i < 5 ? strPrecharge : strExponent);
 
     // Nothing delivered: zeros in the same units and the precharge as it was used.
     const bool bDelivers = outcome.output.Value() > 0.0;
@@ -32,13 +31,13 @@ CToolAccOutputResult::CToolAccOutputResult(CAccumulatorObject& product, const st
     m_values[4]->SetValueIn(outcome.precharge, "BAR", 1, false, true);
     m_values[5]->SetNumber(bDelivers ? outcome.dExponent : 0.0, 1, false, true);
     for (std::size_t i = 0; i < m_values.size(); ++i)
-        W::NameAfterText(m_values[i], i < 3 ? m_pCaption->text() : i < 5 ? strPrecharge : strExponent);
+        NameAfterText(m_values[i], i < 3 ? m_pCaption->text() : i < 5 ? strPrecharge : strExponent);
 
     auto* pGrid = new QGridLayout;
     pGrid->setHorizontalSpacing(18);
     pGrid->addWidget(m_pCaption, 0, 0);
-    pGrid->addWidget(W::Caption(strPrecharge), 1, 0);
-    pGrid->addWidget(W::Caption(strExponent), 2, 0);
+    pGrid->addWidget(Caption(strPrecharge), 1, 0);
+    pGrid->addWidget(Caption(strExponent), 2, 0);
     for (int i = 0; i < 3; ++i)
         pGrid->addWidget(m_values[static_cast<std::size_t>(i)], 0, i + 1, Qt::AlignRight);
     pGrid->addWidget(m_values[3], 1, 1, Qt::AlignRight);

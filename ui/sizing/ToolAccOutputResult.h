@@ -2,15 +2,15 @@
 // units, the precharge in two pressure units and the polytropic exponent.
 #pragma once
 
+#include "sizing/EntryDialog.h"
 #include "sizing/SizingTools.h"
-#include "sizing/ToolDialog.h"
 
 #include <array>
 
 class CStaticNumeric;
 class QLabel;
 
-class CToolAccOutputResult : public CToolDialog
+class CToolAccOutputResult : public CEntryDialog
 {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ public:
     CToolAccOutputResult(CAccumulatorObject& product, const std::string& strCaption,
                          const sizing::SOutputExistingOutcome& outcome, QWidget* pParent = nullptr);
 
-    QLabel* Caption() const { return m_pCaption; }
+    QLabel* CaptionLabel() const { return m_pCaption; }
     // 0 to 2: cubic inches, gallons, litres; 3 and 4: psig and bar; 5: the exponent.
     CStaticNumeric* Value(int nIndex) const { return m_values[static_cast<std::size_t>(nIndex)]; }
 

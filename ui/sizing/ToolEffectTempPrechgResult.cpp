@@ -13,10 +13,9 @@ CToolEffectTempPrechgResult::CToolEffectTempPrechgResult(CAccumulatorObject& pro
                                                          const CUnitDouble& finalTemperature,
                                                          const CUnitDouble& beginPressure,
                                                          const CUnitDouble& finalPressure, QWidget* pParent)
-    : CToolDialog(product, QStringLiteral("Effects of Temperature on Precharge"),
-                  "CToolEffectTempPrechgResult", pParent)
+    : CEntryDialog(product, QStringLiteral("Effects of Temperature on Precharge"),
+                   "CToolEffectTempPrechgResult", pParent)
 {
-    using W = SSizingWidgets;
     const QString captions[] = {QStringLiteral("Beginning Temperature:"),
                                 QStringLiteral("Final Temperature:"), QStringLiteral("Beginning Pressure:"),
                                 QStringLiteral("Final Pressure:")};
@@ -25,10 +24,10 @@ CToolEffectTempPrechgResult::CToolEffectTempPrechgResult(CAccumulatorObject& pro
     for (int i = 0; i < 4; ++i)
     {
         CStaticNumeric*& pValue = m_values[static_cast<std::size_t>(i)];
-        pValue = W::ValueText(captions[i]);
+        pValue = ValueText(captions[i]);
         pValue->SetValue(*values[i], 2, true, false);
-        W::NameAfterText(pValue, captions[i]);
-        pGrid->addWidget(W::Caption(captions[i]), i, 0);
+        NameAfterText(pValue, captions[i]);
+        pGrid->addWidget(Caption(captions[i]), i, 0);
         pGrid->addWidget(pValue, i, 1, Qt::AlignRight);
     }
     pGrid->setHorizontalSpacing(18);

@@ -1,13 +1,13 @@
 // "Effects of Temperature on Precharge": the two temperatures and the two pressures.
 #pragma once
 
-#include "sizing/ToolDialog.h"
+#include "sizing/EntryDialog.h"
 
 #include <array>
 
 class CStaticNumeric;
 
-class CToolEffectTempPrechgResult : public CToolDialog
+class CToolEffectTempPrechgResult : public CEntryDialog
 {
     Q_OBJECT
 

@@ -35,54 +35,55 @@ QRadioButton* Choice(const QString& strText, QButtonGroup* pGroup, int nId)
     return pButton;
 }
 
-// A value of the category in the user's default unit (seconds for a time).
+// A value of the category in the user's default unit.
 CUnitDouble Zero(CAccumulatorObject& product, int nCategory)
 {
-    return CUnitDouble(0.0, nCategory == UnitCategory::Time ? "SEC" : product.DefaultUnit(nCategory));
+    return CUnitDouble(0.0, product.DefaultUnit(nCategory));
 }
 } // namespace
 
 CToolOutputExisting::CToolOutputExisting(CAccumulatorObject& product, QWidget* pParent)
-    : CToolDialog(product, QStringLiteral("Calculate the Output of Existing Accumulator"),
-                  "CToolOutputExisting", pParent),
+    : CEntryDialog(product, QStringLiteral("Calculate the Output of Existing Accumulator"),
+                   "CToolOutputExisting", pParent),
       m_pChoice(new QButtonGroup(this))
 {
-    using W = SSizingWidgets;
     const QString strMax = QStringLiteral("Maximum System Pressure:");
     const QString strMin = QStringLiteral("Minimum System Pressure:");
     const QString strTime = QStringLiteral("Discharge Time:");
     const QString strVolume = QStringLiteral("Accumulator Volume:");
     const QString strTemperature = QStringLiteral("Estimated:");
 
-    m_pMax = W::NumberEdit(strMax);
-    m_pPressureUnit = UnitCombo(Zero(product, UnitCategory::Pressure), QStringLiteral("Pressure unit"));
-    m_pMin = W::NumberEdit(strMin);
-    m_pMinUnit = W::FollowingUnit(m_pPressureUnit);
-    m_pTime = W::NumberEdit(strTime);
-    m_pVolume = W::NumberEdit(strVolume);
-    m_pVolumeUnit = UnitCombo(Zero(product, UnitCategory::Volume), QStringLiteral("Accumulator Volume unit"));
-    m_pTemperature = W::NumberEdit(strTemperature);
+    m_pMax = NumberEdit(strMax);
+    m_pPressureUnit = UnitCombo(Zero(product, UnitCategory::Pressure), UnitCategory::Pressure,
+                                QStringLiteral("Pressure unit"));
+    m_pMin = NumberEdit(strMin);
+    m_pMinUnit = FollowingUnit(m_pPressureUnit);
+    m_pTime = NumberEdit(strTime);
+    m_pVolume = NumberEdit(strVolume);
+    m_pVolumeUnit = UnitCombo(Zero(product, UnitCategory::Volume), UnitCategory::Volume,
+                              QStringLiteral("Accumulator Volume unit"));
+    m_pTemperature = NumberEdit(strTemperature);
     m_pTemperature->SetAllowMinus(true);
-    m_pTemperatureUnit =
-        UnitCombo(Zero(product, UnitCategory::Temperature), QStringLiteral("System Temperature unit"));
+    m_pTemperatureUnit = UnitCombo(Zero(product, UnitCategory::Temperature), UnitCategory::Temperature,
+                                   QStringLiteral("System Temperature unit"));
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(W::Caption(strMax, m_pMax), 0, 0);
+    pGrid->addWidget(Caption(strMax, m_pMax), 0, 0);
     pGrid->addWidget(m_pMax, 0, 1);
     pGrid->addWidget(m_pPressureUnit, 0, 2);
-    pGrid->addWidget(W::Caption(strMin, m_pMin), 1, 0);
+    pGrid->addWidget(Caption(strMin, m_pMin), 1, 0);
     pGrid->addWidget(m_pMin, 1, 1);
     pGrid->addWidget(m_pMinUnit, 1, 2);
-    pGrid->addWidget(W::Caption(strTime, m_pTime), 2, 0);
+    pGrid->addWidget(Caption(strTime, m_pTime), 2, 0);
     pGrid->addWidget(m_pTime, 2, 1);
     pGrid->addWidget(new QLabel(QStringLiteral("sec.")), 2, 2);
-    pGrid->addWidget(W::Caption(strVolume, m_pVolume), 3, 0);
+    pGrid->addWidget(Caption(strVolume, m_pVolume), 3, 0);
     pGrid->addWidget(m_pVolume, 3, 1);
     pGrid->addWidget(m_pVolumeUnit, 3, 2);
     auto* pTemperatureBox = new QGroupBox(QStringLiteral("System Temperature"));
     pTemperatureBox->setAccessibleName(pTemperatureBox->title());
     auto* pTemperatureRow = new QHBoxLayout(pTemperatureBox);
-    pTemperatureRow->addWidget(W::Caption(strTemperature, m_pTemperature));
+    pTemperatureRow->addWidget(Caption(strTemperature, m_pTemperature));
     pTemperatureRow->addWidget(m_pTemperature);
     pTemperatureRow->addWidget(m_pTemperatureUnit);
     pTemperatureRow->addStretch();
@@ -91,14 +92,14 @@ CToolOutputExisting::CToolOutputExisting(CAccumulatorObject& product, QWidget* p
 
     auto* pPrechargeBox = new QGroupBox(QStringLiteral("Precharge Pressure"));
     pPrechargeBox->setAccessibleName(pPrechargeBox->title());
-    m_pPrecharge = W::NumberEdit(kIHaveText);
-    m_pPistonOptimum = W::ValueText(kPistonText);
-    m_pBladderOptimum = W::ValueText(kBladderText);
+    m_pPrecharge = NumberEdit(kIHaveText);
+    m_pPistonOptimum = ValueText(kPistonText);
+    m_pBladderOptimum = ValueText(kBladderText);
     QRadioButton* pIHave = Choice(kIHaveText, m_pChoice, kIHave);
     auto* pPrechargeGrid = new QGridLayout(pPrechargeBox);
     pPrechargeGrid->addWidget(pIHave, 0, 0);
     pPrechargeGrid->addWidget(m_pPrecharge, 0, 1);
-    pPrechargeGrid->addWidget(W::FollowingUnit(m_pPressureUnit), 0, 2);
+    pPrechargeGrid->addWidget(FollowingUnit(m_pPressureUnit), 0, 2);
     pPrechargeGrid->addWidget(new QLabel(QStringLiteral("Tesmara optimizes the Precharge Pressure:")), 1, 0,
                               1, 3);
     pPrechargeGrid->addWidget(Choice(kPistonText, m_pChoice, kPiston), 2, 0);
@@ -171,8 +172,8 @@ void CToolOutputExisting::RecomputeOptima()
         m_pPistonOptimum->clear();
         m_pBladderOptimum->clear();
     }
-    SSizingWidgets::NameAfterText(m_pPistonOptimum, kPistonText);
-    SSizingWidgets::NameAfterText(m_pBladderOptimum, kBladderText);
+    NameAfterText(m_pPistonOptimum, kPistonText);
+    NameAfterText(m_pBladderOptimum, kBladderText);
 }
 
 sizing::SOutputExistingEntries CToolOutputExisting::Entries() const

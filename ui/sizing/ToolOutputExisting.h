@@ -2,9 +2,9 @@
 // delivers between two pressures; its entries live in the dialog, not in the selection.
 #pragma once
 
+#include "sizing/EntryDialog.h"
 #include "sizing/PrechargeDisplay.h"
 #include "sizing/SizingTools.h"
-#include "sizing/ToolDialog.h"
 
 class CEditNumeric;
 class CStaticNumeric;
@@ -12,7 +12,7 @@ class QButtonGroup;
 class QLabel;
 class QRadioButton;
 
-class CToolOutputExisting : public CToolDialog
+class CToolOutputExisting : public CEntryDialog
 {
     Q_OBJECT
 

@@ -18,36 +18,35 @@
 #include <QVBoxLayout>
 
 CToolTempEffectPrecharge::CToolTempEffectPrecharge(CAccumulatorObject& product, QWidget* pParent)
-    : CToolDialog(product, QStringLiteral("Effects of Temperature on Pre-charge"), "CToolTempEffectPrecharge",
-                  pParent),
+    : CEntryDialog(product, QStringLiteral("Effects of Temperature on Pre-charge"),
+                   "CToolTempEffectPrecharge", pParent),
       m_pKnown(new QButtonGroup(this))
 {
-    using W = SSizingWidgets;
     const QString strBegin = QStringLiteral("Beginning Temperature:");
     const QString strFinal = QStringLiteral("Final Temperature:");
     const QString strBeginPressure = QStringLiteral("Beginning Pressure:");
     const QString strFinalPressure = QStringLiteral("Final Pressure:");
 
-    m_pBeginTemp = W::NumberEdit(strBegin);
-    m_pFinalTemp = W::NumberEdit(strFinal);
+    m_pBeginTemp = NumberEdit(strBegin);
+    m_pFinalTemp = NumberEdit(strFinal);
     m_pBeginTemp->SetAllowMinus(true);
     m_pFinalTemp->SetAllowMinus(true);
     m_pTemperatureUnit = UnitCombo(CUnitDouble(0.0, product.DefaultUnit(UnitCategory::Temperature)),
-                                   QStringLiteral("Temperature unit"));
-    m_pBeginPressure = W::NumberEdit(strBeginPressure);
-    m_pFinalPressure = W::NumberEdit(strFinalPressure);
+                                   UnitCategory::Temperature, QStringLiteral("Temperature unit"));
+    m_pBeginPressure = NumberEdit(strBeginPressure);
+    m_pFinalPressure = NumberEdit(strFinalPressure);
     m_pPressureUnit = UnitCombo(CUnitDouble(0.0, product.DefaultUnit(UnitCategory::Pressure)),
-                                QStringLiteral("Pressure unit"));
+                                UnitCategory::Pressure, QStringLiteral("Pressure unit"));
 
     auto* pTemperatures = new QGroupBox(QStringLiteral("Enter your system temperatures"));
     pTemperatures->setAccessibleName(pTemperatures->title());
     auto* pTemperatureGrid = new QGridLayout(pTemperatures);
-    pTemperatureGrid->addWidget(W::Caption(strBegin, m_pBeginTemp), 0, 0);
+    pTemperatureGrid->addWidget(Caption(strBegin, m_pBeginTemp), 0, 0);
     pTemperatureGrid->addWidget(m_pBeginTemp, 0, 1);
     pTemperatureGrid->addWidget(m_pTemperatureUnit, 0, 2);
-    pTemperatureGrid->addWidget(W::Caption(strFinal, m_pFinalTemp), 1, 0);
+    pTemperatureGrid->addWidget(Caption(strFinal, m_pFinalTemp), 1, 0);
     pTemperatureGrid->addWidget(m_pFinalTemp, 1, 1);
-    pTemperatureGrid->addWidget(W::FollowingUnit(m_pTemperatureUnit), 1, 2);
+    pTemperatureGrid->addWidget(FollowingUnit(m_pTemperatureUnit), 1, 2);
 
     auto* pHint = new QLabel(QStringLiteral(
         "Enter either your beginning or final pressure and Tesmara will calculate the other pressure."));
@@ -65,7 +64,7 @@ CToolTempEffectPrecharge::CToolTempEffectPrecharge(CAccumulatorObject& product, 
     pPressureGrid->addWidget(m_pPressureUnit, 0, 2);
     pPressureGrid->addWidget(pFinalChoice, 1, 0);
     pPressureGrid->addWidget(m_pFinalPressure, 1, 1);
-    pPressureGrid->addWidget(W::FollowingUnit(m_pPressureUnit), 1, 2);
+    pPressureGrid->addWidget(FollowingUnit(m_pPressureUnit), 1, 2);
 
     auto* pContent = new QVBoxLayout;
     pContent->addWidget(pTemperatures);

@@ -2,14 +2,14 @@
 // temperature, from the beginning or the final pressure; its entries live in the dialog.
 #pragma once
 
+#include "sizing/EntryDialog.h"
 #include "sizing/SizingTools.h"
-#include "sizing/ToolDialog.h"
 
 class CEditNumeric;
 class QButtonGroup;
 class QRadioButton;
 
-class CToolTempEffectPrecharge : public CToolDialog
+class CToolTempEffectPrecharge : public CEntryDialog
 {
     Q_OBJECT
 

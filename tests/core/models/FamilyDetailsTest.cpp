@@ -3,6 +3,7 @@
 #include "BuiltCatalogue.h"
 
 #include "models/BladderDetails.h"
+#include "models/DetailsStep.h"
 #include "models/DiaphragmDetails.h"
 #include "models/GasBottleDetails.h"
 #include "models/GasBottleSearch.h"
@@ -226,4 +227,54 @@ TEST_F(CFamilyDetailsTest, BottlesOfThePistonAndBladderKindsKeepTheirBodysCodesB
         ApplyGasBottleDetails(m_data, result, choice);
         EXPECT_EQ(Number(result), strNumber);
     }
+}
+
+// The details step as the command line takes it: the preselections, or the codes named by list.
+TEST_F(CFamilyDetailsTest, TheStepForScriptsTakesThePreselectionsOrTheNamedCodes)
+{
+    ChooseModel("Bladder", "-5G", 1000.0);
+    const CAccumulatorData former(m_data);
+    CAccumulatorData working(m_data);
+    CAccumulatorData result = Result();
+    std::string strError;
+    ASSERT_TRUE(ApplyDetailsStep(working, result, former, {{"hydraulicport", "F"}, {"seal", "Ethylene Propylene (EPDM)"}},
+                                 *m_pDb, strError))
+        << strError;
+    EXPECT_EQ(result.cpcHydPortCode.m_strCode, "F");
+    // The port's size travels as the code's third text, where the report reads it.
+    EXPECT_EQ(result.cpcHydPortCode.m_strCodeType, "1-1/2 in Flange, Code 61");
+    EXPECT_EQ(result.cpcSealCode.m_strCode, "-E"); // named by its text
+    EXPECT_EQ(result.cpcConstCode.m_strCode, "S"); // preselected
+    EXPECT_EQ(Number(result), "BA31-5G-EFS");
+
+    working = m_data;
+    EXPECT_FALSE(ApplyDetailsStep(working, result, former, {{"hydraulicport", "Q"}}, *m_pDb, strError));
+    EXPECT_EQ(strError, "The hydraulicport list offers no \"Q\"; it offers S, F, H.");
+    EXPECT_FALSE(ApplyDetailsStep(working, result, former, {{"option", "G"}}, *m_pDb, strError));
+    EXPECT_EQ(strError, "A Bladder accumulator has no \"option\" list; its lists are seal, construction, "
+                        "modification, certification, hydraulicport.");
+}
+
+TEST_F(CFamilyDetailsTest, NamedPistonOptionsReplaceThePreselectedOnes)
+{
+    ChooseModel("Piston", "-2.5G", 500.0);
+    m_data.m_caSelectedOptionArray = {{2, CPartCode("R", 0, "held before")}};
+    const CAccumulatorData former(m_data);
+    CAccumulatorData working(m_data);
+    CAccumulatorData result = Result();
+    std::string strError;
+    ASSERT_TRUE(ApplyDetailsStep(working, result, former, {{"option", "M"}, {"option", "G"}}, *m_pDb, strError))
+        << strError;
+    // In the list's order, with their places in it as keys; the one held before is gone.
+    ASSERT_EQ(result.m_caSelectedOptionArray.size(), 2u);
+    EXPECT_EQ(result.m_caSelectedOptionArray[0].code.m_strCode, "G");
+    EXPECT_EQ(result.m_caSelectedOptionArray[0].nKey, 0);
+    EXPECT_EQ(result.m_caSelectedOptionArray[1].code.m_strCode, "M");
+    EXPECT_EQ(result.m_caSelectedOptionArray[1].nKey, 1);
+
+    working = m_data;
+    result = Result();
+    ASSERT_TRUE(ApplyDetailsStep(working, result, former, {}, *m_pDb, strError)) << strError;
+    ASSERT_EQ(result.m_caSelectedOptionArray.size(), 1u);
+    EXPECT_EQ(result.m_caSelectedOptionArray[0].code.m_strCode, "R");
 }

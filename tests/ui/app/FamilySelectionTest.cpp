@@ -129,6 +129,23 @@ private slots:
         QVERIFY2(QRegularExpression("^BA31-[0-9.]+[QG]-BFB-CE-T$").match(strModel).hasMatch(),
                  qPrintable(strModel));
         QCOMPARE(m_pSession->PanelTexts()[3], strModel);
+
+        // Saved and opened again: the same number, and the details step shows every choice made
+        // (the construction found again by its text).
+        m_pSession->SaveNewAndOpen("bladder.Ac3");
+        QCOMPARE(QString::fromStdString(ModelNumber()), strModel);
+        QStringList shown;
+        script[kBladderDetails] = [&](QDialog& d)
+        {
+            auto& b = static_cast<CDetailsBladder1&>(d);
+            for (CCodeComboBox* pBox : {b.SealBox(), b.ConstructionBox(), b.ModificationBox(), b.CertificationBox()})
+                shown << pBox->GetCode(pBox->currentIndex());
+            shown << b.HydraulicPortList()->currentItem()->text() << b.PortSize()->text();
+            return dlg::Cancel;
+        };
+        m_pSession->Steps({kDetails});
+        QCOMPARE(shown, (QStringList{"-B", "B", "-T", "-CE", "SAE 4-Bolt Flange Fluid Port", strPortSize}));
+        QCOMPARE(QString::fromStdString(ModelNumber()), strModel);
         QCOMPARE(prompt->Texts(), std::vector<std::string>());
     }
 

@@ -3,8 +3,11 @@
 #include "PistonScripts.h"
 #include "catalogue/MessageKeys.h"
 #include "products/TesmaraButton.h"
+#include "outputs/ReportViewer.h"
 #include "sizing/ReqAccCapSize.h"
 
+#include <QProcess>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 class CPistonSelectionTest : public QObject
@@ -92,6 +95,55 @@ private slots:
         View().OnStepButton(kModel);
         QVERIFY(nPreselected >= 0);
         QCOMPARE(Product().GetPartNumberDisplayText(), strModel);
+    }
+
+    void ReportFromThePanelAndXmlFromTheMenu()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        int nPages = 0;
+        // "View Selection Report" of the panel opens the viewer; its "Save as PDF..." writes the report.
+        script["Selection Complete"] = [](QDialog& d)
+        {
+            auto& panel = static_cast<CSelectionCompleted&>(d);
+            if (!panel.CommandButton(outputcmd::PrintSelectionReport)->isEnabled())
+                return dlg::Cancel;
+            panel.CommandButton(outputcmd::ViewSelectionReport)->click();
+            return int(QDialog::Accepted);
+        };
+        script["Selection Report Viewer"] = [&](QDialog& d)
+        {
+            auto& viewer = static_cast<CReportViewer&>(d);
+            nPages = viewer.PageCount();
+            m_pSession->Files().m_strPath = m_pSession->FilePath("report.pdf");
+            viewer.Action("Save as PDF")->trigger();
+            return int(QDialog::Accepted);
+        };
+        SelectPiston(script);
+        QCOMPARE(nPages, 2); // the gas state chart of the sized accumulator on the second
+        const QString strModel = QString::fromStdString(Product().GetPartNumberDisplayText());
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", m_pSession->FilePath("report.pdf"), "-"});
+        pdftotext.waitForFinished();
+        const QString strText = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        QVERIFY2(strText.contains("Model Number: " + strModel), qPrintable(strText));
+        QVERIFY(strText.contains("Application: Supplementing Pump Flow"));
+        QVERIFY(strText.contains("Seal Class: Fluorocarbon (FKM)"));
+        QVERIFY(strText.contains("Pump Size: 10 gpm (US)"));
+        QCOMPARE(prompt->Texts().size(), std::size_t(1)); // the fluid search's outcome only
+
+        // File > Export XML writes the selection with the model number the panel shows.
+        m_pSession->Files().m_strPath = m_pSession->FilePath("piston.xml");
+        m_pSession->App().OnCommand(cmd::ExportXml);
+        QFile file(m_pSession->Files().m_strPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString strExported;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("modelNumber"))
+                strExported = xml.readElementText();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(strExported, strModel);
     }
 
     void NewApplicationAfterTheDetailsClearsTheLaterSteps()

@@ -15,12 +15,27 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sqlite3.h>
 
 namespace
 {
+// A copy of the built catalogue in the folder, changed by one SQL statement.
+bool CopyCatalogue(const QTemporaryDir& dir, const char* pszSql)
+{
+    const QString strCopy = dir.filePath(QStringLiteral("AccUS.db"));
+    if (!QFile::copy(QStringLiteral(TESMARA_BUILT_CATALOGUE_DIR "/AccUS.db"), strCopy))
+        return false;
+    QFile::setPermissions(strCopy, QFile::ReadOwner | QFile::WriteOwner);
+    sqlite3* pDb = nullptr;
+    const bool bOpen = sqlite3_open(strCopy.toUtf8().constData(), &pDb) == SQLITE_OK;
+    const bool bDone = bOpen && sqlite3_exec(pDb, pszSql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(pDb);
+    return bDone;
+}
+
 // Step dialogs that choose what the test says and describe an application when asked.
 class CScriptedSteps : public CAccumulatorSteps
 {
@@ -144,18 +159,25 @@ private slots:
     void ChangeAsksAndARefusedProductKeepsTheDialogOpen()
     {
         CPromptCapture prompt;
+        // A catalogue that lists a product this program has no selection for.
+        QTemporaryDir dir;
+        QVERIFY(CopyCatalogue(dir, "INSERT INTO Products VALUES (9, 'Hose Assemblies', 'Hoses.', "
+                                   "'ProductAccessories.jpg', 9)"));
         SProduct s;
+        s.host.m_catalogue = dir.path().toStdString();
         QVERIFY(s.product.Initialize());
         s.Described();
         {
             CChooseProduct dialog(s.product);
             dialog.show();
-            // A product this version cannot hold is refused with a message after the question.
-            Highlight(dialog, QStringLiteral("Reservoir Isolators"));
+            // It is refused with a message after the question.
+            Highlight(dialog, QStringLiteral("Hose Assemblies"));
             prompt->Script({EPromptAnswer::Yes, EPromptAnswer::Cancel, EPromptAnswer::No});
             Ok(dialog)->click();
             QVERIFY(dialog.isVisible());
             QCOMPARE(prompt->Texts().size(), std::size_t(2));
+            QCOMPARE(prompt->Texts().back(),
+                     std::string("\"Hose Assemblies\" (product id 9) is not a product this program can select."));
             Highlight(dialog, QStringLiteral("Gas Bottles"));
             Ok(dialog)->click();
             QVERIFY(dialog.isVisible()); // Cancel: the dialog stays
@@ -179,16 +201,7 @@ private slots:
     {
         CPromptCapture prompt;
         QTemporaryDir dir;
-        const QString strCopy = dir.filePath(QStringLiteral("AccUS.db"));
-        QVERIFY(QFile::copy(QStringLiteral(TESMARA_BUILT_CATALOGUE_DIR "/AccUS.db"), strCopy));
-        QFile::setPermissions(strCopy, QFile::ReadOwner | QFile::WriteOwner);
-        sqlite3* pDb = nullptr;
-        QCOMPARE(sqlite3_open(strCopy.toUtf8().constData(), &pDb), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(pDb, "UPDATE Products SET Image = 'NoSuchPicture.jpg' WHERE ProdId = 1",
-                              nullptr, nullptr, nullptr),
-                 SQLITE_OK);
-        sqlite3_close(pDb);
-
+        QVERIFY(CopyCatalogue(dir, "UPDATE Products SET Image = 'NoSuchPicture.jpg' WHERE ProdId = 1"));
         SProduct s;
         s.host.m_catalogue = dir.path().toStdString();
         QVERIFY(s.product.Initialize());

@@ -20,19 +20,6 @@
 
 namespace
 {
-const std::string kTail = "or contact your Dalrow Representative.";
-
-// OK pressed: refused with exactly this message, the dialog open, the field focused and selected.
-bool RefusedWith(QDialog& dialog, CRecordingPrompt& prompt, const std::string& strMessage, QLineEdit* pField)
-{
-    prompt.Clear();
-    FindButton(dialog, "OK")->click();
-    if (prompt.Texts().size() != 1 || prompt.Texts().front() != strMessage)
-        qWarning("said: %s", prompt.Texts().empty() ? "(nothing)" : prompt.Texts().back().c_str());
-    return dialog.result() == 0 && prompt.Texts().size() == 1 && prompt.Texts().front() == strMessage &&
-           FocusedAndSelected(dialog, pField);
-}
-
 QStringList AxisTitles(QChartView* pView)
 {
     QStringList titles;

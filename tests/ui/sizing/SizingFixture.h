@@ -88,6 +88,21 @@ inline bool FocusedAndSelected(QDialog& dialog, QLineEdit* pEdit)
     return dialog.focusWidget() == pEdit && pEdit->selectedText() == pEdit->text();
 }
 
+inline const std::string kTail = "or contact your Dalrow Representative.";
+
+// OK pressed: refused with exactly this message, the dialog open, the control focused (a field with
+// its whole text selected).
+inline bool RefusedWith(QDialog& dialog, CRecordingPrompt& prompt, const std::string& strMessage, QWidget* pControl)
+{
+    prompt.Clear();
+    FindButton(dialog, "OK")->click();
+    if (prompt.Texts().size() != 1 || prompt.Texts().front() != strMessage)
+        qWarning("said: %s", prompt.Texts().empty() ? "(nothing)" : prompt.Texts().back().c_str());
+    auto* pEdit = qobject_cast<QLineEdit*>(pControl);
+    return dialog.result() == 0 && prompt.Texts().size() == 1 && prompt.Texts().front() == strMessage &&
+           (pEdit ? FocusedAndSelected(dialog, pEdit) : dialog.focusWidget() == pControl);
+}
+
 // A working copy as "Describe Application" gets it, and the result copy.
 struct SWorkingCopies
 {

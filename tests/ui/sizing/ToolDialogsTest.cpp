@@ -24,7 +24,7 @@ CChainScript::FnStep CaptureOutput(SResults& r)
     return [&r](QDialog& d)
     {
         auto& results = static_cast<CToolAccOutputResult&>(d);
-        r.values = QStringList{results.Caption()->text()};
+        r.values = QStringList{results.CaptionLabel()->text()};
         for (int i = 0; i < 6; ++i)
             r.values << results.Value(i)->text();
         return r.nAnswer;

@@ -1,0 +1,2 @@
+-- The accumulator types that accessories are offered for.
+SELECT Accumulator FROM AccessoryAccumulators ORDER BY SortOrder

@@ -1,0 +1,2 @@
+-- The kinds of repair kit.
+SELECT KitType AS "Kit Type" FROM RepairKitTypes ORDER BY SortOrder

@@ -1,0 +1,128 @@
+// The selection report's common parts: labels, value keys, dimensions, pictures, and the choice
+// of the product's report.
+#include "outputs/ReportData.h"
+
+#include "catalogue/LoadJpeg.h"
+#include "catalogue/MsgStoredProc.h"
+#include "catalogue/QueryDef.h"
+#include "catalogue/Recordset.h"
+#include "outputs/ReportFillers.h"
+#include "platform/StringTable.h"
+#include "selection/AccumulatorData.h"
+
+namespace
+{
+constexpr int kStringSoftwareVersion = 50068;
+
+using Params = std::vector<std::pair<std::string, std::string>>;
+
+// Runs a stored query with text parameters.
+void Run(IRecordset& rows, IDatabase& db, const char* pszQuery, const Params& params)
+{
+    IQueryDef query(db);
+    query.Open(pszQuery);
+    for (const auto& [strName, strValue] : params)
+        query.SetParamValue(strName, strValue);
+    rows.Open(query);
+}
+
+// One picture by name; a name the catalogue cannot give is a problem to tell, not a silent gap.
+SReportPicture LoadPicture(const std::string& strName, IDatabase& db, std::vector<std::string>& problems)
+{
+    SReportPicture picture{strName, {}};
+    if (strName.empty())
+        return picture;
+    if (auto bytes = CLoadJpeg::Load(strName, db))
+        picture.bytes = std::move(*bytes);
+    else
+        problems.push_back("The picture \"" + strName + "\" could not be read from the catalogue.");
+    return picture;
+}
+} // namespace
+
+bool HasSelectionReport(const CBaseProduct& selection)
+{
+    return dynamic_cast<const CAccumulatorData*>(&selection) != nullptr;
+}
+
+SSelectionReport PrintSelectionReport(const CBaseProduct& selection, const SReportContext& context)
+{
+    if (const auto* pAccumulator = dynamic_cast<const CAccumulatorData*>(&selection))
+        return AccumulatorReport(*pAccumulator, context);
+    return SSelectionReport();
+}
+
+namespace report
+{
+void AddLabelKeys(CReportMap& map, IDatabase& db)
+{
+    IRecordset rows(db);
+    Run(rows, db, "qSelRepLabels", {});
+    for (; !rows.IsEOF(); rows.MoveNext())
+    {
+        std::string strLabel = rows.GetString("FieldLabel");
+        if (!strLabel.empty())
+            map.Set(rows.GetString("MapKey"), std::move(strLabel));
+    }
+}
+
+std::vector<std::string> ValueKeys(IDatabase& db)
+{
+    IRecordset rows(db);
+    Run(rows, db, "qGetSelectionReportLabels", {});
+    std::vector<std::string> keys;
+    for (; !rows.IsEOF(); rows.MoveNext())
+        keys.push_back(rows.GetString("MapKey"));
+    return keys;
+}
+
+bool CommonValue(const std::string& strKey, const SReportContext& context, IDatabase& db, std::string& strText)
+{
+    if (strKey == "GRAPHICSPATH")
+        strText = context.applicationFolder.generic_string() + "/graphics/";
+    else if (strKey == "DimPicture")
+        strText = "image.jpg";
+    else if (strKey == "LastChangeVAL")
+        strText.clear();
+    else if (strKey == "ReportDateVAL")
+        strText = FormatReportDate(context.now);
+    else if (strKey == "SoftwareVersionVAL")
+        strText = LoadString(kStringSoftwareVersion);
+    else if (strKey == "WarningVAL")
+        strText = CIMsgStoredProc(db).GetMessage("selection report warning");
+    else
+        return false;
+    return true;
+}
+
+void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery, const Params& params)
+{
+    IRecordset rows(db);
+    Run(rows, db, pszQuery, params);
+    for (; !rows.IsEOF(); rows.MoveNext())
+    {
+        map.Append("DimLabelVAL", rows.GetString("Dim"));
+        map.Append("DimValueVAL", rows.GetString("Value"));
+    }
+}
+
+void LoadPictures(SSelectionReport& report, IDatabase& db, const Params& pictureParams,
+                  const std::string& strBrandName)
+{
+    IRecordset rows(db);
+    Run(rows, db, "qSelRepPicture", pictureParams);
+    std::string strName;
+    if (!rows.IsBOF())
+    {
+        rows.MoveLast();
+        strName = rows.GetString("Image");
+    }
+    report.picture = LoadPicture(strName, db, report.problems);
+    LoadBrand(report, db, strBrandName);
+}
+
+void LoadBrand(SSelectionReport& report, IDatabase& db, const std::string& strBrandName)
+{
+    report.brand = LoadPicture(strBrandName, db, report.problems);
+}
+} // namespace report

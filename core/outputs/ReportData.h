@@ -1,0 +1,87 @@
+// The selection report as the engine makes it: the report map, the pictures it shows and what
+// could not be read, from any product's selection.
+#pragma once
+
+#include "gas/GasTrajectory.h"
+#include "outputs/ReportMap.h"
+#include "platform/Clock.h"
+#include "sizing/MultipleEvents.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class CBaseProduct;
+class IDatabase;
+
+// What the report takes from the product object and the program.
+struct SReportContext
+{
+    IDatabase* pDatabase = nullptr; // the open catalogue; a report needs it
+    int nProdId = 0;
+    std::string strProdType;        // "Accumulators", ... as "Choose Product" shows it
+    std::string strProdDescription; // the product's description from that step
+    std::filesystem::path applicationFolder;
+    SLocalTime now;
+};
+
+// A picture of the report: its catalogue name and its JPEG bytes, kept in memory.
+struct SReportPicture
+{
+    std::string strName;
+    std::vector<std::uint8_t> bytes;
+
+    bool IsEmpty() const { return bytes.empty(); }
+};
+
+// The unit codes the selection shows its gas pressure, temperature and volume in.
+struct SReportGasUnits
+{
+    std::string strPressure;
+    std::string strTemperature;
+    std::string strVolume;
+};
+
+struct SSelectionReport
+{
+    CReportMap map;
+    SReportPicture picture; // the dimension drawing
+    SReportPicture brand;   // the maker's logo
+    // The cycle of a multiple-events application, as its graph draws it; empty for any other.
+    std::vector<sizing::STimeVolumePoint> cycle;
+    // The gas states of the sized accumulator's discharge; empty where the application has no
+    // discharge run (a known capacity, the other products).
+    gas::SGasTrajectory gasStates;
+    SReportGasUnits gasUnits;
+    // Pictures the catalogue names but could not give, one line each, to be told once.
+    std::vector<std::string> problems;
+};
+
+// Whether the report knows the selection's class.
+bool HasSelectionReport(const CBaseProduct& selection);
+
+// The report of a complete selection of any product. Nothing is written to disk: the pictures
+// travel with the report. A catalogue error (CCatalogueError) is left to the caller.
+SSelectionReport PrintSelectionReport(const CBaseProduct& selection, const SReportContext& context);
+
+// The keys every report shares; the product's own fillers call them.
+namespace report
+{
+// The label keys: every MapKey of "qSelRepLabels" with a non-empty FieldLabel.
+void AddLabelKeys(CReportMap& map, IDatabase& db);
+// The value keys of "qGetSelectionReportLabels", in the catalogue's order.
+std::vector<std::string> ValueKeys(IDatabase& db);
+// The texts of the keys that mean the same in every report (date, version, warning, paths); false
+// for any other key.
+bool CommonValue(const std::string& strKey, const SReportContext& context, IDatabase& db, std::string& strText);
+// Appends the rows of a dimension query to "DimLabelVAL" and "DimValueVAL".
+void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery,
+                      const std::vector<std::pair<std::string, std::string>>& params);
+// The brand picture alone, for a report without a drawing.
+void LoadBrand(SSelectionReport& report, IDatabase& db, const std::string& strBrandName);
+// The dimension drawing named by "qSelRepPicture" (last row) and the brand picture, from "qGetImage".
+void LoadPictures(SSelectionReport& report, IDatabase& db,
+                  const std::vector<std::pair<std::string, std::string>>& pictureParams,
+                  const std::string& strBrandName);
+} // namespace report

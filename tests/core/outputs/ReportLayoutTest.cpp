@@ -1,0 +1,148 @@
+// What the report prints of a map: the rows of each product and application, the captions from
+// the catalogue, and the event table.
+#include "ReportFixture.h"
+
+#include "outputs/ReportKeys.h"
+#include "outputs/ReportLayout.h"
+
+namespace
+{
+std::vector<std::string> Labels(const SReportSection& section)
+{
+    std::vector<std::string> labels;
+    for (const SReportRow& row : section.rows)
+        labels.push_back(row.strLabel);
+    return labels;
+}
+
+const SReportSection* Find(const std::vector<SReportSection>& sections, const std::string& strHeading)
+{
+    for (const SReportSection& section : sections)
+        if (section.strHeading == strHeading)
+            return &section;
+    return nullptr;
+}
+} // namespace
+
+TEST(ReportLayout, ShowsTheRowsOfTheApplicationWithCaptionsAndLeavesEmptyOnesOut)
+{
+    CReportMap m;
+    m.Set("ApplicationHeadingLBL", "Application Data");
+    m.Set("ResultsHeadingLBL", "Calculated Results");
+    m.Set("ModelHeadingLBL", "Selected Model");
+    m.Set("ProductName", "0");
+    m.Set("ApplicationNum", "7");
+    m.Set("ApplicationVAL", "Compensating for Shock Due to Component Response Time");
+    m.Set("ApplicationLBL", "Application:");
+    m.Set("PumpTypeVAL", "Fixed Displacement Pump");
+    m.Set("PumpTypeLBL", "Pump Type:");
+    m.Set("FlowRateRequiredVAL", "30");
+    m.Set("FlowRateUnitVAL", "gpm (US)");
+    m.Set("FlowRateRequiredLBL", "Flow Rate:");
+    m.Set("ResponseTimeVAL", "0.05  sec");
+    // Values of other applications stay out, and so do blanks and missing captions' gaps.
+    m.Set("PumpSizeVAL", "10  gpm (US)");
+    m.Set("CalcMethodVAL", "Cylinder Dimensions");
+    m.Set("PressureRequiredVAL", " ");
+    m.Set("CapacityRequiredVAL", "12.3  in\u00B3");
+    m.Set("CapacityRequiredLBL", "Required Capacity:");
+    m.Set("PolytropicExponentVAL", "1.4  ");
+    m.Set("PolytropicExponentLBL", "Polytropic Exponent:");
+    m.Set("ProductTypeVAL", "Accumulators");
+
+    const SReportLayout layout = ReportLayout(m);
+    const SReportSection* pApplication = Find(layout.application, "Application Data");
+    ASSERT_TRUE(pApplication);
+    EXPECT_EQ(Labels(*pApplication),
+              (std::vector<std::string>{"Application:", "Pump Type:", "Flow Rate:", "ResponseTimeVAL"}));
+    EXPECT_EQ(pApplication->rows[2].strValue, "30  gpm (US)");
+    const SReportSection* pResults = Find(layout.application, "Calculated Results");
+    ASSERT_TRUE(pResults);
+    ASSERT_EQ(pResults->rows.size(), 2u);
+    EXPECT_EQ(pResults->rows[1].strValue, "1.4"); // the blanks before an empty unit are not printed
+    EXPECT_TRUE(layout.events.IsEmpty());
+
+    // A product without an application has no application sections.
+    m.Set("ProductName", "1");
+    EXPECT_TRUE(ReportLayout(m).application.empty());
+}
+
+TEST(ReportLayout, EventTableShowsCylindersOnlyWhenAnEventHasThem)
+{
+    CReportMap m;
+    const auto events = [&](const char* pszColumn, CReportMap::Texts texts)
+    { m.SetList(reportkey::EventKey(pszColumn), std::move(texts)); };
+    events("ActuatorNumberVAL", {"1", "2"});
+    events("EventNumberVAL", {"1", "1"});
+    events("StartTimeVAL", {"0", "4.25"});
+    events("DurationVAL", {"1.5", "2"});
+    events("TimeUnitVAL", {"sec", "sec"});
+    events("FlowRateVAL", {"4.5", "0"});
+    events("FlowRateUnitVAL", {"gpm (US)", "gpm (US)"});
+    events("VolumeVAL", {"0", "37.7"});
+    events("VolumeUnitVAL", {"in\u00B3", "in\u00B3"});
+    events("CylinderBoreVAL", {"0", "0"});
+    events("PumpActionVAL", {"Pump On", "Pump Off"});
+    m.Set(reportkey::LabelKey(reportkey::EventKey("FlowRateVAL")), "Flow Rate");
+    SReportTable table = ReportLayout(m).events;
+    ASSERT_EQ(table.columns.size(), 7u);
+    EXPECT_EQ(table.columns[4], "Flow Rate");
+    EXPECT_EQ(table.rows[0], (std::vector<std::string>{"1", "1", "0", "1.5 sec", "4.5 gpm (US)", "", "Pump On"}));
+    EXPECT_EQ(table.rows[1], (std::vector<std::string>{"2", "1", "4.25 sec", "2 sec", "", "37.7 in\u00B3", "Pump Off"}));
+
+    events("CylinderBoreVAL", {"0", "2"});
+    events("CylinderRodVAL", {"0", "1"});
+    events("CylinderStrokeVAL", {"0", "12"});
+    events("CylinderUnitVAL", {"in", "in"});
+    events("CylinderAffectsVAL", {"Extend", "Retract"});
+    table = ReportLayout(m).events;
+    ASSERT_EQ(table.columns.size(), 11u);
+    EXPECT_EQ(table.rows[0][6], "");
+    EXPECT_EQ(table.rows[0][9], ""); // no stroke used without a cylinder
+    EXPECT_EQ(table.rows[1][6], "2 in");
+    EXPECT_EQ(table.rows[1][8], "12 in");
+    EXPECT_EQ(table.rows[1][9], "Retract");
+}
+
+TEST(ReportLayout, LabelKeysOfValueKeys)
+{
+    EXPECT_EQ(reportkey::LabelKey("CapacityVAL"), "CapacityLBL");
+    EXPECT_EQ(reportkey::LabelKey("Series"), "SeriesLBL");
+    EXPECT_EQ(reportkey::LabelKey("VAL"), "VALLBL");
+    EXPECT_EQ(reportkey::LabelKey(reportkey::EventKey("DurationVAL")), "Events.DurationLBL");
+}
+
+// Every row the layout can print, for every application and type, has its caption in the
+// catalogue: a key printed as its own name would be a catalogue gap.
+TEST_F(CReportTest, EveryPrintedRowHasACatalogueCaption)
+{
+    d.m_lstEvents.resize(1);
+    d.m_lstEvents[0].sdBoreDia.Set(2.0, "IN");
+    for (const char* pszType : {"Piston", "Bladder", "Diaphragm", "GB"})
+        for (int nApp = 0; nApp <= 7; ++nApp)
+            for (int nFlag = 0; nFlag <= 1; ++nFlag)
+            {
+                d.strAccumulatorType = pszType;
+                d.deSelectApp = nApp;
+                d.deSelectCalcMethod = nFlag;
+                d.bHoldLeakageRateChoice = nFlag;
+                d.bPulsationEnterPumpDispOrCalc = nFlag;
+                d.bGasBottle = nFlag;
+                d.cpcGasPortCode = CPartCode("-S", 9, "SAE-4");
+                d.cpcGasValveCode = CPartCode("V", 10, "Valve");
+                d.cpcHydPortCode = CPartCode("S", 11, "SAE", "SAE-12");
+                const SReportLayout layout = ReportLayout(Report().map);
+                std::vector<SReportSection> sections = layout.product;
+                sections.insert(sections.end(), layout.application.begin(), layout.application.end());
+                for (const SReportSection& section : sections)
+                {
+                    EXPECT_FALSE(section.strHeading.empty());
+                    for (const SReportRow& row : section.rows)
+                        EXPECT_TRUE(row.strLabel.find("VAL") == std::string::npos &&
+                                    row.strLabel != "Series" && row.strLabel.back() == ':')
+                            << pszType << " " << nApp << ": " << row.strLabel;
+                }
+                for (const std::string& strColumn : layout.events.columns)
+                    EXPECT_EQ(strColumn.find("VAL"), std::string::npos) << strColumn;
+            }
+}

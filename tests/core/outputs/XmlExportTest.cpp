@@ -1,0 +1,259 @@
+// The XML export read back with Qt's XML reader and checked against the schema with xmllint:
+// every field of a selection with its unit, the headers, the model number; and the file written
+// whole or not at all.
+#include "../selection/SelectionSupport.h"
+#include "outputs/XmlExport.h"
+#include "selection/AccumulatorFields.h"
+#include "selection/SelectionFile.h"
+
+#include <QString>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// One element as read back: its name, attributes and text.
+struct SElement
+{
+    std::string strElement;
+    std::map<std::string, std::string> attributes;
+    std::string strText;
+};
+
+struct SReadBack
+{
+    std::map<std::string, std::string> file;  // the headers' elements by name, their text
+    std::map<std::string, std::string> fileAttributes;
+    std::string strModelNumber;
+    std::map<std::string, SElement> fields;     // the scalar fields by name
+    std::map<std::string, std::vector<std::vector<SElement>>> lists; // each list's items (a code is an item of one)
+    std::string strError;
+};
+
+SReadBack Read(const std::string& strXml)
+{
+    SReadBack back;
+    QXmlStreamReader xml(QString::fromStdString(strXml));
+    std::vector<std::string> path;
+    std::string strList;
+    while (!xml.atEnd())
+    {
+        xml.readNext();
+        if (xml.isStartElement())
+        {
+            SElement element;
+            element.strElement = xml.name().toString().toStdString();
+            for (const QXmlStreamAttribute& a : xml.attributes())
+                element.attributes[a.name().toString().toStdString()] = a.value().toString().toStdString();
+            const std::string strParent = path.empty() ? std::string() : path.back();
+            path.push_back(element.strElement);
+            if (element.strElement == "list")
+            {
+                strList = element.attributes["name"];
+                back.lists[strList];
+                continue;
+            }
+            if (element.strElement == "item")
+            {
+                back.lists[strList].emplace_back();
+                continue;
+            }
+            if (element.strElement == "tesmaraSelection" || element.strElement == "file" ||
+                element.strElement == "fields")
+                continue;
+            for (const auto& [strName, strValue] : element.attributes)
+                back.fileAttributes[element.strElement + "@" + strName] = strValue;
+            element.strText = xml.readElementText().toStdString();
+            path.pop_back();
+            if (strParent == "file")
+                back.file[element.strElement] = element.strText;
+            else if (element.strElement == "modelNumber")
+                back.strModelNumber = element.strText;
+            else if (strParent == "fields")
+                back.fields[element.attributes["name"]] = element;
+            else if (strParent == "list")
+                back.lists[strList].push_back({element});
+            else if (strParent == "item")
+                back.lists[strList].back().push_back(element);
+        }
+        else if (xml.isEndElement())
+            path.pop_back();
+    }
+    if (xml.hasError())
+        back.strError = xml.errorString().toStdString();
+    return back;
+}
+
+std::string Slurp(const fs::path& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+fs::path Scratch(const std::string& strName)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tesmara_xml_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    return dir / strName;
+}
+
+SSelectionHeader Header()
+{
+    SSelectionHeader header;
+    header.strLanguageCode = "US";
+    header.strLanguageName = "U.S. English";
+    header.nLanguageNameId = 500;
+    header.strProductLine = "European Accumulators";
+    header.nProdId = 0;
+    header.strProdType = "Accumulators";
+    header.strProdDescription = "Sized <for> \"you\" & yours";
+    header.bPartNumberAvailable = true;
+    return header;
+}
+
+// The shortest text of a double as the schema reads it back.
+double Double(const std::string& strText)
+{
+    return std::strtod(strText.c_str(), nullptr);
+}
+} // namespace
+
+TEST(XmlExport, EveryFieldWithItsUnitReadsBack)
+{
+    CAccumulatorData d;
+    CSelectionFiller(d).Fill();
+    d.strShockFluid = "Oil & <water> \"50/50\"\ttab";
+    d.sdRequiredAccumulatorVol.Set(0.1 + 0.2, "CU_IN");
+    const std::string strXml = SelectionToXml(Header(), d);
+    const SReadBack back = Read(strXml);
+    ASSERT_TRUE(back.strError.empty()) << back.strError;
+
+    EXPECT_EQ(back.file.at("language"), "U.S. English");
+    EXPECT_EQ(back.fileAttributes.at("language@code"), "US");
+    EXPECT_EQ(back.fileAttributes.at("product@id"), "0");
+    EXPECT_EQ(back.file.at("product"), "Sized <for> \"you\" & yours");
+    EXPECT_EQ(back.file.at("partNumberAvailable"), "true");
+    EXPECT_EQ(back.file.at("selectionComplete"), "false");
+
+    // Every scalar field of the data model under its name, in its unit.
+    ASSERT_EQ(back.fields.size(), AccumulatorFields().size());
+    for (const SAccumulatorField& field : AccumulatorFields())
+    {
+        SCOPED_TRACE(field.pszName);
+        const auto it = back.fields.find(field.pszName);
+        ASSERT_NE(it, back.fields.end());
+        const SElement& e = it->second;
+        std::visit(
+            [&](auto pMember)
+            {
+                const auto& value = d.*pMember;
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, CUnitDouble>)
+                {
+                    EXPECT_EQ(e.strElement, "quantity");
+                    EXPECT_EQ(e.attributes.at("unit"), value.GetUnit());
+                    EXPECT_EQ(Double(e.strText), value.Value()); // bit for bit
+                }
+                else if constexpr (std::is_same_v<T, CUnitInt>)
+                {
+                    EXPECT_EQ(e.strElement, "count");
+                    EXPECT_EQ(e.attributes.at("unit"), value.GetUnit());
+                    EXPECT_EQ(e.strText, std::to_string(value.Value()));
+                }
+                else if constexpr (std::is_same_v<T, CPartCode>)
+                {
+                    EXPECT_EQ(e.strElement, "code");
+                    EXPECT_EQ(e.strText, value.m_strCode);
+                    EXPECT_EQ(e.attributes.at("location"), std::to_string(value.m_nLocation));
+                    EXPECT_EQ(e.attributes.at("description"), value.m_strDescription);
+                    EXPECT_EQ(e.attributes.at("codeType"), value.m_strCodeType);
+                    EXPECT_EQ(e.attributes.at("tag"), std::to_string(value.m_nTag));
+                }
+                else if constexpr (std::is_same_v<T, std::string>)
+                    EXPECT_EQ(e.strText, value);
+                else if constexpr (std::is_same_v<T, double>)
+                    EXPECT_EQ(Double(e.strText), value);
+                else
+                    EXPECT_EQ(e.strText, std::to_string(value));
+            },
+            field.member);
+    }
+    // The unit's own text beside its code; markup and tabs come back as they were.
+    EXPECT_EQ(back.fields.at("sdRequiredAccumulatorVol").attributes.at("unitText"), "in\u00B3");
+    EXPECT_EQ(back.fields.at("strShockFluid").strText, "Oil & <water> \"50/50\"\ttab");
+
+    ASSERT_EQ(back.lists.at("m_lstEvents").size(), 3u);
+    EXPECT_EQ(back.lists.at("m_lstEvents")[1].size(), EventFields().size());
+    EXPECT_EQ(back.lists.at("m_lstEvents")[1][0].strText, std::to_string(d.m_lstEvents[1].iActNo));
+    ASSERT_EQ(back.lists.at("m_caSelectedOptionArray").size(), 2u);
+    EXPECT_EQ(back.lists.at("m_caSelectedOptionArray")[1][1].strText, d.m_caSelectedOptionArray[1].code.m_strCode);
+    EXPECT_EQ(back.lists.at("m_lstCodes").size(), d.m_lstCodes.size());
+    EXPECT_EQ(back.lists.at("m_lstDefaultCodes").size(), 1u);
+}
+
+TEST(XmlExport, TheModelNumberAndTheSchema)
+{
+    CAccumulatorData d;
+    d.m_nLevel = 3;
+    d.cpcSeriesCode = CPartCode("BA", 1, "Bladder");
+    d.cpcPressureCode = CPartCode("3", 2);
+    d.cpcCapCode = CPartCode("-5G", 3);
+    d.cpcConstCode = CPartCode("S", 4);
+    d.strAccumulatorType = "Bladder";
+    d.strApplicationText = "Control characters \x01 are no XML";
+    const fs::path file = Scratch("model.xml");
+    std::string strError;
+    ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;
+    const SReadBack back = Read(Slurp(file));
+    ASSERT_TRUE(back.strError.empty()) << back.strError;
+    EXPECT_EQ(back.strModelNumber, "BA3-5GS");
+    EXPECT_EQ(back.fields.at("strApplicationText").strText, "Control characters \uFFFD are no XML");
+
+    const std::string strCommand = "xmllint --noout --schema '" TESMARA_SCHEMA_DIR "/tesmara-selection.xsd' '" +
+                                   file.string() + "' 2>/dev/null";
+    EXPECT_EQ(std::system(strCommand.c_str()), 0) << "xmllint refuses " << file;
+    fs::remove_all(file.parent_path());
+}
+
+TEST(XmlExport, AFileThatCannotBeWrittenIsLeftAsItWas)
+{
+    CAccumulatorData d;
+    CSelectionFiller(d).Fill();
+    const fs::path file = Scratch("kept.xml");
+    std::ofstream(file) << "the old export";
+    // A write that fails half-way, after the temporary file exists (here at the file size limit).
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string strError;
+    const bool bWritten = ExportSelectionXml(file, Header(), d, strError);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(bWritten);
+    EXPECT_EQ(strError.rfind("The XML file could not be written to " + file.string() + ". ", 0), 0u) << strError;
+    EXPECT_EQ(Slurp(file), "the old export");
+    std::size_t nFiles = 0;
+    for (const auto& entry : fs::directory_iterator(file.parent_path()))
+        nFiles += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(nFiles, 1u) << "no temporary file is left behind";
+
+    EXPECT_FALSE(ExportSelectionXml(file.parent_path() / "no" / "such" / "folder.xml", Header(), d, strError));
+    EXPECT_NE(strError.find("No such file or directory"), std::string::npos) << strError;
+    ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;
+    EXPECT_EQ(Slurp(file), SelectionToXml(Header(), d));
+    fs::remove_all(file.parent_path());
+}

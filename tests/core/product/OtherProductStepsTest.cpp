@@ -1,0 +1,188 @@
+// The product object's steps for reservoir isolators, accessories, repair kits and transfer barriers:
+// which copies the dialogs get, what becomes the selection, the levels, flags and buttons.
+#include "product/AccumulatorObject.h"
+#include "RecordingPrompt.h"
+#include "TestHost.h"
+#include "product/StepDialogs.h"
+#include "selection/AccessoryBase.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
+#include "selection/TransferBase.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace
+{
+// Chooses the product the test names; the other products' dialogs do what the test says.
+class CProductDialogs : public IStepDialogs
+{
+public:
+    int ChooseProduct(CAccumulatorObject& product) override
+    {
+        return product.SetProduct(m_nProdId, "Product " + std::to_string(m_nProdId), "") ? dlg::Ok : dlg::Cancel;
+    }
+    int DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
+    int ChooseModel(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
+    int SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
+    int ChooseDetails(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
+    void RunTool(CAccumulatorObject&, int) override {}
+    int OvrisolSizeSelection(CAccumulatorObject&, COvrisolBase& a, COvrisolBase& b) override
+    {
+        return m_ovrisol(a, b);
+    }
+    int OvrisolChooseModel(CAccumulatorObject&, COvrisolBase& a, COvrisolBase& b) override { return m_ovrisol(a, b); }
+    int ChooseTransferBarrier(CAccumulatorObject&, CTransferBase& a) override { return m_catalogue(a); }
+    int ChooseAccessory(CAccumulatorObject&, CAccessoryBase& a) override { return m_catalogue(a); }
+    int ChooseRepairKit(CAccumulatorObject&, CRepairKitBase& a) override { return m_catalogue(a); }
+
+    int m_nProdId = prod::ReservoirIsolator;
+    std::function<int(COvrisolBase&, COvrisolBase&)> m_ovrisol;
+    std::function<int(CBaseProduct&)> m_catalogue;
+};
+
+struct SFixture
+{
+    CTestHost host;
+    CProductDialogs dialogs;
+    CAccumulatorObject product{host, dialogs};
+    SFixture() { EXPECT_TRUE(product.Initialize()); }
+
+    void Choose(int nProdId)
+    {
+        dialogs.m_nProdId = nProdId;
+        product.PerformButtonAction(100);
+    }
+    std::vector<int> States()
+    {
+        return {product.GetButtonState(0), product.GetButtonState(1), product.GetButtonState(2),
+                product.GetButtonState(3)};
+    }
+};
+} // namespace
+
+TEST(OtherProductSteps, ReservoirIsolatorSizesThenChoosesOnTwoCopies)
+{
+    SFixture f;
+    f.Choose(prod::ReservoirIsolator);
+    ASSERT_NE(f.product.SelectionAs<COvrisolBase>(), nullptr);
+    EXPECT_EQ(f.product.SelectionAs<COvrisolBase>()->cpcBladderCode.m_strCode, "-N"); // level 0 reset ran
+    EXPECT_EQ(f.States(), (std::vector<int>{1, 1, 0, 0}));
+
+    // The capacity step: the working copy keeps what was there, the result is reset from step 1.
+    f.product.SelectionAs<COvrisolBase>()->strText1 = "kept";
+    f.product.SelectionAs<COvrisolBase>()->cudHighFluidLevel.Set(40.0, "IN");
+    f.dialogs.m_ovrisol = [](COvrisolBase& a, COvrisolBase& b)
+    {
+        EXPECT_EQ(a.cudHighFluidLevel, CUnitDouble(40.0, "IN"));
+        EXPECT_EQ(b.cudHighFluidLevel.Value(), 0.0);
+        EXPECT_EQ(b.strText1, "kept");
+        b.cudCombinedCapacity.Set(18.0, "L");
+        return dlg::Ok;
+    };
+    f.product.PerformButtonAction(101);
+    const COvrisolBase* pHeld = f.product.SelectionAs<COvrisolBase>();
+    EXPECT_EQ(pHeld->m_nLevel, 1);
+    EXPECT_EQ(f.product.GetButtonSelectionDisplayText(1), "Required Volume: 18 L");
+    EXPECT_EQ(f.States(), (std::vector<int>{1, 1, 1, 0}));
+    EXPECT_FALSE(f.product.m_bPartNumberAvailable);
+
+    // The model step: the result is reset from step 2 and becomes the selection, complete.
+    f.dialogs.m_ovrisol = [](COvrisolBase& a, COvrisolBase& b)
+    {
+        EXPECT_EQ(a.cudCombinedCapacity, CUnitDouble(18.0, "L"));
+        EXPECT_EQ(b.cudCombinedCapacity, CUnitDouble(18.0, "L"));
+        b.cpcSeriesCode = CPartCode("OV", 1);
+        b.cpcSizeCode = CPartCode("-5", 2);
+        return dlg::Ok;
+    };
+    f.product.PerformButtonAction(102);
+    EXPECT_EQ(f.product.SelectionAs<COvrisolBase>()->m_nLevel, 2);
+    EXPECT_TRUE(f.product.IsSelectionComplete());
+    // The default bladder is a code text without a position until the model dialog picks it.
+    EXPECT_EQ(f.product.GetPartNumberDisplayText(), "OV-5");
+    EXPECT_EQ(f.product.GetButtonSelectionDisplayText(3), "");
+
+    // A cancelled step changes nothing; a new capacity clears the model.
+    f.dialogs.m_ovrisol = [](COvrisolBase&, COvrisolBase& b)
+    {
+        b.cudCombinedCapacity.Set(99.0, "L");
+        return dlg::Cancel;
+    };
+    f.product.PerformButtonAction(101);
+    EXPECT_EQ(f.product.SelectionAs<COvrisolBase>()->cudCombinedCapacity, CUnitDouble(18.0, "L"));
+    f.dialogs.m_ovrisol = [](COvrisolBase&, COvrisolBase& b)
+    {
+        b.cudReservoirCapacity.Set(6000.0, "CU_IN");
+        return dlg::Ok;
+    };
+    f.product.PerformButtonAction(101);
+    EXPECT_EQ(f.product.GetButtonSelectionDisplayText(2), "");
+    EXPECT_EQ(f.product.GetPartNumberDisplayText(), "");
+    EXPECT_FALSE(f.product.IsSelectionComplete());
+}
+
+TEST(OtherProductSteps, CatalogueProductsTakeTheEditedCopyAsTheSelection)
+{
+    for (int nProdId : {prod::Accessories, prod::RepairKit, prod::TransferBarrier})
+    {
+        SFixture f;
+        f.Choose(nProdId);
+        EXPECT_EQ(f.States(), (std::vector<int>{1, 0, 1, 0})) << nProdId;
+        EXPECT_EQ(f.product.GetButtonSelectionDisplayText(0), "Product " + std::to_string(nProdId));
+        // Cancelled: the copy's edits are lost.
+        f.dialogs.m_catalogue = [](CBaseProduct& a)
+        {
+            a.m_lstDefaultCodes = {CPartCode("X", 1)};
+            return dlg::Cancel;
+        };
+        f.product.PerformButtonAction(102);
+        EXPECT_TRUE(f.product.CurrentSelection()->m_lstDefaultCodes.empty()) << nProdId;
+        EXPECT_FALSE(f.product.IsSelectionComplete());
+        // OK: that very copy is the selection, at level 2 and complete.
+        const CBaseProduct* pEdited = nullptr;
+        f.dialogs.m_catalogue = [&](CBaseProduct& a)
+        {
+            pEdited = &a;
+            a.m_lstDefaultCodes = {CPartCode("X", 1)};
+            return dlg::Ok;
+        };
+        f.product.PerformButtonAction(102);
+        EXPECT_EQ(f.product.CurrentSelection(), pEdited) << nProdId;
+        EXPECT_EQ(f.product.CurrentSelection()->m_nLevel, 2);
+        EXPECT_TRUE(f.product.IsSelectionComplete());
+        EXPECT_TRUE(f.product.m_bPartNumberAvailable);
+        EXPECT_TRUE(f.product.IsDirty());
+        // No application step, and the other steps do nothing.
+        f.product.PerformButtonAction(101);
+        f.product.PerformButtonAction(103);
+        EXPECT_EQ(f.product.CurrentSelection(), pEdited);
+    }
+}
+
+TEST(OtherProductSteps, ChosenProductsAreSavedAndOpenedWithTheirClass)
+{
+    SFixture f;
+    CPromptCapture prompt;
+    f.Choose(prod::TransferBarrier);
+    f.dialogs.m_catalogue = [](CBaseProduct& a)
+    {
+        auto& tb = static_cast<CTransferBase&>(a);
+        tb.strService = "Oil to Oil";
+        tb.cpcSeriesCode = CPartCode("TB", 1);
+        return dlg::Ok;
+    };
+    f.product.PerformButtonAction(102);
+    const auto path = std::filesystem::temp_directory_path() / ("tb" + std::to_string(::getpid()) + ".Ac3");
+    ASSERT_TRUE(f.product.SaveData(path));
+    f.Choose(prod::RepairKit);
+    ASSERT_NE(f.product.SelectionAs<CRepairKitBase>(), nullptr);
+    ASSERT_TRUE(f.product.LoadData(path));
+    std::filesystem::remove(path);
+    EXPECT_EQ(f.product.ProdId(), prod::TransferBarrier);
+    ASSERT_NE(f.product.SelectionAs<CTransferBase>(), nullptr);
+    EXPECT_EQ(f.product.SelectionAs<CTransferBase>()->strService, "Oil to Oil");
+    EXPECT_EQ(f.product.GetPartNumberDisplayText(), "TB");
+    EXPECT_TRUE(prompt->Texts().empty());
+}

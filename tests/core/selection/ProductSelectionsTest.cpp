@@ -1,0 +1,330 @@
+// The reservoir isolator, transfer barrier, accessory and repair kit selections: their stored
+// layouts byte for byte, resets by level, model numbers and step texts.
+#include "BuiltCatalogue.h"
+#include "RecordingPrompt.h"
+#include "SelectionSupport.h"
+
+#include "selection/AccessoryBase.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
+#include "selection/SelectionFile.h"
+#include "selection/TransferBase.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using Bytes = std::vector<std::uint8_t>;
+
+namespace
+{
+constexpr std::size_t kSelectionStart = kHeaderASize + kHeaderBSize + 4 + 1 + 2 + 4;
+
+// Writes the expected bytes in the order the test names the fields, setting each field to a
+// value of its own on the way: units and texts vary so that a swapped field shows.
+class CLayout
+{
+public:
+    CLayout& Base(CBaseProduct& p)
+    {
+        p.m_nLevel = 2;
+        p.m_lstCodes = {CPartCode("A", 1, "first", "kind")};
+        p.m_lstDefaultCodes = {CPartCode("B", 7), CPartCode("_", 9, "none")};
+        m_ar.WriteCount(1);
+        p.m_lstCodes[0].Serialize(m_ar);
+        m_ar.WriteCount(2);
+        for (CPartCode& c : p.m_lstDefaultCodes)
+            c.Serialize(m_ar);
+        m_ar.WriteInt32(2);
+        return *this;
+    }
+    template <class... T> CLayout& U(T&... values)
+    {
+        (Unit(values), ...);
+        return *this;
+    }
+    template <class... T> CLayout& C(T&... codes)
+    {
+        (Code(codes), ...);
+        return *this;
+    }
+    template <class... T> CLayout& S(T&... texts)
+    {
+        ((texts = "t\u00E9xt " + std::to_string(++m_n), m_ar.WriteString(texts)), ...);
+        return *this;
+    }
+    CLayout& I(int& n)
+    {
+        n = ++m_n;
+        m_ar.WriteInt32(n);
+        return *this;
+    }
+    const Bytes& Expected() const { return m_ar.Bytes(); }
+
+private:
+    static constexpr const char* kUnits[] = {"GAL", "L", "IN", "MM", "PSIG", "DEG_C"};
+
+    void Unit(CUnitDouble& value)
+    {
+        ++m_n;
+        value.Set(m_n + 0.25, kUnits[m_n % 6]);
+        // Unit code, then the number.
+        m_ar.WriteString(kUnits[m_n % 6]);
+        m_ar.WriteDouble(m_n + 0.25);
+    }
+    void Code(CPartCode& c)
+    {
+        ++m_n;
+        c = CPartCode("c" + std::to_string(m_n), m_n, "d" + std::to_string(m_n), "k" + std::to_string(m_n));
+        c.m_nTag = m_n;
+        // Code, location, code type, description, tag.
+        m_ar.WriteString(c.m_strCode);
+        m_ar.WriteInt32(c.m_nLocation);
+        m_ar.WriteString(c.m_strCodeType);
+        m_ar.WriteString(c.m_strDescription);
+        m_ar.WriteInt32(c.m_nTag);
+    }
+
+    CArchive m_ar;
+    int m_n = 0;
+};
+
+SSelectionHeader Header(int nProdId)
+{
+    SSelectionHeader h;
+    h.strLanguageCode = "US";
+    h.strLanguageName = "U.S. English";
+    h.strProductLine = "European Accumulators";
+    h.nProdId = nProdId;
+    h.strProdType = "Product " + std::to_string(nProdId);
+    return h;
+}
+
+// The selection part of the file is exactly the expected bytes, and reading them gives an
+// equal object of the same class.
+template <class T> void ExpectStoredExactly(int nProdId, const T& data, const Bytes& expected)
+{
+    const Bytes bytes = WriteSelectionBytes(Header(nProdId), data);
+    const Bytes stored(bytes.begin() + kSelectionStart, bytes.end());
+    const auto mismatch = std::mismatch(stored.begin(), stored.end(), expected.begin(), expected.end());
+    ASSERT_EQ(stored, expected) << "product " << nProdId << ", first difference at byte "
+                                << (mismatch.first - stored.begin());
+    std::string strError;
+    const auto loaded = ReadSelectionBytes(bytes, strError);
+    ASSERT_TRUE(loaded) << strError;
+    const auto* pBack = dynamic_cast<const T*>(loaded->pSelection.get());
+    ASSERT_NE(pBack, nullptr) << nProdId;
+    EXPECT_TRUE(pBack->IsEqual(data));
+    EXPECT_EQ(WriteSelectionBytes(Header(nProdId), *pBack), bytes);
+    // Any byte short is refused, never read as a shorter selection.
+    EXPECT_FALSE(ReadSelectionBytes(Bytes(bytes.begin(), bytes.end() - 1), strError));
+}
+} // namespace
+
+TEST(ProductSelections, EachProductIsStoredInItsOwnLayout)
+{
+    COvrisolBase ov;
+    CLayout l;
+    l.Base(ov)
+        .U(ov.cudPressure, ov.cudCylinderCapacity, ov.cudAccumulatorCapacity, ov.cudCombinedCapacity,
+           ov.cudHighFluidLevel, ov.cudLowFluidLevel, ov.cudReservoirWidth, ov.cudReservoirLength,
+           ov.cudReservoirCapacity, ov.cudCapacityDisplay)
+        .C(ov.cpcSeriesCode, ov.cpcSizeCode, ov.cpcConstructionCode, ov.cpcFurtherCode1, ov.cpcFurtherCode2,
+           ov.cpcBladderCode, ov.cpcFurtherCode3)
+        .U(ov.cudMaxEnteredTempFluidCompatibility, ov.cudMinEnteredTempFluidCompatibility,
+           ov.cudMaxFluidTempFluidCompatibility, ov.cudMinFluidTempFluidCompatibility)
+        .S(ov.strAccumulatorType, ov.strText1, ov.m_strPartNo, ov.strText3, ov.strText4)
+        .I(ov.iSizeMethod)
+        .S(ov.strSizeMethodText, ov.strConstruction, ov.strSelectedFluid);
+    ExpectStoredExactly(2, ov, l.Expected());
+
+    CAccessoryBase acc;
+    CLayout la;
+    la.Base(acc)
+        .U(acc.cudCapacity)
+        .C(acc.cpcBoreCode)
+        .U(acc.cudBore)
+        .S(acc.strTypeName, acc.strAccumulatorType, acc.strCapCode, acc.strAccessoryPartNumber, acc.strText5,
+           acc.strAccessoryText, acc.strText7, acc.strText8, acc.strText9);
+    ExpectStoredExactly(3, acc, la.Expected());
+
+    CRepairKitBase kit;
+    CLayout lk;
+    lk.Base(kit).S(kit.strKitType, kit.strKit, kit.strPartNumber, kit.strText4);
+    ExpectStoredExactly(4, kit, lk.Expected());
+
+    CTransferBase tb;
+    CLayout lt;
+    lt.Base(tb)
+        .U(tb.cudCapacity, tb.cudPressure)
+        .C(tb.cpcCapCode, tb.cpcPressureCode, tb.cpcServiceCode, tb.cpcSeriesCode)
+        .S(tb.strService, tb.m_strPartNo);
+    ExpectStoredExactly(5, tb, lt.Expected());
+}
+
+TEST(ProductSelections, AFileOfOneProductIsNeverReadAsAnother)
+{
+    // A repair kit's bytes under the header of a transfer barrier: the product block names 4.
+    CRepairKitBase kit;
+    kit.strKit = "Seal Kit";
+    Bytes bytes = WriteSelectionBytes(Header(4), kit);
+    bytes[kHeaderASize] = 5;
+    std::string strError;
+    EXPECT_FALSE(ReadSelectionBytes(bytes, strError));
+    EXPECT_NE(strError.find("Its headers name different products."), std::string::npos) << strError;
+    // A save under another product's id is refused before any file is touched.
+    EXPECT_FALSE(SaveSelectionFile("never-written.Ac3", Header(2), kit, strError));
+    EXPECT_FALSE(std::filesystem::exists("never-written.Ac3"));
+}
+
+TEST(ProductSelections, NewObjectsStartAsTheyShould)
+{
+    const CAccessoryBase acc;
+    EXPECT_EQ(acc.cudCapacity.Value(), 0.0);
+    EXPECT_EQ(acc.cudCapacity.GetUnit(), "CU_IN");
+    EXPECT_EQ(acc.strAccumulatorType, "Bladder");
+    EXPECT_EQ(acc.cpcBoreCode, CPartCode());
+    const COvrisolBase ov;
+    EXPECT_EQ(ov.strAccumulatorType, "OV");
+    EXPECT_EQ(ov.iSizeMethod, 1);
+}
+
+TEST(ProductSelections, OvrisolResetsByLevelWithTheCatalogueBladder)
+{
+    CPromptCapture prompt;
+    auto pDb = OpenBuiltCatalogue();
+    ASSERT_TRUE(pDb);
+    CFakeOwner owner; // metric defaults
+    owner.m_pDb = pDb.get();
+    owner.m_nProdId = 2;
+    COvrisolBase ov;
+    ov.m_pOwner = &owner;
+    ov.Initialize(0);
+    EXPECT_TRUE(prompt->Texts().empty());
+    EXPECT_EQ(ov.cpcBladderCode.m_strCode, "-N"); // the catalogue's default compound
+    EXPECT_EQ(ov.cudCylinderCapacity.GetUnit(), "L");
+    EXPECT_EQ(ov.cudHighFluidLevel.GetUnit(), "MM");
+    EXPECT_EQ(ov.cudPressure.GetUnit(), "BAR");
+    EXPECT_EQ(ov.cudMaxFluidTempFluidCompatibility, CUnitDouble(110.0, "DEG_C"));
+    EXPECT_EQ(ov.cudMinFluidTempFluidCompatibility, CUnitDouble(60.0, "DEG_C"));
+
+    const auto choose = [](COvrisolBase& d)
+    {
+        d.strText1 = "kept below level 1";
+        d.iSizeMethod = COvrisolBase::kFluidLevels;
+        d.cudReservoirCapacity.Set(6000.0, "CU_IN");
+        d.strConstruction = "Carbon Steel Shell, Epoxy Painted";
+        d.cpcSizeCode = CPartCode("-30", 2);
+        d.cpcBladderCode = CPartCode("-E", 4, "Ethylene Propylene (EPDM)");
+        d.m_lstDefaultCodes = {CPartCode("-1", 5)};
+        d.strSelectedFluid = "Water";
+    };
+    choose(ov);
+    COvrisolBase model = ov;
+    model.Initialize(2); // the model step: the capacity stays, the model and its codes go
+    EXPECT_EQ(model.strText1, "kept below level 1");
+    EXPECT_EQ(model.cudReservoirCapacity, CUnitDouble(6000.0, "CU_IN"));
+    EXPECT_EQ(model.iSizeMethod, COvrisolBase::kFluidLevels);
+    EXPECT_EQ(model.strConstruction, "");
+    EXPECT_EQ(model.cpcSizeCode, CPartCode());
+    EXPECT_EQ(model.cpcBladderCode.m_strCode, "-N");
+    EXPECT_TRUE(model.m_lstDefaultCodes.empty());
+    EXPECT_EQ(model.strSelectedFluid, "");
+    COvrisolBase capacity = ov;
+    capacity.Initialize(1); // the capacity step: the capacity goes too
+    EXPECT_EQ(capacity.strText1, "kept below level 1");
+    EXPECT_EQ(capacity.cudReservoirCapacity.Value(), 0.0);
+    EXPECT_EQ(capacity.iSizeMethod, COvrisolBase::kCapacities);
+    capacity.strAccumulatorType = "Bladder";
+    capacity.Initialize(3); // nothing to reset from the details on, but the type is always "OV"
+    EXPECT_EQ(capacity.strAccumulatorType, "OV");
+}
+
+TEST(ProductSelections, OvrisolModelNumberAndStepTexts)
+{
+    COvrisolBase ov;
+    ov.Initialize(0);
+    EXPECT_EQ(ov.GetSelectionDisplayText(1), "");
+    EXPECT_TRUE(ov.IsStepEnabled(1));
+    EXPECT_FALSE(ov.IsStepEnabled(2));
+    // 10 L of cylinders and 5 L of accumulators, 1.2 x 15 L.
+    ov.cudCombinedCapacity.Set(18.0, "L");
+    EXPECT_EQ(ov.GetSelectionDisplayText(1), "Required Volume: 18 L");
+    EXPECT_TRUE(ov.IsStepEnabled(2));
+    EXPECT_EQ(ov.GetSelectionDisplayText(2), "");
+    // The reservoir capacity counts when the combined capacity is 0.
+    ov.cudCombinedCapacity.SetValue(0.0);
+    ov.cudReservoirCapacity.Set(6000.0, "CU_IN");
+    EXPECT_EQ(ov.GetSelectionDisplayText(1), "Required Volume: 6000 in\u00B3");
+
+    ov.cpcSeriesCode = CPartCode("OV", 1);
+    ov.cpcSizeCode = CPartCode("-30", 2);
+    ov.cpcConstructionCode = CPartCode("-G", 3);
+    ov.cpcBladderCode = CPartCode("-E", 4, "Ethylene Propylene (EPDM)");
+    ov.m_lstDefaultCodes = {CPartCode("F", 6), CPartCode("-1", 5)};
+    ov.cudCapacityDisplay.Set(30.0, "GAL");
+    ov.strConstruction = "Hot-Dip Galvanized Steel Shell";
+    // The series' fixed codes count at every level.
+    EXPECT_EQ(ov.BuildPartNumber(), "OV-30-G-E-1F");
+    EXPECT_EQ(ov.m_strPartNo, "OV-30-G-E-1F");
+    EXPECT_EQ(ov.GetSelectionDisplayText(2),
+              "30 gal (US), Hot-Dip Galvanized Steel Shell, Ethylene Propylene (EPDM) Bladder");
+    EXPECT_FALSE(ov.IsComplete());
+    ov.m_nLevel = 2;
+    EXPECT_TRUE(ov.IsComplete());
+    EXPECT_FALSE(ov.IsCadCommandEnabled());
+    EXPECT_EQ(ov.GetPartDescription(), "Ovrisol Reservoir Isolators");
+}
+
+TEST(ProductSelections, TransferBarrierModelNumberCarriesTheBladderCodesOnlyAtLevelTwo)
+{
+    CTransferBase tb;
+    tb.cpcSeriesCode = CPartCode("TB", 1);
+    tb.cpcPressureCode = CPartCode("3", 2);
+    tb.cpcCapCode = CPartCode("-10G", 4);
+    tb.cpcServiceCode = CPartCode("-O", 11);
+    tb.m_lstDefaultCodes = {CPartCode("1", 3), CPartCode("-N", 5), CPartCode("_", 9)};
+    tb.cudCapacity.Set(2.5, "GAL");
+    tb.cudPressure.Set(3000.0, "PSIG");
+    tb.strService = "Oil to Oil";
+    EXPECT_EQ(tb.BuildPartNumber(), "TB3-10G-O");
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "");
+    tb.m_nLevel = 2;
+    EXPECT_EQ(tb.BuildPartNumber(), "TB31-10G-N-O");
+    // The capacity stands without its unit, the pressure with it.
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 2.5,  Pressure 3000 psi,  Oil to Oil");
+    tb.cudCapacity.SetValue(3.0);
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 3,  Pressure 3000 psi,  Oil to Oil");
+    EXPECT_EQ(tb.GetSelectionDisplayText(3), "");
+    EXPECT_TRUE(tb.IsComplete());
+    EXPECT_TRUE(tb.IsCadCommandEnabled());
+    EXPECT_EQ(tb.GetPartDescription(), "Transfer Barrier");
+    for (int nStep : {1, 3, 4})
+        EXPECT_FALSE(tb.IsStepEnabled(nStep)) << nStep;
+    EXPECT_TRUE(tb.IsStepEnabled(2));
+}
+
+TEST(ProductSelections, AccessoriesAndKitsAreOrderedByTheirPartNumbers)
+{
+    CAccessoryBase acc;
+    EXPECT_EQ(acc.BuildPartNumber(), "");
+    EXPECT_EQ(acc.GetSelectionDisplayText(2), "");
+    acc.strAccessoryPartNumber = "SB-20";
+    acc.strAccessoryText = "Safety and Shut-Off Block, DN20 (3/4 in)";
+    EXPECT_EQ(acc.BuildPartNumber(), "SB-20");
+    EXPECT_EQ(acc.GetSelectionDisplayText(2), "Description Safety and Shut-Off Block, DN20 (3/4 in)");
+    EXPECT_EQ(acc.GetPartDescription(), "Safety and Shut-Off Block, DN20 (3/4 in)");
+    EXPECT_FALSE(acc.IsCadCommandEnabled());
+
+    CRepairKitBase kit;
+    kit.strKitType = "Piston Seal Kits";
+    EXPECT_EQ(kit.GetSelectionDisplayText(2), "");
+    kit.strKit = "Piston Seal Kit, PA 4 in Bore, Nitrile (NBR)";
+    kit.strPartNumber = "RK-PA4-N";
+    EXPECT_EQ(kit.BuildPartNumber(), "RK-PA4-N");
+    EXPECT_EQ(kit.GetSelectionDisplayText(2), "Description Piston Seal Kit, PA 4 in Bore, Nitrile (NBR)");
+    EXPECT_EQ(kit.GetPartDescription(), "Piston Seal Kits");
+    kit.m_nLevel = 3;
+    EXPECT_FALSE(kit.IsCadCommandEnabled());
+    EXPECT_TRUE(kit.IsComplete());
+}

@@ -1,0 +1,225 @@
+// The report component: pages of a long report in the viewer, page navigation and zoom, "Save as
+// PDF..." and printing read back with pdftotext, the paper by locale, and a picture that cannot be
+// shown told once while the report is shown all the same.
+#include "../products/ProductFixture.h"
+#include "app/FileDialogs.h"
+#include "outputs/ReportDocument.h"
+#include "outputs/ReportKeys.h"
+#include "outputs/ReportOutput.h"
+#include "outputs/ReportPage.h"
+#include "outputs/ReportPresenter.h"
+#include "outputs/ReportViewer.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+class CPathDialogs : public IFileDialogs
+{
+public:
+    QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString GetSaveFileName(QWidget*, const QString&, const QString& strName, const QString&, const QString&) override
+    {
+        m_strOffered = strName;
+        return m_strPath;
+    }
+    QString m_strPath;
+    QString m_strOffered;
+};
+
+std::vector<std::uint8_t> Jpeg(int nWidth, int nHeight)
+{
+    QImage image(nWidth, nHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return {bytes.begin(), bytes.end()};
+}
+
+// A report of a multiple-events cycle with many events: more than one page.
+SSelectionReport LongReport(int nEvents)
+{
+    SSelectionReport report;
+    CReportMap& m = report.map;
+    m.Set("ReportTitleLBL", "Selection Report");
+    m.Set("MODELNUMBERLBL", "Model Number:");
+    m.Set("MODELNUMBERVAL", "PA31-4/2.5G-NS");
+    m.Set("ModelHeadingLBL", "Selected Model");
+    m.Set("ProductTypeVAL", "Accumulators");
+    m.Set("ProductTypeLBL", "Product Type:");
+    m.Set("EventsHeadingLBL", "Actuator Events");
+    m.Set("PageLBL", "Page %1 of %2");
+    for (int i = 1; i <= nEvents; ++i)
+    {
+        m.Append(reportkey::EventKey("ActuatorNumberVAL"), std::to_string(i));
+        m.Append(reportkey::EventKey("EventNumberVAL"), "1");
+        m.Append(reportkey::EventKey("StartTimeVAL"), std::to_string(i));
+        m.Append(reportkey::EventKey("PumpActionVAL"), "Pump On");
+    }
+    report.brand = {"Dalrow.jpg", Jpeg(240, 80)};
+    report.picture = {"DimPiston.jpg", Jpeg(480, 360)};
+    return report;
+}
+
+QString PdfText(const QString& strPath)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), strPath, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+} // namespace
+
+class CReportViewerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void PagesAreNavigatedAndZoomed()
+    {
+        const CReportDocument document(LongReport(90));
+        CPathDialogs files;
+        CReportViewer viewer(document, QStringLiteral("Selection Report Viewer"), QPageSize(QPageSize::A4), files,
+                             QString());
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Selection Report Viewer"));
+        const int nPages = viewer.PageCount();
+        QVERIFY2(nPages >= 2, qPrintable(QString::number(nPages)));
+        QCOMPARE(viewer.PageText(), QStringLiteral("Page 1 of %1").arg(nPages));
+        viewer.Action(QStringLiteral("Next Page"))->trigger();
+        QCOMPARE(viewer.CurrentPage(), 2);
+        viewer.Action(QStringLiteral("Last Page"))->trigger();
+        QCOMPARE(viewer.PageText(), QStringLiteral("Page %1 of %1").arg(nPages));
+        viewer.Action(QStringLiteral("Next Page"))->trigger();
+        QCOMPARE(viewer.CurrentPage(), nPages);
+        viewer.Action(QStringLiteral("First Page"))->trigger();
+        QCOMPARE(viewer.CurrentPage(), 1);
+        const qreal dZoom = viewer.Preview()->zoomFactor();
+        viewer.Action(QStringLiteral("Zoom In"))->trigger();
+        QVERIFY(viewer.Preview()->zoomFactor() > dZoom);
+        viewer.Action(QStringLiteral("Zoom Out"))->trigger();
+        viewer.Action(QStringLiteral("Zoom Out"))->trigger();
+        QVERIFY(viewer.Preview()->zoomFactor() < dZoom);
+    }
+
+    void SavedAsPdfOrNotAtAll()
+    {
+        CPromptCapture prompt;
+        QTemporaryDir dir;
+        const CReportDocument document(LongReport(90));
+        CPathDialogs files;
+        CReportViewer viewer(document, QStringLiteral("Selection Report Viewer"), QPageSize(QPageSize::A4), files,
+                             dir.path());
+        files.m_strPath = dir.filePath(QStringLiteral("report.pdf"));
+        viewer.Action(QStringLiteral("Save as PDF"))->trigger();
+        // The model number names the file offered, without the characters a file name cannot hold.
+        QCOMPARE(files.m_strOffered, QStringLiteral("PA31-4-2.5G-NS.pdf"));
+        QVERIFY(prompt->Texts().empty());
+        const QString strText = PdfText(files.m_strPath);
+        QVERIFY2(strText.contains(QStringLiteral("Model Number: PA31-4/2.5G-NS")), qPrintable(strText));
+        QVERIFY(strText.contains(QStringLiteral("Page %1 of %1").arg(viewer.PageCount())));
+        QVERIFY(strText.contains(QStringLiteral("Actuator Events")));
+
+        files.m_strPath = dir.filePath(QStringLiteral("no/folder.pdf"));
+        viewer.Action(QStringLiteral("Save as PDF"))->trigger();
+        QCOMPARE(prompt->Texts().size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(prompt->Texts().front())
+                    .startsWith(QStringLiteral("The report could not be saved to ") + files.m_strPath));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.pdf")});
+    }
+
+    void ChartsOfTheCycleAndTheGas()
+    {
+        SSelectionReport report = LongReport(2);
+        report.map.Set("CycleGraphHeadingLBL", "Cycle Graph");
+        report.map.Set("GasStateHeadingLBL", "Gas State of the Sized Accumulator");
+        QTemporaryDir dir;
+        const QString strPlain = dir.filePath(QStringLiteral("plain.pdf"));
+        QString strError;
+        QVERIFY(WriteReportPdf(CReportDocument(report), strPlain, QPageSize(QPageSize::A4), strError));
+        QVERIFY(!PdfText(strPlain).contains(QStringLiteral("Cycle Graph")));
+
+        // Drawn as pictures under their headings.
+        report.cycle = {{0.0, 0.0}, {2.0, 40.0}, {5.0, 10.0}};
+        report.gasStates.states = {{0.0, 3014.7, 70.0, 300.0}, {2.0, 2014.7, 40.0, 410.0}};
+        report.gasUnits = {"BAR", "DEG_C", "L"};
+        const QString strCharts = dir.filePath(QStringLiteral("charts.pdf"));
+        QVERIFY(WriteReportPdf(CReportDocument(report), strCharts, QPageSize(QPageSize::A4), strError));
+        const QString strText = PdfText(strCharts);
+        QVERIFY2(strText.contains(QStringLiteral("Cycle Graph")), qPrintable(strText));
+        QVERIFY(strText.contains(QStringLiteral("Gas State of the Sized Accumulator")));
+    }
+
+    void PrintedOnTheChosenPrinter()
+    {
+        QTemporaryDir dir;
+        const QString strPdf = dir.filePath(QStringLiteral("printed.pdf"));
+        CScriptedRunner runner;
+        runner.m_fnScript = [&](QDialog& d)
+        {
+            auto& print = static_cast<QPrintDialog&>(d);
+            print.printer()->setOutputFormat(QPrinter::PdfFormat);
+            print.printer()->setOutputFileName(strPdf);
+            print.printer()->setPageSize(QPageSize(QPageSize::Letter));
+            return int(QDialog::Accepted);
+        };
+        QVERIFY(PrintReportWithDialog(LongReport(3), nullptr));
+        QCOMPARE(runner.m_titles.size(), 1);
+        QVERIFY(PdfText(strPdf).contains(QStringLiteral("PA31-4/2.5G-NS")));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {strPdf});
+        info.waitForFinished();
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("(letter)")));
+
+        // Cancelled: nothing is printed.
+        runner.m_fnScript = [](QDialog&) { return int(QDialog::Rejected); };
+        QVERIFY(!PrintReportWithDialog(LongReport(3), nullptr));
+    }
+
+    void APictureThatCannotBeShownIsToldOnce()
+    {
+        CPromptCapture prompt;
+        SSelectionReport report = LongReport(1);
+        report.picture = {"DimPiston.jpg", {0xFF, 0xD8, 0x00, 0x01}};
+        report.problems = {"The picture \"Dalrow.jpg\" could not be read from the catalogue."};
+        report.brand = SReportPicture();
+        const CReportDocument document(report);
+        QCOMPARE(document.Problems(),
+                 (QStringList{QStringLiteral("The picture \"Dalrow.jpg\" could not be read from the catalogue."),
+                              QStringLiteral("The picture \"DimPiston.jpg\" is not a picture that can be shown.")}));
+        CScriptedRunner runner;
+        int nPages = 0;
+        runner.m_fnScript = [&](QDialog& d)
+        {
+            nPages = static_cast<CReportViewer&>(d).PageCount();
+            return int(QDialog::Accepted);
+        };
+        CPathDialogs files;
+        QVERIFY(ShowReportViewer(report, QStringLiteral("Selection Report Viewer"), files, QString(), nullptr));
+        QCOMPARE(runner.m_titles, QStringList{QStringLiteral("Selection Report Viewer")});
+        QCOMPARE(nPages, 1);
+        QCOMPARE(prompt->Texts(), std::vector<std::string>{document.Problems().join('\n').toStdString() +
+                                                           "\nThe report is shown without them."});
+    }
+
+    void PaperFollowsTheLocale()
+    {
+        QCOMPARE(ReportPageSize(QLocale(QLocale::English, QLocale::UnitedStates)).id(), QPageSize::Letter);
+        QCOMPARE(ReportPageSize(QLocale(QLocale::English, QLocale::Canada)).id(), QPageSize::Letter);
+        QCOMPARE(ReportPageSize(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
+        QCOMPARE(ReportPageSize(QLocale(QLocale::English, QLocale::UnitedKingdom)).id(), QPageSize::A4);
+        QCOMPARE(ReportPageSizeByName(QStringLiteral("Letter")).id(), QPageSize::Letter);
+        QVERIFY(!ReportPageSizeByName(QStringLiteral("b5")).isValid());
+    }
+};
+
+QTEST_MAIN(CReportViewerTest)
+#include "ReportViewerTest.moc"

@@ -1,0 +1,197 @@
+// The report viewer window over Qt's print preview.
+#include "outputs/ReportViewer.h"
+
+#include "app/FileDialogs.h"
+#include "outputs/ReportDocument.h"
+#include "outputs/ReportOutput.h"
+#include "outputs/ReportPage.h"
+#include "platform/Prompt.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace
+{
+// A file name from the model number: characters a file system refuses become "-".
+QString PdfName(const std::string& strModelNumber)
+{
+    QString strName = QString::fromStdString(strModelNumber);
+    for (QChar& ch : strName)
+        if (QStringLiteral("/\\:*?\"<>|").contains(ch) || ch.unicode() < 0x20)
+            ch = QLatin1Char('-');
+    return (strName.isEmpty() ? QStringLiteral("Selection Report") : strName) + QStringLiteral(".pdf");
+}
+} // namespace
+
+CReportViewer::CReportViewer(const CReportDocument& document, const QString& strTitle, const QPageSize& pageSize,
+                             IFileDialogs& files, const QString& strFolder, QWidget* pParent)
+    : QDialog(pParent), m_document(document), m_files(files), m_strFolder(strFolder), m_pageSize(pageSize),
+      m_printer(QPrinter::HighResolution)
+{
+    setWindowTitle(strTitle);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    m_printer.setPageLayout(ReportPageLayout(pageSize));
+
+    auto* pBar = new QToolBar(this);
+    pBar->setAccessibleName(QStringLiteral("Report Tools"));
+    pBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    AddAction(pBar, QStringLiteral("&Print..."), QKeySequence::Print, &CReportViewer::OnPrint);
+    AddAction(pBar, QStringLiteral("Save as P&DF..."), QKeySequence::Save, &CReportViewer::OnSaveAsPdf);
+    pBar->addSeparator();
+    AddAction(pBar, QStringLiteral("&First Page"), QKeySequence(Qt::CTRL | Qt::Key_Home), &CReportViewer::FirstPage)
+        ->setIconText(QStringLiteral("First"));
+    AddAction(pBar, QStringLiteral("Pre&vious Page"), QKeySequence(Qt::Key_PageUp), &CReportViewer::PreviousPage)
+        ->setIconText(QStringLiteral("Previous"));
+    m_pPage = new QLabel(this);
+    m_pPage->setAccessibleName(QStringLiteral("Page"));
+    m_pPage->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("  Page 888 of 888  ")));
+    m_pPage->setAlignment(Qt::AlignCenter);
+    pBar->addWidget(m_pPage);
+    AddAction(pBar, QStringLiteral("&Next Page"), QKeySequence(Qt::Key_PageDown), &CReportViewer::NextPage)
+        ->setIconText(QStringLiteral("Next"));
+    AddAction(pBar, QStringLiteral("&Last Page"), QKeySequence(Qt::CTRL | Qt::Key_End), &CReportViewer::LastPage)
+        ->setIconText(QStringLiteral("Last"));
+    pBar->addSeparator();
+    AddAction(pBar, QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, &CReportViewer::ZoomIn);
+    AddAction(pBar, QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut, &CReportViewer::ZoomOut);
+    AddAction(pBar, QStringLiteral("Fit &Width"), QKeySequence(), &CReportViewer::FitWidth);
+    AddAction(pBar, QStringLiteral("&Whole Page"), QKeySequence(), &CReportViewer::WholePage);
+
+    m_pPreview = new QPrintPreviewWidget(&m_printer, this);
+    m_pPreview->setAccessibleName(QStringLiteral("Report Pages"));
+    connect(m_pPreview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* pPrinter) { m_document.Render(*pPrinter); });
+    connect(m_pPreview, &QPrintPreviewWidget::previewChanged, this, &CReportViewer::UpdatePage);
+
+    auto* pClose = new QPushButton(QStringLiteral("&Close"), this);
+    pClose->setAccessibleName(QStringLiteral("Close"));
+    connect(pClose, &QPushButton::clicked, this, &QDialog::accept);
+    auto* pBottom = new QHBoxLayout;
+    pBottom->addStretch();
+    pBottom->addWidget(pClose);
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addWidget(pBar);
+    pLayout->addWidget(m_pPreview, 1);
+    pLayout->addLayout(pBottom);
+    // A page's width at a readable size, as much of its height as the screen gives.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(900, available.width() - 40), std::min(1050, available.height() - 60));
+    m_pPreview->updatePreview();
+    m_pPreview->fitToWidth();
+    UpdatePage();
+}
+
+QAction* CReportViewer::AddAction(QToolBar* pBar, const QString& strText, const QKeySequence& shortcut,
+                                  void (CReportViewer::*pfnSlot)())
+{
+    QAction* pAction = pBar->addAction(strText);
+    const QString strName = QString(strText).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+    pAction->setObjectName(strName);
+    pAction->setToolTip(strName);
+    if (!shortcut.isEmpty())
+        pAction->setShortcut(shortcut);
+    connect(pAction, &QAction::triggered, this, pfnSlot);
+    return pAction;
+}
+
+QAction* CReportViewer::Action(const QString& strName) const
+{
+    return findChild<QAction*>(strName);
+}
+
+int CReportViewer::PageCount() const
+{
+    return m_pPreview->pageCount();
+}
+
+int CReportViewer::CurrentPage() const
+{
+    return m_pPreview->currentPage();
+}
+
+QString CReportViewer::PageText() const
+{
+    return m_pPage->text();
+}
+
+void CReportViewer::UpdatePage()
+{
+    m_pPage->setText(QStringLiteral("Page %1 of %2").arg(m_pPreview->currentPage()).arg(m_pPreview->pageCount()));
+}
+
+void CReportViewer::FirstPage()
+{
+    m_pPreview->setCurrentPage(1);
+    UpdatePage();
+}
+
+void CReportViewer::PreviousPage()
+{
+    m_pPreview->setCurrentPage(m_pPreview->currentPage() - 1);
+    UpdatePage();
+}
+
+void CReportViewer::NextPage()
+{
+    m_pPreview->setCurrentPage(m_pPreview->currentPage() + 1);
+    UpdatePage();
+}
+
+void CReportViewer::LastPage()
+{
+    m_pPreview->setCurrentPage(m_pPreview->pageCount());
+    UpdatePage();
+}
+
+void CReportViewer::ZoomIn()
+{
+    m_pPreview->zoomIn();
+}
+
+void CReportViewer::ZoomOut()
+{
+    m_pPreview->zoomOut();
+}
+
+void CReportViewer::FitWidth()
+{
+    m_pPreview->fitToWidth();
+}
+
+void CReportViewer::WholePage()
+{
+    m_pPreview->fitInView();
+}
+
+void CReportViewer::OnSaveAsPdf()
+{
+    const QString strPath =
+        m_files.GetSaveFileName(this, m_strFolder, PdfName(m_document.Layout().strModelNumber),
+                                QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
+    if (strPath.isEmpty())
+        return;
+    QString strError;
+    if (!WriteReportPdf(m_document, strPath, m_pageSize, strError))
+        GetPrompt().Message(strError.toStdString());
+    else
+        m_strFolder = QFileInfo(strPath).absolutePath();
+}
+
+void CReportViewer::OnPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(ReportPageLayout(m_pageSize));
+    QString strError;
+    if (!PrintReport(m_document, printer, this, strError) && !strError.isEmpty())
+        GetPrompt().Message(strError.toStdString());
+}
