@@ -328,7 +328,8 @@ TEST_F(CCadDrawingTest, EveryPistonAndBladderModelIsDrawnToItsCatalogueSize)
     EXPECT_GT(nChecked, 100);
 }
 
-// Every transfer barrier the catalogue lists is drawn to the size its dimension query reports.
+// Every transfer barrier the catalogue lists, requested as "Choose Model" leaves it, is drawn
+// to the size and with the ports its dimension query reports.
 TEST_F(CCadDrawingTest, EveryTransferBarrierIsDrawnToItsCatalogueSize)
 {
     const std::unique_ptr<IDatabase> pCatalogue = OpenBuiltCatalogue();
@@ -342,33 +343,50 @@ TEST_F(CCadDrawingTest, EveryTransferBarrierIsDrawnToItsCatalogueSize)
     int nChecked = 0;
     for (; !barriers.IsEOF(); barriers.MoveNext())
     {
-        const std::string strCap = barriers.GetString("CapCode");
-        const std::string strPressure = barriers.GetString("PressureCode");
+        CTransferBase tb;
+        tb.m_nLevel = 2;
+        tb.strService = barriers.GetString("Service");
+        tb.cpcSeriesCode = CPartCode(barriers.GetString("Series"), 1);
+        tb.cpcPressureCode = CPartCode(barriers.GetString("PressureCode"), 2);
+        tb.cpcCapCode = CPartCode(barriers.GetString("CapCode"), 4);
+        tb.cpcServiceCode = CPartCode(barriers.GetString("ServiceCode"), 11);
+        tb.BuildPartNumber();
+        const std::string strWhat = tb.m_strPartNo + " " + tb.strService;
+
         IQueryDef dims(*pCatalogue);
         dims.Open("qTBDimensions");
-        dims.SetParamValue("[parSeries]", CDbValue(barriers.GetString("Series")));
-        dims.SetParamValue("[parPressure]", CDbValue(strPressure));
-        dims.SetParamValue("[parCapacity]", CDbValue(strCap));
+        dims.SetParamValue("[parSeries]", CDbValue(tb.cpcSeriesCode.m_strCode));
+        dims.SetParamValue("[parPressure]", CDbValue(tb.cpcPressureCode.m_strCode));
+        dims.SetParamValue("[parCapacity]", CDbValue(tb.cpcCapCode.m_strCode));
         IRecordset rows(*pCatalogue);
         rows.Open(dims);
-        double dCatalogue[2] = {0, 0};
-        for (int i = 0; i < 2; ++i, rows.MoveNext())
-            dCatalogue[i] = std::stod(rows.GetString("Value")) * 25.4; // "56.9 in"
+        std::vector<std::string> catalogue; // A, B, C bottom port, D top port
+        for (int i = 0; i < 4 && !rows.IsEOF(); ++i, rows.MoveNext())
+            catalogue.push_back(rows.GetString("Value"));
+        ASSERT_EQ(catalogue.size(), 4u) << strWhat;
 
-        char szPressure[32];
-        std::snprintf(szPressure, sizeof szPressure, "%g psi", barriers.GetDouble("Pressure"));
-        const SCadMailboxRow row{"BA_Mailbox", {{"ModelNumber", "TB"}, {"Series", "TB"}, {"Size", strCap.substr(1)},
-                                                {"Pressure", szPressure}, {"Port", "S"}}};
-        SCadOutline outline;
         std::string strError;
-        ASSERT_TRUE(LoadCadOutline(m_mailbox.Database(), row, outline, strError)) << strCap << strPressure << strError;
-        EXPECT_EQ(outline.eBody, ECadBody::TransferBarrier);
-        EXPECT_NEAR(outline.dLength, dCatalogue[0], 1e-6) << strCap << strPressure;
-        EXPECT_NEAR(outline.dDiameter, dCatalogue[1], 1e-6) << strCap << strPressure;
+        SCadMailboxRow row;
+        ASSERT_TRUE(m_mailbox.RequestCadDrawing(tb.GetCadConversion(), row, strError)) << strWhat << strError;
+        SCadOutline outline;
+        ASSERT_TRUE(LoadCadOutline(m_mailbox.Database(), row, outline, strError)) << strWhat << strError;
+        EXPECT_EQ(outline.eBody, ECadBody::TransferBarrier) << strWhat;
+        EXPECT_NEAR(outline.dLength, std::stod(catalogue[0]) * 25.4, 1e-6) << strWhat; // "56.9 in"
+        EXPECT_NEAR(outline.dDiameter, std::stod(catalogue[1]) * 25.4, 1e-6) << strWhat;
+        EXPECT_TRUE(outline.strPortLabel.ends_with(", " + catalogue[2]))
+            << strWhat << ": " << outline.strPortLabel;
+        EXPECT_EQ(outline.strValveLabel, catalogue[3]) << strWhat;
+        EXPECT_EQ(outline.strOptions, tb.strService) << strWhat;
         const CCadDrawing d = BuildCadDrawing(outline, SCadPreferences(), "");
-        EXPECT_NEAR(d.Extents(ECadLayer::Outline).Height(), dCatalogue[1], 1e-6);
+        EXPECT_NEAR(d.Extents(ECadLayer::Outline).Height(), outline.dDiameter, 1e-6) << strWhat;
+        // The side view's lines (the end view is circles) run from one port face to the other.
+        double dLeft = 1e300, dRight = -1e300;
+        for (const SCadLine& l : d.m_lines)
+            if (l.eLayer == ECadLayer::Outline)
+                dLeft = std::min({dLeft, l.a.x, l.b.x}), dRight = std::max({dRight, l.a.x, l.b.x});
+        EXPECT_NEAR(dRight - dLeft, outline.dLength, 1e-6) << strWhat;
         ++nChecked;
     }
-    EXPECT_GT(nChecked, 20);
+    EXPECT_EQ(nChecked, 31); // 9 shells, each in its services
 }
 } // namespace
