@@ -209,6 +209,16 @@ TEST_F(CCadDrawingTest, TransferBarrierHasAFluidPortStemAtEitherEnd)
         if (l.eLayer == ECadLayer::Hidden && std::max(l.a.x, l.b.x) > kTransferLength / 2.0)
             ++nRightThread;
     EXPECT_EQ(nRightThread, 3);
+    // End on: the shell, the top stem 14 mm wider than its 1-7/8 in thread (to 0.1 mm), the thread.
+    std::vector<double> radii;
+    for (const SCadCircle& c : d.m_circles)
+        if (c.eLayer == ECadLayer::Outline)
+            radii.push_back(c.dRadius);
+    std::sort(radii.begin(), radii.end());
+    ASSERT_EQ(radii.size(), 3u);
+    EXPECT_NEAR(radii[0], 47.63 / 2.0, 1e-9);
+    EXPECT_NEAR(radii[1], 61.6 / 2.0, 1e-9);
+    EXPECT_NEAR(radii[2], kBladderDiameter / 2.0, 1e-9);
     EXPECT_TRUE(HasText(d, "A  56.90 [1445.3]"));
     EXPECT_TRUE(HasText(d, "C  Bottom fluid port: SAE Straight Thread Fluid Port, SAE-24 (1-7/8-12 UN)"));
     EXPECT_TRUE(HasText(d, "D  Top fluid port: SAE-24 (1-7/8-12 UN)"));

@@ -3,6 +3,7 @@
 #include "CadMailboxFixture.h"
 #include "catalogue/Recordset.h"
 #include "outputs/CadMailboxFile.h"
+#include "outputs/CadObject.h"
 
 #include <fstream>
 
@@ -86,6 +87,13 @@ TEST_F(CCadMailboxFixture, TransferBarrierRequestNamesItsShellPortsAndService)
     EXPECT_EQ(stored.fields, expected);
     EXPECT_EQ(RowCount("BA_Mailbox"), 1);
     EXPECT_EQ(RowCount("PA_Mailbox"), 0);
+
+    // The request's list names the mailbox file and the table the row is in, and the model.
+    SCadRequest request;
+    std::string strMessage;
+    ASSERT_TRUE(MakeCadRequest(tb, m_file, tb.m_strPartNo, request, strMessage)) << strMessage;
+    EXPECT_EQ(request.m_lstInfo, (std::vector<std::string>{"CadMailbox.db", "BA_Mailbox", "BladderCad.exe", "PREVIEW",
+                                                           "D", "TB31-10G-NSSP-O"}));
 
     // A size the catalogue has no transfer barrier of (a quart shell) is refused, the row kept.
     CTransferBase quart = tb;
