@@ -54,7 +54,7 @@ int RunCad(const SCadArgs& args)
 void AddCadCommand(CLI::App& app, int& nExitStatus)
 {
     auto pArgs = std::make_shared<SCadArgs>();
-    CLI::App* pCad = app.add_subcommand("cad", "Write the CAD drawing of a piston or bladder selection.");
+    CLI::App* pCad = app.add_subcommand("cad", "Write the CAD drawing of a piston, bladder or transfer barrier selection.");
     pCad->add_option("file", pArgs->strFile, "Selection file (*.Ac3)")->required();
     pCad->add_option("--dxf", pArgs->strDxf, "DXF R12 drawing to write");
     pCad->add_option("--hpgl", pArgs->strHpgl, "HP-GL plot file to write (*.plt)");

@@ -66,9 +66,9 @@ std::string NoCadDrawingReason(CAccumulatorObject& product)
     for (char& c : strType)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const std::string strWhat = product.ProdId() == prod::GasBottle || strType == "gb" ? "a gas bottle"
-                                : strType.empty() ? "a " + product.ProdType() + " selection"
+                                : strType.empty() ? "a selection of " + product.ProdType()
                                                   : "a " + strType + " accumulator";
-    return "There is no CAD drawing of " + strWhat + ": only piston and bladder accumulators have one.";
+    return "There is no CAD drawing of " + strWhat + ": only piston and bladder accumulators and transfer barriers have one.";
 }
 
 std::filesystem::path DefaultApplicationFolder()

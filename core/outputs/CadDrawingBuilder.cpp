@@ -154,32 +154,53 @@ private:
         // Where a stem of that half-width meets the head's arc.
         const auto meet = [&](double dHalf) { return r - std::sqrt(r * r - dHalf * dHalf); };
 
-        // The fluid port's stem at the left, with its thread.
-        const double dStem = std::min(m_o.dPortStemDiameter, 0.8 * m_o.dDiameter) / 2.0;
-        Outline({0.0, -dStem}, {0.0, dStem});
-        Outline({0.0, dStem}, {x1 + meet(dStem), dStem});
-        Outline({0.0, -dStem}, {x1 + meet(dStem), -dStem});
-        HiddenBore(0.0, 0.6 * x1, m_o.dPortDiameter / 2.0);
-        // The gas valve at the right: its stem, then its cap.
-        const double dValve = m_o.dValveDiameter / 2.0;
-        const double dCap = 1.3 * dValve;
-        const double xCap = L - 0.45 * m_o.dValveStem;
-        Outline({x4 - meet(dValve), dValve}, {xCap, dValve});
-        Outline({x4 - meet(dValve), -dValve}, {xCap, -dValve});
-        Box(ECadLayer::Outline, xCap, L, dCap);
+        // A port's stem from an end face to the head, with its thread bored into it.
+        const auto stem = [&](double xFace, double xHead, double dStemDiameter, double dThread)
+        {
+            const double dHalf = std::min(dStemDiameter, 0.8 * m_o.dDiameter) / 2.0;
+            const double xMeet = xHead + (xHead > xFace ? meet(dHalf) : -meet(dHalf));
+            Outline({xFace, -dHalf}, {xFace, dHalf});
+            Outline({xFace, dHalf}, {xMeet, dHalf});
+            Outline({xFace, -dHalf}, {xMeet, -dHalf});
+            HiddenBore(xFace, xFace + 0.6 * (xHead - xFace), dThread / 2.0);
+            return dHalf;
+        };
+        // The fluid port at the left.
+        const double dStem = stem(0.0, x1, m_o.dPortStemDiameter, m_o.dPortDiameter);
+        // At the right the gas valve, its stem then its cap; or a transfer barrier's top port.
+        double dRight = 0.0; // the right end's half-width, seen end on
+        double xBalloon = 0.0;
+        double dBalloon = 0.0;
+        if (m_o.eBody == ECadBody::TransferBarrier)
+        {
+            dRight = dBalloon = stem(L, x4, m_o.dValveStemDiameter, m_o.dValveDiameter);
+            xBalloon = L - 0.3 * m_o.dValveStem;
+        }
+        else
+        {
+            dBalloon = m_o.dValveDiameter / 2.0;
+            dRight = 1.3 * dBalloon;
+            const double xCap = L - 0.45 * m_o.dValveStem;
+            Outline({x4 - meet(dBalloon), dBalloon}, {xCap, dBalloon});
+            Outline({x4 - meet(dBalloon), -dBalloon}, {xCap, -dBalloon});
+            Box(ECadLayer::Outline, xCap, L, dRight);
+            xBalloon = (x4 + xCap) / 2.0;
+        }
         CentreLines();
         Clamps();
 
-        // End view of the gas end: the shell and the valve cap.
+        // End view of the upper end: the shell and the valve cap, or the stem and its port.
         m_d.m_circles.push_back({ECadLayer::Outline, {m_dEndX, 0.0}, R});
-        m_d.m_circles.push_back({ECadLayer::Outline, {m_dEndX, 0.0}, dCap});
+        m_d.m_circles.push_back({ECadLayer::Outline, {m_dEndX, 0.0}, dRight});
+        if (m_o.eBody == ECadBody::TransferBarrier)
+            m_d.m_circles.push_back({ECadLayer::Outline, {m_dEndX, 0.0}, m_o.dValveDiameter / 2.0});
 
         // Where the stems sit: from each end to the shell's apex.
         const double dStemLine = -R - m_a.Paper(7.0);
         m_a.Horizontal({0.0, -dStem}, {x1, 0.0}, dStemLine, Length(x1));
-        m_a.Horizontal({x4, 0.0}, {L, -dCap}, dStemLine, Length(L - x4));
+        m_a.Horizontal({x4, 0.0}, {L, -dRight}, dStemLine, Length(L - x4));
         m_a.Leader({0.3 * x1, dStem}, {-m_a.Paper(12.0), R + m_a.Paper(6.0)}, "C");
-        m_a.Leader({(x4 + xCap) / 2.0, dValve}, {L + m_a.Paper(12.0), R + m_a.Paper(6.0)}, "D");
+        m_a.Leader({xBalloon, dBalloon}, {L + m_a.Paper(12.0), R + m_a.Paper(6.0)}, "D");
     }
 
     void CommonDimensions()
@@ -199,16 +220,20 @@ private:
 
     void Notes()
     {
+        const bool bTransfer = m_o.eBody == ECadBody::TransferBarrier;
+        const char* pszRight = bTransfer ? "D  Top fluid port: "
+                               : m_o.strValveLabel.find("Valve") != std::string::npos ? "D  Gas valve: "
+                                                                                      : "D  Gas port: ";
         std::vector<std::string> notes = {
             "A  Overall length " + Length(m_o.dLength),
             "B  Outside diameter " + Length(m_o.dDiameter, true),
-            "C  Fluid port: " + m_o.strPortLabel,
-            std::string(m_o.strValveLabel.find("Valve") != std::string::npos ? "D  Gas valve: " : "D  Gas port: ") +
-                m_o.strValveLabel,
+            (bTransfer ? "C  Bottom fluid port: " : "C  Fluid port: ") + m_o.strPortLabel,
+            pszRight + m_o.strValveLabel,
             "Construction: " + m_o.strConstruction + ";  seal: " + m_o.strSeal,
         };
         if (!m_o.strOptions.empty())
-            notes.push_back((m_o.eBody == ECadBody::Piston ? "Options: " : "Modification: ") + m_o.strOptions);
+            notes.push_back((m_o.eBody == ECadBody::Piston ? "Options: " : bTransfer ? "Service: " : "Modification: ") +
+                            m_o.strOptions);
         notes.push_back("Mounting: band clamps (phantom lines) at the positions shown.");
         notes.push_back("Dimensions in " + CadUnitsText(m_prefs.eUnits) + ". Do not scale the drawing.");
         PaperText(ECadLayer::Text, kBorder + 4.0, kTitleTop - 7.0, 3.0, "NOTES");

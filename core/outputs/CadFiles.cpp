@@ -5,11 +5,7 @@
 #include "outputs/DxfWriter.h"
 #include "outputs/HpglWriter.h"
 #include "outputs/SvgWriter.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <random>
+#include "platform/FileReplace.h"
 
 namespace fs = std::filesystem;
 
@@ -43,29 +39,9 @@ std::string CadFileBytes(const CCadDrawing& drawing, ECadFormat eFormat)
 
 bool WriteFileWhole(const fs::path& path, const std::string& strBytes, std::string& strError)
 {
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const fs::path temporary =
-        folder / ("." + path.filename().string() + ".writing-" + std::to_string(std::random_device()()));
-    std::FILE* pFile = std::fopen(temporary.c_str(), "wbx");
-    bool bWritten = pFile != nullptr;
-    int nErrno = errno;
-    if (bWritten)
-    {
-        bWritten = std::fwrite(strBytes.data(), 1, strBytes.size(), pFile) == strBytes.size() && std::fflush(pFile) == 0;
-        nErrno = errno;
-        bWritten = std::fclose(pFile) == 0 && bWritten;
-    }
-    std::error_code ec;
-    if (bWritten)
-    {
-        fs::rename(temporary, path, ec);
-        if (ec)
-            bWritten = false, nErrno = ec.value();
-    }
-    if (!bWritten)
-    {
-        fs::remove(temporary, ec);
-        strError = PathText(path) + " could not be written. " + std::strerror(nErrno) + ".";
-    }
-    return bWritten;
+    std::string strReason;
+    if (ReplaceFileContents(path, strBytes, strReason))
+        return true;
+    strError = PathText(path) + " could not be written. " + strReason + ".";
+    return false;
 }

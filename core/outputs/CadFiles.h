@@ -18,6 +18,6 @@ enum class ECadFormat
 std::optional<ECadFormat> CadFormatForPath(const std::filesystem::path& path);
 std::string CadFileBytes(const CCadDrawing& drawing, ECadFormat eFormat);
 
-// Writes the bytes through a temporary file in the same folder that then replaces the file,
-// so that a failure leaves any existing file as it was. False with the reason.
+// Writes the bytes whole (see ReplaceFileContents: a failure leaves any existing file as it was,
+// a link is written through, a read-only file refused). False with a message naming the file.
 bool WriteFileWhole(const std::filesystem::path& path, const std::string& strBytes, std::string& strError);

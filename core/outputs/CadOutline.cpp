@@ -37,10 +37,18 @@ void ReadBladder(const IRecordset& rows, SCadOutline& o)
     o.dPortDiameter = rows.GetDouble("PortDiameterMm");
     o.dPortStem = rows.GetDouble("PortStemMm");
     o.dPortStemDiameter = rows.GetDouble("PortStemDiameterMm");
-    o.strValveLabel = "Gas Charging Valve (7/8-14 UNF)";
-    o.dValveDiameter = rows.GetDouble("ValveDiameterMm");
-    o.dValveStem = rows.GetDouble("ValveStemMm");
     o.strOptions = rows.GetString("ModificationText");
+    o.dValveStem = rows.GetDouble("ValveStemMm");
+    o.dValveStemDiameter = rows.GetDouble("ValveDiameterMm");
+    if (rows.GetFieldValue("TopPortLabel").IsNull())
+    {
+        o.strValveLabel = "Gas Charging Valve (7/8-14 UNF)";
+        o.dValveDiameter = o.dValveStemDiameter;
+        return;
+    }
+    o.eBody = ECadBody::TransferBarrier;
+    o.strValveLabel = rows.GetString("TopPortLabel");
+    o.dValveDiameter = rows.GetDouble("TopPortDiameterMm");
 }
 } // namespace
 

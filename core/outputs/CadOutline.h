@@ -11,7 +11,8 @@ struct SCadMailboxRow;
 enum class ECadBody
 {
     Piston, // a tube closed by two end caps
-    Bladder // a shell with dished heads, a fluid port stem and a gas valve stem
+    Bladder,        // a shell with dished heads, a fluid port stem and a gas valve stem
+    TransferBarrier // the bladder shell with a fluid port stem at either end
 };
 
 struct SCadOutline
@@ -23,7 +24,7 @@ struct SCadOutline
     std::string strDesignPressure; // "3000 psi"
     std::string strConstruction;
     std::string strSeal;
-    std::string strOptions;        // piston options, bladder modification; may be empty
+    std::string strOptions;        // piston options, bladder modification, service; may be empty
 
     double dLength = 0.0;   // overall, as the catalogue gives it
     double dDiameter = 0.0; // outside
@@ -32,8 +33,9 @@ struct SCadOutline
     double dCap = 0.0;
     double dHead = 0.0;
 
-    // Fluid port (left end) and gas valve or gas port (right end): label, thread or bore
-    // diameter; for a piston the depth in its cap, for a bladder the stem's length and diameter.
+    // Fluid port (left end) and gas valve, gas port or top fluid port (right end): label, thread
+    // or bore diameter; for a piston the depth in its cap, for a bladder the stem's length and
+    // diameter (a gas valve's stem is its thread).
     std::string strPortLabel;
     double dPortDiameter = 0.0;
     double dPortDepth = 0.0;
@@ -43,6 +45,7 @@ struct SCadOutline
     double dValveDiameter = 0.0;
     double dValveDepth = 0.0;
     double dValveStem = 0.0;
+    double dValveStemDiameter = 0.0;
     bool bValveGuard = false;
 
     // Band clamps: centres from the fluid end, and their width.

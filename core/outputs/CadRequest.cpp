@@ -15,7 +15,7 @@ bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& 
     const SCadConversion conversion = selection.GetCadConversion();
     if (!conversion.HasDrawing())
     {
-        strMessage = "This selection has no CAD drawing: only piston and bladder accumulators have one.";
+        strMessage = "This selection has no CAD drawing: only piston and bladder accumulators and transfer barriers have one.";
         return false;
     }
     CCadMailbox box;

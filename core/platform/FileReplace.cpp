@@ -6,6 +6,12 @@
 #include <random>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace
 {
 std::string SystemError(int nErrno)
@@ -24,37 +30,82 @@ std::FILE* CreateNewFile(const std::filesystem::path& path)
 
 // Writes and flushes the whole buffer, so that a full disk shows here and not after the
 // rename; false with errno set on any failure. (No fsync: it would cost more than the
-// rest of the save together, and the rename alone already keeps the old file whole when
+// rest of a save together, and the rename alone already keeps the old file whole when
 // the program fails.)
-bool WriteAll(std::FILE* pFile, const std::vector<std::uint8_t>& bytes)
+bool WriteAll(std::FILE* pFile, std::string_view bytes)
 {
     return std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size() && std::fflush(pFile) == 0;
 }
 
-// A name of its own beside the target, hidden and recognisable if a crash leaves it behind.
+// A short name of its own beside the target, so that any name legal for the target is legal
+// here too; hidden and recognisable if a crash leaves it behind.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
 {
+    static const char kHex[] = "0123456789abcdef";
     std::random_device random;
-    std::string strName(1, '.');
-    strName += target.filename().string();
-    strName += ".saving-";
-    strName += std::to_string(random());
-    strName += std::to_string(random());
+    std::string strName = ".tesmara-";
+    for (int i = 0; i < 2; ++i)
+        for (std::uint32_t n = random(), nDigit = 0; nDigit < 8; ++nDigit, n >>= 4)
+            strName += kHex[n & 0xF];
+    strName += ".tmp";
     return target.parent_path() / strName;
+}
+
+// The file a path stands for: a symbolic link is followed to its target, also to one that does
+// not exist yet, so that the write goes through the link instead of replacing it.
+std::filesystem::path FollowLinks(std::filesystem::path path, std::error_code& ec)
+{
+    ec.clear();
+    for (int nLinks = 0;; ++nLinks)
+    {
+        std::error_code ecStatus; // a path that does not exist is no link, and no error
+        if (!std::filesystem::is_symlink(path, ecStatus))
+            break;
+        if (nLinks == 40)
+        {
+            ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            break;
+        }
+        const std::filesystem::path link = std::filesystem::read_symlink(path, ec);
+        if (ec)
+            break;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
+}
+
+// A file that exists and that the user may not write: replacing it would silently overwrite
+// a file its owner protected (and the rename would, for any user who may write the folder).
+bool IsReadOnlyFile(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status))
+        return false;
+    using std::filesystem::perms;
+    if ((status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
+        return true;
+#ifdef _WIN32
+    return _waccess(path.c_str(), 2) != 0;
+#else
+    return ::access(path.c_str(), W_OK) != 0;
+#endif
 }
 } // namespace
 
-bool ReplaceFileContents(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
-                         std::string& strReason)
+bool ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes, std::string& strReason)
 {
-    // Write through a link into the file it points to, rather than replacing the link.
     std::error_code ec;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, ec))
+    const std::filesystem::path target = FollowLinks(path, ec);
+    if (ec)
     {
-        const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
-        if (!ec)
-            target = resolved;
+        strReason = ec.message();
+        return false;
+    }
+    if (IsReadOnlyFile(target))
+    {
+        strReason = "The file is read-only";
+        return false;
     }
 
     const std::filesystem::path temporary = TemporaryPathFor(target);

@@ -5,10 +5,18 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// Writes the bytes as the file at path (through a link, into the file it points to), keeping an
-// existing file's permissions. False with the system's reason in strReason; the file is then as
-// it was and no temporary file is left.
-bool ReplaceFileContents(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
-                         std::string& strReason);
+// Writes the bytes as the file at path. A symbolic link is written through, also one whose
+// target does not exist yet, and stays a link; an existing file keeps its permissions; a file
+// the user may not write is refused ("The file is read-only"). False with the reason, without
+// a final stop, in strReason; the file is then as it was and no temporary file is left.
+bool ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes, std::string& strReason);
+
+inline bool ReplaceFileContents(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+                                std::string& strReason)
+{
+    return ReplaceFileContents(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                               strReason);
+}

@@ -1,6 +1,7 @@
 // The CAD mailbox conversions of the selections: which queries run, with which codes.
 #include "selection/AccumulatorData.h"
 #include "selection/CadConversion.h"
+#include "selection/TransferBase.h"
 
 #include "platform/StringTable.h"
 
@@ -61,5 +62,22 @@ SCadConversion CAccumulatorData::GetCadConversion() const
             {"[parAddInfo2]", ""},
         };
     }
+    return conversion;
+}
+
+SCadConversion CTransferBase::GetCadConversion() const
+{
+    SCadConversion conversion{"BA_Mailbox", "qClearBA_Mailbox", "TransBarConv", {}};
+    conversion.params = {
+        {"[parFileName]", kCadPreviewFileName},
+        {"[parCompany]", CompanyCode()},
+        {"[parModelNumber]", m_strPartNo},
+        {"[parSeries]", cpcSeriesCode.m_strCode},
+        {"[parCapacity]", cpcCapCode.m_strCode},
+        {"[parPressure]", cpcPressureCode.m_strCode},
+        {"[parModification]", strService},
+        {"[parAddInfo]", ""},
+        {"[parAddInfo2]", ""},
+    };
     return conversion;
 }

@@ -57,7 +57,7 @@ std::string CTransferBase::GetCadMailboxTable() const
 
 std::string CTransferBase::GetCadMailboxDatabase() const
 {
-    return "CadMailbox.mdb";
+    return kCadMailboxFileName;
 }
 
 std::string CTransferBase::GetCadProgram() const

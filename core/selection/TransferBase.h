@@ -21,6 +21,8 @@ public:
     std::string GetCadMailboxTable() const override;
     std::string GetCadMailboxDatabase() const override;
     std::string GetCadProgram() const override;
+    // The bladder mailbox row of its shell, through TransBarConv; the service as the modification.
+    SCadConversion GetCadConversion() const override;
     std::string GetPartDescription() const override;
     void Serialize(CArchive& ar) override;
 

@@ -1,11 +1,14 @@
 // tesmara cad and tesmara orderpad, as a user runs them on saved selections.
 #include "CliRunner.h"
 #include "CompleteSelections.h"
+#include "OleReadBack.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -27,10 +30,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string Save(const std::string& strName, const CAccumulatorData& d, bool bComplete = true)
+    std::string Save(const std::string& strName, const CBaseProduct& d, bool bComplete = true, int nProdId = 0,
+                     const std::string& strProdType = "Accumulators")
     {
         const fs::path path = m_dir / strName;
-        EXPECT_TRUE(SaveCompleteSelection(path, d, bComplete));
+        EXPECT_TRUE(SaveCompleteSelection(path, d, bComplete, nProdId, strProdType));
         return "'" + path.string() + "'";
     }
     static std::string Head(const fs::path& file, std::size_t nBytes)
@@ -60,6 +64,27 @@ TEST_F(CCadOrderPadCommandTest, CadWritesEachFileOfAPistonSelection)
     EXPECT_NE(strDxf.find("\nPA31-4-150-VS-G\n"), std::string::npos);
 }
 
+TEST_F(CCadOrderPadCommandTest, TransferBarrierIsDrawnAndHandedToTheOrderPad)
+{
+    const std::string strFile = Save("tb.Ac3", CompleteTransferBarrier(), true, 5, "Transfer Barriers");
+    const fs::path dxf = m_dir / "tb.dxf";
+    SCliRun run = RunCli("cad " + strFile + " --dxf '" + dxf.string() + "' --units mm");
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    std::ifstream in(dxf);
+    const std::string strDxf((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(strDxf.find("\nA  1445.3\n"), std::string::npos); // 56.9 in
+    EXPECT_NE(strDxf.find("\nTB31-10G-NSSP-O\n"), std::string::npos);
+
+    run = RunCli("orderpad --inbox " + m_strInbox + " add " + strFile);
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    const nlohmann::json lines =
+        nlohmann::json::parse(RunCli("orderpad --inbox " + m_strInbox + " list --json").strOut);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["Part Number"], "TB31-10G-NSSP-O");
+    EXPECT_EQ(lines[0]["Quantity"], "1");
+    EXPECT_EQ(lines[0]["Description"], "Transfer Barrier");
+}
+
 TEST_F(CCadOrderPadCommandTest, CadRefusesSelectionsWithoutADrawing)
 {
     CAccumulatorData diaphragm = CompletePiston();
@@ -68,7 +93,13 @@ TEST_F(CCadOrderPadCommandTest, CadRefusesSelectionsWithoutADrawing)
     SCliRun run = RunCli("cad " + Save("diaphragm.Ac3", diaphragm) + " --dxf '" + dxf.string() + "'");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("There is no CAD drawing of a diaphragm accumulator: only piston and bladder "
-                              "accumulators have one."),
+                              "accumulators and transfer barriers have one."),
+              std::string::npos)
+        << run.strErr;
+    run = RunCli("cad " + Save("isolator.Ac3", CompleteIsolator(), true, 2, "Reservoir Isolators") + " --dxf '" +
+                 dxf.string() + "'");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("There is no CAD drawing of a selection of Reservoir Isolators: only piston"),
               std::string::npos)
         << run.strErr;
     CAccumulatorData open = CompletePiston();
@@ -112,5 +143,70 @@ TEST_F(CCadOrderPadCommandTest, OrderPadAddHandsOverTheSelectionAndItsBottles)
     run = RunCli("orderpad --inbox " + m_strInbox + " add " + Save("open.Ac3", open, false));
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_EQ(nlohmann::json::parse(RunCli("orderpad --inbox " + m_strInbox + " list --json").strOut).size(), 2u);
+}
+
+// Each product besides the accumulators reaches the order pad as one line item of its own
+// model number and description, its selection's bytes beside it.
+TEST_F(CCadOrderPadCommandTest, EveryOtherProductIsHandedOverAsOneLineItem)
+{
+    struct SProduct
+    {
+        int nProdId;
+        const char* pszProdType;
+        std::function<bool(const fs::path&)> save;
+        const char* pszPartNumber;
+        const char* pszDescription;
+    };
+    const auto saver = [](auto selection, int nProdId, const char* pszType)
+    {
+        return [=](const fs::path& file)
+        { return SaveCompleteSelection(file, selection, true, nProdId, pszType); };
+    };
+    const std::vector<SProduct> products = {
+        {1, "Gas Bottles", saver(CompleteGasBottle(), 1, "Gas Bottles"), "GB3-10G-S1", "Gas Bottle, 10 gal"},
+        {2, "Reservoir Isolators", saver(CompleteIsolator(), 2, "Reservoir Isolators"), "OV-30-G-E-1F",
+         "Ovrisol Reservoir Isolators"},
+        {3, "Accessories", saver(CompleteAccessory(), 3, "Accessories"), "CK-3000",
+         "Charging and Gauging Assembly, 0-3000 psi"},
+        {4, "Repair Kits", saver(CompleteRepairKit(), 4, "Repair Kits"), "RK-PA1-N", "Piston Seal Kits"},
+        {5, "Transfer Barriers", saver(CompleteTransferBarrier(), 5, "Transfer Barriers"), "TB31-10G-NSSP-O",
+         "Transfer Barrier"},
+    };
+    const std::vector<std::string> names = {
+        "Root Entry", "Selection Object", "Part*0",       "Part Number",    "Quantity",
+        "Division",   "Description",      "Modification", "Customer Notes", "Tesmara Name"};
+    for (const SProduct& product : products)
+    {
+        SCOPED_TRACE(product.pszProdType);
+        const fs::path inbox = m_dir / ("inbox-" + std::to_string(product.nProdId));
+        const fs::path file = m_dir / ("product-" + std::to_string(product.nProdId) + ".Ac3");
+        ASSERT_TRUE(product.save(file));
+        const SCliRun run = RunCli("orderpad --inbox '" + inbox.string() + "' add '" + file.string() + "'");
+        ASSERT_EQ(run.nStatus, 0) << run.strErr;
+        std::vector<fs::path> documents;
+        for (const auto& entry : fs::directory_iterator(inbox))
+            documents.push_back(entry.path());
+        ASSERT_EQ(documents.size(), 1u);
+        EXPECT_EQ(documents[0].extension(), ".opd");
+
+        const nlohmann::json ole = ReadOle(documents[0]);
+        std::vector<std::string> entries;
+        for (const auto& entry : ole["entries"])
+            entries.push_back(entry[0]);
+        EXPECT_EQ(entries, names);
+        const auto& streams = ole["streams"];
+        EXPECT_EQ(streams["Part*0/Part Number"], Hex(product.pszPartNumber));
+        EXPECT_EQ(streams["Part*0/Quantity"], Hex("1"));
+        EXPECT_EQ(streams["Part*0/Division"], Hex("Accumulator Division"));
+        EXPECT_EQ(streams["Part*0/Description"], Hex(product.pszDescription));
+        EXPECT_EQ(streams["Part*0/Modification"], "");
+        EXPECT_EQ(streams["Part*0/Customer Notes"], "");
+        EXPECT_EQ(streams["Tesmara Name"], Hex("Accumulator.exe"));
+        // The selection as its file holds it after the two fixed headers (368 and 360 bytes).
+        std::ifstream in(file, std::ios::binary);
+        const std::string strFile((std::istreambuf_iterator<char>(in)), {});
+        ASSERT_GT(strFile.size(), 728u);
+        EXPECT_EQ(streams["Selection Object"], Hex(strFile.substr(728)));
+    }
 }
 } // namespace

@@ -2,8 +2,12 @@
 // their selection files: for the CAD drawing and the order pad.
 #pragma once
 
+#include "selection/AccessoryBase.h"
 #include "selection/AccumulatorData.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
 #include "selection/SelectionFile.h"
+#include "selection/TransferBase.h"
 
 #include <filesystem>
 #include <string>
@@ -48,13 +52,96 @@ inline CAccumulatorData CompleteBladder()
     return d;
 }
 
-// The selection saved as the desktop saves a complete one (product "Accumulators").
-inline bool SaveCompleteSelection(const std::filesystem::path& path, const CAccumulatorData& d, bool bComplete = true)
+// TB, 3000 psi, 10 gal, oil to oil, as "Choose Model" leaves it: the bladder codes of the
+// series are its default codes.
+inline CTransferBase CompleteTransferBarrier()
+{
+    CTransferBase d;
+    d.m_nLevel = 2;
+    d.strService = "Oil to Oil (Separates Two Hydraulic Circuits)";
+    d.cudCapacity.Set(10.0, "GAL");
+    d.cudPressure.Set(3000.0, "PSIG");
+    d.cpcSeriesCode = CPartCode("TB", 1);
+    d.cpcPressureCode = CPartCode("3", 2);
+    d.cpcCapCode = CPartCode("-10G", 4);
+    d.cpcServiceCode = CPartCode("-O", 11);
+    d.m_lstDefaultCodes = {CPartCode("1", 3), CPartCode("-N", 5), CPartCode("S", 6), CPartCode("S", 7),
+                           CPartCode("P", 8)};
+    d.BuildPartNumber();
+    return d;
+}
+
+// A GB bottle chosen as the product: GB, 3000 psi, 10 gal, SAE-16 gas port, standard valve.
+inline CAccumulatorData CompleteGasBottle()
+{
+    CAccumulatorData d;
+    d.strAccumulatorType = "GB";
+    d.strAccumulatorDesc = "Gas Bottle, 10 gal";
+    d.m_nLevel = 3;
+    d.cpcSeriesCode = CPartCode("GB", 1, "Gas Bottle");
+    d.cpcPressureCode = CPartCode("3", 2);
+    d.cpcCapCode = CPartCode("-10G", 3);
+    d.cpcNomBoreCode.Reset();
+    d.cpcDesignNumber.Reset();
+    d.cpcSealCode.Reset();
+    d.cpcConstCode.Reset();
+    d.cpcGasPortCode = CPartCode("-S", 4, "SAE-16 Gas Port (1-5/16-12 UN)");
+    d.cpcGasValveCode = CPartCode("1", 5, "Standard Gas Charging Valve (7/8-14 UNF)");
+    return d;
+}
+
+// OV, 30 gal, galvanized shell, EPDM bladder: "OV-30-G-E-1F".
+inline COvrisolBase CompleteIsolator()
+{
+    COvrisolBase d;
+    d.Initialize(0);
+    d.m_nLevel = 2;
+    d.cudCombinedCapacity.Set(18.0, "L");
+    d.cpcSeriesCode = CPartCode("OV", 1);
+    d.cpcSizeCode = CPartCode("-30", 2);
+    d.cpcConstructionCode = CPartCode("-G", 3);
+    d.cpcBladderCode = CPartCode("-E", 4, "Ethylene Propylene (EPDM)");
+    d.m_lstDefaultCodes = {CPartCode("F", 6), CPartCode("-1", 5)};
+    d.cudCapacityDisplay.Set(30.0, "GAL");
+    d.strConstruction = "Hot-Dip Galvanized Steel Shell";
+    d.BuildPartNumber();
+    return d;
+}
+
+// The charging and gauging assembly for a 2.5 gal bladder accumulator.
+inline CAccessoryBase CompleteAccessory()
+{
+    CAccessoryBase d;
+    d.m_nLevel = 2;
+    d.strAccumulatorType = "Bladder";
+    d.cudCapacity.Set(2.5, "GAL");
+    d.strCapCode = "-2.5G";
+    d.strAccessoryPartNumber = "CK-3000";
+    d.strAccessoryText = "Charging and Gauging Assembly, 0-3000 psi";
+    return d;
+}
+
+inline CRepairKitBase CompleteRepairKit()
+{
+    CRepairKitBase d;
+    d.m_nLevel = 2;
+    d.strKitType = "Piston Seal Kits";
+    d.strKit = "Piston Seal Kit, PA 1 in Bore, Nitrile (NBR)";
+    d.strPartNumber = "RK-PA1-N";
+    return d;
+}
+
+// The selection saved as the desktop saves a complete one (product "Accumulators", or the
+// product named).
+inline bool SaveCompleteSelection(const std::filesystem::path& path, const CBaseProduct& d,
+                                  bool bComplete = true, int nProdId = 0,
+                                  const std::string& strProdType = "Accumulators")
 {
     SSelectionHeader header;
+    header.nProdId = nProdId;
     header.strLanguageCode = "US";
     header.strLanguageName = "U.S. English";
-    header.strProdType = "Accumulators";
+    header.strProdType = strProdType;
     header.bPartNumberAvailable = bComplete;
     header.bSelectionComplete = bComplete;
     std::string strError;

@@ -1,9 +1,11 @@
--- What the CAD component draws for a bladder mailbox row: the shell, its port and valve, the texts.
+-- What the CAD component draws for a bladder mailbox row: the shell, its port and valve (or a
+-- transfer barrier's top port), the texts. A transfer barrier's row names its service as DesMod.
 SELECT m.Description, m.CapacityText, m.LengthMm, m.DiameterMm, m.HeadMm, m.PortStemMm,
        m.ValveStemMm, m.ValveDiameterMm, m.Clamp1Mm, m.Clamp2Mm, m.ClampWidthMm,
+       m.TopPortLabel, m.TopPortDiameterMm,
        p.Label AS PortLabel, p.DiameterMm AS PortDiameterMm, p.StemDiameterMm AS PortStemDiameterMm,
        COALESCE(c.Text, :parConstruction) AS ConstructionText,
-       COALESCE(d.Text, '') AS ModificationText,
+       COALESCE(d.Text, CASE WHEN m.TopPortLabel IS NULL THEN '' ELSE :parModification END) AS ModificationText,
        COALESCE(s.Text, :parSeal) AS SealText
 FROM CadBladderModels m
 JOIN CadBladderPorts p ON p.Code = :parPort AND p.CapCode = m.CapCode AND p.PressureCode = m.PressureCode

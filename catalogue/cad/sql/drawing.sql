@@ -75,7 +75,7 @@ SELECT SeriesCode, substr(CapCode, 2),
        -- A support at the lower head and a clamp near the top of a long shell.
        44.45 + 0.38 * D + 0.5 * MAX(20.0, ROUND(0.15 * D, 0)) + 5.0,
        CASE WHEN L - 76.2 - 0.76 * D >= 2.0 * D THEN L - 31.75 - 0.38 * D - 0.5 * MAX(20.0, ROUND(0.15 * D, 0)) - 5.0 END,
-       MAX(20.0, ROUND(0.15 * D, 0))
+       MAX(20.0, ROUND(0.15 * D, 0)), NULL, NULL
 FROM sized;
 
 -- Bladder fluid ports of each size and pressure class, as the details step offers them.
@@ -92,3 +92,33 @@ WHERE c.AccumulatorType = 'Bladder' AND c.Kind = 'Hydraulic Port';
 INSERT INTO CadBladderTexts (Kind, SeriesCode, Code, Text)
 SELECT Kind, SeriesCode, Code, Description FROM cat.DetailChoices
 WHERE AccumulatorType = 'Bladder' AND Kind IN ('Construction', 'Modification');
+
+-- Transfer barriers: the bladder shell of the same capacity and pressure with a fluid port
+-- stem in place of the gas valve stem. The catalogue's extra length is the top stem's; the
+-- body and the clamps stay where the bladder shell has them.
+INSERT INTO CadBladderModels
+WITH t AS (
+    SELECT SeriesCode, PressureCode, CapCode, MAX(OverallLength) * 25.4 AS L, MAX(OutsideDiameter) * 25.4 AS D
+    FROM cat.TransferBarriers GROUP BY SeriesCode, PressureCode, CapCode),
+top AS (
+    SELECT d.SeriesCode, d.PortSize AS Label, s.DiameterMm
+    FROM cat.DetailChoices d JOIN CadPortSizes s ON s.Size = d.PortSize
+    WHERE d.AccumulatorType = 'Bladder' AND d.Kind = 'Gas Type' AND d.IsDefault)
+SELECT t.SeriesCode, b.Size, b.Pressure, t.SeriesCode, t.CapCode, t.PressureCode,
+       'Transfer Barrier, ' || b.CapacityText, b.CapacityText,
+       t.L, t.D, b.HeadMm, b.PortStemMm, b.ValveStemMm + t.L - b.LengthMm, ROUND(top.DiameterMm + 14.0, 1),
+       b.Clamp1Mm, b.Clamp2Mm, b.ClampWidthMm, top.Label, top.DiameterMm
+FROM t
+JOIN CadBladderModels b ON b.SeriesCode = 'BA' AND b.CapCode = t.CapCode AND b.PressureCode = t.PressureCode
+JOIN top ON top.SeriesCode = t.SeriesCode;
+
+INSERT INTO CadTransferCodes (SeriesCode, Construction, Port, Seal, DesignCode)
+SELECT DISTINCT t.SeriesCode,
+       (SELECT Code FROM cat.DetailChoices WHERE AccumulatorType = 'Bladder' AND Kind = 'Construction'
+            AND SeriesCode = t.SeriesCode AND IsDefault),
+       (SELECT Code FROM cat.DetailChoices WHERE AccumulatorType = 'Bladder' AND Kind = 'Hydraulic Port'
+            AND SeriesCode IN ('*', t.SeriesCode) AND IsDefault ORDER BY SeriesCode = '*' LIMIT 1),
+       (SELECT Code FROM cat.Seals WHERE AccumulatorType = 'Bladder' AND IsDefault ORDER BY SortOrder LIMIT 1),
+       (SELECT Code FROM cat.DetailChoices WHERE AccumulatorType = 'Bladder' AND Kind = 'Design Code'
+            AND SeriesCode IN ('*', t.SeriesCode) AND IsDefault ORDER BY SeriesCode = '*' LIMIT 1)
+FROM cat.TransferBarriers t;

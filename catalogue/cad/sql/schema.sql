@@ -50,8 +50,15 @@ CREATE TABLE CadBladderModels (
     LengthMm DOUBLE NOT NULL, DiameterMm DOUBLE NOT NULL, HeadMm DOUBLE NOT NULL,
     PortStemMm DOUBLE NOT NULL, ValveStemMm DOUBLE NOT NULL, ValveDiameterMm DOUBLE NOT NULL,
     Clamp1Mm DOUBLE NOT NULL, Clamp2Mm DOUBLE, ClampWidthMm DOUBLE NOT NULL,
+    -- A transfer barrier's top fluid port, in place of the gas valve (null for a bladder
+    -- accumulator); the valve stem's columns then give the top stem.
+    TopPortLabel TEXT, TopPortDiameterMm DOUBLE,
     PRIMARY KEY (SeriesCode, CapCode, PressureCode),
     UNIQUE (Series, Size, Pressure));
+-- The codes a transfer barrier's row names besides its model: the catalogue's defaults.
+CREATE TABLE CadTransferCodes (
+    SeriesCode TEXT PRIMARY KEY, Construction TEXT NOT NULL, Port TEXT NOT NULL, Seal TEXT NOT NULL,
+    DesignCode TEXT NOT NULL);
 -- Fluid ports by code and the sizes and pressures they come in.
 CREATE TABLE CadBladderPorts (
     Code TEXT NOT NULL, CapCode TEXT NOT NULL, PressureCode TEXT NOT NULL, Label TEXT NOT NULL,

@@ -30,11 +30,14 @@ constexpr double kPistonDiameter = 4.5 * 25.4;
 // wall 3000 x 4 / 28200 = 0.426 in, outside 8.851 in, up to the next eighth: 8.875 in.
 constexpr double kBladderLength = 20.9 * 25.4;
 constexpr double kBladderDiameter = 8.875 * 25.4;
+// TB 10 gal: the BA 10 gal shell (body 2310 / 50.27 = 45.95 in, heads and stems 9.4 in: 55.4 in)
+// with a top port 1.5 in longer than the gas valve's stem: 56.9 in, the same 8.875 in shell.
+constexpr double kTransferLength = 56.9 * 25.4;
 
 class CCadDrawingTest : public CCadMailboxFixture
 {
 protected:
-    CCadDrawing Draw(const CAccumulatorData& d, ECadUnits eUnits = ECadUnits::Both)
+    CCadDrawing Draw(const CBaseProduct& d, ECadUnits eUnits = ECadUnits::Both)
     {
         std::string strError;
         SCadMailboxRow row;
@@ -187,6 +190,44 @@ TEST_F(CCadDrawingTest, BladderHeadsAndStemsSpanTheCatalogueLength)
     EXPECT_TRUE(HasText(d, "A  20.90 [530.9]"));
 }
 
+TEST_F(CCadDrawingTest, TransferBarrierHasAFluidPortStemAtEitherEnd)
+{
+    const CCadDrawing d = Draw(CompleteTransferBarrier());
+    const nlohmann::json dxf = ReadDxf(d);
+    EXPECT_EQ(dxf["errors"], 0);
+    const auto& box = dxf["outline"];
+    EXPECT_NEAR(box[0].get<double>(), 0.0, 1e-6);
+    EXPECT_NEAR(box[3].get<double>() - box[1].get<double>(), kBladderDiameter, 1e-3);
+    double dRight = 0.0;
+    for (const SCadLine& l : d.m_lines)
+        if (l.eLayer == ECadLayer::Outline)
+            dRight = std::max({dRight, l.a.x, l.b.x});
+    EXPECT_NEAR(dRight, kTransferLength, 1e-9);
+    // The top stem has its thread bored into it, as the bottom one: three hidden lines.
+    int nRightThread = 0;
+    for (const SCadLine& l : d.m_lines)
+        if (l.eLayer == ECadLayer::Hidden && std::max(l.a.x, l.b.x) > kTransferLength / 2.0)
+            ++nRightThread;
+    EXPECT_EQ(nRightThread, 3);
+    // End on: the shell, the top stem 14 mm wider than its 1-7/8 in thread (to 0.1 mm), the thread.
+    std::vector<double> radii;
+    for (const SCadCircle& c : d.m_circles)
+        if (c.eLayer == ECadLayer::Outline)
+            radii.push_back(c.dRadius);
+    std::sort(radii.begin(), radii.end());
+    ASSERT_EQ(radii.size(), 3u);
+    EXPECT_NEAR(radii[0], 47.63 / 2.0, 1e-9);
+    EXPECT_NEAR(radii[1], 61.6 / 2.0, 1e-9);
+    EXPECT_NEAR(radii[2], kBladderDiameter / 2.0, 1e-9);
+    EXPECT_TRUE(HasText(d, "A  56.90 [1445.3]"));
+    EXPECT_TRUE(HasText(d, "C  Bottom fluid port: SAE Straight Thread Fluid Port, SAE-24 (1-7/8-12 UN)"));
+    EXPECT_TRUE(HasText(d, "D  Top fluid port: SAE-24 (1-7/8-12 UN)"));
+    EXPECT_TRUE(HasText(d, "Service: Oil to Oil (Separates Two Hydraulic Circuits)"));
+    EXPECT_TRUE(HasText(d, "TB31-10G-NSSP-O"));
+    // The top stem: the gas valve's 1.25 in and the 1.5 in the catalogue adds.
+    EXPECT_TRUE(HasText(d, "2.75 [69.9]"));
+}
+
 TEST_F(CCadDrawingTest, HpglPlotsTheOutlineToScaleOnPaper)
 {
     const CCadDrawing d = Draw(Piston());
@@ -295,5 +336,67 @@ TEST_F(CCadDrawingTest, EveryPistonAndBladderModelIsDrawnToItsCatalogueSize)
         ++nChecked;
     }
     EXPECT_GT(nChecked, 100);
+}
+
+// Every transfer barrier the catalogue lists, requested as "Choose Model" leaves it, is drawn
+// to the size and with the ports its dimension query reports.
+TEST_F(CCadDrawingTest, EveryTransferBarrierIsDrawnToItsCatalogueSize)
+{
+    const std::unique_ptr<IDatabase> pCatalogue = OpenBuiltCatalogue();
+    ASSERT_TRUE(pCatalogue);
+    IQueryDef list(*pCatalogue);
+    list.Open("qTransBarList");
+    for (const char* pszName : {"[parPressureCombo]", "[parServiceCombo]", "[parSizeCombo]"})
+        list.SetParamValue(pszName, CDbValue(std::string("View All")));
+    IRecordset barriers(*pCatalogue);
+    barriers.Open(list);
+    int nChecked = 0;
+    for (; !barriers.IsEOF(); barriers.MoveNext())
+    {
+        CTransferBase tb;
+        tb.m_nLevel = 2;
+        tb.strService = barriers.GetString("Service");
+        tb.cpcSeriesCode = CPartCode(barriers.GetString("Series"), 1);
+        tb.cpcPressureCode = CPartCode(barriers.GetString("PressureCode"), 2);
+        tb.cpcCapCode = CPartCode(barriers.GetString("CapCode"), 4);
+        tb.cpcServiceCode = CPartCode(barriers.GetString("ServiceCode"), 11);
+        tb.BuildPartNumber();
+        const std::string strWhat = tb.m_strPartNo + " " + tb.strService;
+
+        IQueryDef dims(*pCatalogue);
+        dims.Open("qTBDimensions");
+        dims.SetParamValue("[parSeries]", CDbValue(tb.cpcSeriesCode.m_strCode));
+        dims.SetParamValue("[parPressure]", CDbValue(tb.cpcPressureCode.m_strCode));
+        dims.SetParamValue("[parCapacity]", CDbValue(tb.cpcCapCode.m_strCode));
+        IRecordset rows(*pCatalogue);
+        rows.Open(dims);
+        std::vector<std::string> catalogue; // A, B, C bottom port, D top port
+        for (int i = 0; i < 4 && !rows.IsEOF(); ++i, rows.MoveNext())
+            catalogue.push_back(rows.GetString("Value"));
+        ASSERT_EQ(catalogue.size(), 4u) << strWhat;
+
+        std::string strError;
+        SCadMailboxRow row;
+        ASSERT_TRUE(m_mailbox.RequestCadDrawing(tb.GetCadConversion(), row, strError)) << strWhat << strError;
+        SCadOutline outline;
+        ASSERT_TRUE(LoadCadOutline(m_mailbox.Database(), row, outline, strError)) << strWhat << strError;
+        EXPECT_EQ(outline.eBody, ECadBody::TransferBarrier) << strWhat;
+        EXPECT_NEAR(outline.dLength, std::stod(catalogue[0]) * 25.4, 1e-6) << strWhat; // "56.9 in"
+        EXPECT_NEAR(outline.dDiameter, std::stod(catalogue[1]) * 25.4, 1e-6) << strWhat;
+        EXPECT_TRUE(outline.strPortLabel.ends_with(", " + catalogue[2]))
+            << strWhat << ": " << outline.strPortLabel;
+        EXPECT_EQ(outline.strValveLabel, catalogue[3]) << strWhat;
+        EXPECT_EQ(outline.strOptions, tb.strService) << strWhat;
+        const CCadDrawing d = BuildCadDrawing(outline, SCadPreferences(), "");
+        EXPECT_NEAR(d.Extents(ECadLayer::Outline).Height(), outline.dDiameter, 1e-6) << strWhat;
+        // The side view's lines (the end view is circles) run from one port face to the other.
+        double dLeft = 1e300, dRight = -1e300;
+        for (const SCadLine& l : d.m_lines)
+            if (l.eLayer == ECadLayer::Outline)
+                dLeft = std::min({dLeft, l.a.x, l.b.x}), dRight = std::max({dRight, l.a.x, l.b.x});
+        EXPECT_NEAR(dRight - dLeft, outline.dLength, 1e-6) << strWhat;
+        ++nChecked;
+    }
+    EXPECT_EQ(nChecked, 31); // 9 shells, each in its services
 }
 } // namespace

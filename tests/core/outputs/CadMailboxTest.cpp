@@ -3,6 +3,7 @@
 #include "CadMailboxFixture.h"
 #include "catalogue/Recordset.h"
 #include "outputs/CadMailboxFile.h"
+#include "outputs/CadObject.h"
 
 #include <fstream>
 
@@ -65,6 +66,41 @@ TEST_F(CCadMailboxFixture, BladderRequestPutsTheSealIntoSealCmpd)
     EXPECT_EQ(stored.fields, expected);
     EXPECT_EQ(RowCount("BA_Mailbox"), 1);
     EXPECT_EQ(RowCount("PA_Mailbox"), 0);
+}
+
+TEST_F(CCadMailboxFixture, TransferBarrierRequestNamesItsShellPortsAndService)
+{
+    const CTransferBase tb = CompleteTransferBarrier();
+    ASSERT_EQ(tb.m_strPartNo, "TB31-10G-NSSP-O");
+    std::string strError;
+    SCadMailboxRow written;
+    ASSERT_TRUE(m_mailbox.RequestCadDrawing(tb.GetCadConversion(), written, strError)) << strError;
+    SCadMailboxRow stored;
+    ASSERT_TRUE(m_mailbox.ReadRow("BA_Mailbox", stored, strError)) << strError;
+    // The standard bottom port, the series' shell and the default bladder, as the catalogue
+    // offers a transfer barrier; the service where a bladder's modification goes.
+    const Fields expected = {{"FileName", "Preview"},  {"Company", "D"},  {"ModelNumber", "TB31-10G-NSSP-O"},
+                             {"Series", "TB"},         {"Size", "10G"},   {"Construction", "S"},
+                             {"Pressure", "3000 psi"}, {"Port", "S"},     {"SealCmpd", "-N"},
+                             {"DesMod", "Oil to Oil (Separates Two Hydraulic Circuits)"},
+                             {"DesCode", "1"},         {"AddedNote1", ""}, {"AddedNote2", ""}};
+    EXPECT_EQ(stored.fields, expected);
+    EXPECT_EQ(RowCount("BA_Mailbox"), 1);
+    EXPECT_EQ(RowCount("PA_Mailbox"), 0);
+
+    // The request's list names the mailbox file and the table the row is in, and the model.
+    SCadRequest request;
+    std::string strMessage;
+    ASSERT_TRUE(MakeCadRequest(tb, m_file, tb.m_strPartNo, request, strMessage)) << strMessage;
+    EXPECT_EQ(request.m_lstInfo, (std::vector<std::string>{"CadMailbox.db", "BA_Mailbox", "BladderCad.exe", "PREVIEW",
+                                                           "D", "TB31-10G-NSSP-O"}));
+
+    // A size the catalogue has no transfer barrier of (a quart shell) is refused, the row kept.
+    CTransferBase quart = tb;
+    quart.cpcCapCode.m_strCode = "-1Q";
+    EXPECT_FALSE(m_mailbox.RequestCadDrawing(quart.GetCadConversion(), written, strError));
+    ASSERT_TRUE(m_mailbox.ReadRow("BA_Mailbox", stored, strError)) << strError;
+    EXPECT_EQ(stored.Get("ModelNumber"), "TB31-10G-NSSP-O");
 }
 
 TEST_F(CCadMailboxFixture, AModelTheCadDataLacksWritesNothingAndKeepsTheEarlierRequest)

@@ -1,5 +1,6 @@
 // The transfer document read back by olefile (names, order, exact bytes), whole-or-nothing
 // sending, and the order pad's order: taking documents in, quantities, removal, CSV.
+#include "OleReadBack.h"
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadOrder.h"
 
@@ -32,25 +33,6 @@ protected:
         for (const auto& entry : fs::directory_iterator(m_inbox, ec))
             files.push_back(entry.path());
         return files;
-    }
-    static nlohmann::json ReadOle(const fs::path& file)
-    {
-        const std::string strCommand = "/usr/bin/python3 " TESMARA_TEST_SCRIPTS_DIR "/read_ole.py '" + file.string() + "'";
-        std::FILE* pPipe = popen(strCommand.c_str(), "r");
-        std::string strOut;
-        char szBuffer[4096];
-        while (std::size_t n = std::fread(szBuffer, 1, sizeof szBuffer, pPipe))
-            strOut.append(szBuffer, n);
-        EXPECT_EQ(pclose(pPipe), 0) << strOut;
-        return nlohmann::json::parse(strOut);
-    }
-    static std::string Hex(const std::string& strBytes)
-    {
-        std::string strHex;
-        char szByte[3];
-        for (const unsigned char c : strBytes)
-            std::snprintf(szByte, sizeof szByte, "%02x", c), strHex += szByte;
-        return strHex;
     }
 
     const SOrderLineItem m_piston{"PA31-4-150-V-SG", "1", "Accumulator Division", "Piston, 150 in\xC2\xB3", "", ""};

@@ -251,6 +251,18 @@ TEST(XmlExport, AFileThatCannotBeWrittenIsLeftAsItWas)
         nFiles += entry.is_regular_file() ? 1 : 0;
     EXPECT_EQ(nFiles, 1u) << "no temporary file is left behind";
 
+    // A file its owner made read-only is refused; a link, also a dangling one, is written through.
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_FALSE(ExportSelectionXml(file, Header(), d, strError));
+    EXPECT_EQ(strError, "The XML file could not be written to " + file.string() + ". The file is read-only.");
+    EXPECT_EQ(Slurp(file), "the old export");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path link = file.parent_path() / "link.xml";
+    fs::create_symlink("linked.xml", link);
+    ASSERT_TRUE(ExportSelectionXml(link, Header(), d, strError)) << strError;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Slurp(file.parent_path() / "linked.xml"), SelectionToXml(Header(), d));
+
     EXPECT_FALSE(ExportSelectionXml(file.parent_path() / "no" / "such" / "folder.xml", Header(), d, strError));
     EXPECT_NE(strError.find("No such file or directory"), std::string::npos) << strError;
     ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;

@@ -47,9 +47,10 @@ private:
     QStringList Inbox() const { return QDir(Path("inbox")).entryList({"*.opd"}, QDir::Files); }
 
     // Opens a saved selection through "Open", as a user does.
-    void Open(const CAccumulatorData& d, const QString& strName)
+    void Open(const CBaseProduct& d, const QString& strName, int nProdId = 0,
+              const std::string& strProdType = "Accumulators")
     {
-        QVERIFY(SaveCompleteSelection(Path(strName).toStdString(), d));
+        QVERIFY(SaveCompleteSelection(Path(strName).toStdString(), d, true, nProdId, strProdType));
         m_pSession->Files().m_strPath = Path(strName);
         App().OnCommand(cmd::FileOpen);
         QVERIFY(m_pSession->Product().IsSelectionComplete());
@@ -123,6 +124,50 @@ private slots:
         App().OnCommand(outputcmd::GenerateCadFile);
         QVERIFY(ReadAll(Path("piston.svg")).contains("<svg"));
         QVERIFY2(prompt->Texts().empty(), Shown(prompt->Texts()).constData());
+    }
+
+    void TransferBarrierIsDrawnFromThePanelAndTheMenu()
+    {
+        CPromptCapture prompt;
+        Open(CompleteTransferBarrier(), "tb.Ac3", prod::TransferBarrier, "Transfer Barriers");
+        for (int nCommand : cmd::CadCommands)
+            QVERIFY2(Enabled(nCommand), qPrintable(QString::number(nCommand)));
+        CSelectionCompleted panel(m_pSession->Product(), m_pSession->Settings(), CSelectionCompleted::WithCad,
+                                  {});
+        for (int nCommand : {outputcmd::ViewCadDrawing, outputcmd::PrintCadDxf, outputcmd::PrintCadHpgl,
+                             outputcmd::GenerateCadFile, outputcmd::AddToOrderPad})
+            QVERIFY2(panel.CommandButton(nCommand)->isEnabled(), qPrintable(QString::number(nCommand)));
+
+        CChainScript script;
+        script["CAD Drawing - TB31-10G-NSSP-O"] = [](QDialog&) { return dlg::Ok; };
+        App().OnCommand(outputcmd::ViewCadDrawing);
+        QCOMPARE(script.Titles(), QStringList{"CAD Drawing - TB31-10G-NSSP-O"});
+        m_pSession->Files().m_strPath = Path("tb.dxf");
+        App().OnCommand(outputcmd::PrintCadDxf);
+        const QByteArray dxf = ReadAll(Path("tb.dxf"));
+        QVERIFY(dxf.contains("\nA  56.90 [1445.3]\n"));
+        QVERIFY(dxf.contains("\nD  Top fluid port: SAE-24 (1-7/8-12 UN)\n"));
+        QVERIFY2(prompt->Texts().empty(), Shown(prompt->Texts()).constData());
+    }
+
+    void IsolatorHasNoDrawingButReachesTheOrderPad()
+    {
+        CPromptCapture prompt;
+        Open(CompleteIsolator(), "isolator.Ac3", prod::ReservoirIsolator, "Reservoir Isolators");
+        for (int nCommand : {outputcmd::ViewCadDrawing, outputcmd::PrintCadDxf, outputcmd::PrintCadHpgl,
+                             outputcmd::GenerateCadFile})
+            QVERIFY(!Enabled(nCommand));
+        QVERIFY(Enabled(cmd::AddToOrderPad));
+        App().OnCommand(outputcmd::AddToOrderPad);
+        QVERIFY2(prompt->Texts().empty(), Shown(prompt->Texts()).constData());
+        QCOMPARE(Inbox().size(), 1);
+
+        COrderPadWindow orderPad(Path("inbox").toStdU16String());
+        QCOMPARE(orderPad.Table()->rowCount(), 1);
+        const QStringList expected = {"OV-30-G-E-1F", "1", "Accumulator Division",
+                                      "Ovrisol Reservoir Isolators"};
+        for (int nColumn = 0; nColumn < expected.size(); ++nColumn)
+            QCOMPARE(orderPad.Table()->item(0, nColumn)->text(), expected[nColumn]);
     }
 
     void NoDrawingComesFromAMailboxThatCannotBeOpened()
