@@ -3,7 +3,6 @@
 // product of its own; and the two tools from the Tools menu.
 #include "DesktopSession.h"
 #include "app/MainFrame.h"
-#include "catalogue/MessageKeys.h"
 #include "models/AccumulatorChooseModel.h"
 #include "models/ChooseSeals.h"
 #include "models/DetailsBladder1.h"
@@ -12,10 +11,6 @@
 #include "models/GasBottleSelect.h"
 #include "products/TesmaraButton.h"
 #include "sizing/ReqAccCapSize.h"
-#include "sizing/ToolAccOutputResult.h"
-#include "sizing/ToolEffectTempPrechgResult.h"
-#include "sizing/ToolOutputExisting.h"
-#include "sizing/ToolTempEffectPrecharge.h"
 
 #include <QAction>
 #include <QLabel>
@@ -258,93 +253,18 @@ private slots:
         QCOMPARE(prompt->Texts(), std::vector<std::string>());
     }
 
-    void BothToolsFromTheToolsMenuComputeAndRefuseWithoutTouchingTheSelection()
+    void BothToolsFromTheToolsMenuOpenWithoutTouchingTheSelection()
     {
         CPromptCapture prompt;
         CChainScript script;
-        const CIMsgStoredProc& messages = Product().Messages();
-        QAction* pOutput = m_pSession->App().MainFrame()->Action(cmd::UserFirst);
-        QAction* pTemperature = m_pSession->App().MainFrame()->Action(cmd::UserFirst + 1);
-        QVERIFY(pOutput && pTemperature);
-        QCOMPARE(pOutput->text(), QStringLiteral("Existing Accumulator &Output"));
-        QCOMPARE(pTemperature->text(), QStringLiteral("&Effects Of Temperature On Precharge"));
-
-        // A 10 litre accumulator between 200 and 120 bar over 4 s at 30 deg C, precharged to 110 bar.
-        QString strDischarge;
-        script["Calculate the Output of Existing Accumulator"] = [](QDialog& d)
-        {
-            auto& t = static_cast<CToolOutputExisting&>(d);
-            t.PressureUnit()->SelectUnit("BAR");
-            t.VolumeUnit()->SelectUnit("L");
-            t.TemperatureUnit()->SelectUnit("DEG_C");
-            Enter(t.MaxPressure(), "200");
-            Enter(t.MinPressure(), "120");
-            Enter(t.DischargeTime(), "4");
-            Enter(t.Volume(), "10");
-            Enter(t.Temperature(), "30");
-            t.PrechargeChoice(CToolOutputExisting::kIHave)->click();
-            Enter(t.Precharge(), "110");
-            return PressOk(d);
-        };
-        script["Results"] = [&](QDialog& d)
-        {
-            strDischarge = static_cast<CToolAccOutputResult&>(d).Value(2)->text();
-            return PressOk(d);
-        };
-        pOutput->trigger();
-        QCOMPARE(script.Titles(), (QStringList{"Calculate the Output of Existing Accumulator", "Results"}));
-        // Some of the ten litres, in litres.
-        QVERIFY2(strDischarge.endsWith(" L") && strDischarge.section(' ', 0, 0).toDouble() > 0.5 &&
-                     strDischarge.section(' ', 0, 0).toDouble() < 10.0,
-                 qPrintable(strDischarge));
-
-        // Refused: a maximum above 5,000 psi; the user then gives up.
-        script["Calculate the Output of Existing Accumulator"] = [](QDialog& d)
-        {
-            auto& t = static_cast<CToolOutputExisting&>(d);
-            Enter(t.MaxPressure(), "6000");
-            Enter(t.MinPressure(), "2000");
-            return PressOk(d);
-        };
-        pOutput->trigger();
-        QCOMPARE(prompt->Texts(),
-                 std::vector<std::string>{messages.GetMessage(msg::kToolMaxPressureAbove5000) + "\r\n" +
-                                          messages.GetMessage(msg::kTail)});
-
-        // Warming a 1000 psi precharge from 70 to 150 deg F.
-        QString strFinal;
-        script["Effects of Temperature on Pre-charge"] = [](QDialog& d)
-        {
-            auto& t = static_cast<CToolTempEffectPrecharge&>(d);
-            Enter(t.BeginTemperature(), "70");
-            Enter(t.FinalTemperature(), "150");
-            Enter(t.BeginPressure(), "1000");
-            return PressOk(d);
-        };
-        script["Effects of Temperature on Precharge"] = [&](QDialog& d)
-        {
-            strFinal = static_cast<CToolEffectTempPrechgResult&>(d).Value(3)->text();
-            return PressOk(d);
-        };
-        pTemperature->trigger();
-        QVERIFY2(strFinal.endsWith(" psi") && strFinal.section(' ', 0, 0).toDouble() > 1100.0,
-                 qPrintable(strFinal));
-        // Refused: a beginning temperature left empty.
-        prompt->Clear();
-        script["Effects of Temperature on Pre-charge"] = [](QDialog& d)
-        {
-            auto& t = static_cast<CToolTempEffectPrecharge&>(d);
-            Enter(t.FinalTemperature(), "150");
-            Enter(t.BeginPressure(), "1000");
-            return PressOk(d);
-        };
-        pTemperature->trigger();
-        QCOMPARE(prompt->Texts(),
-                 std::vector<std::string>{messages.GetMessage(msg::kEnterBeginningTemperature) + "\r\n" +
-                                          messages.GetMessage(msg::kTail)});
-        // The tools leave the selection alone: still none, nothing to save.
+        // Their entries, checks and results are ToolDialogsTest's; here only the menu's wiring.
+        m_pSession->App().MainFrame()->Action(cmd::UserFirst)->trigger();
+        m_pSession->App().MainFrame()->Action(cmd::UserFirst + 1)->trigger();
+        QCOMPARE(script.Titles(), (QStringList{"Calculate the Output of Existing Accumulator",
+                                               "Effects of Temperature on Pre-charge"}));
         QCOMPARE(Product().ProdId(), prod::NoneChosen);
         QVERIFY(!Product().IsDirty());
+        QVERIFY(prompt->Texts().empty());
     }
 };
 
