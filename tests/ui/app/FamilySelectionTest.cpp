@@ -1,16 +1,14 @@
 // Whole selections of the other accumulator types in the desktop application, as a user makes
-// them through the step panel: a bladder, a diaphragm saved and opened again, a gas bottle as a
+// them through the step panel: a bladder saved and opened again, a gas bottle as a
 // product of its own; and the two tools from the Tools menu.
 #include "DesktopSession.h"
 #include "app/MainFrame.h"
 #include "models/AccumulatorChooseModel.h"
 #include "models/ChooseSeals.h"
 #include "models/DetailsBladder1.h"
-#include "models/DetailsDiaphragm.h"
 #include "models/DetailsGB1.h"
 #include "models/GasBottleSelect.h"
 #include "products/TesmaraButton.h"
-#include "sizing/ReqAccCapSize.h"
 
 #include <QAction>
 #include <QLabel>
@@ -39,25 +37,7 @@ CChainScript::FnStep ChooseFirst(const std::string& strType)
     };
 }
 
-// A known capacity of 40 in³ at 3000 psi: small enough for a diaphragm.
-void ScriptKnownCapacity(CChainScript& script)
-{
-    script["Describe Application"] = [](QDialog& d)
-    {
-        static_cast<CDescribeApplication&>(d).ApplicationButton(0)->setChecked(true);
-        return PressOk(d);
-    };
-    script["Required Accumulator Capacity / Size"] = [](QDialog& d)
-    {
-        auto& c = static_cast<CReqAccCapSize&>(d);
-        Enter(c.Capacity(), "40");
-        Enter(c.Pressure(), "3000");
-        return PressOk(d);
-    };
-}
-
 const QString kBladderDetails = QStringLiteral("Choose Accumulator Details - Bladder Type");
-const QString kDiaphragmDetails = QStringLiteral("Choose Accumulator Details - Diaphragm Type");
 } // namespace
 
 class CFamilySelectionTest : public QObject
@@ -141,47 +121,6 @@ private slots:
         m_pSession->Steps({kDetails});
         QCOMPARE(shown, (QStringList{"-B", "B", "-T", "-CE", "SAE 4-Bolt Flange Fluid Port", strPortSize}));
         QCOMPARE(QString::fromStdString(ModelNumber()), strModel);
-        QCOMPARE(prompt->Texts(), std::vector<std::string>());
-    }
-
-    void DiaphragmSelectionIsSavedAndOpenedToTheSameModelNumber()
-    {
-        CPromptCapture prompt;
-        CChainScript script;
-        script["Choose Product"] = [](QDialog& d) { return ChooseProductType(d, "Accumulators"); };
-        ScriptKnownCapacity(script);
-        script["Choose Accumulator"] = ChooseFirst("Diaphragm");
-        script[kDiaphragmDetails] = [](QDialog& d)
-        {
-            auto& p = static_cast<CDetailsDiaphragm&>(d);
-            if (!SelectCode(p.SealBox(), "-H") || !SelectCode(p.ConstructionBox(), "X") ||
-                !SelectCode(p.CertificationBox(), "-DN"))
-                return dlg::Cancel;
-            p.OnOk();
-            return d.result();
-        };
-        m_pSession->Steps({kProduct, kApplication, kModel, kDetails});
-        QVERIFY(Product().IsSelectionComplete());
-        const std::string strModel = ModelNumber();
-        // The smallest sphere that holds 40 in³ is the 50 in³ one.
-        QCOMPARE(strModel, std::string("DA3S-50-HX-DN"));
-        const QStringList panel = m_pSession->PanelTexts();
-
-        m_pSession->SaveNewAndOpen("diaphragm.Ac3");
-        QCOMPARE(ModelNumber(), strModel);
-        QCOMPARE(m_pSession->PanelTexts(), panel);
-        // Reopened, the details step shows the choices made.
-        QStringList shown;
-        script[kDiaphragmDetails] = [&](QDialog& d)
-        {
-            auto& p = static_cast<CDetailsDiaphragm&>(d);
-            for (CCodeComboBox* pBox : {p.SealBox(), p.ConstructionBox(), p.CertificationBox()})
-                shown << pBox->GetCode(pBox->currentIndex());
-            return dlg::Cancel;
-        };
-        m_pSession->Steps({kDetails});
-        QCOMPARE(shown, (QStringList{"-H", "X", "-DN"}));
-        QCOMPARE(ModelNumber(), strModel);
         QCOMPARE(prompt->Texts(), std::vector<std::string>());
     }
 
