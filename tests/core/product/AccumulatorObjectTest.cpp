@@ -117,9 +117,11 @@ TEST(AccumulatorObject, StepsWorkOnCopiesAndRaiseTheLevel)
     EXPECT_EQ(f.product.AccumulatorData()->strFluidCompatDescription, "kept");
     f.Step(102, [](CAccumulatorData& d) { d.strAccumulatorDesc = "Piston, 4 in Bore"; });
     EXPECT_FALSE(f.product.m_bPartNumberAvailable);
+    EXPECT_FALSE(f.product.IsOrderPadEnabled());
     f.Step(103, [](CAccumulatorData&) {});
     EXPECT_TRUE(f.product.m_bPartNumberAvailable);
     EXPECT_TRUE(f.product.IsSelectionComplete());
+    EXPECT_TRUE(f.product.IsOrderPadEnabled()) << "a finished selection goes to the order pad";
     // Describing the application again resets the model and the details in the result.
     f.Step(101, [](CAccumulatorData&) {});
     EXPECT_EQ(f.product.AccumulatorData()->m_nLevel, 1);
