@@ -97,6 +97,29 @@ void dimDiaphragm(Sheet& sheet)
     sheet.titleBlock(QStringLiteral("Diaphragm accumulator"));
 }
 
+void dimOvrisol(Sheet& sheet)
+{
+    // Upright on the reservoir's top plate: the reservoir connection below, the breather on top.
+    BottleUnit unit;
+    unit.length = 150;
+    unit.radius = 62;
+    unit.dome = 0.6;
+    unit.top = Top::Port;
+    unit.bottom = Bottom::Flange;
+    bottleDrawing(sheet, unit, QPointF(215, 184), QStringLiteral("Reservoir isolator"));
+}
+
+void dimTransferBarrier(Sheet& sheet)
+{
+    // A bladder shell with a fluid port at either end.
+    BottleUnit unit;
+    unit.length = 184;
+    unit.radius = 48;
+    unit.top = Top::Port;
+    unit.bottom = Bottom::Port;
+    bottleDrawing(sheet, unit, QPointF(215, 188), QStringLiteral("Transfer barrier"));
+}
+
 void dimGasBottle(Sheet& sheet)
 {
     BottleUnit unit;

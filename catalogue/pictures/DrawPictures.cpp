@@ -2,11 +2,7 @@
 #include "Pictures.h"
 
 #include <QDir>
-#include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPainterPath>
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 namespace pictures
@@ -14,45 +10,6 @@ namespace pictures
 
 namespace
 {
-
-void brand(Sheet& sheet)
-{
-    QPainter& p = sheet.painter();
-    QFont name = sheetFont(34, true);
-    name.setLetterSpacing(QFont::AbsoluteSpacing, 1.0);
-    QFont line = sheetFont(8, true);
-    line.setLetterSpacing(QFont::AbsoluteSpacing, 1.4);
-    const QString maker = QStringLiteral("DALROW");
-    const QString trade = QStringLiteral("HYDRAULIC ACCUMULATORS");
-    // Mark and name centred together.
-    const double markWidth = 34, gap = 12;
-    const double textWidth =
-        std::max(QFontMetricsF(name).horizontalAdvance(maker), QFontMetricsF(line).horizontalAdvance(trade));
-    const double left = std::round((sheet.width() - markWidth - gap - textWidth) / 2);
-
-    // The mark: an accumulator shell, its lower part full of fluid under the separating line.
-    QPen shell(ink::brand, 4.0);
-    shell.setJoinStyle(Qt::RoundJoin);
-    p.setPen(shell);
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(left + 2, 18, 30, 52), 15, 15);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink::brand);
-    p.drawRect(QRectF(left + 12, 9, 10, 7));
-    QPainterPath fluid;
-    fluid.addRoundedRect(QRectF(left + 8, 24, 18, 40), 9, 9);
-    QPainterPath lower;
-    lower.addRect(QRectF(left + 6, 47, 22, 20));
-    p.drawPath(fluid.intersected(lower));
-    p.drawRect(QRectF(left + 8, 41, 18, 3));
-
-    const double textLeft = left + markWidth + gap;
-    p.setFont(name);
-    p.setPen(ink::brand);
-    p.drawText(QRectF(textLeft, 10, textWidth + 4, 42), Qt::AlignLeft | Qt::AlignVCenter, maker);
-    p.setFont(line);
-    p.drawText(QRectF(textLeft + 1, 52, textWidth + 4, 14), Qt::AlignLeft | Qt::AlignVCenter, trade);
-}
 
 struct Picture
 {
@@ -90,7 +47,10 @@ const Picture pictureList[] = {
     {"DimBladderHighFlow.jpg", 480, 360, dimBladderHighFlow},
     {"DimDiaphragm.jpg", 480, 360, dimDiaphragm},
     {"DimGasBottle.jpg", 480, 360, dimGasBottle},
-    {"Dalrow.jpg", 240, 80, brand},
+    {"DimOvrisol.jpg", 480, 360, dimOvrisol},
+    {"DimTransferBarrier.jpg", 480, 360, dimTransferBarrier},
+    {"Dalrow.jpg", 240, 80, brandDalrow},
+    {"Ostrel.jpg", 240, 80, brandOstrel},
 };
 
 } // namespace

@@ -40,5 +40,11 @@ void dimBladder(Sheet& sheet);
 void dimBladderHighFlow(Sheet& sheet);
 void dimDiaphragm(Sheet& sheet);
 void dimGasBottle(Sheet& sheet);
+void dimOvrisol(Sheet& sheet);
+void dimTransferBarrier(Sheet& sheet);
+
+// Brands, 240 x 80: the maker's, and that of its isolator and barrier line.
+void brandDalrow(Sheet& sheet);
+void brandOstrel(Sheet& sheet);
 
 } // namespace pictures

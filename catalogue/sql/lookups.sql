@@ -81,4 +81,6 @@ INSERT INTO ReportPictures (SeriesCode, GasPortType, Construction, UserFlow, Ima
     ('BH', '*', '*', '*', 'DimBladder.jpg', 1), ('BH', '*', '*', 'Y', 'DimBladderHighFlow.jpg', 2),
     ('BG', '*', '*', '*', 'DimBladder.jpg', 1),
     ('DA', '*', '*', '*', 'DimDiaphragm.jpg', 1),
-    ('GB', '*', '*', '*', 'DimGasBottle.jpg', 1);
+    ('GB', '*', '*', '*', 'DimGasBottle.jpg', 1),
+    ('OV', '*', '*', '*', 'DimOvrisol.jpg', 1),
+    ('TB', '*', '*', '*', 'DimTransferBarrier.jpg', 1);

@@ -218,7 +218,7 @@ void AddDimensions(CReportMap& map, const CAccumulatorData& d, int nProdId, IDat
 }
 } // namespace
 
-SSelectionReport AccumulatorReport(const CAccumulatorData& selection, const SReportContext& context)
+SSelectionReport ProductReport(const CAccumulatorData& selection, const SReportContext& context)
 {
     SSelectionReport report;
     if (context.pDatabase == nullptr)
@@ -235,20 +235,13 @@ SSelectionReport AccumulatorReport(const CAccumulatorData& selection, const SRep
     // The model number is assembled on a copy: making a report changes nothing in the selection.
     CAccumulatorData copy(selection);
     const std::string strModelNumber = copy.BuildPartNumber();
-    report::AddLabelKeys(report.map, db);
-
     const SSource source{selection, context, strModelNumber};
-    for (const std::string& strKey : report::ValueKeys(db))
-    {
-        std::string strText;
-        if (!report::CommonValue(strKey, context, db, strText))
-        {
-            const auto it = ValueTable().find(strKey);
-            if (it != ValueTable().end())
-                strText = it->second(source);
-        }
-        report.map.Set(strKey, std::move(strText));
-    }
+    report::AddLabelAndValueKeys(report.map, context, db,
+                                 [&](const std::string& strKey)
+                                 {
+                                     const auto it = ValueTable().find(strKey);
+                                     return it == ValueTable().end() ? std::string() : it->second(source);
+                                 });
 
     CReportMap::Texts codes, descriptions;
     for (const SOptionElement& option : selection.m_caSelectedOptionArray)

@@ -8,7 +8,7 @@
 #include "catalogue/Recordset.h"
 #include "outputs/ReportFillers.h"
 #include "platform/StringTable.h"
-#include "selection/AccumulatorData.h"
+#include "selection/SelectionClass.h"
 
 namespace
 {
@@ -42,14 +42,14 @@ SReportPicture LoadPicture(const std::string& strName, IDatabase& db, std::vecto
 
 bool HasSelectionReport(const CBaseProduct& selection)
 {
-    return dynamic_cast<const CAccumulatorData*>(&selection) != nullptr;
+    return VisitSelectionClass(selection, [](const char*, const auto&) {});
 }
 
 SSelectionReport PrintSelectionReport(const CBaseProduct& selection, const SReportContext& context)
 {
-    if (const auto* pAccumulator = dynamic_cast<const CAccumulatorData*>(&selection))
-        return AccumulatorReport(*pAccumulator, context);
-    return SSelectionReport();
+    SSelectionReport report;
+    VisitSelectionClass(selection, [&](const char*, const auto& typed) { report = ProductReport(typed, context); });
+    return report;
 }
 
 namespace report
@@ -93,6 +93,19 @@ bool CommonValue(const std::string& strKey, const SReportContext& context, IData
     else
         return false;
     return true;
+}
+
+void AddLabelAndValueKeys(CReportMap& map, const SReportContext& context, IDatabase& db,
+                          const std::function<std::string(const std::string&)>& ownText)
+{
+    AddLabelKeys(map, db);
+    for (const std::string& strKey : ValueKeys(db))
+    {
+        std::string strText;
+        if (!CommonValue(strKey, context, db, strText))
+            strText = ownText(strKey);
+        map.Set(strKey, std::move(strText));
+    }
 }
 
 void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery, const Params& params)

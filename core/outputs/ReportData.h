@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,10 @@ std::vector<std::string> ValueKeys(IDatabase& db);
 // The texts of the keys that mean the same in every report (date, version, warning, paths); false
 // for any other key.
 bool CommonValue(const std::string& strKey, const SReportContext& context, IDatabase& db, std::string& strText);
+// The label keys, then every value key: the common text, else the product's own (ownText), which
+// leaves a key the product does not have empty.
+void AddLabelAndValueKeys(CReportMap& map, const SReportContext& context, IDatabase& db,
+                          const std::function<std::string(const std::string&)>& ownText);
 // Appends the rows of a dimension query to "DimLabelVAL" and "DimValueVAL".
 void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery,
                       const std::vector<std::pair<std::string, std::string>>& params);

@@ -5,6 +5,7 @@
 #include "outputs/XmlWriter.h"
 #include "platform/FileReplace.h"
 #include "selection/AccumulatorFields.h"
+#include "selection/SelectionClass.h"
 #include "selection/SelectionFile.h"
 #include "units/UnitConvMap.h"
 
@@ -79,7 +80,7 @@ void WriteCodes(CXmlWriter& xml, const std::string& strName, const std::vector<C
     xml.Close();
 }
 
-void WriteAccumulator(CXmlWriter& xml, const CAccumulatorData& d)
+void WriteFields(CXmlWriter& xml, const CAccumulatorData& d)
 {
     for (const SAccumulatorField& field : AccumulatorFields())
         std::visit([&](auto pMember) { Write(xml, field.pszName, d.*pMember); }, field.member);
@@ -104,11 +105,20 @@ void WriteAccumulator(CXmlWriter& xml, const CAccumulatorData& d)
     }
     xml.Close();
 }
+
+// The other products: the level, the class's own fields in their stored order, then both code lists.
+template <class T> void WriteFields(CXmlWriter& xml, const T& selection)
+{
+    Write(xml, "m_nLevel", selection.m_nLevel);
+    T::WalkFields([&](const char* pszName, auto pMember) { Write(xml, pszName, selection.*pMember); });
+    WriteCodes(xml, "m_lstCodes", selection.m_lstCodes);
+    WriteCodes(xml, "m_lstDefaultCodes", selection.m_lstDefaultCodes);
+}
 } // namespace
 
 bool CanExportXml(const CBaseProduct& selection)
 {
-    return dynamic_cast<const CAccumulatorData*>(&selection) != nullptr;
+    return VisitSelectionClass(selection, [](const char*, const auto&) {});
 }
 
 std::string SelectionToXml(const SSelectionHeader& header, const CBaseProduct& selection)
@@ -127,12 +137,13 @@ std::string SelectionToXml(const SSelectionHeader& header, const CBaseProduct& s
 
     const std::unique_ptr<CBaseProduct> pCopy = selection.Clone();
     xml.Leaf("modelNumber", {}, pCopy->BuildPartNumber());
-    if (const auto* pAccumulator = dynamic_cast<const CAccumulatorData*>(&selection))
-    {
-        xml.Open("fields", {{"class", "CAccumulatorData"}});
-        WriteAccumulator(xml, *pAccumulator);
-        xml.Close();
-    }
+    VisitSelectionClass(selection,
+                        [&](const char* pszClass, const auto& typed)
+                        {
+                            xml.Open("fields", {{"class", pszClass}});
+                            WriteFields(xml, typed);
+                            xml.Close();
+                        });
     xml.Close();
     return xml.Text();
 }

@@ -57,6 +57,10 @@ TEST(BatchCommand, ManyWorkersManyTimesAnswerEveryLineInOrder)
         {
             EXPECT_EQ(results[i]["line"], i + 1);
             EXPECT_EQ(results[i].contains("outcome"), i % 3 == 0) << results[i].dump();
+            if (i % 3 == 0)
+            {
+                EXPECT_EQ(results[i]["application"], results[0]["application"]) << "line " << i + 1;
+            }
         }
         if (nRun == 0)
             first = results;

@@ -11,6 +11,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// Whether a printed text holds a part.
+inline bool Contains(const std::string& strText, const std::string& strPart)
+{
+    return strText.find(strPart) != std::string::npos;
+}
+
 struct SCliRun
 {
     int nStatus = -1;

@@ -16,17 +16,12 @@ const std::string kSizeArgs =
 const std::string kKnownCapacity =
     R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":300,"unit":"CU_IN"},"sdMaxSysPress":{"value":3000,"unit":"PSIG"}})";
 
-bool Has(const std::string& strText, const std::string& strPart)
-{
-    return strText.find(strPart) != std::string::npos;
-}
-
 // A catalogue error ends the command with the data-access message and status 1.
 void ExpectDataAccessFailure(const SCliRun& run, const std::string& strWhat)
 {
     EXPECT_EQ(run.nStatus, 1) << strWhat << "\n" << run.strErr;
     EXPECT_EQ(run.strErr.rfind("DAO error ", 0), 0u) << strWhat << "\n" << run.strErr;
-    EXPECT_FALSE(Has(run.strErr, "terminate called")) << strWhat;
+    EXPECT_FALSE(Contains(run.strErr, "terminate called")) << strWhat;
 }
 } // namespace
 
@@ -100,7 +95,7 @@ TEST(DamagedCatalogue, BatchReportsEveryLineAndFails)
     std::istringstream lines(run.strOut);
     int nLines = 0;
     for (std::string strLine; std::getline(lines, strLine); ++nLines)
-        EXPECT_TRUE(Has(nlohmann::json::parse(strLine)["error"].get<std::string>(),
+        EXPECT_TRUE(Contains(nlohmann::json::parse(strLine)["error"].get<std::string>(),
                         "DAO error 1001, SOURCE = " + copy.string() + ", DESCR = The catalogue has no query 'qMaxPressure'."))
             << strLine;
     EXPECT_EQ(nLines, 2);
@@ -121,8 +116,8 @@ TEST(DamagedCatalogue, TextsThatAreNotUtf8AreReadAsWindows1252AndReported)
 
     const SCliRun check = RunCli("catalogue check '" + copy.string() + "'");
     EXPECT_EQ(check.nStatus, 2);
-    EXPECT_TRUE(Has(check.strOut, "problem: Messages.MsgText in row ")) << check.strOut;
-    EXPECT_TRUE(Has(check.strOut, ": the text is not UTF-8 (read as Windows-1252)")) << check.strOut;
+    EXPECT_TRUE(Contains(check.strOut, "problem: Messages.MsgText in row ")) << check.strOut;
+    EXPECT_TRUE(Contains(check.strOut, ": the text is not UTF-8 (read as Windows-1252)")) << check.strOut;
     fs::remove_all(copy.parent_path());
 }
 
@@ -143,6 +138,6 @@ TEST(DamagedCatalogue, CheckReportsUnusableLimitsAndScansEveryTable)
           "problem: qMaxTemperature: no row, so every sizing is refused",
           "problem: Bores: Field 'BoreIn' of row 1 of 'Bores' holds a value that does not fit its type DOUBLE.",
           "problem: PressureClasses.PressUnits: unknown unit code \"PSI\""})
-        EXPECT_TRUE(Has(check.strOut, pszExpected)) << pszExpected << "\n" << check.strOut;
+        EXPECT_TRUE(Contains(check.strOut, pszExpected)) << pszExpected << "\n" << check.strOut;
     fs::remove_all(copy.parent_path());
 }

@@ -11,11 +11,6 @@ using nlohmann::json;
 
 namespace
 {
-bool Has(const std::string& strText, const std::string& strPart)
-{
-    return strText.find(strPart) != std::string::npos;
-}
-
 std::string Pressure(double dValue, const std::string& strUnit)
 {
     return json{{"value", dValue}, {"unit", strUnit}}.dump();
@@ -45,9 +40,9 @@ const std::string kOneEvent = R"([{"iActNo":1,"iEventNo":1,"enumActVolForEvent":
 void ExpectRefused(const SCliRun& run, const std::string& strField, const std::string& strMessage)
 {
     EXPECT_EQ(run.nStatus, 2) << strField << "\n" << run.strErr;
-    EXPECT_TRUE(Has(run.strErr, "(field: " + strField + ")")) << run.strErr;
-    EXPECT_TRUE(Has(run.strErr, strMessage)) << strMessage << "\n" << run.strErr;
-    EXPECT_FALSE(Has(run.strErr, "\r")) << "a terminal line break is a plain line feed";
+    EXPECT_TRUE(Contains(run.strErr, "(field: " + strField + ")")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, strMessage)) << strMessage << "\n" << run.strErr;
+    EXPECT_FALSE(Contains(run.strErr, "\r")) << "a terminal line break is a plain line feed";
 }
 } // namespace
 
@@ -77,10 +72,10 @@ TEST(HostileInput, WhatTheProgramFillsItselfIsIgnoredWithANotice)
         R"("sdMaxSysPress":{"value":50000,"unit":"PSIG"},"sdAllowedMaxAccumulatorPress":{"value":60000,"unit":"PSIG"},)"
         R"("sdPolyTropicExponent":{"value":9,"unit":"NONE"},"m_lstCodes":[]})");
     ExpectRefused(run, "sdMaxSysPress", "Please lower your maximum pressure below: 6000 psi");
-    EXPECT_TRUE(Has(run.strErr, "Ignored what the program fills itself (results, catalogue limits, model and "
+    EXPECT_TRUE(Contains(run.strErr, "Ignored what the program fills itself (results, catalogue limits, model and "
                                 "details): m_lstCodes sdAllowedMaxAccumulatorPress sdPolyTropicExponent"))
         << run.strErr;
-    EXPECT_TRUE(Has(RunCli("size --help").strOut, "the catalogue limits (sdAllowedMaxAccumulatorVol"));
+    EXPECT_TRUE(Contains(RunCli("size --help").strOut, "the catalogue limits (sdAllowedMaxAccumulatorVol"));
 }
 
 TEST(HostileInput, APressureOrAStartBelowZeroIsRefused)
@@ -127,7 +122,7 @@ TEST(HostileInput, NumbersFilesAndFormsAreReadAsTheySay)
     // 2^64 - 1 used to wrap round to -1.
     SCliRun run = RunCli("size --input -", AuxPower("siCylDim_NoCylParallel", R"({"value":18446744073709551615})"));
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "Field siCylDim_NoCylParallel.value: the number is out of range")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "Field siCylDim_NoCylParallel.value: the number is out of range")) << run.strErr;
     run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPress":{"value":1e400}})");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_EQ(run.strErr, "The standard input holds a number that is out of range: 1e400\n");
@@ -151,7 +146,7 @@ TEST(HostileInput, NumbersFilesAndFormsAreReadAsTheySay)
     // What cannot be computed says why, also when the result goes out as JSON.
     run = RunCli("size --json aux-power --volume 1GAL --actuation 2sec --dwell 8sec --max 3000psi --min 3000psi");
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "The size cannot be computed: ")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "The size cannot be computed: ")) << run.strErr;
 }
 
 TEST(HostileInput, OutputThatCannotBeWrittenIsAFailure)

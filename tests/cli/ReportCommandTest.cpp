@@ -3,6 +3,10 @@
 // checked by xmllint; and every refusal with its exit status.
 #include "CliRunner.h"
 
+#include "selection/OvrisolBase.h"
+#include "selection/SelectionFile.h"
+#include "selection/TransferBase.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -197,4 +201,66 @@ TEST_F(CReportCommandTest, EachApplicationsEntriesOnItsReport)
         // The speed counts only where the flow is calculated from it.
         EXPECT_FALSE(Has(strText, "Pump Speed")) << strText;
     }
+}
+
+// A reservoir isolator saved as the desktop saves it, its report as a PDF and its XML; a transfer
+// barrier whose model is not confirmed is refused.
+TEST_F(CReportCommandTest, AnotherProductsReportAndXml)
+{
+    SSelectionHeader header;
+    header.strLanguageCode = "US";
+    header.strLanguageName = "U.S. English";
+    header.nProdId = 2;
+    header.strProdType = "Reservoir Isolators";
+    header.strProdDescription = "Bladder isolators for hydraulic reservoirs.";
+    header.bPartNumberAvailable = true;
+    header.bSelectionComplete = true;
+    COvrisolBase ov;
+    ov.m_nLevel = 2;
+    ov.strSizeMethodText = "Cylinder and accumulator capacities";
+    ov.cudCylinderCapacity.Set(10.0, "GAL");
+    ov.cudAccumulatorCapacity.Set(5.0, "GAL");
+    ov.cudCombinedCapacity.Set(18.0, "GAL");
+    ov.cudCapacityDisplay.Set(20.0, "GAL");
+    ov.strConstruction = "Carbon Steel Shell, Epoxy Painted";
+    ov.cpcSeriesCode = CPartCode("OV", 1, "Ovrisol Reservoir Isolator");
+    ov.cpcSizeCode = CPartCode("-20", 2, "20 gal");
+    ov.cpcConstructionCode = CPartCode("-S", 3, "Carbon Steel Shell, Epoxy Painted");
+    ov.cpcBladderCode = CPartCode("-N", 4, "Nitrile (NBR)");
+    ov.m_lstDefaultCodes = {CPartCode("-1", 5, "Current Design"), CPartCode("F", 6, "Filtered Breather")};
+    std::string strError;
+    ASSERT_TRUE(SaveSelectionFile(m_dir / "ov.Ac3", header, ov, strError)) << strError;
+
+    const SCliRun report = RunCli("report " + Path("ov.Ac3") + " --pdf " + Path("ov.pdf") + " --paper a4");
+    ASSERT_EQ(report.nStatus, 0) << report.strErr;
+    EXPECT_TRUE(report.strErr.empty()) << report.strErr;
+    EXPECT_TRUE(Has(report.strOut, "the selection report of OV-20-S-N-1F, 1 page, A4")) << report.strOut;
+    const std::string strText = Shell("pdftotext -layout " + Path("ov.pdf") + " -");
+    for (const char* pszPart : {"Model Number: OV-20-S-N-1F", "Ovrisol Reservoir Isolators", "Series: OV",
+                                "Cylinder Capacity: 10 gal (US)", "Required Capacity: 18 gal (US)",
+                                "Seal Class: Nitrile (NBR)", "A - Overall Length 35.5 in",
+                                "B - Shell Diameter 16 in", "Weight (approx.) 78 lb", "Page 1 of 1"})
+        EXPECT_TRUE(Has(strText, pszPart)) << pszPart << "\n" << strText;
+    // The isolator line's brand and the dimension drawing are in it.
+    EXPECT_EQ(Shell("pdfimages -list " + Path("ov.pdf") + " | tail -n +3 | wc -l"), "2");
+
+    const SCliRun xml = RunCli("show --xml " + Path("ov.Ac3"));
+    ASSERT_EQ(xml.nStatus, 0) << xml.strErr;
+    std::ofstream(m_dir / "ov.xml") << xml.strOut;
+    EXPECT_TRUE(Has(Shell("xmllint --noout --schema '" TESMARA_SCHEMA_DIR "/tesmara-selection.xsd' " + Path("ov.xml")),
+                    "ov.xml validates"));
+    EXPECT_EQ(Shell("xmllint --xpath \"string(//*[local-name()='modelNumber'])\" " + Path("ov.xml")), "OV-20-S-N-1F");
+    EXPECT_EQ(Shell("xmllint --xpath \"string(//*[local-name()='fields']/@class)\" " + Path("ov.xml")), "COvrisolBase");
+    EXPECT_EQ(Shell("xmllint --xpath \"string(//*[@name='cudCombinedCapacity']/@unit)\" " + Path("ov.xml")), "GAL");
+
+    CTransferBase tb;
+    tb.m_nLevel = 1;
+    tb.cpcSeriesCode = CPartCode("TB", 1, "Transfer Barrier");
+    header.nProdId = 5;
+    header.strProdType = "Transfer Barriers";
+    ASSERT_TRUE(SaveSelectionFile(m_dir / "tb.Ac3", header, tb, strError)) << strError;
+    const SCliRun refused = RunCli("report " + Path("tb.Ac3") + " --pdf " + Path("tb.pdf"));
+    EXPECT_EQ(refused.nStatus, 2);
+    EXPECT_TRUE(Has(refused.strErr, "the selection is not complete")) << refused.strErr;
+    EXPECT_FALSE(fs::exists(m_dir / "tb.pdf"));
 }

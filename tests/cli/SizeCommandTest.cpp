@@ -1,4 +1,4 @@
-// tesmara size, models, show and batch, as a user runs them.
+// tesmara size, models and show, as a user runs them.
 #include "CliRunner.h"
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
@@ -18,10 +18,6 @@ const std::string kAuxPower =
     R"("sdDwellTime":{"value":20,"unit":"SEC"},"sdMaxSysPress":{"value":3000,"unit":"PSIG"},)"
     R"("sdMinSysPress":{"value":2000,"unit":"PSIG"}})";
 
-bool Has(const std::string& strText, const std::string& strPart)
-{
-    return strText.find(strPart) != std::string::npos;
-}
 } // namespace
 
 TEST(SizeCommand, FlagsAndJsonInputSizeAlike)
@@ -39,30 +35,30 @@ TEST(SizeCommand, FlagsAndJsonInputSizeAlike)
     EXPECT_GT(b["application"]["sdRequiredAccumulatorVol"]["value"].get<double>(), 150.0);
     // The report: the results in the dialog's units, the charging exponent only where there is one.
     const std::string strReport = RunCli("size --input -", kAuxPower).strOut;
-    EXPECT_TRUE(Has(strReport, "Pressures:            3000 psi to 2000 psi\n")) << strReport;
-    EXPECT_TRUE(Has(strReport, "Precharge pressure:   1900 psi  |  132.0 bar\n")) << strReport;
-    EXPECT_TRUE(Has(strReport, "Exponent, charging:   ")) << strReport;
+    EXPECT_TRUE(Contains(strReport, "Pressures:            3000 psi to 2000 psi\n")) << strReport;
+    EXPECT_TRUE(Contains(strReport, "Precharge pressure:   1900 psi  |  132.0 bar\n")) << strReport;
+    EXPECT_TRUE(Contains(strReport, "Exponent, charging:   ")) << strReport;
     const double dIn3 = b["application"]["sdRequiredAccumulatorVol"]["value"].get<double>();
     char szLine[128];
     std::snprintf(szLine, sizeof szLine, "Required capacity:    %.1f in\u00B3  |  %.2f gal (US)  |  %.2f L\n",
                   dIn3, dIn3 * 1.638706e-05 / 0.003785413, dIn3 * 1.638706e-05 / 0.001);
-    EXPECT_TRUE(Has(strReport, szLine)) << szLine << strReport;
+    EXPECT_TRUE(Contains(strReport, szLine)) << szLine << strReport;
     const std::string strHolding =
         RunCli("size holding --hold 600sec --leak 2CU_IN_MIN --max 3000psi --min 2000psi").strOut;
-    EXPECT_TRUE(Has(strHolding, "Polytropic exponent:  ")) << strHolding;
-    EXPECT_FALSE(Has(strHolding, "Exponent, charging:")) << strHolding;
+    EXPECT_TRUE(Contains(strHolding, "Polytropic exponent:  ")) << strHolding;
+    EXPECT_FALSE(Contains(strHolding, "Exponent, charging:")) << strHolding;
 }
 
 TEST(SizeCommand, RefusesWithTheMessageAndTheField)
 {
     SCliRun run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPres":{"value":1}})");
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "sdMaxSysPres")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "sdMaxSysPres")) << run.strErr;
     run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPress":{"value":"high","unit":"PSIG"}})");
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "sdMaxSysPress.value")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "sdMaxSysPress.value")) << run.strErr;
     run = RunCli("size --input -", R"({"deSelectApp":3,"sdMaxSysPress":{"value":1,"unit":"PSI"}})");
-    EXPECT_TRUE(Has(run.strErr, "Field sdMaxSysPress.unit: unknown unit code \"PSI\"")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "Field sdMaxSysPress.unit: unknown unit code \"PSI\"")) << run.strErr;
     EXPECT_EQ(RunCli("size --input -",
                      R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":5,"unit":"GAL"},)"
                      R"("sdMaxSysPress":{"value":100,"unit":"BAR"}})")
@@ -72,8 +68,8 @@ TEST(SizeCommand, RefusesWithTheMessageAndTheField)
     // A check of the dialogs: above the catalogue's highest rating.
     run = RunCli("size known-capacity --capacity 5GAL --max 9000psi");
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "Please lower your maximum pressure below: 6000 psi")) << run.strErr;
-    EXPECT_TRUE(Has(run.strErr, "(field: sdMaxSysPress)")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "Please lower your maximum pressure below: 6000 psi")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "(field: sdMaxSysPress)")) << run.strErr;
 }
 
 TEST(SizeCommand, EachFlagRefusesWhatItCannotTake)
@@ -118,12 +114,12 @@ TEST(SizeCommand, EachFlagRefusesWhatItCannotTake)
         const SCliRun run = RunCli(strArgs);
         EXPECT_EQ(run.nStatus, 2) << strArgs;
         EXPECT_EQ(run.strOut, "") << strArgs;
-        EXPECT_TRUE(Has(run.strErr, strMessage)) << strArgs << "\n" << run.strErr;
+        EXPECT_TRUE(Contains(run.strErr, strMessage)) << strArgs << "\n" << run.strErr;
     }
     // No catalogue: the tool cannot work at all.
     const SCliRun none = RunCli("size known-capacity --capacity 5GAL --max 100psi --catalogue /nonexistent");
     EXPECT_EQ(none.nStatus, 1);
-    EXPECT_TRUE(Has(none.strErr, "The catalogue file does not exist.")) << none.strErr;
+    EXPECT_TRUE(Contains(none.strErr, "The catalogue file does not exist.")) << none.strErr;
 }
 
 TEST(SizeCommand, WhatCannotBeSizedIsNeitherASuccessNorSaved)
@@ -132,7 +128,7 @@ TEST(SizeCommand, WhatCannotBeSizedIsNeitherASuccessNorSaved)
     SCliRun run =
         RunCli("size aux-power --volume 1GAL --actuation 2sec --dwell 8sec --max 3000psi --min 3000psi");
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strOut + run.strErr, "The size cannot be computed")) << run.strOut << run.strErr;
+    EXPECT_TRUE(Contains(run.strOut + run.strErr, "The size cannot be computed")) << run.strOut << run.strErr;
     // A pump that covers the actuator needs no accumulator: said, status 0, but nothing to save.
     const auto file =
         std::filesystem::temp_directory_path() / ("tesmara_none_" + std::to_string(::getpid()) + ".Ac3");
@@ -140,10 +136,10 @@ TEST(SizeCommand, WhatCannotBeSizedIsNeitherASuccessNorSaved)
         "size pump-flow --volume 1GAL --actuation 2sec --dwell 8sec --pump 40GPM --max 3000psi --min 2000psi";
     run = RunCli(strCovered);
     EXPECT_EQ(run.nStatus, 0);
-    EXPECT_TRUE(Has(run.strOut, "This application does not require an accumulator.")) << run.strOut;
+    EXPECT_TRUE(Contains(run.strOut, "This application does not require an accumulator.")) << run.strOut;
     run = RunCli(strCovered + " --save '" + file.string() + "'");
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "Nothing saved: the selection was not sized.")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "Nothing saved: the selection was not sized.")) << run.strErr;
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
@@ -155,7 +151,7 @@ TEST(SizeCommand, StrictAnswersTheQuestionNo)
     EXPECT_EQ(RunCli(strArgs).nStatus, 0);
     const SCliRun strict = RunCli(strArgs + " --strict");
     EXPECT_EQ(strict.nStatus, 2);
-    EXPECT_TRUE(Has(strict.strErr, "(field: sdPrechargePress)")) << strict.strErr;
+    EXPECT_TRUE(Contains(strict.strErr, "(field: sdPrechargePress)")) << strict.strErr;
 }
 
 TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
@@ -174,13 +170,13 @@ TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
 
     const SCliRun models = RunCli("models --selection '" + file.string() + "'");
     EXPECT_EQ(models.nStatus, 0) << models.strErr;
-    EXPECT_TRUE(Has(models.strOut, "Piston, 4 in Bore")) << models.strOut;
+    EXPECT_TRUE(Contains(models.strOut, "Piston, 4 in Bore")) << models.strOut;
     EXPECT_EQ(RunCli("models --input -", sized.strOut).strOut, models.strOut);
     // Nothing held yet: the first model is the preselected one, and only it.
     std::istringstream lines(models.strOut);
     std::vector<std::string> grid;
     for (std::string strLine; std::getline(lines, strLine);)
-        if (Has(strLine, "Accumulator Type") || !grid.empty())
+        if (Contains(strLine, "Accumulator Type") || !grid.empty())
             grid.push_back(strLine);
     ASSERT_GT(grid.size(), 3u) << models.strOut;
     for (std::size_t i = 1; i < grid.size() && !grid[i].empty(); ++i)
@@ -200,7 +196,7 @@ TEST(ModelsCommand, RefusesWhatHasNoSize)
 {
     SCliRun run = RunCli("models --input -", R"({"deSelectApp":3})");
     EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "(field: sdActVolDisplacement)")) << run.strErr;
+    EXPECT_TRUE(Contains(run.strErr, "(field: sdActVolDisplacement)")) << run.strErr;
     run = RunCli("models --input -",
                  R"({"deSelectApp":1,"sdActVolDisplacement":{"value":1,"unit":"GAL"},"sdActuationTime":)"
                  R"({"value":2,"unit":"SEC"},"sdDwellTime":{"value":8,"unit":"SEC"},"sdEnterPumpSize":)"
@@ -227,22 +223,4 @@ TEST(ShowCommand, PrintsEachHeaderFlagAsStored)
         EXPECT_EQ(shown["selectionComplete"], bComplete);
     }
     std::filesystem::remove(file);
-}
-
-TEST(BatchCommand, OneResultPerLineInOrder)
-{
-    const SCliRun run = RunCli("batch --jobs 2",
-                               kAuxPower + "\nnot json\n" + R"({"deSelectApp":9})" + "\n" + kAuxPower + "\n");
-    ASSERT_EQ(run.nStatus, 0) << run.strErr;
-    std::istringstream lines(run.strOut);
-    std::vector<json> results;
-    for (std::string strLine; std::getline(lines, strLine);)
-        results.push_back(json::parse(strLine));
-    ASSERT_EQ(results.size(), 4u);
-    for (std::size_t i = 0; i < results.size(); ++i)
-        EXPECT_EQ(results[i]["line"], i + 1);
-    EXPECT_EQ(results[0]["outcome"]["status"], "sized");
-    EXPECT_TRUE(results[1].contains("error"));
-    EXPECT_EQ(results[2]["field"], "deSelectApp");
-    EXPECT_EQ(results[3]["application"], results[0]["application"]);
 }

@@ -10,11 +10,6 @@ using namespace ref;
 
 namespace
 {
-bool Has(const std::string& strText, const std::string& strPart)
-{
-    return strText.find(strPart) != std::string::npos;
-}
-
 json Computed(const std::string& strArgs)
 {
     const SCliRun run = RunCli("tool " + strArgs + " --json");
@@ -43,9 +38,9 @@ TEST(ToolCommands, OutputOfAnExistingAccumulatorInBarAndLitres)
     const SCliRun text = RunCli("tool output-existing --max 3000psi --min 2000psi --time 5sec --volume 1GAL "
                                 "--temp 70DEG_F");
     EXPECT_EQ(text.nStatus, 0) << text.strErr;
-    EXPECT_TRUE(Has(text.strOut, "Precharge pressure:    1900 psi  |  132.0 bar\n")) << text.strOut;
-    EXPECT_TRUE(Has(text.strOut, "Accumulator discharge: ")) << text.strOut;
-    EXPECT_TRUE(Has(text.strOut, " gal (US)  |  ")) << text.strOut;
+    EXPECT_TRUE(Contains(text.strOut, "Precharge pressure:    1900 psi  |  132.0 bar\n")) << text.strOut;
+    EXPECT_TRUE(Contains(text.strOut, "Accumulator discharge: ")) << text.strOut;
+    EXPECT_TRUE(Contains(text.strOut, " gal (US)  |  ")) << text.strOut;
 }
 
 TEST(ToolCommands, TemperatureOnPrechargeEitherWay)
@@ -88,7 +83,7 @@ TEST(ToolCommands, RefusalsAndTheirStatus)
     {
         const SCliRun run = RunCli(strArgs);
         EXPECT_EQ(run.nStatus, 2) << strArgs;
-        EXPECT_TRUE(Has(run.strErr, strMessage)) << strArgs << "\n" << run.strErr;
+        EXPECT_TRUE(Contains(run.strErr, strMessage)) << strArgs << "\n" << run.strErr;
     }
     EXPECT_EQ(RunCli(kOutput + "--max 3000psi --volume 1GAL --catalogue /nonexistent").nStatus, 1);
 }

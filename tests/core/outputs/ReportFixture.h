@@ -11,8 +11,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
+
+// Every key of the table that the map holds with exactly that one text.
+inline void ExpectTexts(const CReportMap& map, const std::map<std::string, std::string>& expected)
+{
+    for (const auto& [strKey, strText] : expected)
+    {
+        ASSERT_TRUE(map.Has(strKey)) << strKey;
+        EXPECT_EQ(map.List(strKey), CReportMap::Texts{strText}) << strKey;
+    }
+}
 
 class CReportOwner : public ISelectionOwner
 {

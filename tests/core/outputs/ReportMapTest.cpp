@@ -11,21 +11,7 @@
 #include <map>
 
 namespace fs = std::filesystem;
-
-namespace
-{
 using Texts = std::map<std::string, std::string>;
-
-// Every key of the table that the map holds with exactly that one text.
-void ExpectTexts(const CReportMap& map, const Texts& expected)
-{
-    for (const auto& [strKey, strText] : expected)
-    {
-        ASSERT_TRUE(map.Has(strKey)) << strKey;
-        EXPECT_EQ(map.List(strKey), CReportMap::Texts{strText}) << strKey;
-    }
-}
-} // namespace
 
 class CReportMapTest : public CReportTest
 {

@@ -3,6 +3,10 @@
 // whole or not at all.
 #include "../selection/SelectionSupport.h"
 #include "outputs/XmlExport.h"
+#include "selection/AccessoryBase.h"
+#include "selection/OvrisolBase.h"
+#include "selection/RepairKitBase.h"
+#include "selection/TransferBase.h"
 #include "selection/AccumulatorFields.h"
 #include "selection/SelectionFile.h"
 
@@ -36,6 +40,7 @@ struct SReadBack
     std::map<std::string, std::string> file;  // the headers' elements by name, their text
     std::map<std::string, std::string> fileAttributes;
     std::string strModelNumber;
+    std::string strClass; // of the fields
     std::map<std::string, SElement> fields;     // the scalar fields by name
     std::map<std::string, std::vector<std::vector<SElement>>> lists; // each list's items (a code is an item of one)
     std::string strError;
@@ -69,6 +74,8 @@ SReadBack Read(const std::string& strXml)
                 back.lists[strList].emplace_back();
                 continue;
             }
+            if (element.strElement == "fields")
+                back.strClass = element.attributes["class"];
             if (element.strElement == "tesmaraSelection" || element.strElement == "file" ||
                 element.strElement == "fields")
                 continue;
@@ -121,6 +128,14 @@ SSelectionHeader Header()
     header.strProdDescription = "Sized <for> \"you\" & yours";
     header.bPartNumberAvailable = true;
     return header;
+}
+
+// Whether xmllint finds the file valid against the repository's schema.
+bool SchemaAccepts(const fs::path& file)
+{
+    const std::string strCommand = "xmllint --noout --schema '" TESMARA_SCHEMA_DIR "/tesmara-selection.xsd' '" +
+                                   file.string() + "' 2>/dev/null";
+    return std::system(strCommand.c_str()) == 0;
 }
 
 // The shortest text of a double as the schema reads it back.
@@ -221,9 +236,7 @@ TEST(XmlExport, TheModelNumberAndTheSchema)
     EXPECT_EQ(back.strModelNumber, "BA3-5GS");
     EXPECT_EQ(back.fields.at("strApplicationText").strText, "Control characters \uFFFD are no XML");
 
-    const std::string strCommand = "xmllint --noout --schema '" TESMARA_SCHEMA_DIR "/tesmara-selection.xsd' '" +
-                                   file.string() + "' 2>/dev/null";
-    EXPECT_EQ(std::system(strCommand.c_str()), 0) << "xmllint refuses " << file;
+    EXPECT_TRUE(SchemaAccepts(file)) << "xmllint refuses " << file;
     fs::remove_all(file.parent_path());
 }
 
@@ -267,5 +280,96 @@ TEST(XmlExport, AFileThatCannotBeWrittenIsLeftAsItWas)
     EXPECT_NE(strError.find("No such file or directory"), std::string::npos) << strError;
     ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;
     EXPECT_EQ(Slurp(file), SelectionToXml(Header(), d));
+    fs::remove_all(file.parent_path());
+}
+
+TEST(XmlExport, TheOtherProductsFieldByFieldAndValid)
+{
+    SSelectionHeader header = Header();
+    const fs::path file = Scratch("product.xml");
+    std::string strError;
+    // Writes the selection, checks it against the schema and reads it back.
+    const auto exported = [&](const CBaseProduct& selection, int nProdId)
+    {
+        header.nProdId = nProdId;
+        EXPECT_TRUE(CanExportXml(selection));
+        EXPECT_TRUE(ExportSelectionXml(file, header, selection, strError)) << strError;
+        EXPECT_TRUE(SchemaAccepts(file)) << "xmllint refuses the export of product " << nProdId;
+        SReadBack back = Read(Slurp(file));
+        EXPECT_TRUE(back.strError.empty()) << back.strError;
+        EXPECT_EQ(back.fileAttributes.at("product@id"), std::to_string(nProdId));
+        return back;
+    };
+
+    CTransferBase tb;
+    tb.m_nLevel = 2;
+    tb.strService = "Oil to Oil & <Water>";
+    tb.cudCapacity.Set(10.0, "GAL");
+    tb.cudPressure.Set(207.0, "BAR");
+    tb.cpcSeriesCode = CPartCode("TB", 1, "Transfer Barrier");
+    tb.cpcPressureCode = CPartCode("3", 2, "3000 psi");
+    tb.cpcCapCode = CPartCode("-10G", 4, "10 gal");
+    tb.cpcServiceCode = CPartCode("-O", 11, "Oil to Oil");
+    tb.m_lstDefaultCodes = {CPartCode("-N", 5, "Nitrile")};
+    SReadBack back = exported(tb, 5);
+    EXPECT_EQ(back.strClass, "CTransferBase");
+    // Level 2 takes the bladder code into the model number.
+    EXPECT_EQ(back.strModelNumber, "TB3-10G-N-O");
+    EXPECT_EQ(back.fields.size(), 9u); // the level and eight fields
+    EXPECT_EQ(back.fields.at("m_nLevel").strText, "2");
+    EXPECT_EQ(back.fields.at("strService").strText, "Oil to Oil & <Water>");
+    EXPECT_EQ(back.fields.at("cudCapacity").strText, "10");
+    EXPECT_EQ(back.fields.at("cudCapacity").attributes.at("unit"), "GAL");
+    EXPECT_EQ(back.fields.at("cudPressure").strText, "207");
+    EXPECT_EQ(back.fields.at("cudPressure").attributes.at("unit"), "BAR");
+    EXPECT_EQ(back.fields.at("cudPressure").attributes.at("unitText"), "bar");
+    EXPECT_EQ(back.fields.at("cpcServiceCode").strText, "-O");
+    EXPECT_EQ(back.fields.at("cpcServiceCode").attributes.at("location"), "11");
+    ASSERT_EQ(back.lists.at("m_lstDefaultCodes").size(), 1u);
+    EXPECT_EQ(back.lists.at("m_lstDefaultCodes")[0][0].strText, "-N");
+    EXPECT_EQ(back.lists.count("m_lstEvents"), 0u);
+    EXPECT_TRUE(tb.m_strPartNo.empty()) << "the model number is made on a copy";
+
+    COvrisolBase ov;
+    ov.m_nLevel = 2;
+    ov.iSizeMethod = COvrisolBase::kFluidLevels;
+    ov.cudReservoirWidth.Set(0.6, "M");
+    ov.strSelectedFluid = "Mineral Oil";
+    ov.cpcSeriesCode = CPartCode("OV", 1);
+    ov.cpcSizeCode = CPartCode("-20", 2);
+    back = exported(ov, 2);
+    EXPECT_EQ(back.strClass, "COvrisolBase");
+    EXPECT_EQ(back.strModelNumber, "OV-20");
+    EXPECT_EQ(back.fields.size(), 31u); // the level and thirty fields
+    EXPECT_EQ(back.fields.at("cudReservoirWidth").strText, "0.6");
+    EXPECT_EQ(back.fields.at("cudReservoirWidth").attributes.at("unit"), "M");
+    EXPECT_EQ(back.fields.at("iSizeMethod").strElement, "integer");
+    EXPECT_EQ(back.fields.at("iSizeMethod").strText, "0");
+    EXPECT_EQ(back.fields.at("strSelectedFluid").strText, "Mineral Oil");
+    EXPECT_EQ(back.fields.at("strAccumulatorType").strText, "OV");
+
+    CAccessoryBase accessory;
+    accessory.m_nLevel = 2;
+    accessory.strAccessoryPartNumber = "ACC-1234";
+    accessory.strAccessoryText = "Gas Charging Kit";
+    accessory.cpcBoreCode = CPartCode("-4", 4, "4 in Bore");
+    back = exported(accessory, 3);
+    EXPECT_EQ(back.strClass, "CAccessoryBase");
+    EXPECT_EQ(back.strModelNumber, "ACC-1234");
+    EXPECT_EQ(back.fields.size(), 13u);
+    EXPECT_EQ(back.fields.at("strAccessoryText").strText, "Gas Charging Kit");
+    EXPECT_EQ(back.fields.at("cudCapacity").attributes.at("unit"), "CU_IN");
+    EXPECT_EQ(back.fields.at("cpcBoreCode").attributes.at("description"), "4 in Bore");
+
+    CRepairKitBase kit;
+    kit.m_nLevel = 2;
+    kit.strKitType = "Seal Kits";
+    kit.strPartNumber = "RK-4-N";
+    back = exported(kit, 4);
+    EXPECT_EQ(back.strClass, "CRepairKitBase");
+    EXPECT_EQ(back.strModelNumber, "RK-4-N");
+    EXPECT_EQ(back.fields.size(), 5u);
+    EXPECT_EQ(back.fields.at("strKitType").strText, "Seal Kits");
+    EXPECT_EQ(back.fields.at("strPartNumber").strText, "RK-4-N");
     fs::remove_all(file.parent_path());
 }

@@ -1,4 +1,4 @@
-// What the application chains do besides sizing: message forms, event placement, and the outcomes
+// What the application chains do besides sizing: message forms, refused events, and the outcomes
 // that size nothing (no accumulator required, refused results, entries that cannot be computed).
 #include "../catalogue/CatalogueFixture.h"
 #include "ApplicationFixture.h"
@@ -22,14 +22,6 @@ SEvent Event(int a, int e, double dStart, double dDuration, double dVolumeIn3 = 
     ev.sdEvStartTime.Set(dStart, "SEC");
     ev.sdEvDuration.Set(dDuration, "SEC");
     return ev;
-}
-
-std::string Order(const std::vector<SEvent>& events)
-{
-    std::string str;
-    for (const SEvent& e : events)
-        str += std::to_string(e.iActNo) + "." + std::to_string(e.iEventNo) + " ";
-    return str;
 }
 
 class CChainTest : public CApplicationTest
@@ -63,21 +55,8 @@ TEST(CheckMessageForms, PlaceholdersLineBreaksAndNumbers)
     EXPECT_EQ(FillIntegers("%i", 7, 8), "7");
 }
 
-TEST_F(CChainTest, EventsArePlacedByActuatorAndNumber)
+TEST_F(CChainTest, RefusedEventsAreNamedByTheirPlaceInTheList)
 {
-    std::vector<SEvent> events;
-    for (const SEvent& e : {Event(2, 1, 0, 1), Event(1, 3, 5, 1), Event(1, 1, 0, 2)})
-        ASSERT_EQ(PlaceEvent(events, e, M()), std::nullopt);
-    EXPECT_EQ(Order(events), "1.1 1.3 2.1 ");
-    EXPECT_EQ(Text(PlaceEvent(events, Event(1, 2, 1, 2), M())),
-              "The event time and duration that you have entered overlap another event of the same actuator. "
-              "Please change the start time or the duration.\r\n");
-    EXPECT_EQ(Order(events), "1.1 1.3 2.1 ");
-    // Touching ends do not overlap.
-    EXPECT_EQ(PlaceEvent(events, Event(1, 2, 2, 3), M()), std::nullopt);
-    EXPECT_EQ(PlaceEvent(events, Event(1, 3, 7, 1), M()), std::nullopt); // replaces
-    EXPECT_EQ(Order(events), "1.1 1.2 1.3 2.1 ");
-    EXPECT_EQ(events[2].sdEvStartTime.Value(), 7.0);
     // An event that starts exactly at the end of the cycle passes the start check but not the sum.
     EXPECT_EQ(CheckEvent(Event(1, 1, 10.0, 1.0), CUnitDouble(10.0, "SEC"), M())->strField, "sdEvDuration");
 

@@ -251,11 +251,8 @@ private:
         QVERIFY(Product().IsSelectionComplete());
         const QStringList panel = m_pSession->PanelTexts();
         QCOMPARE(panel[1], QString::fromLatin1(pszApplication));
-        for (int i = 0; i < 4; ++i)
-            QVERIFY2(!panel[i].isEmpty(), qPrintable(QString::number(i)));
         const std::string strModel = Product().GetPartNumberDisplayText();
         QVERIFY2(QString::fromStdString(strModel).startsWith("P"), strModel.c_str());
-        QVERIFY(Held().sdRequiredAccumulatorVol.Value() > 0.0);
         const CAccumulatorData data(Held());
         m_pSession->SaveNewAndOpen(strFile);
         QVERIFY(QFileInfo::exists(m_pSession->FilePath(strFile)));
@@ -294,7 +291,6 @@ private slots:
         QCOMPARE(Held().deSelectCalcMethod, 1);
         // 0.25 pi 3² x 12 in: 84.8 in³.
         QVERIFY(std::fabs(Held().sdActVolDisplacement.GetValue("CU_IN") - 84.823) < 0.001);
-        QVERIFY(Held().sdPolyTropicExponentCharging.Value() > 0.0);
     }
 
     void HoldingSelection()
