@@ -65,7 +65,7 @@ void brandDalrow(Sheet& sheet)
 void brandOstrel(Sheet& sheet)
 {
     // A reservoir wall with the isolator's bag hanging into it from the breather, fluid round it.
-    brand(sheet, QStringLiteral("OSTREL"), QStringLiteral("RESERVOIR ISOLATORS"),
+    brand(sheet, QStringLiteral("OSTREL"), QStringLiteral("ISOLATORS & BARRIERS"),
           [](QPainter& p, double left)
           {
               QPen wall(ink::brand, 4.0);

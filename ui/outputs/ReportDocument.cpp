@@ -8,7 +8,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
+
+#include <cmath>
 
 namespace
 {
@@ -24,6 +27,25 @@ QImage Decode(const SReportPicture& picture, QStringList& problems)
         problems << QStringLiteral("The picture \"%1\" is not a picture that can be shown.")
                         .arg(QString::fromStdString(picture.strName));
     return image;
+}
+
+// A block (the columns, the dimensions, a chart, the warning) that fits on a page but would
+// straddle a page's end starts a new page instead: Qt would otherwise leave a heading bar at the
+// foot of one page, stretched down to it, and its chart on the next.
+void KeepBlocksWhole(QTextDocument& document, double dPageHeight)
+{
+    QAbstractTextDocumentLayout* pLayout = document.documentLayout();
+    for (QTextFrame* pFrame : document.rootFrame()->childFrames())
+    {
+        const QRectF box = pLayout->frameBoundingRect(pFrame);
+        const double dTopOnPage = std::fmod(box.top(), dPageHeight);
+        if (box.height() < dPageHeight && dTopOnPage + box.height() > dPageHeight)
+        {
+            QTextFrameFormat format = pFrame->frameFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            pFrame->setFrameFormat(format);
+        }
+    }
 }
 
 QFont ReportFont(double dPoints, bool bBold = false)
@@ -105,6 +127,7 @@ int CReportDocument::Render(QPagedPaintDevice& device) const
     const double dFooter = kFooterPoints * device.logicalDpiY() / 72.0;
     const QSizeF body(paint.width(), paint.height() - dFooter);
     document.setPageSize(body);
+    KeepBlocksWhole(document, body.height());
     const int nPages = document.pageCount();
 
     QPainter painter(&device);

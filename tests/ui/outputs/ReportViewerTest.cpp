@@ -70,12 +70,25 @@ SSelectionReport LongReport(int nEvents)
     return report;
 }
 
-QString PdfText(const QString& strPath)
+QString PdfText(const QString& strPath, int nPage = 0)
 {
+    QStringList args{QStringLiteral("-layout"), strPath, QStringLiteral("-")};
+    if (nPage > 0)
+        args << QStringLiteral("-f") << QString::number(nPage) << QStringLiteral("-l") << QString::number(nPage);
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), strPath, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), args);
     pdftotext.waitForFinished();
     return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+// The page of the PDF's last picture, by pdfimages' list (two lines of heading, then one line per
+// picture with its page first).
+int LastPicturePage(const QString& strPath)
+{
+    QProcess pdfimages;
+    pdfimages.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), strPath});
+    pdfimages.waitForFinished();
+    const QStringList lines = QString::fromUtf8(pdfimages.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    return lines.size() > 2 ? lines.back().simplified().section(' ', 0, 0).toInt() : 0;
 }
 } // namespace
 
@@ -156,6 +169,34 @@ private slots:
         const QString strText = PdfText(strCharts);
         QVERIFY2(strText.contains(QStringLiteral("Cycle Graph")), qPrintable(strText));
         QVERIFY(strText.contains(QStringLiteral("Gas State of the Sized Accumulator")));
+    }
+
+    void AChartStartsANewPageRatherThanLeaveItsHeadingBehind()
+    {
+        // Event tables of growing length push the gas chart across the first page's end.
+        QTemporaryDir dir;
+        const QString strHeading = QStringLiteral("Gas State of the Sized Accumulator");
+        for (int nEvents = 6; nEvents <= 30; nEvents += 3)
+        {
+            SSelectionReport report = LongReport(nEvents);
+            report.map.Set("GasStateHeadingLBL", strHeading.toStdString());
+            report.gasStates.states = {{0.0, 3014.7, 70.0, 300.0}, {2.0, 2014.7, 40.0, 410.0}};
+            report.gasUnits = {"PSIG", "DEG_F", "CU_IN"};
+            const QString strPath = dir.filePath(QStringLiteral("chart%1.pdf").arg(nEvents));
+            QString strError;
+            int nPages = 0;
+            QVERIFY(WriteReportPdf(CReportDocument(report), strPath, QPageSize(QPageSize::A4), strError, &nPages));
+            int nHeadingPage = 0;
+            for (int nPage = 1; nPage <= nPages; ++nPage)
+                if (PdfText(strPath, nPage).contains(strHeading))
+                    nHeadingPage = nPage;
+            QVERIFY2(nHeadingPage > 0, qPrintable(QString::number(nEvents)));
+            QVERIFY2(LastPicturePage(strPath) == nHeadingPage,
+                     qPrintable(QStringLiteral("%1 events: heading on page %2, chart on page %3")
+                                    .arg(nEvents)
+                                    .arg(nHeadingPage)
+                                    .arg(LastPicturePage(strPath))));
+        }
     }
 
     void PrintedOnTheChosenPrinter()
