@@ -33,6 +33,15 @@ private:
     SCadPreferences m_preferences;
 };
 
+// On the command line no order pad window comes up: the document waits in the inbox until the
+// order pad takes it in, and there is no clipboard to offer it on.
+class CInboxOrderPadLink final : public IOrderPadLink
+{
+public:
+    bool Open(std::string&) override { return true; }
+    void Offer(const std::string&) override {}
+};
+
 class CHeadlessProduct final : public IProductHost, public IStepDialogs
 {
 public:
@@ -66,6 +75,7 @@ public:
     void RefreshPanel() override {}
     std::unique_ptr<ICadObject> CreateCadObject() override;
     std::filesystem::path OrderPadInbox() const override { return m_inbox; }
+    IOrderPadLink* OrderPadLink() override { return &m_orderPadLink; }
 
     // IStepDialogs: no step runs here.
     int ChooseProduct(CAccumulatorObject&) override { return dlg::Cancel; }
@@ -76,6 +86,7 @@ public:
     void RunTool(CAccumulatorObject&, int) override {}
 
 private:
+    CInboxOrderPadLink m_orderPadLink;
     std::filesystem::path m_catalogueFolder;
     std::filesystem::path m_applicationFolder;
     std::filesystem::path m_inbox;

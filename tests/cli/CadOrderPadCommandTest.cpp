@@ -120,6 +120,8 @@ TEST_F(CCadOrderPadCommandTest, OrderPadAddHandsOverTheSelectionAndItsBottles)
     piston.siGBQty = CUnitInt(2, "");
     SCliRun run = RunCli("orderpad --inbox " + m_strInbox + " add " + Save("piston.Ac3", piston));
     ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    // The document waits in the inbox: no order pad window to fail to bring up.
+    EXPECT_EQ(run.strErr, "");
     run = RunCli("orderpad --inbox " + m_strInbox + " list --json");
     ASSERT_EQ(run.nStatus, 0) << run.strErr;
     const nlohmann::json lines = nlohmann::json::parse(run.strOut);
