@@ -68,7 +68,9 @@ private:
     void PaperText(ECadLayer e, double px, double py, double dHeight, const std::string& strText,
                    ECadAlign eAlign = ECadAlign::Left)
     {
-        m_d.m_texts.push_back({e, P(px, py), dHeight * m_d.m_dScale, strText, eAlign, 0.0});
+        // An empty cell or company is no entity: it would stand as an invisible object in the file.
+        if (!strText.empty())
+            m_d.m_texts.push_back({e, P(px, py), dHeight * m_d.m_dScale, strText, eAlign, 0.0});
     }
     std::string Length(double dMm, bool bDiameter = false) const
     {

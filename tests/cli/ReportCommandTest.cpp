@@ -2,10 +2,7 @@
 // details, the report written as a PDF and read back with pdftotext, the selection as XML
 // checked by xmllint; and every refusal with its exit status.
 #include "CliRunner.h"
-
-#include "selection/OvrisolBase.h"
-#include "selection/SelectionFile.h"
-#include "selection/TransferBase.h"
+#include "CompleteSelections.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -215,21 +212,8 @@ TEST_F(CReportCommandTest, AnotherProductsReportAndXml)
     header.strProdDescription = "Bladder isolators for hydraulic reservoirs.";
     header.bPartNumberAvailable = true;
     header.bSelectionComplete = true;
-    COvrisolBase ov;
-    ov.m_nLevel = 2;
-    ov.strSizeMethodText = "Cylinder and accumulator capacities";
-    ov.cudCylinderCapacity.Set(10.0, "GAL");
-    ov.cudAccumulatorCapacity.Set(5.0, "GAL");
-    ov.cudCombinedCapacity.Set(18.0, "GAL");
-    ov.cudCapacityDisplay.Set(20.0, "GAL");
-    ov.strConstruction = "Carbon Steel Shell, Epoxy Painted";
-    ov.cpcSeriesCode = CPartCode("OV", 1, "Ovrisol Reservoir Isolator");
-    ov.cpcSizeCode = CPartCode("-20", 2, "20 gal");
-    ov.cpcConstructionCode = CPartCode("-S", 3, "Carbon Steel Shell, Epoxy Painted");
-    ov.cpcBladderCode = CPartCode("-N", 4, "Nitrile (NBR)");
-    ov.m_lstDefaultCodes = {CPartCode("-1", 5, "Current Design"), CPartCode("F", 6, "Filtered Breather")};
     std::string strError;
-    ASSERT_TRUE(SaveSelectionFile(m_dir / "ov.Ac3", header, ov, strError)) << strError;
+    ASSERT_TRUE(SaveSelectionFile(m_dir / "ov.Ac3", header, IsolatorByCapacities(), strError)) << strError;
 
     const SCliRun report = RunCli("report " + Path("ov.Ac3") + " --pdf " + Path("ov.pdf") + " --paper a4");
     ASSERT_EQ(report.nStatus, 0) << report.strErr;

@@ -108,6 +108,26 @@ inline COvrisolBase CompleteIsolator()
     return d;
 }
 
+// OV, 20 gal, carbon steel, nitrile bladder, sized by 10 gal of cylinders and 5 gal of
+// accumulators (x 1.2 = 18 gal): "OV-20-S-N-1F", as Choose Model leaves it (no number stored yet).
+inline COvrisolBase IsolatorByCapacities()
+{
+    COvrisolBase d;
+    d.m_nLevel = 2;
+    d.strSizeMethodText = "Cylinder and accumulator capacities";
+    d.cudCylinderCapacity.Set(10.0, "GAL");
+    d.cudAccumulatorCapacity.Set(5.0, "GAL");
+    d.cudCombinedCapacity.Set(18.0, "GAL");
+    d.cudCapacityDisplay.Set(20.0, "GAL");
+    d.strConstruction = "Carbon Steel Shell, Epoxy Painted";
+    d.cpcSeriesCode = CPartCode("OV", 1, "Ovrisol Reservoir Isolator");
+    d.cpcSizeCode = CPartCode("-20", 2, "20 gal");
+    d.cpcConstructionCode = CPartCode("-S", 3, "Carbon Steel Shell, Epoxy Painted");
+    d.cpcBladderCode = CPartCode("-N", 4, "Nitrile (NBR)");
+    d.m_lstDefaultCodes = {CPartCode("-1", 5, "Current Design"), CPartCode("F", 6, "Filtered Breather")};
+    return d;
+}
+
 // The charging and gauging assembly for a 2.5 gal bladder accumulator.
 inline CAccessoryBase CompleteAccessory()
 {

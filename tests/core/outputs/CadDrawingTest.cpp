@@ -220,6 +220,9 @@ TEST_F(CCadDrawingTest, TransferBarrierHasAFluidPortStemAtEitherEnd)
     EXPECT_NEAR(radii[1], 61.6 / 2.0, 1e-9);
     EXPECT_NEAR(radii[2], kBladderDiameter / 2.0, 1e-9);
     EXPECT_TRUE(HasText(d, "A  56.90 [1445.3]"));
+    EXPECT_FALSE(HasText(d, "")); // the model number cell's label stands alone
+    const auto& texts = dxf["texts"];
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), ""), 0);
     EXPECT_TRUE(HasText(d, "C  Bottom fluid port: SAE Straight Thread Fluid Port, SAE-24 (1-7/8-12 UN)"));
     EXPECT_TRUE(HasText(d, "D  Top fluid port: SAE-24 (1-7/8-12 UN)"));
     EXPECT_TRUE(HasText(d, "Service: Oil to Oil (Separates Two Hydraulic Circuits)"));

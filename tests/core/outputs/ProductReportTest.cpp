@@ -1,6 +1,7 @@
 // The reports of the products chosen besides accumulators: each one's keys with their texts, its
 // dimensions and pictures from the built catalogue, the rows its layout prints, and the keys it
 // leaves empty.
+#include "CompleteSelections.h"
 #include "ReportFixture.h"
 
 #include "outputs/ReportKeys.h"
@@ -53,23 +54,10 @@ protected:
         return PrintSelectionReport(selection, context);
     }
 
-    // A 20 gal isolator, carbon steel, nitrile bladder, as Choose Model leaves it.
     COvrisolBase Isolator()
     {
-        COvrisolBase ov;
+        COvrisolBase ov = IsolatorByCapacities();
         ov.m_pOwner = &m_owner;
-        ov.m_nLevel = 2;
-        ov.strSizeMethodText = "Cylinder and accumulator capacities";
-        ov.cudCylinderCapacity.Set(10.0, "GAL");
-        ov.cudAccumulatorCapacity.Set(5.0, "GAL");
-        ov.cudCombinedCapacity.Set(18.0, "GAL");
-        ov.cudCapacityDisplay.Set(20.0, "GAL");
-        ov.strConstruction = "Carbon Steel Shell, Epoxy Painted";
-        ov.cpcSeriesCode = CPartCode("OV", 1, "Ovrisol Reservoir Isolator");
-        ov.cpcSizeCode = CPartCode("-20", 2, "20 gal");
-        ov.cpcConstructionCode = CPartCode("-S", 3, "Carbon Steel Shell, Epoxy Painted");
-        ov.cpcBladderCode = CPartCode("-N", 4, "Nitrile (NBR)");
-        ov.m_lstDefaultCodes = {CPartCode("-1", 5, "Current Design"), CPartCode("F", 6, "Filtered Breather")};
         return ov;
     }
 };
