@@ -10,11 +10,11 @@
 #include "platform/Prompt.h"
 #include "platform/Settings.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 
 namespace
 {
@@ -24,12 +24,12 @@ const QString kAllFilter = QStringLiteral(
 
 bool WriteCadPdf(const QString& strPath, const CCadDrawing& drawing, std::string& strError)
 {
-    // Written beside the target and renamed, so a failed write keeps an existing file.
-    QTemporaryFile temporary(QFileInfo(strPath).absolutePath() + QStringLiteral("/.XXXXXX.pdf"));
-    if (!temporary.open())
-        return strError = strPath.toStdString() + " could not be written.", false;
+    // Rendered in memory, then written whole: a failed write keeps an existing file as it was.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&temporary);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A3));
         pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -38,12 +38,8 @@ bool WriteCadPdf(const QString& strPath, const CCadDrawing& drawing, std::string
         QPainter painter(&pdf);
         PaintCadDrawing(painter, drawing, QRectF(0, 0, pdf.width(), pdf.height()));
     }
-    temporary.close();
-    QFile::remove(strPath);
-    if (!temporary.rename(strPath))
-        return strError = strPath.toStdString() + " could not be written.", false;
-    temporary.setAutoRemove(false);
-    return true;
+    return WriteFileWhole(std::filesystem::path(strPath.toStdU16String()),
+                          std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), strError);
 }
 
 CCadComponent::CCadComponent(ISettings& settings, std::function<IFileDialogs&()> fnFileDialogs, QWidget* pParent)

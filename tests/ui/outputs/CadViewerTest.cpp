@@ -3,6 +3,8 @@
 #include "outputs/CadDrawingBuilder.h"
 #include "outputs/CadViewer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -80,6 +82,18 @@ private slots:
         QVERIFY2(strText.contains("PA31-4-150-VS-G"), qPrintable(strText));
         QVERIFY(strText.contains("2026-11-02"));
         QVERIFY(strText.contains("1:2"));
+
+        // A file its owner made read-only is refused and kept, with nothing left beside it.
+        QFile written(strPdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray old = written.readAll();
+        written.close();
+        QVERIFY(QFile::setPermissions(strPdf, QFileDevice::ReadOwner));
+        QVERIFY(!WriteCadPdf(strPdf, Drawing(), strError));
+        QCOMPARE(strError, strPdf.toStdString() + " could not be written. The file is read-only.");
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 };
 
