@@ -119,4 +119,8 @@ TEST(GasBottleSearch, TheChosenBottleIsTheModelWithItsTypesDefaultsAndIsFoundAga
     EXPECT_EQ(data.cpcConstCode.m_strCode, "S");
     EXPECT_EQ(data.strApproval, "");
     EXPECT_FALSE(data.cpcNomBoreCode.m_strCode.empty());
+
+    // Back to a standard bottle: the piston's seal does not stay on it.
+    ApplyGasBottleChoice(data, bottle, pressure, 3, "N", *pDb);
+    EXPECT_EQ(data.cpcSealCode, CPartCode());
 }
