@@ -258,6 +258,12 @@ private slots:
         dialog.BottleList()->setCurrentItem(dialog.BottleList()->topLevelItem(0));
         QCOMPARE(dialog.AdditionalInformation()->toPlainText(),
                  QString::fromStdString(s.Message(msg::kFlowNotCalculated)));
+
+        // A pressure row that keeps only the focus, its selection cleared, is no choice.
+        dialog.PressureList()->clearSelection();
+        QCOMPARE(dialog.PressureList()->currentRow(), 0);
+        QCOMPARE(PressOkOf(dialog), 0);
+        QCOMPARE(prompt->Texts().back(), s.Message(msg::kSelectFromPressureList));
     }
 
     void EveryGasBottleChosenAsAProductGetsTheGasBottleDetails()
