@@ -37,13 +37,18 @@ constexpr double kTransferLength = 56.9 * 25.4;
 class CCadDrawingTest : public CCadMailboxFixture
 {
 protected:
-    CCadDrawing Draw(const CBaseProduct& d, ECadUnits eUnits = ECadUnits::Both)
+    SCadOutline Outline(const CBaseProduct& d)
     {
         std::string strError;
         SCadMailboxRow row;
         EXPECT_TRUE(m_mailbox.RequestCadDrawing(d.GetCadConversion(), row, strError)) << strError;
         SCadOutline outline;
         EXPECT_TRUE(LoadCadOutline(m_mailbox.Database(), row, outline, strError)) << strError;
+        return outline;
+    }
+    CCadDrawing Draw(const CBaseProduct& d, ECadUnits eUnits = ECadUnits::Both)
+    {
+        const SCadOutline outline = Outline(d);
         SCadPreferences prefs;
         prefs.eUnits = eUnits;
         prefs.strCompany = "Hydraulik Nord GmbH";
@@ -134,6 +139,7 @@ TEST_F(CCadDrawingTest, PistonOutlineMatchesTheCatalogueAndIsDimensioned)
     EXPECT_EQ(d.ScaleText(), "1:2");
     EXPECT_TRUE(HasText(d, "A  17.90 [454.7]"));
     EXPECT_TRUE(HasText(d, "B  \xC3\x98" "4.50 [114.3]"));
+    EXPECT_NEAR(Outline(Piston()).dCap, 3.0 * 25.4, 1e-9) << "the caps are 3 in each";
     EXPECT_TRUE(HasText(d, "PA31-4-150-VS-G"));
     EXPECT_TRUE(HasText(d, "Hydraulik Nord GmbH"));
     EXPECT_TRUE(HasText(d, "2026-11-02"));
