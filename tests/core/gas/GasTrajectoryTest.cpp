@@ -107,6 +107,12 @@ TEST(GasTrajectory, LongHoldsAreThinnedOutAndKeepTheLastStep)
     double n;
     oracle::SimulateGasExpansion(oracle::EForm::Holding, 2.0, 70.0, 20000.0, 3000.0, 2500.0, 2000.0, n);
     EXPECT_TRUE(SameBits(traj.dExponent, n));
+
+    // 2001 steps shown every 6th: the last step is not one of them, and is kept all the same.
+    const gas::SGasTrajectory odd =
+        gas::TraceGasExpansion(gas::EExpansionForm::Holding, 2.0, 70.0, 20010.0, 3000.0, 2500.0, 2000.0);
+    ASSERT_FALSE(odd.states.empty());
+    EXPECT_EQ(odd.states.back().dTimeSec, 20010.0);
 }
 
 TEST(GasTrajectory, ARunWithoutFiniteStatesHasNone)
