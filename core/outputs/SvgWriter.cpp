@@ -2,6 +2,7 @@
 #include "outputs/SvgWriter.h"
 
 #include "outputs/CadDrawing.h"
+#include "outputs/XmlWriter.h"
 
 #include <cmath>
 #include <cstdio>
@@ -22,32 +23,6 @@ const SLayerStroke kStrokes[] = {
     {ECadLayer::Dimension, "#006400", 0.18, ""},        {ECadLayer::Text, "#000000", 0.18, ""},
     {ECadLayer::Border, "#000000", 0.35, ""},
 };
-
-std::string Escape(const std::string& strText)
-{
-    std::string strOut;
-    for (const char c : strText)
-    {
-        switch (c)
-        {
-        case '&':
-            strOut += "&amp;";
-            break;
-        case '<':
-            strOut += "&lt;";
-            break;
-        case '>':
-            strOut += "&gt;";
-            break;
-        case '"':
-            strOut += "&quot;";
-            break;
-        default:
-            strOut += c;
-        }
-    }
-    return strOut;
-}
 
 class CSvg
 {
@@ -86,7 +61,7 @@ std::string WriteSvg(const CCadDrawing& d)
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                       CSvg::Number(d.m_dSheetWidth) + "mm\" height=\"" + CSvg::Number(d.m_dSheetHeight) +
                       "mm\" viewBox=\"0 0 " + CSvg::Number(d.m_dSheetWidth) + " " +
-                      CSvg::Number(d.m_dSheetHeight) + "\">\n<title>" + Escape(d.m_strTitle) +
+                      CSvg::Number(d.m_dSheetHeight) + "\">\n<title>" + CXmlWriter::Escape(d.m_strTitle) +
                       "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
     for (const SLayerStroke& stroke : kStrokes)
     {
@@ -135,7 +110,7 @@ std::string WriteSvg(const CCadDrawing& d)
             if (t.dRotationDeg != 0.0)
                 out += " transform=\"rotate(" + CSvg::Number(-t.dRotationDeg) + " " + strAt.substr(0, nSpace) + " " +
                        strAt.substr(nSpace + 1) + ")\"";
-            out += ">" + Escape(t.strText) + "</text>\n";
+            out += ">" + CXmlWriter::Escape(t.strText) + "</text>\n";
         }
         out += "</g>\n";
     }
