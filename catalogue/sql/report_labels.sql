@@ -92,7 +92,19 @@ INSERT INTO ReportValueKeys (MapKey, SortOrder) VALUES
     ('ReservoirLevelLowVAL', 87),
     ('ReservoirWidthVAL', 88),
     ('SumAccCapVAL', 89),
-    ('SumCylinderCapVAL', 90);
+    ('SumCylinderCapVAL', 90),
+    -- The ideal-gas comparison and the operating temperature range beside an accumulator's results.
+    ('IsothermalVolumeVAL', 91),
+    ('AdiabaticVolumeVAL', 92),
+    ('OperatingTempMinVAL', 93),
+    ('OperatingTempMaxVAL', 94),
+    ('PrechargeAtMinTempVAL', 95),
+    ('PrechargeAtMaxTempVAL', 96),
+    ('DeliveredAtMinTempVAL', 97),
+    ('DeliveredAtSystemTempVAL', 98),
+    ('DeliveredAtMaxTempVAL', 99),
+    ('PrechargeRuleVAL', 100),
+    ('TemperatureWarningVAL', 101);
 
 -- Section headings.
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
@@ -103,7 +115,8 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DetailsHeadingLBL', 'Details'),
     ('DimensionsHeadingLBL', 'Dimensions'),
     ('EventsHeadingLBL', 'Actuator Events'),
-    ('OptionsHeadingLBL', 'Options Selected');
+    ('OptionsHeadingLBL', 'Options Selected'),
+    ('OperatingRangeHeadingLBL', 'Operating Temperature Range');
 
 -- Captions of the value keys: the key with VAL turned into LBL (LBL appended where there is no VAL).
 -- Flags and internal keys (application and method numbers, choice flags, paths, picture name,
@@ -186,7 +199,18 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('ReservoirLevelLowLBL', 'Low Fluid Level:'),
     ('ReservoirWidthLBL', 'Reservoir Width:'),
     ('SumAccCapLBL', 'Accumulator Capacity:'),
-    ('SumCylinderCapLBL', 'Cylinder Capacity:');
+    ('SumCylinderCapLBL', 'Cylinder Capacity:'),
+    ('IsothermalVolumeLBL', 'Isothermal Ideal-Gas Comparison (n = 1.0):'),
+    ('AdiabaticVolumeLBL', 'Adiabatic Ideal-Gas Comparison (n = 1.4):'),
+    ('OperatingTempMinLBL', 'Minimum Operating Temperature:'),
+    ('OperatingTempMaxLBL', 'Maximum Operating Temperature:'),
+    ('PrechargeAtMinTempLBL', 'Precharge at Minimum Temperature:'),
+    ('PrechargeAtMaxTempLBL', 'Precharge at Maximum Temperature:'),
+    ('DeliveredAtMinTempLBL', 'Delivered Volume at Minimum Temperature:'),
+    ('DeliveredAtSystemTempLBL', 'Delivered Volume at System Temperature:'),
+    ('DeliveredAtMaxTempLBL', 'Delivered Volume at Maximum Temperature:'),
+    ('PrechargeRuleLBL', 'Precharge Rule at Maximum Temperature:'),
+    ('TemperatureWarningLBL', 'Operating Range Warning:');
 
 -- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES

@@ -215,6 +215,11 @@ void AddEnglishStrings(CStringTable& table)
         {50029, " to "},
         // The output of an existing accumulator: the caption of its result.
         {50066, "Accumulator Discharge:"},
+        // The report's operating temperature range: the precharge rule and a shortfall (%s the
+        // temperature, %s the gas volume needed there).
+        {53100, "Met: the precharge stays below the minimum system pressure"},
+        {53101, "Not met: the precharge rises above the minimum system pressure"},
+        {53102, "At %s the accumulator falls short of the required volume; it would need %s there."},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

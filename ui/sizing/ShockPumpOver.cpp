@@ -69,7 +69,7 @@ void CShockPumpOver::Build(QWidget* pPumpRow, const QString& strPumpCaption)
     auto* pContent = new QVBoxLayout;
     pContent->addLayout(pGrid);
     pContent->addWidget(Caption(QStringLiteral("Precharge pressure is 85% of the System Pressure")));
-    SetContent(pContent);
+    SetSizingContent(pContent);
 
     MapField("sdMaxSysPress", m_pSystem);
     MapField("sdShockMaxShockPress", m_pShock);

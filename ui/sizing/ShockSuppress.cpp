@@ -87,7 +87,7 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
     pContent->addLayout(pGrid);
     pContent->addWidget(pLineBox);
     pContent->addWidget(Caption(QStringLiteral("Precharge pressure is 60% of the System Pressure")));
-    SetContent(pContent);
+    SetSizingContent(pContent);
     setTabOrder(m_pSystem, m_pPressureUnit);
     setTabOrder(m_pPressureUnit, m_pShock);
     setTabOrder(m_pShock, m_pFluid);
