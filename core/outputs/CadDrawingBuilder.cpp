@@ -224,8 +224,8 @@ private:
     {
         const bool bTransfer = m_o.eBody == ECadBody::TransferBarrier;
         const char* pszRight = bTransfer ? "D  Top fluid port: "
-                               : m_o.strValveLabel.find("Valve") != std::string::npos ? "D  Gas valve: "
-                                                                                      : "D  Gas port: ";
+                               : m_o.bGasValve ? "D  Gas valve: "
+                                                               : "D  Gas port: ";
         std::vector<std::string> notes = {
             "A  Overall length " + Length(m_o.dLength),
             "B  Outside diameter " + Length(m_o.dDiameter, true),

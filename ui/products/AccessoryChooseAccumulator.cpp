@@ -45,19 +45,20 @@ CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& pro
 
     if (IDatabase* pDb = Catalogue())
     {
-        std::vector<std::string> types;
+        std::vector<SAccessoryType> types;
         Guarded([&] { types = AccessoryTypes(*pDb); });
-        for (const std::string& strType : types)
+        for (const SAccessoryType& type : types)
         {
-            m_pTypes->addItem(QString::fromStdString(strType));
-            if (strType == m_strType)
+            auto* pItem = new QListWidgetItem(QString::fromStdString(type.strName), m_pTypes);
+            pItem->setData(Qt::UserRole, QString::fromStdString(type.strKey));
+            if (type.strKey == m_strType)
                 m_pTypes->setCurrentRow(m_pTypes->count() - 1);
         }
         // A type the catalogue does not offer (any more) gives way to its first one.
         if (m_pTypes->currentRow() < 0 && m_pTypes->count() > 0)
         {
             m_pTypes->setCurrentRow(0);
-            m_strType = m_pTypes->item(0)->text().toStdString();
+            m_strType = m_pTypes->item(0)->data(Qt::UserRole).toString().toStdString();
         }
     }
     FillGrid();
@@ -69,7 +70,7 @@ CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& pro
 void CAccessoryChooseAccumulator::OnTypeChanged()
 {
     if (const QListWidgetItem* pItem = m_pTypes->currentItem())
-        m_strType = pItem->text().toStdString();
+        m_strType = pItem->data(Qt::UserRole).toString().toStdString();
     FillGrid();
 }
 

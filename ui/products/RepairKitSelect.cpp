@@ -4,6 +4,7 @@
 #include "catalogue/MessageKeys.h"
 #include "controls/RefillComboBox.h"
 #include "models/ModelDialogs.h"
+#include "models/NoFilter.h"
 #include "platform/StringTable.h"
 #include "product/StepDialogs.h"
 #include "selection/RepairKitBase.h"
@@ -94,7 +95,7 @@ void CRepairKitSelect::FillFilter(EKitFilter eFilter)
 void CRepairKitSelect::OnFilterChosen(EKitFilter eFilter)
 {
     CRefillComboBox* pBox = FilterBox(eFilter);
-    m_filters[eFilter] = pBox->currentIndex() > 0 ? pBox->currentText().toStdString() : LoadString(kStringViewAll);
+    m_filters[eFilter] = pBox->currentIndex() > 0 ? pBox->currentText().toStdString() : std::string(kNoFilter);
     FillKits();
 }
 

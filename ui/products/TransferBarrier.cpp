@@ -3,6 +3,7 @@
 
 #include "catalogue/MessageKeys.h"
 #include "controls/RefillComboBox.h"
+#include "models/NoFilter.h"
 #include "models/ModelDialogs.h"
 #include "platform/StringTable.h"
 #include "product/AccumulatorObject.h"
@@ -126,7 +127,7 @@ void CTransferBarrier::OnFilterChosen(ETransferFilter eFilter)
     const std::vector<SFilterEntry>& entries = m_entries[Index(eFilter)];
     Filter(eFilter) = pBox->currentIndex() > 0 && entry.isValid() && entry.toInt() < static_cast<int>(entries.size())
                           ? entries[static_cast<std::size_t>(entry.toInt())].strCode
-                          : LoadString(kStringViewAll);
+                          : std::string(kNoFilter);
     FillGrid();
 }
 
