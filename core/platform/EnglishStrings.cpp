@@ -215,6 +215,8 @@ void AddEnglishStrings(CStringTable& table)
         {50029, " to "},
         // The output of an existing accumulator: the caption of its result.
         {50066, "Accumulator Discharge:"},
+        // The main window's caption before a selection has a file.
+        {59001, "New Selection - Untitled"},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QMenu;
+class QToolBar;
 
 class CMainFrame : public QMainWindow
 {
@@ -54,10 +55,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    // A change of language: every text the window made is shown anew in it.
+    void changeEvent(QEvent* pEvent) override;
 
 private:
-    QAction* AddCommand(QMenu* pMenu, const QString& strText, int nCommandId,
+    // A command whose text is translated from pszSource (marked with QT_TR_NOOP).
+    QAction* AddCommand(QMenu* pMenu, const char* pszSource, int nCommandId,
                         const QKeySequence& shortcut = QKeySequence());
+    template <class TParent> QMenu* AddMenu(TParent* pParent, const char* pszSource);
+    void Retranslate();
     void CreateMenus();
     void CreateToolBar();
 
@@ -65,4 +71,6 @@ private:
     std::vector<QAction*> m_recentFiles;
     QAction* m_pRecentSeparator = nullptr;
     std::function<bool()> m_fnCanClose;
+    std::vector<std::pair<QAction*, const char*>> m_translated; // each text and its source
+    QToolBar* m_pToolBar = nullptr;
 };

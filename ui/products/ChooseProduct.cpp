@@ -94,7 +94,7 @@ CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     m_pOk->setEnabled(!m_rows.empty());
     int nSelect = 0;
     for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (!m_product.ProdType().empty() && m_rows[i].strProdType == m_product.ProdType())
+        if (m_rows[i].nProdId == m_product.ProdId()) // the id: the type's text is the language's
             nSelect = static_cast<int>(i);
     if (!m_rows.empty())
         m_pList->setCurrentRow(nSelect);
@@ -162,7 +162,7 @@ void CChooseProduct::OnOk()
         return;
     const SProductRow& row =
         m_rows[static_cast<std::size_t>(m_pList->item(nRow)->data(Qt::UserRole).toInt())];
-    if (row.strProdType == m_product.ProdType())
+    if (row.nProdId == m_product.ProdId())
     {
         done(dlg::CloseChain);
         return;
