@@ -45,7 +45,8 @@ int main(int argc, char** argv)
                                           "\"" + strCode + "\" is not an installed language (" + strInstalled + ")");
            },
            "Language of the catalogue and the texts: US (default) or DE")
-        ->type_name("XX");
+        ->type_name("XX")
+        ->trigger_on_parse(); // in force before the command runs
 
     int nExitStatus = kExitOk;
     AddConvertCommand(app, nExitStatus);

@@ -22,7 +22,7 @@ LITERAL = re.compile(r'(?:QStringLiteral|QLatin1String|QString::fromUtf8|QString
 NOT_A_TEXT = re.compile(
     r'setObjectName|setProperty|property\(|objectName|setStyleSheet|QSettings|Settings\(|\.value\(|'
     r'fromLocal8Bit|QRegularExpression|setWindowRole|Q_ARG|qEnvironmentVariable|QDir|\.svg"|\.png"|\.jpg"|'
-    r'findChild|inherits\(|metaObject|QFont\(|setFamily|mimeData|setMimeData|QUrl|QFileInfo|\.endsWith|\.startsWith')
+    r'findChild|inherits\(|metaObject|QFont\(|QFont \w+\(|setFamily|mimeData|setMimeData|QUrl|QFileInfo|\.endsWith|\.startsWith')
 WORD = re.compile(r'[A-Za-z]{2}')
 
 
@@ -34,9 +34,11 @@ def findings(ui_dir: Path):
                 continue
             for match in LITERAL.finditer(line):
                 text = match.group(1)
-                if WORD.search(text) and not re.fullmatch(r'[A-Za-z0-9_.:/%*-]+', text):
-                    yield rel, text
-                elif re.fullmatch(r'&?[A-Z][a-z]+', text):  # a one-word caption: "Cancel", "&Help"
+                if text.lstrip().startswith('<') or '=\\"' in text or re.fullmatch(r'#[0-9a-fA-F]{6}|[a-z]+:[a-z]+', text):
+                    continue  # markup and colours around the texts
+                if WORD.search(text) and not re.fullmatch(r'[A-Za-z0-9_./%*-]+', text):
+                    yield rel, text  # words with blanks, captions ending in ':'
+                elif re.fullmatch(r'&?[A-Z][a-z]+(\.\.\.)?', text):  # a one-word caption: "Cancel", "&Help"
                     yield rel, text
 
 

@@ -64,6 +64,8 @@ CEuropeanAccumulatorApp::~CEuropeanAccumulatorApp()
     // The view borrows the product object: the window goes first.
     delete m_pSplash.data();
     delete m_pMainFrame.data();
+    // The process speaks its first language again (the translators go with this object).
+    SetStringTable(nullptr);
 }
 
 bool CEuropeanAccumulatorApp::InitInstance()
@@ -101,7 +103,7 @@ bool CEuropeanAccumulatorApp::InitInstance()
     CreateProductObject();
     m_pView = new CEuropeanAccumulatorView(
         *m_pProduct, m_store, QString::fromStdU16String(ApplicationFolder().u16string()), m_pMainFrame);
-    m_pView->setAccessibleName(QStringLiteral("Steps"));
+    m_pView->setAccessibleName(QCoreApplication::translate("CEuropeanAccumulatorApp", "Steps"));
     m_pView->SetCommandHandler([this](int nCommandId) { OnCommand(nCommandId); });
     m_pMainFrame->setCentralWidget(m_pView);
     connect(m_pMainFrame, &CMainFrame::Command, this, &CEuropeanAccumulatorApp::OnCommand);
@@ -454,8 +456,9 @@ void CEuropeanAccumulatorApp::OnExportXml()
         return;
     const QString strName =
         m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).completeBaseName() + QStringLiteral(".xml");
-    const QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(), strName,
-                                                            QStringLiteral("XML Files (*.xml)"), QStringLiteral("xml"));
+    const QString strPath = m_pFileDialogs->GetSaveFileName(
+        m_pMainFrame, FileDialogFolder(), strName,
+        QCoreApplication::translate("CEuropeanAccumulatorApp", "XML Files (*.xml)"), QStringLiteral("xml"));
     if (strPath.isEmpty())
         return;
     StoreFileDialogFolder(strPath);
@@ -505,6 +508,8 @@ bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
         return false;
     }
     ApplyLanguage();
+    // Stored at once, so that the order pad program started from now on speaks it too.
+    m_store.WriteString(settingskey::Language, m_settings.GetLanguageCode());
     RefreshLanguageMenu();
     ShowTitle();
     RefreshPanel();

@@ -8,6 +8,7 @@
 #include "products/AccessoryType.h"
 #include "selection/AccessoryBase.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,8 +24,10 @@ constexpr int kStringBoreSize = 61449;
 
 CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& product, CAccessoryBase& working,
                                                          QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Accessories - Choose Accumulator Type"), "CAccessoryChooseAccumulator",
-                     true, pParent),
+    : CProductDialog(
+          product,
+          QCoreApplication::translate("CAccessoryChooseAccumulator", "Accessories - Choose Accumulator Type"),
+          "CAccessoryChooseAccumulator", true, pParent),
       m_working(working), m_strType(working.strAccumulatorType)
 {
     m_pTypes = new QListWidget(this);
@@ -36,9 +39,15 @@ CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& pro
                             12 * m_pGrid->verticalHeader()->defaultSectionSize());
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Choose Accumulator Type:"), this, m_pTypes), 0, 0);
+    pGrid->addWidget(modeldlg::Caption(QCoreApplication::translate("CAccessoryChooseAccumulator",
+                                                                   "Choose Accumulator Type:"),
+                                       this, m_pTypes),
+                     0, 0);
     pGrid->addWidget(m_pTypes, 1, 0);
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Choose Size:"), this, m_pGrid), 0, 1);
+    pGrid->addWidget(
+        modeldlg::Caption(QCoreApplication::translate("CAccessoryChooseAccumulator", "Choose Size:"), this,
+                          m_pGrid),
+        0, 1);
     pGrid->addWidget(m_pGrid, 1, 1);
     pGrid->setColumnStretch(1, 1);
     SetContent(pGrid);

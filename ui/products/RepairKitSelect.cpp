@@ -9,6 +9,7 @@
 #include "product/StepDialogs.h"
 #include "selection/RepairKitBase.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -27,22 +28,25 @@ const char* const kCaptions[] = {"Size:", "Seals:", "Construction:", "Service:",
 } // namespace
 
 CRepairKitSelect::CRepairKitSelect(CAccumulatorObject& product, CRepairKitBase& working, QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Select Repair Kit"), "CRepairKitSelect", true, pParent),
+    : CProductDialog(product, QCoreApplication::translate("CRepairKitSelect", "Select Repair Kit"),
+                     "CRepairKitSelect", true, pParent),
       m_working(working), m_filters(working.strKitType)
 {
     m_pList = new QTreeWidget(this);
     m_pList->setColumnCount(2);
-    m_pList->setHeaderLabels({QStringLiteral("Repair Kit"), QStringLiteral("Part Number")});
+    m_pList->setHeaderLabels({QCoreApplication::translate("CRepairKitSelect", "Repair Kit"),
+                              QCoreApplication::translate("CRepairKitSelect", "Part Number")});
     m_pList->setRootIsDecorated(false);
     m_pList->setAllColumnsShowFocus(true);
     m_pList->setAlternatingRowColors(true);
-    m_pList->setAccessibleName(QStringLiteral("Repair Kit"));
+    m_pList->setAccessibleName(QCoreApplication::translate("CRepairKitSelect", "Repair Kit"));
     const int nChar = fontMetrics().averageCharWidth();
     m_pList->setMinimumSize(132 * nChar, 14 * fontMetrics().lineSpacing());
 
-    auto* pGroup = new QGroupBox(QStringLiteral("Accumulator Options"));
+    auto* pGroup = new QGroupBox(QCoreApplication::translate("CRepairKitSelect", "Accumulator Options"));
     auto* pFilters = new QGridLayout(pGroup);
-    auto* pHint = new QLabel(QStringLiteral("Select Any of the Options below to filter the list."));
+    auto* pHint = new QLabel(QCoreApplication::translate(
+        "CRepairKitSelect", "Select Any of the Options below to filter the list."));
     pFilters->addWidget(pHint, 0, 0, 1, 4);
     for (const EKitFilter eFilter : kFilters)
     {

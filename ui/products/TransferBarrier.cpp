@@ -10,6 +10,7 @@
 #include "product/StepDialogs.h"
 #include "selection/TransferBase.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -35,12 +36,13 @@ int Index(ETransferFilter eFilter)
 } // namespace
 
 CTransferBarrier::CTransferBarrier(CAccumulatorObject& product, CTransferBase& working, QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Choose Transfer Barrier Accumulator"), "CTransferBarrier", true,
-                     pParent),
+    : CProductDialog(product,
+                     QCoreApplication::translate("CTransferBarrier", "Choose Transfer Barrier Accumulator"),
+                     "CTransferBarrier", true, pParent),
       m_working(working)
 {
     m_pGrid = new QTableWidget(this);
-    m_pGrid->setAccessibleName(QStringLiteral("Transfer barriers"));
+    m_pGrid->setAccessibleName(QCoreApplication::translate("CTransferBarrier", "Transfer barriers"));
     m_pGrid->setColumnCount(3);
     m_pGrid->setHorizontalHeaderLabels({QString::fromStdString(LoadString(kStringCapacity)),
                                         QString::fromStdString(LoadString(kStringPressure)),
@@ -52,10 +54,12 @@ CTransferBarrier::CTransferBarrier(CAccumulatorObject& product, CTransferBase& w
     m_pGrid->setColumnWidth(1, 14 * nChar);
     m_pGrid->setMinimumSize(80 * nChar, 14 * m_pGrid->verticalHeader()->defaultSectionSize());
 
-    auto* pGroup = new QGroupBox(QStringLiteral("Select One of the following options to filter the list above."));
+    auto* pGroup = new QGroupBox(QCoreApplication::translate(
+        "CTransferBarrier", "Select One of the following options to filter the list above."));
     auto* pFilters = new QGridLayout(pGroup);
-    const QString captions[] = {QStringLiteral("Pressure Rating:"), QStringLiteral("Service:"),
-                                QStringLiteral("Capacity:")};
+    const QString captions[] = {QCoreApplication::translate("CTransferBarrier", "Pressure Rating:"),
+                                QCoreApplication::translate("CTransferBarrier", "Service:"),
+                                QCoreApplication::translate("CTransferBarrier", "Capacity:")};
     for (const ETransferFilter eFilter : kFilters)
     {
         auto* pBox = new CRefillComboBox(this);

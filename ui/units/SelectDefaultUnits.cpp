@@ -7,6 +7,7 @@
 #include "units/UnitLists.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -60,9 +61,10 @@ QPushButton* SideButton(const QString& strText)
 CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultUnits& metric,
                                          const CDefaultUnits& standard, QWidget* pParent)
     : QDialog(pParent), m_current(current), m_metric(metric), m_standard(standard),
-      m_nUnitType(current.UnitType()), m_pDetail(SideButton(QStringLiteral("More Detail")))
+      m_nUnitType(current.UnitType()),
+      m_pDetail(SideButton(QCoreApplication::translate("CSelectDefaultUnits", "More Detail")))
 {
-    setWindowTitle(QStringLiteral("Unit Defaults"));
+    setWindowTitle(QCoreApplication::translate("CSelectDefaultUnits", "Unit Defaults"));
 
     auto* pGrid = new QGridLayout;
     for (std::size_t i = 0; i < kLists.size(); ++i)
@@ -96,8 +98,10 @@ CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultU
         pGrid->setColumnMinimumWidth(nColumn, nColumnWidth);
     }
 
-    QPushButton* pMetric = SideButton(QStringLiteral("Reset to &Metric Defaults"));
-    QPushButton* pStandard = SideButton(QStringLiteral("Reset to U.S. &Standard Defaults"));
+    QPushButton* pMetric =
+        SideButton(QCoreApplication::translate("CSelectDefaultUnits", "Reset to &Metric Defaults"));
+    QPushButton* pStandard =
+        SideButton(QCoreApplication::translate("CSelectDefaultUnits", "Reset to U.S. &Standard Defaults"));
     connect(pMetric, &QPushButton::clicked, this, [this] { ResetTo(m_metric, CDefaultUnits::kMetric); });
     connect(pStandard, &QPushButton::clicked, this,
             [this] { ResetTo(m_standard, CDefaultUnits::kStandard); });
@@ -105,7 +109,8 @@ CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultU
 
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pButtons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
-    pButtons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+    pButtons->button(QDialogButtonBox::Cancel)
+        ->setAccessibleName(QCoreApplication::translate("CSelectDefaultUnits", "Cancel"));
     pButtons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CSelectDefaultUnits::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -155,7 +160,8 @@ void CSelectDefaultUnits::ToggleDetail()
     m_bDetailed = !m_bDetailed;
     for (std::size_t i = kReducedCount; i < m_lists.size(); ++i)
         m_lists[i].pBox->setVisible(m_bDetailed);
-    m_pDetail->setText(m_bDetailed ? QStringLiteral("Less Detail") : QStringLiteral("More Detail"));
+    m_pDetail->setText(m_bDetailed ? QCoreApplication::translate("CSelectDefaultUnits", "Less Detail")
+                                   : QCoreApplication::translate("CSelectDefaultUnits", "More Detail"));
     m_pDetail->setAccessibleName(m_pDetail->text());
 }
 
