@@ -521,6 +521,8 @@ void CEuropeanAccumulatorApp::ApplyLanguage()
 {
     SetStringLanguage(m_settings.GetLanguageCode());
     m_translators.Install(QString::fromStdString(m_settings.GetLanguageCode()));
+    // Every window shows the new language before the switch returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     // The texts the application put into the menus from the string table.
     if (m_pMainFrame)
     {

@@ -83,7 +83,8 @@ template <class TParent> QMenu* CMainFrame::AddMenu(TParent* pParent, const char
 void CMainFrame::Retranslate()
 {
     for (const auto& [pAction, pszSource] : m_translated)
-        pAction->setText(tr(pszSource));
+        if (pAction)
+            pAction->setText(tr(pszSource));
     statusBar()->showMessage(tr("Ready"));
     if (m_pToolBar)
     {

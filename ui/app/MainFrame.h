@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <string>
@@ -71,6 +72,7 @@ private:
     std::vector<QAction*> m_recentFiles;
     QAction* m_pRecentSeparator = nullptr;
     std::function<bool()> m_fnCanClose;
-    std::vector<std::pair<QAction*, const char*>> m_translated; // each text and its source
+    // Each translated text and its source; an item the application removed is gone from here.
+    std::vector<std::pair<QPointer<QAction>, const char*>> m_translated;
     QToolBar* m_pToolBar = nullptr;
 };

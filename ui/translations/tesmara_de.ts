@@ -1837,7 +1837,7 @@ Der Bericht wird angezeigt ohne </translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Suchen</translation>
+        <translation>Gesucht</translation>
     </message>
     <message>
         <source>Required Volume</source>

@@ -4,6 +4,7 @@
 #include "DesktopSession.h"
 #include "RecordingPrompt.h"
 #include "platform/StringTable.h"
+#include "products/TesmaraButton.h"
 
 #include <QAbstractButton>
 #include <QFile>
