@@ -2,13 +2,11 @@
 #include "CatalogueLocation.h"
 
 #include "catalogue/Catalogue.h"
+#include "platform/DataFolder.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
 
 #include <cctype>
-
-#include <cstdlib>
-#include <system_error>
 
 namespace
 {
@@ -59,13 +57,7 @@ int LanguageNameId(const std::string& strCode)
 
 std::filesystem::path DefaultCatalogueFolder()
 {
-    if (const char* pszDir = std::getenv("TESMARA_CATALOGUE_DIR"); pszDir && *pszDir)
-        return pszDir;
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return "catalogue";
-    return exe.parent_path().parent_path() / "catalogue";
+    return ProgramCatalogueFolder();
 }
 
 bool OpenCatalogueQuietly(IDatabase& db, const std::filesystem::path& folder, const std::string& strBaseName,

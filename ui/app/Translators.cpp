@@ -1,8 +1,9 @@
 // Loading and switching the Qt translations.
 #include "app/Translators.h"
 
+#include "platform/DataFolder.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 
 namespace
@@ -27,7 +28,8 @@ QString CTranslators::ProgramTranslationsFolder()
 {
     // TESMARA_TRANSLATIONS_DIR for programs that do not live beside the built ones (tests).
     const QString strFolder = qEnvironmentVariable("TESMARA_TRANSLATIONS_DIR");
-    return strFolder.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/translations") : strFolder;
+    return strFolder.isEmpty() ? QString::fromStdU16String((ProgramDataFolder() / "translations").u16string())
+                               : strFolder;
 }
 
 void CTranslators::Install(const QString& strLanguageCode)
@@ -36,11 +38,7 @@ void CTranslators::Install(const QString& strLanguageCode)
     if (strLanguageCode.compare(QStringLiteral("US"), Qt::CaseInsensitive) == 0)
         return;
     const QString strLanguage = strLanguageCode.toLower();
-    // Beside the program (the build tree), then where the installed data lives.
-    const QString strAppDir = QCoreApplication::applicationDirPath();
-    m_pProgram = Load(QStringLiteral("tesmara_") + strLanguage,
-                      {ProgramTranslationsFolder(),
-                       QDir(strAppDir).filePath(QStringLiteral("../share/tesmara-accumulator/translations"))});
+    m_pProgram = Load(QStringLiteral("tesmara_") + strLanguage, {ProgramTranslationsFolder()});
     m_pQt = Load(QStringLiteral("qtbase_") + strLanguage, {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     for (QTranslator* pTranslator : {m_pQt.get(), m_pProgram.get()})
         if (pTranslator)
