@@ -16,13 +16,14 @@ from pathlib import Path
 LITERAL = re.compile(r'(?:QStringLiteral|QLatin1String|QString::fromUtf8|QString::fromLatin1|QString|'
                      r'setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|setAccessibleName|'
                      r'setAccessibleDescription|setPlaceholderText|addItem|setTitle|setLabelText|showMessage|'
-                     r'QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|addAction|addMenu)'
-                     r'\(\s*"((?:[^"\\]|\\.)*)"')
+                     r'QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|addAction|addMenu|Message|'
+                     r'(?<![=!<>])= \{?|^\s*\{)'  # a text assigned, or the first of a table's row
+                     r'\(?\s*"((?:[^"\\]|\\.)*)"', re.M)
 # Lines whose literals are keys, names or markup, not texts a user reads.
 NOT_A_TEXT = re.compile(
     r'setObjectName|setProperty|property\(|objectName|setStyleSheet|QSettings|Settings\(|\.value\(|'
     r'fromLocal8Bit|QRegularExpression|setWindowRole|Q_ARG|qEnvironmentVariable|QDir|\.svg"|\.png"|\.jpg"|'
-    r'findChild|inherits\(|metaObject|QFont\(|QFont \w+\(|setFamily|mimeData|setMimeData|QUrl|QFileInfo|\.endsWith|\.startsWith')
+    r'\.ini"|findChild|inherits\(|metaObject|QFont\(|QFont \w+\(|setFamily|mimeData|setMimeData|QUrl|QFileInfo|\.endsWith|\.startsWith')
 WORD = re.compile(r'[A-Za-z]{2}')
 
 

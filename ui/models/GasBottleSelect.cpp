@@ -25,7 +25,10 @@
 namespace
 {
 const char* const kTypeCaptions[kGasBottleTypes] = {
-    "Piston Accumulator Gas Bottle", "Bladder Accumulator Gas Bottle", "GB Series Gas Bottle", "View All"};
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "Piston Accumulator Gas Bottle"),
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "Bladder Accumulator Gas Bottle"),
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "GB Series Gas Bottle"),
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "View All")};
 } // namespace
 
 CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData& working,
@@ -41,7 +44,8 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
     auto* pTypeLayout = new QGridLayout(pTypeBox);
     for (int nType = 0; nType < kGasBottleTypes; ++nType)
     {
-        auto* pButton = new QRadioButton(QString::fromLatin1(kTypeCaptions[nType]), pTypeBox);
+        auto* pButton =
+            new QRadioButton(QCoreApplication::translate("CGasBottleSelect", kTypeCaptions[nType]), pTypeBox);
         pButton->setAccessibleName(pButton->text());
         m_pTypes->addButton(pButton, nType);
         pTypeLayout->addWidget(pButton, nType % 2, nType / 2);

@@ -24,7 +24,10 @@ namespace
 constexpr int kStringViewAll = 50001;
 constexpr EKitFilter kFilters[] = {EKitFilter::Size, EKitFilter::Seal, EKitFilter::Construction, EKitFilter::Service,
                                    EKitFilter::Port};
-const char* const kCaptions[] = {"Size:", "Seals:", "Construction:", "Service:", "Port:"};
+const char* const kCaptions[] = {
+    QT_TRANSLATE_NOOP("CRepairKitSelect", "Size:"), QT_TRANSLATE_NOOP("CRepairKitSelect", "Seals:"),
+    QT_TRANSLATE_NOOP("CRepairKitSelect", "Construction:"), QT_TRANSLATE_NOOP("CRepairKitSelect", "Service:"),
+    QT_TRANSLATE_NOOP("CRepairKitSelect", "Port:")};
 } // namespace
 
 CRepairKitSelect::CRepairKitSelect(CAccumulatorObject& product, CRepairKitBase& working, QWidget* pParent)
@@ -56,7 +59,9 @@ CRepairKitSelect::CRepairKitSelect(CAccumulatorObject& product, CRepairKitBase& 
         pBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         pBox->setMinimumContentsLength(24);
         const int nRow = 1 + n / 2, nColumn = 2 * (n % 2);
-        pFilters->addWidget(modeldlg::Caption(QString::fromLatin1(kCaptions[n]), this, pBox), nRow, nColumn);
+        pFilters->addWidget(
+            modeldlg::Caption(QCoreApplication::translate("CRepairKitSelect", kCaptions[n]), this, pBox),
+            nRow, nColumn);
         pFilters->addWidget(pBox, nRow, nColumn + 1);
         pBox->SetRefill([this, eFilter] { FillFilter(eFilter); });
         connect(pBox, &QComboBox::currentIndexChanged, this, [this, eFilter] { OnFilterChosen(eFilter); });

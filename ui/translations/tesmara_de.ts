@@ -589,6 +589,22 @@ Copyright © Dalrow Mestlin.</translation>
         <source>&amp;Gas Bottle</source>
         <translation>&amp;Gasflasche</translation>
     </message>
+    <message>
+        <source>Piston Accumulator Gas Bottle</source>
+        <translation>Gasflasche für Kolbenspeicher</translation>
+    </message>
+    <message>
+        <source>Bladder Accumulator Gas Bottle</source>
+        <translation>Gasflasche für Blasenspeicher</translation>
+    </message>
+    <message>
+        <source>GB Series Gas Bottle</source>
+        <translation>Gasflasche der Baureihe GB</translation>
+    </message>
+    <message>
+        <source>View All</source>
+        <translation>Alle anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>CGasStateChart</name>
@@ -862,13 +878,6 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>CNamedButtons</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1211,26 @@ Copyright © Dalrow Mestlin.</translation>
         <source>Select Any of the Options below to filter the list.</source>
         <translation>Wählen Sie eine der Optionen unten, um die Liste zu filtern.</translation>
     </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Seals:</source>
+        <translation>Dichtungen:</translation>
+    </message>
+    <message>
+        <source>Construction:</source>
+        <translation>Ausführung:</translation>
+    </message>
+    <message>
+        <source>Service:</source>
+        <translation>Einsatz:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Anschluss:</translation>
+    </message>
 </context>
 <context>
     <name>CReportDocument</name>
@@ -1408,6 +1437,78 @@ Der Bericht wird angezeigt ohne </translation>
     <message>
         <source>Less Detail</source>
         <translation>Weniger Details</translation>
+    </message>
+    <message>
+        <source>Length/Distance</source>
+        <translation>Länge/Abstand</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Beschleunigung</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Mass Flow Rate</source>
+        <translation>Massenstrom</translation>
+    </message>
+    <message>
+        <source>Displacement</source>
+        <translation>Verdrängung</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Vacuum</source>
+        <translation>Vakuum</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Kraft</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Volumenstrom</translation>
+    </message>
+    <message>
+        <source>Kinematic Viscosity</source>
+        <translation>Kinematische Viskosität</translation>
+    </message>
+    <message>
+        <source>Absolute Viscosity</source>
+        <translation>Dynamische Viskosität</translation>
     </message>
 </context>
 <context>

@@ -27,24 +27,24 @@ struct SListCaption
 
 // The lists in dialog order; the first six form the reduced layout.
 constexpr std::array<SListCaption, CDefaultUnits::kCategoryCount> kLists = {{
-    {"Length/Distance", UnitCategory::Distance},
-    {"Mass", UnitCategory::Mass},
-    {"Temperature", UnitCategory::Temperature},
-    {"Time", UnitCategory::Time},
-    {"Volume", UnitCategory::Volume},
-    {"Pressure", UnitCategory::Pressure},
-    {"Acceleration", UnitCategory::Acceleration},
-    {"Velocity", UnitCategory::Velocity},
-    {"Mass Flow Rate", UnitCategory::MassFlowRate},
-    {"Displacement", UnitCategory::Displacement},
-    {"Density", UnitCategory::Density},
-    {"Vacuum", UnitCategory::Vacuum},
-    {"Torque", UnitCategory::Torque},
-    {"Power", UnitCategory::Power},
-    {"Force", UnitCategory::Force},
-    {"Flow", UnitCategory::FlowRate},
-    {"Kinematic Viscosity", UnitCategory::KinematicViscosity},
-    {"Absolute Viscosity", UnitCategory::AbsoluteViscosity},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Length/Distance"), UnitCategory::Distance},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Mass"), UnitCategory::Mass},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Temperature"), UnitCategory::Temperature},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Time"), UnitCategory::Time},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Volume"), UnitCategory::Volume},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Pressure"), UnitCategory::Pressure},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Acceleration"), UnitCategory::Acceleration},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Velocity"), UnitCategory::Velocity},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Mass Flow Rate"), UnitCategory::MassFlowRate},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Displacement"), UnitCategory::Displacement},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Density"), UnitCategory::Density},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Vacuum"), UnitCategory::Vacuum},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Torque"), UnitCategory::Torque},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Power"), UnitCategory::Power},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Force"), UnitCategory::Force},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Flow"), UnitCategory::FlowRate},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Kinematic Viscosity"), UnitCategory::KinematicViscosity},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Absolute Viscosity"), UnitCategory::AbsoluteViscosity},
 }};
 constexpr std::size_t kReducedCount = 6;
 constexpr int kColumns = 3;
@@ -69,7 +69,7 @@ CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultU
     auto* pGrid = new QGridLayout;
     for (std::size_t i = 0; i < kLists.size(); ++i)
     {
-        const QString strCaption = QString::fromLatin1(kLists[i].pszCaption);
+        const QString strCaption = QCoreApplication::translate("CSelectDefaultUnits", kLists[i].pszCaption);
         SList& list = m_lists[i];
         list.nCategoryId = kLists[i].nCategoryId;
         list.pBox = new QGroupBox(strCaption);
