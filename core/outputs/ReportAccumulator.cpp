@@ -6,7 +6,6 @@
 
 #include "platform/StringTable.h"
 #include "selection/AccumulatorData.h"
-#include "sizing/CheckMessages.h"
 #include "sizing/GasStateRun.h"
 #include "sizing/SizeApplication.h"
 #include "sizing/SizingComparison.h"
@@ -103,9 +102,8 @@ std::string Shortfalls(const SSource& s)
             continue;
         const CUnitDouble temperature(CUnitDouble::Convert(pExtreme->dTempF, "DEG_F", strTempUnit), strTempUnit);
         const std::string strNeeded = pExtreme->neededIn3 ? Volume(s, *pExtreme->neededIn3) : std::string("-");
-        strText += (strText.empty() ? "" : " ") + sizing::FillPlaceholders(LoadString(kStringFallsShort),
-                                                                         report::ValueUnitOneBlank(temperature, 1),
-                                                                         strNeeded);
+        strText += (strText.empty() ? "" : " ") +
+                   FormatString(kStringFallsShort, {report::ValueUnitOneBlank(temperature, 1), strNeeded});
     }
     return strText;
 }
