@@ -1,5 +1,6 @@
 // What the report prints of a map: the rows of each product and application, the captions from
 // the catalogue, and the event table.
+#include "CompleteSelections.h"
 #include "ReportFixture.h"
 
 #include "outputs/ReportKeys.h"
@@ -151,17 +152,7 @@ TEST_F(CReportTest, EveryPrintedRowHasACatalogueCaption)
 // own section only when a range was given.
 TEST_F(CReportTest, ComparisonRowsAndTheOperatingRangeSection)
 {
-    d.ResetApplication(d);
-    d.deSelectApp = app::AuxiliaryPower;
-    d.sdActVolDisplacement.Set(100.0, "CU_IN");
-    d.sdActuationTime.Set(2.0, "SEC");
-    d.sdMaxSysPress.Set(3000.0, "PSIA");
-    d.sdMinSysPress.Set(2000.0, "PSIA");
-    d.sdPrechargePress.Set(1800.0, "PSIA");
-    d.sdSysTemperature.Set(70.0, "DEG_F");
-    d.sdRequiredAccumulatorVol.Set(600.0, "CU_IN");
-    d.sdPolyTropicExponent.Set(1.9, "NONE");
-    d.sdPolyTropicExponentCharging.Set(1.7, "NONE");
+    SizedAuxiliaryPower(d);
     const auto sections = [this] { return ReportLayout(Report().map).application; };
     const auto row = [](const SReportSection& section, const std::string& strLabel)
     {

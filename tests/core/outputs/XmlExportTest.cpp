@@ -2,6 +2,7 @@
 // every field of a selection with its unit, the headers, the model number; and the file written
 // whole or not at all.
 #include "../selection/SelectionSupport.h"
+#include "CompleteSelections.h"
 #include "outputs/XmlExport.h"
 #include "selection/AccessoryBase.h"
 #include "selection/OvrisolBase.h"
@@ -244,17 +245,7 @@ TEST(XmlExport, TheModelNumberAndTheSchema)
 TEST(XmlExport, SizingComparisonAfterTheFieldsPassesTheSchema)
 {
     CAccumulatorData d;
-    d.ResetApplication(d);
-    d.deSelectApp = app::AuxiliaryPower;
-    d.sdActVolDisplacement.Set(100.0, "CU_IN");
-    d.sdActuationTime.Set(2.0, "SEC");
-    d.sdMaxSysPress.Set(3000.0, "PSIA");
-    d.sdMinSysPress.Set(2000.0, "PSIA");
-    d.sdPrechargePress.Set(1800.0, "PSIA");
-    d.sdSysTemperature.Set(70.0, "DEG_F");
-    // 100 (3/2) / (0.95 x 0.9 ((3/2)^(1/1.9) - 1)) = 738 in3, rounded up.
-    d.sdRequiredAccumulatorVol.Set(739.0, "CU_IN");
-    d.sdPolyTropicExponent.Set(1.9, "NONE");
+    SizedAuxiliaryPower(d);
     d.m_operatingTemperatures = {true, true, CUnitDouble(-20.0, "DEG_F"), CUnitDouble(60.0, "DEG_C")};
     const fs::path file = Scratch("compared.xml");
     std::string strError;
