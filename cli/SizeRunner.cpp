@@ -185,11 +185,10 @@ void ComparisonReport(std::ostream& out, const CAccumulatorData& d, const sizing
                                      : "above the minimum system pressure: the precharge rule is not met")
         << '\n';
     for (const sizing::SRangeExtreme* pExtreme : {&range.minimum, &range.maximum})
-        if (pExtreme->bShort)
+        if (pExtreme->neededIn3)
             out << "  Warning: at " << temperature(pExtreme->dTempF)
-                << " the accumulator falls short of the required volume"
-                << (pExtreme->neededIn3 ? "; it would need " + Volume(*pExtreme->neededIn3) + " there." : ".")
-                << '\n';
+                << " the accumulator falls short of the required volume; it would need "
+                << Volume(*pExtreme->neededIn3) << " there.\n";
 }
 } // namespace
 

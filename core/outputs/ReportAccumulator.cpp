@@ -98,12 +98,12 @@ std::string Shortfalls(const SSource& s)
     std::string strText;
     for (const sizing::SRangeExtreme* pExtreme : {&pRange->minimum, &pRange->maximum})
     {
-        if (!pExtreme->bShort)
+        if (!pExtreme->neededIn3)
             continue;
         const CUnitDouble temperature(CUnitDouble::Convert(pExtreme->dTempF, "DEG_F", strTempUnit), strTempUnit);
-        const std::string strNeeded = pExtreme->neededIn3 ? Volume(s, *pExtreme->neededIn3) : std::string("-");
         strText += (strText.empty() ? "" : " ") +
-                   FormatString(kStringFallsShort, {report::ValueUnitOneBlank(temperature, 1), strNeeded});
+                   FormatString(kStringFallsShort,
+                                {report::ValueUnitOneBlank(temperature, 1), Volume(s, *pExtreme->neededIn3)});
     }
     return strText;
 }
