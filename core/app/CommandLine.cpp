@@ -35,6 +35,23 @@ bool CCmdLineInfo::Parse(const std::vector<std::string>& args, std::string& strE
             m_strLanguage = Upper(strArg.substr(1));
         else if (strArg == "--no-splash")
             m_bShowSplash = false;
+        else if (strArg == "/p" || strArg == "/P" || strArg == "-p" || strArg == "--print")
+        {
+            if (i + 1 >= args.size() || m_bPrint)
+            {
+                strError = m_bPrint ? "Only one selection file can be printed at a time."
+                                    : strArg + " needs the selection file to print.";
+                return false;
+            }
+            m_bPrint = true;
+            m_bShowSplash = false;
+            if (!m_strFileName.empty())
+            {
+                strError = "Only one selection file can be opened at a time.";
+                return false;
+            }
+            m_strFileName = args[++i];
+        }
         else if (strArg == "--language" || strArg.rfind("--language=", 0) == 0)
         {
             std::string strCode;

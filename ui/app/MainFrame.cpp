@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 
 #include "app/CommandIds.h"
+#include "app/CommandTips.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -35,6 +36,7 @@ CMainFrame::CMainFrame(QWidget* pParent) : QMainWindow(pParent)
     setObjectName(QStringLiteral("CMainFrame"));
     CreateMenus();
     CreateToolBar();
+    SetCommandTips(*this);
     statusBar()->showMessage(QStringLiteral("Ready"));
     resize(820, 600);
 }
@@ -171,6 +173,10 @@ void CMainFrame::CreateMenus()
     AddCommand(pHelp, QStringLiteral("O&ther Products"), cmd::ReferenceFirst + 6);
     AddCommand(pHelp, QStringLiteral("&Related Products"), cmd::ReferenceFirst + 7);
     pHelp->addSeparator();
+    AddCommand(pHelp, QStringLiteral("Dalrow on the &Web"), cmd::WebPages[0]);
+    AddCommand(pHelp, QStringLiteral("Product &Information"), cmd::WebPages[1]);
+    AddCommand(pHelp, QStringLiteral("Technical Su&pport"), cmd::WebPages[2]);
+    pHelp->addSeparator();
     AddCommand(pHelp, QStringLiteral("&Tip of the Day..."), cmd::TipOfTheDay);
     AddCommand(pHelp, QStringLiteral("&About Tesmara Accumulator..."), cmd::AppAbout);
 }
@@ -235,6 +241,7 @@ void CMainFrame::SetLanguages(const QStringList& names, int nActive)
         QAction* pAction = AddCommand(pMenu, names[i], cmd::LanguageFirst + i);
         pAction->setCheckable(true);
         pAction->setChecked(i == nActive);
+        SetLanguageTip(*pAction);
         pGroup->addAction(pAction);
     }
     pMenu->setEnabled(!names.isEmpty());

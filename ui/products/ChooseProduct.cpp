@@ -201,5 +201,5 @@ void CChooseProduct::OnReference()
 
 void CChooseProduct::OnHelp()
 {
-    m_product.OpenReferenceCategory("Help");
+    m_product.ShowHelp("CChooseProduct");
 }

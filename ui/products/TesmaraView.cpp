@@ -100,6 +100,7 @@ void CTesmaraView::Refresh()
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
         pLastEnabled->setFocus(Qt::OtherFocusReason);
     }
+    RefreshAccessibleText();
     update();
 }
 
@@ -195,6 +196,11 @@ QString CEuropeanAccumulatorView::PartNumberText() const
     if (!ProductObject().m_bPartNumberAvailable)
         return QString();
     return FromUtf8(LoadString(61446) + ProductObject().GetPartNumberDisplayText());
+}
+
+void CEuropeanAccumulatorView::RefreshAccessibleText()
+{
+    setAccessibleDescription(PartNumberText());
 }
 
 void CEuropeanAccumulatorView::OnDraw(QPainter& painter)
