@@ -188,6 +188,7 @@ void CEuropeanAccumulatorApp::AdjustMenus()
     if (m_pMainFrame->RemoveMenuCommand(CMainFrame::MenuHelp, cmd::ReferenceContents))
         m_pMainFrame->InsertMenuItem(CMainFrame::MenuHelp, 0, QString::fromStdString(LoadString(62452)),
                                      cmd::ReferenceContents);
+    SetCommandTips(*m_pMainFrame); // the item inserted again is a new one
 }
 
 void CEuropeanAccumulatorApp::OnSplashClosed()

@@ -14,6 +14,8 @@ CHelpSystem::CHelpSystem(const QString& strHelpFile, const QString& strCollectio
     if (strHelpFile.isEmpty() || !QDir().mkpath(QFileInfo(strCollection).absolutePath()))
         return;
     m_pEngine = std::make_unique<QHelpEngine>(strCollection);
+    // The user's own collection: the help is registered in it, and its search index kept beside it.
+    m_pEngine->setReadOnly(false);
     m_pEngine->setUsesFilterEngine(true);
     const QString strNamespace = QHelpEngineCore::namespaceName(strHelpFile);
     if (!m_pEngine->setupData() || strNamespace.isEmpty())

@@ -81,8 +81,8 @@ private slots:
             QTimer::singleShot(0, &dialog,
                                [&]
                                {
-                                   help.Show({"CShockSuppress"});
-                                   pParentWhileOpen = help.Window()->parentWidget();
+                                   if (help.Show({"CShockSuppress"}))
+                                       pParentWhileOpen = help.Window()->parentWidget();
                                    dialog.accept();
                                });
             dialog.exec();
