@@ -4,26 +4,23 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
 
 namespace
 {
-constexpr int kWidth = 800;
-constexpr int kHeight = 520;
-const QColor kPaper{0xf5, 0xf7, 0xfa};
-const QColor kGrid{0xe9, 0xed, 0xf2};
-const QColor kLine{0xcf, 0xd7, 0xe1};
-const QColor kFill{0xee, 0xf2, 0xf6};
+constexpr int kWidth = 700;
+constexpr int kHeight = 480;
+// The window's own grey as the paper, so the picture has no visible edge.
+const QColor kPaper{0xef, 0xef, 0xef};
+const QColor kGrid{0xe6, 0xe8, 0xeb};
+const QColor kLine{0xc8, 0xcf, 0xd8};
+const QColor kFill{0xe9, 0xec, 0xf0};
 
 void DrawGrid(QPainter& p)
 {
-    QLinearGradient paper(0, 0, 0, kHeight);
-    paper.setColorAt(0, kPaper);
-    paper.setColorAt(1, QColor(0xec, 0xf0, 0xf5));
-    p.fillRect(0, 0, kWidth, kHeight, paper);
+    p.fillRect(0, 0, kWidth, kHeight, kPaper);
     p.setPen(QPen(kGrid, 1));
     for (int x = 0; x <= kWidth; x += 20)
         p.drawLine(x, 0, x, kHeight);
@@ -35,7 +32,7 @@ void DrawGrid(QPainter& p)
 // piston with its seals, the gas valve and the fluid port.
 void DrawAccumulator(QPainter& p)
 {
-    const double left = 520, right = 780, top = 150, bottom = 370, wall = 16, cap = 30;
+    const double left = 440, right = 650, top = 150, bottom = 330, wall = 14, cap = 26;
     const double middle = (top + bottom) / 2;
     QPen outline(kLine, 2);
     outline.setJoinStyle(Qt::RoundJoin);

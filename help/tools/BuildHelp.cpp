@@ -248,7 +248,7 @@ void Run(const SArgs& args)
 
     for (const SDocument& document : documents)
     {
-        const auto pDocument = RichDocument(document.strMarkdown, fnPicture);
+        const auto pDocument = RichDocument(WithoutTopicLinks(document.strMarkdown), fnPicture);
         // A data sheet's tables are wide: its pages lie across.
         const QByteArray pdf = PdfBytes(*pDocument, QString::fromStdString(document.strTitle), args.strLanguage == "US",
                                         !document.strSeries.empty());

@@ -76,6 +76,12 @@ void StyleTables(QTextDocument& document)
 }
 } // namespace
 
+std::string WithoutTopicLinks(const std::string& strMarkdown)
+{
+    static const std::regex kTopicLink(R"(\[([^\]]*)\]\([A-Za-z0-9-]+\.md\))");
+    return std::regex_replace(strMarkdown, kTopicLink, "$1");
+}
+
 std::vector<std::string> PicturesOf(const std::string& strMarkdown)
 {
     static const std::regex kPicture(R"(!\[[^\]]*\]\(([^)]+)\))");

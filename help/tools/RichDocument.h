@@ -18,6 +18,9 @@ using PictureSource = std::function<std::vector<unsigned char>(const std::string
 
 std::unique_ptr<QTextDocument> RichDocument(const std::string& strMarkdown, const PictureSource& fnPicture);
 
+// The text of a document that stands on its own: links to the help's topics become their words.
+std::string WithoutTopicLinks(const std::string& strMarkdown);
+
 // The pictures a Markdown text shows (![...](NAME)).
 std::vector<std::string> PicturesOf(const std::string& strMarkdown);
 

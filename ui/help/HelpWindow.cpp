@@ -2,10 +2,13 @@
 #include "help/HelpWindow.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHelpContentWidget>
+#include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -61,6 +64,16 @@ CHelpWindow::CHelpWindow(QHelpEngine& engine, QWidget* pParent) : QWidget(pParen
     pContents->setAccessibleName(tr("Contents"));
     m_pTabs->addTab(pContents, tr("&Contents"));
     connect(pContents, &QHelpContentWidget::linkActivated, this, [this](const QUrl& url) { ShowPage(url); });
+    // The contents open at their first level, and follow the page shown.
+    connect(engine.contentModel(), &QHelpContentModel::contentsCreated, this,
+            [this, pContents]
+            {
+                pContents->expandToDepth(0);
+                const QModelIndex index = pContents->indexOf(m_pBrowser->source());
+                if (index.isValid())
+                    pContents->setCurrentIndex(index);
+            });
+    pContents->expandToDepth(0);
 
     auto* pIndexPage = new QWidget;
     auto* pIndexLayout = new QVBoxLayout(pIndexPage);
@@ -138,6 +151,15 @@ void CHelpWindow::ShowPage(const QUrl& url)
         const QModelIndex index = m_engine.contentWidget()->indexOf(url);
         if (index.isValid())
             m_engine.contentWidget()->setCurrentIndex(index);
+    }
+    if (!m_bPlaced)
+    {
+        // The first time: beside what the user works in, within the screen.
+        m_bPlaced = true;
+        const QWidget* pNear = QApplication::activeWindow();
+        const QRect screen = (pNear ? pNear->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        resize(std::min(920, screen.width() * 9 / 10), std::min(640, screen.height() * 9 / 10));
+        move(screen.center() - rect().center());
     }
     show();
     raise();

@@ -39,4 +39,5 @@ private:
     QTabWidget* m_pTabs;
     QTextBrowser* m_pBrowser;
     QPointer<QWidget> m_pHost; // the dialog the window lives in while it is open
+    bool m_bPlaced = false;
 };
