@@ -76,16 +76,17 @@ void SetCommandTips(CMainFrame& frame)
             if (tip.pszToolTip)
                 pAction->setToolTip(CMainFrame::tr(tip.pszToolTip));
         }
+    // The tool items and the languages, added after the menus were built.
+    for (int i = 0; i < static_cast<int>(std::size(kToolTips)); ++i)
+        if (QAction* pAction = frame.Action(cmd::UserFirst + i))
+            pAction->setStatusTip(CMainFrame::tr(kToolTips[i]));
+    for (int nId = cmd::LanguageFirst; nId <= cmd::LanguageLast; ++nId)
+        if (QAction* pAction = frame.Action(nId))
+            SetLanguageTip(*pAction);
     if (QMenu* pFile = frame.TopMenu(CMainFrame::MenuFile))
         for (QAction* pAction : pFile->actions())
             if (pAction->menu())
                 pAction->setStatusTip(CMainFrame::tr("Draws, prints and saves the CAD drawing of the selected model"));
-}
-
-void SetToolItemTip(QAction& action, int nTool)
-{
-    if (nTool >= 0 && nTool < static_cast<int>(std::size(kToolTips)))
-        action.setStatusTip(CMainFrame::tr(kToolTips[nTool]));
 }
 
 void SetLanguageTip(QAction& action)

@@ -5,9 +5,9 @@ class CMainFrame;
 class QAction;
 
 // Gives every command of the main window's menus its status-bar text and, where it has a
-// toolbar button or a text of its own, its tooltip.
+// toolbar button or a text of its own, its tooltip: again after the tool items are added and
+// after a change of language.
 void SetCommandTips(CMainFrame& frame);
 
-// The status-bar text of a tool item (0 to 2) and of a language item, added after the menus.
-void SetToolItemTip(QAction& action, int nTool);
+// The status-bar text of a language's item.
 void SetLanguageTip(QAction& action);
