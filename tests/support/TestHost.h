@@ -2,6 +2,7 @@
 // and the documents and help it was asked to show.
 #pragma once
 
+#include "platform/Settings.h"
 #include "product/ProductHost.h"
 
 #include <filesystem>
@@ -32,10 +33,12 @@ public:
     }
     void SetTitle(const std::string& strTitle) override { m_strTitle = strTitle; }
     void RefreshPanel() override {}
+    ISettings* UserSettings() override { return &m_settings; }
 
     std::filesystem::path m_catalogue = TESMARA_BUILT_CATALOGUE_DIR;
     std::string m_strTitle;
     std::vector<std::filesystem::path> m_opened; // documents opened, in order
     std::vector<std::string> m_helpAsked;         // the dialogs help was asked for
     bool m_bHelpInstalled = false;
+    CMemorySettings m_settings;
 };
