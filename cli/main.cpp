@@ -60,6 +60,7 @@ int main(int argc, char** argv)
     AddCadCommand(app, nExitStatus);
     AddOrderPadCommand(app, nExitStatus);
     AddReportCommand(app, nExitStatus);
+    AddHelpCommand(app, nExitStatus);
 
     try
     {

@@ -215,6 +215,9 @@ void AddEnglishStrings(CStringTable& table)
         {50029, " to "},
         // The output of an existing accumulator: the caption of its result.
         {50066, "Accumulator Discharge:"},
+        // Reference documents and the help.
+        {52300, "The reference document \"%1\" is not installed."},
+        {52301, "The help is not installed."},
         // The main window's caption before a selection has a file.
         {59001, "New Selection - Untitled"},
         // The CAD drawing: its notes and the title block.

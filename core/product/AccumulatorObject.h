@@ -125,6 +125,11 @@ public:
     void OpenReferenceCategory(const std::string& strCategory);
     // The reference topic of a dialog for a series, or empty text.
     std::string GetRefJump(const std::string& strSeries, const std::string& strDialog);
+    // "&Help" and F1: the help at the topic of a dialog (its class name), or at its contents.
+    void ShowHelp(const std::string& strDialog);
+    // Opens a reference document from the first reference folder that holds it; 0 (with a
+    // message) when none does or it cannot be opened, else 1.
+    int OpenReferenceDocument(const std::string& strFile);
 
     // Whether the product id names a product this program has a selection for (0 to 5).
     static bool CanHoldProduct(int nProdId);

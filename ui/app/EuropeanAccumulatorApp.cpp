@@ -3,12 +3,16 @@
 
 #include "app/AboutDlg.h"
 #include "app/CommandIds.h"
+#include "app/CommandLinePrint.h"
+#include "app/CommandTips.h"
 #include "app/DialogRunner.h"
 #include "app/DisclaimerDialog.h"
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
 #include "app/TipDialog.h"
 #include "catalogue/Catalogue.h"
+#include "help/ContextHelp.h"
+#include "help/HelpSystem.h"
 #include "outputs/CadComponent.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompt.h"
@@ -28,6 +32,8 @@
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
+
+#include <iterator>
 
 #include <algorithm>
 #include <cstdio>
@@ -67,6 +73,7 @@ CEuropeanAccumulatorApp::~CEuropeanAccumulatorApp()
     delete m_pMainFrame.data();
     // The process speaks its first language again (the translators go with this object).
     SetStringTable(nullptr);
+    m_pHelp.reset();
 }
 
 bool CEuropeanAccumulatorApp::InitInstance()
@@ -134,10 +141,19 @@ bool CEuropeanAccumulatorApp::InitInstance()
     if (!m_cmdInfo.m_strFileName.empty() &&
         !OpenDocumentFile(QString::fromStdString(m_cmdInfo.m_strFileName)))
         return false;
+    // Printing from the command line shows no window: the report is printed and the program ends.
+    if (m_cmdInfo.m_bPrint)
+    {
+        m_bPrinted = PrintFromCommandLine();
+        return true;
+    }
 
     // The three tools go into the third menu at positions 2 to 4.
     for (int i = 0; i < 3; ++i)
         AddUserMenuItem(CMainFrame::MenuTools, 2 + i, QString::fromStdString(LoadString(kToolMenuStrings[i])));
+
+    // F1 in a dialog opens the help at the dialog's topic (the main window has it as a shortcut).
+    qApp->installEventFilter(new CContextHelpKey([this](const QStringList& names) { ShowHelpFor(names); }, this));
 
     m_pMainFrame->show();
     AdjustMenus();
@@ -179,6 +195,7 @@ void CEuropeanAccumulatorApp::AdjustMenus()
     if (m_pMainFrame->RemoveMenuCommand(CMainFrame::MenuHelp, cmd::ReferenceContents))
         m_pMainFrame->InsertMenuItem(CMainFrame::MenuHelp, 0, QString::fromStdString(LoadString(62452)),
                                      cmd::ReferenceContents);
+    SetCommandTips(*m_pMainFrame); // the item inserted again is a new one
 }
 
 void CEuropeanAccumulatorApp::OnSplashClosed()
@@ -204,6 +221,55 @@ bool CEuropeanAccumulatorApp::OpenDocument(const std::filesystem::path& path, st
     return false;
 }
 
+std::vector<std::filesystem::path> CEuropeanAccumulatorApp::ReferenceFolders() const
+{
+    // The active language's documents, then those of the first language, which has them all.
+    std::vector<std::filesystem::path> folders;
+    const auto add = [&](std::size_t nIndex)
+    {
+        if (nIndex < m_settings.m_languages.size())
+            folders.push_back(ApplicationFolder() / m_settings.m_languages[nIndex].ReferenceDir);
+    };
+    add(static_cast<std::size_t>(m_settings.m_nActiveLanguage));
+    add(0);
+    if (folders.empty())
+        folders.push_back(ApplicationFolder());
+    return folders;
+}
+
+CHelpSystem* CEuropeanAccumulatorApp::HelpSystem()
+{
+    if (!m_pHelp)
+    {
+        const QString strFolder = QString::fromStdU16String(ApplicationFolder().u16string());
+        QStringList languages{QString::fromStdString(LanguageCode())};
+        if (!m_settings.m_languages.empty())
+            languages << QString::fromStdString(m_settings.m_languages.front().Code);
+        const QString strHelpFile = FindHelpFile(strFolder, languages);
+        const QString strCollection = QString::fromStdU16String(
+            (UserDataFolder() / "help" / (QFileInfo(strHelpFile).dir().dirName().toStdString() + ".qhc")).u16string());
+        m_pHelp = std::make_unique<CHelpSystem>(strHelpFile, strCollection);
+        connect(m_pHelp.get(), &CHelpSystem::ReferenceRequested, this,
+                [this](const QString& strFile) { m_pProduct->OpenReferenceDocument(strFile.toStdString()); });
+    }
+    return m_pHelp->IsReady() ? m_pHelp.get() : nullptr;
+}
+
+bool CEuropeanAccumulatorApp::ShowHelp(const std::string& strDialog)
+{
+    CHelpSystem* pHelp = HelpSystem();
+    return pHelp && pHelp->Show(strDialog.empty() ? QStringList() : QStringList{QString::fromStdString(strDialog)});
+}
+
+bool CEuropeanAccumulatorApp::ShowHelpFor(const QStringList& classNames)
+{
+    CHelpSystem* pHelp = HelpSystem();
+    if (pHelp && pHelp->Show(classNames))
+        return true;
+    GetPrompt().Message(LoadString(52301));
+    return false;
+}
+
 void CEuropeanAccumulatorApp::SetTitle(const std::string& strTitle)
 {
     if (m_pMainFrame)
@@ -224,7 +290,34 @@ bool CEuropeanAccumulatorApp::ShowSelectionReport(const SSelectionReport& report
 
 bool CEuropeanAccumulatorApp::PrintSelectionReport(const SSelectionReport& report, const std::string&)
 {
-    return PrintReportWithDialog(report, m_pMainFrame);
+    if (!m_bPrintToDefault)
+        return PrintReportWithDialog(report, m_pMainFrame);
+    QString strError;
+    m_bPrinted = PrintReportOnDefaultPrinter(report, strError);
+    if (!m_bPrinted)
+    {
+        // Also on standard error, for whoever printed from a script.
+        std::fprintf(stderr, "%s\n", strError.toLocal8Bit().constData());
+        GetPrompt().Message(strError.toStdString());
+    }
+    return m_bPrinted;
+}
+
+bool CEuropeanAccumulatorApp::PrintFromCommandLine()
+{
+    if (!m_pProduct->IsViewSelectionReportEnabled())
+    {
+        const QString strMessage = tr("The selection in %1 has no model number yet: there is no report to print.")
+                                       .arg(QDir::toNativeSeparators(QString::fromStdString(m_cmdInfo.m_strFileName)));
+        std::fprintf(stderr, "%s\n", strMessage.toLocal8Bit().constData());
+        GetPrompt().Message(strMessage.toStdString());
+        return false;
+    }
+    m_bPrintToDefault = true;
+    m_bPrinted = false;
+    m_pProduct->OnFilePrintSelection(0);
+    m_bPrintToDefault = false;
+    return m_bPrinted;
 }
 
 std::unique_ptr<ICadObject> CEuropeanAccumulatorApp::CreateCadObject()
@@ -249,6 +342,9 @@ void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
         if (it != m_toolCommandIds.end())
             m_pProduct->OnToolCommand(static_cast<int>(it - m_toolCommandIds.begin()));
     }
+    else if (std::find(std::begin(cmd::WebPages), std::end(cmd::WebPages), nCommandId) != std::end(cmd::WebPages))
+        OnWebPage(static_cast<int>(std::find(std::begin(cmd::WebPages), std::end(cmd::WebPages), nCommandId) -
+                                   std::begin(cmd::WebPages)));
     else if (nCommandId >= cmd::ReferenceFirst && nCommandId < cmd::ReferenceFirst + 8)
         m_pProduct->OnReferenceCommand(nCommandId - cmd::ReferenceFirst);
     else if (std::find(cadBegin, cadEnd, nCommandId) != cadEnd)
@@ -507,6 +603,7 @@ bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
     }
     const int nFormer = m_settings.m_nActiveLanguage;
     m_settings.m_nActiveLanguage = nIndex;
+    m_pHelp.reset(); // the help follows the language
     // The selection stays: only the catalogue it is read from changes language.
     if (!m_pProduct->ReopenCatalogue())
     {
@@ -575,6 +672,29 @@ void CEuropeanAccumulatorApp::OnUnitDefaults()
                                         "The default units could not be stored; they apply until "
                                         "the program ends.")
                 .toStdString());
+}
+
+void CEuropeanAccumulatorApp::OnWebPage(int nPage)
+{
+    static const char* const kKeys[] = {settingskey::WebHomePage, settingskey::WebProductInformation,
+                                        settingskey::WebTechnicalSupport};
+    if (nPage < 0 || nPage >= static_cast<int>(std::size(kKeys)))
+        return;
+    const QString strAddress = QString::fromStdString(m_store.ReadString(kKeys[nPage]).value_or(std::string()));
+    const QUrl url(strAddress, QUrl::StrictMode);
+    if (strAddress.isEmpty() || !url.isValid() || url.isRelative())
+    {
+        GetPrompt().Message(tr("No web address is set up for this page (setting %1).")
+                                .arg(QString::fromLatin1(kKeys[nPage]))
+                                .toStdString());
+        return;
+    }
+    const bool bOpened = m_fnOpenUrl ? m_fnOpenUrl(url) : QDesktopServices::openUrl(url);
+    if (!bOpened)
+        GetPrompt().Message(tr("No web browser could be started to open %1.\nOpen the address in your browser "
+                               "yourself.")
+                                .arg(url.toString())
+                                .toStdString());
 }
 
 void CEuropeanAccumulatorApp::OnAppAbout()

@@ -207,5 +207,5 @@ void CChooseProduct::OnReference()
 
 void CChooseProduct::OnHelp()
 {
-    m_product.OpenReferenceCategory("Help");
+    m_product.ShowHelp("CChooseProduct");
 }

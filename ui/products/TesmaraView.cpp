@@ -104,6 +104,7 @@ void CTesmaraView::Refresh()
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
         pLastEnabled->setFocus(Qt::OtherFocusReason);
     }
+    RefreshAccessibleText();
     update();
 }
 
@@ -199,6 +200,11 @@ QString CEuropeanAccumulatorView::PartNumberText() const
     if (!ProductObject().m_bPartNumberAvailable)
         return QString();
     return FromUtf8(LoadString(61446) + ProductObject().GetPartNumberDisplayText());
+}
+
+void CEuropeanAccumulatorView::RefreshAccessibleText()
+{
+    setAccessibleDescription(PartNumberText());
 }
 
 void CEuropeanAccumulatorView::OnDraw(QPainter& painter)

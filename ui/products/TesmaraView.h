@@ -49,6 +49,8 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
     // The heading and the step texts; a derived view draws more after them.
     virtual void OnDraw(QPainter& painter);
+    // After a refresh: what a screen reader is to know of what the view paints beyond the buttons.
+    virtual void RefreshAccessibleText() {}
 
 private:
     void LayoutButtons();
@@ -76,4 +78,6 @@ public:
 
 protected:
     void OnDraw(QPainter& painter) override;
+    // The painted model number is the view's accessible description.
+    void RefreshAccessibleText() override;
 };

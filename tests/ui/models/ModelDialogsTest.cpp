@@ -176,7 +176,8 @@ private slots:
         FindButton(dialog, QStringLiteral("Help"))->click();
         FindButton(dialog, QStringLiteral("Reference"))->click();
         QCOMPARE(prompt->Texts().size(), std::size_t(2));
-        QVERIFY(QString::fromStdString(prompt->Texts()[0]).contains(QStringLiteral("MODELS.PDF")));
+        QCOMPARE(prompt->Texts()[0], std::string("The help is not installed."));
+        QCOMPARE(s.host.m_helpAsked, std::vector<std::string>{"CAccumulatorChooseModel"});
         QVERIFY(QString::fromStdString(prompt->Texts()[1]).contains(QStringLiteral("PA_SERIES.PDF")));
     }
 
