@@ -5,6 +5,7 @@
 #include "controls/NamedButtons.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
+#include "product/ProductHost.h"
 #include "product/StepDialogs.h"
 #include "products/PictureBox.h"
 
@@ -50,9 +51,8 @@ CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     m_pPicture = new CPictureBox(this);
     m_pPicture->setAccessibleName(QStringLiteral("Product picture"));
 
-    auto* pRapid = NamedButton(QStringLiteral("Ra&pid Selection..."), this);
-    pRapid->setEnabled(false); // rapid selection is not part of this version yet
-    pRapid->setToolTip(QStringLiteral("Rapid selection is not available in this version yet."));
+    auto* pRapid = NamedButton(tr("Ra&pid Selection..."), this);
+    pRapid->setEnabled(m_product.Database() != nullptr);
     auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
     auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
 
@@ -89,6 +89,13 @@ CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     connect(pCancel, &QPushButton::clicked, this, &CChooseProduct::reject);
     connect(pReference, &QPushButton::clicked, this, &CChooseProduct::OnReference);
     connect(pHelp, &QPushButton::clicked, this, &CChooseProduct::OnHelp);
+    // A completed rapid selection is the selection now: nothing is left for this step to do.
+    connect(pRapid, &QPushButton::clicked, this,
+            [this]
+            {
+                if (m_product.Host().RunRapidSelection() == dlg::Ok)
+                    done(dlg::CloseChain);
+            });
 
     LoadRows();
     m_pOk->setEnabled(!m_rows.empty());
