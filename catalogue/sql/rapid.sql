@@ -18,10 +18,10 @@ INSERT INTO RapidSeries (SeriesCode, SortOrder) VALUES
     ('PA', 1), ('PM', 2), ('BA', 3), ('BH', 4), ('DA', 5), ('GB', 6), ('OV', 7);
 
 INSERT INTO RapidChoices (AccumulatorType, Kind, Code, CodeLocation, Description, SortOrder) VALUES
-    ('Piston', 'Options', '_', 12, 'No Options', 1),
-    ('Diaphragm', 'Design Code', '_', 8, 'Current Design', 1),
-    ('GB', 'Construction', '_', 6, 'Carbon Steel Shell', 1),
-    ('GB', 'Design Variation', '_', 7, 'Standard Bottle', 1),
-    ('GB', 'Design Code', '_', 8, 'Current Design', 1),
-    ('OV', 'Pressure', '_', 7, 'Vented Reservoir (No Pressure Rating)', 1),
-    ('OV', 'Variation', '_', 8, 'Standard Isolator', 1);
+    ('Piston', 'Options', '_', 12, _('No Options'), 1),
+    ('Diaphragm', 'Design Code', '_', 8, _('Current Design'), 1),
+    ('GB', 'Construction', '_', 6, _('Carbon Steel Shell'), 1),
+    ('GB', 'Design Variation', '_', 7, _('Standard Bottle'), 1),
+    ('GB', 'Design Code', '_', 8, _('Current Design'), 1),
+    ('OV', 'Pressure', '_', 7, _('Vented Reservoir (No Pressure Rating)'), 1),
+    ('OV', 'Variation', '_', 8, _('Standard Isolator'), 1);

@@ -11,6 +11,7 @@
 #include "platform/Settings.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -71,14 +72,19 @@ int CCadComponent::ViewCAD(const SCadRequest& request)
 int CCadComponent::PrintDXF(const SCadRequest& request)
 {
     CCadDrawing drawing;
-    return Draw(request, drawing) ? SaveDrawing(m_pParent, drawing, QStringLiteral("DXF Drawing (*.dxf)"), "dxf") : 0;
+    return Draw(request, drawing)
+               ? SaveDrawing(m_pParent, drawing,
+                             QCoreApplication::translate("CCadComponent", "DXF Drawing (*.dxf)"), "dxf")
+               : 0;
 }
 
 int CCadComponent::PrintHPGL(const SCadRequest& request)
 {
     CCadDrawing drawing;
-    return Draw(request, drawing) ? SaveDrawing(m_pParent, drawing, QStringLiteral("HP-GL Plot File (*.plt)"), "plt")
-                                  : 0;
+    return Draw(request, drawing)
+               ? SaveDrawing(m_pParent, drawing,
+                             QCoreApplication::translate("CCadComponent", "HP-GL Plot File (*.plt)"), "plt")
+               : 0;
 }
 
 int CCadComponent::SaveCAD(const SCadRequest& request)
