@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "app/EuropeanAccumulatorApp.h"
 #include "app/QtSettings.h"
+#include "product/AccumulatorObject.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -529,8 +529,11 @@ bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(catalogue, ec))
     {
-        GetPrompt().Message("The catalogue for " + m_settings.LanguageName(nIndex) + " is not installed (" +
-                            catalogue.string() + ").");
+        GetPrompt().Message(QCoreApplication::translate("CEuropeanAccumulatorApp",
+                                                        "The catalogue for %1 is not installed (%2).")
+                                .arg(QString::fromStdString(m_settings.LanguageName(nIndex)),
+                                     QString::fromStdString(catalogue.string()))
+                                .toStdString());
         return false;
     }
     const int nFormer = m_settings.m_nActiveLanguage;
@@ -539,8 +542,11 @@ bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
     if (!m_pProduct->ReopenCatalogue())
     {
         m_settings.m_nActiveLanguage = nFormer;
-        GetPrompt().Message("The catalogue for " + m_settings.LanguageName(nIndex) + " could not be opened (" +
-                            catalogue.string() + ").");
+        GetPrompt().Message(QCoreApplication::translate("CEuropeanAccumulatorApp",
+                                                        "The catalogue for %1 could not be opened (%2).")
+                                .arg(QString::fromStdString(m_settings.LanguageName(nIndex)),
+                                     QString::fromStdString(catalogue.string()))
+                                .toStdString());
         return false;
     }
     ApplyLanguage();
@@ -595,7 +601,11 @@ void CEuropeanAccumulatorApp::OnUnitDefaults()
     if (GetDialogRunner().Run(dialog) != QDialog::Accepted)
         return;
     if (!m_settings.WriteDefaultUnits(m_store))
-        GetPrompt().Message("The default units could not be stored; they apply until the program ends.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CEuropeanAccumulatorApp",
+                                        "The default units could not be stored; they apply until "
+                                        "the program ends.")
+                .toStdString());
 }
 
 void CEuropeanAccumulatorApp::OnAppAbout()

@@ -92,7 +92,10 @@ CAccumulatorChooseModel::CAccumulatorChooseModel(CAccumulatorObject& product, CA
     if (IDatabase* pDb = m_product.Database())
         m_bSearched = Guarded([&] { m_search = RunModelSearch(m_working, *pDb); });
     else
-        GetPrompt().Message("The catalogue is not open, so there are no models to choose from.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CAccumulatorChooseModel",
+                                        "The catalogue is not open, so there are no models to choose from.")
+                .toStdString());
     ShowRequirements();
     SetUpGrid();
     FillGrid();

@@ -53,7 +53,9 @@ bool CCadComponent::Draw(const SCadRequest& request, CCadDrawing& drawing)
     std::string strError;
     if (DrawCadRequest(request, ReadCadPreferences(m_settings), CadDrawingDate(), drawing, strError))
         return true;
-    GetPrompt().Message("The CAD drawing cannot be made. " + strError);
+    GetPrompt().Message(QCoreApplication::translate("CCadComponent", "The CAD drawing cannot be made. %1")
+                            .arg(QString::fromStdString(strError))
+                            .toStdString());
     return false;
 }
 
@@ -112,7 +114,9 @@ int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, con
     else if (const std::optional<ECadFormat> eFormat = CadFormatForPath(path))
         bWritten = WriteFileWhole(path, CadFileBytes(drawing, *eFormat), strError);
     else
-        strError = "Choose a file name ending in .dxf, .plt, .svg or .pdf.";
+        strError = QCoreApplication::translate("CCadComponent",
+                                               "Choose a file name ending in .dxf, .plt, .svg or .pdf.")
+                       .toStdString();
     if (!bWritten)
         GetPrompt().Message(strError);
     return bWritten ? 1 : 0;
@@ -124,5 +128,7 @@ void CCadComponent::DisplayCADPreferences(int)
     if (GetDialogRunner().Run(dialog) != QDialog::Accepted)
         return;
     if (!WriteCadPreferences(m_settings, dialog.Preferences()))
-        GetPrompt().Message("The CAD preferences could not be stored.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CCadComponent", "The CAD preferences could not be stored.")
+                .toStdString());
 }

@@ -93,7 +93,10 @@ void CCadPreferencesDialog::OnOk()
     const QString strFolder = m_pFolder->text().trimmed();
     if (!strFolder.isEmpty() && !QFileInfo(strFolder).isDir())
     {
-        GetPrompt().Message("The folder " + strFolder.toStdString() + " does not exist.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CCadPreferencesDialog", "The folder %1 does not exist.")
+                .arg(strFolder)
+                .toStdString());
         m_pFolder->setFocus();
         m_pFolder->selectAll();
         return;

@@ -115,7 +115,10 @@ void CChooseProduct::LoadRows()
     IDatabase* pDb = m_product.Database();
     if (!pDb)
     {
-        GetPrompt().Message("The catalogue is not open, so there are no products to choose from.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CChooseProduct",
+                                        "The catalogue is not open, so there are no products to choose from.")
+                .toStdString());
         return;
     }
     try

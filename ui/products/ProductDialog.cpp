@@ -69,7 +69,10 @@ IDatabase* CProductDialog::Catalogue()
     if (!pDb && !m_bToldNoCatalogue)
     {
         m_bToldNoCatalogue = true;
-        GetPrompt().Message("The catalogue is not open, so there is nothing to choose from.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CProductDialog",
+                                        "The catalogue is not open, so there is nothing to choose from.")
+                .toStdString());
     }
     return pDb;
 }

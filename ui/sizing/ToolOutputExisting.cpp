@@ -224,7 +224,11 @@ void CToolOutputExisting::OnOk()
     }
     if (outcome.eStatus == sizing::ESizingStatus::CannotCompute)
     {
-        GetPrompt().Message("The output cannot be computed with these entries: " + outcome.strReason + ".");
+        GetPrompt().Message(
+            QCoreApplication::translate("CToolOutputExisting",
+                                        "The output cannot be computed with these entries: %1.")
+                .arg(QString::fromStdString(outcome.strReason))
+                .toStdString());
         return;
     }
     CToolAccOutputResult results(m_product, LoadString(50066), outcome, this);

@@ -142,7 +142,11 @@ void CToolTempEffectPrecharge::OnOk()
     }
     if (outcome.eStatus == sizing::ESizingStatus::CannotCompute)
     {
-        GetPrompt().Message("The pressure cannot be computed with these entries: " + outcome.strReason + ".");
+        GetPrompt().Message(
+            QCoreApplication::translate("CToolTempEffectPrecharge",
+                                        "The pressure cannot be computed with these entries: %1.")
+                .arg(QString::fromStdString(outcome.strReason))
+                .toStdString());
         return;
     }
     CToolEffectTempPrechgResult results(m_product, entries.beginTemperature, entries.finalTemperature,

@@ -92,6 +92,10 @@ Copyright © Dalrow Mestlin.</translation>
         <source>The models could not be read from the catalogue.</source>
         <translation>Die Modelle konnten nicht aus dem Katalog gelesen werden.</translation>
     </message>
+    <message>
+        <source>The catalogue is not open, so there are no models to choose from.</source>
+        <translation>Der Katalog ist nicht geöffnet, daher gibt es keine Modelle zur Auswahl.</translation>
+    </message>
 </context>
 <context>
     <name>CAuxPowerSource</name>
@@ -133,6 +137,18 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>HP-GL Plot File (*.plt)</source>
         <translation>HP-GL-Plotdatei (*.plt)</translation>
+    </message>
+    <message>
+        <source>The CAD drawing cannot be made. %1</source>
+        <translation>Die CAD-Zeichnung kann nicht erstellt werden. %1</translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .dxf, .plt, .svg or .pdf.</source>
+        <translation>Wählen Sie einen Dateinamen mit der Endung .dxf, .plt, .svg oder .pdf.</translation>
+    </message>
+    <message>
+        <source>The CAD preferences could not be stored.</source>
+        <translation>Die CAD-Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -184,6 +200,10 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>&amp;Default folder:</source>
         <translation>&amp;Standardordner:</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
 </context>
 <context>
@@ -251,6 +271,10 @@ Copyright © Dalrow Mestlin.</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>The catalogue is not open, so there are no products to choose from.</source>
+        <translation>Der Katalog ist nicht geöffnet, daher gibt es keine Produkte zur Auswahl.</translation>
+    </message>
 </context>
 <context>
     <name>CChooseSeals</name>
@@ -280,6 +304,17 @@ Copyright © Dalrow Mestlin.</translation>
     </message>
 </context>
 <context>
+    <name>CComboUnit</name>
+    <message>
+        <source>Unit NotFound</source>
+        <translation>Einheit nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Nothing in Combo Box Selected</source>
+        <translation>Nichts im Auswahlfeld gewählt</translation>
+    </message>
+</context>
+<context>
     <name>CCycleGraphChart</name>
     <message>
         <source>Volume</source>
@@ -291,6 +326,13 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>Describe Application</source>
         <translation>Anwendung beschreiben</translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopStepDialogs</name>
+    <message>
+        <source>The selection holds an accumulator type this program does not know: &quot;%1&quot;. Please choose the model again.</source>
+        <translation>Die Auswahl enthält eine Speicherbauart, die dieses Programm nicht kennt: „%1“. Bitte wählen Sie das Modell erneut.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +567,18 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>XML Files (*.xml)</source>
         <translation>XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>The catalogue for %1 is not installed (%2).</source>
+        <translation>Der Katalog für %1 ist nicht installiert (%2).</translation>
+    </message>
+    <message>
+        <source>The catalogue for %1 could not be opened (%2).</source>
+        <translation>Der Katalog für %1 konnte nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>The default units could not be stored; they apply until the program ends.</source>
+        <translation>Die Standardeinheiten konnten nicht gespeichert werden; sie gelten bis zum Programmende.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1253,10 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open, so there is nothing to choose from.</source>
+        <translation>Der Katalog ist nicht geöffnet, daher gibt es nichts zur Auswahl.</translation>
     </message>
 </context>
 <context>
@@ -2242,6 +2300,10 @@ Der Bericht wird angezeigt ohne </translation>
         <source>Tesmara optimizes the Precharge Pressure:</source>
         <translation>Tesmara optimiert den Vorfülldruck:</translation>
     </message>
+    <message>
+        <source>The output cannot be computed with these entries: %1.</source>
+        <translation>Die Leistung kann mit diesen Eingaben nicht berechnet werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CToolTempEffectPrecharge</name>
@@ -2276,6 +2338,10 @@ Der Bericht wird angezeigt ohne </translation>
     <message>
         <source>Enter your system temperatures</source>
         <translation>Ihre Systemtemperaturen eingeben</translation>
+    </message>
+    <message>
+        <source>The pressure cannot be computed with these entries: %1.</source>
+        <translation>Der Druck kann mit diesen Eingaben nicht berechnet werden: %1.</translation>
     </message>
 </context>
 <context>
