@@ -20,3 +20,4 @@ void AddCadCommand(CLI::App& app, int& nExitStatus);
 void AddOrderPadCommand(CLI::App& app, int& nExitStatus);
 void AddReportCommand(CLI::App& app, int& nExitStatus);
 void AddHelpCommand(CLI::App& app, int& nExitStatus);
+void AddRapidCommand(CLI::App& app, int& nExitStatus);

@@ -53,6 +53,7 @@ int main(int argc, char** argv)
     AddUnitsCommand(app, nExitStatus);
     AddSizeCommand(app, nExitStatus);
     AddModelsCommand(app, nExitStatus);
+    AddRapidCommand(app, nExitStatus);
     AddShowCommand(app, nExitStatus);
     AddToolCommands(app, nExitStatus);
     AddBatchCommand(app, nExitStatus);

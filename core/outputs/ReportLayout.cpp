@@ -2,6 +2,7 @@
 #include "outputs/ReportLayout.h"
 
 #include "outputs/ReportKeys.h"
+#include "selection/ApplicationData.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -46,6 +47,12 @@ bool IsReservoirIsolator(const Map& m)
 bool IsAccessory(const Map& m)
 {
     return m.Text("ProductName") == "3";
+}
+// A selection made without describing an application (a rapid selection) has none to show: an
+// accumulator's application is "none chosen", an isolator's sizing method has no caption.
+bool Described(const Map& m)
+{
+    return IsReservoirIsolator(m) ? !m.Text("ApplicationVAL").empty() : App(m) != app::NoneChosen;
 }
 bool ActuatorApp(const Map& m)
 {
@@ -332,13 +339,13 @@ SReportLayout ReportLayout(const CReportMap& m)
     };
     add(layout.product, Section(m, "ModelHeadingLBL", kModelRows));
     add(layout.product, Section(m, "DetailsHeadingLBL", kDetailRows));
-    if (ByApplication(m))
+    if (ByApplication(m) && Described(m))
     {
         add(layout.application, Section(m, "ApplicationHeadingLBL", kApplicationRows));
         add(layout.application, Section(m, "ResultsHeadingLBL", kResultRows));
         add(layout.application, Section(m, "OperatingRangeHeadingLBL", kOperatingRangeRows));
     }
-    else if (IsReservoirIsolator(m))
+    else if (IsReservoirIsolator(m) && Described(m))
     {
         add(layout.application, Section(m, "ApplicationHeadingLBL", kIsolatorApplicationRows));
         add(layout.application, Section(m, "ResultsHeadingLBL", kIsolatorResultRows));

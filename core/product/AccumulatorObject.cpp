@@ -358,6 +358,46 @@ void CAccumulatorObject::Accept(std::unique_ptr<CBaseProduct> pResult, int nLeve
     m_bSelectionComplete = bPartNumberAvailable;
 }
 
+void CAccumulatorObject::SetSelection(std::unique_ptr<CBaseProduct> pData, bool bComplete)
+{
+    pData->m_pOwner = this;
+    m_pData = std::move(pData);
+    m_bPartNumberAvailable = bComplete;
+    m_bSelectionComplete = bComplete;
+}
+
+void CAccumulatorObject::TakeSelection(CAccumulatorObject& from)
+{
+    if (!from.m_pData)
+        return;
+    m_nProdId = from.m_nProdId;
+    m_strProdType = from.m_strProdType;
+    m_strProdDescription = from.m_strProdDescription;
+    SetSelection(std::move(from.m_pData), from.m_bSelectionComplete);
+    m_lstWorkEvents.clear();
+    m_lstAcceptedEvents.clear();
+    m_bModified = true;
+    m_host.RefreshPanel();
+}
+
+void CAccumulatorObject::ReadProductRow(int nProdId, std::string& strProdType, std::string& strDescription)
+{
+    strProdType.clear();
+    strDescription.clear();
+    if (!m_database.IsOpen())
+        return;
+    IQueryDef def(m_database);
+    def.Open("qProduct");
+    IRecordset rows(m_database);
+    rows.Open(def);
+    for (; !rows.IsEOF(); rows.MoveNext())
+        if (rows.GetInt("ProdId") == nProdId)
+        {
+            strProdType = rows.GetString("ProdType");
+            strDescription = rows.GetString("Description");
+        }
+}
+
 int CAccumulatorObject::DescribeReservoirIsolator()
 {
     const COvrisolBase* pCurrent = SelectionAs<COvrisolBase>();

@@ -138,6 +138,13 @@ public:
     const std::string& ProdType() const { return m_strProdType; }
     const std::string& ProdDescription() const { return m_strProdDescription; }
 
+    // The selection of another product object (a rapid selection's) becomes this one's, with its
+    // product and flags, as a change not yet saved; the other is left without a selection.
+    void TakeSelection(CAccumulatorObject& from);
+    // The product type text and description of a product id, as "Choose Product" lists them
+    // (empty texts when the catalogue has no such row). A catalogue error reaches the caller.
+    void ReadProductRow(int nProdId, std::string& strProdType, std::string& strDescription);
+
     // The selection as an accumulator selection (nullptr for other products).
     CAccumulatorData* AccumulatorData();
     // The selection as the class of a product (nullptr when it is of another class).
@@ -149,6 +156,11 @@ public:
     // The event lists the application dialogs edit and accept.
     std::vector<SEvent> m_lstWorkEvents;
     std::vector<SEvent> m_lstAcceptedEvents;
+
+protected:
+    // A selection made outside the steps becomes the current one, its model number available
+    // and the selection complete, or neither.
+    void SetSelection(std::unique_ptr<CBaseProduct> pData, bool bComplete);
 
 private:
     // The steps of the reservoir isolator, and the model step of the products chosen straight

@@ -52,4 +52,7 @@ public:
     virtual ISettings* UserSettings() { return nullptr; }
     // The folder transfer documents are put into.
     virtual std::filesystem::path OrderPadInbox() const { return DefaultOrderPadInbox(); }
+    // The rapid selection's dialogs; with OK their selection has become the product object's.
+    // Cancel (2) where this host has none.
+    virtual int RunRapidSelection() { return 2; }
 };

@@ -18,7 +18,10 @@
 #include "platform/Prompt.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
+#include "models/DpnsSelection.h"
 #include "product/AccumulatorObject.h"
+#include "product/AccumulatorObjectDPNS.h"
+#include "product/StepDialogs.h"
 #include "outputs/ReportPresenter.h"
 #include "products/TesmaraView.h"
 #include "selection/SelectionFile.h"
@@ -37,6 +40,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace
 {
@@ -402,6 +406,9 @@ void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
         case cmd::OrderPad:
             m_pProduct->OnOpenOrderPad();
             break;
+        case cmd::RapidSelection:
+            RunRapidSelection();
+            break;
         default:
             break;
         }
@@ -423,7 +430,7 @@ void CEuropeanAccumulatorApp::UpdateCommands()
     enable(cmd::AddToOrderPad, m_pProduct->IsOrderPadEnabled());
     enable(cmd::ExportXml, m_pProduct->IsExportXmlEnabled());
     enable(cmd::OrderPad, true);
-    enable(cmd::RapidSelection, false);
+    enable(cmd::RapidSelection, m_pProduct->Database() != nullptr);
     for (int i = 0; i < 5; ++i)
         enable(cmd::CadCommands[i], m_pProduct->IsCadCommandEnabled(i));
     for (int i = 0; i < 8; ++i)
@@ -446,6 +453,30 @@ bool CEuropeanAccumulatorApp::SaveModified(bool bCancel)
         return false;
     // A save that was cancelled or failed keeps the work, and what would have dropped it does not go on.
     return OnFileSave();
+}
+
+int CEuropeanAccumulatorApp::RunRapidSelection()
+{
+    if (!m_pProduct->Database() || !SaveModified(false))
+        return dlg::Cancel;
+    auto pRapid = std::make_unique<CAccumulatorObjectDPNS>(*this, m_stepDialogs);
+    CAccumulatorObjectDPNS& rapid = *pRapid;
+    rapid.Initialize();
+    // The outputs of the selection-complete panel reach the current product object.
+    std::unique_ptr<CAccumulatorObject> pPrevious = std::exchange(m_pProduct, std::move(pRapid));
+    m_pView->SetProductObject(*m_pProduct);
+    CDpnsSelection dialog(rapid, [this] { return m_pView->ShowSelectionCompleted(); }, m_pMainFrame);
+    const int nResult = GetDialogRunner().Run(dialog);
+    const std::unique_ptr<CAccumulatorObject> pDone = std::exchange(m_pProduct, std::move(pPrevious));
+    m_pView->SetProductObject(*m_pProduct);
+    if (nResult == dlg::Ok)
+    {
+        m_pProduct->TakeSelection(rapid);
+        m_strCurrentFile.clear();
+        SetTitle(LoadString(59001));
+    }
+    UpdateCommands();
+    return nResult;
 }
 
 void CEuropeanAccumulatorApp::OnFileNew()

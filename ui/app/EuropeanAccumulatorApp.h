@@ -67,6 +67,10 @@ public:
     std::unique_ptr<ICadObject> CreateCadObject() override;
     IOrderPadLink* OrderPadLink() override { return &m_orderPadLink; }
     ISettings* UserSettings() override { return &m_store; }
+    // Tools > Rapid Selection (and "Choose Product"): its dialogs run on a rapid-selection product
+    // object of their own, made current meanwhile; a completed one's selection then replaces the
+    // current selection, after the question about unsaved work.
+    int RunRapidSelection() override;
     std::filesystem::path OrderPadInbox() const override { return OrderPadInboxFrom(m_store); }
 
     // Every menu command by its id.

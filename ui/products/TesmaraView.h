@@ -35,8 +35,9 @@ public:
     void Refresh();
     // What a step button's press does: the step, a refresh, then the panel when complete.
     void OnStepButton(int nId);
-    // The selection-complete panel, unless "SelectionCompleted/Show" is 0.
-    void ShowSelectionCompleted();
+    // The selection-complete panel, unless "SelectionCompleted/Show" is 0; how it ended (1 OK
+    // also when it was not shown).
+    int ShowSelectionCompleted();
 
     int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
     CTesmaraButton* Button(int nIndex) const;

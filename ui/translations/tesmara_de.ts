@@ -264,10 +264,6 @@ Copyright © Dalrow Mestlin.</translation>
         <translation>&amp;Schnellauswahl...</translation>
     </message>
     <message>
-        <source>Rapid selection is not available in this version yet.</source>
-        <translation>Die Schnellauswahl ist in dieser Version noch nicht verfügbar.</translation>
-    </message>
-    <message>
         <source>&amp;Reference</source>
         <translation>&amp;Referenz</translation>
     </message>
@@ -503,6 +499,48 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>Decline</source>
         <translation>Ablehnen</translation>
+    </message>
+</context>
+<context>
+    <name>CDpnsAccumBase</name>
+    <message>
+        <source>Completed Model Number:</source>
+        <translation>Vollständige Modellnummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Reference</source>
+        <translation>&amp;Referenz</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CDpnsSelection</name>
+    <message>
+        <source>Series</source>
+        <translation>Baureihe</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Accumulator Series</source>
+        <translation>Speicher&amp;baureihe wählen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (series %2) is not a product type rapid selection knows.</source>
+        <translation>„%1“ (Baureihe %2) ist keine Produktart, die die Schnellauswahl kennt.</translation>
     </message>
 </context>
 <context>
