@@ -215,6 +215,36 @@ void AddEnglishStrings(CStringTable& table)
         {50029, " to "},
         // The output of an existing accumulator: the caption of its result.
         {50066, "Accumulator Discharge:"},
+        // The files the program writes: why one is refused (platform/OutputStrings.h).
+        {71000, "The file is read-only"},
+        {71001, "It is a folder"},
+        {71002, "It is not a file that can be written"},
+        {71003, "No program reads from it"},
+        {71004, "%s could not be written. %s."},
+        {71005, "%s is the file being read; choose another file to write."},
+        {71006, "%s is named for two outputs; each output needs a file of its own."},
+        {71007, "SOURCE_DATE_EPOCH \"%s\" is not a date: give the seconds since 1970-01-01 00:00 UTC as a whole "
+                "number (at most 253402300799, the end of 9999), or leave it unset."},
+        // The order pad's saved order and its inbox.
+        {71010, "The saved order %s cannot be read: %s."},
+        {71011, "It was kept as \"%s\" beside it, and a new order was started."},
+        {71012, "The saved order %s cannot be read (%s), so it is not overwritten: nothing is saved until it is "
+                "moved away."},
+        {71013, "The saved order %s cannot be read (%s), so it is not overwritten: nothing is saved until it can "
+                "be read."},
+        {71014, "it is larger than any order (%s MiB)"},
+        {71015, "The order would be larger than %s MiB. Export it and remove lines, then move the document from "
+                "Rejected back into the inbox."},
+        {71016, "The order could not be saved, so its documents stay in the inbox: %s"},
+        {71020, "It holds no line item."},
+        {71021, "Its line item %s has no part number."},
+        {71022, "Its line item %s has the quantity \"%s\"; a quantity is a whole number from 1 to 99999."},
+        {71023, "It is larger than any transfer document (%s MiB)."},
+        // CAD drawings.
+        {71030, "The drawing's text \"%s\" holds characters that a DXF file cannot hold; they show as \"?\" in "
+                "the file."},
+        {71031, "The drawing's text \"%s\" holds characters that an HP-GL plot file cannot hold; they show as "
+                "\"?\" in the file."},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

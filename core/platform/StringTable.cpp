@@ -41,3 +41,18 @@ std::string LoadString(int nId)
 {
     return GetStringTable().Get(nId);
 }
+
+std::string LoadString(int nId, std::initializer_list<std::string> args)
+{
+    const std::string strFormat = LoadString(nId);
+    std::string strOut;
+    auto it = args.begin();
+    for (std::size_t i = 0; i < strFormat.size(); ++i)
+    {
+        if (strFormat.compare(i, 2, "%s") == 0 && it != args.end())
+            strOut += *it++, ++i;
+        else
+            strOut += strFormat[i];
+    }
+    return strOut;
+}

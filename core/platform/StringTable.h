@@ -1,6 +1,7 @@
 // The program's own texts by id, one table per language; the active one is process-wide.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -29,3 +30,6 @@ const CStringTable* SetStringTable(const CStringTable* pTable);
 
 // Shorthand for GetStringTable().Get(nId).
 std::string LoadString(int nId);
+// The text of an id with each "%s" replaced by the next argument in turn; an argument is never
+// read as a format.
+std::string LoadString(int nId, std::initializer_list<std::string> args);

@@ -34,7 +34,7 @@ CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences,
 
     m_pCompany = new QLineEdit(QString::fromStdString(preferences.strCompany), this);
     m_pCompany->setAccessibleName(QStringLiteral("Title block company"));
-    m_pCompany->setMaxLength(60);
+    m_pCompany->setMaxLength(kMaxCadCompanyLength);
     m_pFolder = new QLineEdit(QString::fromStdU16String(preferences.defaultFolder.u16string()), this);
     m_pFolder->setAccessibleName(QStringLiteral("Default folder"));
     m_pFolder->setPlaceholderText(QStringLiteral("Your home folder"));

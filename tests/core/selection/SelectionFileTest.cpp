@@ -198,6 +198,10 @@ TEST(SelectionFile, HostileCountsLengthsAndSizesAreRefusedBeforeAnyAllocation)
     Bytes events = bytes;
     events[nEvents] = 0x40;
     EXPECT_NE(Refusal(events).find("count larger than its contents"), std::string::npos);
+    // Room enough for them, but more events than ten actuators of ten events each.
+    events[nEvents] = 101;
+    events.resize(events.size() + 101 * 83);
+    EXPECT_NE(Refusal(events).find("holds 101 entries of a list that has at most 100"), std::string::npos);
 
     CTempFolder folder;
     const auto path = folder.Path() / "huge.Ac3";
