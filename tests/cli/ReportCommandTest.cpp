@@ -173,7 +173,7 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
     {
         run = RunCli(strCommand);
         EXPECT_EQ(run.nStatus, 2) << strCommand;
-        EXPECT_TRUE(Has(run.strErr, "c.Ac3 is the file being read; choose another file to write.")) << run.strErr;
+        EXPECT_TRUE(Has(run.strErr, ".Ac3 is the file being read; choose another file to write.")) << run.strErr;
     }
     EXPECT_EQ(FileBytes(m_dir / "c.Ac3"), strSelection);
 

@@ -194,7 +194,7 @@ void COrderPadWindow::OnExport()
     if (WriteFileWhole(std::filesystem::path(strPath.toStdU16String()), m_order.ToCsv(), strError))
         Status(QStringLiteral("The order was exported to %1.").arg(strPath));
     else
-        Status(QString::fromStdString(strError));
+        GetPrompt().Message(strError);
 }
 
 void COrderPadWindow::Save()

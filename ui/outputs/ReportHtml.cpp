@@ -24,8 +24,8 @@ QString Esc(const std::string& strText)
     QString strNote;
     if (strShown.size() > kMaxReportText)
     {
-        strNote = QCoreApplication::translate("ReportHtml", "[%n more character(s) not shown]", nullptr,
-                                              static_cast<int>(strShown.size() - kMaxReportText));
+        strNote = QCoreApplication::translate("ReportHtml", "[%1 more characters not shown]")
+                      .arg(strShown.size() - kMaxReportText);
         strShown.truncate(strShown[kMaxReportText - 1].isHighSurrogate() ? kMaxReportText - 1 : kMaxReportText);
     }
     QString strOut;
