@@ -9,6 +9,7 @@
 #include "outputs/ReportPage.h"
 #include "outputs/ReportPresenter.h"
 #include "platform/ControlText.h"
+#include "platform/DataFolder.h"
 #include "selection/SelectionFile.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pag
     context.nProdId = loaded.header.nProdId;
     context.strProdType = loaded.header.strProdType;
     context.strProdDescription = loaded.header.strProdDescription;
-    context.applicationFolder = QCoreApplication::applicationDirPath().toStdString();
+    context.applicationFolder = ProgramDataFolder();
     context.now = now;
     const SSelectionReport report = PrintSelectionReport(selection, context);
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     CScopedPrompt scopedPrompt(prompt);
     QApplication::setApplicationName(QStringLiteral("Tesmara OrderPad"));
     QApplication::setApplicationVersion(QStringLiteral(TESMARA_VERSION));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tesmara-orderpad")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tesmara-orderpad"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Collects the line items handed over by Tesmara Accumulator."));
