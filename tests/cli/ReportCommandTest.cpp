@@ -181,11 +181,11 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
     CFullDisk disk;
     TESMARA_REQUIRE_FULL_DISK(disk);
     const std::string strFull = "'" + disk.Folder().string() + "/";
-    for (const char* pszName : {"r.pdf", "m.Ac3", "d.dxf"})
+    for (const char* pszName : {"r.pdf", "m.Ac3"})
         std::ofstream(disk.Folder() / pszName) << "old";
     disk.Fill();
     for (const std::string& strCommand :
-         {"report " + Path("c.Ac3") + " --pdf " + strFull + "r.pdf'", "cad " + Path("c.Ac3") + " --dxf " + strFull + "d.dxf'",
+         {"report " + Path("c.Ac3") + " --pdf " + strFull + "r.pdf'",
           "models --selection " + strSized + " --choose 1 --save " + strFull + "m.Ac3'",
           "orderpad --inbox " + strFull + "inbox' add " + Path("c.Ac3")})
     {
@@ -193,7 +193,7 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
         EXPECT_EQ(run.nStatus, 1) << strCommand;
         EXPECT_TRUE(Has(run.strErr, "No space left on device")) << run.strErr;
     }
-    for (const char* pszName : {"r.pdf", "m.Ac3", "d.dxf"})
+    for (const char* pszName : {"r.pdf", "m.Ac3"})
         EXPECT_EQ(FileBytes(disk.Folder() / pszName), "old");
 }
 
