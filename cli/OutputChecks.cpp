@@ -38,13 +38,13 @@ bool CheckOutputFiles(const std::vector<std::string>& inputs, const std::vector<
         for (const std::string& strInput : inputs)
             if (IsFileName(strInput) && IsSameFile(strInput, outputs[n]))
             {
-                std::cerr << TerminalText(LoadString(outtext::kOutputIsInput, {PathText(outputs[n])})) << '\n';
+                std::cerr << TerminalText(FormatString(outtext::kOutputIsInput, {PathText(outputs[n])})) << '\n';
                 return false;
             }
         for (std::size_t m = 0; m < n; ++m)
             if (IsFileName(outputs[m]) && NameSameFile(outputs[m], outputs[n]))
             {
-                std::cerr << TerminalText(LoadString(outtext::kSameOutputTwice, {PathText(outputs[n])})) << '\n';
+                std::cerr << TerminalText(FormatString(outtext::kSameOutputTwice, {PathText(outputs[n])})) << '\n';
                 return false;
             }
     }
@@ -65,7 +65,7 @@ bool ReadSourceDateEpoch(std::optional<SLocalTime>& time)
         nEpoch = std::stoll(strEpoch);
     if (nEpoch < 0 || nEpoch > kLast)
     {
-        std::cerr << TerminalText(LoadString(outtext::kBadSourceDateEpoch, {strEpoch})) << '\n';
+        std::cerr << TerminalText(FormatString(outtext::kBadSourceDateEpoch, {strEpoch})) << '\n';
         return false;
     }
     const std::time_t epoch = static_cast<std::time_t>(nEpoch);

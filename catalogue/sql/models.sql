@@ -13,14 +13,14 @@
 --              BG31-5G-NSS-S1      a bladder shell's codes, gas port 11, valve port 12
 
 INSERT INTO Series (SeriesCode, SeriesLocation, AccumulatorType, Description, Image, Metric) VALUES
-    ('PA', 1, 'Piston', 'Piston Accumulator, Inch Series', 'SeriesPA.jpg', 0),
-    ('PM', 1, 'Piston', 'Piston Accumulator, Metric Series', 'SeriesPM.jpg', 1),
-    ('PG', 1, 'Piston', 'Piston-Style Gas Bottle', 'SeriesPG.jpg', 0),
-    ('BA', 1, 'Bladder', 'Bladder Accumulator', 'SeriesBA.jpg', 0),
-    ('BH', 1, 'Bladder', 'High-Pressure Bladder Accumulator', 'SeriesBH.jpg', 0),
-    ('BG', 1, 'Bladder', 'Bladder-Style Gas Bottle', 'SeriesBG.jpg', 0),
-    ('DA', 1, 'Diaphragm', 'Diaphragm Accumulator', 'SeriesDA.jpg', 0),
-    ('GB', 1, 'GB', 'Gas Bottle', 'SeriesGB.jpg', 0);
+    ('PA', 1, 'Piston', _('Piston Accumulator, Inch Series'), 'SeriesPA.jpg', 0),
+    ('PM', 1, 'Piston', _('Piston Accumulator, Metric Series'), 'SeriesPM.jpg', 1),
+    ('PG', 1, 'Piston', _('Piston-Style Gas Bottle'), 'SeriesPG.jpg', 0),
+    ('BA', 1, 'Bladder', _('Bladder Accumulator'), 'SeriesBA.jpg', 0),
+    ('BH', 1, 'Bladder', _('High-Pressure Bladder Accumulator'), 'SeriesBH.jpg', 0),
+    ('BG', 1, 'Bladder', _('Bladder-Style Gas Bottle'), 'SeriesBG.jpg', 0),
+    ('DA', 1, 'Diaphragm', _('Diaphragm Accumulator'), 'SeriesDA.jpg', 0),
+    ('GB', 1, 'GB', _('Gas Bottle'), 'SeriesGB.jpg', 0);
 
 -- The gauge rating in psi is kept beside the rating for the port and option rules.
 INSERT INTO PressureClasses (SeriesCode, PressureCode, PressureLocation, PressureRating, PressUnits, RatingPsi)
@@ -114,8 +114,9 @@ outlined AS (
 SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        BoreCode, BoreLocation, BoreDisplay, BoreUnits, CapCode, 5, Capacity, CapacityUnits,
        '1', 3, 'Piston',
-       CASE SeriesCode WHEN 'PA' THEN 'Piston' WHEN 'PM' THEN 'Piston, Metric' ELSE 'Piston-Style Gas Bottle' END
-           || ', ' || printf('%g', BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END || ' Bore',
+       printf(CASE SeriesCode WHEN 'PA' THEN _('Piston, %s Bore') WHEN 'PM' THEN _('Piston, Metric, %s Bore')
+                              ELSE _('Piston-Style Gas Bottle, %s Bore') END,
+              _num(BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END),
        StdFlow, MaxFlow, FlowUnits,
        CASE WHEN Metric THEN ROUND(LengthIn * 25.4, 0) ELSE ROUND(LengthIn, 1) END,
        CASE WHEN Metric THEN ROUND(OdIn * 25.4, 0) ELSE OdIn END,
@@ -156,9 +157,9 @@ shaped AS (
     WHERE s.CuIn <= c.MaxCuIn)
 SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        '', 0, 0.0, 'IN', CapCode, 4, Capacity, CapacityUnits, '1', 3, 'Bladder',
-       CASE SeriesCode WHEN 'BA' THEN 'Bladder' WHEN 'BH' THEN 'Bladder, High Pressure'
-                       ELSE 'Bladder-Style Gas Bottle' END
-           || ', ' || CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE printf('%g gal', Capacity) END,
+       printf(CASE SeriesCode WHEN 'BA' THEN _('Bladder, %s') WHEN 'BH' THEN _('Bladder, High Pressure, %s')
+                              ELSE _('Bladder-Style Gas Bottle, %s') END,
+              CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE _num(Capacity) || ' gal' END),
        StdFlow, MaxFlow, 'GPM',
        ROUND(BodyIn + 0.8 * ShellIdIn + 3.0, 1),
        CAST((ShellIdIn + 2.0 * WallIn) * 8.0 + 0.999 AS INTEGER) / 8.0, 'IN',
@@ -174,7 +175,7 @@ WITH sizes(CapCode, Capacity, SphereOdIn, StdFlow, MaxFlow) AS (VALUES
     ('-120', 120.0, 7.3, 20.0, 30.0), ('-170', 170.0, 8.2, 30.0, 45.0), ('-240', 240.0, 9.1, 30.0, 45.0))
 SELECT 'DA', 1, p.PressureCode, p.PressureLocation, p.PressureRating, p.PressUnits,
        '', 0, 0.0, 'IN', s.CapCode, 4, s.Capacity, 'CU_IN', 'S', 3, 'Diaphragm',
-       printf('Diaphragm, %g in%s', s.Capacity, char(179)),
+       printf(_('Diaphragm, %s in%s'), _num(s.Capacity), char(179)),
        s.StdFlow, s.MaxFlow, 'GPM',
        ROUND(s.SphereOdIn + 1.6, 1), s.SphereOdIn + CASE WHEN p.PressureCode = '5' THEN 0.3 ELSE 0.0 END, 'IN',
        ROUND(0.55 * s.SphereOdIn * s.SphereOdIn * (1.0 + p.RatingPsi / 6000.0) * 0.283 * 2.5, 1), 'LB'
@@ -199,7 +200,7 @@ shaped AS (
     FROM sizes s JOIN PressureClasses p ON p.SeriesCode = 'GB' AND p.PressureCode = s.PressureCode)
 SELECT 'GB', 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        '', 0, 0.0, 'IN', CapCode, 3, Capacity, CapacityUnits, '', 0, 'GB',
-       'Gas Bottle, ' || printf(CASE WHEN Metric THEN '%g L' ELSE '%g gal' END, Capacity),
+       printf(_('Gas Bottle, %s'), _num(Capacity) || CASE WHEN Metric THEN ' L' ELSE ' gal' END),
        1000.0, 1000.0, 'GPM',
        CASE WHEN Metric THEN ROUND((BodyIn + 0.8 * ShellIdIn + 2.0) * 25.4, 0) ELSE ROUND(BodyIn + 0.8 * ShellIdIn + 2.0, 1) END,
        CASE WHEN Metric THEN ROUND((ShellIdIn + 2.0 * WallIn) * 25.4, 0)
@@ -214,7 +215,8 @@ FROM shaped;
 INSERT INTO PistonGasBottles (PistonSeries, GBSeries, GBPressureCode, GBCapCode, GBPartNumber, GasBottleDesc)
 SELECT CASE WHEN m.PressureCode = 'K' THEN 'PM' ELSE 'PA' END, 'GB', m.PressureCode, m.CapCode,
        'GB' || m.PressureCode || m.CapCode || CASE WHEN m.PressureCode = 'K' THEN '-B1' ELSE '-S1' END,
-       m.AccumulatorDesc || CASE WHEN m.PressureCode = 'K' THEN ', G 1 BSPP Gas Port' ELSE ', SAE-16 Gas Port' END
+       printf(CASE WHEN m.PressureCode = 'K' THEN _('%s, G 1 BSPP Gas Port') ELSE _('%s, SAE-16 Gas Port') END,
+              m.AccumulatorDesc)
 FROM Models m
 WHERE m.SeriesCode = 'GB' AND m.CapCode IN ('-10G', '-15G', '-20G', '-40G', '-50L', '-75L')
   AND m.PressureCode IN ('3', 'K');

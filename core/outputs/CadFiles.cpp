@@ -49,7 +49,7 @@ bool WriteFileWhole(const fs::path& path, const std::string& strBytes, std::stri
     std::string strReason;
     if (ReplaceFileContents(path, strBytes, strReason))
         return true;
-    strError = LoadString(outtext::kNotWritten, {PathText(path), strReason});
+    strError = FormatString(outtext::kNotWritten, {PathText(path), strReason});
     return false;
 }
 
@@ -59,9 +59,9 @@ bool WriteCadFiles(const CCadDrawing& drawing, const std::vector<SCadFile>& file
     std::string strReason;
     for (const SCadFile& file : files)
         if (!set.Stage(file.path, CadFileBytes(drawing, file.eFormat), strReason))
-            return strError = LoadString(outtext::kNotWritten, {PathText(file.path), strReason}), false;
+            return strError = FormatString(outtext::kNotWritten, {PathText(file.path), strReason}), false;
     if (!set.Commit(strReason))
-        return strError = LoadString(outtext::kNotWritten, {PathText(files.front().path), strReason}), false;
+        return strError = FormatString(outtext::kNotWritten, {PathText(files.front().path), strReason}), false;
     return true;
 }
 
@@ -91,6 +91,6 @@ std::optional<std::string> CadTextUnfitFor(const CCadDrawing& drawing, ECadForma
 
 std::string CadTextUnfitNotice(const std::string& strText, ECadFormat eFormat)
 {
-    return LoadString(eFormat == ECadFormat::Dxf ? outtext::kCadTextUnfitDxf : outtext::kCadTextUnfitHpgl,
-                      {OneLineText(strText)});
+    return FormatString(eFormat == ECadFormat::Dxf ? outtext::kCadTextUnfitDxf : outtext::kCadTextUnfitHpgl,
+                        {OneLineText(strText)});
 }

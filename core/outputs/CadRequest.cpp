@@ -15,21 +15,21 @@ bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& 
     const SCadConversion conversion = selection.GetCadConversion();
     if (!conversion.HasDrawing())
     {
-        strMessage = "This selection has no CAD drawing: only piston and bladder accumulators and transfer barriers have one.";
+        strMessage = LoadString(59042);
         return false;
     }
     auto pBox = std::make_shared<CCadMailbox>();
     std::string strError;
     if (mailbox.empty() || !pBox->Open(mailbox, strError))
     {
-        strMessage = "Failed to open CAD mailbox" +
+        strMessage = LoadString(59041) +
                      (mailbox.empty() ? std::string() : "\n\n" + PathText(mailbox) + ": " + strError);
         return false;
     }
     SCadMailboxRow row;
     if (!pBox->RequestCadDrawing(conversion, row, strError, true))
     {
-        strMessage = "No CAD drawing can be made of " + strModelNumber + ". " + strError;
+        strMessage = FormatString(59043, {strModelNumber, strError});
         return false;
     }
     request.mailbox = mailbox;

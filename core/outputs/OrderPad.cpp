@@ -85,7 +85,7 @@ bool COrderPad::SendOrder(const std::string& strApplicationName, std::string& st
     }
     if (strDocument->size() > kMaxOrderPadDocumentSize)
     {
-        strError = LoadString(outtext::kDocumentTooLarge, {std::to_string(kMaxOrderPadDocumentSize / 1024 / 1024)});
+        strError = FormatString(outtext::kDocumentTooLarge, {std::to_string(kMaxOrderPadDocumentSize / 1024 / 1024)});
         return false;
     }
     std::error_code ec;

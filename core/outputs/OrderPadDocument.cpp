@@ -118,11 +118,11 @@ std::optional<std::string> COrderPadDocumentWriter::Finish(const std::string& st
 std::string OrderLineItemProblem(const SOrderLineItem& item, const std::string& strStorage)
 {
     if (item.strPartNumber.find_first_not_of(" \t") == std::string::npos)
-        return LoadString(outtext::kDocumentNoPartNumber, {strStorage});
+        return FormatString(outtext::kDocumentNoPartNumber, {strStorage});
     const std::string& strQuantity = item.strQuantity;
     if (strQuantity.empty() || strQuantity.size() > 5 || strQuantity.find_first_not_of("0123456789") != std::string::npos ||
         std::stoi(strQuantity) < 1)
-        return LoadString(outtext::kDocumentBadQuantity, {strStorage, OneLineText(strQuantity)});
+        return FormatString(outtext::kDocumentBadQuantity, {strStorage, OneLineText(strQuantity)});
     return std::string();
 }
 

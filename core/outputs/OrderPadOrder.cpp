@@ -139,7 +139,7 @@ bool ReadOrderPadFile(const fs::path& file, std::vector<SOrderLine>& lines, std:
     if (!ReadWhole(file, kMaxOrderPadDocumentSize, strBytes, strError, bTooLarge))
     {
         if (bTooLarge)
-            strError = LoadString(outtext::kDocumentTooLarge, {MiB(kMaxOrderPadDocumentSize)});
+            strError = FormatString(outtext::kDocumentTooLarge, {MiB(kMaxOrderPadDocumentSize)});
         else
             strError += ".";
         return false;
@@ -200,16 +200,16 @@ EOrderLoad COrderPadOrder::Load(std::string& strError)
     std::string strReason;
     if (!ReadWhole(m_file, m_nMaxFileSize, strText, strReason, bTooLarge) && !bTooLarge)
     {
-        strError = m_strBlocked = LoadString(outtext::kOrderUnreadable, {PathText(m_file), strReason});
+        strError = m_strBlocked = FormatString(outtext::kOrderUnreadable, {PathText(m_file), strReason});
         return EOrderLoad::Unreadable;
     }
     if (bTooLarge)
-        strReason = LoadString(outtext::kOrderLargerThanAny, {MiB(m_nMaxFileSize)});
+        strReason = FormatString(outtext::kOrderLargerThanAny, {MiB(m_nMaxFileSize)});
     if (!bTooLarge && ParseOrderText(strText, m_lines, strReason))
         return EOrderLoad::Loaded;
     m_lines.clear();
-    m_strBlocked = LoadString(outtext::kOrderDamagedLocked, {PathText(m_file), strReason});
-    strError = LoadString(outtext::kOrderDamaged, {PathText(m_file), strReason});
+    m_strBlocked = FormatString(outtext::kOrderDamagedLocked, {PathText(m_file), strReason});
+    strError = FormatString(outtext::kOrderDamaged, {PathText(m_file), strReason});
     return EOrderLoad::Damaged;
 }
 
@@ -220,7 +220,7 @@ bool COrderPadOrder::KeepDamagedAside(std::string& strMessage)
     fs::rename(m_file, kept, ec);
     if (ec)
         return strMessage = m_strBlocked, false;
-    strMessage = LoadString(outtext::kOrderDamagedKept, {PathText(kept.filename())});
+    strMessage = FormatString(outtext::kOrderDamagedKept, {PathText(kept.filename())});
     m_strBlocked.clear();
     return true;
 }
@@ -231,7 +231,7 @@ bool COrderPadOrder::Save(std::string& strError) const
         return strError = m_strBlocked, false;
     const std::string strText = OrderText(m_lines);
     if (strText.size() > m_nMaxFileSize)
-        return strError = LoadString(outtext::kOrderTooLarge, {MiB(m_nMaxFileSize)}), false;
+        return strError = FormatString(outtext::kOrderTooLarge, {MiB(m_nMaxFileSize)}), false;
     std::error_code ec;
     fs::create_directories(m_inbox, ec);
     return WriteFileWhole(m_file, strText, strError);
@@ -257,7 +257,7 @@ int COrderPadOrder::ImportWaiting(std::vector<std::string>& problems)
             for (const SOrderLine& line : lines)
                 nAdded += LineJson(line).dump(2).size() + 64;
             if (nSize + nAdded > m_nMaxFileSize)
-                strError = LoadString(outtext::kOrderTooLarge, {MiB(m_nMaxFileSize)});
+                strError = FormatString(outtext::kOrderTooLarge, {MiB(m_nMaxFileSize)});
             else
                 nSize += nAdded;
         }
@@ -274,7 +274,7 @@ int COrderPadOrder::ImportWaiting(std::vector<std::string>& problems)
     // Documents leave the inbox only once their lines are kept; unkept, they wait for the next try.
     if (!taken.empty() && !Save(strError))
     {
-        problems.push_back(LoadString(outtext::kOrderNotSaved, {strError}));
+        problems.push_back(FormatString(outtext::kOrderNotSaved, {strError}));
         m_lines = before;
         return 0;
     }

@@ -215,35 +215,65 @@ void AddEnglishStrings(CStringTable& table)
         {50029, " to "},
         // The output of an existing accumulator: the caption of its result.
         {50066, "Accumulator Discharge:"},
+        // The main window's caption before a selection has a file.
+        {59001, "New Selection - Untitled"},
+        // The CAD drawing: its notes and the title block.
+        {59010, "A  Overall length %1"},
+        {59011, "B  Outside diameter %1"},
+        {59012, "C  Fluid port: %1"},
+        {59013, "C  Bottom fluid port: %1"},
+        {59014, "D  Gas valve: %1"},
+        {59015, "D  Gas port: %1"},
+        {59016, "D  Top fluid port: %1"},
+        {59017, "Construction: %1;  seal: %2"},
+        {59018, "Options: %1"},
+        {59019, "Service: %1"},
+        {59020, "Modification: %1"},
+        {59021, "Mounting: band clamps (phantom lines) at the positions shown."},
+        {59022, "Dimensions in %1. Do not scale the drawing."},
+        {59023, "NOTES"},
+        {59024, "MODEL NUMBER"},
+        {59025, "DESIGN PRESSURE"},
+        {59026, "CAPACITY"},
+        {59027, "SCALE"},
+        {59028, "DATE"},
+        {59029, "DIMENSIONS"},
+        {59030, "SHEET"},
+        {59031, "%1 OF %2"},
+        // The CAD commands and the order pad.
+        {59040, "Add to Order Failed!"},
+        {59041, "Failed to open CAD mailbox"},
+        {59042, "This selection has no CAD drawing: only piston and bladder accumulators and transfer barriers have one."},
+        {59043, "No CAD drawing can be made of %1. %2"},
         // The files the program writes: why one is refused (platform/OutputStrings.h).
         {71000, "The file is read-only"},
         {71001, "It is a folder"},
         {71002, "It is not a file that can be written"},
         {71003, "No program reads from it"},
-        {71004, "%s could not be written. %s."},
-        {71005, "%s is the file being read; choose another file to write."},
-        {71006, "%s is named for two outputs; each output needs a file of its own."},
-        {71007, "SOURCE_DATE_EPOCH \"%s\" is not a date: give the seconds since 1970-01-01 00:00 UTC as a whole "
+        {71004, "%1 could not be written. %2."},
+        {71005, "%1 is the file being read; choose another file to write."},
+        {71006, "%1 is named for two outputs; each output needs a file of its own."},
+        {71007, "SOURCE_DATE_EPOCH \"%1\" is not a date: give the seconds since 1970-01-01 00:00 UTC as a whole "
                 "number (at most 253402300799, the end of 9999), or leave it unset."},
         // The order pad's saved order and its inbox.
-        {71010, "The saved order %s cannot be read: %s."},
-        {71011, "It was kept as \"%s\" beside it, and a new order was started."},
-        {71012, "The saved order %s cannot be read (%s), so it is not overwritten: nothing is saved until it is "
+        {71010, "The saved order %1 cannot be read: %2."},
+        {71011, "It was kept as \"%1\" beside it, and a new order was started."},
+        {71012, "The saved order %1 cannot be read (%2), so it is not overwritten: nothing is saved until it is "
                 "moved away."},
-        {71013, "The saved order %s cannot be read (%s), so it is not overwritten: nothing is saved until it can "
+        {71013, "The saved order %1 cannot be read (%2), so it is not overwritten: nothing is saved until it can "
                 "be read."},
-        {71014, "it is larger than any order (%s MiB)"},
-        {71015, "The order would be larger than %s MiB. Export it and remove lines, then move the document from "
+        {71014, "it is larger than any order (%1 MiB)"},
+        {71015, "The order would be larger than %1 MiB. Export it and remove lines, then move the document from "
                 "Rejected back into the inbox."},
-        {71016, "The order could not be saved, so its documents stay in the inbox: %s"},
+        {71016, "The order could not be saved, so its documents stay in the inbox: %1"},
         {71020, "It holds no line item."},
-        {71021, "Its line item %s has no part number."},
-        {71022, "Its line item %s has the quantity \"%s\"; a quantity is a whole number from 1 to 99999."},
-        {71023, "It is larger than any transfer document (%s MiB)."},
+        {71021, "Its line item %1 has no part number."},
+        {71022, "Its line item %1 has the quantity \"%2\"; a quantity is a whole number from 1 to 99999."},
+        {71023, "It is larger than any transfer document (%1 MiB)."},
         // CAD drawings.
-        {71030, "The drawing's text \"%s\" holds characters that a DXF file cannot hold; they show as \"?\" in "
+        {71030, "The drawing's text \"%1\" holds characters that a DXF file cannot hold; they show as \"?\" in "
                 "the file."},
-        {71031, "The drawing's text \"%s\" holds characters that an HP-GL plot file cannot hold; they show as "
+        {71031, "The drawing's text \"%1\" holds characters that an HP-GL plot file cannot hold; they show as "
                 "\"?\" in the file."},
     };
     for (const auto& entry : kTexts)

@@ -1,5 +1,5 @@
 // String table ids of the texts about the files the program writes and reads back: the one
-// writer, the order pad's order and inbox, and the CAD files. "%s" stands for an argument.
+// writer, the order pad's order and inbox, and the CAD files. "%1", "%2" stand for the arguments.
 #pragma once
 
 namespace outtext

@@ -4,6 +4,7 @@
 #include "outputs/CadMailboxFile.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompt.h"
+#include "platform/StringTable.h"
 #include "product/ProductHost.h"
 #include "selection/SelectionFile.h"
 
@@ -14,7 +15,7 @@ constexpr int kCadPreferences = 3;
 // The reason, when the order pad would have refused the line item, follows the message.
 void AddFailed(const std::string& strProblem)
 {
-    GetPrompt().Message("Add to Order Failed!" + (strProblem.empty() ? std::string() : "\n\n" + strProblem));
+    GetPrompt().Message(LoadString(59040) + (strProblem.empty() ? std::string() : "\n\n" + strProblem));
 }
 } // namespace
 
@@ -46,7 +47,7 @@ void CAccumulatorObject::OnCadCommand(int nCommand)
     SCadRequest request;
     std::string strMessage;
     if (mailbox.empty())
-        strMessage = "Failed to open CAD mailbox\n\n" + strError;
+        strMessage = LoadString(59041) + "\n\n" + strError;
     else if (MakeCadRequest(*m_pData, mailbox, strModelNumber, request, strMessage))
     {
         switch (nCommand)
@@ -110,7 +111,7 @@ bool CAccumulatorObject::OnAddToOrderPad()
     std::string strError;
     if (!m_pOrderPad->SendOrder(kOrderPadSenderName, strError))
     {
-        GetPrompt().Message("Add to Order Failed!\n\n" + strError);
+        GetPrompt().Message(LoadString(59040) + "\n\n" + strError);
         return false;
     }
     if (!m_pOrderPad->OpenOrderPad(strError))

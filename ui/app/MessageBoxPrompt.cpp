@@ -2,6 +2,7 @@
 #include "app/MessageBoxPrompt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMessageBox>
 
@@ -22,8 +23,8 @@ QWidget* Owner()
 
 EPromptAnswer Ask(QMessageBox::Icon eIcon, const std::string& strText, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(eIcon, QStringLiteral("Tesmara Accumulator"), QString::fromStdString(strText), buttons,
-                    Owner());
+    QMessageBox box(eIcon, QCoreApplication::translate("CMessageBoxPrompt", "Tesmara Accumulator"),
+                    QString::fromStdString(strText), buttons, Owner());
     switch (box.exec())
     {
     case QMessageBox::Yes:

@@ -24,7 +24,7 @@ QString Esc(const std::string& strText)
     QString strNote;
     if (strShown.size() > kMaxReportText)
     {
-        strNote = QCoreApplication::translate("ReportHtml", "[%1 more characters not shown]")
+        strNote = QCoreApplication::translate("CReportHtml", "[%1 more characters not shown]")
                       .arg(strShown.size() - kMaxReportText);
         strShown.truncate(strShown[kMaxReportText - 1].isHighSurrogate() ? kMaxReportText - 1 : kMaxReportText);
     }

@@ -7,6 +7,7 @@
 #include "platform/FileReplace.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -26,7 +27,8 @@ bool WriteReportPdf(const CReportDocument& document, const QString& strPath, con
         writer.setPageLayout(ReportPageLayout(pageSize));
         writer.setResolution(300);
         writer.setTitle(document.DocumentTitle());
-        writer.setCreator(QStringLiteral("Tesmara Accumulator %1").arg(QStringLiteral(TESMARA_VERSION)));
+        writer.setCreator(QCoreApplication::translate("CReportOutput", "Tesmara Accumulator %1")
+                              .arg(QStringLiteral(TESMARA_VERSION)));
         nPages = document.Render(writer);
     }
     if (pPages)
@@ -37,9 +39,10 @@ bool WriteReportPdf(const CReportDocument& document, const QString& strPath, con
         ReplaceFileContents(std::filesystem::path(strPath.toStdU16String()),
                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), strReason))
         return true;
-    strError = strReason.empty() ? QStringLiteral("The report could not be saved to %1.").arg(strShown)
-                                 : QStringLiteral("The report could not be saved to %1. %2.")
-                                       .arg(strShown, QString::fromStdString(strReason));
+    strError = strReason.empty()
+                   ? QCoreApplication::translate("CReportOutput", "The report could not be saved to %1.").arg(strShown)
+                   : QCoreApplication::translate("CReportOutput", "The report could not be saved to %1. %2.")
+                         .arg(strShown, QString::fromStdString(strReason));
     return false;
 }
 
@@ -55,7 +58,8 @@ bool PrintReport(const CReportDocument& document, QPrinter& printer, QWidget* pP
     printer.setPageLayout(ReportPageLayout(printer.pageLayout().pageSize()));
     if (document.Render(printer) == 0)
     {
-        strError = QStringLiteral("The report could not be printed on %1.").arg(printer.printerName());
+        strError = QCoreApplication::translate("CReportOutput", "The report could not be printed on %1.")
+                       .arg(printer.printerName());
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "sizing/GasStateRun.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +16,7 @@
 CGasStateDialog::CGasStateDialog(const CAccumulatorData& data, const std::string& strVolumeUnit, QWidget* pParent)
     : QDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("Gas State"));
+    setWindowTitle(QCoreApplication::translate("CGasStateDialog", "Gas State"));
     SGasStateUnits units;
     for (auto [pUnit, strEntered] : {std::pair{&units.strPressure, data.sdMaxSysPress.GetUnit()},
                                      {&units.strTemperature, data.sdSysTemperature.GetUnit()},
@@ -26,9 +27,11 @@ CGasStateDialog::CGasStateDialog(const CAccumulatorData& data, const std::string
 
     auto* pNote = new QLabel(
         trajectory.states.empty()
-            ? QStringLiteral("The gas model gives no states for this application.")
-            : QStringLiteral("The gas of the required accumulator capacity during its discharge, as the gas model "
-                             "computes it (polytropic exponent %1).")
+            ? QCoreApplication::translate("CGasStateDialog",
+                                          "The gas model gives no states for this application.")
+            : QStringLiteral(
+                  "The gas of the required accumulator capacity during its discharge, as the gas model "
+                  "computes it (polytropic exponent %1).")
                   .arg(trajectory.dExponent, 0, 'f', 2));
     pNote->setWordWrap(true);
     pNote->setAccessibleName(pNote->text());
