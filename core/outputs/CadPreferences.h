@@ -13,6 +13,9 @@ enum class ECadUnits
     Both = 2 // inches, with millimetres in brackets
 };
 
+// The most characters the title block's company text may have.
+inline constexpr int kMaxCadCompanyLength = 60;
+
 struct SCadPreferences
 {
     ECadUnits eUnits = ECadUnits::Both;

@@ -286,6 +286,36 @@ void AddEnglishStrings(CStringTable& table)
         {53100, "Met: the precharge stays below the minimum system pressure"},
         {53101, "Not met: the precharge rises above the minimum system pressure"},
         {53102, "At %1 the accumulator falls short of the required volume; it would need %2 there."},
+        // The files the program writes: why one is refused (platform/OutputStrings.h).
+        {71000, "The file is read-only"},
+        {71001, "It is a folder"},
+        {71002, "It is not a file that can be written"},
+        {71003, "No program reads from it"},
+        {71004, "%1 could not be written. %2."},
+        {71005, "%1 is the file being read; choose another file to write."},
+        {71006, "%1 is named for two outputs; each output needs a file of its own."},
+        {71007, "SOURCE_DATE_EPOCH \"%1\" is not a date: give the seconds since 1970-01-01 00:00 UTC as a whole "
+                "number (at most 253402300799, the end of 9999), or leave it unset."},
+        // The order pad's saved order and its inbox.
+        {71010, "The saved order %1 cannot be read: %2."},
+        {71011, "It was kept as \"%1\" beside it, and a new order was started."},
+        {71012, "The saved order %1 cannot be read (%2), so it is not overwritten: nothing is saved until it is "
+                "moved away."},
+        {71013, "The saved order %1 cannot be read (%2), so it is not overwritten: nothing is saved until it can "
+                "be read."},
+        {71014, "it is larger than any order (%1 MiB)"},
+        {71015, "The order would be larger than %1 MiB. Export it and remove lines, then move the document from "
+                "Rejected back into the inbox."},
+        {71016, "The order could not be saved, so its documents stay in the inbox: %1"},
+        {71020, "It holds no line item."},
+        {71021, "Its line item %1 has no part number."},
+        {71022, "Its line item %1 has the quantity \"%2\"; a quantity is a whole number from 1 to 99999."},
+        {71023, "It is larger than any transfer document (%1 MiB)."},
+        // CAD drawings.
+        {71030, "The drawing's text \"%1\" holds characters that a DXF file cannot hold; they show as \"?\" in "
+                "the file."},
+        {71031, "The drawing's text \"%1\" holds characters that an HP-GL plot file cannot hold; they show as "
+                "\"?\" in the file."},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

@@ -110,25 +110,29 @@ void SerializeField(CArchive& ar, SOptionElement& option)
     SerializeField(ar, option.nKey);
 }
 
-// A counted list; on loading the count is refused when the bytes left cannot hold it.
-template <class T> void SerializeList(CArchive& ar, std::vector<T>& items, std::size_t nMinElementSize)
+// A counted list; on loading the count is refused when the bytes left cannot hold it, or when
+// it is more than the program itself ever stores.
+template <class T> void SerializeList(CArchive& ar, std::vector<T>& items, std::size_t nMinElementSize, std::size_t nMax)
 {
     if (ar.IsStoring())
         ar.WriteCount(items.size());
+    else if (const std::size_t nCount = ar.ReadCount(nMinElementSize); nCount > nMax)
+        throw CArchiveError("The file holds " + std::to_string(nCount) + " entries of a list that has at most " +
+                            std::to_string(nMax) + ".");
     else
-        items.assign(ar.ReadCount(nMinElementSize), T());
+        items.assign(nCount, T());
     for (T& item : items)
         SerializeField(ar, item);
 }
 
 void SerializeField(CArchive& ar, std::vector<SEvent>& events)
 {
-    SerializeList(ar, events, kMinEventSize);
+    SerializeList(ar, events, kMinEventSize, kMaxStoredEvents);
 }
 
 void SerializeField(CArchive& ar, std::vector<SOptionElement>& options)
 {
-    SerializeList(ar, options, kMinOptionSize);
+    SerializeList(ar, options, kMinOptionSize, kMaxStoredOptions);
 }
 
 // The first row of a stored query, or nullptr after "Data Missing!" when it has none.

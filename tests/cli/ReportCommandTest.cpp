@@ -3,6 +3,7 @@
 // checked by xmllint; and every refusal with its exit status.
 #include "CliRunner.h"
 #include "CompleteSelections.h"
+#include "FullDisk.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -179,6 +180,8 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
     run = RunCli("models --selection " + strSized + " --choose 1 --save " + Path("x.Ac3") + " --detail valve=V");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_TRUE(Has(run.strErr, "has no \"valve\" list")) << run.strErr;
+    run = RunCli("models --selection " + strSized + " --choose 0 --save " + Path("x.Ac3"));
+    EXPECT_TRUE(Has(run.strErr, "There is no model in row 0: the list has rows 1 to ")) << run.strErr;
     EXPECT_EQ(RunCli("models --selection " + strSized + " --choose 1").nStatus, 2);
     EXPECT_EQ(RunCli("models --selection " + strSized + " --choose 1 --save " + Path("x.Ac3") + " --detail seal").nStatus, 2);
     EXPECT_FALSE(fs::exists(m_dir / "x.Ac3"));
@@ -190,7 +193,42 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
     EXPECT_TRUE(Has(run.strErr, "The report could not be saved to ")) << run.strErr;
     EXPECT_EQ(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --paper b5").nStatus, 2);
     EXPECT_EQ(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --catalogue /nonexistent").nStatus, 1);
+    EXPECT_TRUE(Has(Shell("SOURCE_DATE_EPOCH=1e9 '" TESMARA_BUILT_CLI "' report " + Path("c.Ac3") + " --pdf " +
+                          Path("r.pdf")),
+                    "SOURCE_DATE_EPOCH \"1e9\" is not a date"));
     EXPECT_FALSE(fs::exists(m_dir / "r.pdf"));
+
+    // An output that is the input, under another spelling or through a link, is refused.
+    fs::create_symlink(m_dir / "c.Ac3", m_dir / "link.Ac3");
+    const std::string strSelection = FileBytes(m_dir / "c.Ac3");
+    for (const std::string& strCommand :
+         {"report " + Path("c.Ac3") + " --pdf " + Path("link.Ac3"), "models --selection " + Path("c.Ac3") +
+          " --choose 1 --save " + Path("./c.Ac3"), "cad " + Path("c.Ac3") + " --svg " + Path("link.Ac3")})
+    {
+        run = RunCli(strCommand);
+        EXPECT_EQ(run.nStatus, 2) << strCommand;
+        EXPECT_TRUE(Has(run.strErr, ".Ac3 is the file being read; choose another file to write.")) << run.strErr;
+    }
+    EXPECT_EQ(FileBytes(m_dir / "c.Ac3"), strSelection);
+
+    // On a full disk, a failed write is a failure, and the file it would replace is kept whole.
+    CFullDisk disk;
+    TESMARA_REQUIRE_FULL_DISK(disk);
+    const std::string strFull = "'" + disk.Folder().string() + "/";
+    for (const char* pszName : {"r.pdf", "m.Ac3"})
+        std::ofstream(disk.Folder() / pszName) << "old";
+    disk.Fill();
+    for (const std::string& strCommand :
+         {"report " + Path("c.Ac3") + " --pdf " + strFull + "r.pdf'",
+          "models --selection " + strSized + " --choose 1 --save " + strFull + "m.Ac3'",
+          "orderpad --inbox " + strFull + "inbox' add " + Path("c.Ac3")})
+    {
+        run = RunCli(strCommand);
+        EXPECT_EQ(run.nStatus, 1) << strCommand;
+        EXPECT_TRUE(Has(run.strErr, "No space left on device")) << run.strErr;
+    }
+    for (const char* pszName : {"r.pdf", "m.Ac3"})
+        EXPECT_EQ(FileBytes(disk.Folder() / pszName), "old");
 }
 
 // Each application sized on the command line, a model chosen, and its entries on the report.

@@ -112,7 +112,12 @@ int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, con
     if (strPath.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         bWritten = WriteCadPdf(strPath, drawing, strError);
     else if (const std::optional<ECadFormat> eFormat = CadFormatForPath(path))
+    {
         bWritten = WriteFileWhole(path, CadFileBytes(drawing, *eFormat), strError);
+        // A text the file's code page cannot hold is told, once.
+        if (const auto strUnfit = bWritten ? CadTextUnfitFor(drawing, *eFormat) : std::nullopt)
+            GetPrompt().Message(CadTextUnfitNotice(*strUnfit, *eFormat));
+    }
     else
         strError = QCoreApplication::translate("CCadComponent",
                                                "Choose a file name ending in .dxf, .plt, .svg or .pdf.")

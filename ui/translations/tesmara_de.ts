@@ -1319,8 +1319,8 @@ Open the address in your browser yourself.</source>
         <translation>Kommagetrennte Werte (*.csv)</translation>
     </message>
     <message>
-        <source>Not taken in: </source>
-        <translation>Nicht übernommen: </translation>
+        <source>Not taken in:</source>
+        <translation>Nicht übernommen:</translation>
     </message>
     <message>
         <source>%1 line item(s) added.</source>
@@ -1625,6 +1625,13 @@ Open the address in your browser yourself.</source>
     <message>
         <source>The picture &quot;%1&quot; is not a picture that can be shown.</source>
         <translation>Das Bild „%1“ kann nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CReportHtml</name>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[%1 weitere Zeichen nicht angezeigt]</translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,17 @@ TEST_F(CCadDrawingTest, DxfEntitiesAreWrittenAsR12GroupCodes)
     EXPECT_NE(strDxf.find("  0\nTEXT\n  8\nTEXT\n 10\n0.0\n 20\n5.0\n 30\n0.0\n 40\n2.5\n  1\n%%c3 in\xB3\n 72\n1\n 11\n0.0\n"),
               std::string::npos);
     EXPECT_EQ(strDxf.substr(strDxf.size() - 8), "  0\nEOF\n");
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Dxf), std::nullopt);
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Hpgl), std::nullopt);
+
+    // A text from a user or a file stays one text on one line in every format.
+    d.m_texts = {{ECadLayer::Text, {0.0, 5.0}, 2.5, "Acme\n  0\nCIRCLE\x03;PU0,0;\t\xCE\xB1", ECadAlign::Left, 0.0}};
+    EXPECT_NE(CadFileBytes(d, ECadFormat::Dxf).find("\n  1\nAcme   0 CIRCLE ;PU0,0; ?\n  0\nENDSEC\n"), std::string::npos);
+    EXPECT_NE(CadFileBytes(d, ECadFormat::Hpgl).find("LBAcme   0 CIRCLE ;PU0,0; ?\x03;"), std::string::npos);
+    EXPECT_NE(CadFileBytes(d, ECadFormat::Svg).find(">Acme   0 CIRCLE ;PU0,0; \xCE\xB1</text>"), std::string::npos);
+    // The alpha the code pages cannot hold is told, not left to show as "?" unsaid.
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Dxf), d.m_texts[0].strText);
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Svg), std::nullopt);
 }
 
 TEST(CadScale, TheLargestStandardScaleThatFits)

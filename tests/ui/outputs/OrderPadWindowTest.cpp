@@ -3,6 +3,9 @@
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadLink.h"
 #include "outputs/OrderPadWindow.h"
+#include "RecordingPrompt.h"
+
+#include <fstream>
 
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -67,6 +70,22 @@ private slots:
         COrderPadWindow again(Inbox());
         QCOMPARE(again.Table()->rowCount(), 1);
         QCOMPARE(Cell(again, 0, 1), QStringLiteral("4"));
+    }
+
+    // A damaged saved order is told in a message box, not only in the status bar; so is every
+    // document refused in one import, all together.
+    void DamagedOrderAndRefusedDocumentsAreTold()
+    {
+        CPromptCapture prompt;
+        std::filesystem::create_directories(Inbox());
+        std::ofstream(Inbox() / "Order.json") << "{\"lines\": [";
+        std::ofstream(Inbox() / "a.opd") << "not a document";
+        std::ofstream(Inbox() / "b.opd") << "nor this";
+        COrderPadWindow window(Inbox());
+        QCOMPARE(prompt->Texts().size(), std::size_t(2));
+        QVERIFY(QString::fromStdString(prompt->Texts()[0]).contains(QStringLiteral("\n\nIt was kept as \"Order (damaged ")));
+        QCOMPARE(prompt->Texts()[1], std::string("Not taken in:\n\na.opd: It is not a transfer document (no compound "
+                                                 "file).\nb.opd: It is not a transfer document (no compound file)."));
     }
 
     void ASecondStartForTheInboxFindsTheFirst()

@@ -147,6 +147,15 @@ private slots:
         QVERIFY(QString::fromStdString(prompt->Texts().front())
                     .startsWith(QStringLiteral("The report could not be saved to ") + files.m_strPath));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.pdf")});
+
+        // A text far longer than any of the catalogue is cut, with a note, rather than laid out for minutes.
+        SSelectionReport longText = LongReport(1);
+        longText.map.Set("ProductTypeVAL", std::string(100000, 'W'));
+        files.m_strPath = dir.filePath(QStringLiteral("long.pdf"));
+        CReportViewer(CReportDocument(longText), QString(), QPageSize(QPageSize::A4), files, dir.path())
+            .Action(QStringLiteral("Save as PDF"))
+            ->trigger();
+        QVERIFY(PdfText(files.m_strPath).contains(QStringLiteral("[98000 more characters not shown]")));
     }
 
     void ChartsOfTheCycleAndTheGas()
