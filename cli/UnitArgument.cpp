@@ -11,8 +11,16 @@ std::optional<std::string> ParseUnitArgument(const std::string& strText)
 {
     if (FindUnit(strText))
         return strText;
+    const auto withoutBlanks = [](std::string strShown)
+    {
+        std::erase(strShown, ' ');
+        return strShown;
+    };
     for (const auto& entry : UnitTableEntries())
         if (entry.unit.m_iStringID != 0 && UnitDisplayText(entry.strCode) == strText)
+            return entry.strCode;
+    for (const auto& entry : UnitTableEntries())
+        if (entry.unit.m_iStringID != 0 && withoutBlanks(UnitDisplayText(entry.strCode)) == strText)
             return entry.strCode;
     return std::nullopt;
 }

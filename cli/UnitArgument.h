@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-// The unit code for a code or a unit's display text, both exact ("PSIG", "psi", "bar").
+// The unit code for a code or a unit's display text, both exact ("PSIG", "psi", "bar g"); a
+// display text may also be typed without its blanks ("barg"), which needs no quotes.
 std::optional<std::string> ParseUnitArgument(const std::string& strText);
 
 // The whole text as a number; nothing else may follow it.

@@ -26,13 +26,13 @@ INSERT INTO Series (SeriesCode, SeriesLocation, AccumulatorType, Description, Im
 INSERT INTO PressureClasses (SeriesCode, PressureCode, PressureLocation, PressureRating, PressUnits, RatingPsi)
 WITH c(SeriesCode, PressureCode, Rating, Units) AS (VALUES
     ('PA', '3', 3000.0, 'PSIG'), ('PA', '4', 4000.0, 'PSIG'), ('PA', '5', 5000.0, 'PSIG'),
-    ('PM', 'K', 210.0, 'BAR'), ('PM', 'L', 250.0, 'BAR'), ('PM', 'M', 350.0, 'BAR'),
+    ('PM', 'K', 210.0, 'BARG'), ('PM', 'L', 250.0, 'BARG'), ('PM', 'M', 350.0, 'BARG'),
     ('PG', '3', 3000.0, 'PSIG'),
     ('BA', '3', 3000.0, 'PSIG'), ('BA', '5', 5000.0, 'PSIG'),
     ('BH', '4', 4000.0, 'PSIG'), ('BH', '6', 6000.0, 'PSIG'),
     ('BG', '3', 3000.0, 'PSIG'),
     ('DA', '3', 3000.0, 'PSIG'), ('DA', '5', 5000.0, 'PSIG'),
-    ('GB', '3', 3000.0, 'PSIG'), ('GB', '5', 5000.0, 'PSIG'), ('GB', 'K', 210.0, 'BAR'))
+    ('GB', '3', 3000.0, 'PSIG'), ('GB', '5', 5000.0, 'PSIG'), ('GB', 'K', 210.0, 'BARG'))
 SELECT c.SeriesCode, c.PressureCode, 2, c.Rating, c.Units, (c.Rating * u.Factor + u.Offset - 101314.224) / 6894.757
 FROM c JOIN Units u ON u.Code = c.Units;
 

@@ -8,6 +8,7 @@
 #include "selection/AccumulatorData.h"
 #include "sizing/GasStateRun.h"
 #include "sizing/SizeApplication.h"
+#include "units/NumberFormat.h"
 
 #include <functional>
 #include <unordered_map>
@@ -103,9 +104,10 @@ const std::unordered_map<std::string, Fill>& ValueTable()
         {"PipeScheduleVAL", [](const SSource& s) { return s.d.strShockSchedule; }},
         {"PipeSelection", [](const SSource& s) { return Flag(s.d.bShockPipeOrTube == 1); }},
         {"PipeTubeSizeVAL", [](const SSource& s) { return s.d.strShockNominalSize; }},
-        {"PolytropicExponentVAL", [](const SSource& s) { return ValueUnit(s.d.sdPolyTropicExponent, 2); }},
+        // The exponents as the results dialog shows them, with no unit.
+        {"PolytropicExponentVAL", [](const SSource& s) { return FormatExponent(s.d.sdPolyTropicExponent.Value()); }},
         {"PolytropicExponentChargingVAL",
-         [](const SSource& s) { return ValueUnit(s.d.sdPolyTropicExponentCharging, 2); }},
+         [](const SSource& s) { return FormatExponent(s.d.sdPolyTropicExponentCharging.Value()); }},
         {"PortTypeVAL",
          [](const SSource& s)
          {

@@ -12,8 +12,8 @@ namespace sizing
 // puts it into an empty shock field; pulsation dampening shows it.
 CUnitDouble MaximumAllowableShockPressure(const CUnitDouble& system);
 
-// 60 % of the system pressure: of the gauge value in PSIG when entered in
-// PSIG, else of the absolute pressure in PSIA.
+// 60 % of the system pressure: of the gauge value, in the entry's unit, when
+// entered in a gauge unit (PSIG, BARG), else of the absolute pressure in PSIA.
 CUnitDouble ShockSuppressionPrecharge(const CUnitDouble& system);
 
 struct SShockSuppressionInput

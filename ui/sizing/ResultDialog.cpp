@@ -11,6 +11,7 @@
 #include "sizing/GasStateDialog.h"
 #include "sizing/GasStateRun.h"
 #include "sizing/ResultNotes.h"
+#include "units/NumberFormat.h"
 #include "units/UnitTable.h"
 
 #include <QGridLayout>
@@ -91,9 +92,10 @@ void CResultDialog::ShowFigures()
     m_figures[1]->SetValueIn(shown, "GAL", 2, true, false);
     m_figures[2]->SetValueIn(shown, "L", 2, true, false);
     m_figures[3]->SetValueIn(m_working.sdPrechargePress, "PSIG", 0, true, true);
-    m_figures[4]->SetValueIn(m_working.sdPrechargePress, "BAR", 1, true, false);
-    m_figures[5]->SetNumber(bRequired ? m_working.sdPolyTropicExponent.Value() : 0.0, 1, true, false);
-    m_figures[6]->SetNumber(bRequired ? m_working.sdPolyTropicExponentCharging.Value() : 0.0, 1, true, false);
+    m_figures[4]->SetValueIn(m_working.sdPrechargePress, "BARG", 1, true, false);
+    m_figures[5]->setText(QString::fromStdString(FormatExponent(bRequired ? m_working.sdPolyTropicExponent.Value() : 0.0)));
+    m_figures[6]->setText(
+        QString::fromStdString(FormatExponent(bRequired ? m_working.sdPolyTropicExponentCharging.Value() : 0.0)));
     const QString captions[] = {kCapacity,  kCapacity, kCapacity, kPrecharge,
                                 kPrecharge, kExponent, kCharging};
     for (int i = 0; i < 7; ++i)

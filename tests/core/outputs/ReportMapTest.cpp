@@ -78,8 +78,9 @@ TEST_F(CReportMapTest, SupplementingPumpFlowEveryValueKey)
                  {"MinPressureVAL", "2000  psi"},
                  {"SystemTempVAL", "70  \u00B0F"},
                  {"PrechargePressureVAL", "1900  psi"},
-                 {"PolytropicExponentVAL", "1.86  "},
-                 {"PolytropicExponentChargingVAL", "1  "},
+                 // Two decimals with their zeros, as the results dialog shows them.
+                 {"PolytropicExponentVAL", "1.86"},
+                 {"PolytropicExponentChargingVAL", "1.00"},
                  {"MinimumPumpRequiredVAL", "3.9  gpm (US)"},
                  {"FlowRateVAL", "9.48  gpm (US)"},
                  {"FlowRateRequiredVAL", "0"},
