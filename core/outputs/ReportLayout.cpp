@@ -270,8 +270,9 @@ SReportTable Events(const Map& m)
                                         EventQuantity(m, "DurationVAL", "TimeUnitVAL", r),
                                         EventQuantity(m, "FlowRateVAL", "FlowRateUnitVAL", r),
                                         EventQuantity(m, "VolumeVAL", "VolumeUnitVAL", r)};
+        // A cycle's first event starts at 0, which is a time like any other: with its unit.
         if (row[2].empty())
-            row[2].assign(1, '0'); // not = "0": GCC 12 misreads that (-Wrestrict)
+            row[2] = Trimmed(std::string(1, '0') + " " + EventText(m, "TimeUnitVAL", r));
         if (bCylinders)
         {
             for (const char* pszColumn : {"CylinderBoreVAL", "CylinderRodVAL", "CylinderStrokeVAL"})

@@ -40,6 +40,7 @@ TEST_F(CReportMapTest, SupplementingPumpFlowEveryValueKey)
     d.sdPolyTropicExponentCharging.Set(1.0, "NONE");
     d.sdMinPumpFlow.Set(3.896, "GPM");
     d.cudFlow.Set(9.4818, "GPM");
+    d.cpcCertCode = CPartCode("_", 9, "None");
     const SSelectionReport report = Report();
     // The sized accumulator's gas from the maximum pressure down, in the selection's units; no cycle.
     ASSERT_FALSE(report.gasStates.states.empty());
@@ -63,7 +64,7 @@ TEST_F(CReportMapTest, SupplementingPumpFlowEveryValueKey)
                  {"CalcMethodVAL", "Actuator Volumetric Displacement"},
                  {"CapacityRequiredVAL", "499.45  in\u00B3"},
                  {"CapacityVAL", "2.5  gal (US)"},
-                 {"CertificationVAL", " "},
+                 {"CertificationVAL", "None"}, // "_" adds nothing to the number, so it is not shown
                  {"SealClassVAL", "Nitrile (NBR)"},
                  {"ConstructionVAL", "S Carbon Steel"},
                  {"ActuatorVolumeVAL", "150.00  in\u00B3"},
