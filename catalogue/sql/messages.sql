@@ -234,8 +234,9 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
      'Your combined capacity exceeds the capacity of products represented in Tesmara.'),
     ('Please either lower your required capacity ',
      'Please either lower your required capacity '),
+    -- The fluid-level refusal: no combined capacity was entered on that path, so its own words.
     ('Your combined capacitiy exceeds the capacity of products represented in Tesmara. Please either lower your required capacity',
-     'Your combined capacity exceeds the capacity of products represented in Tesmara. Please either lower your required capacity '),
+     'The volume between your high and low fluid levels exceeds the capacity of products represented in Tesmara. Please either bring the fluid levels closer together '),
     ('Your High Fluid Level must be larger than 0',
      'Your High Fluid Level must be larger than 0'),
     ('Please enter all data.',

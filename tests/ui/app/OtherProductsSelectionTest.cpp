@@ -275,8 +275,9 @@ private slots:
                      "Your combined capacity must be larger than 0.\r\n" + kContactTail,
                      "Please enter all data.",
                      "Your Low Fluid Level must be lower than your High Fluid Level.\r\n" + kContactTail,
-                     "Your combined capacity exceeds the capacity of products represented in Tesmara. Please "
-                     "either lower your required capacity " + kContactTail}));
+                     "The volume between your high and low fluid levels exceeds the capacity of products "
+                     "represented in Tesmara. Please either bring the fluid levels closer together " +
+                         kContactTail}));
         QVERIFY(Panel()[1].isEmpty());
 
         // A size must be chosen before OK.
