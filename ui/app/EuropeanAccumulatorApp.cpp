@@ -105,7 +105,7 @@ bool CEuropeanAccumulatorApp::InitInstance()
     m_pMainFrame->SetCloseGuard(
         [this]
         {
-            if (!SaveModified(true))
+            if (!SaveModified())
                 return false;
             ExitInstance();
             if (m_pSplash)
@@ -330,13 +330,12 @@ void CEuropeanAccumulatorApp::UpdateCommands()
         pShow->setChecked(m_store.ReadInt(settingskey::SelectionCompletedShow, 1) != 0);
 }
 
-bool CEuropeanAccumulatorApp::SaveModified(bool bCancel)
+bool CEuropeanAccumulatorApp::SaveModified()
 {
     if (!m_pProduct->IsDirty())
         return true;
-    const std::string strQuestion = LoadString(507);
-    const EPromptAnswer eAnswer =
-        bCancel ? GetPrompt().YesNoCancel(strQuestion) : GetPrompt().YesNo(strQuestion);
+    // Always with Cancel: a click meant to go back must not be taken for "No, drop my work".
+    const EPromptAnswer eAnswer = GetPrompt().YesNoCancel(LoadString(507));
     if (eAnswer == EPromptAnswer::No)
         return true;
     if (eAnswer != EPromptAnswer::Yes)
@@ -347,7 +346,7 @@ bool CEuropeanAccumulatorApp::SaveModified(bool bCancel)
 
 void CEuropeanAccumulatorApp::OnFileNew()
 {
-    if (!SaveModified(false))
+    if (!SaveModified())
         return;
     CreateProductObject();
     m_strCurrentFile.clear();
@@ -379,7 +378,7 @@ void CEuropeanAccumulatorApp::AddRecentFile(const QString& strPath)
 
 void CEuropeanAccumulatorApp::OnFileOpen()
 {
-    if (!SaveModified(false))
+    if (!SaveModified())
         return;
     const QString strPath = m_pFileDialogs->GetOpenFileName(m_pMainFrame, FileDialogFolder(),
                                                             QtFileFilter(m_pProduct->GetFileFilter()));
@@ -417,7 +416,7 @@ bool CEuropeanAccumulatorApp::OpenDocumentFile(const QString& strPath, bool bSav
     }
     if (!bSaveAsked)
     {
-        if (!SaveModified(false))
+        if (!SaveModified())
             return false;
         // Saving may have written the very file to open.
         check = CheckSelectionFileForOpen(path, LanguageCode(), m_settings.InstalledLanguages());
@@ -501,7 +500,7 @@ bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
 
 void CEuropeanAccumulatorApp::OnLanguage(int nIndex)
 {
-    if (nIndex != m_settings.m_nActiveLanguage && SaveModified(true))
+    if (nIndex != m_settings.m_nActiveLanguage && SaveModified())
         SwitchLanguage(nIndex);
     // The menu checks the language in force, also when the switch did not happen.
     RefreshLanguageMenu();

@@ -83,9 +83,9 @@ public:
     void OnShowDisclaimer();
     void ShowTipAtStartup();
     void OnTipOfTheDay();
-    // "Save your current selection?" when the selection is modified; Yes saves. With
-    // bCancel a Cancel button is offered. False when the work would be lost or the user cancelled.
-    bool SaveModified(bool bCancel);
+    // "Save your current selection?" (Yes, No, Cancel) when the selection is modified; Yes saves.
+    // False when the user cancelled or the save did not happen: whatever asked must not go on.
+    bool SaveModified();
     // Leaves the program: closes the main window, which asks about unsaved work.
     void OnAppExit();
     // What the program stores when it ends.
