@@ -211,8 +211,7 @@ void CEuropeanAccumulatorApp::RefreshPanel()
 
 bool CEuropeanAccumulatorApp::ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle)
 {
-    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, FileDialogFolder(),
-                            m_pMainFrame);
+    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, &m_store, m_pMainFrame);
 }
 
 bool CEuropeanAccumulatorApp::PrintSelectionReport(const SSelectionReport& report, const std::string&)
@@ -356,16 +355,22 @@ void CEuropeanAccumulatorApp::OnFileNew()
 
 QString CEuropeanAccumulatorApp::FileDialogFolder() const
 {
-    const std::string strFolder = m_store.ReadString(settingskey::FileSaveOpenPath).value_or(std::string());
-    if (!strFolder.empty() && QFileInfo(QString::fromStdString(strFolder)).isDir())
-        return QString::fromStdString(strFolder);
-    return QString::fromStdU16String(ApplicationFolder().u16string());
+    return StartFolder(m_store, EFileKind::Selection);
 }
 
 void CEuropeanAccumulatorApp::StoreFileDialogFolder(const QString& strFile)
 {
-    if (!m_store.WriteString(settingskey::FileSaveOpenPath, QFileInfo(strFile).absolutePath().toStdString()))
+    if (!RememberFolder(m_store, EFileKind::Selection, strFile))
         GetPrompt().Message(LoadString(645));
+}
+
+QString CEuropeanAccumulatorApp::ProposedName(const QString& strSuffix)
+{
+    // The file it came from, else the model number of a complete selection, else no proposal.
+    if (!m_strCurrentFile.isEmpty())
+        return QFileInfo(m_strCurrentFile).completeBaseName() + QLatin1Char('.') + strSuffix;
+    const std::string strModelNumber = m_pProduct->GetPartNumberDisplayText();
+    return strModelNumber.empty() ? QString() : ProposedFileName(strModelNumber, QString(), strSuffix);
 }
 
 void CEuropeanAccumulatorApp::AddRecentFile(const QString& strPath)
@@ -390,10 +395,9 @@ void CEuropeanAccumulatorApp::OnFileOpen()
 
 bool CEuropeanAccumulatorApp::OnFileSave()
 {
-    const QString strName = m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).fileName();
-    QString strPath = m_pFileDialogs->GetSaveFileName(
-        m_pMainFrame, FileDialogFolder(), strName, QtFileFilter(m_pProduct->GetFileFilter()),
-        QString::fromStdString(m_pProduct->GetDefaultExtension()));
+    const QString strSuffix = QString::fromStdString(m_pProduct->GetDefaultExtension());
+    QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(), ProposedName(strSuffix),
+                                                      QtFileFilter(m_pProduct->GetFileFilter()), strSuffix);
     if (strPath.isEmpty())
         return false;
     strPath = WithSelectionExtension(strPath);
@@ -446,9 +450,8 @@ void CEuropeanAccumulatorApp::OnExportXml()
 {
     if (!m_pProduct->IsExportXmlEnabled())
         return;
-    const QString strName =
-        m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).completeBaseName() + QStringLiteral(".xml");
-    const QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(), strName,
+    const QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(),
+                                                            ProposedName(QStringLiteral("xml")),
                                                             QStringLiteral("XML Files (*.xml)"), QStringLiteral("xml"));
     if (strPath.isEmpty())
         return;

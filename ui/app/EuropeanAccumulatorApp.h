@@ -116,9 +116,11 @@ private:
     void AddUserMenuItem(int nMenu, int nPosition, const QString& strText);
     void AdjustMenus();
     void OnSplashClosed();
-    // The folder the file dialogs start in, and storing the one chosen.
+    // The folder the selection file dialogs start in, and storing the one chosen.
     QString FileDialogFolder() const;
     void StoreFileDialogFolder(const QString& strFile);
+    // The file name a save dialog proposes, with the suffix given.
+    QString ProposedName(const QString& strSuffix);
     void AddRecentFile(const QString& strPath);
     void RefreshLanguageMenu();
 

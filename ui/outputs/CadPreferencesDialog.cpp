@@ -37,7 +37,7 @@ CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences,
     m_pCompany->setMaxLength(60);
     m_pFolder = new QLineEdit(QString::fromStdU16String(preferences.defaultFolder.u16string()), this);
     m_pFolder->setAccessibleName(QStringLiteral("Default folder"));
-    m_pFolder->setPlaceholderText(QStringLiteral("Your home folder"));
+    m_pFolder->setPlaceholderText(QStringLiteral("Your documents folder, or where the last drawing went"));
     QPushButton* pBrowse = NamedButton(QStringLiteral("B&rowse..."), this);
     connect(pBrowse, &QPushButton::clicked, this,
             [this]
