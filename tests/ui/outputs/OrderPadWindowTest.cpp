@@ -1,9 +1,12 @@
 // The order pad window as a user works it: documents taken in as they arrive, quantities
 // changed and refused, lines removed, the order exported and kept for the next start.
+#include "app/WindowPlacement.h"
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadLink.h"
 #include "outputs/OrderPadWindow.h"
 
+#include <QMessageBox>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -75,6 +78,26 @@ private slots:
         QVERIFY(window.Listen());
         QVERIFY(RaiseRunningOrderPad(Inbox()));
         QVERIFY(!RaiseRunningOrderPad(m_pDir->filePath("other").toStdU16String()));
+    }
+
+    void TheWindowIsWhollyOnTheScreenAndABoxShowsItsWholeTitle()
+    {
+        // The test screen (800 x 600) is narrower than the window would like to be.
+        COrderPadWindow window(Inbox());
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY(available.width() < 980);
+        QVERIFY2(available.contains(window.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                       .arg(window.x())
+                                                                       .arg(window.y())
+                                                                       .arg(window.width())
+                                                                       .arg(window.height())));
+
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Tesmara Accumulator"), QStringLiteral("Saved."),
+                        QMessageBox::Ok);
+        const int nTitle = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        QVERIFY(box.sizeHint().width() < nTitle + 100); // narrow enough to cut the title
+        FitTitle(box);
+        QVERIFY(box.sizeHint().width() >= nTitle + 100);
     }
 };
 
