@@ -60,7 +60,10 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('This application does not require an accumulator.',
      'This application does not require an accumulator.'),
     ('The accumulator cannot be sized with these entries: %s.',
-     'The accumulator cannot be sized with these entries: %s.^nPlease change the entries of the application.');
+     'The accumulator cannot be sized with these entries: %s.^nPlease change the entries of the application.'),
+    -- Under the results of shock suppression: line inside diameter, fluid density, gas temperature.
+    ('shock suppression inputs used',
+     'Calculated with a line inside diameter of %s, a fluid density of %s and a gas temperature of %s (assumed: shock suppression has no temperature entry).');
 
 -- Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
 INSERT INTO Messages (MsgKey, MsgText) VALUES

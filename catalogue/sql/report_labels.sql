@@ -92,7 +92,11 @@ INSERT INTO ReportValueKeys (MapKey, SortOrder) VALUES
     ('ReservoirLevelLowVAL', 87),
     ('ReservoirWidthVAL', 88),
     ('SumAccCapVAL', 89),
-    ('SumCylinderCapVAL', 90);
+    ('SumCylinderCapVAL', 90),
+    -- What shock suppression used besides its entries.
+    ('LineInsideDiameterVAL', 91),
+    ('FluidDensityVAL', 92),
+    ('AssumedTempVAL', 93);
 
 -- Section headings.
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
@@ -186,7 +190,10 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('ReservoirLevelLowLBL', 'Low Fluid Level:'),
     ('ReservoirWidthLBL', 'Reservoir Width:'),
     ('SumAccCapLBL', 'Accumulator Capacity:'),
-    ('SumCylinderCapLBL', 'Cylinder Capacity:');
+    ('SumCylinderCapLBL', 'Cylinder Capacity:'),
+    ('LineInsideDiameterLBL', 'Line Inside Diameter:'),
+    ('FluidDensityLBL', 'Fluid Density:'),
+    ('AssumedTempLBL', 'Gas Temperature (assumed):');
 
 -- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES

@@ -19,7 +19,7 @@ const std::vector<std::string>& AllMessageKeys()
         kEnteredPrechargeNotAboveZero, kPrechargeTooHigh,
         // Known required capacity and the results dialog.
         kRequiredCapacityNotAboveZero, kRequiredVolumeAboveCatalogue,
-        kMaxPressureAboveCatalogueLower, kCriticalEvent, kNoAccumulatorRequired, kCannotSize,
+        kMaxPressureAboveCatalogueLower, kCriticalEvent, kNoAccumulatorRequired, kCannotSize, kShockInputs,
         // Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
         kActuatorVolumeNotAboveZero, kActuationTimeNotAboveZero, kDwellTimeNotAboveZero,
         kBoreNotAboveZero, kRodNotAboveZero, kRodAboveBore, kStrokeNotAboveZero,

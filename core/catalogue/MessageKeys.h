@@ -41,6 +41,7 @@ inline constexpr const char* kMaxPressureAboveCatalogueLower = "Please lower you
 inline constexpr const char* kCriticalEvent = "The critical event occurs at Actuator %i Event %i. Altering this event may decrease the accumulator size required.";
 inline constexpr const char* kNoAccumulatorRequired = "This application does not require an accumulator.";
 inline constexpr const char* kCannotSize = "The accumulator cannot be sized with these entries: %s.";
+inline constexpr const char* kShockInputs = "shock suppression inputs used";
 
 // Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
 inline constexpr const char* kActuatorVolumeNotAboveZero = "Your Actuator Volumetric Displacement must be larger than 0";

@@ -129,6 +129,11 @@ const std::unordered_map<std::string, Fill>& ValueTable()
         {"ResponseTimeVAL", [](const SSource& s) { return ValueUnit(s.d.sdShockResponseTime, 10); }},
         {"Series", [](const SSource& s) { return CodeDescription(s.d.cpcSeriesCode); }},
         {"SystemTempVAL", [](const SSource& s) { return ValueUnit(s.d.sdSysTemperature, 10); }},
+        // What shock suppression used besides its entries, in the units of its formula.
+        {"LineInsideDiameterVAL", [](const SSource& s) { return ValueUnit(CUnitDouble(s.d.dShockSchedule, "IN"), 3); }},
+        {"FluidDensityVAL",
+         [](const SSource& s) { return ValueUnit(CUnitDouble(s.d.dShockFluidDensity, "LB_CU_IN"), 4); }},
+        {"AssumedTempVAL", [](const SSource& s) { return ValueUnit(s.d.sdSysTemperature, 1); }},
         {"TimeToHoldVAL", [](const SSource& s) { return ValueUnit(s.d.sdHoldTimeHold, 10); }},
         {"TimeUnitVAL", [](const SSource& s) { return Unit(s.d.sdHoldTimeHold); }},
         {"ValveSelection", [](const SSource& s) { return Flag(s.d.bHoldLeakageRateChoice == 0); }},

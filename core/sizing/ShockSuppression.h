@@ -6,6 +6,9 @@
 
 namespace sizing
 {
+// Shock suppression asks for no temperature: its gas is taken at 70 deg F, whatever the units.
+inline constexpr double kShockAssumedTempF = 70.0;
+
 // The maximum allowable shock pressure for a system pressure, in the system
 // pressure's unit: 1.05 x the value as entered while the gauge pressure is not
 // above 2000 psig, else the gauge pressure + 100 psi. Shock suppression also

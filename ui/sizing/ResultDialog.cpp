@@ -105,9 +105,16 @@ void CResultDialog::ShowFigures()
     m_pChargingCaption->setVisible(bCharging);
     m_figures[6]->setVisible(bCharging);
 
-    const QString strCritical =
-        bRequired ? QString::fromStdString(sizing::CriticalEventText(m_working, m_product.Messages()))
-                  : QString();
+    // The note under the figures: the critical event of a cycle, or what a shock sizing used
+    // besides its entries (line diameter, fluid density, assumed temperature), so it can be checked.
+    std::string strNote;
+    if (bRequired)
+    {
+        strNote = sizing::CriticalEventText(m_working, m_product.Messages());
+        if (strNote.empty())
+            strNote = sizing::ShockInputsText(m_working, m_product.Messages());
+    }
+    const QString strCritical = QString::fromStdString(strNote);
     m_pCriticalEvent->setText(strCritical);
     m_pCriticalEvent->setAccessibleName(strCritical);
     m_pCriticalEvent->setVisible(!strCritical.isEmpty());

@@ -136,7 +136,7 @@ TEST_F(CReportMapTest, EachApplicationsOwnKeys)
          },
          {{"ApplicationVAL", "I know the required accumulator capacity"},
           {"CapacityRequiredVAL", "250  in\u00B3"},
-          {"PressureRequiredVAL", "207  bar"}}},
+          {"PressureRequiredVAL", "207  bar a"}}},
         {3,
          [](CAccumulatorData& s)
          {
@@ -180,6 +180,8 @@ TEST_F(CReportMapTest, EachApplicationsOwnKeys)
              s.strShockNominalSize = "1 1/4";
              s.strShockSchedule = "80";
              s.sdEnterPumpSize.Set(25.0, "GPM");
+             s.dShockSchedule = 1.278;
+             s.dShockFluidDensity = 0.036;
          },
          {{"ApplicationVAL", "Shock Suppression"},
           {"MaxShockPressureVAL", "3500  psi"},
@@ -188,7 +190,11 @@ TEST_F(CReportMapTest, EachApplicationsOwnKeys)
           {"PipeSelection", "0"},
           {"PipeTubeSizeVAL", "1 1/4"},
           {"PipeScheduleVAL", "80"},
-          {"FlowRatePriorVAL", "25  gpm (US)"}}},
+          {"FlowRatePriorVAL", "25  gpm (US)"},
+          // What the formula took besides the entries, in its own units, and the assumed temperature.
+          {"LineInsideDiameterVAL", "1.278  in"},
+          {"FluidDensityVAL", "0.036  lb/in\u00B3"},
+          {"AssumedTempVAL", "70  \u00B0F"}}},
         {6,
          [](CAccumulatorData& s)
          {
