@@ -256,8 +256,18 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('Please make a selection from the size list',
      'Please make a selection from the size list.');
 
--- Selection report: the safety warning printed on every report.
+-- Selection report: each product's safety warning (an empty text prints none).
 INSERT INTO Messages (MsgKey, MsgText) VALUES
+    ('selection report warning, gas bottle',
+     'Read the Dalrow accumulator safety guide before installing, charging or servicing this gas bottle. Charge it with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the gas bottle. Release the gas charge, and the pressure of the accumulator it serves, before removing any part. Installation, charging and maintenance must be done by qualified personnel only.'),
+    ('selection report warning, reservoir isolator',
+     'Install the reservoir isolator as its installation instructions describe. The reservoir must not be pressurized: the isolator works at atmospheric pressure and its breather must stay open and clean. Installation and maintenance must be done by qualified personnel only.'),
+    ('selection report warning, accessory',
+     'Read the Dalrow accumulator safety guide before fitting this accessory. Release all fluid pressure and the gas precharge of the accumulator before fitting or removing it, and use it only within the ratings marked on it and on the accumulator. Installation must be done by qualified personnel only.'),
+    ('selection report warning, repair kit',
+     'Read the Dalrow accumulator safety guide and the instructions of the kit before servicing the accumulator. Release all fluid pressure and the gas precharge before taking the accumulator apart, and precharge it again with dry nitrogen only. Repairs must be done by qualified personnel only.'),
+    ('selection report warning, transfer barrier',
+     'Read the Dalrow safety guide before installing or servicing this transfer barrier. Never exceed the rated maximum pressure marked on it. Release the pressure on both sides of the bladder before removing any part. Installation and maintenance must be done by qualified personnel only.'),
     ('selection report warning',
      'Read the Dalrow accumulator safety guide before installing, charging or servicing this accumulator. Precharge with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the accumulator. Release all fluid pressure and the gas precharge before removing any part. Installation, charging and maintenance must be done by qualified personnel only. This selection rests on the data you entered; check it against the conditions of your system.');
 

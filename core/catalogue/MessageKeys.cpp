@@ -63,8 +63,9 @@ const std::vector<std::string>& AllMessageKeys()
         kReservoirLengthNotAboveZero,
         // Accessories.
         kSelectFromSizeList,
-        // Selection report: the safety warning printed on every report.
-        kSelectionReportWarning,
+        // Selection report: the safety warning of each product's report.
+        kSelectionReportWarning, kGasBottleReportWarning, kIsolatorReportWarning, kAccessoryReportWarning,
+        kRepairKitReportWarning, kTransferBarrierReportWarning,
         // Ranges of the entries beyond the dialogs' own checks.
         kActuationTimeTooLong, kDwellTimeTooLong, kHoldTimeTooLong, kResponseTimeTooLong,
         kCycleDurationTooLong, kEventStartNegative, kDischargeTimeTooLong,

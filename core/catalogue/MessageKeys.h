@@ -144,8 +144,14 @@ inline constexpr const char* kReservoirLengthNotAboveZero = "Your Reservoir Leng
 // Accessories.
 inline constexpr const char* kSelectFromSizeList = "Please make a selection from the size list";
 
-// Selection report: the safety warning printed on every report.
+// Selection report: the safety warning of each product's report (an accumulator's, a gas
+// bottle's, ...); an empty text prints no warning.
 inline constexpr const char* kSelectionReportWarning = "selection report warning";
+inline constexpr const char* kGasBottleReportWarning = "selection report warning, gas bottle";
+inline constexpr const char* kIsolatorReportWarning = "selection report warning, reservoir isolator";
+inline constexpr const char* kAccessoryReportWarning = "selection report warning, accessory";
+inline constexpr const char* kRepairKitReportWarning = "selection report warning, repair kit";
+inline constexpr const char* kTransferBarrierReportWarning = "selection report warning, transfer barrier";
 
 // Ranges of the entries beyond the dialogs' own checks: times that no sizing can take, and an
 // event before the cycle.

@@ -3,6 +3,7 @@
 #include "outputs/ReportData.h"
 
 #include "catalogue/LoadJpeg.h"
+#include "catalogue/MessageKeys.h"
 #include "catalogue/MsgStoredProc.h"
 #include "catalogue/QueryDef.h"
 #include "catalogue/Recordset.h"
@@ -54,6 +55,26 @@ SSelectionReport PrintSelectionReport(const CBaseProduct& selection, const SRepo
 
 namespace report
 {
+const char* ReportWarningKey(int nProdId)
+{
+    // By the product ids of "Choose Product"; accumulators chosen by application keep the first.
+    switch (nProdId)
+    {
+    case 1:
+        return msg::kGasBottleReportWarning;
+    case 2:
+        return msg::kIsolatorReportWarning;
+    case 3:
+        return msg::kAccessoryReportWarning;
+    case 4:
+        return msg::kRepairKitReportWarning;
+    case 5:
+        return msg::kTransferBarrierReportWarning;
+    default:
+        return msg::kSelectionReportWarning;
+    }
+}
+
 void AddLabelKeys(CReportMap& map, IDatabase& db)
 {
     IRecordset rows(db);
@@ -89,7 +110,7 @@ bool CommonValue(const std::string& strKey, const SReportContext& context, IData
     else if (strKey == "SoftwareVersionVAL")
         strText = LoadString(kStringSoftwareVersion);
     else if (strKey == "WarningVAL")
-        strText = CIMsgStoredProc(db).GetMessage("selection report warning");
+        strText = CIMsgStoredProc(db).GetMessage(ReportWarningKey(context.nProdId));
     else
         return false;
     return true;

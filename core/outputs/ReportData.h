@@ -69,6 +69,8 @@ SSelectionReport PrintSelectionReport(const CBaseProduct& selection, const SRepo
 // The keys every report shares; the product's own fillers call them.
 namespace report
 {
+// The catalogue message key of a product's report warning: each product has its own.
+const char* ReportWarningKey(int nProdId);
 // The label keys: every MapKey of "qSelRepLabels" with a non-empty FieldLabel.
 void AddLabelKeys(CReportMap& map, IDatabase& db);
 // The value keys of "qGetSelectionReportLabels", in the catalogue's order.
