@@ -271,7 +271,7 @@ TEST(TransferBarrierList, FiltersNarrowTheRowsAndTheChoiceCarriesTheBladderCodes
     ApplyTransferBarrier(d, rows[3], c.Db()); // 2.5 gal, oil to oil
     d.m_nLevel = 2;
     EXPECT_EQ(d.BuildPartNumber(), "TB51-2.5G-NSSP-O");
-    EXPECT_EQ(d.GetSelectionDisplayText(2), "Size 2.5,  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)");
+    EXPECT_EQ(d.GetSelectionDisplayText(2), "Size 2.5 gal (US),  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)");
 }
 
 TEST(AccessoryList, SizesOfEachTypeAndTheAccessoriesThatFitThem)

@@ -291,10 +291,10 @@ TEST(ProductSelections, TransferBarrierModelNumberCarriesTheBladderCodesOnlyAtLe
     EXPECT_EQ(tb.GetSelectionDisplayText(2), "");
     tb.m_nLevel = 2;
     EXPECT_EQ(tb.BuildPartNumber(), "TB31-10G-N-O");
-    // The capacity stands without its unit, the pressure with it.
-    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 2.5,  Pressure 3000 psi,  Oil to Oil");
+    // The capacity and the pressure, each with its unit.
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 2.5 gal (US),  Pressure 3000 psi,  Oil to Oil");
     tb.cudCapacity.SetValue(3.0);
-    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 3,  Pressure 3000 psi,  Oil to Oil");
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 3 gal (US),  Pressure 3000 psi,  Oil to Oil");
     EXPECT_EQ(tb.GetSelectionDisplayText(3), "");
     EXPECT_TRUE(tb.IsComplete());
     EXPECT_TRUE(tb.IsCadCommandEnabled());

@@ -325,7 +325,7 @@ private slots:
         m_pSession->Steps({kModel});
         QCOMPARE(refusals, std::vector<std::string>{kSelectItem});
         QVERIFY(Product().IsSelectionComplete());
-        QCOMPARE(Panel()[2], QStringLiteral("Size 2.5,  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)"));
+        QCOMPARE(Panel()[2], QStringLiteral("Size 2.5 gal (US),  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)"));
         QCOMPARE(PartNumber(), std::string("TB51-2.5G-NSSP-O"));
         ExpectSavedAndOpened("barrier.Ac3", prod::TransferBarrier);
         // Reopened, the list shows every barrier again with the one chosen selected.
