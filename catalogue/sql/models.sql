@@ -11,6 +11,9 @@
 --   Gas bottle GB3-10G-S1          series 1, pressure 2, capacity 3, gas port 4, valve port 5
 --              PG31-9-10G-NS-S1    a piston body's codes without port modifications, gas port 12, valve port 13
 --              BG31-5G-NSS-S1      a bladder shell's codes, gas port 11, valve port 12
+--
+-- A model's description is all the step panel shows of it, so it names what tells the models of
+-- a series apart: the rating, the bore of a piston and the capacity.
 
 INSERT INTO Series (SeriesCode, SeriesLocation, AccumulatorType, Description, Image, Metric) VALUES
     ('PA', 1, 'Piston', 'Piston Accumulator, Inch Series', 'SeriesPA.jpg', 0),
@@ -115,7 +118,10 @@ SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits
        BoreCode, BoreLocation, BoreDisplay, BoreUnits, CapCode, 5, Capacity, CapacityUnits,
        '1', 3, 'Piston',
        CASE SeriesCode WHEN 'PA' THEN 'Piston' WHEN 'PM' THEN 'Piston, Metric' ELSE 'Piston-Style Gas Bottle' END
-           || ', ' || printf('%g', BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END || ' Bore',
+           || ', ' || printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END
+           || ', ' || printf('%g', BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END || ' Bore'
+           || ', ' || printf('%g', Capacity)
+           || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'L' THEN ' L' ELSE ' gal' END,
        StdFlow, MaxFlow, FlowUnits,
        CASE WHEN Metric THEN ROUND(LengthIn * 25.4, 0) ELSE ROUND(LengthIn, 1) END,
        CASE WHEN Metric THEN ROUND(OdIn * 25.4, 0) ELSE OdIn END,
@@ -158,6 +164,7 @@ SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits
        '', 0, 0.0, 'IN', CapCode, 4, Capacity, CapacityUnits, '1', 3, 'Bladder',
        CASE SeriesCode WHEN 'BA' THEN 'Bladder' WHEN 'BH' THEN 'Bladder, High Pressure'
                        ELSE 'Bladder-Style Gas Bottle' END
+           || ', ' || printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END
            || ', ' || CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE printf('%g gal', Capacity) END,
        StdFlow, MaxFlow, 'GPM',
        ROUND(BodyIn + 0.8 * ShellIdIn + 3.0, 1),
@@ -174,7 +181,7 @@ WITH sizes(CapCode, Capacity, SphereOdIn, StdFlow, MaxFlow) AS (VALUES
     ('-120', 120.0, 7.3, 20.0, 30.0), ('-170', 170.0, 8.2, 30.0, 45.0), ('-240', 240.0, 9.1, 30.0, 45.0))
 SELECT 'DA', 1, p.PressureCode, p.PressureLocation, p.PressureRating, p.PressUnits,
        '', 0, 0.0, 'IN', s.CapCode, 4, s.Capacity, 'CU_IN', 'S', 3, 'Diaphragm',
-       printf('Diaphragm, %g in%s', s.Capacity, char(179)),
+       printf('Diaphragm, %g psi, %g in%s', p.PressureRating, s.Capacity, char(179)),
        s.StdFlow, s.MaxFlow, 'GPM',
        ROUND(s.SphereOdIn + 1.6, 1), s.SphereOdIn + CASE WHEN p.PressureCode = '5' THEN 0.3 ELSE 0.0 END, 'IN',
        ROUND(0.55 * s.SphereOdIn * s.SphereOdIn * (1.0 + p.RatingPsi / 6000.0) * 0.283 * 2.5, 1), 'LB'
@@ -199,7 +206,7 @@ shaped AS (
     FROM sizes s JOIN PressureClasses p ON p.SeriesCode = 'GB' AND p.PressureCode = s.PressureCode)
 SELECT 'GB', 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        '', 0, 0.0, 'IN', CapCode, 3, Capacity, CapacityUnits, '', 0, 'GB',
-       'Gas Bottle, ' || printf(CASE WHEN Metric THEN '%g L' ELSE '%g gal' END, Capacity),
+       'Gas Bottle, ' || printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END || ', ' || printf(CASE WHEN Metric THEN '%g L' ELSE '%g gal' END, Capacity),
        1000.0, 1000.0, 'GPM',
        CASE WHEN Metric THEN ROUND((BodyIn + 0.8 * ShellIdIn + 2.0) * 25.4, 0) ELSE ROUND(BodyIn + 0.8 * ShellIdIn + 2.0, 1) END,
        CASE WHEN Metric THEN ROUND((ShellIdIn + 2.0 * WallIn) * 25.4, 0)
