@@ -39,7 +39,7 @@ void dimensionUnit(QPainter& p, const QTransform& sheetBase, const Anchors& a, Q
     p.setTransform(unitTransform);
 }
 
-void pistonDrawing(Sheet& sheet, GasEnd gasEnd, const QString& title)
+void pistonDrawing(Sheet& sheet, GasEnd gasEnd, const QString& title, bool piston = true)
 {
     QPainter& p = sheet.painter();
     p.save();
@@ -51,6 +51,7 @@ void pistonDrawing(Sheet& sheet, GasEnd gasEnd, const QString& title)
     unit.length = 240;
     unit.radius = 44;
     unit.gasEnd = gasEnd;
+    unit.piston = piston;
     dimensionUnit(p, sheet.base(), drawPiston(p, unit, drawing), 'D', 'C', +1);
     p.restore();
     sheet.frame();
@@ -78,6 +79,12 @@ void dimPiston(Sheet& sheet)
 void dimPistonGasPort(Sheet& sheet)
 {
     pistonDrawing(sheet, GasEnd::Port, QStringLiteral("Piston accumulator, gas port"));
+}
+
+void dimPistonGasBottle(Sheet& sheet)
+{
+    // No piston: gas on both sides of the body, the port to the accumulator (C) and the valve (D).
+    pistonDrawing(sheet, GasEnd::Valve, QStringLiteral("Piston-style gas bottle"), false);
 }
 
 void dimBladder(Sheet& sheet)

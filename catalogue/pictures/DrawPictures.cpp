@@ -47,6 +47,7 @@ const Picture pictureList[] = {
     {"SeriesBG.jpg", 320, 240, seriesBG},
     {"DimPiston.jpg", 480, 360, dimPiston, kReportScale},
     {"DimPistonGasPort.jpg", 480, 360, dimPistonGasPort, kReportScale},
+    {"DimPistonGasBottle.jpg", 480, 360, dimPistonGasBottle, kReportScale},
     {"DimBladder.jpg", 480, 360, dimBladder, kReportScale},
     {"DimBladderHighFlow.jpg", 480, 360, dimBladderHighFlow, kReportScale},
     {"DimDiaphragm.jpg", 480, 360, dimDiaphragm, kReportScale},

@@ -107,7 +107,8 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DetailsHeadingLBL', 'Details'),
     ('DimensionsHeadingLBL', 'Dimensions'),
     ('EventsHeadingLBL', 'Actuator Events'),
-    ('OptionsHeadingLBL', 'Options Selected');
+    ('OptionsHeadingLBL', 'Options Selected'),
+    ('ModelCodesHeadingLBL', 'Model Number, Code by Code');
 
 -- Captions of the value keys: the key with VAL turned into LBL (LBL appended where there is no VAL).
 -- Flags and internal keys (application and method numbers, choice flags, paths, picture name,

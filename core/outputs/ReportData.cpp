@@ -8,6 +8,8 @@
 #include "catalogue/QueryDef.h"
 #include "catalogue/Recordset.h"
 #include "outputs/ReportFillers.h"
+#include "outputs/ReportKeys.h"
+#include "selection/BaseProduct.h"
 #include "platform/StringTable.h"
 #include "selection/SelectionClass.h"
 
@@ -127,6 +129,24 @@ void AddLabelAndValueKeys(CReportMap& map, const SReportContext& context, IDatab
             strText = ownText(strKey);
         map.Set(strKey, std::move(strText));
     }
+}
+
+void AddModelCodes(CReportMap& map, std::vector<CPartCode> codes,
+                   const std::function<std::string(const CPartCode&)>& fnDescribe)
+{
+    std::stable_sort(codes.begin(), codes.end(),
+                     [](const CPartCode& a, const CPartCode& b) { return a.m_nLocation < b.m_nLocation; });
+    CReportMap::Texts texts, descriptions;
+    for (const CPartCode& code : codes)
+    {
+        if (code.m_strCode.empty() || code.m_strCode == "_" || code.m_nLocation <= 0 ||
+            code.m_nLocation >= CBaseProduct::kFirstUnusedLocation)
+            continue;
+        texts.push_back(code.m_strCode);
+        descriptions.push_back(code.m_strDescription.empty() ? fnDescribe(code) : code.m_strDescription);
+    }
+    map.SetList(reportkey::kModelCode, std::move(texts));
+    map.SetList(reportkey::kModelCodeDescription, std::move(descriptions));
 }
 
 void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery, const Params& params)

@@ -38,6 +38,16 @@ bool ByApplication(const Map& m)
 {
     return m.Text("ProductName") == "0";
 }
+// A gas bottle chosen as a product, whatever the kind of its body.
+bool IsGasBottle(const Map& m)
+{
+    return m.Text("ProductName") == "1" || IsType(m, "GB");
+}
+// A piston accumulator's own rows (port modifications, approval), which its gas bottle has not.
+bool PistonAccumulator(const Map& m)
+{
+    return IsType(m, "Piston") && !IsGasBottle(m);
+}
 // The product ids of the map's "ProductName".
 bool IsReservoirIsolator(const Map& m)
 {
@@ -170,17 +180,17 @@ const SRowRule kIsolatorResultRows[] = {
 
 const SRowRule kDetailRows[] = {
     {"SealClassVAL", Always},
-    {"PortTypeVAL", [](const Map& m) { return !IsType(m, "GB"); }},
-    {"PortSizeVAL", [](const Map& m) { return IsType(m, "Bladder"); }},
+    {"PortTypeVAL", [](const Map& m) { return !IsGasBottle(m); }},
+    {"PortSizeVAL", [](const Map& m) { return IsType(m, "Bladder") && !IsGasBottle(m); }},
     {"ConstructionVAL", Always},
-    {"ApprovalVAL", [](const Map& m) { return IsType(m, "Piston"); }},
+    {"ApprovalVAL", PistonAccumulator},
     {"CertificationVAL", Always},
-    {"HydraulicPortTypeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"HydraulicPortSizeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"GasPortTypeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"GasPortSizeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"GasPortVAL", [](const Map& m) { return IsType(m, "GB"); }},
-    {"GasValvePortVAL", [](const Map& m) { return IsType(m, "GB"); }},
+    {"HydraulicPortTypeVAL", PistonAccumulator},
+    {"HydraulicPortSizeVAL", PistonAccumulator},
+    {"GasPortTypeVAL", PistonAccumulator},
+    {"GasPortSizeVAL", PistonAccumulator},
+    {"GasPortVAL", IsGasBottle},
+    {"GasValvePortVAL", IsGasBottle},
 };
 
 bool IsBlank(const std::string& strText)
@@ -339,6 +349,7 @@ SReportLayout ReportLayout(const CReportMap& m)
         add(layout.application, Section(m, "ResultsHeadingLBL", kIsolatorResultRows));
     }
 
+    layout.codes = Pairs(m, "ModelCodesHeadingLBL", reportkey::kModelCode, reportkey::kModelCodeDescription);
     layout.options = Pairs(m, "OptionsHeadingLBL", reportkey::kOptionsSelected, reportkey::kOptionsDescription);
     layout.dimensions = Pairs(m, "DimensionsHeadingLBL", reportkey::kDimLabel, reportkey::kDimValue);
     layout.events = Events(m);

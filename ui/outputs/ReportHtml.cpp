@@ -148,6 +148,8 @@ QString ReportHtml(const SReportLayout& layout, bool bBrand, bool bPicture, cons
         left.push_back(&section);
     for (const SReportSection& section : layout.application)
         right.push_back(&section);
+    if (!layout.codes.rows.empty())
+        left.push_back(&layout.codes);
     if (!layout.options.rows.empty())
         left.push_back(&layout.options);
 
