@@ -5,6 +5,7 @@
 #include "../../cli/CatalogueCopy.h"
 #include "catalogue/Database.h"
 #include "outputs/ReportKeys.h"
+#include "outputs/ReportLayout.h"
 
 #include <algorithm>
 #include <fstream>
