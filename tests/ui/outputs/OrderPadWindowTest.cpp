@@ -1,11 +1,13 @@
 // The order pad window as a user works it: documents taken in as they arrive, quantities
 // changed and refused, lines removed, the order exported and kept for the next start.
-#include "app/WindowPlacement.h"
+#include "app/MessageBoxPrompt.h"
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadLink.h"
 #include "outputs/OrderPadWindow.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -92,12 +94,20 @@ private slots:
                                                                        .arg(window.width())
                                                                        .arg(window.height())));
 
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Tesmara Accumulator"), QStringLiteral("Saved."),
-                        QMessageBox::Ok);
-        const int nTitle = box.fontMetrics().horizontalAdvance(box.windowTitle());
-        QVERIFY(box.sizeHint().width() < nTitle + 100); // narrow enough to cut the title
-        FitTitle(box);
-        QVERIFY(box.sizeHint().width() >= nTitle + 100);
+        // A short message: the box is as wide as its title needs with a title bar's buttons beside it.
+        int nTitle = 0, nWidth = 0;
+        QTimer::singleShot(0, this,
+                           [&]
+                           {
+                               auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                               QVERIFY(pBox);
+                               nTitle = pBox->fontMetrics().horizontalAdvance(pBox->windowTitle());
+                               nWidth = pBox->width();
+                               pBox->accept();
+                           });
+        CMessageBoxPrompt().Message("Saved.");
+        QVERIFY(nTitle > 0);
+        QVERIFY2(nWidth >= nTitle + 100, qPrintable(QStringLiteral("%1 for a title of %2").arg(nWidth).arg(nTitle)));
     }
 };
 
