@@ -68,7 +68,8 @@ protected:
         EXPECT_EQ(listed.nStatus, 0) << listed.strErr;
         const json list = json::parse(listed.strOut);
         for (const json& model : list["models"])
-            if (model["description"] == "Piston, 4 in Bore" && model["pressureRating"]["value"] == 3000.0 &&
+            if (model["description"] == "Piston, 3000 psi, 4 in Bore, 2.5 gal" &&
+                model["pressureRating"]["value"] == 3000.0 &&
                 model["capacityCode"] == "-2.5G")
                 return model["row"].get<int>();
         ADD_FAILURE() << "the 4 in piston is not listed";

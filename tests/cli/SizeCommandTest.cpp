@@ -170,7 +170,7 @@ TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
 
     const SCliRun models = RunCli("models --selection '" + file.string() + "'");
     EXPECT_EQ(models.nStatus, 0) << models.strErr;
-    EXPECT_TRUE(Contains(models.strOut, "Piston, 4 in Bore")) << models.strOut;
+    EXPECT_TRUE(Contains(models.strOut, "Piston, 3000 psi, 4 in Bore, ")) << models.strOut;
     EXPECT_EQ(RunCli("models --input -", sized.strOut).strOut, models.strOut);
     // Nothing held yet: the first model is the preselected one, and only it.
     std::istringstream lines(models.strOut);

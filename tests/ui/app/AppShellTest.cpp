@@ -236,8 +236,9 @@ private slots:
         // Stored, and in force at once; reading the stored table back is the settings' own test.
         QSettings user(UserFile(), QSettings::IniFormat);
         QCOMPARE(user.value("DefaultUnits/UnitType").toInt(), CDefaultUnits::kMetric);
-        QCOMPARE(user.value("DefaultUnits/21081").toString(), QString("BAR"));
-        QCOMPARE(pApp->DefaultUnit(21081), std::string("BAR"));
+        // Gauge bar: pressures as a gauge shows them.
+        QCOMPARE(user.value("DefaultUnits/21081").toString(), QString("BARG"));
+        QCOMPARE(pApp->DefaultUnit(21081), std::string("BARG"));
     }
 
     void noSplashMeansNoDisclaimerAndNoTip()
