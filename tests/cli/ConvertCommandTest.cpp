@@ -27,6 +27,11 @@ TEST(ConvertCommand, RefusesBadInputWithStatusTwo)
     run = RunCli("convert 5 Bar PSIA");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("Unit Not Found  Bar"), std::string::npos);
+    // "bar" alone could be gauge or absolute: refused, with the two it could be.
+    run = RunCli("convert 5 bar psi");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("Unit Not Found  bar (say which: bar a = BAR or bar g = BARG)"), std::string::npos)
+        << run.strErr;
 
     for (const char* pszValue : {"abc", "12abc", "nan", "''"})
     {

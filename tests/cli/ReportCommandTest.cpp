@@ -171,7 +171,7 @@ TEST_F(CReportCommandTest, EachApplicationsEntriesOnItsReport)
     const SCase cases[] = {
         {"holding --hold 600sec --valves 2 --valve-size 0.375IN --max 3000psi --min 2500psi",
          {"Time to Hold Pressure: 600 sec", "Number of Valves: 2", "Valve Size: 0.375 in"}},
-        {"shock --max 150bar --flow 100LPM --pipe 1 --length 40FT --fluid Water --temp 45DEG_C",
+        {"shock --max 150bara --flow 100LPM --pipe 1 --length 40FT --fluid Water --temp 45DEG_C",
          {"Application: Shock Suppression", "Fluid: Water", "Pipe/Tube Length: 40 ft", "Pipe/Tube Size: 1",
           "System Temperature: 45 \u00B0C"}},
         {"pulsation --pistons 5 --double --displacement 40CC_REV --max 3000psi --temp 150DEG_F",
