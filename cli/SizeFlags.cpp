@@ -80,8 +80,7 @@ const std::vector<SApplication>& Applications()
           {"pipe", "nominal pipe size, e.g. 1 or \"1 1/4\""},
           {"schedule", "pipe schedule (default 40)"},
           {"tube", "tube size as the catalogue lists it, e.g. \"3/4 x 0.095 in\" (instead of --pipe)"},
-          {"length", "pipe or tube length, e.g. 40FT"},
-          {"temp", "estimated system temperature"}}},
+          {"length", "pipe or tube length, e.g. 40FT"}}}, // no temperature: it sizes at 70 deg F
         {"pulsation", "Piston pump pulsation dampening",
          {{"max", "system pressure"},
           {"shock", "maximum allowable pressure (default: the lesser of 5 % and 100 psi above)"},

@@ -88,7 +88,7 @@ TEST_F(CReportCommandTest, AChosenModelsReportAsPdf)
                                   " --save " + Path("c.Ac3") + " --detail seal=-V");
     ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
     // Series, pressure, port style, bore, capacity, the chosen seal and the preselected construction.
-    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Piston, 4 in Bore)")) << chosen.strOut;
+    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Piston, 3000 psi, 4 in Bore, 2.5 gal)")) << chosen.strOut;
     const json saved = json::parse(RunCli("show --json " + Path("c.Ac3")).strOut);
     EXPECT_EQ(saved["selection"]["m_nLevel"], 3);
     EXPECT_EQ(saved["selection"]["cpcSealCode"]["code"], "-V");
@@ -171,9 +171,9 @@ TEST_F(CReportCommandTest, EachApplicationsEntriesOnItsReport)
     const SCase cases[] = {
         {"holding --hold 600sec --valves 2 --valve-size 0.375IN --max 3000psi --min 2500psi",
          {"Time to Hold Pressure: 600 sec", "Number of Valves: 2", "Valve Size: 0.375 in"}},
-        {"shock --max 150bara --flow 100LPM --pipe 1 --length 40FT --fluid Water --temp 45DEG_C",
+        {"shock --max 150bara --flow 100LPM --pipe 1 --length 40FT --fluid Water",
          {"Application: Shock Suppression", "Fluid: Water", "Pipe/Tube Length: 40 ft", "Pipe/Tube Size: 1",
-          "System Temperature: 45 \u00B0C"}},
+          "Gas Temperature (assumed): 70 \u00B0F", "Line Inside Diameter: 1.049 in"}},
         {"pulsation --pistons 5 --double --displacement 40CC_REV --max 3000psi --temp 150DEG_F",
          {"Number of Pistons: 5", "Pump Displacement: 40 cm\u00B3/rev"}},
         {"pump-response --fixed --max 3000psi --flow 30GPM --response 0.05sec",

@@ -248,6 +248,7 @@ TEST_F(CProductReportTest, AnAccessoryAndARepairKitHaveNoDrawing)
 
 TEST_F(CProductReportTest, EachProductWarnsInItsOwnWords)
 {
+    d.ResetApplication(d);
     const COvrisolBase isolator = Isolator();
     const std::pair<const CBaseProduct*, std::pair<int, const char*>> cases[] = {
         {&d, {0, "servicing this accumulator"}},

@@ -204,7 +204,7 @@ TEST(ProductSelections, OvrisolResetsByLevelWithTheCatalogueBladder)
     EXPECT_EQ(ov.cpcBladderCode.m_strCode, "-N"); // the catalogue's default compound
     EXPECT_EQ(ov.cudCylinderCapacity.GetUnit(), "L");
     EXPECT_EQ(ov.cudHighFluidLevel.GetUnit(), "MM");
-    EXPECT_EQ(ov.cudPressure.GetUnit(), "BAR");
+    EXPECT_EQ(ov.cudPressure.GetUnit(), "BARG");
     EXPECT_EQ(ov.cudMaxFluidTempFluidCompatibility, CUnitDouble(110.0, "DEG_C"));
     EXPECT_EQ(ov.cudMinFluidTempFluidCompatibility, CUnitDouble(60.0, "DEG_C"));
 
