@@ -194,7 +194,7 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('SumCylinderCapLBL', 'Cylinder Capacity:'),
     ('LineInsideDiameterLBL', 'Line Inside Diameter:'),
     ('FluidDensityLBL', 'Fluid Density:'),
-    ('AssumedTempLBL', 'Gas Temperature (assumed):');
+    ('AssumedTempLBL', 'Temperature (assumed):');
 
 -- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES

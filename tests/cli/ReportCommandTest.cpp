@@ -173,7 +173,7 @@ TEST_F(CReportCommandTest, EachApplicationsEntriesOnItsReport)
          {"Time to Hold Pressure: 600 sec", "Number of Valves: 2", "Valve Size: 0.375 in"}},
         {"shock --max 150bara --flow 100LPM --pipe 1 --length 40FT --fluid Water",
          {"Application: Shock Suppression", "Fluid: Water", "Pipe/Tube Length: 40 ft", "Pipe/Tube Size: 1",
-          "Gas Temperature (assumed): 70 \u00B0F", "Line Inside Diameter: 1.049 in"}},
+          "Temperature (assumed): 70 \u00B0F", "Line Inside Diameter: 1.049 in"}},
         {"pulsation --pistons 5 --double --displacement 40CC_REV --max 3000psi --temp 150DEG_F",
          {"Number of Pistons: 5", "Pump Displacement: 40 cm\u00B3/rev"}},
         {"pump-response --fixed --max 3000psi --flow 30GPM --response 0.05sec",

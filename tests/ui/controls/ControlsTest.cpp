@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(combo.GetSelectedUnitCode(), std::string("PSIG"));
 
         CUnitDouble value(3.0, "BAR");
-        combo.setCurrentIndex(combo.findText(QStringLiteral("MPa")));
+        combo.setCurrentIndex(combo.findText(QStringLiteral("MPa a")));
         QVERIFY(combo.GetSelectedUnit(value));
         QCOMPARE(value.GetUnit(), std::string("MPA"));
         QCOMPARE(value.Value(), 3.0); // the unit is set, not converted into

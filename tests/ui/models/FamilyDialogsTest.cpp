@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(Items(dialog.PressureList()), QStringList{"3000 psi"});
         dialog.PressureList()->setCurrentRow(0);
         QCOMPARE(Rows(dialog.BottleList()).front(),
-                 QStringLiteral("Piston-Style Gas Bottle, 7 in Bore | 2.5 gal (US) | 7 in"));
+                 QStringLiteral("Piston-Style Gas Bottle, 3000 psi, 7 in Bore, 2.5 gal | 2.5 gal (US) | 7 in"));
         dialog.BottleList()->setCurrentItem(dialog.BottleList()->topLevelItem(0));
         QCOMPARE(dialog.AdditionalInformation()->toPlainText(),
                  QString::fromStdString(s.Message(msg::kFlowNotCalculated)));

@@ -172,7 +172,8 @@ private slots:
         QCOMPARE(Number(results.values[2]), std::round(dCuIn / 231.0 * 100.0) / 100.0);
         QVERIFY(std::fabs(Number(results.values[3]) - dCuIn * 0.016387064) <= 0.01);
         const double dExponent = Number(results.values[6]);
-        QVERIFY(dExponent >= 1.0 && dExponent <= 1.8);
+        // Two decimals; the real gas runs above the ideal 1.4 at these pressures.
+        QVERIFY2(dExponent >= 1.0 && dExponent <= 2.0 && results.values[6].size() == 4, qPrintable(results.values[6]));
         QCOMPARE(tool.result(), 0); // Cancel in the results goes back to the entries
 
         // The entered precharge, now checked, is the one used; OK in the results closes the tool.
