@@ -2,10 +2,8 @@
 #include "CatalogueLocation.h"
 
 #include "catalogue/Catalogue.h"
+#include "platform/DataFolder.h"
 #include "platform/Prompt.h"
-
-#include <cstdlib>
-#include <system_error>
 
 namespace
 {
@@ -25,13 +23,7 @@ public:
 
 std::filesystem::path DefaultCatalogueFolder()
 {
-    if (const char* pszDir = std::getenv("TESMARA_CATALOGUE_DIR"); pszDir && *pszDir)
-        return pszDir;
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return "catalogue";
-    return exe.parent_path().parent_path() / "catalogue";
+    return ProgramCatalogueFolder();
 }
 
 bool OpenCatalogueQuietly(IDatabase& db, const std::filesystem::path& folder, const std::string& strBaseName,

@@ -6,8 +6,8 @@
 
 class IDatabase;
 
-// TESMARA_CATALOGUE_DIR when set, else the catalogue folder of the build or
-// installation beside the tool (../catalogue from the tool's own folder).
+// The catalogue folder of the installation or build the tool belongs to (TESMARA_CATALOGUE_DIR
+// when set).
 std::filesystem::path DefaultCatalogueFolder();
 
 // Opens strBaseName + strLanguage + ".db" in folder. A failure's message comes back in

@@ -2,11 +2,11 @@
 #include "HeadlessProduct.h"
 
 #include "outputs/CadFiles.h"
+#include "platform/DataFolder.h"
 #include "platform/Prompt.h"
 #include "units/DefaultUnits.h"
 
 #include <cctype>
-#include <cstdlib>
 
 int CFileCadObject::SaveCAD(const SCadRequest& request)
 {
@@ -73,9 +73,5 @@ std::string NoCadDrawingReason(CAccumulatorObject& product)
 
 std::filesystem::path DefaultApplicationFolder()
 {
-    if (const char* pszDir = std::getenv("TESMARA_APP_DIR"); pszDir && *pszDir)
-        return pszDir;
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path("app") : exe.parent_path().parent_path() / "app";
+    return ProgramDataFolder();
 }

@@ -98,5 +98,5 @@ private:
 
 // Why a selection has no CAD drawing ("a diaphragm accumulator ..."), empty when it has one.
 std::string NoCadDrawingReason(CAccumulatorObject& product);
-// The CAD mailbox installed beside the tool: TESMARA_APP_DIR when set, else ../app.
+// The application folder of the installation or build the tool belongs to (TESMARA_APP_DIR when set).
 std::filesystem::path DefaultApplicationFolder();

@@ -7,6 +7,7 @@
 #include "outputs/ReportOutput.h"
 #include "outputs/ReportPage.h"
 #include "outputs/ReportPresenter.h"
+#include "platform/DataFolder.h"
 #include "selection/SelectionFile.h"
 
 #include <QApplication>
@@ -65,7 +66,7 @@ int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pag
     context.nProdId = loaded.header.nProdId;
     context.strProdType = loaded.header.strProdType;
     context.strProdDescription = loaded.header.strProdDescription;
-    context.applicationFolder = QCoreApplication::applicationDirPath().toStdString();
+    context.applicationFolder = ProgramDataFolder();
     context.now = ReportTime();
     const SSelectionReport report = PrintSelectionReport(selection, context);
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -14,6 +15,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmara OrderPad"));
     QApplication::setApplicationVersion(QStringLiteral(TESMARA_VERSION));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tesmara-orderpad")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tesmara-orderpad"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Collects the line items handed over by Tesmara Accumulator."));

@@ -26,6 +26,25 @@ bool CCmdLineInfo::IsLanguageArgument(const std::string& strArgument)
     return strArgument.size() == 3 && strArgument[0] == '/' && IsTwoLetters(strArgument.substr(1));
 }
 
+const char* CCmdLineInfo::Usage()
+{
+    return "Usage: tesmara-accumulator [--no-splash] [--language XX | /XX] [file.Ac3]";
+}
+
+std::string CCmdLineInfo::HelpText()
+{
+    return std::string(Usage()) +
+           "\n"
+           "Sizes hydraulic accumulators and selects them from the catalogue; opens file.Ac3, a saved\n"
+           "selection, when one is given.\n"
+           "\n"
+           "Options:\n"
+           "  --language XX, /XX  start in the language XX, a two-letter code such as US\n"
+           "  --no-splash         start without the splash screen, the disclaimer and the tip of the day\n"
+           "  -h, --help          show this help and exit\n"
+           "  --version           show the version and exit\n";
+}
+
 bool CCmdLineInfo::Parse(const std::vector<std::string>& args, std::string& strError)
 {
     for (std::size_t i = 0; i < args.size(); ++i)

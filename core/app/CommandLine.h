@@ -14,6 +14,11 @@ public:
     // "/" and exactly two letters, e.g. "/FR".
     static bool IsLanguageArgument(const std::string& strArgument);
 
+    // The usage line, shown with a refused command line, and the whole help that --help prints
+    // (the manual page is made from it too).
+    static const char* Usage();
+    static std::string HelpText();
+
     std::string m_strFileName;
     std::string m_strLanguage; // upper case; empty when none was given
     bool m_bShowSplash = true;

@@ -1,9 +1,34 @@
-// The user's data folder: where the program keeps files of its own (a CAD mailbox copy,
-// the order pad's inbox).
+// Where the program's files are: its read-only data, found from the running program the same way
+// installed and in the build tree, and the user's own data folder for what it writes.
+//
+// Relative to the folder of the running program (<prefix>/bin installed; build/app or build/cli in
+// the build tree), the data folder is ../share/tesmara-accumulator. It is the application folder:
+//   tesmara-accumulator.ini   default settings, read after the user's and the system's
+//   tips.txt, CadMailbox.db   the tips file, the CAD mailbox (a per-user copy where read-only)
+//   catalogue/Acc<LANG>.db    one catalogue per language
+//   and whatever else the build puts there (documents, pictures, translations): it is installed whole.
 #pragma once
 
 #include <filesystem>
 
-// TESMARA_DATA_ROOT when set (tests and scripts), else "Dalrow Mestlin/Tesmara/Accumulator"
-// under XDG_DATA_HOME, or under ~/.local/share. Not created here.
+// The data folder's name under share/.
+inline constexpr const char* kDataFolderName = "tesmara-accumulator";
+
+// The folder of the running program's executable, symbolic links resolved; the current folder
+// when the system cannot tell.
+std::filesystem::path ProgramFolder();
+
+// The data folder of a program whose executable is in programFolder.
+std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder);
+
+// TESMARA_APP_DIR when set (tests and scripts), else the data folder of the running program.
+std::filesystem::path ProgramDataFolder();
+
+// TESMARA_CATALOGUE_DIR when set (tests and scripts), else the running program's data folder's
+// catalogue/ (TESMARA_APP_DIR does not move it).
+std::filesystem::path ProgramCatalogueFolder();
+
+// The user's data folder for files the program writes: TESMARA_DATA_ROOT when set (tests and
+// scripts), else "Dalrow Mestlin/Tesmara/Accumulator" under XDG_DATA_HOME, or under ~/.local/share.
+// Not created here.
 std::filesystem::path UserDataFolder();

@@ -10,6 +10,7 @@
 #include "app/TipDialog.h"
 #include "catalogue/Catalogue.h"
 #include "outputs/CadComponent.h"
+#include "platform/DataFolder.h"
 #include "platform/Prompt.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -72,8 +73,7 @@ bool CEuropeanAccumulatorApp::InitInstance()
     std::string strError;
     if (!m_cmdInfo.Parse(args, strError))
     {
-        const std::string strUsage =
-            "Usage: tesmara-accumulator [--no-splash] [--language XX | /XX] [file.Ac3]";
+        const std::string strUsage = CCmdLineInfo::Usage();
         // Also on standard error, for whoever started the program from a script.
         std::fprintf(stderr, "%s\n%s\n", strError.c_str(), strUsage.c_str());
         GetPrompt().Message(strError + "\n\n" + strUsage);
@@ -82,6 +82,13 @@ bool CEuropeanAccumulatorApp::InitInstance()
 
     // Settings, languages with the user's separators, default units, recent files.
     m_settings.Read(m_store, m_cmdInfo.m_strLanguage);
+    // Folders the settings leave out are those of the installation (or build) the program is in.
+    if (m_settings.NetPath.empty())
+        m_settings.NetPath = ProgramCatalogueFolder();
+    if (m_settings.LocalPath.empty())
+        m_settings.LocalPath = ProgramDataFolder();
+    if (m_settings.TesmaraRootPath.empty())
+        m_settings.TesmaraRootPath = m_settings.LocalPath;
     const QLocale locale = QLocale::system();
     for (SLanguage& language : m_settings.m_languages)
     {
@@ -183,9 +190,7 @@ void CEuropeanAccumulatorApp::OnSplashClosed()
 
 std::filesystem::path CEuropeanAccumulatorApp::ApplicationFolder() const
 {
-    if (!m_settings.LocalPath.empty())
-        return m_settings.LocalPath;
-    return ToPath(QCoreApplication::applicationDirPath());
+    return m_settings.LocalPath;
 }
 
 bool CEuropeanAccumulatorApp::OpenDocument(const std::filesystem::path& path, std::string& strError)

@@ -1,7 +1,8 @@
-// The settings of the desktop program in three INI files.
+// The settings of the desktop programs in three INI files.
 #include "app/QtSettings.h"
 
-#include <QCoreApplication>
+#include "platform/DataFolder.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -47,7 +48,7 @@ CQtSettings::~CQtSettings() = default;
 
 QString CQtSettings::DefaultsFilePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(kDefaultsFileName);
+    return QString::fromStdU16String((ProgramDataFolder() / kDefaultsFileName).u16string());
 }
 
 std::unique_ptr<CQtSettings> CQtSettings::ForApplication()

@@ -1,4 +1,4 @@
-// Settings over QSettings: the user's file, then the system's, then the defaults beside the program.
+// Settings over QSettings: the user's file, then the system's, then the defaults of the data folder.
 #pragma once
 
 #include "platform/Settings.h"
@@ -20,9 +20,9 @@ public:
 
     // The program's own settings: TESMARA_SETTINGS_ROOT/user.ini and system.ini when that variable
     // is set (tests and scripts), else the user's and the system's configuration folders under
-    // "Dalrow Mestlin/Tesmara/Accumulator/CurrentVersion"; the defaults file always beside the program.
+    // "Dalrow Mestlin/Tesmara/Accumulator/CurrentVersion"; the defaults file always in the data folder.
     static std::unique_ptr<CQtSettings> ForApplication();
-    // The defaults file shipped beside the executable.
+    // The defaults file shipped in the program's data folder.
     static QString DefaultsFilePath();
 
     // A value that is empty in one scope counts as missing there, so the next scope answers.

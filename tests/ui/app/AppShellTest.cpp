@@ -134,15 +134,14 @@ private slots:
         QCOMPARE(app.GetLanguageCode(), std::string("DE"));
         QCOMPARE(app.GetLanguageName(), std::string("German"));
         // The built defaults still answer what neither scope holds.
-        QCOMPARE(app.NetPath, std::filesystem::path(TESMARA_BUILT_CATALOGUE_DIR));
-        QCOMPARE(m_pSettings->ReadString("netpath"), m_pSettings->ReadString("NetPath"));
+        QCOMPARE(m_pSettings->ReadString("selectionreportformat"), std::optional<std::string>("1"));
 
         QVERIFY(m_pSettings->WriteString("Language", "FR"));
         QCOMPARE(QSettings(UserFile(), QSettings::IniFormat).value("Language").toString(), QString("FR"));
         QCOMPARE(QSettings(SystemFile(), QSettings::IniFormat).value("Language").toString(), QString("DE"));
     }
 
-    void builtDefaultsOpenTheBuiltCatalogueWithThePresets()
+    void builtDefaultsGiveTheLanguageAndThePresets()
     {
         CPromptCapture prompt;
         CTesmaraAppSettings app;
@@ -150,8 +149,6 @@ private slots:
         QVERIFY(prompt->Texts().empty());
         QCOMPARE(app.GetLanguageCode(), std::string("US"));
         QCOMPARE(app.GetLanguageNameId(), 500);
-        QVERIFY(std::filesystem::exists(app.NetPath / "AccUS.db"));
-        QVERIFY(std::filesystem::exists(app.LocalPath / "tips.txt"));
         QVERIFY(app.m_metricUnits == CDefaultUnits::Metric());
         QVERIFY(app.m_standardUnits == CDefaultUnits::Standard());
         QVERIFY(app.m_defaultUnits == CDefaultUnits::Standard());
