@@ -13,7 +13,7 @@ namespace
 int RunCheck(const std::string& strFile)
 {
     const std::filesystem::path path =
-        strFile.empty() ? DefaultCatalogueFolder() / CatalogueFileName("US") : std::filesystem::path(strFile);
+        strFile.empty() ? DefaultCatalogueFolder() / CatalogueFileName(CliLanguage()) : std::filesystem::path(strFile);
     if (path.extension() != ".db")
     {
         std::cerr << "A catalogue file ends in .db: " << path.string() << '\n';

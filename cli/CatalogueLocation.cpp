@@ -4,6 +4,9 @@
 #include "catalogue/Catalogue.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompt.h"
+#include "platform/StringTable.h"
+
+#include <cctype>
 
 namespace
 {
@@ -20,6 +23,37 @@ public:
     std::string m_strText;
 };
 } // namespace
+
+namespace
+{
+std::string g_strLanguage = "US"; // set once, before any command runs
+} // namespace
+
+const std::string& CliLanguage()
+{
+    return g_strLanguage;
+}
+
+bool SetCliLanguage(const std::string& strCode)
+{
+    std::string strUpper;
+    for (const char c : strCode)
+        strUpper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (strUpper != "US" && !CStringTable::ForLanguage(strUpper))
+        return false;
+    g_strLanguage = strUpper;
+    SetStringLanguage(strUpper);
+    return true;
+}
+
+int LanguageNameId(const std::string& strCode)
+{
+    static const char* const kCodes[] = {"US", "UK", "FR", "DE", "IT", "ES", "PT"};
+    for (int i = 0; i < 7; ++i)
+        if (strCode == kCodes[i])
+            return 500 + i;
+    return 500;
+}
 
 std::filesystem::path DefaultCatalogueFolder()
 {

@@ -8,7 +8,7 @@
 
 bool CCliSession::Open(const std::filesystem::path& folder, std::string& strError)
 {
-    if (!OpenCatalogueQuietly(m_db, folder, kCatalogueBaseName, "US", strError))
+    if (!OpenCatalogueQuietly(m_db, folder, kCatalogueBaseName, CliLanguage(), strError))
         return false;
     m_pMessages = std::make_unique<CIMsgStoredProc>(m_db);
     return true;

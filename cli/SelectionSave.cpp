@@ -1,6 +1,7 @@
 // The headers of a selection saved from the command line.
 #include "SelectionSave.h"
 
+#include "CatalogueLocation.h"
 #include "CliSession.h"
 #include "platform/StringTable.h"
 #include "selection/SelectionFile.h"
@@ -17,8 +18,8 @@ bool SaveSizedSelection(const std::string& strPath, const CAccumulatorData& data
         return false;
     }
     SSelectionHeader header;
-    header.strLanguageCode = "US";
-    header.nLanguageNameId = 500;
+    header.strLanguageCode = CliLanguage();
+    header.nLanguageNameId = LanguageNameId(CliLanguage());
     header.strLanguageName = LoadString(header.nLanguageNameId);
     header.strProductLine = LoadString(50023);
     header.nProdId = 0;

@@ -1,5 +1,7 @@
 // tesmara: the command-line tool of Tesmara Accumulator.
+#include "CatalogueLocation.h"
 #include "Commands.h"
+#include "platform/StringTable.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -29,6 +31,22 @@ int main(int argc, char** argv)
                  "tesmara"};
     app.set_version_flag("--version", std::string("tesmara ") + TESMARA_VERSION);
     app.require_subcommand(1);
+    // Before the command: its catalogue, its messages and the texts it prints in that language.
+    app.add_option_function<std::string>(
+           "--language",
+           [](const std::string& strCode)
+           {
+               if (SetCliLanguage(strCode))
+                   return;
+               std::string strInstalled = "US";
+               for (const std::string& strOther : CStringTable::TranslatedLanguages())
+                   strInstalled += ", " + strOther;
+               throw CLI::ValidationError("--language",
+                                          "\"" + strCode + "\" is not an installed language (" + strInstalled + ")");
+           },
+           "Language of the catalogue and the texts: US (default) or DE")
+        ->type_name("XX")
+        ->trigger_on_parse(); // in force before the command runs
 
     int nExitStatus = kExitOk;
     AddConvertCommand(app, nExitStatus);

@@ -3,6 +3,9 @@
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadLink.h"
 #include "outputs/OrderPadWindow.h"
+#include "app/QtSettings.h"
+#include "app/Translators.h"
+#include "platform/StringTable.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,6 +35,12 @@ int main(int argc, char* argv[])
 
     if (RaiseRunningOrderPad(inbox))
         return 0;
+    // The language the desktop program speaks.
+    const std::string strLanguage =
+        CQtSettings::ForApplication()->ReadString("Language").value_or(std::string("US"));
+    SetStringLanguage(strLanguage);
+    CTranslators translators;
+    translators.Install(QString::fromStdString(strLanguage));
     COrderPadWindow window(inbox);
     if (!window.Listen())
         std::fprintf(stderr, "tesmara-orderpad: other programs cannot bring this window up.\n");

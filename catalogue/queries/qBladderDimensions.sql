@@ -14,11 +14,11 @@ shell AS (
       AND SeriesCode IN ('*', :parSeries)
     LIMIT 1),
 rows(Ord, Dim, Value) AS (
-    SELECT 1, 'A - Overall Length', printf('%g in', OverallLength) FROM m
-    UNION ALL SELECT 2, 'B - Shell Diameter', printf('%g in', OutsideDiameter) FROM m
-    UNION ALL SELECT 3, 'C - Fluid Port', port.Text FROM m, port
-    UNION ALL SELECT 4, 'D - Gas Valve', '7/8-14 UNF Gas Charging Valve' FROM m
-    UNION ALL SELECT 5, 'Construction', shell.Text FROM m, shell
-    UNION ALL SELECT 6, 'Gas Volume', printf('%g', Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal' WHEN 'L' THEN ' L' ELSE '' END FROM m
-    UNION ALL SELECT 7, 'Weight (approx.)', printf('%g lb', Weight) FROM m)
+    SELECT 1, _('A - Overall Length'), _num(OverallLength) || ' in' FROM m
+    UNION ALL SELECT 2, _('B - Shell Diameter'), _num(OutsideDiameter) || ' in' FROM m
+    UNION ALL SELECT 3, _('C - Fluid Port'), port.Text FROM m, port
+    UNION ALL SELECT 4, _('D - Gas Valve'), _('7/8-14 UNF Gas Charging Valve') FROM m
+    UNION ALL SELECT 5, _('Construction'), shell.Text FROM m, shell
+    UNION ALL SELECT 6, _('Gas Volume'), _num(Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal' WHEN 'L' THEN ' L' ELSE '' END FROM m
+    UNION ALL SELECT 7, _('Weight (approx.)'), _num(Weight) || ' lb' FROM m)
 SELECT Dim, Value FROM rows ORDER BY Ord

@@ -1,7 +1,7 @@
 -- The standard ports of a piston model, as one line of text; nothing when the
 -- standard fluid port is not rated for the model's pressure (Pa).
-SELECT hz.Size || ' ' || ht.Type || ' fluid port; '
-       || CASE WHEN gt.TypeCode = 'V' THEN gt.Type ELSE gz.Size || ' ' || gt.Type END AS StandardPortDescription
+SELECT printf(_('%s %s fluid port; %s'), hz.Size, ht.Type,
+              CASE WHEN gt.TypeCode = 'V' THEN gt.Type ELSE gz.Size || ' ' || gt.Type END) AS StandardPortDescription
 FROM PistonStdPorts sp
 JOIN PistonPortTypes ht ON ht.Side = 'Hyd' AND ht.TypeCode = sp.HydType
 JOIN PistonPortSizes hz ON hz.Side = 'Hyd' AND hz.TypeCode = sp.HydType AND hz.SizeCode = sp.HydSize

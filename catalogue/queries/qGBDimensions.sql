@@ -9,10 +9,10 @@ port AS (
     SELECT Description AS Text FROM DetailChoices
     WHERE AccumulatorType = 'GB' AND Kind = 'Gas Port' AND Code = :parGasPort AND SeriesCode IN ('*', :parSeries)),
 rows(Ord, Dim, Value) AS (
-    SELECT 1, 'A - Overall Length', printf('%g', OverallLength) || L FROM m
-    UNION ALL SELECT 2, 'B - Diameter', printf('%g', OutsideDiameter) || L FROM m
-    UNION ALL SELECT 3, 'C - Gas Port', port.Text FROM m, port
-    UNION ALL SELECT 4, 'D - Valve Port', '7/8-14 UNF' FROM m
-    UNION ALL SELECT 5, 'Gas Volume', printf('%g', Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal' WHEN 'L' THEN ' L' ELSE '' END FROM m
-    UNION ALL SELECT 6, 'Weight (approx.)', printf('%g', Weight) || W FROM m)
+    SELECT 1, _('A - Overall Length'), _num(OverallLength) || L FROM m
+    UNION ALL SELECT 2, _('B - Diameter'), _num(OutsideDiameter) || L FROM m
+    UNION ALL SELECT 3, _('C - Gas Port'), port.Text FROM m, port
+    UNION ALL SELECT 4, _('D - Valve Port'), '7/8-14 UNF' FROM m
+    UNION ALL SELECT 5, _('Gas Volume'), _num(Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal' WHEN 'L' THEN ' L' ELSE '' END FROM m
+    UNION ALL SELECT 6, _('Weight (approx.)'), _num(Weight) || W FROM m)
 SELECT Dim, Value FROM rows ORDER BY Ord

@@ -3,10 +3,10 @@
 -- concern ('') passes it.
 SELECT Construction FROM RepairKits
 WHERE KitType = :parRepairKitType
-  AND (:parSizeCombo = 'View All' OR Size IN (:parSizeCombo, ''))
-  AND (:parSealCombo = 'View All' OR Seal IN (:parSealCombo, ''))
-  AND (:parService = 'View All' OR Service IN (:parService, ''))
-  AND (:parPort = 'View All' OR Port IN (:parPort, ''))
+  AND (:parSizeCombo = '*' OR Size IN (:parSizeCombo, ''))
+  AND (:parSealCombo = '*' OR Seal IN (:parSealCombo, ''))
+  AND (:parService = '*' OR Service IN (:parService, ''))
+  AND (:parPort = '*' OR Port IN (:parPort, ''))
   AND Construction <> '' AND :parConstruction IS NOT NULL
 GROUP BY Construction
 ORDER BY Construction

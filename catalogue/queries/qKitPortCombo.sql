@@ -3,10 +3,10 @@
 -- concern ('') passes it.
 SELECT Port FROM RepairKits
 WHERE KitType = :parRepairKitType
-  AND (:parSizeCombo = 'View All' OR Size IN (:parSizeCombo, ''))
-  AND (:parSealCombo = 'View All' OR Seal IN (:parSealCombo, ''))
-  AND (:parConstruction = 'View All' OR Construction IN (:parConstruction, ''))
-  AND (:parService = 'View All' OR Service IN (:parService, ''))
+  AND (:parSizeCombo = '*' OR Size IN (:parSizeCombo, ''))
+  AND (:parSealCombo = '*' OR Seal IN (:parSealCombo, ''))
+  AND (:parConstruction = '*' OR Construction IN (:parConstruction, ''))
+  AND (:parService = '*' OR Service IN (:parService, ''))
   AND Port <> '' AND :parPort IS NOT NULL
 GROUP BY Port
 ORDER BY Port

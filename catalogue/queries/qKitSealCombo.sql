@@ -3,10 +3,10 @@
 -- concern ('') passes it.
 SELECT Seal FROM RepairKits
 WHERE KitType = :parRepairKitType
-  AND (:parSizeCombo = 'View All' OR Size IN (:parSizeCombo, ''))
-  AND (:parConstruction = 'View All' OR Construction IN (:parConstruction, ''))
-  AND (:parService = 'View All' OR Service IN (:parService, ''))
-  AND (:parPort = 'View All' OR Port IN (:parPort, ''))
+  AND (:parSizeCombo = '*' OR Size IN (:parSizeCombo, ''))
+  AND (:parConstruction = '*' OR Construction IN (:parConstruction, ''))
+  AND (:parService = '*' OR Service IN (:parService, ''))
+  AND (:parPort = '*' OR Port IN (:parPort, ''))
   AND Seal <> '' AND :parSealCombo IS NOT NULL
 GROUP BY Seal
 ORDER BY Seal

@@ -3,10 +3,10 @@
 -- concern ('') passes it.
 SELECT Service FROM RepairKits
 WHERE KitType = :parRepairKitType
-  AND (:parSizeCombo = 'View All' OR Size IN (:parSizeCombo, ''))
-  AND (:parSealCombo = 'View All' OR Seal IN (:parSealCombo, ''))
-  AND (:parConstruction = 'View All' OR Construction IN (:parConstruction, ''))
-  AND (:parPort = 'View All' OR Port IN (:parPort, ''))
+  AND (:parSizeCombo = '*' OR Size IN (:parSizeCombo, ''))
+  AND (:parSealCombo = '*' OR Seal IN (:parSealCombo, ''))
+  AND (:parConstruction = '*' OR Construction IN (:parConstruction, ''))
+  AND (:parPort = '*' OR Port IN (:parPort, ''))
   AND Service <> '' AND :parService IS NOT NULL
 GROUP BY Service
 ORDER BY Service

@@ -3,10 +3,10 @@
 -- concern ('') passes it.
 SELECT Size FROM RepairKits
 WHERE KitType = :parRepairKitType
-  AND (:parSealCombo = 'View All' OR Seal IN (:parSealCombo, ''))
-  AND (:parConstruction = 'View All' OR Construction IN (:parConstruction, ''))
-  AND (:parService = 'View All' OR Service IN (:parService, ''))
-  AND (:parPort = 'View All' OR Port IN (:parPort, ''))
+  AND (:parSealCombo = '*' OR Seal IN (:parSealCombo, ''))
+  AND (:parConstruction = '*' OR Construction IN (:parConstruction, ''))
+  AND (:parService = '*' OR Service IN (:parService, ''))
+  AND (:parPort = '*' OR Port IN (:parPort, ''))
   AND Size <> '' AND :parSizeCombo IS NOT NULL
 GROUP BY Size
 ORDER BY MIN(SizeOrder), Size

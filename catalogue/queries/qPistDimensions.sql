@@ -24,11 +24,11 @@ options AS (
     SELECT group_concat(Option, ', ') AS Names
     FROM (SELECT Option FROM PistonOptions WHERE instr(:parOptions, PartNumberCode) > 0 ORDER BY SortOrder)),
 rows(Ord, Dim, Value) AS (
-    SELECT 1, 'A - Overall Length', printf('%g', OverallLength) || L FROM m
-    UNION ALL SELECT 2, 'B - Outside Diameter', printf('%g', OutsideDiameter) || L FROM m
-    UNION ALL SELECT 3, 'C - Hydraulic Port', hyd.Port FROM m, hyd
-    UNION ALL SELECT 4, 'D - Gas Valve / Port', gas.Port FROM m, gas
-    UNION ALL SELECT 5, 'Gas Volume', printf('%g', Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal' WHEN 'L' THEN ' L' ELSE '' END FROM m
-    UNION ALL SELECT 6, 'Weight (approx.)', printf('%g', Weight) || W FROM m
-    UNION ALL SELECT 7, 'Options', options.Names FROM m, options WHERE options.Names IS NOT NULL)
+    SELECT 1, _('A - Overall Length'), _num(OverallLength) || L FROM m
+    UNION ALL SELECT 2, _('B - Outside Diameter'), _num(OutsideDiameter) || L FROM m
+    UNION ALL SELECT 3, _('C - Hydraulic Port'), hyd.Port FROM m, hyd
+    UNION ALL SELECT 4, _('D - Gas Valve / Port'), gas.Port FROM m, gas
+    UNION ALL SELECT 5, _('Gas Volume'), _num(Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal' WHEN 'L' THEN ' L' ELSE '' END FROM m
+    UNION ALL SELECT 6, _('Weight (approx.)'), _num(Weight) || W FROM m
+    UNION ALL SELECT 7, _('Options'), options.Names FROM m, options WHERE options.Names IS NOT NULL)
 SELECT Dim, Value FROM rows ORDER BY Ord

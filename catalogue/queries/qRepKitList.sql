@@ -2,9 +2,9 @@
 -- ('') passes it.
 SELECT RepairKit, PartNumber FROM RepairKits
 WHERE KitType = :parRepairKitType
-  AND (:parSizeCombo = 'View All' OR Size IN (:parSizeCombo, ''))
-  AND (:parSealCombo = 'View All' OR Seal IN (:parSealCombo, ''))
-  AND (:parConstruction = 'View All' OR Construction IN (:parConstruction, ''))
-  AND (:parService = 'View All' OR Service IN (:parService, ''))
-  AND (:parPort = 'View All' OR Port IN (:parPort, ''))
+  AND (:parSizeCombo = '*' OR Size IN (:parSizeCombo, ''))
+  AND (:parSealCombo = '*' OR Seal IN (:parSealCombo, ''))
+  AND (:parConstruction = '*' OR Construction IN (:parConstruction, ''))
+  AND (:parService = '*' OR Service IN (:parService, ''))
+  AND (:parPort = '*' OR Port IN (:parPort, ''))
 ORDER BY SortOrder

@@ -10,10 +10,10 @@ top AS (
     SELECT PortSize FROM DetailChoices
     WHERE AccumulatorType = 'Bladder' AND Kind = 'Gas Type' AND SeriesCode = :parSeries AND IsDefault LIMIT 1),
 rows(Ord, Dim, Value) AS (
-    SELECT 1, 'A - Overall Length', printf('%g in', OverallLength) FROM t
-    UNION ALL SELECT 2, 'B - Shell Diameter', printf('%g in', OutsideDiameter) FROM t
-    UNION ALL SELECT 3, 'C - Bottom Fluid Port', port.PortSize FROM t, port
-    UNION ALL SELECT 4, 'D - Top Fluid Port', top.PortSize FROM t, top
-    UNION ALL SELECT 5, 'Capacity', printf('%g gal', Cap) FROM t
-    UNION ALL SELECT 6, 'Weight (approx.)', printf('%g lb', Weight) FROM t)
+    SELECT 1, _('A - Overall Length'), _num(OverallLength) || ' in' FROM t
+    UNION ALL SELECT 2, _('B - Shell Diameter'), _num(OutsideDiameter) || ' in' FROM t
+    UNION ALL SELECT 3, _('C - Bottom Fluid Port'), port.PortSize FROM t, port
+    UNION ALL SELECT 4, _('D - Top Fluid Port'), top.PortSize FROM t, top
+    UNION ALL SELECT 5, _('Capacity'), _num(Cap) || ' gal' FROM t
+    UNION ALL SELECT 6, _('Weight (approx.)'), _num(Weight) || ' lb' FROM t)
 SELECT Dim, Value FROM rows ORDER BY Ord

@@ -1,4 +1,4 @@
--- Transfer barriers by pressure code, service code and capacity code ("View All": no filter).
+-- Transfer barriers by pressure code, service code and capacity code ("*": no filter).
 SELECT t.Cap, t.CapUnits, p.PressureRating AS Pressure, p.PressUnits, v.Service,
        t.CapCode, t.CapCodeLocation, t.PressureCode, p.PressureLocation, t.ServiceCode, v.ServiceLocation,
        t.SeriesCode AS Series, se.SeriesLocation
@@ -7,7 +7,7 @@ JOIN PressureClasses p ON p.SeriesCode = t.SeriesCode AND p.PressureCode = t.Pre
 JOIN TransferBarrierServices v ON v.SeriesCode = t.SeriesCode AND v.ServiceCode = t.ServiceCode
 JOIN Series se ON se.SeriesCode = t.SeriesCode
 JOIN Units u ON u.Code = t.CapUnits
-WHERE (:parPressureCombo = 'View All' OR t.PressureCode = :parPressureCombo)
-  AND (:parServiceCombo = 'View All' OR t.ServiceCode = :parServiceCombo)
-  AND (:parSizeCombo = 'View All' OR t.CapCode = :parSizeCombo)
+WHERE (:parPressureCombo = '*' OR t.PressureCode = :parPressureCombo)
+  AND (:parServiceCombo = '*' OR t.ServiceCode = :parServiceCombo)
+  AND (:parSizeCombo = '*' OR t.CapCode = :parSizeCombo)
 ORDER BY p.RatingPsi, t.Cap * u.Factor, v.SortOrder

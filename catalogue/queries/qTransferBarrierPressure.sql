@@ -2,7 +2,7 @@
 SELECT t.PressureCode, p.PressureRating AS Pressure, p.PressUnits
 FROM TransferBarriers t
 JOIN PressureClasses p ON p.SeriesCode = t.SeriesCode AND p.PressureCode = t.PressureCode
-WHERE (:parSizeCombo = 'View All' OR t.CapCode = :parSizeCombo)
-  AND (:parServiceCombo = 'View All' OR t.ServiceCode = :parServiceCombo)
+WHERE (:parSizeCombo = '*' OR t.CapCode = :parSizeCombo)
+  AND (:parServiceCombo = '*' OR t.ServiceCode = :parServiceCombo)
 GROUP BY t.PressureCode, p.PressureRating, p.PressUnits
 ORDER BY MIN(p.RatingPsi)

@@ -2,7 +2,7 @@
 SELECT t.ServiceCode, v.Service
 FROM TransferBarriers t
 JOIN TransferBarrierServices v ON v.SeriesCode = t.SeriesCode AND v.ServiceCode = t.ServiceCode
-WHERE (:parSizeCombo = 'View All' OR t.CapCode = :parSizeCombo)
-  AND (:parPressureCombo = 'View All' OR t.PressureCode = :parPressureCombo)
+WHERE (:parSizeCombo = '*' OR t.CapCode = :parSizeCombo)
+  AND (:parPressureCombo = '*' OR t.PressureCode = :parPressureCombo)
 GROUP BY t.ServiceCode, v.Service
 ORDER BY MIN(v.SortOrder)

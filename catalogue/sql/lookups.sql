@@ -2,27 +2,27 @@
 -- densities, pipe and tube inside diameters, relief valves and pump response times.
 
 INSERT INTO ValveSizes (Value, ActSize, SortOrder) VALUES
-    ('3/8 in (D03 / NG6)', 0.375, 1), ('3/4 in (D05 / NG10)', 0.75, 2), ('1-1/4 in (D08 / NG25)', 1.25, 3);
+    (_('3/8 in (D03 / NG6)'), 0.375, 1), (_('3/4 in (D05 / NG10)'), 0.75, 2), (_('1-1/4 in (D08 / NG25)'), 1.25, 3);
 
 -- Densities in lb/in3, the unit of the shock suppression formula.
 INSERT INTO FluidDensities (FluidName, FluidDensity, SortOrder) VALUES
-    ('Mineral Oil (ISO VG 32-68)', 0.0314, 1),
-    ('Anti-Wear Hydraulic Oil (HLP)', 0.0316, 2),
-    ('Automatic Transmission Fluid', 0.0311, 3),
-    ('Water-Glycol (HFC)', 0.0383, 4),
-    ('Water-in-Oil Emulsion (HFB)', 0.0336, 5),
-    ('Oil-in-Water Emulsion (HFA 95/5)', 0.0360, 6),
-    ('Water', 0.0361, 7),
-    ('Sea Water', 0.0371, 8),
-    ('Phosphate Ester (HFD-R)', 0.0415, 9),
-    ('Polyol Ester (HFD-U)', 0.0332, 10),
-    ('Synthetic Ester (HEES)', 0.0332, 11),
-    ('Vegetable Oil (HETG)', 0.0332, 12),
-    ('Polyalphaolefin (PAO)', 0.0303, 13),
-    ('MIL-PRF-5606', 0.0307, 14),
-    ('MIL-PRF-83282', 0.0305, 15),
-    ('Diesel Fuel', 0.0303, 16),
-    ('Ethylene Glycol', 0.0403, 17);
+    (_('Mineral Oil (ISO VG 32-68)'), 0.0314, 1),
+    (_('Anti-Wear Hydraulic Oil (HLP)'), 0.0316, 2),
+    (_('Automatic Transmission Fluid'), 0.0311, 3),
+    (_('Water-Glycol (HFC)'), 0.0383, 4),
+    (_('Water-in-Oil Emulsion (HFB)'), 0.0336, 5),
+    (_('Oil-in-Water Emulsion (HFA 95/5)'), 0.0360, 6),
+    (_('Water'), 0.0361, 7),
+    (_('Sea Water'), 0.0371, 8),
+    (_('Phosphate Ester (HFD-R)'), 0.0415, 9),
+    (_('Polyol Ester (HFD-U)'), 0.0332, 10),
+    (_('Synthetic Ester (HEES)'), 0.0332, 11),
+    (_('Vegetable Oil (HETG)'), 0.0332, 12),
+    (_('Polyalphaolefin (PAO)'), 0.0303, 13),
+    (_('MIL-PRF-5606'), 0.0307, 14),
+    (_('MIL-PRF-83282'), 0.0305, 15),
+    (_('Diesel Fuel'), 0.0303, 16),
+    (_('Ethylene Glycol'), 0.0403, 17);
 
 -- Steel pipe to ASME B36.10: outside diameters and inside diameters per schedule, in inches.
 INSERT INTO PipeSizes (NominalSize, OutsideDiameter, SortOrder) VALUES
@@ -47,22 +47,22 @@ INSERT INTO PipeSchedules (NominalSize, ScheduleNumber, ID, SortOrder) VALUES
 
 -- Hydraulic tube, outside diameter x wall, with the inside diameter in inches.
 INSERT INTO TubeSizes (NominalSize, ID, SortOrder) VALUES
-    ('1/4 x 0.035 in', 0.180, 1), ('3/8 x 0.049 in', 0.277, 2), ('1/2 x 0.065 in', 0.370, 3),
-    ('5/8 x 0.083 in', 0.459, 4), ('3/4 x 0.095 in', 0.560, 5), ('1 x 0.120 in', 0.760, 6),
-    ('1 1/4 x 0.156 in', 0.938, 7), ('1 1/2 x 0.188 in', 1.124, 8), ('2 x 0.220 in', 1.560, 9),
-    ('10 x 1.5 mm', 7.0 / 25.4, 10), ('12 x 2 mm', 8.0 / 25.4, 11), ('16 x 2 mm', 12.0 / 25.4, 12),
-    ('20 x 2.5 mm', 15.0 / 25.4, 13), ('25 x 3 mm', 19.0 / 25.4, 14), ('30 x 4 mm', 22.0 / 25.4, 15),
-    ('38 x 5 mm', 28.0 / 25.4, 16);
+    (_('1/4 x 0.035 in'), 0.180, 1), (_('3/8 x 0.049 in'), 0.277, 2), (_('1/2 x 0.065 in'), 0.370, 3),
+    (_('5/8 x 0.083 in'), 0.459, 4), (_('3/4 x 0.095 in'), 0.560, 5), (_('1 x 0.120 in'), 0.760, 6),
+    (_('1 1/4 x 0.156 in'), 0.938, 7), (_('1 1/2 x 0.188 in'), 1.124, 8), (_('2 x 0.220 in'), 1.560, 9),
+    (_('10 x 1.5 mm'), 7.0 / 25.4, 10), (_('12 x 2 mm'), 8.0 / 25.4, 11), (_('16 x 2 mm'), 12.0 / 25.4, 12),
+    (_('20 x 2.5 mm'), 15.0 / 25.4, 13), (_('25 x 3 mm'), 19.0 / 25.4, 14), (_('30 x 4 mm'), 22.0 / 25.4, 15),
+    (_('38 x 5 mm'), 28.0 / 25.4, 16);
 
 -- Relief valves by the largest flow they pass, with a typical opening time in seconds.
 INSERT INTO ReliefValves (ReliefValveSizeText, MaxFlowGpm, ReliefValveResponseTime) VALUES
-    ('Direct-Acting, 3/8 in (to 10 gpm)', 10.0, 0.010),
-    ('Direct-Acting, 1/2 in (to 20 gpm)', 20.0, 0.015),
-    ('Pilot-Operated, 3/4 in (to 60 gpm)', 60.0, 0.040),
-    ('Pilot-Operated, 1 in (to 100 gpm)', 100.0, 0.060),
-    ('Pilot-Operated, 1 1/4 in (to 150 gpm)', 150.0, 0.080),
-    ('Pilot-Operated, 1 1/2 in (to 250 gpm)', 250.0, 0.100),
-    ('Pilot-Operated, 2 in (to 400 gpm)', 400.0, 0.120);
+    (_('Direct-Acting, 3/8 in (to 10 gpm)'), 10.0, 0.010),
+    (_('Direct-Acting, 1/2 in (to 20 gpm)'), 20.0, 0.015),
+    (_('Pilot-Operated, 3/4 in (to 60 gpm)'), 60.0, 0.040),
+    (_('Pilot-Operated, 1 in (to 100 gpm)'), 100.0, 0.060),
+    (_('Pilot-Operated, 1 1/4 in (to 150 gpm)'), 150.0, 0.080),
+    (_('Pilot-Operated, 1 1/2 in (to 250 gpm)'), 250.0, 0.100),
+    (_('Pilot-Operated, 2 in (to 400 gpm)'), 400.0, 0.120);
 
 -- Typical compensator response of variable volume pumps, by pump flow (gpm); the
 -- first row whose flow is not below the pump's applies.

@@ -16,14 +16,14 @@
 -- a series apart: the rating, the bore of a piston and the capacity.
 
 INSERT INTO Series (SeriesCode, SeriesLocation, AccumulatorType, Description, Image, Metric) VALUES
-    ('PA', 1, 'Piston', 'Piston Accumulator, Inch Series', 'SeriesPA.jpg', 0),
-    ('PM', 1, 'Piston', 'Piston Accumulator, Metric Series', 'SeriesPM.jpg', 1),
-    ('PG', 1, 'Piston', 'Piston-Style Gas Bottle', 'SeriesPG.jpg', 0),
-    ('BA', 1, 'Bladder', 'Bladder Accumulator', 'SeriesBA.jpg', 0),
-    ('BH', 1, 'Bladder', 'High-Pressure Bladder Accumulator', 'SeriesBH.jpg', 0),
-    ('BG', 1, 'Bladder', 'Bladder-Style Gas Bottle', 'SeriesBG.jpg', 0),
-    ('DA', 1, 'Diaphragm', 'Diaphragm Accumulator', 'SeriesDA.jpg', 0),
-    ('GB', 1, 'GB', 'Gas Bottle', 'SeriesGB.jpg', 0);
+    ('PA', 1, 'Piston', _('Piston Accumulator, Inch Series'), 'SeriesPA.jpg', 0),
+    ('PM', 1, 'Piston', _('Piston Accumulator, Metric Series'), 'SeriesPM.jpg', 1),
+    ('PG', 1, 'Piston', _('Piston-Style Gas Bottle'), 'SeriesPG.jpg', 0),
+    ('BA', 1, 'Bladder', _('Bladder Accumulator'), 'SeriesBA.jpg', 0),
+    ('BH', 1, 'Bladder', _('High-Pressure Bladder Accumulator'), 'SeriesBH.jpg', 0),
+    ('BG', 1, 'Bladder', _('Bladder-Style Gas Bottle'), 'SeriesBG.jpg', 0),
+    ('DA', 1, 'Diaphragm', _('Diaphragm Accumulator'), 'SeriesDA.jpg', 0),
+    ('GB', 1, 'GB', _('Gas Bottle'), 'SeriesGB.jpg', 0);
 
 -- The gauge rating in psi is kept beside the rating for the port and option rules.
 INSERT INTO PressureClasses (SeriesCode, PressureCode, PressureLocation, PressureRating, PressUnits, RatingPsi)
@@ -117,11 +117,11 @@ outlined AS (
 SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        BoreCode, BoreLocation, BoreDisplay, BoreUnits, CapCode, 5, Capacity, CapacityUnits,
        '1', 3, 'Piston',
-       CASE SeriesCode WHEN 'PA' THEN 'Piston' WHEN 'PM' THEN 'Piston, Metric' ELSE 'Piston-Style Gas Bottle' END
-           || ', ' || printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END
-           || ', ' || printf('%g', BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END || ' Bore'
-           || ', ' || printf('%g', Capacity)
-           || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'L' THEN ' L' ELSE ' gal' END,
+       printf(CASE SeriesCode WHEN 'PA' THEN _('Piston, %s, %s Bore, %s') WHEN 'PM' THEN _('Piston, Metric, %s, %s Bore, %s')
+                              ELSE _('Piston-Style Gas Bottle, %s, %s Bore, %s') END,
+              _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
+              _num(BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END,
+              _num(Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'L' THEN ' L' ELSE ' gal' END),
        StdFlow, MaxFlow, FlowUnits,
        CASE WHEN Metric THEN ROUND(LengthIn * 25.4, 0) ELSE ROUND(LengthIn, 1) END,
        CASE WHEN Metric THEN ROUND(OdIn * 25.4, 0) ELSE OdIn END,
@@ -162,10 +162,10 @@ shaped AS (
     WHERE s.CuIn <= c.MaxCuIn)
 SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        '', 0, 0.0, 'IN', CapCode, 4, Capacity, CapacityUnits, '1', 3, 'Bladder',
-       CASE SeriesCode WHEN 'BA' THEN 'Bladder' WHEN 'BH' THEN 'Bladder, High Pressure'
-                       ELSE 'Bladder-Style Gas Bottle' END
-           || ', ' || printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END
-           || ', ' || CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE printf('%g gal', Capacity) END,
+       printf(CASE SeriesCode WHEN 'BA' THEN _('Bladder, %s, %s') WHEN 'BH' THEN _('Bladder, High Pressure, %s, %s')
+                              ELSE _('Bladder-Style Gas Bottle, %s, %s') END,
+              _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
+              CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE _num(Capacity) || ' gal' END),
        StdFlow, MaxFlow, 'GPM',
        ROUND(BodyIn + 0.8 * ShellIdIn + 3.0, 1),
        CAST((ShellIdIn + 2.0 * WallIn) * 8.0 + 0.999 AS INTEGER) / 8.0, 'IN',
@@ -181,7 +181,7 @@ WITH sizes(CapCode, Capacity, SphereOdIn, StdFlow, MaxFlow) AS (VALUES
     ('-120', 120.0, 7.3, 20.0, 30.0), ('-170', 170.0, 8.2, 30.0, 45.0), ('-240', 240.0, 9.1, 30.0, 45.0))
 SELECT 'DA', 1, p.PressureCode, p.PressureLocation, p.PressureRating, p.PressUnits,
        '', 0, 0.0, 'IN', s.CapCode, 4, s.Capacity, 'CU_IN', 'S', 3, 'Diaphragm',
-       printf('Diaphragm, %g psi, %g in%s', p.PressureRating, s.Capacity, char(179)),
+       printf(_('Diaphragm, %%s, %%s in%%s'), _num(p.PressureRating) || ' psi', _num(s.Capacity), char(179)),
        s.StdFlow, s.MaxFlow, 'GPM',
        ROUND(s.SphereOdIn + 1.6, 1), s.SphereOdIn + CASE WHEN p.PressureCode = '5' THEN 0.3 ELSE 0.0 END, 'IN',
        ROUND(0.55 * s.SphereOdIn * s.SphereOdIn * (1.0 + p.RatingPsi / 6000.0) * 0.283 * 2.5, 1), 'LB'
@@ -206,7 +206,8 @@ shaped AS (
     FROM sizes s JOIN PressureClasses p ON p.SeriesCode = 'GB' AND p.PressureCode = s.PressureCode)
 SELECT 'GB', 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        '', 0, 0.0, 'IN', CapCode, 3, Capacity, CapacityUnits, '', 0, 'GB',
-       'Gas Bottle, ' || printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END || ', ' || printf(CASE WHEN Metric THEN '%g L' ELSE '%g gal' END, Capacity),
+       printf(_('Gas Bottle, %s, %s'), _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
+              _num(Capacity) || CASE WHEN Metric THEN ' L' ELSE ' gal' END),
        1000.0, 1000.0, 'GPM',
        CASE WHEN Metric THEN ROUND((BodyIn + 0.8 * ShellIdIn + 2.0) * 25.4, 0) ELSE ROUND(BodyIn + 0.8 * ShellIdIn + 2.0, 1) END,
        CASE WHEN Metric THEN ROUND((ShellIdIn + 2.0 * WallIn) * 25.4, 0)
@@ -221,7 +222,8 @@ FROM shaped;
 INSERT INTO PistonGasBottles (PistonSeries, GBSeries, GBPressureCode, GBCapCode, GBPartNumber, GasBottleDesc)
 SELECT CASE WHEN m.PressureCode = 'K' THEN 'PM' ELSE 'PA' END, 'GB', m.PressureCode, m.CapCode,
        'GB' || m.PressureCode || m.CapCode || CASE WHEN m.PressureCode = 'K' THEN '-B1' ELSE '-S1' END,
-       m.AccumulatorDesc || CASE WHEN m.PressureCode = 'K' THEN ', G 1 BSPP Gas Port' ELSE ', SAE-16 Gas Port' END
+       printf(CASE WHEN m.PressureCode = 'K' THEN _('%s, G 1 BSPP Gas Port') ELSE _('%s, SAE-16 Gas Port') END,
+              m.AccumulatorDesc)
 FROM Models m
 WHERE m.SeriesCode = 'GB' AND m.CapCode IN ('-10G', '-15G', '-20G', '-40G', '-50L', '-75L')
   AND m.PressureCode IN ('3', 'K');

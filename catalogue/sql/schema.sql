@@ -143,7 +143,7 @@ CREATE TABLE TransferBarriers (
 
 -- Accessories: the accumulator types and sizes they are ordered for, the accessories, and
 -- which accessory fits which size ('*' any capacity code or bore).
-CREATE TABLE AccessoryAccumulators (Accumulator TEXT PRIMARY KEY, SortOrder INTEGER NOT NULL);
+CREATE TABLE AccessoryAccumulators (Accumulator TEXT PRIMARY KEY, Description TEXT NOT NULL, SortOrder INTEGER NOT NULL);
 CREATE TABLE AccessorySizes (
     Accumulator TEXT NOT NULL REFERENCES AccessoryAccumulators, CapCode TEXT NOT NULL, Cap DOUBLE NOT NULL,
     CapUnits TEXT NOT NULL REFERENCES Units, NomBore TEXT NOT NULL, BoreDisplay DOUBLE NOT NULL,

@@ -1,12 +1,21 @@
 // build_catalogue: builds a catalogue file from its SQL sources, stored queries and pictures.
 //
-//   build_catalogue --out AccUS.db --queries DIR [--pictures DIR] [--attach NAME=FILE] SQLFILE...
+//   build_catalogue --out AccUS.db --queries DIR [--pictures DIR] [--attach NAME=FILE]
+//                   [--translations FILE | --altered] SQLFILE...
 //
 // The SQL files run in the order given; every DIR/<Name>.sql becomes the stored
 // query <Name>, and must compile; every DIR/*.jpg becomes a picture named by its
 // file name. An attached database (the CAD mailbox reads the built catalogue) is
 // only read while the SQL files run; the result never refers to it. The file is written under a temporary name and renamed at the end,
 // so a failed build never leaves a half-written catalogue behind.
+//
+// Display texts are written _('English text') in the SQL files and in the queries, and decimal
+// numbers shown inside texts _num(expression). With --translations (lines "English<TAB>text")
+// each display text becomes its translation, and a text the file lacks fails the build naming
+// it; _num then writes a decimal comma. With --altered every display text is visibly altered,
+// so that a test can prove that no display text steers the program.
+#include "Translations.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -46,10 +55,12 @@ std::vector<fs::path> FilesWithExtension(const fs::path& dir, const std::string&
 class CBuild
 {
 public:
-    CBuild(const fs::path& path, const std::vector<std::pair<std::string, fs::path>>& attached)
+    CBuild(const fs::path& path, const std::vector<std::pair<std::string, fs::path>>& attached,
+           const CTranslations& translations)
     {
         if (sqlite3_open(path.string().c_str(), &m_db) != SQLITE_OK)
             throw std::runtime_error("cannot create " + path.string());
+        translations.Register(m_db);
         // Outside the transaction, which SQLite requires.
         for (const auto& [strName, file] : attached)
         {
@@ -121,7 +132,8 @@ private:
 
 int Run(int argc, char** argv)
 {
-    fs::path out, queries, pictures;
+    fs::path out, queries, pictures, translationFile;
+    bool bAltered = false;
     std::vector<fs::path> sqlFiles;
     std::vector<std::pair<std::string, fs::path>> attached;
     for (int i = 1; i < argc; ++i)
@@ -138,6 +150,10 @@ int Run(int argc, char** argv)
             queries = next();
         else if (arg == "--pictures")
             pictures = next();
+        else if (arg == "--translations")
+            translationFile = next();
+        else if (arg == "--altered")
+            bAltered = true;
         else if (arg == "--attach")
         {
             const std::string strSpec = next().string();
@@ -153,18 +169,22 @@ int Run(int argc, char** argv)
     }
     if (out.empty() || queries.empty() || sqlFiles.empty())
         throw std::runtime_error(
-            "usage: build_catalogue --out FILE --queries DIR [--pictures DIR] [--attach NAME=FILE] SQLFILE...");
+            "usage: build_catalogue --out FILE --queries DIR [--pictures DIR] [--attach NAME=FILE] "
+            "[--translations FILE | --altered] SQLFILE...");
+    const CTranslations translations = bAltered                  ? CTranslations::Altered()
+                                       : translationFile.empty() ? CTranslations()
+                                                                 : CTranslations::Read(translationFile);
 
     const fs::path temp = out.string() + ".tmp";
     fs::remove(temp);
     {
-        CBuild build(temp, attached);
+        CBuild build(temp, attached, translations);
         for (const fs::path& file : sqlFiles)
             build.Exec(ReadFile(file), file.filename().string());
         for (const fs::path& file : FilesWithExtension(queries, ".sql"))
         {
             const std::string strName = file.stem().string();
-            const std::string strSql = ReadFile(file);
+            const std::string strSql = translations.Expand(ReadFile(file), strName);
             build.CheckCompiles(strName, strSql);
             build.Insert("INSERT INTO QueryDefs (Name, Sql) VALUES (?, ?)", strName, strSql, false);
         }
@@ -178,6 +198,7 @@ int Run(int argc, char** argv)
                          true);
         }
         build.Finish();
+        translations.ReportUnused(std::cerr);
     }
     fs::rename(temp, out);
     return 0;

@@ -67,8 +67,8 @@ std::vector<SContractField> Dimensions()
 // The six parameters of every repair kit list, in the order the dialog sets them.
 std::vector<SContractParam> RepairKitFilters()
 {
-    return {{"[parSizeCombo]", "View All"}, {"[parSealCombo]", "View All"}, {"[parConstruction]", "View All"},
-            {"[parService]", "View All"},   {"[parPort]", "View All"},      {"[parRepairKitType]", "Piston Seal Kits"}};
+    return {{"[parSizeCombo]", "*"}, {"[parSealCombo]", "*"}, {"[parConstruction]", "*"},
+            {"[parService]", "*"},   {"[parPort]", "*"},      {"[parRepairKitType]", "Piston Seal Kits"}};
 }
 
 std::vector<SContractQuery> Build()
@@ -232,7 +232,7 @@ std::vector<SContractQuery> Build()
          {{"[parAccumType]", "Piston"}, {"[parFluid]", "Water-Glycol (HFC)"}, {"[parTempUnit]", "DEG_C"}},
          SealClassFields()},
         // Gas bottle selection.
-        {"qGbPressureAll", {{"[parType]", "View All"}}, {{"Pressure", R::Number}, {"PressUnits", R::Text}}},
+        {"qGbPressureAll", {{"[parType]", "*"}}, {{"Pressure", R::Number}, {"PressUnits", R::Text}}},
         {"qGbList",
          {{"[parType]", "GB"}, {"[parPressure]", k3000Psig}},
          {{"Description", R::Text},
@@ -273,16 +273,16 @@ std::vector<SContractQuery> Build()
         {"qOvrisolPartNumber", {{"[parSeries]", "OV"}}, {{"Code", R::Text}, {"CodeLocation", R::Whole}}},
         // Transfer barriers: the three filter lists and the list.
         {"qTransferBarrierPressure",
-         {{"[parSizeCombo]", "View All"}, {"[parServiceCombo]", "View All"}},
+         {{"[parSizeCombo]", "*"}, {"[parServiceCombo]", "*"}},
          {{"PressureCode", R::Text}, {"Pressure", R::Number}, {"PressUnits", R::Text}}},
         {"qTransferBarrierService",
-         {{"[parSizeCombo]", "-10G"}, {"[parPressureCombo]", "View All"}},
+         {{"[parSizeCombo]", "-10G"}, {"[parPressureCombo]", "*"}},
          {{"ServiceCode", R::Text}, {"Service", R::Text}}},
         {"qTransferBarrierSize",
-         {{"[parPressureCombo]", "3"}, {"[parServiceCombo]", "View All"}},
+         {{"[parPressureCombo]", "3"}, {"[parServiceCombo]", "*"}},
          {{"CapCode", R::Text}, {"Cap", R::Number}, {"CapUnits", R::Text}}},
         {"qTransBarList",
-         {{"[parPressureCombo]", "View All"}, {"[parServiceCombo]", "View All"}, {"[parSizeCombo]", "View All"}},
+         {{"[parPressureCombo]", "*"}, {"[parServiceCombo]", "*"}, {"[parSizeCombo]", "*"}},
          {{"Cap", R::Number},
           {"CapUnits", R::Text},
           {"Pressure", R::Number},
@@ -298,7 +298,7 @@ std::vector<SContractQuery> Build()
           {"SeriesLocation", R::Whole}}},
         {"qBladderPartNumber", {{"[parSeries]", "TB"}, {"[parPressure]", "3"}}, PartNumberFields()},
         // Accessories.
-        {"qAccessAvailAccum", {}, {{"Accumulator", R::Text}}},
+        {"qAccessAvailAccum", {}, {{"Accumulator", R::Text}, {"Description", R::Text}}},
         {"qAccessoryAccumSize",
          {{"[parAccumType]", "Piston"}},
          {{"Cap", R::Number},

@@ -17,15 +17,15 @@ bool IsPistonType(const std::string& strType)
     return strType == "Piston";
 }
 
-std::vector<std::string> AccessoryTypes(IDatabase& db)
+std::vector<SAccessoryType> AccessoryTypes(IDatabase& db)
 {
     IQueryDef def(db);
     def.Open("qAccessAvailAccum");
     IRecordset rows(db);
     rows.Open(def);
-    std::vector<std::string> types;
+    std::vector<SAccessoryType> types;
     for (; !rows.IsEOF(); rows.MoveNext())
-        types.push_back(rows.GetString("Accumulator"));
+        types.push_back({rows.GetString("Accumulator"), rows.GetString("Description")});
     return types;
 }
 

@@ -14,8 +14,16 @@ class IDatabase;
 // "Piston": the only type whose sizes differ by bore as well as by capacity.
 bool IsPistonType(const std::string& strType);
 
-// The accumulator types accessories are offered for ("qAccessAvailAccum"), in the catalogue's order.
-std::vector<std::string> AccessoryTypes(IDatabase& db);
+// An accumulator type accessories are offered for: the key the queries and the selection take
+// ("Piston", ...), and the name shown.
+struct SAccessoryType
+{
+    std::string strKey;
+    std::string strName;
+    bool operator==(const SAccessoryType&) const = default;
+};
+// The types ("qAccessAvailAccum"), in the catalogue's order.
+std::vector<SAccessoryType> AccessoryTypes(IDatabase& db);
 
 // One size of a type ("qAccessoryAccumSize").
 struct SAccessorySize

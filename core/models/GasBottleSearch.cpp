@@ -2,6 +2,8 @@
 #include "models/GasBottleSearch.h"
 
 #include "catalogue/Catalogue.h"
+#include "models/NoFilter.h"
+#include "platform/StringTable.h"
 #include "selection/AccumulatorData.h"
 #include "units/UnitConvMap.h"
 
@@ -10,7 +12,7 @@
 
 namespace
 {
-const char* const kTypes[kGasBottleTypes] = {"Piston", "Bladder", "GB", "View All"};
+const char* const kTypes[kGasBottleTypes] = {"Piston", "Bladder", "GB", kNoFilter};
 
 std::string Number(double dValue)
 {
@@ -40,9 +42,14 @@ bool SameCodes(const SGbList& row, const CAccumulatorData& data)
 }
 } // namespace
 
-const char* GasBottleTypeText(int nType)
+const char* GasBottleTypeKey(int nType)
 {
     return nType >= 0 && nType < kGasBottleTypes ? kTypes[nType] : kTypes[kViewAllGasBottles];
+}
+
+std::string GasBottleTypeText(int nType)
+{
+    return nType >= 0 && nType < kViewAllGasBottles ? kTypes[nType] : LoadString(50001);
 }
 
 int HeldGasBottleType(const CAccumulatorData& data)
@@ -59,7 +66,7 @@ std::vector<CUnitDouble> GasBottlePressures(int nType, IDatabase& db)
 {
     IQueryDef def(db);
     def.Open("qGbPressureAll");
-    def.SetParamValue("[parType]", std::string(GasBottleTypeText(nType)));
+    def.SetParamValue("[parType]", std::string(GasBottleTypeKey(nType)));
     IRecordset rows(db);
     rows.Open(def);
     std::vector<CUnitDouble> pressures;
@@ -87,7 +94,7 @@ std::vector<SGbList> GasBottleList(int nType, const CUnitDouble& pressure, IData
 {
     IQueryDef def(db);
     def.Open("qGbList");
-    def.SetParamValue("[parType]", std::string(GasBottleTypeText(nType)));
+    def.SetParamValue("[parType]", std::string(GasBottleTypeKey(nType)));
     def.SetParamValue("[parPressure]", pressure.GetValue("PA"));
     IRecordset rows(db);
     rows.Open(def);

@@ -15,8 +15,10 @@ class IDatabase;
 // The choices of "Gas Bottle Type" in order; the index of the checked one is kept in eGasBottleType.
 constexpr int kGasBottleTypes = 4;
 constexpr int kViewAllGasBottles = 3;
-// "Piston", "Bladder", "GB" or "View All": what the catalogue's queries are asked with.
-const char* GasBottleTypeText(int nType);
+// "Piston", "Bladder", "GB" or kNoFilter: what the catalogue's queries are asked with.
+const char* GasBottleTypeKey(int nType);
+// What the selection keeps as its type filter: the type's key, or "View All" (string 50001).
+std::string GasBottleTypeText(int nType);
 // The type checked on opening: the one checked when the bottle was chosen (a fresh selection
 // has "View All"); a value out of range gives the type of the bottle held, else "View All".
 int HeldGasBottleType(const CAccumulatorData& data);

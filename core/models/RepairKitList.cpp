@@ -2,13 +2,11 @@
 #include "models/RepairKitList.h"
 
 #include "catalogue/Catalogue.h"
-#include "platform/StringTable.h"
+#include "models/NoFilter.h"
 #include "selection/RepairKitBase.h"
 
 namespace
 {
-constexpr int kStringViewAll = 50001;
-
 struct SFilterQuery
 {
     const char* pszQuery;
@@ -59,7 +57,7 @@ std::vector<std::string> RepairKitTypes(IDatabase& db)
 
 SKitFilters::SKitFilters(std::string strType) : strKitType(std::move(strType))
 {
-    values.fill(LoadString(kStringViewAll));
+    values.fill(kNoFilter);
 }
 
 std::vector<std::string> KitFilterValues(EKitFilter eFilter, const SKitFilters& filters, IDatabase& db)

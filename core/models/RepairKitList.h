@@ -22,7 +22,7 @@ enum class EKitFilter
 };
 constexpr std::size_t kKitFilters = 5;
 
-// The kit type and the five filters, each "View All" (string 50001) or a value of its list.
+// The kit type and the five filters, each kNoFilter or a value of its list.
 struct SKitFilters
 {
     explicit SKitFilters(std::string strKitType);

@@ -2,13 +2,11 @@
 #include "models/TransferBarrierList.h"
 
 #include "catalogue/Catalogue.h"
-#include "platform/StringTable.h"
+#include "models/NoFilter.h"
 #include "selection/TransferBase.h"
 
 namespace
 {
-constexpr int kStringViewAll = 50001;
-
 std::string ValueText(const CUnitDouble& value)
 {
     return value.Format(10, false, true) + " " + value.GetUnitString();
@@ -40,7 +38,7 @@ SFilterQuery FilterQuery(ETransferFilter eFilter, const STransferFilters& f)
 } // namespace
 
 STransferFilters::STransferFilters()
-    : strPressure(LoadString(kStringViewAll)), strService(strPressure), strSize(strPressure)
+    : strPressure(kNoFilter), strService(kNoFilter), strSize(kNoFilter)
 {
 }
 

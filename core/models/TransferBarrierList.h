@@ -11,7 +11,7 @@
 class CTransferBase;
 class IDatabase;
 
-// Each filter is "View All" (string 50001) or the code of an entry of its list.
+// Each filter is kNoFilter or the code of an entry of its list.
 struct STransferFilters
 {
     STransferFilters();

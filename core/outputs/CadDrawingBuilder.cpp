@@ -2,11 +2,19 @@
 #include "outputs/CadDrawingBuilder.h"
 
 #include "outputs/CadDimension.h"
+#include "platform/StringTable.h"
 
 #include <cmath>
 
 namespace
 {
+// The drawing's texts in the string table.
+constexpr int kNoteOverallLength = 59010, kNoteOutsideDiameter = 59011, kNoteFluidPort = 59012,
+              kNoteBottomFluidPort = 59013, kNoteGasValve = 59014, kNoteGasPort = 59015, kNoteTopFluidPort = 59016,
+              kNoteConstruction = 59017, kNoteOptions = 59018, kNoteService = 59019, kNoteModification = 59020,
+              kNoteMounting = 59021, kNoteDimensions = 59022, kNotesHeading = 59023, kCellModelNumber = 59024,
+              kCellDesignPressure = 59025, kCellCapacity = 59026, kCellScale = 59027, kCellDate = 59028,
+              kCellDimensions = 59029, kCellSheet = 59030, kCellSheetOf = 59031;
 // The sheet: A3 landscape with a 10 mm border; the title block in the lower right corner,
 // the notes beside it, the views above them (all in paper millimetres).
 constexpr double kSheetWidth = 420.0;
@@ -222,23 +230,24 @@ private:
 
     void Notes()
     {
+        // The notes are sentences of the string table, so that a language puts the values where it wants.
         const bool bTransfer = m_o.eBody == ECadBody::TransferBarrier;
-        const char* pszRight = bTransfer ? "D  Top fluid port: "
-                               : m_o.strValveLabel.find("Valve") != std::string::npos ? "D  Gas valve: "
-                                                                                      : "D  Gas port: ";
+        const int nRight = bTransfer ? kNoteTopFluidPort : m_o.bGasValve ? kNoteGasValve : kNoteGasPort;
         std::vector<std::string> notes = {
-            "A  Overall length " + Length(m_o.dLength),
-            "B  Outside diameter " + Length(m_o.dDiameter, true),
-            (bTransfer ? "C  Bottom fluid port: " : "C  Fluid port: ") + m_o.strPortLabel,
-            pszRight + m_o.strValveLabel,
-            "Construction: " + m_o.strConstruction + ";  seal: " + m_o.strSeal,
+            FormatString(kNoteOverallLength, {Length(m_o.dLength)}),
+            FormatString(kNoteOutsideDiameter, {Length(m_o.dDiameter, true)}),
+            FormatString(bTransfer ? kNoteBottomFluidPort : kNoteFluidPort, {m_o.strPortLabel}),
+            FormatString(nRight, {m_o.strValveLabel}),
+            FormatString(kNoteConstruction, {m_o.strConstruction, m_o.strSeal}),
         };
         if (!m_o.strOptions.empty())
-            notes.push_back((m_o.eBody == ECadBody::Piston ? "Options: " : bTransfer ? "Service: " : "Modification: ") +
-                            m_o.strOptions);
-        notes.push_back("Mounting: band clamps (phantom lines) at the positions shown.");
-        notes.push_back("Dimensions in " + CadUnitsText(m_prefs.eUnits) + ". Do not scale the drawing.");
-        PaperText(ECadLayer::Text, kBorder + 4.0, kTitleTop - 7.0, 3.0, "NOTES");
+            notes.push_back(FormatString(m_o.eBody == ECadBody::Piston ? kNoteOptions
+                                         : bTransfer                   ? kNoteService
+                                                                       : kNoteModification,
+                                         {m_o.strOptions}));
+        notes.push_back(LoadString(kNoteMounting));
+        notes.push_back(FormatString(kNoteDimensions, {CadUnitsText(m_prefs.eUnits)}));
+        PaperText(ECadLayer::Text, kBorder + 4.0, kTitleTop - 7.0, 3.0, LoadString(kNotesHeading));
         double y = kTitleTop - 12.0;
         for (std::string& strNote : notes)
         {
@@ -277,14 +286,14 @@ private:
         const double x0 = kTitleLeft;
         PaperText(ECadLayer::Border, x0 + 3.0, 52.5, 5.0, m_prefs.strCompany);
         PaperText(ECadLayer::Border, x0 + 3.0, 43.0, 3.0, m_o.strDescription);
-        Cell(x0, 30.0, "MODEL NUMBER", "");
+        Cell(x0, 30.0, LoadString(kCellModelNumber), "");
         PaperText(ECadLayer::Border, x0 + 40.0, 32.0, 4.5, m_o.strModelNumber);
-        Cell(x0, 20.0, "DESIGN PRESSURE", m_o.strDesignPressure);
-        Cell(290.0, 20.0, "CAPACITY", m_o.strCapacity);
-        Cell(350.0, 20.0, "SCALE", m_d.ScaleText());
-        Cell(x0, 10.0, "DATE", m_strDate);
-        Cell(290.0, 10.0, "DIMENSIONS", CadUnitsText(m_prefs.eUnits));
-        Cell(350.0, 10.0, "SHEET", "1 OF 1");
+        Cell(x0, 20.0, LoadString(kCellDesignPressure), m_o.strDesignPressure);
+        Cell(290.0, 20.0, LoadString(kCellCapacity), m_o.strCapacity);
+        Cell(350.0, 20.0, LoadString(kCellScale), m_d.ScaleText());
+        Cell(x0, 10.0, LoadString(kCellDate), m_strDate);
+        Cell(290.0, 10.0, LoadString(kCellDimensions), CadUnitsText(m_prefs.eUnits));
+        Cell(350.0, 10.0, LoadString(kCellSheet), FormatString(kCellSheetOf, {"1", "1"}));
     }
 
     const SCadOutline& m_o;

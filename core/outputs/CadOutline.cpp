@@ -24,6 +24,7 @@ void ReadPiston(const IRecordset& rows, SCadOutline& o)
     o.dPortDiameter = rows.GetDouble("HydDiameterMm");
     o.dPortDepth = rows.GetDouble("HydDepthMm");
     o.strValveLabel = rows.GetString("GasLabel");
+    o.bGasValve = rows.GetString("GasCode").rfind('V', 0) == 0; // the valve's type code
     o.dValveDiameter = rows.GetDouble("GasDiameterMm");
     o.dValveDepth = rows.GetDouble("GasDepthMm");
     o.bValveGuard = rows.GetInt("ValveGuard") != 0;
@@ -43,6 +44,7 @@ void ReadBladder(const IRecordset& rows, SCadOutline& o)
     if (rows.GetFieldValue("TopPortLabel").IsNull())
     {
         o.strValveLabel = "Gas Charging Valve (7/8-14 UNF)";
+        o.bGasValve = true;
         o.dValveDiameter = o.dValveStemDiameter;
         return;
     }

@@ -47,6 +47,8 @@ struct SCadOutline
     double dValveStem = 0.0;
     double dValveStemDiameter = 0.0;
     bool bValveGuard = false;
+    // The right end is a gas charging valve (a code, never read from the label's words).
+    bool bGasValve = false;
 
     // Band clamps: centres from the fluid end, and their width.
     std::vector<double> clamps;

@@ -15,20 +15,20 @@ bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& 
     const SCadConversion conversion = selection.GetCadConversion();
     if (!conversion.HasDrawing())
     {
-        strMessage = "This selection has no CAD drawing: only piston and bladder accumulators and transfer barriers have one.";
+        strMessage = LoadString(59042);
         return false;
     }
     CCadMailbox box;
     std::string strError;
     if (mailbox.empty() || !box.Open(mailbox, strError))
     {
-        strMessage = "Failed to open CAD mailbox" + (strError.empty() ? std::string() : "\n\n" + strError);
+        strMessage = LoadString(59041) + (strError.empty() ? std::string() : "\n\n" + strError);
         return false;
     }
     SCadMailboxRow row;
     if (!box.RequestCadDrawing(conversion, row, strError))
     {
-        strMessage = "No CAD drawing can be made of " + strModelNumber + ". " + strError;
+        strMessage = FormatString(59043, {strModelNumber, strError});
         return false;
     }
     request.mailbox = mailbox;

@@ -216,6 +216,36 @@ void AddEnglishStrings(CStringTable& table)
         {50029, " to "},
         // The output of an existing accumulator: the caption of its result.
         {50066, "Accumulator Discharge:"},
+        // The main window's caption before a selection has a file.
+        {59001, "New Selection - Untitled"},
+        // The CAD drawing: its notes and the title block.
+        {59010, "A  Overall length %1"},
+        {59011, "B  Outside diameter %1"},
+        {59012, "C  Fluid port: %1"},
+        {59013, "C  Bottom fluid port: %1"},
+        {59014, "D  Gas valve: %1"},
+        {59015, "D  Gas port: %1"},
+        {59016, "D  Top fluid port: %1"},
+        {59017, "Construction: %1;  seal: %2"},
+        {59018, "Options: %1"},
+        {59019, "Service: %1"},
+        {59020, "Modification: %1"},
+        {59021, "Mounting: band clamps (phantom lines) at the positions shown."},
+        {59022, "Dimensions in %1. Do not scale the drawing."},
+        {59023, "NOTES"},
+        {59024, "MODEL NUMBER"},
+        {59025, "DESIGN PRESSURE"},
+        {59026, "CAPACITY"},
+        {59027, "SCALE"},
+        {59028, "DATE"},
+        {59029, "DIMENSIONS"},
+        {59030, "SHEET"},
+        {59031, "%1 OF %2"},
+        // The CAD commands and the order pad.
+        {59040, "Add to Order Failed!"},
+        {59041, "Failed to open CAD mailbox"},
+        {59042, "This selection has no CAD drawing: only piston and bladder accumulators and transfer barriers have one."},
+        {59043, "No CAD drawing can be made of %1. %2"},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

@@ -84,6 +84,31 @@ bool CAccumulatorObject::Initialize()
     return bOpen;
 }
 
+bool CAccumulatorObject::ReopenCatalogue()
+{
+    auto pDatabase = std::make_unique<IDatabase>();
+    if (!pDatabase->Open(m_host.CatalogueFolder(), LoadString(52112), m_host.LanguageCode()))
+        return false;
+    pDatabase->Close();
+    m_database.Close();
+    m_database.Open(m_host.CatalogueFolder(), LoadString(52112), m_host.LanguageCode());
+    m_pMessages = std::make_unique<CIMsgStoredProc>(m_database);
+    if (m_nProdId == prod::NoneChosen)
+        return true;
+    // The product's texts as the new language's "Choose Product" lists them, found by its id.
+    IQueryDef def(m_database);
+    def.Open("qProduct");
+    IRecordset rows(m_database);
+    rows.Open(def);
+    for (; !rows.IsEOF(); rows.MoveNext())
+        if (rows.GetInt("ProdId") == m_nProdId)
+        {
+            m_strProdType = rows.GetString("ProdType");
+            m_strProdDescription = rows.GetString("Description");
+        }
+    return true;
+}
+
 std::string CAccumulatorObject::DefaultUnit(int nCategoryId) const
 {
     return m_host.DefaultUnit(nCategoryId);
@@ -437,7 +462,7 @@ void CAccumulatorObject::OnToolCommand(int nTool)
 bool CAccumulatorObject::NewData()
 {
     Initialize();
-    m_host.SetTitle("New Selection - Untitled");
+    m_host.SetTitle(LoadString(59001));
     m_host.RefreshPanel();
     return true;
 }

@@ -46,6 +46,10 @@ public:
 
     // Opens the catalogue and starts with an empty accumulator selection and no product.
     bool Initialize();
+    // After a change of language: the catalogue of the language in force, for the same selection;
+    // the product's type and description are read again in that language. False, with the old
+    // catalogue still open, when the new one cannot be opened.
+    bool ReopenCatalogue();
 
     // ISelectionOwner.
     IDatabase* Database() override { return m_database.IsOpen() ? &m_database : nullptr; }

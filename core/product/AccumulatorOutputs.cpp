@@ -4,6 +4,7 @@
 #include "outputs/CadMailboxFile.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompt.h"
+#include "platform/StringTable.h"
 #include "product/ProductHost.h"
 #include "selection/SelectionFile.h"
 
@@ -13,7 +14,7 @@ constexpr int kCadPreferences = 3;
 
 void AddFailed()
 {
-    GetPrompt().Message("Add to Order Failed!");
+    GetPrompt().Message(LoadString(59040));
 }
 } // namespace
 
@@ -45,7 +46,7 @@ void CAccumulatorObject::OnCadCommand(int nCommand)
     SCadRequest request;
     std::string strMessage;
     if (mailbox.empty())
-        strMessage = "Failed to open CAD mailbox\n\n" + strError;
+        strMessage = LoadString(59041) + "\n\n" + strError;
     else if (MakeCadRequest(*m_pData, mailbox, strModelNumber, request, strMessage))
     {
         switch (nCommand)
@@ -109,7 +110,7 @@ bool CAccumulatorObject::OnAddToOrderPad()
     std::string strError;
     if (!m_pOrderPad->SendOrder(kOrderPadSenderName, strError))
     {
-        GetPrompt().Message("Add to Order Failed!\n\n" + strError);
+        GetPrompt().Message(LoadString(59040) + "\n\n" + strError);
         return false;
     }
     if (!m_pOrderPad->OpenOrderPad(strError))

@@ -1,4 +1,4 @@
-// The gas bottle lists of the built catalogue: each type's pressures and bottles, and "View All".
+// The gas bottle lists of the built catalogue: each type's pressures and bottles, and all of them ("*").
 #include "BuiltCatalogue.h"
 #include "catalogue/Catalogue.h"
 #include "units/UnitDouble.h"
@@ -41,7 +41,7 @@ std::multiset<Bottle> Listed(IDatabase& db, const std::string& strType)
                                    << " lists no bottle";
         for (; !rows.IsEOF(); rows.MoveNext())
         {
-            if (strType != "View All")
+            if (strType != "*")
             {
                 EXPECT_EQ(rows.GetString("AccumulatorType"), strType);
             }
@@ -75,7 +75,7 @@ TEST(CatalogueGasBottles, ViewAllListsEveryBottleOnceAndEachTypeItsOwnSeries)
         byType[it->second].insert(bottle);
     }
     ASSERT_EQ(byType.size(), 3u);
-    EXPECT_EQ(Listed(*pDb, "View All"), every);
+    EXPECT_EQ(Listed(*pDb, "*"), every);
     for (const auto& [strType, bottles] : byType)
         EXPECT_EQ(Listed(*pDb, strType), bottles) << strType;
 }

@@ -124,6 +124,40 @@ TEST_F(CReportCommandTest, AChosenModelsReportAsPdf)
               "CU_IN");
 }
 
+// The same walk in German: the same model number, a German report and a file marked German.
+TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
+{
+    const SCliRun sized =
+        RunCli("--language DE size known-capacity --capacity 500CU_IN --max 3000psi --save " + Path("k.Ac3"));
+    ASSERT_EQ(sized.nStatus, 0) << sized.strErr;
+    const json list = json::parse(RunCli("--language DE models --json --selection " + Path("k.Ac3")).strOut);
+    int nRow = 0;
+    for (const json& model : list["models"])
+        if (model["description"] == "Kolben, Bohrung 4 in" && model["pressureRating"]["value"] == 3000.0 &&
+            model["capacityCode"] == "-2.5G")
+            nRow = model["row"].get<int>();
+    ASSERT_GT(nRow, 0) << list.dump();
+    const SCliRun chosen = RunCli("--language DE models --selection " + Path("k.Ac3") + " --choose " +
+                                  std::to_string(nRow) + " --save " + Path("c.Ac3") + " --detail seal=-V");
+    ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
+    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Kolben, Bohrung 4 in)")) << chosen.strOut;
+    EXPECT_EQ(json::parse(RunCli("show --json " + Path("c.Ac3")).strOut)["header"]["language"], "DE");
+
+    // 984060429 s after 1970 is 8 March 2001, 14:07:09 UTC.
+    const std::string strText = Shell("SOURCE_DATE_EPOCH=984060429 '" TESMARA_BUILT_CLI "' --language DE report " +
+                                      Path("c.Ac3") + " --pdf " + Path("de.pdf") + " >/dev/null && pdftotext -layout " +
+                                      Path("de.pdf") + " -");
+    for (const char* pszLine : {"Auswahlbericht", "Modellnummer: PA31-4-2.5G-VS", "Benötigtes Volumen: 500 in\u00B3",
+                                "A - Gesamtlänge 52 in", "B - Außendurchmesser 4,5 in",
+                                "Dichtungsklasse: Fluorkautschuk (FKM)", "Datum: März 8 2001", "Seite 1 von 1"})
+        EXPECT_TRUE(Has(strText, pszLine)) << pszLine << " in\n" << strText;
+    EXPECT_FALSE(Has(strText, "Model Number")) << strText;
+
+    const SCliRun refused = RunCli("--language FR units");
+    EXPECT_EQ(refused.nStatus, 2);
+    EXPECT_TRUE(Has(refused.strErr, "\"FR\" is not an installed language (US, DE)")) << refused.strErr;
+}
+
 TEST_F(CReportCommandTest, RefusalsAndFailures)
 {
     const std::string strSized = Sized();

@@ -7,13 +7,15 @@
 #include <filesystem>
 #include <memory>
 
-inline std::unique_ptr<IDatabase> OpenBuiltCatalogue()
+// The catalogue of a language, from a folder of catalogues (by default the built one).
+inline std::unique_ptr<IDatabase> OpenBuiltCatalogue(const char* pszLanguage = "US", const char* pszDir = nullptr)
 {
     auto pDb = std::make_unique<IDatabase>();
-    const char* pszDir = std::getenv("TESMARA_CATALOGUE_DIR");
+    if (!pszDir)
+        pszDir = std::getenv("TESMARA_CATALOGUE_DIR");
     if (!pszDir)
         pszDir = TESMARA_BUILT_CATALOGUE_DIR;
-    if (!pDb->Open(pszDir, "Acc", "US"))
+    if (!pDb->Open(pszDir, "Acc", pszLanguage))
         return nullptr;
     return pDb;
 }

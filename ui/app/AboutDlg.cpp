@@ -3,6 +3,7 @@
 
 #include "app/SplashWnd.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,24 +12,26 @@
 
 CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("About Tesmara Accumulator"));
+    setWindowTitle(QCoreApplication::translate("CAboutDlg", "About Tesmara Accumulator"));
     setObjectName(QStringLiteral("CAboutDlg"));
 
     auto* pPicture = new QLabel;
     pPicture->setPixmap(CSplashWnd::Picture().scaledToWidth(240, Qt::SmoothTransformation));
-    pPicture->setAccessibleName(QStringLiteral("Tesmara Accumulator"));
+    pPicture->setAccessibleName(QCoreApplication::translate("CAboutDlg", "Tesmara Accumulator"));
 
-    auto* pName = new QLabel(QStringLiteral("Tesmara Accumulator"));
+    auto* pName = new QLabel(QCoreApplication::translate("CAboutDlg", "Tesmara Accumulator"));
     QFont nameFont = pName->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.3);
     pName->setFont(nameFont);
-    m_pVersion = new QLabel(QStringLiteral("Version %1").arg(ProductVersion()));
+    m_pVersion = new QLabel(QCoreApplication::translate("CAboutDlg", "Version %1").arg(ProductVersion()));
     m_pVersion->setObjectName(QStringLiteral("62535"));
-    m_pVersion->setAccessibleName(QStringLiteral("Version"));
+    m_pVersion->setAccessibleName(QCoreApplication::translate("CAboutDlg", "Version"));
     m_pVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* pText = new QLabel(QStringLiteral("Sizing and selection of hydraulic accumulators, gas bottles and "
-                                            "their accessories.\n\nCopyright \u00A9 Dalrow Mestlin."));
+    auto* pText = new QLabel(QCoreApplication::translate("CAboutDlg",
+                                                         "Sizing and selection of hydraulic accumulators, gas "
+                                                         "bottles and their accessories.\n\nCopyright \u00A9 "
+                                                         "Dalrow Mestlin."));
     pText->setWordWrap(true);
 
     auto* pColumn = new QVBoxLayout;

@@ -2,6 +2,7 @@
 #include "app/DisclaimerDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,13 +14,13 @@
 
 CDisclaimerDialog::CDisclaimerDialog(QWidget* pParent) : QDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("Tesmara Accumulator Disclaimer"));
+    setWindowTitle(QCoreApplication::translate("CDisclaimerDialog", "Tesmara Accumulator Disclaimer"));
     setObjectName(QStringLiteral("CDisclaimerDialog"));
 
     auto* pCaptionFrame = new QFrame(this);
     pCaptionFrame->setFrameShape(QFrame::StyledPanel);
-    auto* pCaption = new QLabel(
-        QStringLiteral("Dalrow Safety Guide for Selecting and Using Accumulators and Accessories"));
+    auto* pCaption = new QLabel(QCoreApplication::translate(
+        "CDisclaimerDialog", "Dalrow Safety Guide for Selecting and Using Accumulators and Accessories"));
     pCaption->setAlignment(Qt::AlignCenter);
     pCaption->setWordWrap(true);
     QFont captionFont = pCaption->font();
@@ -28,16 +29,17 @@ CDisclaimerDialog::CDisclaimerDialog(QWidget* pParent) : QDialog(pParent)
     auto* pCaptionLayout = new QVBoxLayout(pCaptionFrame);
     pCaptionLayout->addWidget(pCaption);
 
-    auto* pDanger = new QGroupBox(QStringLiteral("DANGER!"), this);
-    pDanger->setAccessibleName(QStringLiteral("DANGER!"));
+    auto* pDanger = new QGroupBox(QCoreApplication::translate("CDisclaimerDialog", "DANGER!"), this);
+    pDanger->setAccessibleName(QCoreApplication::translate("CDisclaimerDialog", "DANGER!"));
     auto* pIcon = new QLabel;
     const int nIcon = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     pIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(nIcon, nIcon));
-    pIcon->setAccessibleName(QStringLiteral("Warning"));
+    pIcon->setAccessibleName(QCoreApplication::translate("CDisclaimerDialog", "Warning"));
     auto* pWarning =
-        new QLabel(QStringLiteral("Failure or improper selection or improper use of accumulators and "
-                                  "their related accessories can cause death, personal injury and "
-                                  "property damage."));
+        new QLabel(QCoreApplication::translate("CDisclaimerDialog",
+                                               "Failure or improper selection or improper use of accumulators "
+                                               "and their related accessories can cause death, personal injury "
+                                               "and property damage."));
     pWarning->setObjectName(QStringLiteral("7004"));
     pWarning->setAlignment(Qt::AlignCenter);
     pWarning->setWordWrap(true);
@@ -50,7 +52,7 @@ CDisclaimerDialog::CDisclaimerDialog(QWidget* pParent) : QDialog(pParent)
 
     m_pText = new QTextEdit(this);
     m_pText->setReadOnly(true);
-    m_pText->setAccessibleName(QStringLiteral("Disclaimer"));
+    m_pText->setAccessibleName(QCoreApplication::translate("CDisclaimerDialog", "Disclaimer"));
     m_pText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pText->setFrameShape(QFrame::StyledPanel);
     QPalette palette = m_pText->palette();
@@ -64,10 +66,10 @@ CDisclaimerDialog::CDisclaimerDialog(QWidget* pParent) : QDialog(pParent)
     // No caret: the box is for reading; the keys still scroll it.
     m_pText->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* pAccept = new QPushButton(QStringLiteral("&Accept"), this);
-    pAccept->setAccessibleName(QStringLiteral("Accept"));
-    auto* pDecline = new QPushButton(QStringLiteral("&Decline"), this);
-    pDecline->setAccessibleName(QStringLiteral("Decline"));
+    auto* pAccept = new QPushButton(QCoreApplication::translate("CDisclaimerDialog", "&Accept"), this);
+    pAccept->setAccessibleName(QCoreApplication::translate("CDisclaimerDialog", "Accept"));
+    auto* pDecline = new QPushButton(QCoreApplication::translate("CDisclaimerDialog", "&Decline"), this);
+    pDecline->setAccessibleName(QCoreApplication::translate("CDisclaimerDialog", "Decline"));
     pAccept->setAutoDefault(false);
     pDecline->setAutoDefault(false);
     connect(pAccept, &QPushButton::clicked, this, &QDialog::accept);

@@ -34,6 +34,9 @@
 
 namespace
 {
+// The texts of the three tool items the application adds to the Tools menu.
+constexpr int kToolMenuStrings[] = {61447, 61448, 830};
+
 std::filesystem::path ToPath(const QString& strPath)
 {
     return std::filesystem::path(strPath.toStdU16String());
@@ -62,6 +65,8 @@ CEuropeanAccumulatorApp::~CEuropeanAccumulatorApp()
     // The view borrows the product object: the window goes first.
     delete m_pSplash.data();
     delete m_pMainFrame.data();
+    // The process speaks its first language again (the translators go with this object).
+    SetStringTable(nullptr);
 }
 
 bool CEuropeanAccumulatorApp::InitInstance()
@@ -95,6 +100,7 @@ bool CEuropeanAccumulatorApp::InitInstance()
         language.ThousandSeparator = locale.groupSeparator().left(4).toStdString();
         language.DecimalSeparator = locale.decimalPoint().left(4).toStdString();
     }
+    ApplyLanguage();
     m_recentFiles.Read(m_store);
     m_nSelectionReportFormat = m_store.ReadInt(settingskey::SelectionReportFormat, 1);
 
@@ -104,7 +110,7 @@ bool CEuropeanAccumulatorApp::InitInstance()
     CreateProductObject();
     m_pView = new CEuropeanAccumulatorView(
         *m_pProduct, m_store, QString::fromStdU16String(ApplicationFolder().u16string()), m_pMainFrame);
-    m_pView->setAccessibleName(QStringLiteral("Steps"));
+    m_pView->setAccessibleName(QCoreApplication::translate("CEuropeanAccumulatorApp", "Steps"));
     m_pView->SetCommandHandler([this](int nCommandId) { OnCommand(nCommandId); });
     m_pMainFrame->setCentralWidget(m_pView);
     connect(m_pMainFrame, &CMainFrame::Command, this, &CEuropeanAccumulatorApp::OnCommand);
@@ -119,12 +125,9 @@ bool CEuropeanAccumulatorApp::InitInstance()
                 m_pSplash->close(); // closed early: nothing follows the splash any more
             return true;
         });
-    SetTitle("New Selection - Untitled");
+    ShowTitle();
     m_pMainFrame->SetRecentFiles(m_recentFiles.Files());
-    QStringList languages;
-    for (std::size_t i = 0; i < m_settings.m_languages.size(); ++i)
-        languages << QString::fromStdString(m_settings.LanguageName(i));
-    m_pMainFrame->SetLanguages(languages, m_settings.m_nActiveLanguage);
+    RefreshLanguageMenu();
     m_pView->Refresh();
 
     // A file named on the command line; a file that cannot be opened ends the program.
@@ -133,9 +136,8 @@ bool CEuropeanAccumulatorApp::InitInstance()
         return false;
 
     // The three tools go into the third menu at positions 2 to 4.
-    AddUserMenuItem(CMainFrame::MenuTools, 2, QString::fromStdString(LoadString(61447)));
-    AddUserMenuItem(CMainFrame::MenuTools, 3, QString::fromStdString(LoadString(61448)));
-    AddUserMenuItem(CMainFrame::MenuTools, 4, QString::fromStdString(LoadString(830)));
+    for (int i = 0; i < 3; ++i)
+        AddUserMenuItem(CMainFrame::MenuTools, 2 + i, QString::fromStdString(LoadString(kToolMenuStrings[i])));
 
     m_pMainFrame->show();
     AdjustMenus();
@@ -354,8 +356,13 @@ void CEuropeanAccumulatorApp::OnFileNew()
         return;
     CreateProductObject();
     m_strCurrentFile.clear();
-    SetTitle("New Selection - Untitled");
+    ShowTitle();
     RefreshPanel();
+}
+
+void CEuropeanAccumulatorApp::ShowTitle()
+{
+    SetTitle(m_strCurrentFile.isEmpty() ? LoadString(59001) : SelectionFileTitle(ToPath(m_strCurrentFile)));
 }
 
 QString CEuropeanAccumulatorApp::FileDialogFolder() const
@@ -455,9 +462,9 @@ void CEuropeanAccumulatorApp::OnExportXml()
 {
     if (!m_pProduct->IsExportXmlEnabled())
         return;
-    const QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(),
-                                                            ProposedName(QStringLiteral("xml")),
-                                                            QStringLiteral("XML Files (*.xml)"), QStringLiteral("xml"));
+    const QString strPath = m_pFileDialogs->GetSaveFileName(
+        m_pMainFrame, FileDialogFolder(), ProposedName(QStringLiteral("xml")),
+        QCoreApplication::translate("CEuropeanAccumulatorApp", "XML Files (*.xml)"), QStringLiteral("xml"));
     if (strPath.isEmpty())
         return;
     StoreFileDialogFolder(strPath);
@@ -492,23 +499,57 @@ bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(catalogue, ec))
     {
-        GetPrompt().Message("The catalogue for " + m_settings.LanguageName(nIndex) + " is not installed (" +
-                            catalogue.string() + ").");
+        GetPrompt().Message(QCoreApplication::translate("CEuropeanAccumulatorApp",
+                                                        "The catalogue for %1 is not installed (%2).")
+                                .arg(QString::fromStdString(m_settings.LanguageName(nIndex)),
+                                     QString::fromStdString(catalogue.string()))
+                                .toStdString());
         return false;
     }
+    const int nFormer = m_settings.m_nActiveLanguage;
     m_settings.m_nActiveLanguage = nIndex;
+    // The selection stays: only the catalogue it is read from changes language.
+    if (!m_pProduct->ReopenCatalogue())
+    {
+        m_settings.m_nActiveLanguage = nFormer;
+        GetPrompt().Message(QCoreApplication::translate("CEuropeanAccumulatorApp",
+                                                        "The catalogue for %1 could not be opened (%2).")
+                                .arg(QString::fromStdString(m_settings.LanguageName(nIndex)),
+                                     QString::fromStdString(catalogue.string()))
+                                .toStdString());
+        return false;
+    }
+    ApplyLanguage();
+    // Stored at once, so that the order pad program started from now on speaks it too.
+    m_store.WriteString(settingskey::Language, m_settings.GetLanguageCode());
     RefreshLanguageMenu();
-    // The catalogue of the new language comes with a new, empty selection.
-    CreateProductObject();
-    m_strCurrentFile.clear();
-    SetTitle("New Selection - Untitled");
+    ShowTitle();
     RefreshPanel();
+    UpdateCommands();
     return true;
+}
+
+void CEuropeanAccumulatorApp::ApplyLanguage()
+{
+    SetStringLanguage(m_settings.GetLanguageCode());
+    m_translators.Install(QString::fromStdString(m_settings.GetLanguageCode()));
+    // Every window shows the new language before the switch returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    // The texts the application put into the menus from the string table.
+    if (m_pMainFrame)
+    {
+        for (std::size_t i = 0; i < m_userMenuItems.size() && i < 3; ++i)
+            if (QAction* pAction = m_pMainFrame->Action(m_userMenuItems[i].nCommandId))
+                pAction->setText(QString::fromStdString(LoadString(kToolMenuStrings[i])));
+        if (QAction* pAction = m_pMainFrame->Action(cmd::ReferenceContents))
+            pAction->setText(QString::fromStdString(LoadString(62452)));
+    }
 }
 
 void CEuropeanAccumulatorApp::OnLanguage(int nIndex)
 {
-    if (nIndex != m_settings.m_nActiveLanguage && SaveModified())
+    // The selection is kept: nothing to save first.
+    if (nIndex != m_settings.m_nActiveLanguage)
         SwitchLanguage(nIndex);
     // The menu checks the language in force, also when the switch did not happen.
     RefreshLanguageMenu();
@@ -516,7 +557,11 @@ void CEuropeanAccumulatorApp::OnLanguage(int nIndex)
 
 void CEuropeanAccumulatorApp::RefreshLanguageMenu()
 {
-    m_pMainFrame->SetActiveLanguage(m_settings.m_nActiveLanguage);
+    // Each language by its name in the language in force.
+    QStringList languages;
+    for (std::size_t i = 0; i < m_settings.m_languages.size(); ++i)
+        languages << QString::fromStdString(m_settings.LanguageName(i));
+    m_pMainFrame->SetLanguages(languages, m_settings.m_nActiveLanguage);
 }
 
 void CEuropeanAccumulatorApp::OnUnitDefaults()
@@ -526,7 +571,11 @@ void CEuropeanAccumulatorApp::OnUnitDefaults()
     if (GetDialogRunner().Run(dialog) != QDialog::Accepted)
         return;
     if (!m_settings.WriteDefaultUnits(m_store))
-        GetPrompt().Message("The default units could not be stored; they apply until the program ends.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CEuropeanAccumulatorApp",
+                                        "The default units could not be stored; they apply until "
+                                        "the program ends.")
+                .toStdString());
 }
 
 void CEuropeanAccumulatorApp::OnAppAbout()

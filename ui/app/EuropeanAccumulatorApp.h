@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/RecentFiles.h"
 #include "app/SplashWnd.h"
+#include "app/Translators.h"
 #include "outputs/OrderPadLink.h"
 #include "product/ProductHost.h"
 #include "products/DesktopStepDialogs.h"
@@ -74,7 +75,8 @@ public:
     void OnOpenRecentFile(int nIndex);
     // File > Export XML: asks for the file (the dialog asks before replacing one) and writes it.
     void OnExportXml();
-    // Makes a language active; its catalogue must be installed. False leaves everything as it was.
+    // Makes a language active at once: its catalogue is reopened for the same selection and
+    // every window speaks it. False (its catalogue is not installed) leaves everything as it was.
     bool SwitchLanguage(int nIndex);
     void OnLanguage(int nIndex);
     void OnUnitDefaults();
@@ -123,11 +125,16 @@ private:
     QString ProposedName(const QString& strSuffix);
     void AddRecentFile(const QString& strPath);
     void RefreshLanguageMenu();
+    // The program's texts and Qt's in the active language.
+    void ApplyLanguage();
+    // "New Selection - Untitled", or the open file's title.
+    void ShowTitle();
 
     ISettings& m_store;
     QStringList m_args;
     CCmdLineInfo m_cmdInfo;
     CTesmaraAppSettings m_settings;
+    CTranslators m_translators;
     CRecentFileList m_recentFiles;
     CDesktopStepDialogs m_stepDialogs;
     CDesktopFileDialogs m_desktopFileDialogs;

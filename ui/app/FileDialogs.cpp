@@ -3,6 +3,7 @@
 
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,14 +30,15 @@ const char* FolderKey(EFileKind eKind)
 QString CDesktopFileDialogs::GetOpenFileName(QWidget* pParent, const QString& strFolder,
                                              const QString& strFilter)
 {
-    return QFileDialog::getOpenFileName(pParent, QStringLiteral("Open"), strFolder, strFilter);
+    return QFileDialog::getOpenFileName(pParent, QCoreApplication::translate("CFileDialogs", "Open"),
+                                        strFolder, strFilter);
 }
 
 QString CDesktopFileDialogs::GetSaveFileName(QWidget* pParent, const QString& strFolder,
                                              const QString& strName, const QString& strFilter,
                                              const QString& strSuffix)
 {
-    QFileDialog dialog(pParent, QStringLiteral("Save As"), strFolder, strFilter);
+    QFileDialog dialog(pParent, QCoreApplication::translate("CFileDialogs", "Save As"), strFolder, strFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(strSuffix);

@@ -5,6 +5,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QDir>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -35,7 +36,7 @@ CMainFrame::CMainFrame(QWidget* pParent) : QMainWindow(pParent)
     setObjectName(QStringLiteral("CMainFrame"));
     CreateMenus();
     CreateToolBar();
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(tr("Ready"));
     resize(820, 600);
 }
 
@@ -59,14 +60,44 @@ QAction* CMainFrame::Action(int nCommandId) const
     return nullptr;
 }
 
-QAction* CMainFrame::AddCommand(QMenu* pMenu, const QString& strText, int nCommandId,
+QAction* CMainFrame::AddCommand(QMenu* pMenu, const char* pszSource, int nCommandId,
                                 const QKeySequence& shortcut)
 {
-    QAction* pAction = pMenu->addAction(strText);
+    // Without a source the caller sets the text (file names, language names).
+    QAction* pAction = pMenu->addAction(pszSource ? tr(pszSource) : QString());
+    if (pszSource)
+        m_translated.push_back({pAction, pszSource});
     pAction->setData(nCommandId);
     pAction->setShortcut(shortcut);
     connect(pAction, &QAction::triggered, this, [this, nCommandId] { emit Command(nCommandId); });
     return pAction;
+}
+
+template <class TParent> QMenu* CMainFrame::AddMenu(TParent* pParent, const char* pszSource)
+{
+    QMenu* pMenu = pParent->addMenu(tr(pszSource));
+    m_translated.push_back({pMenu->menuAction(), pszSource});
+    return pMenu;
+}
+
+void CMainFrame::Retranslate()
+{
+    for (const auto& [pAction, pszSource] : m_translated)
+        if (pAction)
+            pAction->setText(tr(pszSource));
+    statusBar()->showMessage(tr("Ready"));
+    if (m_pToolBar)
+    {
+        m_pToolBar->setWindowTitle(tr("Standard"));
+        m_pToolBar->setAccessibleName(tr("Standard"));
+    }
+}
+
+void CMainFrame::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange)
+        Retranslate();
+    QMainWindow::changeEvent(pEvent);
 }
 
 QAction* CMainFrame::InsertMenuItem(int nMenu, int nPosition, const QString& strText, int nCommandId)
@@ -99,26 +130,26 @@ bool CMainFrame::RemoveMenuCommand(int nMenu, int nCommandId)
 
 void CMainFrame::CreateMenus()
 {
-    QMenu* pFile = menuBar()->addMenu(QStringLiteral("&File"));
-    QMenu* pView = menuBar()->addMenu(QStringLiteral("&View"));
-    QMenu* pTools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    QMenu* pLanguage = menuBar()->addMenu(QStringLiteral("&Language"));
-    QMenu* pHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* pFile = AddMenu(menuBar(), QT_TR_NOOP("&File"));
+    QMenu* pView = AddMenu(menuBar(), QT_TR_NOOP("&View"));
+    QMenu* pTools = AddMenu(menuBar(), QT_TR_NOOP("&Tools"));
+    QMenu* pLanguage = AddMenu(menuBar(), QT_TR_NOOP("&Language"));
+    QMenu* pHelp = AddMenu(menuBar(), QT_TR_NOOP("&Help"));
     m_menus = {pFile, pView, pTools, pLanguage, pHelp};
     for (QMenu* pMenu : m_menus)
         connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
 
-    AddCommand(pFile, QStringLiteral("&New Selection"), cmd::FileNew, QKeySequence::New);
-    AddCommand(pFile, QStringLiteral("&Open..."), cmd::FileOpen, QKeySequence::Open);
-    AddCommand(pFile, QStringLiteral("&Save"), cmd::FileSave, QKeySequence::Save);
-    AddCommand(pFile, QStringLiteral("Save &As..."), cmd::FileSaveAs);
-    AddCommand(pFile, QStringLiteral("Export &XML..."), cmd::ExportXml);
+    AddCommand(pFile, QT_TR_NOOP("&New Selection"), cmd::FileNew, QKeySequence::New);
+    AddCommand(pFile, QT_TR_NOOP("&Open..."), cmd::FileOpen, QKeySequence::Open);
+    AddCommand(pFile, QT_TR_NOOP("&Save"), cmd::FileSave, QKeySequence::Save);
+    AddCommand(pFile, QT_TR_NOOP("Save &As..."), cmd::FileSaveAs);
+    AddCommand(pFile, QT_TR_NOOP("Export &XML..."), cmd::ExportXml);
     pFile->addSeparator();
-    AddCommand(pFile, QStringLiteral("Print Selection &Report..."), cmd::PrintSelectionReport,
+    AddCommand(pFile, QT_TR_NOOP("Print Selection &Report..."), cmd::PrintSelectionReport,
                QKeySequence::Print);
-    AddCommand(pFile, QStringLiteral("Add &Selection to OrderPad"), cmd::AddToOrderPad);
-    AddCommand(pFile, QStringLiteral("&OrderPad"), cmd::OrderPad);
-    QMenu* pCad = pFile->addMenu(QStringLiteral("&CAD"));
+    AddCommand(pFile, QT_TR_NOOP("Add &Selection to OrderPad"), cmd::AddToOrderPad);
+    AddCommand(pFile, QT_TR_NOOP("&OrderPad"), cmd::OrderPad);
+    QMenu* pCad = AddMenu(pFile, QT_TR_NOOP("&CAD"));
     // The submenu is only worth opening while one of its commands can run.
     connect(pFile, &QMenu::aboutToShow, pCad,
             [pCad]
@@ -127,59 +158,60 @@ void CMainFrame::CreateMenus()
                 pCad->menuAction()->setEnabled(std::any_of(actions.begin(), actions.end(),
                                                            [](const QAction* p) { return p->isEnabled(); }));
             });
-    AddCommand(pCad, QStringLiteral("&View CAD Drawing"), cmd::CadCommands[0]);
-    AddCommand(pCad, QStringLiteral("&Print CAD - DXF"), cmd::CadCommands[1]);
-    AddCommand(pCad, QStringLiteral("Print CAD - &HPGL"), cmd::CadCommands[2]);
-    AddCommand(pCad, QStringLiteral("CAD &Preferences..."), cmd::CadCommands[3]);
-    AddCommand(pCad, QStringLiteral("&Generate CAD File"), cmd::CadCommands[4]);
+    AddCommand(pCad, QT_TR_NOOP("&View CAD Drawing"), cmd::CadCommands[0]);
+    AddCommand(pCad, QT_TR_NOOP("&Print CAD - DXF"), cmd::CadCommands[1]);
+    AddCommand(pCad, QT_TR_NOOP("Print CAD - &HPGL"), cmd::CadCommands[2]);
+    AddCommand(pCad, QT_TR_NOOP("CAD &Preferences..."), cmd::CadCommands[3]);
+    AddCommand(pCad, QT_TR_NOOP("&Generate CAD File"), cmd::CadCommands[4]);
     m_pRecentSeparator = pFile->addSeparator();
     for (int i = 0; i < 4; ++i)
     {
-        m_recentFiles.push_back(AddCommand(pFile, QString(), cmd::FileMruFirst + i));
+        m_recentFiles.push_back(AddCommand(pFile, nullptr, cmd::FileMruFirst + i));
         m_recentFiles.back()->setVisible(false);
     }
     m_pRecentSeparator->setVisible(false);
     pFile->addSeparator();
-    AddCommand(pFile, QStringLiteral("E&xit"), cmd::AppExit, QKeySequence::Quit);
+    AddCommand(pFile, QT_TR_NOOP("E&xit"), cmd::AppExit, QKeySequence::Quit);
 
-    QAction* pToolbar = AddCommand(pView, QStringLiteral("&Toolbar"), cmd::ViewToolbar);
+    QAction* pToolbar = AddCommand(pView, QT_TR_NOOP("&Toolbar"), cmd::ViewToolbar);
     pToolbar->setCheckable(true);
     pToolbar->setChecked(true);
-    QAction* pStatus = AddCommand(pView, QStringLiteral("&Status Bar"), cmd::ViewStatusBar);
+    QAction* pStatus = AddCommand(pView, QT_TR_NOOP("&Status Bar"), cmd::ViewStatusBar);
     pStatus->setCheckable(true);
     pStatus->setChecked(true);
     pView->addSeparator();
-    AddCommand(pView, QStringLiteral("Display Selection Complete Options"),
+    AddCommand(pView, QT_TR_NOOP("Display Selection Complete Options"),
                cmd::DisplaySelectionCompleteOptions)
         ->setCheckable(true);
-    AddCommand(pView, QStringLiteral("View &Selection Report"), cmd::ViewSelectionReport);
+    AddCommand(pView, QT_TR_NOOP("View &Selection Report"), cmd::ViewSelectionReport);
 
-    AddCommand(pTools, QStringLiteral("&Rapid Selection..."), cmd::RapidSelection);
-    AddCommand(pTools, QStringLiteral("Unit &Defaults..."), cmd::UnitDefaults);
-    AddCommand(pTools, QStringLiteral("&Options"), cmd::ToolOptions);
+    AddCommand(pTools, QT_TR_NOOP("&Rapid Selection..."), cmd::RapidSelection);
+    AddCommand(pTools, QT_TR_NOOP("Unit &Defaults..."), cmd::UnitDefaults);
+    AddCommand(pTools, QT_TR_NOOP("&Options"), cmd::ToolOptions);
 
     (void)pLanguage; // filled with the installed languages
 
-    AddCommand(pHelp, QStringLiteral("&Help"), cmd::ReferenceFirst + 3, QKeySequence::HelpContents);
-    AddCommand(pHelp, QStringLiteral("Product &Support"), cmd::ReferenceFirst + 4);
-    AddCommand(pHelp, QStringLiteral("&Contents"), cmd::ReferenceContents);
+    AddCommand(pHelp, QT_TR_NOOP("&Help"), cmd::ReferenceFirst + 3, QKeySequence::HelpContents);
+    AddCommand(pHelp, QT_TR_NOOP("Product &Support"), cmd::ReferenceFirst + 4);
+    AddCommand(pHelp, QT_TR_NOOP("&Contents"), cmd::ReferenceContents);
     pHelp->addSeparator();
-    AddCommand(pHelp, QStringLiteral("Contacting &Dalrow"), cmd::ReferenceFirst + 0);
-    AddCommand(pHelp, QStringLiteral("Dalrow &Locations"), cmd::ReferenceFirst + 1);
-    AddCommand(pHelp, QStringLiteral("&Offer of Sale"), cmd::ReferenceFirst + 5);
-    AddCommand(pHelp, QStringLiteral("&License Agreement"), cmd::ReferenceFirst + 2);
-    AddCommand(pHelp, QStringLiteral("O&ther Products"), cmd::ReferenceFirst + 6);
-    AddCommand(pHelp, QStringLiteral("&Related Products"), cmd::ReferenceFirst + 7);
+    AddCommand(pHelp, QT_TR_NOOP("Contacting &Dalrow"), cmd::ReferenceFirst + 0);
+    AddCommand(pHelp, QT_TR_NOOP("Dalrow &Locations"), cmd::ReferenceFirst + 1);
+    AddCommand(pHelp, QT_TR_NOOP("&Offer of Sale"), cmd::ReferenceFirst + 5);
+    AddCommand(pHelp, QT_TR_NOOP("&License Agreement"), cmd::ReferenceFirst + 2);
+    AddCommand(pHelp, QT_TR_NOOP("O&ther Products"), cmd::ReferenceFirst + 6);
+    AddCommand(pHelp, QT_TR_NOOP("&Related Products"), cmd::ReferenceFirst + 7);
     pHelp->addSeparator();
-    AddCommand(pHelp, QStringLiteral("&Tip of the Day..."), cmd::TipOfTheDay);
-    AddCommand(pHelp, QStringLiteral("&About Tesmara Accumulator..."), cmd::AppAbout);
+    AddCommand(pHelp, QT_TR_NOOP("&Tip of the Day..."), cmd::TipOfTheDay);
+    AddCommand(pHelp, QT_TR_NOOP("&About Tesmara Accumulator..."), cmd::AppAbout);
 }
 
 void CMainFrame::CreateToolBar()
 {
-    QToolBar* pBar = addToolBar(QStringLiteral("Standard"));
+    QToolBar* pBar = addToolBar(tr("Standard"));
+    m_pToolBar = pBar;
     pBar->setObjectName(QStringLiteral("Standard"));
-    pBar->setAccessibleName(QStringLiteral("Standard"));
+    pBar->setAccessibleName(tr("Standard"));
     pBar->setMovable(false);
     const struct
     {
@@ -228,11 +260,22 @@ void CMainFrame::SetRecentFiles(const std::vector<std::string>& files)
 void CMainFrame::SetLanguages(const QStringList& names, int nActive)
 {
     QMenu* pMenu = TopMenu(MenuLanguage);
+    // The same languages (named anew after a switch): the items stay, as one of them may be
+    // running its command.
+    const QList<QAction*> actions = pMenu->actions();
+    if (actions.size() == names.size())
+    {
+        for (int i = 0; i < names.size(); ++i)
+            actions[i]->setText(names[i]);
+        SetActiveLanguage(nActive);
+        return;
+    }
     pMenu->clear();
     auto* pGroup = new QActionGroup(pMenu);
     for (int i = 0; i < names.size() && cmd::LanguageFirst + i <= cmd::LanguageLast; ++i)
     {
-        QAction* pAction = AddCommand(pMenu, names[i], cmd::LanguageFirst + i);
+        QAction* pAction = AddCommand(pMenu, nullptr, cmd::LanguageFirst + i);
+        pAction->setText(names[i]);
         pAction->setCheckable(true);
         pAction->setChecked(i == nActive);
         pGroup->addAction(pAction);

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <string>
 #include <vector>
 
 class QMenu;
+class QToolBar;
 
 class CMainFrame : public QMainWindow
 {
@@ -54,10 +56,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    // A change of language: every text the window made is shown anew in it.
+    void changeEvent(QEvent* pEvent) override;
 
 private:
-    QAction* AddCommand(QMenu* pMenu, const QString& strText, int nCommandId,
+    // A command whose text is translated from pszSource (marked with QT_TR_NOOP).
+    QAction* AddCommand(QMenu* pMenu, const char* pszSource, int nCommandId,
                         const QKeySequence& shortcut = QKeySequence());
+    template <class TParent> QMenu* AddMenu(TParent* pParent, const char* pszSource);
+    void Retranslate();
     void CreateMenus();
     void CreateToolBar();
 
@@ -65,4 +72,7 @@ private:
     std::vector<QAction*> m_recentFiles;
     QAction* m_pRecentSeparator = nullptr;
     std::function<bool()> m_fnCanClose;
+    // Each translated text and its source; an item the application removed is gone from here.
+    std::vector<std::pair<QPointer<QAction>, const char*>> m_translated;
+    QToolBar* m_pToolBar = nullptr;
 };

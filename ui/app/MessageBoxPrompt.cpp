@@ -4,6 +4,7 @@
 #include "app/WindowPlacement.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMessageBox>
 
@@ -24,8 +25,8 @@ QWidget* Owner()
 
 EPromptAnswer Ask(QMessageBox::Icon eIcon, const std::string& strText, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(eIcon, QStringLiteral("Tesmara Accumulator"), QString::fromStdString(strText), buttons,
-                    Owner());
+    QMessageBox box(eIcon, QCoreApplication::translate("CMessageBoxPrompt", "Tesmara Accumulator"),
+                    QString::fromStdString(strText), buttons, Owner());
     FitTitle(box);
     switch (box.exec())
     {

@@ -2,6 +2,7 @@
 #include "app/SplashWnd.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,7 +14,7 @@ CSplashWnd::CSplashWnd(QWidget* pMainWindow)
       m_picture(Picture())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setAccessibleName(QStringLiteral("Tesmara Accumulator"));
+    setAccessibleName(QCoreApplication::translate("CSplashWnd", "Tesmara Accumulator"));
     setFixedSize(m_picture.deviceIndependentSize().toSize());
     const QRect area = pMainWindow && pMainWindow->isVisible() ? pMainWindow->frameGeometry()
                        : QGuiApplication::primaryScreen()
@@ -53,22 +54,26 @@ QPixmap CSplashWnd::Picture()
     title.setPixelSize(34);
     title.setBold(true);
     painter.setFont(title);
-    painter.drawText(QRect(32, 60, 340, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tesmara"));
+    painter.drawText(QRect(32, 60, 340, 44), Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("CSplashWnd", "Tesmara"));
     title.setPixelSize(26);
     title.setBold(false);
     painter.setFont(title);
     painter.drawText(QRect(32, 104, 340, 36), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Accumulator"));
+                     QCoreApplication::translate("CSplashWnd", "Accumulator"));
 
     QFont small = painter.font();
     small.setPixelSize(13);
     painter.setFont(small);
     painter.setPen(QColor(200, 214, 230));
-    painter.drawText(QRect(32, 150, 340, 40), Qt::AlignLeft | Qt::TextWordWrap,
-                     QStringLiteral("Sizing and selection of hydraulic accumulators"));
-    painter.drawText(QRect(32, 226, 340, 20), Qt::AlignLeft,
-                     QStringLiteral("Version %1").arg(QStringLiteral(TESMARA_VERSION)));
-    painter.drawText(QRect(32, 246, 340, 20), Qt::AlignLeft, QStringLiteral("Dalrow Mestlin"));
+    painter.drawText(
+        QRect(32, 150, 340, 40), Qt::AlignLeft | Qt::TextWordWrap,
+        QCoreApplication::translate("CSplashWnd", "Sizing and selection of hydraulic accumulators"));
+    painter.drawText(
+        QRect(32, 226, 340, 20), Qt::AlignLeft,
+        QCoreApplication::translate("CSplashWnd", "Version %1").arg(QStringLiteral(TESMARA_VERSION)));
+    painter.drawText(QRect(32, 246, 340, 20), Qt::AlignLeft,
+                     QCoreApplication::translate("CSplashWnd", "Dalrow Mestlin"));
     return picture;
 }
 

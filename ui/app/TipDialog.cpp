@@ -7,6 +7,7 @@
 #include "platform/StringTable.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,7 @@
 CTipDlg::CTipDlg(ISettings& settings, const std::filesystem::path& tipsFile, QWidget* pParent)
     : QDialog(pParent), m_settings(settings)
 {
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(QCoreApplication::translate("CTipDialog", "Tip of the Day"));
     setObjectName(QStringLiteral("CTipDlg"));
 
     auto* pPanel = new QFrame(this);
@@ -31,7 +32,7 @@ CTipDlg::CTipDlg(ISettings& settings, const std::filesystem::path& tipsFile, QWi
     pIcon->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(nIcon, nIcon));
     pIcon->setAlignment(Qt::AlignTop);
-    auto* pHeading = new QLabel(QStringLiteral("Did you know..."));
+    auto* pHeading = new QLabel(QCoreApplication::translate("CTipDialog", "Did you know..."));
     QFont headingFont = pHeading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
@@ -39,7 +40,7 @@ CTipDlg::CTipDlg(ISettings& settings, const std::filesystem::path& tipsFile, QWi
     m_pTip = new QLabel;
     m_pTip->setWordWrap(true);
     m_pTip->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    m_pTip->setAccessibleName(QStringLiteral("Tip"));
+    m_pTip->setAccessibleName(QCoreApplication::translate("CTipDialog", "Tip"));
     m_pTip->setMinimumHeight(90);
     auto* pTextColumn = new QVBoxLayout;
     pTextColumn->addWidget(pHeading);
@@ -48,13 +49,13 @@ CTipDlg::CTipDlg(ISettings& settings, const std::filesystem::path& tipsFile, QWi
     pPanelLayout->addWidget(pIcon);
     pPanelLayout->addLayout(pTextColumn, 1);
 
-    m_pStartUp = new QCheckBox(QStringLiteral("&Show tips at startup"), this);
-    m_pStartUp->setAccessibleName(QStringLiteral("Show tips at startup"));
+    m_pStartUp = new QCheckBox(QCoreApplication::translate("CTipDialog", "&Show tips at startup"), this);
+    m_pStartUp->setAccessibleName(QCoreApplication::translate("CTipDialog", "Show tips at startup"));
     m_pStartUp->setChecked(m_settings.ReadInt(settingskey::TipStartUp, 0) == 0);
-    auto* pNext = new QPushButton(QStringLiteral("&Next Tip"), this);
-    pNext->setAccessibleName(QStringLiteral("Next Tip"));
-    auto* pClose = new QPushButton(QStringLiteral("Close"), this);
-    pClose->setAccessibleName(QStringLiteral("Close"));
+    auto* pNext = new QPushButton(QCoreApplication::translate("CTipDialog", "&Next Tip"), this);
+    pNext->setAccessibleName(QCoreApplication::translate("CTipDialog", "Next Tip"));
+    auto* pClose = new QPushButton(QCoreApplication::translate("CTipDialog", "Close"), this);
+    pClose->setAccessibleName(QCoreApplication::translate("CTipDialog", "Close"));
     pClose->setDefault(true);
     connect(pNext, &QPushButton::clicked, this, &CTipDlg::OnNextTip);
     connect(pClose, &QPushButton::clicked, this, &QDialog::accept);

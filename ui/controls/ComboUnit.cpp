@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace
 {
 // Item data: a unit's display-text id, or a number with its text. The pair travels with its
@@ -75,7 +77,7 @@ std::string CComboUnit::GetSelectedUnitCode() const
     const std::string strCode =
         data.isValid() ? CUnitConvMap::GetCodeByStringID(data.toInt()) : std::string();
     if (strCode.empty())
-        GetPrompt().Message("Unit NotFound");
+        GetPrompt().Message(QCoreApplication::translate("CComboUnit", "Unit NotFound").toStdString());
     return strCode;
 }
 
@@ -112,7 +114,8 @@ bool CComboUnit::HasSelection() const
 {
     if (currentIndex() >= 0)
         return true;
-    GetPrompt().Message("Nothing in Combo Box Selected");
+    GetPrompt().Message(
+        QCoreApplication::translate("CComboUnit", "Nothing in Combo Box Selected").toStdString());
     return false;
 }
 

@@ -12,13 +12,9 @@ QPushButton* NamedButton(const QString& strText, QWidget* pParent)
 
 QDialogButtonBox* OkCancelButtons(QWidget* pParent)
 {
+    // Qt's own texts, in Qt's own translation: only the accessible names are ours.
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, pParent);
-    for (const auto& [eButton, strText] : {std::pair{QDialogButtonBox::Ok, QStringLiteral("OK")},
-                                           std::pair{QDialogButtonBox::Cancel, QStringLiteral("Cancel")}})
-    {
-        QPushButton* pButton = pButtons->button(eButton);
-        pButton->setText(strText);
-        pButton->setAccessibleName(strText);
-    }
+    for (QAbstractButton* pButton : pButtons->buttons())
+        pButton->setAccessibleName(pButton->text().remove(QLatin1Char('&')));
     return pButtons;
 }

@@ -9,6 +9,7 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -45,21 +46,25 @@ CAccumulatorChooseModel::CAccumulatorChooseModel(CAccumulatorObject& product, CA
       m_strOversize(working.strOversizePorts)
 {
     using namespace modeldlg;
-    setWindowTitle(QStringLiteral("Choose Accumulator"));
+    setWindowTitle(QCoreApplication::translate("CAccumulatorChooseModel", "Choose Accumulator"));
 
     m_pCapacity = new QLabel(this);
     m_pCapacity->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QLabel* pCapacityCaption = Caption(QStringLiteral("Your Required Accumulator Capacity:"), this);
+    QLabel* pCapacityCaption = Caption(
+        QCoreApplication::translate("CAccumulatorChooseModel", "Your Required Accumulator Capacity:"), this);
     m_pCapacity->setAccessibleName(pCapacityCaption->accessibleName());
     m_pFlow = new QLabel(this);
     m_pFlow->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_pFlowCaption = Caption(QStringLiteral("Your Required Flow Rate:"), this);
+    m_pFlowCaption =
+        Caption(QCoreApplication::translate("CAccumulatorChooseModel", "Your Required Flow Rate:"), this);
     m_pFlow->setAccessibleName(m_pFlowCaption->accessibleName());
 
     m_pGrid = new QTableWidget(this);
-    m_pGrid->setAccessibleName(QStringLiteral("Accumulator models"));
-    m_pInfo = ReadOnlyText(QStringLiteral("Additional Information"), 3, this);
-    QLabel* pInfoCaption = Caption(QStringLiteral("Additional Information"), this);
+    m_pGrid->setAccessibleName(QCoreApplication::translate("CAccumulatorChooseModel", "Accumulator models"));
+    m_pInfo = ReadOnlyText(QCoreApplication::translate("CAccumulatorChooseModel", "Additional Information"),
+                           3, this);
+    QLabel* pInfoCaption =
+        Caption(QCoreApplication::translate("CAccumulatorChooseModel", "Additional Information"), this);
 
     const SButtonRow buttons = ButtonRow(this);
     m_pOk = buttons.pOk;
@@ -88,7 +93,10 @@ CAccumulatorChooseModel::CAccumulatorChooseModel(CAccumulatorObject& product, CA
     if (IDatabase* pDb = m_product.Database())
         m_bSearched = Guarded([&] { m_search = RunModelSearch(m_working, *pDb); });
     else
-        GetPrompt().Message("The catalogue is not open, so there are no models to choose from.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CAccumulatorChooseModel",
+                                        "The catalogue is not open, so there are no models to choose from.")
+                .toStdString());
     ShowRequirements();
     SetUpGrid();
     FillGrid();
@@ -191,11 +199,13 @@ void CAccumulatorChooseModel::FillGrid()
 
     if (nRows == 0)
     {
-        m_pInfo->setPlainText(m_bSearched
-                                  ? QStringLiteral("No accumulator in the catalogue meets this application. "
-                                                   "Change the application under \"Describe Application\" "
-                                                   "and choose the model again.")
-                                  : QStringLiteral("The models could not be read from the catalogue."));
+        m_pInfo->setPlainText(
+            m_bSearched ? QCoreApplication::translate("CAccumulatorChooseModel",
+                                                      "No accumulator in the catalogue meets this application. "
+                                                      "Change the application under \"Describe Application\" "
+                                                      "and choose the model again.")
+                        : QCoreApplication::translate("CAccumulatorChooseModel",
+                                                      "The models could not be read from the catalogue."));
         return;
     }
     const int nSelect = PreselectedRow(m_search.rows, m_working);

@@ -12,6 +12,7 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,24 +27,28 @@ CChooseSeals::CChooseSeals(CAccumulatorObject& product, const std::string& strAc
     : QDialog(pParent), m_product(product), m_strAccumType(strAccumType), m_search(former)
 {
     using namespace modeldlg;
-    setWindowTitle(QStringLiteral("Choose Seals"));
+    setWindowTitle(QCoreApplication::translate("CChooseSeals", "Choose Seals"));
 
     m_pList = new QListWidget(this);
     m_pList->setMinimumWidth(220);
-    QLabel* pListCaption = Caption(QStringLiteral("Seal Class"), this, m_pList);
-    m_pTypical = ReadOnlyText(QStringLiteral("Typical Fluids Sealed"), 3, this);
-    QLabel* pTypicalCaption = Caption(QStringLiteral("Typical Fluids Sealed"), this);
-    m_pInfo = ReadOnlyText(QStringLiteral("Additional Information"), 3, this);
-    QLabel* pInfoCaption = Caption(QStringLiteral("Additional Information"), this);
+    QLabel* pListCaption = Caption(QCoreApplication::translate("CChooseSeals", "Seal Class"), this, m_pList);
+    m_pTypical = ReadOnlyText(QCoreApplication::translate("CChooseSeals", "Typical Fluids Sealed"), 3, this);
+    QLabel* pTypicalCaption =
+        Caption(QCoreApplication::translate("CChooseSeals", "Typical Fluids Sealed"), this);
+    m_pInfo = ReadOnlyText(QCoreApplication::translate("CChooseSeals", "Additional Information"), 3, this);
+    QLabel* pInfoCaption =
+        Caption(QCoreApplication::translate("CChooseSeals", "Additional Information"), this);
     m_pRange1 = new QLabel(this);
     m_pRange2 = new QLabel(this);
-    QLabel* pRangeCaption = Caption(QStringLiteral("Fluid Temperature Range"), this);
+    QLabel* pRangeCaption =
+        Caption(QCoreApplication::translate("CChooseSeals", "Fluid Temperature Range"), this);
     m_pRange1->setAccessibleName(pRangeCaption->accessibleName());
     m_pRange2->setAccessibleName(pRangeCaption->accessibleName());
     m_pRange1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pRange2->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* pFluid = NamedButton(QStringLiteral("Additional Fluid Compatibility"), this);
+    auto* pFluid =
+        NamedButton(QCoreApplication::translate("CChooseSeals", "Additional Fluid Compatibility"), this);
     const SButtonRow buttons = ButtonRow(this);
 
     auto* pGrid = new QGridLayout;

@@ -5,6 +5,7 @@
 #include "models/ModelDialogs.h"
 #include "product/AccumulatorObject.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,8 +15,10 @@
 
 CDetailsBladder1::CDetailsBladder1(CAccumulatorObject& product, CAccumulatorData& working,
                                    CAccumulatorData& stored, QWidget* pParent)
-    : CDetailsDialog(product, working, stored, QStringLiteral("Choose Accumulator Details - Bladder Type"),
-                     "CDetailsBladder1", pParent)
+    : CDetailsDialog(
+          product, working, stored,
+          QCoreApplication::translate("CDetailsBladder1", "Choose Accumulator Details - Bladder Type"),
+          "CDetailsBladder1", pParent)
 {
     using modeldlg::Caption;
     QPushButton* pAssistance = MakeSealBox();
@@ -27,26 +30,37 @@ CDetailsBladder1::CDetailsBladder1(CAccumulatorObject& product, CAccumulatorData
     m_pPorts->setMinimumWidth(300);
     m_pPortSize = new QLabel(this);
     m_pPortSize->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QLabel* pSizeCaption = Caption(QStringLiteral("Standard Port Size:"), this);
+    QLabel* pSizeCaption =
+        Caption(QCoreApplication::translate("CDetailsBladder1", "Standard Port Size:"), this);
     m_pPortSize->setAccessibleName(pSizeCaption->accessibleName());
-    auto* pNote = new QLabel(QStringLiteral("For other Certification, Please consult the factory."), this);
+    auto* pNote = new QLabel(QCoreApplication::translate(
+                                 "CDetailsBladder1", "For other Certification, Please consult the factory."),
+                             this);
     pNote->setAccessibleName(pNote->text());
 
     auto* pLeft = new QGridLayout;
-    pLeft->addWidget(Caption(QStringLiteral("&Seal Compound"), this, pSeal), 0, 0);
+    pLeft->addWidget(Caption(QCoreApplication::translate("CDetailsBladder1", "&Seal Compound"), this, pSeal),
+                     0, 0);
     pLeft->addWidget(pSeal, 0, 1);
     pLeft->addWidget(pAssistance, 1, 1, Qt::AlignLeft);
-    pLeft->addWidget(Caption(QStringLiteral("C&onstruction"), this, m_pConstruction), 2, 0);
+    pLeft->addWidget(
+        Caption(QCoreApplication::translate("CDetailsBladder1", "C&onstruction"), this, m_pConstruction), 2,
+        0);
     pLeft->addWidget(m_pConstruction, 2, 1);
-    pLeft->addWidget(Caption(QStringLiteral("&Modification:"), this, m_pModification), 3, 0);
+    pLeft->addWidget(
+        Caption(QCoreApplication::translate("CDetailsBladder1", "&Modification:"), this, m_pModification), 3,
+        0);
     pLeft->addWidget(m_pModification, 3, 1);
-    pLeft->addWidget(Caption(QStringLiteral("C&ertification:"), this, m_pCertification), 4, 0);
+    pLeft->addWidget(
+        Caption(QCoreApplication::translate("CDetailsBladder1", "C&ertification:"), this, m_pCertification),
+        4, 0);
     pLeft->addWidget(m_pCertification, 4, 1);
     pLeft->addWidget(pNote, 5, 1);
     pLeft->setRowStretch(6, 1);
 
     auto* pRight = new QVBoxLayout;
-    pRight->addWidget(Caption(QStringLiteral("Hydraulic &Port Type"), this, m_pPorts));
+    pRight->addWidget(
+        Caption(QCoreApplication::translate("CDetailsBladder1", "Hydraulic &Port Type"), this, m_pPorts));
     pRight->addWidget(m_pPorts, 1);
     auto* pSizeRow = new QHBoxLayout;
     pSizeRow->addWidget(pSizeCaption);

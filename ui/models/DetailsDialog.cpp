@@ -11,6 +11,7 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,7 +43,8 @@ std::optional<CPartCode> CDetailsDialog::Choice(const QComboBox& box, const SDet
 QPushButton* CDetailsDialog::MakeSealBox()
 {
     m_pSeal = CodeBox(this);
-    auto* pAssistance = NamedButton(QStringLiteral("Selection Assistance"), this);
+    auto* pAssistance =
+        NamedButton(QCoreApplication::translate("CDetailsDialog", "Selection Assistance"), this);
     connect(pAssistance, &QPushButton::clicked, this, &CDetailsDialog::OnSelectionAssistance);
     return pAssistance;
 }

@@ -5,14 +5,17 @@
 #include "models/ModelDialogs.h"
 #include "product/AccumulatorObject.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
 CDetailsDiaphragm::CDetailsDiaphragm(CAccumulatorObject& product, CAccumulatorData& working,
                                      CAccumulatorData& stored, QWidget* pParent)
-    : CDetailsDialog(product, working, stored, QStringLiteral("Choose Accumulator Details - Diaphragm Type"),
-                     "CDetailsDiaphragm", pParent)
+    : CDetailsDialog(
+          product, working, stored,
+          QCoreApplication::translate("CDetailsDiaphragm", "Choose Accumulator Details - Diaphragm Type"),
+          "CDetailsDiaphragm", pParent)
 {
     using modeldlg::Caption;
     QPushButton* pAssistance = MakeSealBox();
@@ -21,12 +24,17 @@ CDetailsDiaphragm::CDetailsDiaphragm(CAccumulatorObject& product, CAccumulatorDa
     m_pCertification = CodeBox(this);
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(Caption(QStringLiteral("&Diaphragm"), this, pSeal), 0, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CDetailsDiaphragm", "&Diaphragm"), this, pSeal), 0,
+                     0);
     pGrid->addWidget(pSeal, 0, 1);
     pGrid->addWidget(pAssistance, 1, 1, Qt::AlignLeft);
-    pGrid->addWidget(Caption(QStringLiteral("C&onstruction"), this, m_pConstruction), 2, 0);
+    pGrid->addWidget(
+        Caption(QCoreApplication::translate("CDetailsDiaphragm", "C&onstruction"), this, m_pConstruction), 2,
+        0);
     pGrid->addWidget(m_pConstruction, 2, 1);
-    pGrid->addWidget(Caption(QStringLiteral("C&ertification"), this, m_pCertification), 3, 0);
+    pGrid->addWidget(
+        Caption(QCoreApplication::translate("CDetailsDiaphragm", "C&ertification"), this, m_pCertification),
+        3, 0);
     pGrid->addWidget(m_pCertification, 3, 1);
     pGrid->setColumnStretch(1, 1);
     pGrid->setRowStretch(4, 1);

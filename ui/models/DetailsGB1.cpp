@@ -4,21 +4,25 @@
 #include "controls/CodeComboBox.h"
 #include "models/ModelDialogs.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
 CDetailsGB1::CDetailsGB1(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
                          QWidget* pParent)
-    : CDetailsDialog(product, working, stored, QStringLiteral("Gas Bottle Details"), "CDetailsGB1", pParent)
+    : CDetailsDialog(product, working, stored,
+                     QCoreApplication::translate("CDetailsGB1", "Gas Bottle Details"), "CDetailsGB1", pParent)
 {
     using modeldlg::Caption;
     m_pGasPort = CodeBox(this);
     m_pValvePort = CodeBox(this);
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(Caption(QStringLiteral("&Gas Port:"), this, m_pGasPort), 0, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CDetailsGB1", "&Gas Port:"), this, m_pGasPort), 0,
+                     0);
     pGrid->addWidget(m_pGasPort, 0, 1);
-    pGrid->addWidget(Caption(QStringLiteral("Gas &Valve Port:"), this, m_pValvePort), 1, 0);
+    pGrid->addWidget(
+        Caption(QCoreApplication::translate("CDetailsGB1", "Gas &Valve Port:"), this, m_pValvePort), 1, 0);
     pGrid->addWidget(m_pValvePort, 1, 1);
     pGrid->setColumnStretch(1, 1);
     SetContent(pGrid);

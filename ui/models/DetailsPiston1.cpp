@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,8 +21,10 @@
 
 CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& working,
                                  CAccumulatorData& stored, QWidget* pParent)
-    : CDetailsDialog(product, working, stored, QStringLiteral("Choose Accumulator Details - Piston Type"),
-                     "CDetailsPiston1", pParent)
+    : CDetailsDialog(
+          product, working, stored,
+          QCoreApplication::translate("CDetailsPiston1", "Choose Accumulator Details - Piston Type"),
+          "CDetailsPiston1", pParent)
 {
     using namespace modeldlg;
     m_bSortedLists = true;
@@ -33,10 +36,11 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     m_pApproval = CodeBox(this);
     m_pStandard = new QLabel(this);
     m_pStandard->setWordWrap(true);
-    m_pStandard->setAccessibleName(QStringLiteral("Standard Ports"));
+    m_pStandard->setAccessibleName(QCoreApplication::translate("CDetailsPiston1", "Standard Ports"));
 
-    m_pHydraulic = new QGroupBox(QStringLiteral("Hydraulic Port Modification"), this);
-    m_pGas = new QGroupBox(QStringLiteral("Gas Port Modification"), this);
+    m_pHydraulic =
+        new QGroupBox(QCoreApplication::translate("CDetailsPiston1", "Hydraulic Port Modification"), this);
+    m_pGas = new QGroupBox(QCoreApplication::translate("CDetailsPiston1", "Gas Port Modification"), this);
     m_pPortType = CodeBox(m_pHydraulic);
     m_pPortSize = CodeBox(m_pHydraulic);
     m_pGasType = CodeBox(m_pGas);
@@ -51,8 +55,8 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
         const bool bGas = pGroup == m_pGas;
         CCodeComboBox* pType = bGas ? m_pGasType : m_pPortType;
         CCodeComboBox* pSize = bGas ? m_pGasSize : m_pPortSize;
-        pForm->addRow(Caption(QStringLiteral("Type "), pGroup, pType), pType);
-        pForm->addRow(Caption(QStringLiteral("Size"), pGroup, pSize), pSize);
+        pForm->addRow(Caption(QCoreApplication::translate("CDetailsPiston1", "Type "), pGroup, pType), pType);
+        pForm->addRow(Caption(QCoreApplication::translate("CDetailsPiston1", "Size"), pGroup, pSize), pSize);
         // Two boxes share each caption: the group tells them apart.
         pType->setAccessibleDescription(pGroup->title());
         pSize->setAccessibleDescription(pGroup->title());
@@ -64,14 +68,16 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     pScroll->setWidget(m_pOptionArea);
     pScroll->setWidgetResizable(true);
     pScroll->setMinimumHeight(150);
-    QLabel* pOptionCaption = Caption(QStringLiteral("Select any required options"), this);
+    QLabel* pOptionCaption =
+        Caption(QCoreApplication::translate("CDetailsPiston1", "Select any required options"), this);
     pScroll->setAccessibleName(pOptionCaption->accessibleName());
 
     auto* pLeft = new QGridLayout;
-    pLeft->addWidget(Caption(QStringLiteral("&Seal Compound"), this, pSeal), 0, 0);
+    pLeft->addWidget(Caption(QCoreApplication::translate("CDetailsPiston1", "&Seal Compound"), this, pSeal),
+                     0, 0);
     pLeft->addWidget(pSeal, 0, 1);
     pLeft->addWidget(pAssistance, 1, 1, Qt::AlignLeft);
-    pLeft->addWidget(Caption(QStringLiteral("&Ports"), this, m_pPort), 2, 0);
+    pLeft->addWidget(Caption(QCoreApplication::translate("CDetailsPiston1", "&Ports"), this, m_pPort), 2, 0);
     pLeft->addWidget(m_pPort, 2, 1);
     pLeft->addWidget(m_pStandard, 3, 1);
     pLeft->addWidget(m_pHydraulic, 4, 0, 1, 2);
@@ -79,9 +85,13 @@ CDetailsPiston1::CDetailsPiston1(CAccumulatorObject& product, CAccumulatorData& 
     pLeft->setRowStretch(6, 1);
 
     auto* pRight = new QGridLayout;
-    pRight->addWidget(Caption(QStringLiteral("Type of &Construction:"), this, m_pConstruction), 0, 0);
+    pRight->addWidget(Caption(QCoreApplication::translate("CDetailsPiston1", "Type of &Construction:"), this,
+                              m_pConstruction),
+                      0, 0);
     pRight->addWidget(m_pConstruction, 1, 0);
-    pRight->addWidget(Caption(QStringLiteral("Optional &Approval Stamp:"), this, m_pApproval), 2, 0);
+    pRight->addWidget(Caption(QCoreApplication::translate("CDetailsPiston1", "Optional &Approval Stamp:"),
+                              this, m_pApproval),
+                      2, 0);
     pRight->addWidget(m_pApproval, 3, 0);
     pRight->addWidget(pOptionCaption, 4, 0);
     pRight->addWidget(pScroll, 5, 0);

@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -58,7 +59,7 @@ CFluidCompatability::CFluidCompatability(CAccumulatorObject& product, const std:
     : QDialog(pParent), m_product(product), m_strAccumType(strAccumType)
 {
     using namespace modeldlg;
-    setWindowTitle(QStringLiteral("Fluid Compatibility"));
+    setWindowTitle(QCoreApplication::translate("CFluidCompatability", "Fluid Compatibility"));
 
     m_pFluid = new QComboBox(this);
     m_pFluid->setEditable(true);
@@ -67,27 +68,33 @@ CFluidCompatability::CFluidCompatability(CAccumulatorObject& product, const std:
     m_pFluid->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_pFluid->completer()->setFilterMode(Qt::MatchContains);
     m_pFluid->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    QLabel* pFluidCaption = Caption(QStringLiteral("&Fluid:"), this, m_pFluid);
+    QLabel* pFluidCaption =
+        Caption(QCoreApplication::translate("CFluidCompatability", "&Fluid:"), this, m_pFluid);
     m_pFluid->lineEdit()->setAccessibleName(m_pFluid->accessibleName());
     m_pHigh = TemperatureEdit(this);
-    QLabel* pHighCaption = Caption(QStringLiteral("High Temp."), this, m_pHigh);
+    QLabel* pHighCaption =
+        Caption(QCoreApplication::translate("CFluidCompatability", "High Temp."), this, m_pHigh);
     m_pLow = TemperatureEdit(this);
-    QLabel* pLowCaption = Caption(QStringLiteral("Low Temp."), this, m_pLow);
+    QLabel* pLowCaption =
+        Caption(QCoreApplication::translate("CFluidCompatability", "Low Temp."), this, m_pLow);
     m_pUnit = new CComboUnit(this);
-    QLabel* pUnitCaption = Caption(QStringLiteral("&Unit:"), this, m_pUnit);
-    m_pSearch = NamedButton(QStringLiteral("&Search"), this);
+    QLabel* pUnitCaption =
+        Caption(QCoreApplication::translate("CFluidCompatability", "&Unit:"), this, m_pUnit);
+    m_pSearch = NamedButton(QCoreApplication::translate("CFluidCompatability", "&Search"), this);
 
     m_pResults = new QTreeWidget(this);
-    m_pResults->setAccessibleName(QStringLiteral("Seal classes found"));
+    m_pResults->setAccessibleName(QCoreApplication::translate("CFluidCompatability", "Seal classes found"));
     m_pResults->setRootIsDecorated(false);
-    m_pResults->setHeaderLabels({QStringLiteral("Seal Class"), QStringLiteral("Low"), QStringLiteral("Unit"),
-                                 QStringLiteral("High")});
+    m_pResults->setHeaderLabels({QCoreApplication::translate("CFluidCompatability", "Seal Class"),
+                                 QCoreApplication::translate("CFluidCompatability", "Low"),
+                                 QCoreApplication::translate("CFluidCompatability", "Unit"),
+                                 QCoreApplication::translate("CFluidCompatability", "High")});
     m_pResults->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_pResults->header()->setStretchLastSection(false);
     m_pResults->setMinimumSize(460, m_pResults->fontMetrics().lineSpacing() * 8);
     m_pOutcome = new QLabel(this);
     m_pOutcome->setWordWrap(true);
-    m_pOutcome->setAccessibleName(QStringLiteral("Search result"));
+    m_pOutcome->setAccessibleName(QCoreApplication::translate("CFluidCompatability", "Search result"));
 
     const SButtonRow buttons = ButtonRow(this);
     m_pOk = buttons.pOk;

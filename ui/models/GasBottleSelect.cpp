@@ -9,6 +9,7 @@
 #include "product/StepDialogs.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,7 +25,10 @@
 namespace
 {
 const char* const kTypeCaptions[kGasBottleTypes] = {
-    "Piston Accumulator Gas Bottle", "Bladder Accumulator Gas Bottle", "GB Series Gas Bottle", "View All"};
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "Piston Accumulator Gas Bottle"),
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "Bladder Accumulator Gas Bottle"),
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "GB Series Gas Bottle"),
+    QT_TRANSLATE_NOOP("CGasBottleSelect", "View All")};
 } // namespace
 
 CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData& working,
@@ -33,14 +37,15 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
       m_strOversize(working.strOversizePorts), m_pTypes(new QButtonGroup(this))
 {
     using modeldlg::Caption;
-    setWindowTitle(QStringLiteral("Select Gas Bottle"));
+    setWindowTitle(QCoreApplication::translate("CGasBottleSelect", "Select Gas Bottle"));
 
-    auto* pTypeBox = new QGroupBox(QStringLiteral("Gas Bottle Type"), this);
+    auto* pTypeBox = new QGroupBox(QCoreApplication::translate("CGasBottleSelect", "Gas Bottle Type"), this);
     pTypeBox->setAccessibleName(pTypeBox->title());
     auto* pTypeLayout = new QGridLayout(pTypeBox);
     for (int nType = 0; nType < kGasBottleTypes; ++nType)
     {
-        auto* pButton = new QRadioButton(QString::fromLatin1(kTypeCaptions[nType]), pTypeBox);
+        auto* pButton =
+            new QRadioButton(QCoreApplication::translate("CGasBottleSelect", kTypeCaptions[nType]), pTypeBox);
         pButton->setAccessibleName(pButton->text());
         m_pTypes->addButton(pButton, nType);
         pTypeLayout->addWidget(pButton, nType % 2, nType / 2);
@@ -48,13 +53,15 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
 
     m_pPressures = new QListWidget(this);
     m_pPressures->setMinimumWidth(120);
-    QLabel* pPressureCaption = Caption(QStringLiteral("&Pressure"), this, m_pPressures);
+    QLabel* pPressureCaption =
+        Caption(QCoreApplication::translate("CGasBottleSelect", "&Pressure"), this, m_pPressures);
 
     m_pBottles = new QTreeWidget(this);
-    m_pBottles->setAccessibleName(QStringLiteral("Gas Bottles"));
+    m_pBottles->setAccessibleName(QCoreApplication::translate("CGasBottleSelect", "Gas Bottles"));
     m_pBottles->setColumnCount(3);
-    m_pBottles->setHeaderLabels(
-        {QStringLiteral("Type"), QStringLiteral("Capacity"), QStringLiteral("Bore Size")});
+    m_pBottles->setHeaderLabels({QCoreApplication::translate("CGasBottleSelect", "Type"),
+                                 QCoreApplication::translate("CGasBottleSelect", "Capacity"),
+                                 QCoreApplication::translate("CGasBottleSelect", "Bore Size")});
     m_pBottles->setRootIsDecorated(false);
     m_pBottles->setUniformRowHeights(true);
     m_pBottles->setAllColumnsShowFocus(true);
@@ -62,8 +69,10 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
     m_pBottles->header()->setStretchLastSection(false);
     m_pBottles->header()->setSectionResizeMode(0, QHeaderView::Stretch);
 
-    m_pInfo = modeldlg::ReadOnlyText(QStringLiteral("Additional Information"), 2, this);
-    QLabel* pInfoCaption = Caption(QStringLiteral("Additional Information"), this);
+    m_pInfo = modeldlg::ReadOnlyText(
+        QCoreApplication::translate("CGasBottleSelect", "Additional Information"), 2, this);
+    QLabel* pInfoCaption =
+        Caption(QCoreApplication::translate("CGasBottleSelect", "Additional Information"), this);
 
     const modeldlg::SButtonRow buttons = modeldlg::ButtonRow(this);
 
@@ -71,7 +80,8 @@ CGasBottleSelect::CGasBottleSelect(CAccumulatorObject& product, CAccumulatorData
     pGrid->addWidget(pTypeBox, 0, 0, 1, 2);
     pGrid->addWidget(pPressureCaption, 1, 0);
     pGrid->addWidget(m_pPressures, 2, 0);
-    pGrid->addWidget(Caption(QStringLiteral("&Gas Bottle"), this, m_pBottles), 1, 1);
+    pGrid->addWidget(
+        Caption(QCoreApplication::translate("CGasBottleSelect", "&Gas Bottle"), this, m_pBottles), 1, 1);
     pGrid->addWidget(m_pBottles, 2, 1);
     pGrid->setColumnStretch(1, 1);
     pGrid->setRowStretch(2, 1);

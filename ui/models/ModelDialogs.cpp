@@ -9,6 +9,7 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -54,8 +55,9 @@ QPlainTextEdit* ReadOnlyText(const QString& strName, int nLines, QWidget* pParen
 
 SButtonRow ButtonRow(QWidget* pParent)
 {
-    SButtonRow row{new QHBoxLayout, NamedButton(QStringLiteral("&Reference"), pParent),
-                   NamedButton(QStringLiteral("&Help"), pParent), nullptr, nullptr};
+    SButtonRow row{
+        new QHBoxLayout, NamedButton(QCoreApplication::translate("CModelDialogs", "&Reference"), pParent),
+        NamedButton(QCoreApplication::translate("CModelDialogs", "&Help"), pParent), nullptr, nullptr};
     auto* pButtons = OkCancelButtons(pParent);
     row.pOk = pButtons->button(QDialogButtonBox::Ok);
     row.pOk->setDefault(true);

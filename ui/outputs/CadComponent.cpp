@@ -11,6 +11,7 @@
 #include "platform/Settings.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -52,7 +53,9 @@ bool CCadComponent::Draw(const SCadRequest& request, CCadDrawing& drawing)
     std::string strError;
     if (DrawCadRequest(request, ReadCadPreferences(m_settings), CadDrawingDate(), drawing, strError))
         return true;
-    GetPrompt().Message("The CAD drawing cannot be made. " + strError);
+    GetPrompt().Message(QCoreApplication::translate("CCadComponent", "The CAD drawing cannot be made. %1")
+                            .arg(QString::fromStdString(strError))
+                            .toStdString());
     return false;
 }
 
@@ -71,14 +74,19 @@ int CCadComponent::ViewCAD(const SCadRequest& request)
 int CCadComponent::PrintDXF(const SCadRequest& request)
 {
     CCadDrawing drawing;
-    return Draw(request, drawing) ? SaveDrawing(m_pParent, drawing, QStringLiteral("DXF Drawing (*.dxf)"), "dxf") : 0;
+    return Draw(request, drawing)
+               ? SaveDrawing(m_pParent, drawing,
+                             QCoreApplication::translate("CCadComponent", "DXF Drawing (*.dxf)"), "dxf")
+               : 0;
 }
 
 int CCadComponent::PrintHPGL(const SCadRequest& request)
 {
     CCadDrawing drawing;
-    return Draw(request, drawing) ? SaveDrawing(m_pParent, drawing, QStringLiteral("HP-GL Plot File (*.plt)"), "plt")
-                                  : 0;
+    return Draw(request, drawing)
+               ? SaveDrawing(m_pParent, drawing,
+                             QCoreApplication::translate("CCadComponent", "HP-GL Plot File (*.plt)"), "plt")
+               : 0;
 }
 
 int CCadComponent::SaveCAD(const SCadRequest& request)
@@ -107,7 +115,9 @@ int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, con
     else if (const std::optional<ECadFormat> eFormat = CadFormatForPath(path))
         bWritten = WriteFileWhole(path, CadFileBytes(drawing, *eFormat), strError);
     else
-        strError = "Choose a file name ending in .dxf, .plt, .svg or .pdf.";
+        strError = QCoreApplication::translate("CCadComponent",
+                                               "Choose a file name ending in .dxf, .plt, .svg or .pdf.")
+                       .toStdString();
     if (!bWritten)
         GetPrompt().Message(strError);
     else
@@ -121,5 +131,7 @@ void CCadComponent::DisplayCADPreferences(int)
     if (GetDialogRunner().Run(dialog) != QDialog::Accepted)
         return;
     if (!WriteCadPreferences(m_settings, dialog.Preferences()))
-        GetPrompt().Message("The CAD preferences could not be stored.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CCadComponent", "The CAD preferences could not be stored.")
+                .toStdString());
 }

@@ -4,6 +4,7 @@
 #include "controls/NamedButtons.h"
 #include "platform/Prompt.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,12 +19,15 @@
 
 CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences, QWidget* pParent) : QDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("CAD Preferences"));
-    auto* pUnits = new QGroupBox(QStringLiteral("Dimension Units"), this);
+    setWindowTitle(QCoreApplication::translate("CCadPreferencesDialog", "CAD Preferences"));
+    auto* pUnits =
+        new QGroupBox(QCoreApplication::translate("CCadPreferencesDialog", "Dimension Units"), this);
     pUnits->setAccessibleName(pUnits->title());
     auto* pUnitsLayout = new QVBoxLayout(pUnits);
-    const QString texts[] = {QStringLiteral("&Inches"), QStringLiteral("&Millimetres"),
-                             QStringLiteral("&Both (inches, millimetres in brackets)")};
+    const QString texts[] = {
+        QCoreApplication::translate("CCadPreferencesDialog", "&Inches"),
+        QCoreApplication::translate("CCadPreferencesDialog", "&Millimetres"),
+        QCoreApplication::translate("CCadPreferencesDialog", "&Both (inches, millimetres in brackets)")};
     for (int i = 0; i < 3; ++i)
     {
         m_pUnits[i] = new QRadioButton(texts[i], pUnits);
@@ -33,17 +37,20 @@ CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences,
     m_pUnits[static_cast<int>(preferences.eUnits)]->setChecked(true);
 
     m_pCompany = new QLineEdit(QString::fromStdString(preferences.strCompany), this);
-    m_pCompany->setAccessibleName(QStringLiteral("Title block company"));
+    m_pCompany->setAccessibleName(
+        QCoreApplication::translate("CCadPreferencesDialog", "Title block company"));
     m_pCompany->setMaxLength(60);
     m_pFolder = new QLineEdit(QString::fromStdU16String(preferences.defaultFolder.u16string()), this);
-    m_pFolder->setAccessibleName(QStringLiteral("Default folder"));
-    m_pFolder->setPlaceholderText(QStringLiteral("Your documents folder, or where the last drawing went"));
-    QPushButton* pBrowse = NamedButton(QStringLiteral("B&rowse..."), this);
+    m_pFolder->setAccessibleName(QCoreApplication::translate("CCadPreferencesDialog", "Default folder"));
+    m_pFolder->setPlaceholderText(QCoreApplication::translate("CCadPreferencesDialog", "Your documents folder, or where the last drawing went"));
+    QPushButton* pBrowse =
+        NamedButton(QCoreApplication::translate("CCadPreferencesDialog", "B&rowse..."), this);
     connect(pBrowse, &QPushButton::clicked, this,
             [this]
             {
-                const QString strFolder = QFileDialog::getExistingDirectory(this, QStringLiteral("Default Folder"),
-                                                                            m_pFolder->text());
+                const QString strFolder = QFileDialog::getExistingDirectory(
+                    this, QCoreApplication::translate("CCadPreferencesDialog", "Default Folder"),
+                    m_pFolder->text());
                 if (!strFolder.isEmpty())
                     m_pFolder->setText(strFolder);
             });
@@ -52,9 +59,10 @@ CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences,
     pFolderRow->addWidget(pBrowse);
 
     auto* pForm = new QFormLayout;
-    pForm->addRow(QStringLiteral("Title block &company:"), m_pCompany);
+    pForm->addRow(QCoreApplication::translate("CCadPreferencesDialog", "Title block &company:"), m_pCompany);
     // The row is a layout, which takes no mnemonic: the label names the folder's field itself.
-    auto* pFolderLabel = new QLabel(QStringLiteral("&Default folder:"), this);
+    auto* pFolderLabel =
+        new QLabel(QCoreApplication::translate("CCadPreferencesDialog", "&Default folder:"), this);
     pFolderLabel->setBuddy(m_pFolder);
     pForm->addRow(pFolderLabel, pFolderRow);
 
@@ -85,7 +93,10 @@ void CCadPreferencesDialog::OnOk()
     const QString strFolder = m_pFolder->text().trimmed();
     if (!strFolder.isEmpty() && !QFileInfo(strFolder).isDir())
     {
-        GetPrompt().Message("The folder " + strFolder.toStdString() + " does not exist.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CCadPreferencesDialog", "The folder %1 does not exist.")
+                .arg(strFolder)
+                .toStdString());
         m_pFolder->setFocus();
         m_pFolder->selectAll();
         return;

@@ -4,6 +4,7 @@
 #include "controls/NamedButtons.h"
 #include "outputs/CadPainter.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,7 +17,7 @@
 CCadCanvas::CCadCanvas(const CCadDrawing& drawing, QWidget* pParent) : QWidget(pParent), m_drawing(drawing)
 {
     setMinimumSize(640, 460);
-    setAccessibleName(QStringLiteral("Drawing"));
+    setAccessibleName(QCoreApplication::translate("CCadViewer", "Drawing"));
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -81,7 +82,8 @@ void CCadCanvas::mouseMoveEvent(QMouseEvent* pEvent)
 CCadViewer::CCadViewer(CCadDrawing drawing, std::function<void(QWidget*, const CCadDrawing&)> fnSave, QWidget* pParent)
     : QDialog(pParent), m_drawing(std::move(drawing)), m_fnSave(std::move(fnSave))
 {
-    setWindowTitle(QStringLiteral("CAD Drawing - ") + QString::fromStdString(m_drawing.m_strTitle));
+    setWindowTitle(QCoreApplication::translate("CCadViewer", "CAD Drawing - ") +
+                   QString::fromStdString(m_drawing.m_strTitle));
     m_pCanvas = new CCadCanvas(m_drawing, this);
     auto* pButtons = new QHBoxLayout;
     const auto add = [&](const QString& strText, auto fnAction)
@@ -92,13 +94,13 @@ CCadViewer::CCadViewer(CCadDrawing drawing, std::function<void(QWidget*, const C
         pButtons->addWidget(pButton);
         return pButton;
     };
-    add(QStringLiteral("Zoom &In"), [this] { m_pCanvas->ZoomIn(); });
-    add(QStringLiteral("Zoom &Out"), [this] { m_pCanvas->ZoomOut(); });
-    add(QStringLiteral("&Fit"), [this] { m_pCanvas->Fit(); });
+    add(QCoreApplication::translate("CCadViewer", "Zoom &In"), [this] { m_pCanvas->ZoomIn(); });
+    add(QCoreApplication::translate("CCadViewer", "Zoom &Out"), [this] { m_pCanvas->ZoomOut(); });
+    add(QCoreApplication::translate("CCadViewer", "&Fit"), [this] { m_pCanvas->Fit(); });
     pButtons->addStretch();
-    add(QStringLiteral("&Print..."), [this] { OnPrint(); });
-    add(QStringLiteral("&Save As..."), [this] { m_fnSave(this, m_drawing); });
-    add(QStringLiteral("&Close"), [this] { accept(); });
+    add(QCoreApplication::translate("CCadViewer", "&Print..."), [this] { OnPrint(); });
+    add(QCoreApplication::translate("CCadViewer", "&Save As..."), [this] { m_fnSave(this, m_drawing); });
+    add(QCoreApplication::translate("CCadViewer", "&Close"), [this] { accept(); });
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pCanvas, 1);
     pLayout->addLayout(pButtons);

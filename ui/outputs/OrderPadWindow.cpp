@@ -6,6 +6,7 @@
 #include "outputs/CadFiles.h"
 #include "outputs/OrderPadLink.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileSystemWatcher>
 #include <QHBoxLayout>
@@ -28,12 +29,15 @@ constexpr int kQuantityColumn = 1;
 COrderPadWindow::COrderPadWindow(const std::filesystem::path& inbox, QWidget* pParent)
     : QMainWindow(pParent), m_order(inbox), m_inbox(inbox)
 {
-    setWindowTitle(QStringLiteral("Tesmara OrderPad"));
+    setWindowTitle(QCoreApplication::translate("COrderPadWindow", "Tesmara OrderPad"));
     m_pTable = new QTableWidget(0, 6, this);
-    m_pTable->setAccessibleName(QStringLiteral("Line items"));
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Part Number"), QStringLiteral("Quantity"),
-                                         QStringLiteral("Division"), QStringLiteral("Description"),
-                                         QStringLiteral("Modification"), QStringLiteral("Customer Notes")});
+    m_pTable->setAccessibleName(QCoreApplication::translate("COrderPadWindow", "Line items"));
+    m_pTable->setHorizontalHeaderLabels({QCoreApplication::translate("COrderPadWindow", "Part Number"),
+                                         QCoreApplication::translate("COrderPadWindow", "Quantity"),
+                                         QCoreApplication::translate("COrderPadWindow", "Division"),
+                                         QCoreApplication::translate("COrderPadWindow", "Description"),
+                                         QCoreApplication::translate("COrderPadWindow", "Modification"),
+                                         QCoreApplication::translate("COrderPadWindow", "Customer Notes")});
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
@@ -41,9 +45,10 @@ COrderPadWindow::COrderPadWindow(const std::filesystem::path& inbox, QWidget* pP
     m_pTable->verticalHeader()->setVisible(false);
     connect(m_pTable, &QTableWidget::itemChanged, this, &COrderPadWindow::OnItemChanged);
 
-    m_pRemove = NamedButton(QStringLiteral("&Remove Line"), this);
-    QPushButton* pExport = NamedButton(QStringLiteral("&Export CSV..."), this);
-    QPushButton* pClose = NamedButton(QStringLiteral("&Close"), this);
+    m_pRemove = NamedButton(QCoreApplication::translate("COrderPadWindow", "&Remove Line"), this);
+    QPushButton* pExport =
+        NamedButton(QCoreApplication::translate("COrderPadWindow", "&Export CSV..."), this);
+    QPushButton* pClose = NamedButton(QCoreApplication::translate("COrderPadWindow", "&Close"), this);
     connect(m_pRemove, &QPushButton::clicked, this, &COrderPadWindow::OnRemove);
     connect(pExport, &QPushButton::clicked, this, &COrderPadWindow::OnExport);
     connect(pClose, &QPushButton::clicked, this, &QWidget::close);
@@ -72,8 +77,10 @@ COrderPadWindow::COrderPadWindow(const std::filesystem::path& inbox, QWidget* pP
             [this] { QTimer::singleShot(100, this, &COrderPadWindow::Import); });
     m_fnExportPath = [](QWidget* pParent)
     {
-        return QFileDialog::getSaveFileName(pParent, QStringLiteral("Export Order"), QStringLiteral("Order.csv"),
-                                            QStringLiteral("Comma-Separated Values (*.csv)"));
+        return QFileDialog::getSaveFileName(
+            pParent, QCoreApplication::translate("COrderPadWindow", "Export Order"),
+            QStringLiteral("Order.csv"),
+            QCoreApplication::translate("COrderPadWindow", "Comma-Separated Values (*.csv)"));
     };
     // The order as it was left, and whatever arrived while the order pad was not running.
     ShowOrder();
@@ -113,9 +120,10 @@ void COrderPadWindow::Import()
     if (nAdded > 0 || !problems.empty())
         ShowOrder();
     if (!problems.empty())
-        Status(QStringLiteral("Not taken in: ") + QString::fromStdString(problems.front()));
+        Status(QCoreApplication::translate("COrderPadWindow", "Not taken in: ") +
+               QString::fromStdString(problems.front()));
     else if (nAdded > 0)
-        Status(QStringLiteral("%1 line item(s) added.").arg(nAdded));
+        Status(QCoreApplication::translate("COrderPadWindow", "%1 line item(s) added.").arg(nAdded));
 }
 
 void COrderPadWindow::ShowOrder()
@@ -145,7 +153,8 @@ void COrderPadWindow::OnItemChanged(QTableWidgetItem* pItem)
     if (m_bFilling || pItem->column() != kQuantityColumn)
         return;
     if (!m_order.SetQuantity(static_cast<std::size_t>(pItem->row()), pItem->text().trimmed().toStdString()))
-        Status(QStringLiteral("A quantity is a whole number from 1 to 99999."));
+        Status(
+            QCoreApplication::translate("COrderPadWindow", "A quantity is a whole number from 1 to 99999."));
     else
         Save();
     // Shows the quantity as kept: the old one after a refusal.
@@ -160,7 +169,7 @@ void COrderPadWindow::OnRemove()
     if (rows.empty() && m_pTable->currentRow() >= 0)
         rows.insert(m_pTable->currentRow());
     if (rows.empty())
-        return Status(QStringLiteral("Select the lines to remove first."));
+        return Status(QCoreApplication::translate("COrderPadWindow", "Select the lines to remove first."));
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
         m_order.RemoveLine(static_cast<std::size_t>(*it));
     Save();
@@ -174,7 +183,7 @@ void COrderPadWindow::OnExport()
         return;
     std::string strError;
     if (WriteFileWhole(std::filesystem::path(strPath.toStdU16String()), m_order.ToCsv(), strError))
-        Status(QStringLiteral("The order was exported to %1.").arg(strPath));
+        Status(QCoreApplication::translate("COrderPadWindow", "The order was exported to %1.").arg(strPath));
     else
         Status(QString::fromStdString(strError));
 }

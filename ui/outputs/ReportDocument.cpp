@@ -5,6 +5,7 @@
 #include "outputs/ReportHtml.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
@@ -24,7 +25,8 @@ QImage Decode(const SReportPicture& picture, QStringList& problems)
         return QImage();
     QImage image;
     if (!image.loadFromData(picture.bytes.data(), static_cast<int>(picture.bytes.size())))
-        problems << QStringLiteral("The picture \"%1\" is not a picture that can be shown.")
+        problems << QCoreApplication::translate("CReportDocument",
+                                                "The picture \"%1\" is not a picture that can be shown.")
                         .arg(QString::fromStdString(picture.strName));
     return image;
 }

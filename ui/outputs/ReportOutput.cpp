@@ -5,6 +5,7 @@
 #include "outputs/ReportDocument.h"
 #include "outputs/ReportPage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -18,7 +19,8 @@ bool WriteReportPdf(const CReportDocument& document, const QString& strPath, con
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly))
     {
-        strError = QStringLiteral("The report could not be saved to %1. %2.").arg(strShown, file.errorString());
+        strError = QCoreApplication::translate("CReportOutput", "The report could not be saved to %1. %2.")
+                       .arg(strShown, file.errorString());
         return false;
     }
     {
@@ -26,20 +28,23 @@ bool WriteReportPdf(const CReportDocument& document, const QString& strPath, con
         writer.setPageLayout(ReportPageLayout(pageSize));
         writer.setResolution(300);
         writer.setTitle(document.DocumentTitle());
-        writer.setCreator(QStringLiteral("Tesmara Accumulator %1").arg(QStringLiteral(TESMARA_VERSION)));
+        writer.setCreator(QCoreApplication::translate("CReportOutput", "Tesmara Accumulator %1")
+                              .arg(QStringLiteral(TESMARA_VERSION)));
         const int nPages = document.Render(writer);
         if (pPages)
             *pPages = nPages;
         if (nPages == 0)
         {
             file.cancelWriting();
-            strError = QStringLiteral("The report could not be saved to %1.").arg(strShown);
+            strError = QCoreApplication::translate("CReportOutput", "The report could not be saved to %1.")
+                           .arg(strShown);
             return false;
         }
     }
     if (!file.commit())
     {
-        strError = QStringLiteral("The report could not be saved to %1. %2.").arg(strShown, file.errorString());
+        strError = QCoreApplication::translate("CReportOutput", "The report could not be saved to %1. %2.")
+                       .arg(strShown, file.errorString());
         return false;
     }
     return true;
@@ -57,7 +62,8 @@ bool PrintReport(const CReportDocument& document, QPrinter& printer, QWidget* pP
     printer.setPageLayout(ReportPageLayout(printer.pageLayout().pageSize()));
     if (document.Render(printer) == 0)
     {
-        strError = QStringLiteral("The report could not be printed on %1.").arg(printer.printerName());
+        strError = QCoreApplication::translate("CReportOutput", "The report could not be printed on %1.")
+                       .arg(printer.printerName());
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "outputs/ReportViewer.h"
 #include "platform/Prompt.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPrinter>
 
@@ -26,7 +27,8 @@ QString PictureProblemsMessage(const QStringList& problems)
 {
     if (problems.isEmpty())
         return QString();
-    return problems.join(QLatin1Char('\n')) + QStringLiteral("\nThe report is shown without ") +
+    return problems.join(QLatin1Char('\n')) +
+           QCoreApplication::translate("CReportPresenter", "\nThe report is shown without ") +
            (problems.size() == 1 ? QStringLiteral("it.") : QStringLiteral("them."));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Prompt.h"
 #include "platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -33,38 +34,49 @@ CReportViewer::CReportViewer(const CReportDocument& document, const QString& str
     m_printer.setPageLayout(ReportPageLayout(pageSize));
 
     auto* pBar = new QToolBar(this);
-    pBar->setAccessibleName(QStringLiteral("Report Tools"));
+    pBar->setAccessibleName(QCoreApplication::translate("CReportViewer", "Report Tools"));
     pBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    AddAction(pBar, QStringLiteral("&Print..."), QKeySequence::Print, &CReportViewer::OnPrint);
-    AddAction(pBar, QStringLiteral("Save as P&DF..."), QKeySequence::Save, &CReportViewer::OnSaveAsPdf);
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "&Print..."), QKeySequence::Print,
+              &CReportViewer::OnPrint);
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "Save as P&DF..."), QKeySequence::Save,
+              &CReportViewer::OnSaveAsPdf);
     pBar->addSeparator();
-    AddAction(pBar, QStringLiteral("&First Page"), QKeySequence(Qt::CTRL | Qt::Key_Home), &CReportViewer::FirstPage)
-        ->setIconText(QStringLiteral("First"));
-    AddAction(pBar, QStringLiteral("Pre&vious Page"), QKeySequence(Qt::Key_PageUp), &CReportViewer::PreviousPage)
-        ->setIconText(QStringLiteral("Previous"));
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "&First Page"),
+              QKeySequence(Qt::CTRL | Qt::Key_Home), &CReportViewer::FirstPage)
+        ->setIconText(QCoreApplication::translate("CReportViewer", "First"));
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "Pre&vious Page"),
+              QKeySequence(Qt::Key_PageUp), &CReportViewer::PreviousPage)
+        ->setIconText(QCoreApplication::translate("CReportViewer", "Previous"));
     m_pPage = new QLabel(this);
-    m_pPage->setAccessibleName(QStringLiteral("Page"));
-    m_pPage->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("  Page 888 of 888  ")));
+    m_pPage->setAccessibleName(QCoreApplication::translate("CReportViewer", "Page"));
+    m_pPage->setMinimumWidth(
+        fontMetrics().horizontalAdvance(QCoreApplication::translate("CReportViewer", "  Page 888 of 888  ")));
     m_pPage->setAlignment(Qt::AlignCenter);
     pBar->addWidget(m_pPage);
-    AddAction(pBar, QStringLiteral("&Next Page"), QKeySequence(Qt::Key_PageDown), &CReportViewer::NextPage)
-        ->setIconText(QStringLiteral("Next"));
-    AddAction(pBar, QStringLiteral("&Last Page"), QKeySequence(Qt::CTRL | Qt::Key_End), &CReportViewer::LastPage)
-        ->setIconText(QStringLiteral("Last"));
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "&Next Page"),
+              QKeySequence(Qt::Key_PageDown), &CReportViewer::NextPage)
+        ->setIconText(QCoreApplication::translate("CReportViewer", "Next"));
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "&Last Page"),
+              QKeySequence(Qt::CTRL | Qt::Key_End), &CReportViewer::LastPage)
+        ->setIconText(QCoreApplication::translate("CReportViewer", "Last"));
     pBar->addSeparator();
-    AddAction(pBar, QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, &CReportViewer::ZoomIn);
-    AddAction(pBar, QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut, &CReportViewer::ZoomOut);
-    AddAction(pBar, QStringLiteral("Fit &Width"), QKeySequence(), &CReportViewer::FitWidth);
-    AddAction(pBar, QStringLiteral("&Whole Page"), QKeySequence(), &CReportViewer::WholePage);
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "Zoom &In"), QKeySequence::ZoomIn,
+              &CReportViewer::ZoomIn);
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "Zoom &Out"), QKeySequence::ZoomOut,
+              &CReportViewer::ZoomOut);
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "Fit &Width"), QKeySequence(),
+              &CReportViewer::FitWidth);
+    AddAction(pBar, QCoreApplication::translate("CReportViewer", "&Whole Page"), QKeySequence(),
+              &CReportViewer::WholePage);
 
     m_pPreview = new QPrintPreviewWidget(&m_printer, this);
-    m_pPreview->setAccessibleName(QStringLiteral("Report Pages"));
+    m_pPreview->setAccessibleName(QCoreApplication::translate("CReportViewer", "Report Pages"));
     connect(m_pPreview, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* pPrinter) { m_document.Render(*pPrinter); });
     connect(m_pPreview, &QPrintPreviewWidget::previewChanged, this, &CReportViewer::UpdatePage);
 
-    auto* pClose = new QPushButton(QStringLiteral("&Close"), this);
-    pClose->setAccessibleName(QStringLiteral("Close"));
+    auto* pClose = new QPushButton(QCoreApplication::translate("CReportViewer", "&Close"), this);
+    pClose->setAccessibleName(QCoreApplication::translate("CReportViewer", "Close"));
     connect(pClose, &QPushButton::clicked, this, &QDialog::accept);
     auto* pBottom = new QHBoxLayout;
     pBottom->addStretch();
@@ -117,7 +129,9 @@ QString CReportViewer::PageText() const
 
 void CReportViewer::UpdatePage()
 {
-    m_pPage->setText(QStringLiteral("Page %1 of %2").arg(m_pPreview->currentPage()).arg(m_pPreview->pageCount()));
+    m_pPage->setText(QCoreApplication::translate("CReportViewer", "Page %1 of %2")
+                         .arg(m_pPreview->currentPage())
+                         .arg(m_pPreview->pageCount()));
 }
 
 void CReportViewer::FirstPage()
@@ -166,11 +180,11 @@ void CReportViewer::WholePage()
 
 void CReportViewer::OnSaveAsPdf()
 {
-    const QString strPath =
-        m_files.GetSaveFileName(this, m_strFolder,
-                                ProposedFileName(m_document.Layout().strModelNumber, QStringLiteral("Selection Report"),
-                                                 QStringLiteral("pdf")),
-                                QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
+    const QString strPath = m_files.GetSaveFileName(
+        this, m_strFolder,
+        ProposedFileName(m_document.Layout().strModelNumber,
+                         QCoreApplication::translate("CReportViewer", "Selection Report"), QStringLiteral("pdf")),
+        QCoreApplication::translate("CReportViewer", "PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (strPath.isEmpty())
         return;
     QString strError;

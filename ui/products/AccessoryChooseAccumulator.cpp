@@ -8,6 +8,7 @@
 #include "products/AccessoryType.h"
 #include "selection/AccessoryBase.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,8 +24,10 @@ constexpr int kStringBoreSize = 61449;
 
 CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& product, CAccessoryBase& working,
                                                          QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Accessories - Choose Accumulator Type"), "CAccessoryChooseAccumulator",
-                     true, pParent),
+    : CProductDialog(
+          product,
+          QCoreApplication::translate("CAccessoryChooseAccumulator", "Accessories - Choose Accumulator Type"),
+          "CAccessoryChooseAccumulator", true, pParent),
       m_working(working), m_strType(working.strAccumulatorType)
 {
     m_pTypes = new QListWidget(this);
@@ -36,28 +39,35 @@ CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& pro
                             12 * m_pGrid->verticalHeader()->defaultSectionSize());
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Choose Accumulator Type:"), this, m_pTypes), 0, 0);
+    pGrid->addWidget(modeldlg::Caption(QCoreApplication::translate("CAccessoryChooseAccumulator",
+                                                                   "Choose Accumulator Type:"),
+                                       this, m_pTypes),
+                     0, 0);
     pGrid->addWidget(m_pTypes, 1, 0);
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Choose Size:"), this, m_pGrid), 0, 1);
+    pGrid->addWidget(
+        modeldlg::Caption(QCoreApplication::translate("CAccessoryChooseAccumulator", "Choose Size:"), this,
+                          m_pGrid),
+        0, 1);
     pGrid->addWidget(m_pGrid, 1, 1);
     pGrid->setColumnStretch(1, 1);
     SetContent(pGrid);
 
     if (IDatabase* pDb = Catalogue())
     {
-        std::vector<std::string> types;
+        std::vector<SAccessoryType> types;
         Guarded([&] { types = AccessoryTypes(*pDb); });
-        for (const std::string& strType : types)
+        for (const SAccessoryType& type : types)
         {
-            m_pTypes->addItem(QString::fromStdString(strType));
-            if (strType == m_strType)
+            auto* pItem = new QListWidgetItem(QString::fromStdString(type.strName), m_pTypes);
+            pItem->setData(Qt::UserRole, QString::fromStdString(type.strKey));
+            if (type.strKey == m_strType)
                 m_pTypes->setCurrentRow(m_pTypes->count() - 1);
         }
         // A type the catalogue does not offer (any more) gives way to its first one.
         if (m_pTypes->currentRow() < 0 && m_pTypes->count() > 0)
         {
             m_pTypes->setCurrentRow(0);
-            m_strType = m_pTypes->item(0)->text().toStdString();
+            m_strType = m_pTypes->item(0)->data(Qt::UserRole).toString().toStdString();
         }
     }
     FillGrid();
@@ -69,7 +79,7 @@ CAccessoryChooseAccumulator::CAccessoryChooseAccumulator(CAccumulatorObject& pro
 void CAccessoryChooseAccumulator::OnTypeChanged()
 {
     if (const QListWidgetItem* pItem = m_pTypes->currentItem())
-        m_strType = pItem->text().toStdString();
+        m_strType = pItem->data(Qt::UserRole).toString().toStdString();
     FillGrid();
 }
 

@@ -9,6 +9,7 @@
 #include "products/PictureBox.h"
 #include "selection/AccessoryBase.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -16,19 +17,24 @@
 #include <QPushButton>
 
 CAccessoryType::CAccessoryType(CAccumulatorObject& product, CAccessoryBase& working, QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Choose Accessory Type"), "CAccessoryType", false, pParent),
+    : CProductDialog(product, QCoreApplication::translate("CAccessoryType", "Choose Accessory Type"),
+                     "CAccessoryType", false, pParent),
       m_working(working)
 {
     m_pList = new QListWidget(this);
     m_pList->setMinimumWidth(330);
-    m_pDescription = modeldlg::ReadOnlyText(QStringLiteral("Description"), 6, this);
+    m_pDescription =
+        modeldlg::ReadOnlyText(QCoreApplication::translate("CAccessoryType", "Description"), 6, this);
     m_pPicture = new CPictureBox(this);
-    m_pPicture->setAccessibleName(QStringLiteral("Accessory picture"));
+    m_pPicture->setAccessibleName(QCoreApplication::translate("CAccessoryType", "Accessory picture"));
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Choose Accessory"), this, m_pList), 0, 0);
+    pGrid->addWidget(
+        modeldlg::Caption(QCoreApplication::translate("CAccessoryType", "Choose Accessory"), this, m_pList),
+        0, 0);
     pGrid->addWidget(m_pList, 1, 0, 3, 1);
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Description"), this), 0, 1);
+    pGrid->addWidget(modeldlg::Caption(QCoreApplication::translate("CAccessoryType", "Description"), this), 0,
+                     1);
     pGrid->addWidget(m_pDescription, 1, 1);
     pGrid->addWidget(m_pPicture, 2, 1);
     pGrid->setRowStretch(2, 1);

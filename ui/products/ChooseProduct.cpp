@@ -8,6 +8,7 @@
 #include "product/StepDialogs.h"
 #include "products/PictureBox.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,31 +31,33 @@ QLabel* Caption(const QString& strText, QWidget* pParent)
 CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     : QDialog(pParent), m_product(product)
 {
-    setWindowTitle(QStringLiteral("Choose Product"));
+    setWindowTitle(QCoreApplication::translate("CChooseProduct", "Choose Product"));
 
     m_pList = new QListWidget(this);
-    m_pList->setAccessibleName(QStringLiteral("Choose Product Type"));
+    m_pList->setAccessibleName(QCoreApplication::translate("CChooseProduct", "Choose Product Type"));
     m_pList->setMinimumWidth(190);
-    QLabel* pListCaption = Caption(QStringLiteral("Choose Product Type"), this);
+    QLabel* pListCaption =
+        Caption(QCoreApplication::translate("CChooseProduct", "Choose Product Type"), this);
     pListCaption->setBuddy(m_pList);
 
     m_pDescription = new QLabel(this);
-    m_pDescription->setAccessibleName(QStringLiteral("Description"));
+    m_pDescription->setAccessibleName(QCoreApplication::translate("CChooseProduct", "Description"));
     m_pDescription->setWordWrap(true);
     m_pDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for the longest description, so that the picture does not jump between products.
     m_pDescription->setMinimumHeight(7 * fontMetrics().lineSpacing());
-    QLabel* pDescriptionCaption = Caption(QStringLiteral("Description"), this);
+    QLabel* pDescriptionCaption = Caption(QCoreApplication::translate("CChooseProduct", "Description"), this);
 
     m_pPicture = new CPictureBox(this);
-    m_pPicture->setAccessibleName(QStringLiteral("Product picture"));
+    m_pPicture->setAccessibleName(QCoreApplication::translate("CChooseProduct", "Product picture"));
 
-    auto* pRapid = NamedButton(QStringLiteral("Ra&pid Selection..."), this);
+    auto* pRapid = NamedButton(QCoreApplication::translate("CChooseProduct", "Ra&pid Selection..."), this);
     pRapid->setEnabled(false); // rapid selection is not part of this version yet
-    pRapid->setToolTip(QStringLiteral("Rapid selection is not available in this version yet."));
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
-    auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
+    pRapid->setToolTip(QCoreApplication::translate("CChooseProduct",
+                                                   "Rapid selection is not available in this version yet."));
+    auto* pReference = NamedButton(QCoreApplication::translate("CChooseProduct", "&Reference"), this);
+    auto* pHelp = NamedButton(QCoreApplication::translate("CChooseProduct", "&Help"), this);
 
     auto* pButtons = OkCancelButtons(this);
     m_pOk = pButtons->button(QDialogButtonBox::Ok);
@@ -94,7 +97,7 @@ CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     m_pOk->setEnabled(!m_rows.empty());
     int nSelect = 0;
     for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (!m_product.ProdType().empty() && m_rows[i].strProdType == m_product.ProdType())
+        if (m_rows[i].nProdId == m_product.ProdId()) // the id: the type's text is the language's
             nSelect = static_cast<int>(i);
     if (!m_rows.empty())
         m_pList->setCurrentRow(nSelect);
@@ -106,7 +109,10 @@ void CChooseProduct::LoadRows()
     IDatabase* pDb = m_product.Database();
     if (!pDb)
     {
-        GetPrompt().Message("The catalogue is not open, so there are no products to choose from.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CChooseProduct",
+                                        "The catalogue is not open, so there are no products to choose from.")
+                .toStdString());
         return;
     }
     try
@@ -162,7 +168,7 @@ void CChooseProduct::OnOk()
         return;
     const SProductRow& row =
         m_rows[static_cast<std::size_t>(m_pList->item(nRow)->data(Qt::UserRole).toInt())];
-    if (row.strProdType == m_product.ProdType())
+    if (row.nProdId == m_product.ProdId())
     {
         done(dlg::CloseChain);
         return;

@@ -23,6 +23,7 @@
 #include "units/UnitConverter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <memory>
 
@@ -82,8 +83,12 @@ int CDesktopStepDialogs::ChooseDetails(CAccumulatorObject& product, CAccumulator
     else
     {
         // A selection file can carry any text here.
-        GetPrompt().Message("The selection holds an accumulator type this program does not know: \"" +
-                            strType + "\". Please choose the model again.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CDesktopStepDialogs",
+                                        "The selection holds an accumulator type this program does "
+                                        "not know: \"%1\". Please choose the model again.")
+                .arg(QString::fromStdString(strType))
+                .toStdString());
         return dlg::Cancel;
     }
     return GetDialogRunner().Run(*pDialog);

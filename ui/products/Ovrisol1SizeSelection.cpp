@@ -6,21 +6,26 @@
 #include "products/Ovrisol2BFluidLevel.h"
 #include "selection/OvrisolBase.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 COvrisol1SizeSelection::COvrisol1SizeSelection(CAccumulatorObject& product, COvrisolBase& working,
                                                COvrisolBase& stored, QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Ovrisol Size Selection Method"), "COvrisol1SizeSelection", true,
-                     pParent),
+    : CProductDialog(product,
+                     QCoreApplication::translate("COvrisol1SizeSelection", "Ovrisol Size Selection Method"),
+                     "COvrisol1SizeSelection", true, pParent),
       m_working(working), m_stored(stored)
 {
-    m_pCapacities = new QRadioButton(QStringLiteral("I know the required cylinder and accumulator capacities."));
-    m_pLevels = new QRadioButton(QStringLiteral("I know the fluid levels and dimensions of the reservoir."));
+    m_pCapacities = new QRadioButton(QCoreApplication::translate(
+        "COvrisol1SizeSelection", "I know the required cylinder and accumulator capacities."));
+    m_pLevels = new QRadioButton(QCoreApplication::translate(
+        "COvrisol1SizeSelection", "I know the fluid levels and dimensions of the reservoir."));
     for (QRadioButton* pButton : {m_pCapacities, m_pLevels})
         pButton->setAccessibleName(pButton->text());
-    auto* pGroup = new QGroupBox(QStringLiteral("How do you want to size the reservoir isolator?"));
+    auto* pGroup = new QGroupBox(QCoreApplication::translate(
+        "COvrisol1SizeSelection", "How do you want to size the reservoir isolator?"));
     auto* pButtons = new QVBoxLayout(pGroup);
     pButtons->addWidget(m_pCapacities);
     pButtons->addWidget(m_pLevels);

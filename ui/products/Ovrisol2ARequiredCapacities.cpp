@@ -6,18 +6,25 @@
 #include "sizing/OvrisolCapacity.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 
 COvrisol2ARequiredCapacities::COvrisol2ARequiredCapacities(CAccumulatorObject& product, COvrisolBase& working,
                                                            COvrisolBase& stored, QWidget* pParent)
-    : COvrisolCapacityDialog(product, working, stored, QStringLiteral("Required Cylinder and Accumulator Capacities"),
+    : COvrisolCapacityDialog(product, working, stored,
+                             QCoreApplication::translate("COvrisol2ARequiredCapacities",
+                                                         "Required Cylinder and Accumulator Capacities"),
                              "COvrisol2ARequiredCapacities", pParent)
 {
     auto* pGrid = new QGridLayout;
-    AddEntry(*pGrid, QStringLiteral("Sum of all Cylinder Differential Capacities:"), "cudCylinderCapacity",
-             m_working.cudCylinderCapacity, UnitCategory::Volume);
-    AddEntry(*pGrid, QStringLiteral("Sum of all Accumulator Capacities:"), "cudAccumulatorCapacity",
-             m_working.cudAccumulatorCapacity, UnitCategory::Volume);
+    AddEntry(*pGrid,
+             QCoreApplication::translate("COvrisol2ARequiredCapacities",
+                                         "Sum of all Cylinder Differential Capacities:"),
+             "cudCylinderCapacity", m_working.cudCylinderCapacity, UnitCategory::Volume);
+    AddEntry(
+        *pGrid,
+        QCoreApplication::translate("COvrisol2ARequiredCapacities", "Sum of all Accumulator Capacities:"),
+        "cudAccumulatorCapacity", m_working.cudAccumulatorCapacity, UnitCategory::Volume);
     SetContent(pGrid);
     FinishLayout();
     Entry("cudCylinderCapacity")->setFocus();

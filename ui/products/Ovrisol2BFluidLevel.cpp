@@ -6,21 +6,27 @@
 #include "sizing/OvrisolCapacity.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 
-COvrisol2BFluidLevel::COvrisol2BFluidLevel(CAccumulatorObject& product, COvrisolBase& working, COvrisolBase& stored,
-                                           QWidget* pParent)
-    : COvrisolCapacityDialog(product, working, stored,
-                             QStringLiteral("Required Fluid Levels & dimensions of the Reservoir"),
-                             "COvrisol2BFluidLevel", pParent)
+COvrisol2BFluidLevel::COvrisol2BFluidLevel(CAccumulatorObject& product, COvrisolBase& working,
+                                           COvrisolBase& stored, QWidget* pParent)
+    : COvrisolCapacityDialog(
+          product, working, stored,
+          QCoreApplication::translate("COvrisol2BFluidLevel",
+                                      "Required Fluid Levels & dimensions of the Reservoir"),
+          "COvrisol2BFluidLevel", pParent)
 {
     using UnitCategory::Distance;
     auto* pGrid = new QGridLayout;
-    AddEntry(*pGrid, QStringLiteral("High Fluid Level"), "cudHighFluidLevel", m_working.cudHighFluidLevel, Distance);
-    AddEntry(*pGrid, QStringLiteral("Low Fluid Level"), "cudLowFluidLevel", m_working.cudLowFluidLevel, Distance);
-    AddEntry(*pGrid, QStringLiteral("Reservoir Width:"), "cudReservoirWidth", m_working.cudReservoirWidth, Distance);
-    AddEntry(*pGrid, QStringLiteral("Reservoir Length"), "cudReservoirLength", m_working.cudReservoirLength,
-             Distance);
+    AddEntry(*pGrid, QCoreApplication::translate("COvrisol2BFluidLevel", "High Fluid Level"),
+             "cudHighFluidLevel", m_working.cudHighFluidLevel, Distance);
+    AddEntry(*pGrid, QCoreApplication::translate("COvrisol2BFluidLevel", "Low Fluid Level"),
+             "cudLowFluidLevel", m_working.cudLowFluidLevel, Distance);
+    AddEntry(*pGrid, QCoreApplication::translate("COvrisol2BFluidLevel", "Reservoir Width:"),
+             "cudReservoirWidth", m_working.cudReservoirWidth, Distance);
+    AddEntry(*pGrid, QCoreApplication::translate("COvrisol2BFluidLevel", "Reservoir Length"),
+             "cudReservoirLength", m_working.cudReservoirLength, Distance);
     // A low level of 0 (the reservoir's floor) is a level; once accepted it shows as 0, not as missing.
     CEditNumeric* pLow = Entry("cudLowFluidLevel");
     pLow->SetShowZero(m_working.cudReservoirCapacity.Value() != 0.0);

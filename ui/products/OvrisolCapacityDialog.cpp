@@ -11,6 +11,7 @@
 #include "selection/OvrisolBase.h"
 #include "sizing/CheckMessages.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -35,7 +36,8 @@ void COvrisolCapacityDialog::AddEntry(QGridLayout& grid, const QString& strCapti
     const int nRow = grid.rowCount();
     CEditNumeric* pEdit = NamedNumberEdit(strCaption);
     CComboUnit* pUnit = UnitListFor(value, nCategoryId, m_product.DefaultUnit(nCategoryId),
-                                    QString(strCaption).remove(QLatin1Char(':')) + QStringLiteral(" unit"));
+                                    QString(strCaption).remove(QLatin1Char(':')) +
+                                        QCoreApplication::translate("COvrisolCapacityDialog", " unit"));
     grid.addWidget(modeldlg::Caption(strCaption, this, pEdit), nRow, 0);
     grid.addWidget(pEdit, nRow, 1);
     grid.addWidget(pUnit, nRow, 2);

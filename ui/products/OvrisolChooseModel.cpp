@@ -12,6 +12,7 @@
 #include "selection/OvrisolBase.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,22 +24,25 @@ namespace
 constexpr int kIndexRole = Qt::UserRole;
 }
 
-COvrisolChooseModel::COvrisolChooseModel(CAccumulatorObject& product, COvrisolBase& working, COvrisolBase& stored,
-                                         QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Choose Ovrisol Model"), "COvrisolChooseModel", true, pParent),
+COvrisolChooseModel::COvrisolChooseModel(CAccumulatorObject& product, COvrisolBase& working,
+                                         COvrisolBase& stored, QWidget* pParent)
+    : CProductDialog(product, QCoreApplication::translate("COvrisolChooseModel", "Choose Ovrisol Model"),
+                     "COvrisolChooseModel", true, pParent),
       m_working(working), m_stored(stored)
 {
     m_pSizes = new QTreeWidget(this);
     m_pSizes->setColumnCount(2);
-    m_pSizes->setHeaderLabels({QStringLiteral("Ovrisol Size"), QStringLiteral("Construction")});
+    m_pSizes->setHeaderLabels({QCoreApplication::translate("COvrisolChooseModel", "Ovrisol Size"),
+                               QCoreApplication::translate("COvrisolChooseModel", "Construction")});
     m_pSizes->setRootIsDecorated(false);
     m_pSizes->setAllColumnsShowFocus(true);
-    m_pSizes->setAccessibleName(QStringLiteral("Ovrisol Size"));
+    m_pSizes->setAccessibleName(QCoreApplication::translate("COvrisolChooseModel", "Ovrisol Size"));
     m_pSizes->header()->setStretchLastSection(true);
     m_pSizes->setMinimumWidth(440);
     m_pBladder = new QComboBox(this);
     m_pBladder->setMinimumContentsLength(28);
-    auto* pAssistance = NamedButton(QStringLiteral("Selection Assistance"), this);
+    auto* pAssistance =
+        NamedButton(QCoreApplication::translate("COvrisolChooseModel", "Selection Assistance"), this);
 
     auto* pGrid = new QGridLayout;
     // The capacity the sizes were found for, as the step panel shows it.
@@ -46,7 +50,9 @@ COvrisolChooseModel::COvrisolChooseModel(CAccumulatorObject& product, COvrisolBa
     pRequired->setAccessibleName(pRequired->text());
     pGrid->addWidget(pRequired, 0, 0, 1, 3);
     pGrid->addWidget(m_pSizes, 1, 0, 1, 3);
-    pGrid->addWidget(modeldlg::Caption(QStringLiteral("Bladder"), this, m_pBladder), 2, 0);
+    pGrid->addWidget(
+        modeldlg::Caption(QCoreApplication::translate("COvrisolChooseModel", "Bladder"), this, m_pBladder), 2,
+        0);
     pGrid->addWidget(m_pBladder, 2, 1);
     pGrid->addWidget(pAssistance, 2, 2);
     pGrid->setColumnStretch(1, 1);

@@ -8,6 +8,7 @@
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,7 +25,7 @@ CProductDialog::CProductDialog(CAccumulatorObject& product, const QString& strTi
 
 void CProductDialog::SetContent(QLayout* pContent)
 {
-    auto* pReference = NamedButton(QStringLiteral("&Reference"), this);
+    auto* pReference = NamedButton(QCoreApplication::translate("CProductDialog", "&Reference"), this);
     auto* pButtons = OkCancelButtons(this);
     m_pOk = pButtons->button(QDialogButtonBox::Ok);
     m_pOk->setDefault(true);
@@ -34,7 +35,7 @@ void CProductDialog::SetContent(QLayout* pContent)
     pBottom->addWidget(pReference);
     if (m_bHelp)
     {
-        auto* pHelp = NamedButton(QStringLiteral("&Help"), this);
+        auto* pHelp = NamedButton(QCoreApplication::translate("CProductDialog", "&Help"), this);
         pBottom->addWidget(pHelp);
         connect(pHelp, &QPushButton::clicked, this, [this] { modeldlg::OpenHelp(m_product, m_pszClassName); });
     }
@@ -68,7 +69,10 @@ IDatabase* CProductDialog::Catalogue()
     if (!pDb && !m_bToldNoCatalogue)
     {
         m_bToldNoCatalogue = true;
-        GetPrompt().Message("The catalogue is not open, so there is nothing to choose from.");
+        GetPrompt().Message(
+            QCoreApplication::translate("CProductDialog",
+                                        "The catalogue is not open, so there is nothing to choose from.")
+                .toStdString());
     }
     return pDb;
 }

@@ -8,18 +8,22 @@
 #include "products/RepairKitSelect.h"
 #include "selection/RepairKitBase.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 CRepairKit::CRepairKit(CAccumulatorObject& product, CRepairKitBase& working, QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Repair Kit Selection"), "CRepairKit", false, pParent), m_working(working)
+    : CProductDialog(product, QCoreApplication::translate("CRepairKit", "Repair Kit Selection"), "CRepairKit",
+                     false, pParent),
+      m_working(working)
 {
     m_pList = new QListWidget(this);
     m_pList->setMinimumSize(300, 180);
     auto* pContent = new QVBoxLayout;
-    pContent->addWidget(modeldlg::Caption(QStringLiteral("Choose Repair Kit"), this, m_pList));
+    pContent->addWidget(
+        modeldlg::Caption(QCoreApplication::translate("CRepairKit", "Choose Repair Kit"), this, m_pList));
     pContent->addWidget(m_pList);
     SetContent(pContent);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { OkButton()->click(); });

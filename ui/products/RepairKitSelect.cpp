@@ -4,10 +4,12 @@
 #include "catalogue/MessageKeys.h"
 #include "controls/RefillComboBox.h"
 #include "models/ModelDialogs.h"
+#include "models/NoFilter.h"
 #include "platform/StringTable.h"
 #include "product/StepDialogs.h"
 #include "selection/RepairKitBase.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -22,26 +24,32 @@ namespace
 constexpr int kStringViewAll = 50001;
 constexpr EKitFilter kFilters[] = {EKitFilter::Size, EKitFilter::Seal, EKitFilter::Construction, EKitFilter::Service,
                                    EKitFilter::Port};
-const char* const kCaptions[] = {"Size:", "Seals:", "Construction:", "Service:", "Port:"};
+const char* const kCaptions[] = {
+    QT_TRANSLATE_NOOP("CRepairKitSelect", "Size:"), QT_TRANSLATE_NOOP("CRepairKitSelect", "Seals:"),
+    QT_TRANSLATE_NOOP("CRepairKitSelect", "Construction:"), QT_TRANSLATE_NOOP("CRepairKitSelect", "Service:"),
+    QT_TRANSLATE_NOOP("CRepairKitSelect", "Port:")};
 } // namespace
 
 CRepairKitSelect::CRepairKitSelect(CAccumulatorObject& product, CRepairKitBase& working, QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Select Repair Kit"), "CRepairKitSelect", true, pParent),
+    : CProductDialog(product, QCoreApplication::translate("CRepairKitSelect", "Select Repair Kit"),
+                     "CRepairKitSelect", true, pParent),
       m_working(working), m_filters(working.strKitType)
 {
     m_pList = new QTreeWidget(this);
     m_pList->setColumnCount(2);
-    m_pList->setHeaderLabels({QStringLiteral("Repair Kit"), QStringLiteral("Part Number")});
+    m_pList->setHeaderLabels({QCoreApplication::translate("CRepairKitSelect", "Repair Kit"),
+                              QCoreApplication::translate("CRepairKitSelect", "Part Number")});
     m_pList->setRootIsDecorated(false);
     m_pList->setAllColumnsShowFocus(true);
     m_pList->setAlternatingRowColors(true);
-    m_pList->setAccessibleName(QStringLiteral("Repair Kit"));
+    m_pList->setAccessibleName(QCoreApplication::translate("CRepairKitSelect", "Repair Kit"));
     const int nChar = fontMetrics().averageCharWidth();
     m_pList->setMinimumSize(132 * nChar, 14 * fontMetrics().lineSpacing());
 
-    auto* pGroup = new QGroupBox(QStringLiteral("Accumulator Options"));
+    auto* pGroup = new QGroupBox(QCoreApplication::translate("CRepairKitSelect", "Accumulator Options"));
     auto* pFilters = new QGridLayout(pGroup);
-    auto* pHint = new QLabel(QStringLiteral("Select Any of the Options below to filter the list."));
+    auto* pHint = new QLabel(QCoreApplication::translate(
+        "CRepairKitSelect", "Select Any of the Options below to filter the list."));
     pFilters->addWidget(pHint, 0, 0, 1, 4);
     for (const EKitFilter eFilter : kFilters)
     {
@@ -51,7 +59,9 @@ CRepairKitSelect::CRepairKitSelect(CAccumulatorObject& product, CRepairKitBase& 
         pBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         pBox->setMinimumContentsLength(24);
         const int nRow = 1 + n / 2, nColumn = 2 * (n % 2);
-        pFilters->addWidget(modeldlg::Caption(QString::fromLatin1(kCaptions[n]), this, pBox), nRow, nColumn);
+        pFilters->addWidget(
+            modeldlg::Caption(QCoreApplication::translate("CRepairKitSelect", kCaptions[n]), this, pBox),
+            nRow, nColumn);
         pFilters->addWidget(pBox, nRow, nColumn + 1);
         pBox->SetRefill([this, eFilter] { FillFilter(eFilter); });
         connect(pBox, &QComboBox::currentIndexChanged, this, [this, eFilter] { OnFilterChosen(eFilter); });
@@ -94,7 +104,7 @@ void CRepairKitSelect::FillFilter(EKitFilter eFilter)
 void CRepairKitSelect::OnFilterChosen(EKitFilter eFilter)
 {
     CRefillComboBox* pBox = FilterBox(eFilter);
-    m_filters[eFilter] = pBox->currentIndex() > 0 ? pBox->currentText().toStdString() : LoadString(kStringViewAll);
+    m_filters[eFilter] = pBox->currentIndex() > 0 ? pBox->currentText().toStdString() : std::string(kNoFilter);
     FillKits();
 }
 

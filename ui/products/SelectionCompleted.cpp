@@ -5,6 +5,7 @@
 #include "product/TesmaraObject.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -35,40 +36,45 @@ CSelectionCompleted::CSelectionCompleted(CTesmaraObject& product, ISettings& set
       m_fnCommand(std::move(fnCommand))
 {
     const bool bCad = m_nTemplate == WithCad;
-    setWindowTitle(QStringLiteral("Selection Complete"));
+    setWindowTitle(QCoreApplication::translate("CSelectionCompleted", "Selection Complete"));
 
     QGroupBox* pCad = nullptr;
     if (bCad)
     {
-        pCad = Group(QStringLiteral("CAD Options"),
-                     {AddCommandButton(QStringLiteral("&View CAD Drawing"), outputcmd::ViewCadDrawing,
-                                       product.IsCadCommandEnabled(kCadView)),
-                      AddCommandButton(QStringLiteral("&Print CAD - DXF"), outputcmd::PrintCadDxf,
-                                       product.IsCadCommandEnabled(kCadPrintDxf)),
-                      AddCommandButton(QStringLiteral("Print CAD - &HPGL"), outputcmd::PrintCadHpgl,
-                                       product.IsCadCommandEnabled(kCadPrintHpgl)),
-                      AddCommandButton(QStringLiteral("&Generate CAD File"), outputcmd::GenerateCadFile,
-                                       product.IsCadCommandEnabled(kCadSave))});
+        pCad =
+            Group(QCoreApplication::translate("CSelectionCompleted", "CAD Options"),
+                  {AddCommandButton(QCoreApplication::translate("CSelectionCompleted", "&View CAD Drawing"),
+                                    outputcmd::ViewCadDrawing, product.IsCadCommandEnabled(kCadView)),
+                   AddCommandButton(QCoreApplication::translate("CSelectionCompleted", "&Print CAD - DXF"),
+                                    outputcmd::PrintCadDxf, product.IsCadCommandEnabled(kCadPrintDxf)),
+                   AddCommandButton(QCoreApplication::translate("CSelectionCompleted", "Print CAD - &HPGL"),
+                                    outputcmd::PrintCadHpgl, product.IsCadCommandEnabled(kCadPrintHpgl)),
+                   AddCommandButton(QCoreApplication::translate("CSelectionCompleted", "&Generate CAD File"),
+                                    outputcmd::GenerateCadFile, product.IsCadCommandEnabled(kCadSave))});
     }
-    QGroupBox* pOrdering = Group(QStringLiteral("Ordering Options"),
-                                 {AddCommandButton(QStringLiteral("&Add to OrderPad"),
-                                                   outputcmd::AddToOrderPad, product.IsOrderPadEnabled())});
+    QGroupBox* pOrdering =
+        Group(QCoreApplication::translate("CSelectionCompleted", "Ordering Options"),
+              {AddCommandButton(QCoreApplication::translate("CSelectionCompleted", "&Add to OrderPad"),
+                                outputcmd::AddToOrderPad, product.IsOrderPadEnabled())});
     const bool bReport = product.IsViewSelectionReportEnabled();
-    QGroupBox* pReport = Group(
-        QStringLiteral("Selection Report Options"),
-        {AddCommandButton(QStringLiteral("View &Selection Report"), outputcmd::ViewSelectionReport, bReport),
-         AddCommandButton(QStringLiteral("Print Selection &Report"), outputcmd::PrintSelectionReport,
-                          bReport)});
+    QGroupBox* pReport =
+        Group(QCoreApplication::translate("CSelectionCompleted", "Selection Report Options"),
+              {AddCommandButton(QCoreApplication::translate("CSelectionCompleted", "View &Selection Report"),
+                                outputcmd::ViewSelectionReport, bReport),
+               AddCommandButton(QCoreApplication::translate("CSelectionCompleted", "Print Selection &Report"),
+                                outputcmd::PrintSelectionReport, bReport)});
 
-    const QString strShow = bCad ? QStringLiteral("Show &Options When Selection Completed")
-                                 : QStringLiteral("Show Options When Selection Completed");
+    const QString strShow =
+        bCad ? QCoreApplication::translate("CSelectionCompleted", "Show &Options When Selection Completed")
+             : QCoreApplication::translate("CSelectionCompleted", "Show Options When Selection Completed");
     m_pShow = new QCheckBox(strShow);
     m_pShow->setAccessibleName(QString(strShow).remove(QLatin1Char('&')));
     m_pShow->setChecked(true);
 
-    const QString strClose = bCad ? QStringLiteral("&Close") : QStringLiteral("Close");
+    const QString strClose = bCad ? QCoreApplication::translate("CSelectionCompleted", "&Close")
+                                  : QCoreApplication::translate("CSelectionCompleted", "Close");
     auto* pClose = new QPushButton(strClose);
-    pClose->setAccessibleName(QStringLiteral("Close"));
+    pClose->setAccessibleName(QCoreApplication::translate("CSelectionCompleted", "Close"));
     pClose->setDefault(true);
     connect(pClose, &QPushButton::clicked, this, &CSelectionCompleted::OnClose);
 

@@ -90,6 +90,10 @@ void CTesmaraView::Refresh()
         pButton->setEnabled(bEnabled);
         if (bEnabled)
             pLastEnabled = pButton;
+        // The step's name too: the language may have changed.
+        const QString strName = FromUtf8(m_pProduct->GetButtonText(i));
+        pButton->setText(strName);
+        pButton->setAccessibleName(QString(strName).remove(QLatin1Char('&')));
         m_displayTexts[i] = FromUtf8(m_pProduct->GetButtonSelectionDisplayText(i));
         // The painted text is invisible to a screen reader; the button carries it too.
         pButton->setAccessibleDescription(m_displayTexts[i]);

@@ -3,12 +3,14 @@
 
 #include "catalogue/MessageKeys.h"
 #include "controls/RefillComboBox.h"
+#include "models/NoFilter.h"
 #include "models/ModelDialogs.h"
 #include "platform/StringTable.h"
 #include "product/AccumulatorObject.h"
 #include "product/StepDialogs.h"
 #include "selection/TransferBase.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -34,12 +36,13 @@ int Index(ETransferFilter eFilter)
 } // namespace
 
 CTransferBarrier::CTransferBarrier(CAccumulatorObject& product, CTransferBase& working, QWidget* pParent)
-    : CProductDialog(product, QStringLiteral("Choose Transfer Barrier Accumulator"), "CTransferBarrier", true,
-                     pParent),
+    : CProductDialog(product,
+                     QCoreApplication::translate("CTransferBarrier", "Choose Transfer Barrier Accumulator"),
+                     "CTransferBarrier", true, pParent),
       m_working(working)
 {
     m_pGrid = new QTableWidget(this);
-    m_pGrid->setAccessibleName(QStringLiteral("Transfer barriers"));
+    m_pGrid->setAccessibleName(QCoreApplication::translate("CTransferBarrier", "Transfer barriers"));
     m_pGrid->setColumnCount(3);
     m_pGrid->setHorizontalHeaderLabels({QString::fromStdString(LoadString(kStringCapacity)),
                                         QString::fromStdString(LoadString(kStringPressure)),
@@ -51,10 +54,12 @@ CTransferBarrier::CTransferBarrier(CAccumulatorObject& product, CTransferBase& w
     m_pGrid->setColumnWidth(1, 14 * nChar);
     m_pGrid->setMinimumSize(80 * nChar, 14 * m_pGrid->verticalHeader()->defaultSectionSize());
 
-    auto* pGroup = new QGroupBox(QStringLiteral("Select One of the following options to filter the list above."));
+    auto* pGroup = new QGroupBox(QCoreApplication::translate(
+        "CTransferBarrier", "Select One of the following options to filter the list above."));
     auto* pFilters = new QGridLayout(pGroup);
-    const QString captions[] = {QStringLiteral("Pressure Rating:"), QStringLiteral("Service:"),
-                                QStringLiteral("Capacity:")};
+    const QString captions[] = {QCoreApplication::translate("CTransferBarrier", "Pressure Rating:"),
+                                QCoreApplication::translate("CTransferBarrier", "Service:"),
+                                QCoreApplication::translate("CTransferBarrier", "Capacity:")};
     for (const ETransferFilter eFilter : kFilters)
     {
         auto* pBox = new CRefillComboBox(this);
@@ -126,7 +131,7 @@ void CTransferBarrier::OnFilterChosen(ETransferFilter eFilter)
     const std::vector<SFilterEntry>& entries = m_entries[Index(eFilter)];
     Filter(eFilter) = pBox->currentIndex() > 0 && entry.isValid() && entry.toInt() < static_cast<int>(entries.size())
                           ? entries[static_cast<std::size_t>(entry.toInt())].strCode
-                          : LoadString(kStringViewAll);
+                          : std::string(kNoFilter);
     FillGrid();
 }
 

@@ -8,27 +8,33 @@
 #include "sizing/SizeApplication.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CAuxPowerSource::CAuxPowerSource(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
-                                 QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Auxiliary Power Source"), "CAuxPowerSource", pParent)
+CAuxPowerSource::CAuxPowerSource(CAccumulatorObject& product, CAccumulatorData& working,
+                                 CAccumulatorData& stored, QWidget* pParent)
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CAuxPowerSource", "Auxiliary Power Source"),
+                    "CAuxPowerSource", pParent)
 {
-    const QString strMax = QStringLiteral("Maximum System Pressure:");
-    const QString strMin = QStringLiteral("Minimum System Pressure:");
-    const QString strTemperature = QStringLiteral("Estimated System Temperature:");
+    const QString strMax = QCoreApplication::translate("CAuxPowerSource", "Maximum System Pressure:");
+    const QString strMin = QCoreApplication::translate("CAuxPowerSource", "Minimum System Pressure:");
+    const QString strTemperature =
+        QCoreApplication::translate("CAuxPowerSource", "Estimated System Temperature:");
     m_pMax = NumberEdit(strMax);
-    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
+    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                                QCoreApplication::translate("CAuxPowerSource", "Pressure unit"));
     m_pMin = NumberEdit(strMin);
     m_pTemperature = NumberEdit(strTemperature);
     m_pTemperature->SetAllowMinus(true);
     m_pTemperatureUnit = UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
-                                   QStringLiteral("System Temperature unit"));
-    m_pPrecharge = new CPrechargeGroup(CPrechargeGroup::ERule::ForMinimum,
-                                       QStringLiteral("For a Bladder / Diaphragm Accumulator:"), true);
+                                   QCoreApplication::translate("CAuxPowerSource", "System Temperature unit"));
+    m_pPrecharge = new CPrechargeGroup(
+        CPrechargeGroup::ERule::ForMinimum,
+        QCoreApplication::translate("CAuxPowerSource", "For a Bladder / Diaphragm Accumulator:"), true);
     m_pPrecharge->FollowUnit(m_pPressureUnit);
 
     auto* pGrid = new QGridLayout;

@@ -4,6 +4,7 @@
 #include "platform/StringTable.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -19,7 +20,7 @@ QChart* CreateCycleGraphChart(const std::vector<sizing::STimeVolumePoint>& point
 {
     auto* pChart = new QChart;
     auto* pSeries = new QLineSeries;
-    pSeries->setName(QStringLiteral("Volume"));
+    pSeries->setName(QCoreApplication::translate("CCycleGraphChart", "Volume"));
     QList<QPointF> data;
     data.reserve(static_cast<qsizetype>(points.size()));
     double dMaxTime = 0.0, dMaxVolume = 0.0;

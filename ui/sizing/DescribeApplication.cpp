@@ -14,6 +14,7 @@
 #include "sizing/SupPumpSelCalcMethod.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -25,8 +26,9 @@ constexpr int kFirstCaption = 51003;
 
 CDescribeApplication::CDescribeApplication(CAccumulatorObject& product, CAccumulatorData& working,
                                            CAccumulatorData& stored, QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Describe Application"), "CDescribeApplication",
-                    pParent),
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CDescribeApplication", "Describe Application"),
+                    "CDescribeApplication", pParent),
       m_pGroup(new QButtonGroup(this))
 {
     auto* pContent = new QVBoxLayout;

@@ -12,6 +12,7 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,12 +39,12 @@ CEntryDialog::CEntryDialog(CAccumulatorObject& product, const QString& strTitle,
 
 void CEntryDialog::SetContent(QLayout* pContent, bool bHelp)
 {
-    auto* pReference = NamedButton(QStringLiteral("&Reference"));
-    auto* pHelp = bHelp ? NamedButton(QStringLiteral("&Help")) : nullptr;
+    auto* pReference = NamedButton(QCoreApplication::translate("CEntryDialog", "&Reference"));
+    auto* pHelp = bHelp ? NamedButton(QCoreApplication::translate("CEntryDialog", "&Help")) : nullptr;
     auto* pOk = NamedButton(QStringLiteral("OK"));
     pOk->setDefault(true);
     m_pOk = pOk;
-    auto* pCancel = NamedButton(QStringLiteral("Cancel"));
+    auto* pCancel = NamedButton(QCoreApplication::translate("CEntryDialog", "Cancel"));
 
     auto* pButtons = new QHBoxLayout;
     pButtons->addWidget(pReference);

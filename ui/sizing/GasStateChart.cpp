@@ -5,6 +5,7 @@
 #include "units/UnitConvMap.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
@@ -46,12 +47,14 @@ QChart* CreateGasStateChart(const gas::SGasTrajectory& trajectory, const SGasSta
     pTime->setRange(0.0, dEnd > 0.0 ? dEnd : 1.0);
 
     const SQuantity quantities[] = {
-        {QStringLiteral("Gas Pressure"), units.strPressure, [](const gas::SGasState& s) { return s.dPressurePsia; },
-         "PSIA", QColor(0x1f, 0x5f, 0xbf), Qt::AlignLeft},
-        {QStringLiteral("Gas Temperature"), units.strTemperature, [](const gas::SGasState& s) { return s.dTempF; },
-         "DEG_F", QColor(0xc0, 0x39, 0x2b), Qt::AlignRight},
-        {QStringLiteral("Gas Volume"), units.strVolume, [](const gas::SGasState& s) { return s.dVolumeIn3; },
-         "CU_IN", QColor(0x2e, 0x8b, 0x57), Qt::AlignRight},
+        {QCoreApplication::translate("CGasStateChart", "Gas Pressure"), units.strPressure,
+         [](const gas::SGasState& s) { return s.dPressurePsia; }, "PSIA", QColor(0x1f, 0x5f, 0xbf),
+         Qt::AlignLeft},
+        {QCoreApplication::translate("CGasStateChart", "Gas Temperature"), units.strTemperature,
+         [](const gas::SGasState& s) { return s.dTempF; }, "DEG_F", QColor(0xc0, 0x39, 0x2b), Qt::AlignRight},
+        {QCoreApplication::translate("CGasStateChart", "Gas Volume"), units.strVolume,
+         [](const gas::SGasState& s) { return s.dVolumeIn3; }, "CU_IN", QColor(0x2e, 0x8b, 0x57),
+         Qt::AlignRight},
     };
     for (const SQuantity& q : quantities)
     {

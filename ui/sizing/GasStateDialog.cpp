@@ -8,6 +8,7 @@
 #include "units/NumberFormat.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,7 +17,7 @@
 CGasStateDialog::CGasStateDialog(const CAccumulatorData& data, const std::string& strVolumeUnit, QWidget* pParent)
     : QDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("Gas State"));
+    setWindowTitle(QCoreApplication::translate("CGasStateDialog", "Gas State"));
     SGasStateUnits units;
     for (auto [pUnit, strEntered] : {std::pair{&units.strPressure, data.sdMaxSysPress.GetUnit()},
                                      {&units.strTemperature, data.sdSysTemperature.GetUnit()},
@@ -30,9 +31,11 @@ CGasStateDialog::CGasStateDialog(const CAccumulatorData& data, const std::string
 
     auto* pNote = new QLabel(
         trajectory.states.empty()
-            ? QStringLiteral("The gas model gives no states for this application.")
-            : QStringLiteral("The gas of the required accumulator capacity during its discharge, as the gas model "
-                             "computes it (polytropic exponent %1).")
+            ? QCoreApplication::translate("CGasStateDialog",
+                                          "The gas model gives no states for this application.")
+            : QStringLiteral(
+                  "The gas of the required accumulator capacity during its discharge, as the gas model "
+                  "computes it (polytropic exponent %1).")
                   .arg(QString::fromStdString(FormatExponent(dExponent))));
     pNote->setWordWrap(true);
     pNote->setAccessibleName(pNote->text());

@@ -14,6 +14,7 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,35 +24,40 @@
 
 namespace
 {
-const QString kCalculated = QStringLiteral("Calculated Rate:");
+const char* const kCalculated = QT_TRANSLATE_NOOP("CHoldingLeakage", "Calculated Rate:");
 } // namespace
 
-CHoldingLeakage::CHoldingLeakage(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
-                                 QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Holding / Leakage Compensation"), "CHoldingLeakage",
-                    pParent),
+CHoldingLeakage::CHoldingLeakage(CAccumulatorObject& product, CAccumulatorData& working,
+                                 CAccumulatorData& stored, QWidget* pParent)
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CHoldingLeakage", "Holding / Leakage Compensation"),
+                    "CHoldingLeakage", pParent),
       m_pChoice(new QButtonGroup(this))
 {
-    const QString strMax = QStringLiteral("Maximum System Pressure:");
-    const QString strMin = QStringLiteral("Minimum System Pressure:");
-    const QString strHold = QStringLiteral("Time to Hold Pressure:");
-    const QString strTemperature = QStringLiteral("Estimated System Temperature:");
-    const QString strEntered = QStringLiteral("Estimated Leakage Rate");
-    const QString strEstimated = QStringLiteral("Estimate the leakage rate using the number and size of valves");
+    const QString strMax = QCoreApplication::translate("CHoldingLeakage", "Maximum System Pressure:");
+    const QString strMin = QCoreApplication::translate("CHoldingLeakage", "Minimum System Pressure:");
+    const QString strHold = QCoreApplication::translate("CHoldingLeakage", "Time to Hold Pressure:");
+    const QString strTemperature =
+        QCoreApplication::translate("CHoldingLeakage", "Estimated System Temperature:");
+    const QString strEntered = QCoreApplication::translate("CHoldingLeakage", "Estimated Leakage Rate");
+    const QString strEstimated = QCoreApplication::translate(
+        "CHoldingLeakage", "Estimate the leakage rate using the number and size of valves");
     m_pMax = NumberEdit(strMax);
-    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
+    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                                QCoreApplication::translate("CHoldingLeakage", "Pressure unit"));
     m_pMin = NumberEdit(strMin);
     m_pHoldTime = NumberEdit(strHold);
     m_pTemperature = NumberEdit(strTemperature);
     m_pTemperature->SetAllowMinus(true);
     m_pTemperatureUnit = UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
-                                   QStringLiteral("System Temperature unit"));
+                                   QCoreApplication::translate("CHoldingLeakage", "System Temperature unit"));
     m_pRate = NumberEdit(strEntered);
-    m_pRateUnit = UnitCombo(m_working.sdHoldLeakageRate, UnitCategory::FlowRate, QStringLiteral("Leakage rate unit"));
-    m_pValves = WholeNumberEdit(QStringLiteral("Number of leaking valves"));
-    m_pValveSize = new CListCombo(QStringLiteral("Size:"));
+    m_pRateUnit = UnitCombo(m_working.sdHoldLeakageRate, UnitCategory::FlowRate,
+                            QCoreApplication::translate("CHoldingLeakage", "Leakage rate unit"));
+    m_pValves = WholeNumberEdit(QCoreApplication::translate("CHoldingLeakage", "Number of leaking valves"));
+    m_pValveSize = new CListCombo(QCoreApplication::translate("CHoldingLeakage", "Size:"));
     m_pValveSize->Fill(sizing::ValveSizes(*m_product.Database()));
-    m_pCalculated = ValueText(kCalculated);
+    m_pCalculated = ValueText(QCoreApplication::translate("CHoldingLeakage", kCalculated));
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(Caption(strMax, m_pMax), 0, 0);
@@ -67,15 +73,15 @@ CHoldingLeakage::CHoldingLeakage(CAccumulatorObject& product, CAccumulatorData& 
     pGrid->addWidget(m_pTemperature, 3, 1);
     pGrid->addWidget(m_pTemperatureUnit, 3, 2);
 
-    auto* pLeakBox = new QGroupBox(QStringLiteral("Leakage"));
+    auto* pLeakBox = new QGroupBox(QCoreApplication::translate("CHoldingLeakage", "Leakage"));
     pLeakBox->setAccessibleName(pLeakBox->title());
     QRadioButton* pEnteredButton = ChoiceButton(strEntered, m_pChoice, kEntered);
     QRadioButton* pEstimatedButton = ChoiceButton(strEstimated, m_pChoice, kEstimated);
     auto* pValveRow = new QHBoxLayout;
-    pValveRow->addWidget(Caption(QStringLiteral("Leakage is due to ")));
+    pValveRow->addWidget(Caption(QCoreApplication::translate("CHoldingLeakage", "Leakage is due to ")));
     pValveRow->addWidget(m_pValves);
-    pValveRow->addWidget(Caption(QStringLiteral("Valves.  ")));
-    pValveRow->addWidget(Caption(QStringLiteral("Size:"), m_pValveSize));
+    pValveRow->addWidget(Caption(QCoreApplication::translate("CHoldingLeakage", "Valves.  ")));
+    pValveRow->addWidget(Caption(QCoreApplication::translate("CHoldingLeakage", "Size:"), m_pValveSize));
     pValveRow->addWidget(m_pValveSize);
     pValveRow->addStretch();
     m_pValves->setMinimumWidth(m_pValves->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 5);
@@ -85,11 +91,13 @@ CHoldingLeakage::CHoldingLeakage(CAccumulatorObject& product, CAccumulatorData& 
     pLeakGrid->addWidget(m_pRateUnit, 0, 2);
     pLeakGrid->addWidget(pEstimatedButton, 1, 0, 1, 3);
     pLeakGrid->addLayout(pValveRow, 2, 0, 1, 3);
-    pLeakGrid->addWidget(Caption(kCalculated), 3, 0, Qt::AlignRight);
+    pLeakGrid->addWidget(Caption(QCoreApplication::translate("CHoldingLeakage", kCalculated)), 3, 0,
+                         Qt::AlignRight);
     pLeakGrid->addWidget(m_pCalculated, 3, 1, 1, 2);
 
-    m_pPrecharge = new CPrechargeGroup(CPrechargeGroup::ERule::ForMinimum,
-                                       QStringLiteral("For a Bladder / Diaphragm Accumulator:"), true);
+    m_pPrecharge = new CPrechargeGroup(
+        CPrechargeGroup::ERule::ForMinimum,
+        QCoreApplication::translate("CHoldingLeakage", "For a Bladder / Diaphragm Accumulator:"), true);
     m_pPrecharge->FollowUnit(m_pPressureUnit);
 
     auto* pContent = new QVBoxLayout;
@@ -164,7 +172,7 @@ void CHoldingLeakage::ShowEstimate()
         m_pCalculated->SetValue(*rate, 1, true, false);
     else
         m_pCalculated->clear();
-    NameAfterText(m_pCalculated, kCalculated);
+    NameAfterText(m_pCalculated, QCoreApplication::translate("CHoldingLeakage", kCalculated));
 }
 
 void CHoldingLeakage::ReadEntries()

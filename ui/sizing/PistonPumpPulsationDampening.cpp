@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,41 +25,57 @@
 
 namespace
 {
-const QString kComputed = QStringLiteral("Maximum Allowable Shock Pressure:");
-const QString kCalculatedDisp = QStringLiteral("Calculated Rate:");
-const QString kCalculatedPrecharge = QStringLiteral("Use the calculated optimal Precharge Pressure:");
+const char* const kComputed =
+    QT_TRANSLATE_NOOP("CPistonPumpPulsationDampening", "Maximum Allowable Shock Pressure:");
+const char* const kCalculatedDisp = QT_TRANSLATE_NOOP("CPistonPumpPulsationDampening", "Calculated Rate:");
+const char* const kCalculatedPrecharge =
+    QT_TRANSLATE_NOOP("CPistonPumpPulsationDampening", "Use the calculated optimal Precharge Pressure:");
 
 } // namespace
 
 CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject& product,
-                                                             CAccumulatorData& working, CAccumulatorData& stored,
-                                                             QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Piston Pump Pulsation Dampening"),
-                    "CPistonPumpPulsationDampening", pParent),
+                                                             CAccumulatorData& working,
+                                                             CAccumulatorData& stored, QWidget* pParent)
+    : CSizingDialog(
+          product, working, stored,
+          QCoreApplication::translate("CPistonPumpPulsationDampening", "Piston Pump Pulsation Dampening"),
+          "CPistonPumpPulsationDampening", pParent),
       m_pDisplacementChoice(new QButtonGroup(this)), m_pAction(new QButtonGroup(this)),
       m_pPrechargeChoice(new QButtonGroup(this))
 {
-    const QString strSystem = QStringLiteral("System Pressure:");
-    const QString strShock = QStringLiteral("Maximum Allowable Shock Pressure (entered):");
-    const QString strPistons = QStringLiteral("Number of Pistons in Pump:");
+    const QString strSystem =
+        QCoreApplication::translate("CPistonPumpPulsationDampening", "System Pressure:");
+    const QString strShock = QCoreApplication::translate("CPistonPumpPulsationDampening",
+                                                         "Maximum Allowable Shock Pressure (entered):");
+    const QString strPistons =
+        QCoreApplication::translate("CPistonPumpPulsationDampening", "Number of Pistons in Pump:");
     m_pSystem = NumberEdit(strSystem);
-    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
+    m_pPressureUnit =
+        UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                  QCoreApplication::translate("CPistonPumpPulsationDampening", "Pressure unit"));
     m_pShock = NumberEdit(strShock);
-    m_pComputed = ValueText(kComputed);
+    m_pComputed = ValueText(QCoreApplication::translate("CPistonPumpPulsationDampening", kComputed));
     m_pPistons = WholeNumberEdit(strPistons);
-    m_pDisplacement = NumberEdit(QStringLiteral("Enter Pump Displacement Directly:"));
-    m_pDisplacementUnit = UnitCombo(m_working.sdPulsationPumpDisp, UnitCategory::Displacement,
-                                    QStringLiteral("Pump displacement unit"));
-    m_pFlow = NumberEdit(QStringLiteral("Flow Rate:"));
-    m_pFlowUnit = UnitCombo(m_working.sdFlowRate, UnitCategory::FlowRate, QStringLiteral("Flow rate unit"));
-    m_pSpeed = WholeNumberEdit(QStringLiteral("Pump Speed"));
-    m_pCalculatedDisp = ValueText(kCalculatedDisp);
-    m_pTemperature = NumberEdit(QStringLiteral("Estimated:"));
+    m_pDisplacement = NumberEdit(
+        QCoreApplication::translate("CPistonPumpPulsationDampening", "Enter Pump Displacement Directly:"));
+    m_pDisplacementUnit =
+        UnitCombo(m_working.sdPulsationPumpDisp, UnitCategory::Displacement,
+                  QCoreApplication::translate("CPistonPumpPulsationDampening", "Pump displacement unit"));
+    m_pFlow = NumberEdit(QCoreApplication::translate("CPistonPumpPulsationDampening", "Flow Rate:"));
+    m_pFlowUnit = UnitCombo(m_working.sdFlowRate, UnitCategory::FlowRate,
+                            QCoreApplication::translate("CPistonPumpPulsationDampening", "Flow rate unit"));
+    m_pSpeed = WholeNumberEdit(QCoreApplication::translate("CPistonPumpPulsationDampening", "Pump Speed"));
+    m_pCalculatedDisp =
+        ValueText(QCoreApplication::translate("CPistonPumpPulsationDampening", kCalculatedDisp));
+    m_pTemperature = NumberEdit(QCoreApplication::translate("CPistonPumpPulsationDampening", "Estimated:"));
     m_pTemperature->SetAllowMinus(true);
-    m_pTemperatureUnit = UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
-                                   QStringLiteral("System Temperature unit"));
-    m_pPrecharge = NumberEdit(QStringLiteral("I have a Precharge Pressure of:"));
-    m_pCalculatedPrecharge = ValueText(kCalculatedPrecharge);
+    m_pTemperatureUnit =
+        UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
+                  QCoreApplication::translate("CPistonPumpPulsationDampening", "System Temperature unit"));
+    m_pPrecharge = NumberEdit(
+        QCoreApplication::translate("CPistonPumpPulsationDampening", "I have a Precharge Pressure of:"));
+    m_pCalculatedPrecharge =
+        ValueText(QCoreApplication::translate("CPistonPumpPulsationDampening", kCalculatedPrecharge));
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(Caption(strSystem, m_pSystem), 0, 0);
@@ -67,48 +84,70 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     pGrid->addWidget(Caption(strShock, m_pShock), 1, 0);
     pGrid->addWidget(m_pShock, 1, 1);
     pGrid->addWidget(FollowingUnit(m_pPressureUnit), 1, 2);
-    pGrid->addWidget(Caption(kComputed), 2, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CPistonPumpPulsationDampening", kComputed)), 2, 0);
     pGrid->addWidget(m_pComputed, 2, 1, 1, 2);
     pGrid->addWidget(Caption(strPistons, m_pPistons), 3, 0);
     pGrid->addWidget(m_pPistons, 3, 1);
 
-    auto* pPumpBox = new QGroupBox(QStringLiteral("Pump Displacement"));
+    auto* pPumpBox =
+        new QGroupBox(QCoreApplication::translate("CPistonPumpPulsationDampening", "Pump Displacement"));
     pPumpBox->setAccessibleName(pPumpBox->title());
     auto* pPumpGrid = new QGridLayout(pPumpBox);
-    pPumpGrid->addWidget(ChoiceButton(QStringLiteral("Enter Pump Displacement Directly:"), m_pDisplacementChoice, 1),
+    pPumpGrid->addWidget(ChoiceButton(QCoreApplication::translate("CPistonPumpPulsationDampening",
+                                                                  "Enter Pump Displacement Directly:"),
+                                      m_pDisplacementChoice, 1),
                          0, 0);
     pPumpGrid->addWidget(m_pDisplacement, 0, 1);
     pPumpGrid->addWidget(m_pDisplacementUnit, 0, 2);
-    pPumpGrid->addWidget(ChoiceButton(QStringLiteral("Calculate the displacement:"), m_pDisplacementChoice, 0), 1, 0);
-    pPumpGrid->addWidget(Caption(QStringLiteral("Flow Rate:"), m_pFlow), 2, 0, Qt::AlignRight);
+    pPumpGrid->addWidget(ChoiceButton(QCoreApplication::translate("CPistonPumpPulsationDampening",
+                                                                  "Calculate the displacement:"),
+                                      m_pDisplacementChoice, 0),
+                         1, 0);
+    pPumpGrid->addWidget(
+        Caption(QCoreApplication::translate("CPistonPumpPulsationDampening", "Flow Rate:"), m_pFlow), 2, 0,
+        Qt::AlignRight);
     pPumpGrid->addWidget(m_pFlow, 2, 1);
     pPumpGrid->addWidget(m_pFlowUnit, 2, 2);
-    pPumpGrid->addWidget(Caption(QStringLiteral("Pump Speed"), m_pSpeed), 3, 0, Qt::AlignRight);
+    pPumpGrid->addWidget(
+        Caption(QCoreApplication::translate("CPistonPumpPulsationDampening", "Pump Speed"), m_pSpeed), 3, 0,
+        Qt::AlignRight);
     pPumpGrid->addWidget(m_pSpeed, 3, 1);
     pPumpGrid->addWidget(Caption(QStringLiteral("RPM")), 3, 2);
-    pPumpGrid->addWidget(Caption(kCalculatedDisp), 4, 0, Qt::AlignRight);
+    pPumpGrid->addWidget(
+        Caption(QCoreApplication::translate("CPistonPumpPulsationDampening", kCalculatedDisp)), 4, 0,
+        Qt::AlignRight);
     pPumpGrid->addWidget(m_pCalculatedDisp, 4, 1, 1, 2);
     auto* pActionRow = new QHBoxLayout;
-    pActionRow->addWidget(ChoiceButton(QStringLiteral("Single Acting Pump"), m_pAction, 1));
-    pActionRow->addWidget(ChoiceButton(QStringLiteral("Double Acting Pump"), m_pAction, 0));
+    pActionRow->addWidget(ChoiceButton(
+        QCoreApplication::translate("CPistonPumpPulsationDampening", "Single Acting Pump"), m_pAction, 1));
+    pActionRow->addWidget(ChoiceButton(
+        QCoreApplication::translate("CPistonPumpPulsationDampening", "Double Acting Pump"), m_pAction, 0));
     pActionRow->addStretch();
     pPumpGrid->addLayout(pActionRow, 5, 0, 1, 3);
 
     auto* pTemperatureRow = new QHBoxLayout;
-    pTemperatureRow->addWidget(Caption(QStringLiteral("System Temperature")));
+    pTemperatureRow->addWidget(
+        Caption(QCoreApplication::translate("CPistonPumpPulsationDampening", "System Temperature")));
     pTemperatureRow->addStretch();
-    pTemperatureRow->addWidget(Caption(QStringLiteral("Estimated:"), m_pTemperature));
+    pTemperatureRow->addWidget(
+        Caption(QCoreApplication::translate("CPistonPumpPulsationDampening", "Estimated:"), m_pTemperature));
     pTemperatureRow->addWidget(m_pTemperature);
     pTemperatureRow->addWidget(m_pTemperatureUnit);
 
-    auto* pPrechargeBox = new QGroupBox(QStringLiteral("Precharge Pressure"));
+    auto* pPrechargeBox =
+        new QGroupBox(QCoreApplication::translate("CPistonPumpPulsationDampening", "Precharge Pressure"));
     pPrechargeBox->setAccessibleName(pPrechargeBox->title());
     auto* pPrechargeGrid = new QGridLayout(pPrechargeBox);
-    pPrechargeGrid->addWidget(ChoiceButton(QStringLiteral("I have a Precharge Pressure of:"), m_pPrechargeChoice, 1),
+    pPrechargeGrid->addWidget(ChoiceButton(QCoreApplication::translate("CPistonPumpPulsationDampening",
+                                                                       "I have a Precharge Pressure of:"),
+                                           m_pPrechargeChoice, 1),
                               0, 0);
     pPrechargeGrid->addWidget(m_pPrecharge, 0, 1);
     pPrechargeGrid->addWidget(FollowingUnit(m_pPressureUnit), 0, 2);
-    pPrechargeGrid->addWidget(ChoiceButton(kCalculatedPrecharge, m_pPrechargeChoice, 0), 1, 0);
+    pPrechargeGrid->addWidget(
+        ChoiceButton(QCoreApplication::translate("CPistonPumpPulsationDampening", kCalculatedPrecharge),
+                     m_pPrechargeChoice, 0),
+        1, 0);
     pPrechargeGrid->addWidget(m_pCalculatedPrecharge, 1, 1, 1, 2);
 
     auto* pContent = new QVBoxLayout;
@@ -194,8 +233,9 @@ void CPistonPumpPulsationDampening::ShowPressures()
     m_computed = sizing::MaximumAllowableShockPressure(system);
     m_pCalculatedPrecharge->SetValue(m_calculatedPrecharge, 2, true, false);
     m_pComputed->SetValue(m_computed, 2, true, false);
-    NameAfterText(m_pCalculatedPrecharge, kCalculatedPrecharge);
-    NameAfterText(m_pComputed, kComputed);
+    NameAfterText(m_pCalculatedPrecharge,
+                  QCoreApplication::translate("CPistonPumpPulsationDampening", kCalculatedPrecharge));
+    NameAfterText(m_pComputed, QCoreApplication::translate("CPistonPumpPulsationDampening", kComputed));
 }
 
 void CPistonPumpPulsationDampening::OnSystemPressureLeft()
@@ -213,7 +253,8 @@ void CPistonPumpPulsationDampening::ShowDisplacement()
         CUnitDouble(m_pFlow->GetDouble(), m_pFlowUnit->GetSelectedUnitCode()), m_pSpeed->GetInt(),
         m_calculatedDisplacement);
     m_pCalculatedDisp->SetValue(m_calculatedDisplacement, 2, true, false);
-    NameAfterText(m_pCalculatedDisp, kCalculatedDisp);
+    NameAfterText(m_pCalculatedDisp,
+                  QCoreApplication::translate("CPistonPumpPulsationDampening", kCalculatedDisp));
 }
 
 void CPistonPumpPulsationDampening::CheckPistons()

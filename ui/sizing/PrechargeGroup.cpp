@@ -10,28 +10,32 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
 
 namespace
 {
-const QString kIHaveText = QStringLiteral("I have a Precharge Pressure of:");
-const QString kPistonText = QStringLiteral("For a Piston Accumulator:");
-const QString kHeading = QStringLiteral("Use the calculated optimal Precharge Pressure:");
+const char* const kIHaveText = QT_TRANSLATE_NOOP("CPrechargeGroup", "I have a Precharge Pressure of:");
+const char* const kPistonText = QT_TRANSLATE_NOOP("CPrechargeGroup", "For a Piston Accumulator:");
+const char* const kHeading =
+    QT_TRANSLATE_NOOP("CPrechargeGroup", "Use the calculated optimal Precharge Pressure:");
 } // namespace
 
 CPrechargeGroup::CPrechargeGroup(ERule eRule, const QString& strBladderCaption, bool bCalculatedHeading,
                                  QWidget* pParent)
-    : QGroupBox(QStringLiteral("Precharge Pressure"), pParent), m_eRule(eRule),
-      m_strBladderCaption(strBladderCaption), m_pChoices(new QButtonGroup(this))
+    : QGroupBox(QCoreApplication::translate("CPrechargeGroup", "Precharge Pressure"), pParent),
+      m_eRule(eRule), m_strBladderCaption(strBladderCaption), m_pChoices(new QButtonGroup(this))
 {
     setAccessibleName(title());
-    m_pPrecharge = CSizingDialog::NumberEdit(kIHaveText);
-    m_pPistonOptimum = CSizingDialog::ValueText(kPistonText);
+    m_pPrecharge = CSizingDialog::NumberEdit(QCoreApplication::translate("CPrechargeGroup", kIHaveText));
+    m_pPistonOptimum = CSizingDialog::ValueText(QCoreApplication::translate("CPrechargeGroup", kPistonText));
     m_pBladderOptimum = CSizingDialog::ValueText(strBladderCaption);
     m_pUnitLabel = new QLabel;
-    const QString captions[] = {kIHaveText, kPistonText, strBladderCaption};
+    const QString captions[] = {QCoreApplication::translate("CPrechargeGroup", kIHaveText),
+                                QCoreApplication::translate("CPrechargeGroup", kPistonText),
+                                strBladderCaption};
     QRadioButton* buttons[3];
     for (int i = 0; i < 3; ++i)
     {
@@ -46,7 +50,8 @@ CPrechargeGroup::CPrechargeGroup(ERule eRule, const QString& strBladderCaption, 
     pGrid->addWidget(m_pPrecharge, nRow, 1);
     pGrid->addWidget(m_pUnitLabel, nRow++, 2);
     if (bCalculatedHeading)
-        pGrid->addWidget(CSizingDialog::Caption(kHeading), nRow++, 0, 1, 3);
+        pGrid->addWidget(CSizingDialog::Caption(QCoreApplication::translate("CPrechargeGroup", kHeading)),
+                         nRow++, 0, 1, 3);
     pGrid->addWidget(buttons[kPiston], nRow, 0);
     pGrid->addWidget(m_pPistonOptimum, nRow++, 1, 1, 2);
     pGrid->addWidget(buttons[kBladder], nRow, 0);
@@ -130,7 +135,8 @@ void CPrechargeGroup::ShowOptimaFor(const CUnitDouble& minimum)
         m_pPistonOptimum->clear();
         m_pBladderOptimum->clear();
     }
-    CSizingDialog::NameAfterText(m_pPistonOptimum, kPistonText);
+    CSizingDialog::NameAfterText(m_pPistonOptimum,
+                                 QCoreApplication::translate("CPrechargeGroup", kPistonText));
     CSizingDialog::NameAfterText(m_pBladderOptimum, m_strBladderCaption);
 }
 

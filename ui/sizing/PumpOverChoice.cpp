@@ -6,17 +6,21 @@
 #include "sizing/ShockPumpOverVariable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CPumpOverChoice::CPumpOverChoice(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
-                                 QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Select Pump Type"), "CPumpOverChoice", pParent),
+CPumpOverChoice::CPumpOverChoice(CAccumulatorObject& product, CAccumulatorData& working,
+                                 CAccumulatorData& stored, QWidget* pParent)
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CPumpOverChoice", "Select Pump Type"), "CPumpOverChoice",
+                    pParent),
       m_pGroup(new QButtonGroup(this))
 {
     auto* pContent = new QVBoxLayout;
-    for (const auto& [nVariable, strText] : {std::pair{1, QStringLiteral("Variable Volume Pump")},
-                                             std::pair{0, QStringLiteral("Fixed Displacement Pump")}})
+    for (const auto& [nVariable, strText] :
+         {std::pair{1, QCoreApplication::translate("CPumpOverChoice", "Variable Volume Pump")},
+          std::pair{0, QCoreApplication::translate("CPumpOverChoice", "Fixed Displacement Pump")}})
         pContent->addWidget(ChoiceButton(strText, m_pGroup, nVariable));
     SetContent(pContent);
     QRadioButton* pChecked = PumpType(m_working.bShockVarOrFixed != 0 ? 1 : 0);

@@ -7,22 +7,26 @@
 #include "sizing/ApplicationChecks.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
 CReqAccCapSize::CReqAccCapSize(CAccumulatorObject& product, CAccumulatorData& working,
                                CAccumulatorData& stored, QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Required Accumulator Capacity / Size"),
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CReqAccCapSize", "Required Accumulator Capacity / Size"),
                     "CReqAccCapSize", pParent)
 {
-    const QString strCapacity = QStringLiteral("Enter your Required Capacity:");
-    const QString strPressure = QStringLiteral("Maximum System Pressure:");
+    const QString strCapacity =
+        QCoreApplication::translate("CReqAccCapSize", "Enter your Required Capacity:");
+    const QString strPressure = QCoreApplication::translate("CReqAccCapSize", "Maximum System Pressure:");
     m_pCapacity = NumberEdit(strCapacity);
     m_pCapacityUnit = UnitCombo(m_working.sdRequiredAccumulatorVol, UnitCategory::Volume,
-                                QStringLiteral("Required Capacity unit"));
+                                QCoreApplication::translate("CReqAccCapSize", "Required Capacity unit"));
     m_pPressure = NumberEdit(strPressure);
-    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
-                                QStringLiteral("Maximum System Pressure unit"));
+    m_pPressureUnit =
+        UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                  QCoreApplication::translate("CReqAccCapSize", "Maximum System Pressure unit"));
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(Caption(strCapacity, m_pCapacity), 0, 0);

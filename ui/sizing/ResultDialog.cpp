@@ -14,6 +14,7 @@
 #include "units/NumberFormat.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,42 +25,48 @@
 
 namespace
 {
-const QString kCapacity = QStringLiteral("Required Accumulator Capacity:");
-const QString kPrecharge = QStringLiteral("Precharge Pressure:");
-const QString kExponent = QStringLiteral("Polytropic Exponent:");
-const QString kCharging = QStringLiteral("Polytropic Exponent Charging:");
+const char* const kCapacity = QT_TRANSLATE_NOOP("CResultDialog", "Required Accumulator Capacity:");
+const char* const kPrecharge = QT_TRANSLATE_NOOP("CResultDialog", "Precharge Pressure:");
+const char* const kExponent = QT_TRANSLATE_NOOP("CResultDialog", "Polytropic Exponent:");
+const char* const kCharging = QT_TRANSLATE_NOOP("CResultDialog", "Polytropic Exponent Charging:");
 } // namespace
 
 CResultDialog::CResultDialog(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
                              bool bDisplayOnly, QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Results"), "CResultDialog", pParent),
+    : CSizingDialog(product, working, stored, QCoreApplication::translate("CResultDialog", "Results"),
+                    "CResultDialog", pParent),
       m_bDisplayOnly(bDisplayOnly)
 {
-    const QString captions[] = {kCapacity,  kCapacity, kCapacity, kPrecharge,
-                                kPrecharge, kExponent, kCharging};
+    const QString captions[] = {QCoreApplication::translate("CResultDialog", kCapacity),
+                                QCoreApplication::translate("CResultDialog", kCapacity),
+                                QCoreApplication::translate("CResultDialog", kCapacity),
+                                QCoreApplication::translate("CResultDialog", kPrecharge),
+                                QCoreApplication::translate("CResultDialog", kPrecharge),
+                                QCoreApplication::translate("CResultDialog", kExponent),
+                                QCoreApplication::translate("CResultDialog", kCharging)};
     for (int i = 0; i < 7; ++i)
     {
         m_figures[i] = ValueText(captions[i]);
         m_figures[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    m_pChargingCaption = Caption(kCharging);
+    m_pChargingCaption = Caption(QCoreApplication::translate("CResultDialog", kCharging));
     m_pCriticalEvent = new QLabel;
     m_pCriticalEvent->setWordWrap(true);
     m_pCriticalEvent->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* pGrid = new QGridLayout;
     pGrid->setHorizontalSpacing(18);
-    pGrid->addWidget(Caption(kCapacity), 0, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CResultDialog", kCapacity)), 0, 0);
     for (int i = 0; i < 3; ++i)
         pGrid->addWidget(m_figures[i], 0, 1 + i);
-    pGrid->addWidget(Caption(kPrecharge), 1, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CResultDialog", kPrecharge)), 1, 0);
     pGrid->addWidget(m_figures[3], 1, 1);
     pGrid->addWidget(m_figures[4], 1, 2);
-    pGrid->addWidget(Caption(kExponent), 2, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CResultDialog", kExponent)), 2, 0);
     pGrid->addWidget(m_figures[5], 2, 1);
     pGrid->addWidget(m_pChargingCaption, 3, 0);
     pGrid->addWidget(m_figures[6], 3, 1);
-    m_pGasState = NamedButton(QStringLiteral("Gas State..."));
+    m_pGasState = NamedButton(QCoreApplication::translate("CResultDialog", "Gas State..."));
     connect(m_pGasState, &QPushButton::clicked, this, &CResultDialog::OnGasState);
     auto* pGasRow = new QHBoxLayout;
     pGasRow->addStretch();
@@ -93,11 +100,17 @@ void CResultDialog::ShowFigures()
     m_figures[2]->SetValueIn(shown, "L", 2, true, false);
     m_figures[3]->SetValueIn(m_working.sdPrechargePress, "PSIG", 0, true, true);
     m_figures[4]->SetValueIn(m_working.sdPrechargePress, "BARG", 1, true, false);
-    m_figures[5]->setText(QString::fromStdString(FormatExponent(bRequired ? m_working.sdPolyTropicExponent.Value() : 0.0)));
+    m_figures[5]->setText(
+        QString::fromStdString(FormatExponent(bRequired ? m_working.sdPolyTropicExponent.Value() : 0.0)));
     m_figures[6]->setText(
         QString::fromStdString(FormatExponent(bRequired ? m_working.sdPolyTropicExponentCharging.Value() : 0.0)));
-    const QString captions[] = {kCapacity,  kCapacity, kCapacity, kPrecharge,
-                                kPrecharge, kExponent, kCharging};
+    const QString captions[] = {QCoreApplication::translate("CResultDialog", kCapacity),
+                                QCoreApplication::translate("CResultDialog", kCapacity),
+                                QCoreApplication::translate("CResultDialog", kCapacity),
+                                QCoreApplication::translate("CResultDialog", kPrecharge),
+                                QCoreApplication::translate("CResultDialog", kPrecharge),
+                                QCoreApplication::translate("CResultDialog", kExponent),
+                                QCoreApplication::translate("CResultDialog", kCharging)};
     for (int i = 0; i < 7; ++i)
         NameAfterText(m_figures[i], captions[i]);
 

@@ -11,13 +11,14 @@
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace
 {
-const QString kComputed = QStringLiteral("Maximum Allowable Shock Pressure:");
+const char* const kComputed = QT_TRANSLATE_NOOP("CShockPumpOver", "Maximum Allowable Shock Pressure:");
 } // namespace
 
 CShockPumpOver::CShockPumpOver(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
@@ -25,18 +26,20 @@ CShockPumpOver::CShockPumpOver(CAccumulatorObject& product, CAccumulatorData& wo
                                QWidget* pParent)
     : CSizingDialog(product, working, stored, strTitle, std::move(strClassName), pParent), m_eType(eType)
 {
-    m_pSystem = NumberEdit(QStringLiteral("System Pressure:"));
-    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
-    m_pShock = NumberEdit(QStringLiteral("Maximum Shock Pressure:"));
-    m_pComputed = ValueText(kComputed);
-    m_pFlow = NumberEdit(QStringLiteral("Flow Rate:"));
-    m_pFlowUnit = UnitCombo(m_working.sdFlowRate, UnitCategory::FlowRate, QStringLiteral("Flow rate unit"));
-    m_pTemperature = NumberEdit(QStringLiteral("Estimated:"));
+    m_pSystem = NumberEdit(QCoreApplication::translate("CShockPumpOver", "System Pressure:"));
+    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                                QCoreApplication::translate("CShockPumpOver", "Pressure unit"));
+    m_pShock = NumberEdit(QCoreApplication::translate("CShockPumpOver", "Maximum Shock Pressure:"));
+    m_pComputed = ValueText(QCoreApplication::translate("CShockPumpOver", kComputed));
+    m_pFlow = NumberEdit(QCoreApplication::translate("CShockPumpOver", "Flow Rate:"));
+    m_pFlowUnit = UnitCombo(m_working.sdFlowRate, UnitCategory::FlowRate,
+                            QCoreApplication::translate("CShockPumpOver", "Flow rate unit"));
+    m_pTemperature = NumberEdit(QCoreApplication::translate("CShockPumpOver", "Estimated:"));
     m_pTemperature->SetAllowMinus(true);
     m_pTemperatureUnit = UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
-                                   QStringLiteral("System Temperature unit"));
-    m_pResponse = NumberEdit(QStringLiteral("Response Time:"));
-    m_pTypical = ValueText(QStringLiteral("Typical Response Time:"));
+                                   QCoreApplication::translate("CShockPumpOver", "System Temperature unit"));
+    m_pResponse = NumberEdit(QCoreApplication::translate("CShockPumpOver", "Response Time:"));
+    m_pTypical = ValueText(QCoreApplication::translate("CShockPumpOver", "Typical Response Time:"));
 }
 
 void CShockPumpOver::Build(QWidget* pPumpRow, const QString& strPumpCaption)
@@ -52,23 +55,26 @@ void CShockPumpOver::Build(QWidget* pPumpRow, const QString& strPumpCaption)
             pGrid->addWidget(pUnit, nRow, 2);
         ++nRow;
     };
-    addRow(QStringLiteral("System Pressure:"), m_pSystem, m_pPressureUnit);
-    addRow(QStringLiteral("Maximum Shock Pressure:"), m_pShock, FollowingUnit(m_pPressureUnit));
-    pGrid->addWidget(Caption(kComputed), nRow, 0);
+    addRow(QCoreApplication::translate("CShockPumpOver", "System Pressure:"), m_pSystem, m_pPressureUnit);
+    addRow(QCoreApplication::translate("CShockPumpOver", "Maximum Shock Pressure:"), m_pShock,
+           FollowingUnit(m_pPressureUnit));
+    pGrid->addWidget(Caption(QCoreApplication::translate("CShockPumpOver", kComputed)), nRow, 0);
     pGrid->addWidget(m_pComputed, nRow++, 1, 1, 2);
-    addRow(QStringLiteral("Flow Rate:"), m_pFlow, m_pFlowUnit);
-    pGrid->addWidget(Caption(QStringLiteral("System Temperature")), nRow++, 0);
-    addRow(QStringLiteral("Estimated:"), m_pTemperature, m_pTemperatureUnit);
+    addRow(QCoreApplication::translate("CShockPumpOver", "Flow Rate:"), m_pFlow, m_pFlowUnit);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CShockPumpOver", "System Temperature")), nRow++, 0);
+    addRow(QCoreApplication::translate("CShockPumpOver", "Estimated:"), m_pTemperature, m_pTemperatureUnit);
     if (pPumpRow)
         addRow(strPumpCaption, pPumpRow, nullptr);
-    pGrid->addWidget(Caption(QStringLiteral("Typical Response Time:")), nRow, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CShockPumpOver", "Typical Response Time:")), nRow,
+                     0);
     pGrid->addWidget(m_pTypical, nRow, 1);
     pGrid->addWidget(Caption(QStringLiteral("Sec.")), nRow++, 2);
-    addRow(QStringLiteral("Response Time:"), m_pResponse, Caption(strSeconds));
+    addRow(QCoreApplication::translate("CShockPumpOver", "Response Time:"), m_pResponse, Caption(strSeconds));
 
     auto* pContent = new QVBoxLayout;
     pContent->addLayout(pGrid);
-    pContent->addWidget(Caption(QStringLiteral("Precharge pressure is 85% of the System Pressure")));
+    pContent->addWidget(Caption(
+        QCoreApplication::translate("CShockPumpOver", "Precharge pressure is 85% of the System Pressure")));
     SetContent(pContent);
 
     MapField("sdMaxSysPress", m_pSystem);
@@ -107,7 +113,7 @@ void CShockPumpOver::ShowTypical(std::optional<double> dSeconds, const QString& 
         m_pTypical->SetNumber(*dSeconds, 2, true, false);
     else
         m_pTypical->setText(strMissing);
-    NameAfterText(m_pTypical, QStringLiteral("Typical Response Time:"));
+    NameAfterText(m_pTypical, QCoreApplication::translate("CShockPumpOver", "Typical Response Time:"));
 }
 
 void CShockPumpOver::ShowComputedMaximum()
@@ -117,7 +123,7 @@ void CShockPumpOver::ShowComputedMaximum()
     const std::string& strUnit = system.GetUnit();
     m_pComputed->setText(QString::fromStdString(sizing::MessageNumber(m_computed.GetValue(strUnit), 1) + " " +
                                                 UnitDisplayText(strUnit)));
-    NameAfterText(m_pComputed, kComputed);
+    NameAfterText(m_pComputed, QCoreApplication::translate("CShockPumpOver", kComputed));
 }
 
 void CShockPumpOver::OnSystemPressureLeft()

@@ -6,13 +6,17 @@
 #include "sizing/ListCombo.h"
 #include "sizing/SizingLists.h"
 
+#include <QCoreApplication>
+
 CShockPumpOverFixed::CShockPumpOverFixed(CAccumulatorObject& product, CAccumulatorData& working,
                                          CAccumulatorData& stored, QWidget* pParent)
-    : CShockPumpOver(product, working, stored, QStringLiteral("Shock Due to Fixed Displacement Pump"),
-                     "CShockPumpOverFixed", sizing::EPumpType::Fixed, pParent),
-      m_pValve(new CListCombo(QStringLiteral("Relief Valve Size")))
+    : CShockPumpOver(
+          product, working, stored,
+          QCoreApplication::translate("CShockPumpOverFixed", "Shock Due to Fixed Displacement Pump"),
+          "CShockPumpOverFixed", sizing::EPumpType::Fixed, pParent),
+      m_pValve(new CListCombo(QCoreApplication::translate("CShockPumpOverFixed", "Relief Valve Size")))
 {
-    Build(m_pValve, QStringLiteral("Relief Valve Size"));
+    Build(m_pValve, QCoreApplication::translate("CShockPumpOverFixed", "Relief Valve Size"));
     OnFlowLeft();
     connect(m_pValve, &QComboBox::currentIndexChanged, this, &CShockPumpOverFixed::ShowValveTime);
 }
@@ -20,7 +24,9 @@ CShockPumpOverFixed::CShockPumpOverFixed(CAccumulatorObject& product, CAccumulat
 void CShockPumpOverFixed::ShowValveTime()
 {
     ShowTypical(m_pValve->SelectedNumber(),
-                m_pValve->count() == 0 ? QStringLiteral("no relief valve listed for this flow") : QString());
+                m_pValve->count() == 0 ? QCoreApplication::translate("CShockPumpOverFixed",
+                                                                     "no relief valve listed for this flow")
+                                       : QString());
 }
 
 void CShockPumpOverFixed::OnFlowLeft()

@@ -4,12 +4,15 @@
 #include "product/AccumulatorObject.h"
 #include "sizing/SizingLists.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 CShockPumpOverVariable::CShockPumpOverVariable(CAccumulatorObject& product, CAccumulatorData& working,
                                                CAccumulatorData& stored, QWidget* pParent)
-    : CShockPumpOver(product, working, stored, QStringLiteral("Shock due to Variable Volume Pump"),
-                     "CShockPumpOverVariable", sizing::EPumpType::Variable, pParent)
+    : CShockPumpOver(
+          product, working, stored,
+          QCoreApplication::translate("CShockPumpOverVariable", "Shock due to Variable Volume Pump"),
+          "CShockPumpOverVariable", sizing::EPumpType::Variable, pParent)
 {
     Build(nullptr, QString());
     OnFlowLeft();
@@ -18,5 +21,5 @@ CShockPumpOverVariable::CShockPumpOverVariable(CAccumulatorObject& product, CAcc
 void CShockPumpOverVariable::OnFlowLeft()
 {
     ShowTypical(sizing::TypicalResponseTime(*m_product.Database(), FlowGpm()),
-                QStringLiteral("none listed for this flow"));
+                QCoreApplication::translate("CShockPumpOverVariable", "none listed for this flow"));
 }

@@ -14,6 +14,7 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,31 +24,37 @@
 
 namespace
 {
-const QString kComputed = QStringLiteral("Maximum Allowable Shock Pressure:");
+const char* const kComputed = QT_TRANSLATE_NOOP("CShockSuppress", "Maximum Allowable Shock Pressure:");
 } // namespace
 
-CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
-                               QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Shock Suppression"), "CShockSuppress", pParent),
+CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& working,
+                               CAccumulatorData& stored, QWidget* pParent)
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CShockSuppress", "Shock Suppression"), "CShockSuppress",
+                    pParent),
       m_pLine(new QButtonGroup(this))
 {
-    const QString strSystem = QStringLiteral("System Pressure:");
-    const QString strShock = QStringLiteral("Maximum Allowable Shock Pressure (entered):");
-    const QString strFlow = QStringLiteral("Flow Rate Prior to Shut-off:");
-    const QString strLength = QStringLiteral("Pipe/Tube Length:");
+    const QString strSystem = QCoreApplication::translate("CShockSuppress", "System Pressure:");
+    const QString strShock =
+        QCoreApplication::translate("CShockSuppress", "Maximum Allowable Shock Pressure (entered):");
+    const QString strFlow = QCoreApplication::translate("CShockSuppress", "Flow Rate Prior to Shut-off:");
+    const QString strLength = QCoreApplication::translate("CShockSuppress", "Pipe/Tube Length:");
     m_pSystem = NumberEdit(strSystem);
-    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
+    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                                QCoreApplication::translate("CShockSuppress", "Pressure unit"));
     m_pShock = NumberEdit(strShock);
-    m_pComputed = ValueText(kComputed);
-    m_pFluid = new CListCombo(QStringLiteral("Fluid:"));
+    m_pComputed = ValueText(QCoreApplication::translate("CShockSuppress", kComputed));
+    m_pFluid = new CListCombo(QCoreApplication::translate("CShockSuppress", "Fluid:"));
     m_pFlow = NumberEdit(strFlow);
-    m_pFlowUnit = UnitCombo(m_working.sdEnterPumpSize, UnitCategory::FlowRate, QStringLiteral("Flow rate unit"));
-    m_pNominal = new CListCombo(QStringLiteral("Nominal Size:"));
-    m_pSchedule = new CListCombo(QStringLiteral("Schedule:"));
+    m_pFlowUnit = UnitCombo(m_working.sdEnterPumpSize, UnitCategory::FlowRate,
+                            QCoreApplication::translate("CShockSuppress", "Flow rate unit"));
+    m_pNominal = new CListCombo(QCoreApplication::translate("CShockSuppress", "Nominal Size:"));
+    m_pSchedule = new CListCombo(QCoreApplication::translate("CShockSuppress", "Schedule:"));
     m_pLength = NumberEdit(strLength);
-    m_pLengthUnit = UnitCombo(m_working.sdShockTubeLength, UnitCategory::Distance, QStringLiteral("Length unit"));
-    QRadioButton* pPipe = ChoiceButton(QStringLiteral("Pipe"), m_pLine, 1);
-    QRadioButton* pTube = ChoiceButton(QStringLiteral("Tube"), m_pLine, 0);
+    m_pLengthUnit = UnitCombo(m_working.sdShockTubeLength, UnitCategory::Distance,
+                              QCoreApplication::translate("CShockSuppress", "Length unit"));
+    QRadioButton* pPipe = ChoiceButton(QCoreApplication::translate("CShockSuppress", "Pipe"), m_pLine, 1);
+    QRadioButton* pTube = ChoiceButton(QCoreApplication::translate("CShockSuppress", "Tube"), m_pLine, 0);
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(Caption(strSystem, m_pSystem), 0, 0);
@@ -56,18 +63,19 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
     pGrid->addWidget(Caption(strShock, m_pShock), 1, 0);
     pGrid->addWidget(m_pShock, 1, 1);
     pGrid->addWidget(FollowingUnit(m_pPressureUnit), 1, 2);
-    pGrid->addWidget(Caption(kComputed), 2, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CShockSuppress", kComputed)), 2, 0);
     pGrid->addWidget(m_pComputed, 2, 1, 1, 2);
-    pGrid->addWidget(Caption(QStringLiteral("(Max is normally the lesser of: 100 psi above system pressure or 5% "
-                                            "above system pressure.)")),
+    pGrid->addWidget(Caption(QCoreApplication::translate("CShockSuppress",
+                                                         "(Max is normally the lesser of: 100 psi above system "
+                                                         "pressure or 5% above system pressure.)")),
                      3, 0, 1, 3);
-    pGrid->addWidget(Caption(QStringLiteral("Fluid:"), m_pFluid), 4, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CShockSuppress", "Fluid:"), m_pFluid), 4, 0);
     pGrid->addWidget(m_pFluid, 4, 1, 1, 2);
     pGrid->addWidget(Caption(strFlow, m_pFlow), 5, 0);
     pGrid->addWidget(m_pFlow, 5, 1);
     pGrid->addWidget(m_pFlowUnit, 5, 2);
 
-    auto* pLineBox = new QGroupBox(QStringLiteral("Line"));
+    auto* pLineBox = new QGroupBox(QCoreApplication::translate("CShockSuppress", "Line"));
     pLineBox->setAccessibleName(pLineBox->title());
     auto* pLineRow = new QHBoxLayout;
     pLineRow->addWidget(pPipe);
@@ -75,9 +83,11 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
     pLineRow->addStretch();
     auto* pLineGrid = new QGridLayout(pLineBox);
     pLineGrid->addLayout(pLineRow, 0, 0, 1, 3);
-    pLineGrid->addWidget(Caption(QStringLiteral("Nominal Size:"), m_pNominal), 1, 0);
+    pLineGrid->addWidget(Caption(QCoreApplication::translate("CShockSuppress", "Nominal Size:"), m_pNominal),
+                         1, 0);
     pLineGrid->addWidget(m_pNominal, 1, 1, 1, 2);
-    pLineGrid->addWidget(Caption(QStringLiteral("Schedule:"), m_pSchedule), 2, 0);
+    pLineGrid->addWidget(Caption(QCoreApplication::translate("CShockSuppress", "Schedule:"), m_pSchedule), 2,
+                         0);
     pLineGrid->addWidget(m_pSchedule, 2, 1, 1, 2);
     pLineGrid->addWidget(Caption(strLength, m_pLength), 3, 0);
     pLineGrid->addWidget(m_pLength, 3, 1);
@@ -86,14 +96,17 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
     auto* pContent = new QVBoxLayout;
     pContent->addLayout(pGrid);
     pContent->addWidget(pLineBox);
-    pContent->addWidget(Caption(QStringLiteral("Precharge pressure is 60% of the System Pressure")));
+    pContent->addWidget(Caption(
+        QCoreApplication::translate("CShockSuppress", "Precharge pressure is 60% of the System Pressure")));
     // No temperature entry here: say what the calculation takes, in the selection's unit.
     const std::string strTempUnit =
         m_working.sdSysTemperature.GetUnit().empty() ? "DEG_F" : m_working.sdSysTemperature.GetUnit();
     const CUnitDouble assumed(CUnitDouble::Convert(sizing::kShockAssumedTempF, "DEG_F", strTempUnit), strTempUnit);
-    m_pAssumedTemperature = Caption(tr("The gas temperature is taken as %1: shock suppression has no temperature entry.")
-                                         .arg(QString::fromStdString(assumed.Format(1, false, true) + " " +
-                                                                     assumed.GetUnitString())));
+    m_pAssumedTemperature =
+        Caption(QCoreApplication::translate("CShockSuppress",
+                                            "The gas temperature is taken as %1: shock suppression has no "
+                                            "temperature entry.")
+                    .arg(QString::fromStdString(assumed.Format(1, false, true) + " " + assumed.GetUnitString())));
     m_pAssumedTemperature->setWordWrap(true);
     pContent->addWidget(m_pAssumedTemperature);
     SetContent(pContent);
@@ -148,7 +161,7 @@ void CShockSuppress::ShowComputedMaximum()
     m_computed = sizing::MaximumAllowableShockPressure(
         CUnitDouble(m_pSystem->GetDouble(), m_pPressureUnit->GetSelectedUnitCode()));
     m_pComputed->SetValue(m_computed, 2, true, false);
-    NameAfterText(m_pComputed, kComputed);
+    NameAfterText(m_pComputed, QCoreApplication::translate("CShockSuppress", kComputed));
 }
 
 void CShockSuppress::OnSystemPressureLeft()

@@ -12,6 +12,7 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,18 +33,21 @@ CSupPumpCylDimensions::CSupPumpCylDimensions(CAccumulatorObject& product, CAccum
 CSupPumpCylDimensions::CSupPumpCylDimensions(CAccumulatorObject& product, CAccumulatorData& working,
                                              CAccumulatorData& stored, std::string strClassName,
                                              QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Cylinder Dimensions"), std::move(strClassName),
-                    pParent),
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CSupPumpCylDimensions", "Cylinder Dimensions"),
+                    std::move(strClassName), pParent),
       m_pStrokes(new QButtonGroup(this))
 {
-    const QString strBore = QStringLiteral("Bore Diameter:");
-    const QString strRod = QStringLiteral("Rod Diameter:");
-    const QString strStroke = QStringLiteral("Stroke Length:");
-    const QString strCylinders = QStringLiteral("Number of Cylinders in Parallel:");
-    const QString strActuation = QStringLiteral("Actuation Time:");
-    const QString strDwell = QStringLiteral("Dwell Time:");
+    const QString strBore = QCoreApplication::translate("CSupPumpCylDimensions", "Bore Diameter:");
+    const QString strRod = QCoreApplication::translate("CSupPumpCylDimensions", "Rod Diameter:");
+    const QString strStroke = QCoreApplication::translate("CSupPumpCylDimensions", "Stroke Length:");
+    const QString strCylinders =
+        QCoreApplication::translate("CSupPumpCylDimensions", "Number of Cylinders in Parallel:");
+    const QString strActuation = QCoreApplication::translate("CSupPumpCylDimensions", "Actuation Time:");
+    const QString strDwell = QCoreApplication::translate("CSupPumpCylDimensions", "Dwell Time:");
     m_pBore = NumberEdit(strBore);
-    m_pUnit = UnitCombo(m_working.sdCylDim_BoreDia, UnitCategory::Distance, QStringLiteral("Cylinder unit"));
+    m_pUnit = UnitCombo(m_working.sdCylDim_BoreDia, UnitCategory::Distance,
+                        QCoreApplication::translate("CSupPumpCylDimensions", "Cylinder unit"));
     m_pRod = NumberEdit(strRod);
     m_pStroke = NumberEdit(strStroke);
     m_pCylinders = NumberEdit(strCylinders);

@@ -10,47 +10,48 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-
 namespace
 {
-const QString kMinimumPump = QStringLiteral("Minimum Pump Required:");
-const QString kRunning = QStringLiteral("Is the Pump Running During Actuation:");
+const char* const kMinimumPump = QT_TRANSLATE_NOOP("CSupPumpFlow", "Minimum Pump Required:");
+const char* const kRunning = QT_TRANSLATE_NOOP("CSupPumpFlow", "Is the Pump Running During Actuation:");
 
 } // namespace
 
 CSupPumpFlow::CSupPumpFlow(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
                            QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Supplementing Pump Flow"), "CSupPumpFlow",
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CSupPumpFlow", "Supplementing Pump Flow"), "CSupPumpFlow",
                     pParent),
       m_pRunning(new QButtonGroup(this))
 {
-    const QString strPumpSize = QStringLiteral("Pump Size:");
-    const QString strMax = QStringLiteral("Maximum System Pressure:");
-    const QString strMin = QStringLiteral("Minimum System Pressure:");
-    const QString strTemperature = QStringLiteral("System Temperature:");
+    const QString strPumpSize = QCoreApplication::translate("CSupPumpFlow", "Pump Size:");
+    const QString strMax = QCoreApplication::translate("CSupPumpFlow", "Maximum System Pressure:");
+    const QString strMin = QCoreApplication::translate("CSupPumpFlow", "Minimum System Pressure:");
+    const QString strTemperature = QCoreApplication::translate("CSupPumpFlow", "System Temperature:");
 
-    m_pMinimumPump = ValueText(kMinimumPump);
+    m_pMinimumPump = ValueText(QCoreApplication::translate("CSupPumpFlow", kMinimumPump));
     m_pPumpSize = NumberEdit(strPumpSize);
-    m_pFlowUnit =
-        UnitCombo(m_working.sdEnterPumpSize, UnitCategory::FlowRate, QStringLiteral("Pump Size unit"));
-    QRadioButton* pYes = ChoiceButton(QStringLiteral("Yes"), m_pRunning, 1);
-    QRadioButton* pNo = ChoiceButton(QStringLiteral("No"), m_pRunning, 0);
-    pYes->setAccessibleDescription(kRunning);
-    pNo->setAccessibleDescription(kRunning);
+    m_pFlowUnit = UnitCombo(m_working.sdEnterPumpSize, UnitCategory::FlowRate,
+                            QCoreApplication::translate("CSupPumpFlow", "Pump Size unit"));
+    QRadioButton* pYes = ChoiceButton(QCoreApplication::translate("CSupPumpFlow", "Yes"), m_pRunning, 1);
+    QRadioButton* pNo = ChoiceButton(QCoreApplication::translate("CSupPumpFlow", "No"), m_pRunning, 0);
+    pYes->setAccessibleDescription(QCoreApplication::translate("CSupPumpFlow", kRunning));
+    pNo->setAccessibleDescription(QCoreApplication::translate("CSupPumpFlow", kRunning));
     m_pMax = NumberEdit(strMax);
-    m_pPressureUnit =
-        UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
+    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                                QCoreApplication::translate("CSupPumpFlow", "Pressure unit"));
     m_pMin = NumberEdit(strMin);
     m_pTemperature = NumberEdit(strTemperature);
     m_pTemperature->SetAllowMinus(true);
     m_pTemperatureUnit = UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
-                                   QStringLiteral("System Temperature unit"));
+                                   QCoreApplication::translate("CSupPumpFlow", "System Temperature unit"));
 
     auto* pRunningRow = new QHBoxLayout;
     pRunningRow->addWidget(pYes);
@@ -58,12 +59,12 @@ CSupPumpFlow::CSupPumpFlow(CAccumulatorObject& product, CAccumulatorData& workin
     pRunningRow->addStretch();
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(Caption(kMinimumPump), 0, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CSupPumpFlow", kMinimumPump)), 0, 0);
     pGrid->addWidget(m_pMinimumPump, 0, 1);
     pGrid->addWidget(Caption(strPumpSize, m_pPumpSize), 1, 0);
     pGrid->addWidget(m_pPumpSize, 1, 1);
     pGrid->addWidget(m_pFlowUnit, 1, 2);
-    pGrid->addWidget(Caption(kRunning), 2, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CSupPumpFlow", kRunning)), 2, 0);
     pGrid->addLayout(pRunningRow, 2, 1, 1, 2);
     pGrid->addWidget(Caption(strMax, m_pMax), 3, 0);
     pGrid->addWidget(m_pMax, 3, 1);
@@ -75,8 +76,9 @@ CSupPumpFlow::CSupPumpFlow(CAccumulatorObject& product, CAccumulatorData& workin
     pGrid->addWidget(m_pTemperature, 5, 1);
     pGrid->addWidget(m_pTemperatureUnit, 5, 2);
 
-    m_pPrecharge = new CPrechargeGroup(CPrechargeGroup::ERule::FromGauge,
-                                       QStringLiteral("For a Bladder / Diaphragm Accumulator:"), false);
+    m_pPrecharge = new CPrechargeGroup(
+        CPrechargeGroup::ERule::FromGauge,
+        QCoreApplication::translate("CSupPumpFlow", "For a Bladder / Diaphragm Accumulator:"), false);
     m_pPrecharge->FollowUnit(m_pPressureUnit);
 
     auto* pContent = new QVBoxLayout;
@@ -123,7 +125,8 @@ QRadioButton* CSupPumpFlow::PumpRunning(bool bYes) const
 
 void CSupPumpFlow::ShowMinimumPump()
 {
-    ShowMinimumPumpFlow(m_pMinimumPump, kMinimumPump, m_working.sdMinPumpFlow, m_pFlowUnit);
+    ShowMinimumPumpFlow(m_pMinimumPump, QCoreApplication::translate("CSupPumpFlow", kMinimumPump),
+                        m_working.sdMinPumpFlow, m_pFlowUnit);
 }
 
 void CSupPumpFlow::RecomputeOptima()

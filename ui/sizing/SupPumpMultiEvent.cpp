@@ -12,6 +12,7 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,29 +27,33 @@ namespace
 CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulatorData& working,
                                        CAccumulatorData& stored, const SEvent& ev,
                                        std::optional<std::size_t> nEdited, QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Actuator Event Information"), "CSupPumpMultiEvent",
-                    pParent),
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CSupPumpMultiEvent", "Actuator Event Information"),
+                    "CSupPumpMultiEvent", pParent),
       m_event(ev), m_nEdited(nEdited), m_pPump(new QButtonGroup(this)), m_pChoice(new QButtonGroup(this)),
       m_pStrokes(new QButtonGroup(this))
 {
-    const QString strActuator = QStringLiteral("Actuator No.:");
-    const QString strEvent = QStringLiteral("Event No.:");
-    const QString strStart = QStringLiteral("Event Start Time:");
-    const QString strDuration = QStringLiteral("Event Duration:");
-    const QString strBore = QStringLiteral("Bore Diameter:");
-    const QString strRod = QStringLiteral("Rod Diameter:");
-    const QString strStroke = QStringLiteral("Stroke Length:");
+    const QString strActuator = QCoreApplication::translate("CSupPumpMultiEvent", "Actuator No.:");
+    const QString strEvent = QCoreApplication::translate("CSupPumpMultiEvent", "Event No.:");
+    const QString strStart = QCoreApplication::translate("CSupPumpMultiEvent", "Event Start Time:");
+    const QString strDuration = QCoreApplication::translate("CSupPumpMultiEvent", "Event Duration:");
+    const QString strBore = QCoreApplication::translate("CSupPumpMultiEvent", "Bore Diameter:");
+    const QString strRod = QCoreApplication::translate("CSupPumpMultiEvent", "Rod Diameter:");
+    const QString strStroke = QCoreApplication::translate("CSupPumpMultiEvent", "Stroke Length:");
     const QString strSeconds = QString::fromStdString(UnitDisplayText("SEC"));
     m_pActuator = WholeNumberEdit(strActuator);
     m_pEvent = WholeNumberEdit(strEvent);
     m_pStart = NumberEdit(strStart);
     m_pDuration = NumberEdit(strDuration);
-    m_pFlow = NumberEdit(QStringLiteral("I know my flow rate:"));
-    m_pFlowUnit = UnitCombo(ev.sdFlowrate, UnitCategory::FlowRate, QStringLiteral("Flow rate unit"));
-    m_pVolume = NumberEdit(QStringLiteral("I know my Volume of Fluid:"));
-    m_pVolumeUnit = UnitCombo(ev.sdVolume, UnitCategory::Volume, QStringLiteral("Volume of Fluid unit"));
+    m_pFlow = NumberEdit(QCoreApplication::translate("CSupPumpMultiEvent", "I know my flow rate:"));
+    m_pFlowUnit = UnitCombo(ev.sdFlowrate, UnitCategory::FlowRate,
+                            QCoreApplication::translate("CSupPumpMultiEvent", "Flow rate unit"));
+    m_pVolume = NumberEdit(QCoreApplication::translate("CSupPumpMultiEvent", "I know my Volume of Fluid:"));
+    m_pVolumeUnit = UnitCombo(ev.sdVolume, UnitCategory::Volume,
+                              QCoreApplication::translate("CSupPumpMultiEvent", "Volume of Fluid unit"));
     m_pBore = NumberEdit(strBore);
-    m_pDistanceUnit = UnitCombo(ev.sdBoreDia, UnitCategory::Distance, QStringLiteral("Cylinder unit"));
+    m_pDistanceUnit = UnitCombo(ev.sdBoreDia, UnitCategory::Distance,
+                                QCoreApplication::translate("CSupPumpMultiEvent", "Cylinder unit"));
     m_pRod = NumberEdit(strRod);
     m_pStroke = NumberEdit(strStroke);
 
@@ -57,9 +62,9 @@ CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulator
     pNumbers->addWidget(m_pActuator, 0, 1);
     pNumbers->addWidget(Caption(strEvent, m_pEvent), 0, 2);
     pNumbers->addWidget(m_pEvent, 0, 3);
-    const QString strPump = QStringLiteral("Is the Pump Available?");
-    QRadioButton* pYes = ChoiceButton(QStringLiteral("Yes"), m_pPump, 1);
-    QRadioButton* pNo = ChoiceButton(QStringLiteral("No"), m_pPump, 0);
+    const QString strPump = QCoreApplication::translate("CSupPumpMultiEvent", "Is the Pump Available?");
+    QRadioButton* pYes = ChoiceButton(QCoreApplication::translate("CSupPumpMultiEvent", "Yes"), m_pPump, 1);
+    QRadioButton* pNo = ChoiceButton(QCoreApplication::translate("CSupPumpMultiEvent", "No"), m_pPump, 0);
     pYes->setAccessibleDescription(strPump);
     pNo->setAccessibleDescription(strPump);
     auto* pPumpRow = new QHBoxLayout;
@@ -75,16 +80,25 @@ CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulator
     pNumbers->addWidget(m_pDuration, 3, 1);
     pNumbers->addWidget(Caption(strSeconds), 3, 2);
 
-    auto* pVolumeBox = new QGroupBox(QStringLiteral("Volume of the Event"));
+    auto* pVolumeBox =
+        new QGroupBox(QCoreApplication::translate("CSupPumpMultiEvent", "Volume of the Event"));
     pVolumeBox->setAccessibleName(pVolumeBox->title());
     auto* pVolumeGrid = new QGridLayout(pVolumeBox);
-    pVolumeGrid->addWidget(ChoiceButton(QStringLiteral("I know my flow rate:"), m_pChoice, 0), 0, 0);
+    pVolumeGrid->addWidget(
+        ChoiceButton(QCoreApplication::translate("CSupPumpMultiEvent", "I know my flow rate:"), m_pChoice, 0),
+        0, 0);
     pVolumeGrid->addWidget(m_pFlow, 0, 1);
     pVolumeGrid->addWidget(m_pFlowUnit, 0, 2);
-    pVolumeGrid->addWidget(ChoiceButton(QStringLiteral("I know my Volume of Fluid:"), m_pChoice, 1), 1, 0);
+    pVolumeGrid->addWidget(
+        ChoiceButton(QCoreApplication::translate("CSupPumpMultiEvent", "I know my Volume of Fluid:"),
+                     m_pChoice, 1),
+        1, 0);
     pVolumeGrid->addWidget(m_pVolume, 1, 1);
     pVolumeGrid->addWidget(m_pVolumeUnit, 1, 2);
-    pVolumeGrid->addWidget(ChoiceButton(QStringLiteral("I know my Cylinder Dimensions"), m_pChoice, 2), 2, 0, 1, 3);
+    pVolumeGrid->addWidget(
+        ChoiceButton(QCoreApplication::translate("CSupPumpMultiEvent", "I know my Cylinder Dimensions"),
+                     m_pChoice, 2),
+        2, 0, 1, 3);
     pVolumeGrid->addWidget(Caption(strBore, m_pBore), 3, 0, Qt::AlignRight);
     pVolumeGrid->addWidget(m_pBore, 3, 1);
     pVolumeGrid->addWidget(m_pDistanceUnit, 3, 2);
@@ -95,9 +109,12 @@ CSupPumpMultiEvent::CSupPumpMultiEvent(CAccumulatorObject& product, CAccumulator
     pVolumeGrid->addWidget(m_pStroke, 5, 1);
     pVolumeGrid->addWidget(FollowingUnit(m_pDistanceUnit), 5, 2);
     auto* pStrokeRow = new QHBoxLayout;
-    pStrokeRow->addWidget(ChoiceButton(QStringLiteral("Extend Volume"), m_pStrokes, 0));
-    pStrokeRow->addWidget(ChoiceButton(QStringLiteral("Retract Volume"), m_pStrokes, 1));
-    pStrokeRow->addWidget(ChoiceButton(QStringLiteral("Extend and Retract Volume"), m_pStrokes, 2));
+    pStrokeRow->addWidget(
+        ChoiceButton(QCoreApplication::translate("CSupPumpMultiEvent", "Extend Volume"), m_pStrokes, 0));
+    pStrokeRow->addWidget(
+        ChoiceButton(QCoreApplication::translate("CSupPumpMultiEvent", "Retract Volume"), m_pStrokes, 1));
+    pStrokeRow->addWidget(ChoiceButton(
+        QCoreApplication::translate("CSupPumpMultiEvent", "Extend and Retract Volume"), m_pStrokes, 2));
     pVolumeGrid->addLayout(pStrokeRow, 6, 0, 1, 3, Qt::AlignRight);
 
     auto* pContent = new QVBoxLayout;

@@ -7,6 +7,7 @@
 #include "sizing/SuppPumpActVolDispTime.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
@@ -36,13 +37,14 @@ CSupPumpSelCalcMethod::CSupPumpSelCalcMethod(CAccumulatorObject& product, CAccum
 CSupPumpSelCalcMethod::CSupPumpSelCalcMethod(CAccumulatorObject& product, CAccumulatorData& working,
                                              CAccumulatorData& stored, std::string strClassName,
                                              QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Select a Calculation Method"),
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CSupPumpSelCalcMethod", "Select a Calculation Method"),
                     std::move(strClassName), pParent),
       m_pGroup(new QButtonGroup(this))
 {
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(Heading(QStringLiteral("Known")), 0, 0);
-    pGrid->addWidget(Heading(QStringLiteral("Find")), 0, 2);
+    pGrid->addWidget(Heading(QCoreApplication::translate("CSupPumpSelCalcMethod", "Known")), 0, 0);
+    pGrid->addWidget(Heading(QCoreApplication::translate("CSupPumpSelCalcMethod", "Find")), 0, 2);
     for (int nMethod = 0; nMethod < 2; ++nMethod)
     {
         const QString strCaption = QString::fromStdString(LoadString(kFirstCaption + nMethod));
@@ -51,7 +53,7 @@ CSupPumpSelCalcMethod::CSupPumpSelCalcMethod(CAccumulatorObject& product, CAccum
         m_pGroup->addButton(pButton, nMethod);
         pGrid->addWidget(pButton, 1 + nMethod, 0);
     }
-    auto* pFind = new QLabel(QStringLiteral("Required Volume"));
+    auto* pFind = new QLabel(QCoreApplication::translate("CSupPumpSelCalcMethod", "Required Volume"));
     pFind->setAccessibleName(pFind->text());
     pGrid->addWidget(pFind, 1, 2, 2, 1, Qt::AlignVCenter);
     pGrid->setColumnMinimumWidth(1, 24);

@@ -9,6 +9,7 @@
 #include "sizing/SizingDialog.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,7 @@
 CSuppMultiGraph::CSuppMultiGraph(const CAccumulatorData& data, const CUnitDouble& pump, QWidget* pParent)
     : QDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("Volume Graph"));
+    setWindowTitle(QCoreApplication::translate("CSuppMultiGraph", "Volume Graph"));
     const sizing::SCycle cycle =
         sizing::SimulateCycle(sizing::CycleEvents(data.m_lstEvents), data.sdMultiEventTotalDuration.GetValue("SEC"),
                               pump.GetValue("GPM"));
@@ -26,7 +27,7 @@ CSuppMultiGraph::CSuppMultiGraph(const CAccumulatorData& data, const CUnitDouble
     m_pView->setMinimumSize(640, 360);
     m_pView->setAccessibleName(windowTitle());
 
-    const QString strMinimum = QStringLiteral("Minimum pump flow:");
+    const QString strMinimum = QCoreApplication::translate("CSuppMultiGraph", "Minimum pump flow:");
     m_pMinimumPump = CSizingDialog::ValueText(strMinimum);
     m_pMinimumPump->SetValueIn(data.sdMinPumpFlow, pump.GetUnit().empty() ? "GPM" : pump.GetUnit(), 2, true,
                                false);
@@ -44,8 +45,8 @@ CSuppMultiGraph::CSuppMultiGraph(const CAccumulatorData& data, const CUnitDouble
     // Events the cycle cannot run have no graph; the list's OK names what is wrong with them.
     if (!cycle.bValid)
     {
-        auto* pReason = new QLabel(QStringLiteral("No graph: ") + QString::fromStdString(cycle.strReason) +
-                                   QLatin1Char('.'));
+        auto* pReason = new QLabel(QCoreApplication::translate("CSuppMultiGraph", "No graph: ") +
+                                   QString::fromStdString(cycle.strReason) + QLatin1Char('.'));
         pReason->setAccessibleName(pReason->text());
         pLayout->addWidget(pReason);
     }

@@ -10,6 +10,7 @@
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -22,15 +23,19 @@ CSuppPumpActVolDispTime::CSuppPumpActVolDispTime(CAccumulatorObject& product, CA
 CSuppPumpActVolDispTime::CSuppPumpActVolDispTime(CAccumulatorObject& product, CAccumulatorData& working,
                                                  CAccumulatorData& stored, std::string strClassName,
                                                  QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Actuator Volumetric Displacement and Times"),
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CSuppPumpActVolDispTime",
+                                                "Actuator Volumetric Displacement and Times"),
                     std::move(strClassName), pParent)
 {
-    const QString strVolume = QStringLiteral("Actuator Volumetric Displacement:");
-    const QString strActuation = QStringLiteral("Actuation Time:");
-    const QString strDwell = QStringLiteral("Dwell Time:");
+    const QString strVolume =
+        QCoreApplication::translate("CSuppPumpActVolDispTime", "Actuator Volumetric Displacement:");
+    const QString strActuation = QCoreApplication::translate("CSuppPumpActVolDispTime", "Actuation Time:");
+    const QString strDwell = QCoreApplication::translate("CSuppPumpActVolDispTime", "Dwell Time:");
     m_pVolume = NumberEdit(strVolume);
-    m_pVolumeUnit = UnitCombo(m_working.sdActVolDisplacement, UnitCategory::Volume,
-                              QStringLiteral("Actuator Volumetric Displacement unit"));
+    m_pVolumeUnit = UnitCombo(
+        m_working.sdActVolDisplacement, UnitCategory::Volume,
+        QCoreApplication::translate("CSuppPumpActVolDispTime", "Actuator Volumetric Displacement unit"));
     m_pActuation = NumberEdit(strActuation);
     m_pDwell = NumberEdit(strDwell);
     const QString strSeconds = QString::fromStdString(UnitDisplayText("SEC"));

@@ -14,6 +14,7 @@
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,14 +36,17 @@ QString Header(const char* pszName, const char* pszUnit = nullptr)
 
 CSuppPumpMultiAct::CSuppPumpMultiAct(CAccumulatorObject& product, CAccumulatorData& working,
                                      CAccumulatorData& stored, QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Supplementing Pump Flow - Multiple Events"),
-                    "CSuppPumpMultiAct", pParent)
+    : CSizingDialog(
+          product, working, stored,
+          QCoreApplication::translate("CSuppPumpMultiAct", "Supplementing Pump Flow - Multiple Events"),
+          "CSuppPumpMultiAct", pParent)
 {
-    const QString strMax = QStringLiteral("Maximum System Pressure:");
-    const QString strMin = QStringLiteral("Minimum System Pressure:");
-    const QString strTotal = QStringLiteral("Total Duration of Cycle:");
+    const QString strMax = QCoreApplication::translate("CSuppPumpMultiAct", "Maximum System Pressure:");
+    const QString strMin = QCoreApplication::translate("CSuppPumpMultiAct", "Minimum System Pressure:");
+    const QString strTotal = QCoreApplication::translate("CSuppPumpMultiAct", "Total Duration of Cycle:");
     m_pMax = NumberEdit(strMax);
-    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure, QStringLiteral("Pressure unit"));
+    m_pPressureUnit = UnitCombo(m_working.sdMaxSysPress, UnitCategory::Pressure,
+                                QCoreApplication::translate("CSuppPumpMultiAct", "Pressure unit"));
     m_pMin = NumberEdit(strMin);
     m_pTotal = NumberEdit(strTotal);
 
@@ -59,7 +63,7 @@ CSuppPumpMultiAct::CSuppPumpMultiAct(CAccumulatorObject& product, CAccumulatorDa
     pEntries->setColumnStretch(3, 1);
 
     m_pGrid = new QTableWidget(this);
-    m_pGrid->setAccessibleName(QStringLiteral("Actuator events"));
+    m_pGrid->setAccessibleName(QCoreApplication::translate("CSuppPumpMultiAct", "Actuator events"));
     const QStringList headers = {Header("Actuator"),          Header("Event"),
                                  Header("Pump\nAvailable"),   Header("Start", "SEC"),
                                  Header("Duration", "SEC"),   Header("Flow", "GPM"),
@@ -76,9 +80,9 @@ CSuppPumpMultiAct::CSuppPumpMultiAct(CAccumulatorObject& product, CAccumulatorDa
     m_pGrid->setMinimumSize(640, 220);
     connect(m_pGrid, &QTableWidget::cellDoubleClicked, this, [this](int nRow, int) { OnEditEvent(nRow); });
 
-    auto* pAddActuator = NamedButton(QStringLiteral("Add &Actuator"));
-    auto* pAddEvent = NamedButton(QStringLiteral("Add &Event"));
-    auto* pDelete = NamedButton(QStringLiteral("Delete Highlighted Event"));
+    auto* pAddActuator = NamedButton(QCoreApplication::translate("CSuppPumpMultiAct", "Add &Actuator"));
+    auto* pAddEvent = NamedButton(QCoreApplication::translate("CSuppPumpMultiAct", "Add &Event"));
+    auto* pDelete = NamedButton(QCoreApplication::translate("CSuppPumpMultiAct", "Delete Highlighted Event"));
     // Enter in an entry means OK, not "add another event".
     for (QPushButton* pButton : {pAddActuator, pAddEvent, pDelete})
         pButton->setAutoDefault(false);
@@ -86,7 +90,8 @@ CSuppPumpMultiAct::CSuppPumpMultiAct(CAccumulatorObject& product, CAccumulatorDa
     connect(pAddEvent, &QPushButton::clicked, this, &CSuppPumpMultiAct::OnAddEvent);
     connect(pDelete, &QPushButton::clicked, this, &CSuppPumpMultiAct::OnDeleteEvent);
     auto* pListButtons = new QHBoxLayout;
-    pListButtons->addWidget(Caption(QStringLiteral("Double Click on an event to edit")));
+    pListButtons->addWidget(
+        Caption(QCoreApplication::translate("CSuppPumpMultiAct", "Double Click on an event to edit")));
     pListButtons->addStretch();
     pListButtons->addWidget(pAddActuator);
     pListButtons->addWidget(pAddEvent);

@@ -11,38 +11,43 @@
 #include "sizing/SuppMultiGraph.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace
 {
-const QString kMinimumPump = QStringLiteral("Minimum Pump Required:");
+const char* const kMinimumPump = QT_TRANSLATE_NOOP("CSuppPumpMultiActPump", "Minimum Pump Required:");
 } // namespace
 
 CSuppPumpMultiActPump::CSuppPumpMultiActPump(CAccumulatorObject& product, CAccumulatorData& working,
                                              CAccumulatorData& stored, QWidget* pParent)
-    : CSizingDialog(product, working, stored, QStringLiteral("Supplementing Pump Flow"), "CSuppPumpMultiActPump",
-                    pParent)
+    : CSizingDialog(product, working, stored,
+                    QCoreApplication::translate("CSuppPumpMultiActPump", "Supplementing Pump Flow"),
+                    "CSuppPumpMultiActPump", pParent)
 {
-    const QString strPump = QStringLiteral("Select Pump Size:");
-    const QString strTemperature = QStringLiteral("System Temperature:");
-    m_pMinimumPump = ValueText(kMinimumPump);
+    const QString strPump = QCoreApplication::translate("CSuppPumpMultiActPump", "Select Pump Size:");
+    const QString strTemperature =
+        QCoreApplication::translate("CSuppPumpMultiActPump", "System Temperature:");
+    m_pMinimumPump = ValueText(QCoreApplication::translate("CSuppPumpMultiActPump", kMinimumPump));
     m_pPumpSize = NumberEdit(strPump);
-    m_pFlowUnit = UnitCombo(m_working.sdEnterPumpSize, UnitCategory::FlowRate, QStringLiteral("Pump Size unit"));
+    m_pFlowUnit = UnitCombo(m_working.sdEnterPumpSize, UnitCategory::FlowRate,
+                            QCoreApplication::translate("CSuppPumpMultiActPump", "Pump Size unit"));
     m_pTemperature = NumberEdit(strTemperature);
     m_pTemperature->SetAllowMinus(true);
-    m_pTemperatureUnit = UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
-                                   QStringLiteral("System Temperature unit"));
-    auto* pGraph = NamedButton(QStringLiteral("View Volume Graph"));
+    m_pTemperatureUnit =
+        UnitCombo(m_working.sdSysTemperature, UnitCategory::Temperature,
+                  QCoreApplication::translate("CSuppPumpMultiActPump", "System Temperature unit"));
+    auto* pGraph = NamedButton(QCoreApplication::translate("CSuppPumpMultiActPump", "View Volume Graph"));
     pGraph->setAutoDefault(false);
     connect(pGraph, &QPushButton::clicked, this, &CSuppPumpMultiActPump::OnViewGraph);
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(Caption(kMinimumPump), 0, 0);
+    pGrid->addWidget(Caption(QCoreApplication::translate("CSuppPumpMultiActPump", kMinimumPump)), 0, 0);
     pGrid->addWidget(m_pMinimumPump, 0, 1, 1, 2);
     pGrid->addWidget(Caption(strPump, m_pPumpSize), 1, 0);
     pGrid->addWidget(m_pPumpSize, 1, 1);
@@ -52,8 +57,9 @@ CSuppPumpMultiActPump::CSuppPumpMultiActPump(CAccumulatorObject& product, CAccum
     pGrid->addWidget(m_pTemperatureUnit, 2, 2);
 
     // The pressures come from the event list; the entered precharge takes their unit.
-    m_pPrecharge = new CPrechargeGroup(CPrechargeGroup::ERule::FromGauge,
-                                       QStringLiteral("For a Bladder Accumulator:"), false);
+    m_pPrecharge = new CPrechargeGroup(
+        CPrechargeGroup::ERule::FromGauge,
+        QCoreApplication::translate("CSuppPumpMultiActPump", "For a Bladder Accumulator:"), false);
     m_pPrecharge->SetUnit(m_working.sdMaxSysPress.GetUnit());
     auto* pGraphRow = new QHBoxLayout;
     pGraphRow->addStretch();
@@ -84,7 +90,8 @@ CSuppPumpMultiActPump::CSuppPumpMultiActPump(CAccumulatorObject& product, CAccum
 
 void CSuppPumpMultiActPump::ShowMinimumPump()
 {
-    ShowMinimumPumpFlow(m_pMinimumPump, kMinimumPump, m_working.sdMinPumpFlow, m_pFlowUnit);
+    ShowMinimumPumpFlow(m_pMinimumPump, QCoreApplication::translate("CSuppPumpMultiActPump", kMinimumPump),
+                        m_working.sdMinPumpFlow, m_pFlowUnit);
 }
 
 void CSuppPumpMultiActPump::OnViewGraph()

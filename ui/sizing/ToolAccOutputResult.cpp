@@ -6,19 +6,22 @@
 #include "product/StepDialogs.h"
 #include "units/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
 CToolAccOutputResult::CToolAccOutputResult(CAccumulatorObject& product, const std::string& strCaption,
                                            const sizing::SOutputExistingOutcome& outcome, QWidget* pParent)
-    : CEntryDialog(product, QStringLiteral("Results"), "CToolAccOutputResult", pParent)
+    : CEntryDialog(product, QCoreApplication::translate("CToolAccOutputResult", "Results"),
+                   "CToolAccOutputResult", pParent)
 {
-    m_pCaption = new QLabel(strCaption.empty() ? QStringLiteral("Required Accumulator Capacity:")
+    m_pCaption = new QLabel(strCaption.empty() ? QCoreApplication::translate("CToolAccOutputResult",
+                                                                             "Required Accumulator Capacity:")
                                                : QString::fromStdString(strCaption));
     m_pCaption->setAccessibleName(m_pCaption->text());
-    const QString strPrecharge = QStringLiteral("Precharge Pressure:");
-    const QString strExponent = QStringLiteral("Polytropic Exponent:");
+    const QString strPrecharge = QCoreApplication::translate("CToolAccOutputResult", "Precharge Pressure:");
+    const QString strExponent = QCoreApplication::translate("CToolAccOutputResult", "Polytropic Exponent:");
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i] = ValueText(i < 3 ? m_pCaption->text() : i < 5 ? strPrecharge : strExponent);
 

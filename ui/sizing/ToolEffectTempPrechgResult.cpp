@@ -5,6 +5,7 @@
 #include "product/StepDialogs.h"
 #include "units/UnitDouble.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QPushButton>
 
@@ -13,12 +14,16 @@ CToolEffectTempPrechgResult::CToolEffectTempPrechgResult(CAccumulatorObject& pro
                                                          const CUnitDouble& finalTemperature,
                                                          const CUnitDouble& beginPressure,
                                                          const CUnitDouble& finalPressure, QWidget* pParent)
-    : CEntryDialog(product, QStringLiteral("Effects of Temperature on Precharge"),
-                   "CToolEffectTempPrechgResult", pParent)
+    : CEntryDialog(
+          product,
+          QCoreApplication::translate("CToolEffectTempPrechgResult", "Effects of Temperature on Precharge"),
+          "CToolEffectTempPrechgResult", pParent)
 {
-    const QString captions[] = {QStringLiteral("Beginning Temperature:"),
-                                QStringLiteral("Final Temperature:"), QStringLiteral("Beginning Pressure:"),
-                                QStringLiteral("Final Pressure:")};
+    const QString captions[] = {
+        QCoreApplication::translate("CToolEffectTempPrechgResult", "Beginning Temperature:"),
+        QCoreApplication::translate("CToolEffectTempPrechgResult", "Final Temperature:"),
+        QCoreApplication::translate("CToolEffectTempPrechgResult", "Beginning Pressure:"),
+        QCoreApplication::translate("CToolEffectTempPrechgResult", "Final Pressure:")};
     const CUnitDouble* values[] = {&beginTemperature, &finalTemperature, &beginPressure, &finalPressure};
     auto* pGrid = new QGridLayout;
     for (int i = 0; i < 4; ++i)

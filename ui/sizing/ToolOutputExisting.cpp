@@ -14,6 +14,7 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,9 +24,10 @@
 
 namespace
 {
-const QString kIHaveText = QStringLiteral("I have a Precharge Pressure of:");
-const QString kPistonText = QStringLiteral("For a Piston Accumulator:");
-const QString kBladderText = QStringLiteral("For a Bladder / Diaphragm Accumulator:");
+const char* const kIHaveText = QT_TRANSLATE_NOOP("CToolOutputExisting", "I have a Precharge Pressure of:");
+const char* const kPistonText = QT_TRANSLATE_NOOP("CToolOutputExisting", "For a Piston Accumulator:");
+const char* const kBladderText =
+    QT_TRANSLATE_NOOP("CToolOutputExisting", "For a Bladder / Diaphragm Accumulator:");
 
 QRadioButton* Choice(const QString& strText, QButtonGroup* pGroup, int nId)
 {
@@ -43,29 +45,32 @@ CUnitDouble Zero(CAccumulatorObject& product, int nCategory)
 } // namespace
 
 CToolOutputExisting::CToolOutputExisting(CAccumulatorObject& product, QWidget* pParent)
-    : CEntryDialog(product, QStringLiteral("Calculate the Output of Existing Accumulator"),
-                   "CToolOutputExisting", pParent),
+    : CEntryDialog(
+          product,
+          QCoreApplication::translate("CToolOutputExisting", "Calculate the Output of Existing Accumulator"),
+          "CToolOutputExisting", pParent),
       m_pChoice(new QButtonGroup(this))
 {
-    const QString strMax = QStringLiteral("Maximum System Pressure:");
-    const QString strMin = QStringLiteral("Minimum System Pressure:");
-    const QString strTime = QStringLiteral("Discharge Time:");
-    const QString strVolume = QStringLiteral("Accumulator Volume:");
-    const QString strTemperature = QStringLiteral("Estimated:");
+    const QString strMax = QCoreApplication::translate("CToolOutputExisting", "Maximum System Pressure:");
+    const QString strMin = QCoreApplication::translate("CToolOutputExisting", "Minimum System Pressure:");
+    const QString strTime = QCoreApplication::translate("CToolOutputExisting", "Discharge Time:");
+    const QString strVolume = QCoreApplication::translate("CToolOutputExisting", "Accumulator Volume:");
+    const QString strTemperature = QCoreApplication::translate("CToolOutputExisting", "Estimated:");
 
     m_pMax = NumberEdit(strMax);
     m_pPressureUnit = UnitCombo(Zero(product, UnitCategory::Pressure), UnitCategory::Pressure,
-                                QStringLiteral("Pressure unit"));
+                                QCoreApplication::translate("CToolOutputExisting", "Pressure unit"));
     m_pMin = NumberEdit(strMin);
     m_pMinUnit = FollowingUnit(m_pPressureUnit);
     m_pTime = NumberEdit(strTime);
     m_pVolume = NumberEdit(strVolume);
     m_pVolumeUnit = UnitCombo(Zero(product, UnitCategory::Volume), UnitCategory::Volume,
-                              QStringLiteral("Accumulator Volume unit"));
+                              QCoreApplication::translate("CToolOutputExisting", "Accumulator Volume unit"));
     m_pTemperature = NumberEdit(strTemperature);
     m_pTemperature->SetAllowMinus(true);
-    m_pTemperatureUnit = UnitCombo(Zero(product, UnitCategory::Temperature), UnitCategory::Temperature,
-                                   QStringLiteral("System Temperature unit"));
+    m_pTemperatureUnit =
+        UnitCombo(Zero(product, UnitCategory::Temperature), UnitCategory::Temperature,
+                  QCoreApplication::translate("CToolOutputExisting", "System Temperature unit"));
 
     auto* pGrid = new QGridLayout;
     pGrid->addWidget(Caption(strMax, m_pMax), 0, 0);
@@ -80,7 +85,8 @@ CToolOutputExisting::CToolOutputExisting(CAccumulatorObject& product, QWidget* p
     pGrid->addWidget(Caption(strVolume, m_pVolume), 3, 0);
     pGrid->addWidget(m_pVolume, 3, 1);
     pGrid->addWidget(m_pVolumeUnit, 3, 2);
-    auto* pTemperatureBox = new QGroupBox(QStringLiteral("System Temperature"));
+    auto* pTemperatureBox =
+        new QGroupBox(QCoreApplication::translate("CToolOutputExisting", "System Temperature"));
     pTemperatureBox->setAccessibleName(pTemperatureBox->title());
     auto* pTemperatureRow = new QHBoxLayout(pTemperatureBox);
     pTemperatureRow->addWidget(Caption(strTemperature, m_pTemperature));
@@ -88,23 +94,29 @@ CToolOutputExisting::CToolOutputExisting(CAccumulatorObject& product, QWidget* p
     pTemperatureRow->addWidget(m_pTemperatureUnit);
     pTemperatureRow->addStretch();
     // Two entries would otherwise share the name "Estimated".
-    m_pTemperature->setAccessibleName(QStringLiteral("Estimated System Temperature"));
+    m_pTemperature->setAccessibleName(
+        QCoreApplication::translate("CToolOutputExisting", "Estimated System Temperature"));
 
-    auto* pPrechargeBox = new QGroupBox(QStringLiteral("Precharge Pressure"));
+    auto* pPrechargeBox =
+        new QGroupBox(QCoreApplication::translate("CToolOutputExisting", "Precharge Pressure"));
     pPrechargeBox->setAccessibleName(pPrechargeBox->title());
-    m_pPrecharge = NumberEdit(kIHaveText);
-    m_pPistonOptimum = ValueText(kPistonText);
-    m_pBladderOptimum = ValueText(kBladderText);
-    QRadioButton* pIHave = Choice(kIHaveText, m_pChoice, kIHave);
+    m_pPrecharge = NumberEdit(QCoreApplication::translate("CToolOutputExisting", kIHaveText));
+    m_pPistonOptimum = ValueText(QCoreApplication::translate("CToolOutputExisting", kPistonText));
+    m_pBladderOptimum = ValueText(QCoreApplication::translate("CToolOutputExisting", kBladderText));
+    QRadioButton* pIHave =
+        Choice(QCoreApplication::translate("CToolOutputExisting", kIHaveText), m_pChoice, kIHave);
     auto* pPrechargeGrid = new QGridLayout(pPrechargeBox);
     pPrechargeGrid->addWidget(pIHave, 0, 0);
     pPrechargeGrid->addWidget(m_pPrecharge, 0, 1);
     pPrechargeGrid->addWidget(FollowingUnit(m_pPressureUnit), 0, 2);
-    pPrechargeGrid->addWidget(new QLabel(QStringLiteral("Tesmara optimizes the Precharge Pressure:")), 1, 0,
-                              1, 3);
-    pPrechargeGrid->addWidget(Choice(kPistonText, m_pChoice, kPiston), 2, 0);
+    pPrechargeGrid->addWidget(new QLabel(QCoreApplication::translate(
+                                  "CToolOutputExisting", "Tesmara optimizes the Precharge Pressure:")),
+                              1, 0, 1, 3);
+    pPrechargeGrid->addWidget(
+        Choice(QCoreApplication::translate("CToolOutputExisting", kPistonText), m_pChoice, kPiston), 2, 0);
     pPrechargeGrid->addWidget(m_pPistonOptimum, 2, 1, 1, 2);
-    pPrechargeGrid->addWidget(Choice(kBladderText, m_pChoice, kBladder), 3, 0);
+    pPrechargeGrid->addWidget(
+        Choice(QCoreApplication::translate("CToolOutputExisting", kBladderText), m_pChoice, kBladder), 3, 0);
     pPrechargeGrid->addWidget(m_pBladderOptimum, 3, 1, 1, 2);
     pPrechargeGrid->setColumnStretch(2, 1);
 
@@ -172,8 +184,8 @@ void CToolOutputExisting::RecomputeOptima()
         m_pPistonOptimum->clear();
         m_pBladderOptimum->clear();
     }
-    NameAfterText(m_pPistonOptimum, kPistonText);
-    NameAfterText(m_pBladderOptimum, kBladderText);
+    NameAfterText(m_pPistonOptimum, QCoreApplication::translate("CToolOutputExisting", kPistonText));
+    NameAfterText(m_pBladderOptimum, QCoreApplication::translate("CToolOutputExisting", kBladderText));
 }
 
 sizing::SOutputExistingEntries CToolOutputExisting::Entries() const
@@ -212,7 +224,11 @@ void CToolOutputExisting::OnOk()
     }
     if (outcome.eStatus == sizing::ESizingStatus::CannotCompute)
     {
-        GetPrompt().Message("The output cannot be computed with these entries: " + outcome.strReason + ".");
+        GetPrompt().Message(
+            QCoreApplication::translate("CToolOutputExisting",
+                                        "The output cannot be computed with these entries: %1.")
+                .arg(QString::fromStdString(outcome.strReason))
+                .toStdString());
         return;
     }
     CToolAccOutputResult results(m_product, LoadString(50066), outcome, this);

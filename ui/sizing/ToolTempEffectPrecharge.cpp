@@ -11,6 +11,7 @@
 #include "units/UnitTable.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,27 +19,35 @@
 #include <QVBoxLayout>
 
 CToolTempEffectPrecharge::CToolTempEffectPrecharge(CAccumulatorObject& product, QWidget* pParent)
-    : CEntryDialog(product, QStringLiteral("Effects of Temperature on Pre-charge"),
-                   "CToolTempEffectPrecharge", pParent),
+    : CEntryDialog(
+          product,
+          QCoreApplication::translate("CToolTempEffectPrecharge", "Effects of Temperature on Pre-charge"),
+          "CToolTempEffectPrecharge", pParent),
       m_pKnown(new QButtonGroup(this))
 {
-    const QString strBegin = QStringLiteral("Beginning Temperature:");
-    const QString strFinal = QStringLiteral("Final Temperature:");
-    const QString strBeginPressure = QStringLiteral("Beginning Pressure:");
-    const QString strFinalPressure = QStringLiteral("Final Pressure:");
+    const QString strBegin =
+        QCoreApplication::translate("CToolTempEffectPrecharge", "Beginning Temperature:");
+    const QString strFinal = QCoreApplication::translate("CToolTempEffectPrecharge", "Final Temperature:");
+    const QString strBeginPressure =
+        QCoreApplication::translate("CToolTempEffectPrecharge", "Beginning Pressure:");
+    const QString strFinalPressure =
+        QCoreApplication::translate("CToolTempEffectPrecharge", "Final Pressure:");
 
     m_pBeginTemp = NumberEdit(strBegin);
     m_pFinalTemp = NumberEdit(strFinal);
     m_pBeginTemp->SetAllowMinus(true);
     m_pFinalTemp->SetAllowMinus(true);
-    m_pTemperatureUnit = UnitCombo(CUnitDouble(0.0, product.DefaultUnit(UnitCategory::Temperature)),
-                                   UnitCategory::Temperature, QStringLiteral("Temperature unit"));
+    m_pTemperatureUnit =
+        UnitCombo(CUnitDouble(0.0, product.DefaultUnit(UnitCategory::Temperature)), UnitCategory::Temperature,
+                  QCoreApplication::translate("CToolTempEffectPrecharge", "Temperature unit"));
     m_pBeginPressure = NumberEdit(strBeginPressure);
     m_pFinalPressure = NumberEdit(strFinalPressure);
-    m_pPressureUnit = UnitCombo(CUnitDouble(0.0, product.DefaultUnit(UnitCategory::Pressure)),
-                                UnitCategory::Pressure, QStringLiteral("Pressure unit"));
+    m_pPressureUnit =
+        UnitCombo(CUnitDouble(0.0, product.DefaultUnit(UnitCategory::Pressure)), UnitCategory::Pressure,
+                  QCoreApplication::translate("CToolTempEffectPrecharge", "Pressure unit"));
 
-    auto* pTemperatures = new QGroupBox(QStringLiteral("Enter your system temperatures"));
+    auto* pTemperatures = new QGroupBox(
+        QCoreApplication::translate("CToolTempEffectPrecharge", "Enter your system temperatures"));
     pTemperatures->setAccessibleName(pTemperatures->title());
     auto* pTemperatureGrid = new QGridLayout(pTemperatures);
     pTemperatureGrid->addWidget(Caption(strBegin, m_pBeginTemp), 0, 0);
@@ -133,7 +142,11 @@ void CToolTempEffectPrecharge::OnOk()
     }
     if (outcome.eStatus == sizing::ESizingStatus::CannotCompute)
     {
-        GetPrompt().Message("The pressure cannot be computed with these entries: " + outcome.strReason + ".");
+        GetPrompt().Message(
+            QCoreApplication::translate("CToolTempEffectPrecharge",
+                                        "The pressure cannot be computed with these entries: %1.")
+                .arg(QString::fromStdString(outcome.strReason))
+                .toStdString());
         return;
     }
     CToolEffectTempPrechgResult results(m_product, entries.beginTemperature, entries.finalTemperature,

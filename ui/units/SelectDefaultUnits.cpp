@@ -7,6 +7,7 @@
 #include "units/UnitLists.h"
 #include "units/UnitTable.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,24 +27,24 @@ struct SListCaption
 
 // The lists in dialog order; the first six form the reduced layout.
 constexpr std::array<SListCaption, CDefaultUnits::kCategoryCount> kLists = {{
-    {"Length/Distance", UnitCategory::Distance},
-    {"Mass", UnitCategory::Mass},
-    {"Temperature", UnitCategory::Temperature},
-    {"Time", UnitCategory::Time},
-    {"Volume", UnitCategory::Volume},
-    {"Pressure", UnitCategory::Pressure},
-    {"Acceleration", UnitCategory::Acceleration},
-    {"Velocity", UnitCategory::Velocity},
-    {"Mass Flow Rate", UnitCategory::MassFlowRate},
-    {"Displacement", UnitCategory::Displacement},
-    {"Density", UnitCategory::Density},
-    {"Vacuum", UnitCategory::Vacuum},
-    {"Torque", UnitCategory::Torque},
-    {"Power", UnitCategory::Power},
-    {"Force", UnitCategory::Force},
-    {"Flow", UnitCategory::FlowRate},
-    {"Kinematic Viscosity", UnitCategory::KinematicViscosity},
-    {"Absolute Viscosity", UnitCategory::AbsoluteViscosity},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Length/Distance"), UnitCategory::Distance},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Mass"), UnitCategory::Mass},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Temperature"), UnitCategory::Temperature},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Time"), UnitCategory::Time},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Volume"), UnitCategory::Volume},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Pressure"), UnitCategory::Pressure},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Acceleration"), UnitCategory::Acceleration},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Velocity"), UnitCategory::Velocity},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Mass Flow Rate"), UnitCategory::MassFlowRate},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Displacement"), UnitCategory::Displacement},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Density"), UnitCategory::Density},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Vacuum"), UnitCategory::Vacuum},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Torque"), UnitCategory::Torque},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Power"), UnitCategory::Power},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Force"), UnitCategory::Force},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Flow"), UnitCategory::FlowRate},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Kinematic Viscosity"), UnitCategory::KinematicViscosity},
+    {QT_TRANSLATE_NOOP("CSelectDefaultUnits", "Absolute Viscosity"), UnitCategory::AbsoluteViscosity},
 }};
 constexpr std::size_t kReducedCount = 6;
 constexpr int kColumns = 3;
@@ -60,14 +61,15 @@ QPushButton* SideButton(const QString& strText)
 CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultUnits& metric,
                                          const CDefaultUnits& standard, QWidget* pParent)
     : QDialog(pParent), m_current(current), m_metric(metric), m_standard(standard),
-      m_nUnitType(current.UnitType()), m_pDetail(SideButton(QStringLiteral("More Detail")))
+      m_nUnitType(current.UnitType()),
+      m_pDetail(SideButton(QCoreApplication::translate("CSelectDefaultUnits", "More Detail")))
 {
-    setWindowTitle(QStringLiteral("Unit Defaults"));
+    setWindowTitle(QCoreApplication::translate("CSelectDefaultUnits", "Unit Defaults"));
 
     auto* pGrid = new QGridLayout;
     for (std::size_t i = 0; i < kLists.size(); ++i)
     {
-        const QString strCaption = QString::fromLatin1(kLists[i].pszCaption);
+        const QString strCaption = QCoreApplication::translate("CSelectDefaultUnits", kLists[i].pszCaption);
         SList& list = m_lists[i];
         list.nCategoryId = kLists[i].nCategoryId;
         list.pBox = new QGroupBox(strCaption);
@@ -96,8 +98,10 @@ CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultU
         pGrid->setColumnMinimumWidth(nColumn, nColumnWidth);
     }
 
-    QPushButton* pMetric = SideButton(QStringLiteral("Reset to &Metric Defaults"));
-    QPushButton* pStandard = SideButton(QStringLiteral("Reset to U.S. &Standard Defaults"));
+    QPushButton* pMetric =
+        SideButton(QCoreApplication::translate("CSelectDefaultUnits", "Reset to &Metric Defaults"));
+    QPushButton* pStandard =
+        SideButton(QCoreApplication::translate("CSelectDefaultUnits", "Reset to U.S. &Standard Defaults"));
     connect(pMetric, &QPushButton::clicked, this, [this] { ResetTo(m_metric, CDefaultUnits::kMetric); });
     connect(pStandard, &QPushButton::clicked, this,
             [this] { ResetTo(m_standard, CDefaultUnits::kStandard); });
@@ -105,7 +109,8 @@ CSelectDefaultUnits::CSelectDefaultUnits(CDefaultUnits& current, const CDefaultU
 
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pButtons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
-    pButtons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+    pButtons->button(QDialogButtonBox::Cancel)
+        ->setAccessibleName(QCoreApplication::translate("CSelectDefaultUnits", "Cancel"));
     pButtons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CSelectDefaultUnits::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -155,7 +160,8 @@ void CSelectDefaultUnits::ToggleDetail()
     m_bDetailed = !m_bDetailed;
     for (std::size_t i = kReducedCount; i < m_lists.size(); ++i)
         m_lists[i].pBox->setVisible(m_bDetailed);
-    m_pDetail->setText(m_bDetailed ? QStringLiteral("Less Detail") : QStringLiteral("More Detail"));
+    m_pDetail->setText(m_bDetailed ? QCoreApplication::translate("CSelectDefaultUnits", "Less Detail")
+                                   : QCoreApplication::translate("CSelectDefaultUnits", "More Detail"));
     m_pDetail->setAccessibleName(m_pDetail->text());
 }
 

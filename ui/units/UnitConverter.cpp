@@ -8,6 +8,7 @@
 #include "units/UnitTable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -45,7 +46,7 @@ CUnitConverter::CUnitConverter(QWidget* pParent)
     : QDialog(pParent), m_pCategory(new QComboBox), m_pInput(new CEditNumeric), m_pFromUnit(new CComboUnit),
       m_pResult(new CEditNumeric), m_pToUnit(new CComboUnit)
 {
-    setWindowTitle(QStringLiteral("Unit Conversion"));
+    setWindowTitle(QCoreApplication::translate("CUnitConverter", "Unit Conversion"));
 
     m_pInput->SetAllowMinus(true);
     m_pResult->setReadOnly(true);
@@ -72,11 +73,11 @@ CUnitConverter::CUnitConverter(QWidget* pParent)
         m_pCategory->addItem(strName, nCategoryId);
 
     auto* pGrid = new QGridLayout;
-    AddLabelled(pGrid, 0, 0, QStringLiteral("Unit\nCategory"), m_pCategory);
-    AddLabelled(pGrid, 1, 0, QStringLiteral("Input\nValue"), m_pInput);
-    AddLabelled(pGrid, 1, 2, QStringLiteral("From\nUnit"), m_pFromUnit);
-    AddLabelled(pGrid, 2, 0, QStringLiteral("Result"), m_pResult);
-    AddLabelled(pGrid, 2, 2, QStringLiteral("To\nUnit"), m_pToUnit);
+    AddLabelled(pGrid, 0, 0, QCoreApplication::translate("CUnitConverter", "Unit\nCategory"), m_pCategory);
+    AddLabelled(pGrid, 1, 0, QCoreApplication::translate("CUnitConverter", "Input\nValue"), m_pInput);
+    AddLabelled(pGrid, 1, 2, QCoreApplication::translate("CUnitConverter", "From\nUnit"), m_pFromUnit);
+    AddLabelled(pGrid, 2, 0, QCoreApplication::translate("CUnitConverter", "Result"), m_pResult);
+    AddLabelled(pGrid, 2, 2, QCoreApplication::translate("CUnitConverter", "To\nUnit"), m_pToUnit);
     pGrid->setColumnMinimumWidth(2, 12);
 
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok);

@@ -2,7 +2,7 @@
 SELECT m.Description, m.CapacityText, m.LengthMm, m.DiameterMm, m.BoreMm, m.CapMm,
        m.Clamp1Mm, m.Clamp2Mm, m.ClampWidthMm,
        h.Label AS HydLabel, h.DiameterMm AS HydDiameterMm, h.DepthMm AS HydDepthMm,
-       g.Label AS GasLabel, g.DiameterMm AS GasDiameterMm, g.DepthMm AS GasDepthMm,
+       g.Code AS GasCode, g.Label AS GasLabel, g.DiameterMm AS GasDiameterMm, g.DepthMm AS GasDepthMm,
        COALESCE(c.Text, :parConstruction) AS ConstructionText,
        (SELECT group_concat(Text, ', ') FROM (SELECT Text FROM CadPistonOptions
                                               WHERE instr(:parOptions, Code) > 0 ORDER BY SortOrder)) AS OptionsText,

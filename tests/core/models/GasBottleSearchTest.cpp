@@ -31,10 +31,10 @@ const SGbList& Find(const std::vector<SGbList>& rows, const std::string& strCap)
 
 TEST(GasBottleSearch, TypesAndTheTypeCheckedOnOpening)
 {
-    EXPECT_STREQ(GasBottleTypeText(0), "Piston");
-    EXPECT_STREQ(GasBottleTypeText(1), "Bladder");
-    EXPECT_STREQ(GasBottleTypeText(2), "GB");
-    EXPECT_STREQ(GasBottleTypeText(3), "View All");
+    EXPECT_EQ(GasBottleTypeText(0), "Piston");
+    EXPECT_EQ(GasBottleTypeText(1), "Bladder");
+    EXPECT_EQ(GasBottleTypeText(2), "GB");
+    EXPECT_EQ(GasBottleTypeText(3), "View All");
     CAccumulatorData data;
     data.Initialize(0);
     EXPECT_EQ(HeldGasBottleType(data), 3); // a fresh selection shows every bottle

@@ -228,7 +228,7 @@ TEST(TransferBarrierList, FiltersNarrowTheRowsAndTheChoiceCarriesTheBladderCodes
 {
     SCatalogue c;
     STransferFilters f;
-    EXPECT_EQ(f.strPressure, "View All");
+    EXPECT_EQ(f.strPressure, "*");
     // Six 3000 psi shells in three services, four of them also for sea water; three 5000 psi in three.
     EXPECT_EQ(TransferBarrierRows(f, c.Db()).size(), 6u * 3 + 4 + 3 * 3);
     EXPECT_EQ(TransferFilterEntries(ETransferFilter::Pressure, f, c.Db()).size(), 2u);
@@ -277,8 +277,11 @@ TEST(TransferBarrierList, FiltersNarrowTheRowsAndTheChoiceCarriesTheBladderCodes
 TEST(AccessoryList, SizesOfEachTypeAndTheAccessoriesThatFitThem)
 {
     SCatalogue c;
-    EXPECT_EQ(AccessoryTypes(c.Db()),
-              (std::vector<std::string>{"Piston", "Bladder", "High-Pressure Bladder", "Diaphragm", "Gas Bottle"}));
+    EXPECT_EQ(AccessoryTypes(c.Db()), (std::vector<SAccessoryType>{{"Piston", "Piston"},
+                                                                  {"Bladder", "Bladder"},
+                                                                  {"High-Pressure Bladder", "High-Pressure Bladder"},
+                                                                  {"Diaphragm", "Diaphragm"},
+                                                                  {"Gas Bottle", "Gas Bottle"}}));
     const std::vector<SAccessorySize> pistons = AccessorySizes("Piston", c.Db());
     ASSERT_EQ(pistons.size(), 54u); // every bore and capacity of the PA and PM series
     EXPECT_EQ(AccessorySizeCells(pistons[0], true), (std::vector<std::string>{"0.5 in\u00B3", "1 in"}));
@@ -336,7 +339,7 @@ TEST(RepairKitList, FiltersNarrowTheKitsOfAType)
     EXPECT_EQ(KitFilterValues(EKitFilter::Size, f, c.Db()).size(), 14u);
     EXPECT_EQ(KitFilterValues(EKitFilter::Seal, f, c.Db()).size(), 5u);
     EXPECT_EQ(KitFilterValues(EKitFilter::Port, f, c.Db()), (std::vector<std::string>{"SAE Straight Thread Ports"}));
-    f[EKitFilter::Size] = "View All";
+    f[EKitFilter::Size] = "*";
     f[EKitFilter::Port] = "ISO 6149 Metric Ports";
     EXPECT_EQ(RepairKits(f, c.Db()).size(), 6u * 2);
     // A filter that does not concern a kit lets it through: bladders have no port.

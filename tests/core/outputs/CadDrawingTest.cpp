@@ -405,7 +405,7 @@ TEST_F(CCadDrawingTest, EveryTransferBarrierIsDrawnToItsCatalogueSize)
     IQueryDef list(*pCatalogue);
     list.Open("qTransBarList");
     for (const char* pszName : {"[parPressureCombo]", "[parServiceCombo]", "[parSizeCombo]"})
-        list.SetParamValue(pszName, CDbValue(std::string("View All")));
+        list.SetParamValue(pszName, CDbValue(std::string("*")));
     IRecordset barriers(*pCatalogue);
     barriers.Open(list);
     int nChecked = 0;
