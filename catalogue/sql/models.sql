@@ -181,7 +181,7 @@ WITH sizes(CapCode, Capacity, SphereOdIn, StdFlow, MaxFlow) AS (VALUES
     ('-120', 120.0, 7.3, 20.0, 30.0), ('-170', 170.0, 8.2, 30.0, 45.0), ('-240', 240.0, 9.1, 30.0, 45.0))
 SELECT 'DA', 1, p.PressureCode, p.PressureLocation, p.PressureRating, p.PressUnits,
        '', 0, 0.0, 'IN', s.CapCode, 4, s.Capacity, 'CU_IN', 'S', 3, 'Diaphragm',
-       printf(_('Diaphragm, %%s, %%s in%%s'), _num(p.PressureRating) || ' psi', _num(s.Capacity), char(179)),
+       printf(_('Diaphragm, %s, %s in%s'), _num(p.PressureRating) || ' psi', _num(s.Capacity), char(179)),
        s.StdFlow, s.MaxFlow, 'GPM',
        ROUND(s.SphereOdIn + 1.6, 1), s.SphereOdIn + CASE WHEN p.PressureCode = '5' THEN 0.3 ELSE 0.0 END, 'IN',
        ROUND(0.55 * s.SphereOdIn * s.SphereOdIn * (1.0 + p.RatingPsi / 6000.0) * 0.283 * 2.5, 1), 'LB'

@@ -133,14 +133,15 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
     const json list = json::parse(RunCli("--language DE models --json --selection " + Path("k.Ac3")).strOut);
     int nRow = 0;
     for (const json& model : list["models"])
-        if (model["description"] == "Kolben, Bohrung 4 in" && model["pressureRating"]["value"] == 3000.0 &&
+        if (model["description"] == "Kolben, 3000 psi, Bohrung 4 in, 2,5 gal" &&
+            model["pressureRating"]["value"] == 3000.0 &&
             model["capacityCode"] == "-2.5G")
             nRow = model["row"].get<int>();
     ASSERT_GT(nRow, 0) << list.dump();
     const SCliRun chosen = RunCli("--language DE models --selection " + Path("k.Ac3") + " --choose " +
                                   std::to_string(nRow) + " --save " + Path("c.Ac3") + " --detail seal=-V");
     ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
-    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Kolben, Bohrung 4 in)")) << chosen.strOut;
+    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Kolben, 3000 psi, Bohrung 4 in, 2,5 gal)")) << chosen.strOut;
     EXPECT_EQ(json::parse(RunCli("show --json " + Path("c.Ac3")).strOut)["header"]["language"], "DE");
 
     // 984060429 s after 1970 is 8 March 2001, 14:07:09 UTC.
