@@ -93,10 +93,22 @@ INSERT INTO ReportValueKeys (MapKey, SortOrder) VALUES
     ('ReservoirWidthVAL', 88),
     ('SumAccCapVAL', 89),
     ('SumCylinderCapVAL', 90),
+    -- The ideal-gas comparison and the operating temperature range beside an accumulator's results.
+    ('IsothermalVolumeVAL', 91),
+    ('AdiabaticVolumeVAL', 92),
+    ('OperatingTempMinVAL', 93),
+    ('OperatingTempMaxVAL', 94),
+    ('PrechargeAtMinTempVAL', 95),
+    ('PrechargeAtMaxTempVAL', 96),
+    ('DeliveredAtMinTempVAL', 97),
+    ('DeliveredAtSystemTempVAL', 98),
+    ('DeliveredAtMaxTempVAL', 99),
+    ('PrechargeRuleVAL', 100),
+    ('TemperatureWarningVAL', 101),
     -- What shock suppression used besides its entries.
-    ('LineInsideDiameterVAL', 91),
-    ('FluidDensityVAL', 92),
-    ('AssumedTempVAL', 93);
+    ('LineInsideDiameterVAL', 102),
+    ('FluidDensityVAL', 103),
+    ('AssumedTempVAL', 104);
 
 -- Section headings.
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
@@ -108,6 +120,7 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DimensionsHeadingLBL', _('Dimensions')),
     ('EventsHeadingLBL', _('Actuator Events')),
     ('OptionsHeadingLBL', _('Options Selected')),
+    ('OperatingRangeHeadingLBL', _('Operating Temperature Range')),
     ('ModelCodesHeadingLBL', _('Model Number, Code by Code'));
 
 -- Captions of the value keys: the key with VAL turned into LBL (LBL appended where there is no VAL).
@@ -192,6 +205,17 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('ReservoirWidthLBL', _('Reservoir Width:')),
     ('SumAccCapLBL', _('Accumulator Capacity:')),
     ('SumCylinderCapLBL', _('Cylinder Capacity:')),
+    ('IsothermalVolumeLBL', _('Isothermal Ideal-Gas Comparison (n = 1.0):')),
+    ('AdiabaticVolumeLBL', _('Adiabatic Ideal-Gas Comparison (n = 1.4):')),
+    ('OperatingTempMinLBL', _('Minimum Operating Temperature:')),
+    ('OperatingTempMaxLBL', _('Maximum Operating Temperature:')),
+    ('PrechargeAtMinTempLBL', _('Precharge at Minimum Temperature:')),
+    ('PrechargeAtMaxTempLBL', _('Precharge at Maximum Temperature:')),
+    ('DeliveredAtMinTempLBL', _('Delivered Volume at Minimum Temperature:')),
+    ('DeliveredAtSystemTempLBL', _('Delivered Volume at System Temperature:')),
+    ('DeliveredAtMaxTempLBL', _('Delivered Volume at Maximum Temperature:')),
+    ('PrechargeRuleLBL', _('Precharge Rule at Maximum Temperature:')),
+    ('TemperatureWarningLBL', _('Operating Range Warning:')),
     ('LineInsideDiameterLBL', _('Line Inside Diameter:')),
     ('FluidDensityLBL', _('Fluid Density:')),
     ('AssumedTempLBL', _('Temperature (assumed):'));

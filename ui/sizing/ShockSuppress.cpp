@@ -109,7 +109,7 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
                     .arg(QString::fromStdString(assumed.Format(1, false, true) + " " + assumed.GetUnitString())));
     m_pAssumedTemperature->setWordWrap(true);
     pContent->addWidget(m_pAssumedTemperature);
-    SetContent(pContent);
+    SetSizingContent(pContent);
     setTabOrder(m_pSystem, m_pPressureUnit);
     setTabOrder(m_pPressureUnit, m_pShock);
     setTabOrder(m_pShock, m_pFluid);
