@@ -30,7 +30,7 @@ void BM_ReportPreviewShown(benchmark::State& state)
     {
         const CReportDocument document(PrintSelectionReport(s.data, s.context));
         CReportViewer viewer(document, QStringLiteral("Selection Report Viewer"), QPageSize(QPageSize::A4), files,
-                             QString());
+                             nullptr);
         viewer.show();
         QApplication::processEvents();
         if (viewer.PageCount() < 2)

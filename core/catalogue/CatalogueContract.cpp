@@ -416,11 +416,20 @@ std::vector<SContractQuery> Build()
          Dimensions()},
         {"qDiaphragmDimensions", {{"[parSeries]", "DA"}, {"[parPressure]", "3"}, {"[parCapacity]", "-50"}}, Dimensions()},
         {"qGBDimensions", {{"[parSeries]", "GB"}, {"[parSize]", "-10G"}, {"[parGasPort]", "-S"}}, Dimensions()},
+        {"qGBBodyDimensions",
+         {{"[parSeries]", "PG"},
+          {"[parPressure]", "3"},
+          {"[parCapacity]", "-10G"},
+          {"[parBore]", "-9"},
+          {"[parGasPort]", "-S"},
+          {"[parValvePort]", "1"}},
+         Dimensions()},
         {"qOVDimensions", {{"[parSeries]", "OV"}, {"[parCapacity]", "-10"}, {"[parConstruction]", "-S"}}, Dimensions()},
         {"qTBDimensions", {{"[parSeries]", "TB"}, {"[parPressure]", "3"}, {"[parCapacity]", "-10G"}}, Dimensions()},
         {"qSelRepPicture",
          {{"[parSeries]", "PA"}, {"[parGasPort]", "V"}, {"[parConstruction]", "S"}, {"[parUserFlow]", "N"}},
          {{"Image", R::Text}}},
+        {"qSeriesDescription", {{"[parSeries]", "PG"}}, {{"Description", R::Text}}},
     };
 }
 } // namespace

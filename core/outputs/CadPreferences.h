@@ -20,7 +20,7 @@ struct SCadPreferences
 {
     ECadUnits eUnits = ECadUnits::Both;
     std::string strCompany = "Dalrow Mestlin";  // the title block's company text
-    std::filesystem::path defaultFolder;        // empty: the user's home folder
+    std::filesystem::path defaultFolder;        // empty: the last drawing's folder, else the documents
 
     bool operator==(const SCadPreferences&) const = default;
 };

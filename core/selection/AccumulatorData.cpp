@@ -486,6 +486,10 @@ bool CAccumulatorData::IsStepEnabled(int nStep) const
 
 bool CAccumulatorData::IsCadCommandEnabled() const
 {
+    // A gas bottle chosen as a product has no drawing, even one with a piston or bladder body:
+    // the drawings show an accumulator with its fluid port.
+    if (OwnerProdId() == 1)
+        return false;
     return (strAccumulatorType == "Piston" || strAccumulatorType == "Bladder") && IsComplete();
 }
 

@@ -69,7 +69,8 @@ protected:
         EXPECT_EQ(listed.nStatus, 0) << listed.strErr;
         const json list = json::parse(listed.strOut);
         for (const json& model : list["models"])
-            if (model["description"] == "Piston, 4 in Bore" && model["pressureRating"]["value"] == 3000.0 &&
+            if (model["description"] == "Piston, 3000 psi, 4 in Bore, 2.5 gal" &&
+                model["pressureRating"]["value"] == 3000.0 &&
                 model["capacityCode"] == "-2.5G")
                 return model["row"].get<int>();
         ADD_FAILURE() << "the 4 in piston is not listed";
@@ -88,7 +89,7 @@ TEST_F(CReportCommandTest, AChosenModelsReportAsPdf)
                                   " --save " + Path("c.Ac3") + " --detail seal=-V");
     ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
     // Series, pressure, port style, bore, capacity, the chosen seal and the preselected construction.
-    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Piston, 4 in Bore)")) << chosen.strOut;
+    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Piston, 3000 psi, 4 in Bore, 2.5 gal)")) << chosen.strOut;
     const json saved = json::parse(RunCli("show --json " + Path("c.Ac3")).strOut);
     EXPECT_EQ(saved["selection"]["m_nLevel"], 3);
     EXPECT_EQ(saved["selection"]["cpcSealCode"]["code"], "-V");
@@ -133,14 +134,15 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
     const json list = json::parse(RunCli("--language DE models --json --selection " + Path("k.Ac3")).strOut);
     int nRow = 0;
     for (const json& model : list["models"])
-        if (model["description"] == "Kolben, Bohrung 4 in" && model["pressureRating"]["value"] == 3000.0 &&
+        if (model["description"] == "Kolben, 3000 psi, Bohrung 4 in, 2,5 gal" &&
+            model["pressureRating"]["value"] == 3000.0 &&
             model["capacityCode"] == "-2.5G")
             nRow = model["row"].get<int>();
     ASSERT_GT(nRow, 0) << list.dump();
     const SCliRun chosen = RunCli("--language DE models --selection " + Path("k.Ac3") + " --choose " +
                                   std::to_string(nRow) + " --save " + Path("c.Ac3") + " --detail seal=-V");
     ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
-    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Kolben, Bohrung 4 in)")) << chosen.strOut;
+    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Kolben, 3000 psi, Bohrung 4 in, 2,5 gal)")) << chosen.strOut;
     EXPECT_EQ(json::parse(RunCli("show --json " + Path("c.Ac3")).strOut)["header"]["language"], "DE");
 
     // 984060429 s after 1970 is 8 March 2001, 14:07:09 UTC.
@@ -242,9 +244,9 @@ TEST_F(CReportCommandTest, EachApplicationsEntriesOnItsReport)
     const SCase cases[] = {
         {"holding --hold 600sec --valves 2 --valve-size 0.375IN --max 3000psi --min 2500psi",
          {"Time to Hold Pressure: 600 sec", "Number of Valves: 2", "Valve Size: 0.375 in"}},
-        {"shock --max 150bar --flow 100LPM --pipe 1 --length 40FT --fluid Water --temp 45DEG_C",
+        {"shock --max 150bara --flow 100LPM --pipe 1 --length 40FT --fluid Water",
          {"Application: Shock Suppression", "Fluid: Water", "Pipe/Tube Length: 40 ft", "Pipe/Tube Size: 1",
-          "System Temperature: 45 \u00B0C"}},
+          "Temperature (assumed): 70 \u00B0F", "Line Inside Diameter: 1.049 in"}},
         {"pulsation --pistons 5 --double --displacement 40CC_REV --max 3000psi --temp 150DEG_F",
          {"Number of Pistons: 5", "Pump Displacement: 40 cm\u00B3/rev"}},
         {"pump-response --fixed --max 3000psi --flow 30GPM --response 0.05sec",

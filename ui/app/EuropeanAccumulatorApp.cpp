@@ -129,7 +129,7 @@ bool CEuropeanAccumulatorApp::InitInstance()
     m_pMainFrame->SetCloseGuard(
         [this]
         {
-            if (!SaveModified(true))
+            if (!SaveModified())
                 return false;
             ExitInstance();
             if (m_pSplash)
@@ -288,8 +288,7 @@ void CEuropeanAccumulatorApp::RefreshPanel()
 
 bool CEuropeanAccumulatorApp::ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle)
 {
-    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, FileDialogFolder(),
-                            m_pMainFrame);
+    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, &m_store, m_pMainFrame);
 }
 
 bool CEuropeanAccumulatorApp::PrintSelectionReport(const SSelectionReport& report, const std::string&)
@@ -440,13 +439,12 @@ void CEuropeanAccumulatorApp::UpdateCommands()
         pShow->setChecked(m_store.ReadInt(settingskey::SelectionCompletedShow, 1) != 0);
 }
 
-bool CEuropeanAccumulatorApp::SaveModified(bool bCancel)
+bool CEuropeanAccumulatorApp::SaveModified()
 {
     if (!m_pProduct->IsDirty())
         return true;
-    const std::string strQuestion = LoadString(507);
-    const EPromptAnswer eAnswer =
-        bCancel ? GetPrompt().YesNoCancel(strQuestion) : GetPrompt().YesNo(strQuestion);
+    // Always with Cancel: a click meant to go back must not be taken for "No, drop my work".
+    const EPromptAnswer eAnswer = GetPrompt().YesNoCancel(LoadString(507));
     if (eAnswer == EPromptAnswer::No)
         return true;
     if (eAnswer != EPromptAnswer::Yes)
@@ -481,7 +479,7 @@ int CEuropeanAccumulatorApp::RunRapidSelection()
 
 void CEuropeanAccumulatorApp::OnFileNew()
 {
-    if (!SaveModified(false))
+    if (!SaveModified())
         return;
     CreateProductObject();
     m_strCurrentFile.clear();
@@ -496,16 +494,22 @@ void CEuropeanAccumulatorApp::ShowTitle()
 
 QString CEuropeanAccumulatorApp::FileDialogFolder() const
 {
-    const std::string strFolder = m_store.ReadString(settingskey::FileSaveOpenPath).value_or(std::string());
-    if (!strFolder.empty() && QFileInfo(QString::fromStdString(strFolder)).isDir())
-        return QString::fromStdString(strFolder);
-    return QString::fromStdU16String(ApplicationFolder().u16string());
+    return StartFolder(m_store, EFileKind::Selection);
 }
 
 void CEuropeanAccumulatorApp::StoreFileDialogFolder(const QString& strFile)
 {
-    if (!m_store.WriteString(settingskey::FileSaveOpenPath, QFileInfo(strFile).absolutePath().toStdString()))
+    if (!RememberFolder(m_store, EFileKind::Selection, strFile))
         GetPrompt().Message(LoadString(645));
+}
+
+QString CEuropeanAccumulatorApp::ProposedName(const QString& strSuffix)
+{
+    // The file it came from, else the model number of a complete selection, else no proposal.
+    if (!m_strCurrentFile.isEmpty())
+        return QFileInfo(m_strCurrentFile).completeBaseName() + QLatin1Char('.') + strSuffix;
+    const std::string strModelNumber = m_pProduct->GetPartNumberDisplayText();
+    return strModelNumber.empty() ? QString() : ProposedFileName(strModelNumber, QString(), strSuffix);
 }
 
 void CEuropeanAccumulatorApp::AddRecentFile(const QString& strPath)
@@ -518,7 +522,7 @@ void CEuropeanAccumulatorApp::AddRecentFile(const QString& strPath)
 
 void CEuropeanAccumulatorApp::OnFileOpen()
 {
-    if (!SaveModified(false))
+    if (!SaveModified())
         return;
     const QString strPath = m_pFileDialogs->GetOpenFileName(m_pMainFrame, FileDialogFolder(),
                                                             QtFileFilter(m_pProduct->GetFileFilter()));
@@ -530,10 +534,9 @@ void CEuropeanAccumulatorApp::OnFileOpen()
 
 bool CEuropeanAccumulatorApp::OnFileSave()
 {
-    const QString strName = m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).fileName();
-    QString strPath = m_pFileDialogs->GetSaveFileName(
-        m_pMainFrame, FileDialogFolder(), strName, QtFileFilter(m_pProduct->GetFileFilter()),
-        QString::fromStdString(m_pProduct->GetDefaultExtension()));
+    const QString strSuffix = QString::fromStdString(m_pProduct->GetDefaultExtension());
+    QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(), ProposedName(strSuffix),
+                                                      QtFileFilter(m_pProduct->GetFileFilter()), strSuffix);
     if (strPath.isEmpty())
         return false;
     strPath = WithSelectionExtension(strPath);
@@ -556,7 +559,7 @@ bool CEuropeanAccumulatorApp::OpenDocumentFile(const QString& strPath, bool bSav
     }
     if (!bSaveAsked)
     {
-        if (!SaveModified(false))
+        if (!SaveModified())
             return false;
         // Saving may have written the very file to open.
         check = CheckSelectionFileForOpen(path, LanguageCode(), m_settings.InstalledLanguages());
@@ -586,10 +589,8 @@ void CEuropeanAccumulatorApp::OnExportXml()
 {
     if (!m_pProduct->IsExportXmlEnabled())
         return;
-    const QString strName =
-        m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).completeBaseName() + QStringLiteral(".xml");
     const QString strPath = m_pFileDialogs->GetSaveFileName(
-        m_pMainFrame, FileDialogFolder(), strName,
+        m_pMainFrame, FileDialogFolder(), ProposedName(QStringLiteral("xml")),
         QCoreApplication::translate("CEuropeanAccumulatorApp", "XML Files (*.xml)"), QStringLiteral("xml"));
     if (strPath.isEmpty())
         return;

@@ -103,9 +103,9 @@ public:
     void OnShowDisclaimer();
     void ShowTipAtStartup();
     void OnTipOfTheDay();
-    // "Save your current selection?" when the selection is modified; Yes saves. With
-    // bCancel a Cancel button is offered. False when the work would be lost or the user cancelled.
-    bool SaveModified(bool bCancel);
+    // "Save your current selection?" (Yes, No, Cancel) when the selection is modified; Yes saves.
+    // False when the user cancelled or the save did not happen: whatever asked must not go on.
+    bool SaveModified();
     // Leaves the program: closes the main window, which asks about unsaved work.
     void OnAppExit();
     // What the program stores when it ends.
@@ -142,9 +142,11 @@ private:
     void AddUserMenuItem(int nMenu, int nPosition, const QString& strText);
     void AdjustMenus();
     void OnSplashClosed();
-    // The folder the file dialogs start in, and storing the one chosen.
+    // The folder the selection file dialogs start in, and storing the one chosen.
     QString FileDialogFolder() const;
     void StoreFileDialogFolder(const QString& strFile);
+    // The file name a save dialog proposes, with the suffix given.
+    QString ProposedName(const QString& strSuffix);
     void AddRecentFile(const QString& strPath);
     void RefreshLanguageMenu();
     // "/p FILE": the open selection's report on the default printer.

@@ -98,10 +98,11 @@ int CCadComponent::SaveCAD(const SCadRequest& request)
 int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, const QString& strFilter,
                                const QString& strSuffix)
 {
+    // The folder chosen in the preferences, else the one the last drawing went to, else the documents.
     const SCadPreferences preferences = ReadCadPreferences(m_settings);
     QString strFolder = QString::fromStdU16String(preferences.defaultFolder.u16string());
     if (strFolder.isEmpty() || !QFileInfo(strFolder).isDir())
-        strFolder = QDir::homePath();
+        strFolder = StartFolder(m_settings, EFileKind::Drawing);
     const QString strName = QString::fromStdString(drawing.m_strTitle) + "." + strSuffix;
     const QString strPath = m_fnFileDialogs().GetSaveFileName(pParent, strFolder, strName, strFilter, strSuffix);
     if (strPath.isEmpty())
@@ -124,6 +125,8 @@ int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, con
                        .toStdString();
     if (!bWritten)
         GetPrompt().Message(strError);
+    else
+        RememberFolder(m_settings, EFileKind::Drawing, strPath); // only a convenience if it fails
     return bWritten ? 1 : 0;
 }
 

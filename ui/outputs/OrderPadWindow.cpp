@@ -1,6 +1,7 @@
 // The order pad window.
 #include "outputs/OrderPadWindow.h"
 
+#include "app/WindowPlacement.h"
 #include "controls/NamedButtons.h"
 #include "outputs/CadFiles.h"
 #include "outputs/OrderPadLink.h"
@@ -63,7 +64,7 @@ COrderPadWindow::COrderPadWindow(const std::filesystem::path& inbox, QWidget* pP
     pLayout->addWidget(m_pTable, 1);
     pLayout->addLayout(pButtons);
     setCentralWidget(pCentral);
-    resize(980, 420);
+    PlaceOnScreen(*this, QSize(980, 420));
 
     LoadOrder();
     std::error_code ec;

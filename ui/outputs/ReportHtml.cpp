@@ -180,6 +180,10 @@ QString ReportHtml(const SReportLayout& layout, bool bBrand, bool bPicture, cons
         left.push_back(&section);
     for (const SReportSection& section : layout.application)
         right.push_back(&section);
+    // The model number code by code under the application, which leaves that column short; on the
+    // left where there is no application.
+    if (!layout.codes.rows.empty())
+        (right.empty() ? left : right).push_back(&layout.codes);
     if (!layout.options.rows.empty())
         left.push_back(&layout.options);
 

@@ -182,8 +182,8 @@ Copyright © Dalrow Mestlin.</translation>
         <translation>Standardordner</translation>
     </message>
     <message>
-        <source>Your home folder</source>
-        <translation>Ihr persönlicher Ordner</translation>
+        <source>Your documents folder, or where the last drawing went</source>
+        <translation>Ihr Dokumentenordner oder der Ordner der letzten Zeichnung</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
@@ -2115,6 +2115,10 @@ Der Bericht wird angezeigt ohne </translation>
     <message>
         <source>Precharge pressure is 60% of the System Pressure</source>
         <translation>Der Vorfülldruck beträgt 60 % des Systemdrucks</translation>
+    </message>
+    <message>
+        <source>The gas temperature is taken as %1: shock suppression has no temperature entry.</source>
+        <translation>Die Gastemperatur wird mit %1 angenommen: die Druckstoßdämpfung hat keine Temperatureingabe.</translation>
     </message>
 </context>
 <context>

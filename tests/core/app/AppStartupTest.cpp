@@ -81,7 +81,7 @@ TEST(DefaultUnitsFromSettings, UnknownOrForeignCodesFallBackToThePresetInForce)
     settings.WriteString("DefaultUnits/Metric/21085", "CM");
     CTesmaraAppSettings app;
     app.Read(settings, "");
-    EXPECT_EQ(app.GetDefaultUnit(21081), "BAR");
+    EXPECT_EQ(app.GetDefaultUnit(21081), "BARG");
     EXPECT_EQ(app.GetDefaultUnit(21080), "DEG_C");
     EXPECT_EQ(app.GetDefaultUnit(21082), "GAL");
     EXPECT_EQ(app.GetDefaultUnit(21085), "CM"); // missing: from the stored metric preset

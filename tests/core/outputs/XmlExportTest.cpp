@@ -326,7 +326,7 @@ TEST(XmlExport, TheOtherProductsFieldByFieldAndValid)
     EXPECT_EQ(back.fields.at("cudCapacity").attributes.at("unit"), "GAL");
     EXPECT_EQ(back.fields.at("cudPressure").strText, "207");
     EXPECT_EQ(back.fields.at("cudPressure").attributes.at("unit"), "BAR");
-    EXPECT_EQ(back.fields.at("cudPressure").attributes.at("unitText"), "bar");
+    EXPECT_EQ(back.fields.at("cudPressure").attributes.at("unitText"), "bar a");
     EXPECT_EQ(back.fields.at("cpcServiceCode").strText, "-O");
     EXPECT_EQ(back.fields.at("cpcServiceCode").attributes.at("location"), "11");
     ASSERT_EQ(back.lists.at("m_lstDefaultCodes").size(), 1u);

@@ -235,8 +235,9 @@ private slots:
         // Stored, and in force at once; reading the stored table back is the settings' own test.
         QSettings user(UserFile(), QSettings::IniFormat);
         QCOMPARE(user.value("DefaultUnits/UnitType").toInt(), CDefaultUnits::kMetric);
-        QCOMPARE(user.value("DefaultUnits/21081").toString(), QString("BAR"));
-        QCOMPARE(pApp->DefaultUnit(21081), std::string("BAR"));
+        // Gauge bar: pressures as a gauge shows them.
+        QCOMPARE(user.value("DefaultUnits/21081").toString(), QString("BARG"));
+        QCOMPARE(pApp->DefaultUnit(21081), std::string("BARG"));
     }
 
     void noSplashMeansNoDisclaimerAndNoTip()
@@ -302,13 +303,16 @@ private slots:
         CScriptedFiles files;
         pApp->SetFileDialogs(&files);
 
-        // New: No drops the work, Yes saves it first.
+        // New: Cancel changes nothing, No drops the work, Yes saves it first.
         Modify(*pApp);
         {
             CPromptCapture prompt;
-            prompt->Script({EPromptAnswer::No});
+            prompt->Script({EPromptAnswer::Cancel, EPromptAnswer::No});
             pApp->OnCommand(cmd::FileNew);
-            QCOMPARE(prompt->Texts(), std::vector<std::string>{QuestionText().toStdString()});
+            QVERIFY(pApp->Product().IsDirty());
+            pApp->OnCommand(cmd::FileNew);
+            QCOMPARE(prompt->Texts(), std::vector<std::string>(2, QuestionText().toStdString()));
+            QCOMPARE(prompt->CancelOffered(), std::vector<bool>(2, true));
             QVERIFY(!pApp->Product().IsDirty());
         }
         Modify(*pApp);
@@ -329,9 +333,14 @@ private slots:
             pApp->OnCommand(cmd::FileNew);
             QVERIFY(pApp->Product().IsDirty());
         }
-        // Open asks before its dialog, which starts in the folder used last.
+        // Open asks (with Cancel) before its dialog, which starts in the folder used last.
         {
             CPromptCapture prompt;
+            prompt->Script({EPromptAnswer::Cancel});
+            pApp->OnCommand(cmd::FileOpen);
+            QVERIFY(pApp->Product().IsDirty());
+            QCOMPARE(prompt->CancelOffered(), std::vector<bool>{true});
+            prompt->Clear();
             prompt->Script({EPromptAnswer::No});
             files.m_paths = {m_dir.filePath("kept.Ac3")};
             pApp->OnCommand(cmd::FileOpen);

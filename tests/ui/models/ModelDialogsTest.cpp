@@ -88,6 +88,11 @@ private slots:
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(grid, nChosen));
         QCOMPARE(dialog.ChosenRow(), nChosen);
         QVERIFY(prompt->Texts().empty());
+
+        // A capacity with a fraction keeps it in the heading.
+        working.sdRequiredAccumulatorVol.Set(2.5, "GAL");
+        const CAccumulatorChooseModel half(s.product, working, result);
+        QCOMPARE(half.RequiredCapacity()->text(), QStringLiteral("2.5 gal (US)"));
     }
 
     void OkWritesTheModelAndNothingChangedEndsWith2100()
