@@ -61,5 +61,5 @@ TEST(RapidCommand, RefusesWhatTheListsDoNotHoldAndSavesOnlyAComplete)
     EXPECT_EQ(shown["header"]["ProdType"], "Gas Bottles");
     EXPECT_EQ(shown["header"]["selectionComplete"], true);
     EXPECT_EQ(shown["selection"]["m_strPartNo"], "GBK-20L-M0");
-    EXPECT_EQ(shown["selection"]["strAccumulatorDesc"], "Gas Bottle, 20 L");
+    EXPECT_EQ(shown["selection"]["strAccumulatorDesc"], "Gas Bottle, 210 bar, 20 L");
 }

@@ -455,7 +455,7 @@ bool CEuropeanAccumulatorApp::SaveModified()
 
 int CEuropeanAccumulatorApp::RunRapidSelection()
 {
-    if (!m_pProduct->Database() || !SaveModified(false))
+    if (!m_pProduct->Database() || !SaveModified())
         return dlg::Cancel;
     auto pRapid = std::make_unique<CAccumulatorObjectDPNS>(*this, m_stepDialogs);
     CAccumulatorObjectDPNS& rapid = *pRapid;

@@ -178,7 +178,7 @@ std::unique_ptr<CBaseProduct> ByTheSteps(const SAgreement& c, CFakeOwner& owner,
     model.Initialize(0);
     if (std::string(c.pszType) == "GB")
     {
-        const CUnitDouble pressure(210.0, "BAR");
+        const CUnitDouble pressure(210.0, "BARG");
         for (const SGbList& row : GasBottleList(2, pressure, db))
             if (row.capacityCode.m_strCode == c.pszCapacity)
                 ApplyGasBottleChoice(model, row, pressure, 2, "N", db);
