@@ -6,8 +6,14 @@
 #include "outputs/HpglWriter.h"
 #include "outputs/SvgWriter.h"
 #include "platform/FileReplace.h"
+#include "platform/StringTable.h"
 
 namespace fs = std::filesystem;
+
+namespace
+{
+constexpr int kStringNotWritten = 59266; // file, reason
+} // namespace
 
 std::optional<ECadFormat> CadFormatForPath(const fs::path& path)
 {
@@ -42,6 +48,6 @@ bool WriteFileWhole(const fs::path& path, const std::string& strBytes, std::stri
     std::string strReason;
     if (ReplaceFileContents(path, strBytes, strReason))
         return true;
-    strError = PathText(path) + " could not be written. " + strReason + ".";
+    strError = FormatString(kStringNotWritten, {PathText(path), strReason});
     return false;
 }

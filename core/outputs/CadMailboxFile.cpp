@@ -2,6 +2,8 @@
 #include "outputs/CadMailboxFile.h"
 
 #include "catalogue/Database.h"
+#include "platform/StringTable.h"
+#include "selection/CadConversion.h"
 
 #include <unistd.h>
 
@@ -9,6 +11,18 @@
 #include <system_error>
 
 namespace fs = std::filesystem;
+
+namespace
+{
+constexpr int kStringNotInstalled = 59264, kStringNotCopied = 59265;
+} // namespace
+
+std::string CadMailboxFileName(const std::string& strLanguageCode)
+{
+    if (strLanguageCode.empty() || strLanguageCode == "US")
+        return kCadMailboxFileName;
+    return "CadMailbox" + strLanguageCode + ".db";
+}
 
 bool IsWritableWithFolder(const fs::path& file)
 {
@@ -23,7 +37,7 @@ fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder
     std::error_code ec;
     if (!fs::is_regular_file(installed, ec))
     {
-        strError = "The CAD mailbox " + PathText(installed) + " is not installed.";
+        strError = FormatString(kStringNotInstalled, {PathText(installed)});
         return fs::path();
     }
     if (fnWritable(installed))
@@ -47,7 +61,7 @@ fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder
     if (ec)
     {
         fs::remove(temporary, ec);
-        strError = "The CAD mailbox cannot be copied to " + PathText(userFolder) + ".";
+        strError = FormatString(kStringNotCopied, {PathText(userFolder)});
         return fs::path();
     }
     return copy;

@@ -4,6 +4,7 @@
 #include "catalogue/Database.h"
 #include "outputs/CadFiles.h"
 #include "outputs/OrderPad.h"
+#include "platform/StringTable.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,6 +16,8 @@ namespace fs = std::filesystem;
 
 namespace
 {
+constexpr int kStringLargerThanAny = 59277, kStringUnreadable = 59278, kStringNotAnOrder = 59279;
+
 // Larger than any real document; bigger files are not read into memory.
 constexpr std::uintmax_t kMaxDocumentSize = 16u * 1024u * 1024u;
 
@@ -24,7 +27,7 @@ bool ReadWhole(const fs::path& file, std::string& strBytes, std::string& strErro
     const std::uintmax_t nSize = fs::file_size(file, ec);
     if (ec || nSize > kMaxDocumentSize)
     {
-        strError = ec ? ec.message() + "." : "It is larger than any transfer document.";
+        strError = ec ? ec.message() + "." : LoadString(kStringLargerThanAny);
         return false;
     }
     std::ifstream in(file, std::ios::binary);
@@ -32,7 +35,7 @@ bool ReadWhole(const fs::path& file, std::string& strBytes, std::string& strErro
     bytes << in.rdbuf();
     strBytes = bytes.str();
     if (!in && !in.eof())
-        return strError = "It cannot be read.", false;
+        return strError = LoadString(kStringUnreadable), false;
     return true;
 }
 
@@ -103,7 +106,7 @@ bool COrderPadOrder::Load(std::string& strError)
     catch (const nlohmann::json::exception& e)
     {
         m_lines.clear();
-        strError = PathText(m_file) + " is not an order pad order: " + e.what();
+        strError = FormatString(kStringNotAnOrder, {PathText(m_file), e.what()});
         return false;
     }
 }

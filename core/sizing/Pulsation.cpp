@@ -4,8 +4,10 @@
 #include "gas/GasExpansion.h"
 #include "gas/GasSizing.h"
 #include "gas/Precharge.h"
+#include "platform/StringTable.h"
 #include "sizing/ShockSuppression.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 
 #include <cmath>
 
@@ -54,22 +56,22 @@ CUnitDouble CalculatedDisplacement(const CUnitDouble& flow, int nSpeedRpm, const
 SSizingResult PulsationVolume(const SPulsationInput& in)
 {
     if (!AllFinite({in.dSystemPsia, in.dMaxShockPsia, in.dTempF, in.dDisplacementGalPerRev, in.dFlowGpm}))
-        return CannotCompute("an input is not a finite number");
+        return CannotCompute(LoadString(text::kInputNotFinite));
     const std::optional<double> f = PulsationFactor(in.nPistons, in.eAction);
     if (!f)
-        return CannotCompute("there is no pulsation factor for this number of pistons and pump action");
+        return CannotCompute(LoadString(text::kNoPulsationFactor));
     const double P1 = in.dSystemPsia;
     if (!(P1 > 0.0))
-        return CannotCompute("the system pressure is not above zero");
+        return CannotCompute(LoadString(text::kSystemPressureNotAboveZero));
     const double P2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(P1);
     // Equal pressures divide by zero; a lower one gives a negative volume.
     if (!(P2 > P1))
-        return CannotCompute("the maximum allowable shock pressure is not above the system pressure");
+        return CannotCompute(LoadString(text::kAllowableShockNotAboveSystem));
     double D = in.dDisplacementGalPerRev;
     if (!(D > gas::kNotEntered))
     {
         if (in.nSpeedRpm <= 0)
-            return CannotCompute("the pump speed is not above zero");
+            return CannotCompute(LoadString(text::kPumpSpeedNotAboveZero));
         D = in.dFlowGpm / in.nSpeedRpm;
     }
     if (!(D > 0.0))
@@ -78,7 +80,7 @@ SSizingResult PulsationVolume(const SPulsationInput& in)
     const double P0 = gas::ShockPrecharge(P1);
     const double n = gas::ReferencePolytropicExponent(in.dTempF, P2, P1, P0, gas::kPulsationReferenceTime);
     if (!std::isfinite(n) || n == 0.0)
-        return CannotCompute("the gas model gave no polytropic exponent");
+        return CannotCompute(LoadString(text::kNoPolytropicExponent));
     const double dVolume =
         std::ceil(231.0 * D * *f * std::pow(P1 / P0, 1.0 / n) / (1.0 - std::pow(P1 / P2, 1.0 / n)));
     SSizingResult result = FiniteVolume(dVolume);
