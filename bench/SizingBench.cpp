@@ -148,3 +148,62 @@ void BM_TemperaturePrecharge(benchmark::State& state)
 }
 BENCHMARK(BM_TemperaturePrecharge)->Unit(benchmark::kMicrosecond);
 } // namespace
+
+// The comparisons shown beside a result, side by side with the sizing alone: argument 0 the sizing,
+// 1 with the ideal-gas bounds, 2 with the bounds and an operating range of -20 to 140 deg F.
+namespace
+{
+SOperatingRangeInput RangeOf(const SVolumeRelation& rel, const SSizingResult& r, double dHigh, double dLow,
+                            double dTime, double dPrecharge)
+{
+    const double nC = r.dExponentCharging != 0.0 ? r.dExponentCharging : 1.0;
+    return {rel, r.dRequiredIn3, nC, r.dExponent, dHigh, dLow, dTime, kTempF, dPrecharge, -20.0, 140.0};
+}
+
+void BM_PumpFlowWithComparisons(benchmark::State& state)
+{
+    SSupplementingPumpFlowInput in;
+    in.dActuatorVolumeIn3 = 300.0;
+    in.dActuationSec = 2.0;
+    in.dDwellSec = 8.0;
+    in.dPumpGpm = 10.0;
+    in.dMaxPsia = kP1;
+    in.dMinPsia = kP2;
+    in.dTempF = kTempF;
+    in.dPrechargePsia = kP0;
+    for (auto _ : state)
+    {
+        const SSizingResult r = SizeSupplementingPumpFlow(in);
+        const SVolumeRelation rel{.dP1 = kP1, .dP2 = kP2, .dVolumeIn3 = r.dDeficitIn3};
+        if (state.range(0) >= 1)
+            benchmark::DoNotOptimize(IdealGasBounds(rel, kP0));
+        if (state.range(0) >= 2)
+            benchmark::DoNotOptimize(OperatingRangeEffect(RangeOf(rel, r, kP1, kP2, in.dActuationSec, kP0)));
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_PumpFlowWithComparisons)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_ShockWithComparisons(benchmark::State& state)
+{
+    SShockSuppressionInput in;
+    in.dSystemPsia = kP2;
+    in.dFlowGpm = 50.0;
+    in.dTempF = kTempF;
+    in.dLengthIn = 600.0;
+    in.dInsideDiaIn = 1.049;
+    in.dDensity = 0.0314;
+    for (auto _ : state)
+    {
+        const SShockSuppressionResult r = ShockSuppressionVolume(in);
+        const SVolumeRelation rel = ShockSuppressionRelation(in);
+        if (state.range(0) >= 1)
+            benchmark::DoNotOptimize(IdealGasBounds(rel, r.dPrechargePsia));
+        if (state.range(0) >= 2)
+            benchmark::DoNotOptimize(OperatingRangeEffect(
+                RangeOf(rel, r, r.dShockPsia, kP2, gas::kShockReferenceTime, r.dPrechargePsia)));
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ShockWithComparisons)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+} // namespace

@@ -65,7 +65,7 @@ std::string SizeLine(CCliSession& session, const std::string& strLine, std::size
         }
         else
         {
-            result["outcome"] = OutcomeToJson(run.outcome);
+            result["outcome"] = OutcomeToJson(run);
             result["application"] = ApplicationToJson(run.data);
         }
     }

@@ -252,6 +252,17 @@ SJsonRead ReadSelectionJson(const json& input, CAccumulatorData& data)
             data.m_lstEvents = std::move(events);
             continue;
         }
+        // The operating range is kept beside the stored fields, each entry given or not.
+        if (strKey == "sdOperatingTempMin" || strKey == "sdOperatingTempMax")
+        {
+            const bool bMin = strKey == "sdOperatingTempMin";
+            SOperatingTemperatures& range = data.m_operatingTemperatures;
+            CUnitDouble& entry = bMin ? range.sdOperatingTempMin : range.sdOperatingTempMax;
+            entry.Set(0.0, "DEG_F");
+            ReadUnit(value, strKey, entry, UnitCategory::Temperature, read.bProgramOutput);
+            (bMin ? range.bMinGiven : range.bMaxGiven) = true;
+            continue;
+        }
         // The model and details choices: the later steps fill them from the catalogue.
         if (strKey == "m_caSelectedOptionArray" || strKey == "m_lstCodes" || strKey == "m_lstDefaultCodes")
         {
@@ -317,6 +328,11 @@ JsonOut SelectionToJson(const CBaseProduct& data)
 JsonOut ApplicationToJson(const CAccumulatorData& data)
 {
     JsonOut j = FieldsToJson(data, true);
+    const SOperatingTemperatures& range = data.m_operatingTemperatures;
+    if (range.bMinGiven)
+        j["sdOperatingTempMin"] = UnitToJson(range.sdOperatingTempMin);
+    if (range.bMaxGiven)
+        j["sdOperatingTempMax"] = UnitToJson(range.sdOperatingTempMax);
     JsonOut events = JsonOut::array();
     for (const SEvent& ev : data.m_lstEvents)
         events.push_back(EventToJson(ev));

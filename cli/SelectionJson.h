@@ -31,7 +31,8 @@ inline constexpr const char* kInputFieldsHelp =
     "iNumOfActuators, iCriticalActuator, iCriticalEvent, cudFlow, sdPulsationCalcDisplacement), the catalogue "
     "limits (sdAllowedMaxAccumulatorVol, sdAllowedMaxAccumulatorPress, sdAllowedMaxTemperature, "
     "sdAllowedMinTemperature), m_nLevel, strApplicationText, and the model and details fields. A unit must be "
-    "one of the field's kind (tesmara units lists them).";
+    "one of the field's kind (tesmara units lists them). An operating temperature range (sdOperatingTempMin and "
+    "sdOperatingTempMax, both or neither) shows the results at its extremes; a selection file does not keep it.";
 
 struct SJsonRead
 {

@@ -50,7 +50,7 @@ int RunSize(const SSizeArgs& args, const SSizeFlags& flags, CCliSession& session
         return kExitRefused;
     }
     if (args.bJson)
-        std::cout << JsonText(JsonOut{{"outcome", OutcomeToJson(run.outcome)}, {"application", ApplicationToJson(run.data)}}, 2)
+        std::cout << JsonText(JsonOut{{"outcome", OutcomeToJson(run)}, {"application", ApplicationToJson(run.data)}}, 2)
                   << '\n';
     else
         std::cout << SizingReport(run);

@@ -48,6 +48,12 @@ const std::vector<SFlag> kActuator = {
     {"dwell", "dwell time, e.g. 8sec"},
 };
 
+// Every application that runs the gas model takes an operating temperature range.
+const std::vector<SFlag> kRange = {
+    {"temp-min", "minimum operating temperature, with --temp-max: precharge and delivery at both extremes"},
+    {"temp-max", "maximum operating temperature, e.g. 140DEG_F"},
+};
+
 std::vector<SFlag> Join(std::initializer_list<std::vector<SFlag>> lists)
 {
     std::vector<SFlag> all;
@@ -64,16 +70,16 @@ const std::vector<SApplication>& Applications()
         {"pump-flow", "Supplementing pump flow",
          Join({kActuator,
                {{"pump", "pump flow, e.g. 10GPM"}, {"pump-stopped", "the pump does not run during actuation", false}},
-               kPressures})},
-        {"aux-power", "Auxiliary power source", Join({kActuator, kPressures})},
+               kPressures, kRange})},
+        {"aux-power", "Auxiliary power source", Join({kActuator, kPressures, kRange})},
         {"holding", "Holding / leakage compensation",
          Join({{{"hold", "time to hold pressure, e.g. 600sec"},
                 {"leak", "leakage rate, e.g. 2CU_IN_MIN (or estimate it with --valves and --valve-size)"},
                 {"valves", "number of leaking valves"},
                 {"valve-size", "valve size: 0.375IN, 0.75IN or 1.25IN"}},
-               kPressures})},
+               kPressures, kRange})},
         {"shock", "Shock suppression",
-         {{"max", "system pressure"},
+         Join({{{"max", "system pressure"},
           {"shock", "maximum allowable shock pressure (default: the lesser of 5 % and 100 psi above)"},
           {"flow", "flow rate prior to shut-off"},
           {"fluid", "fluid name as the catalogue lists it (default: mineral oil)"},
@@ -81,9 +87,10 @@ const std::vector<SApplication>& Applications()
           {"schedule", "pipe schedule (default 40)"},
           {"tube", "tube size as the catalogue lists it, e.g. \"3/4 x 0.095 in\" (instead of --pipe)"},
           {"length", "pipe or tube length, e.g. 40FT"},
-          {"temp", "estimated system temperature"}}},
+          {"temp", "estimated system temperature"}},
+               kRange})},
         {"pulsation", "Piston pump pulsation dampening",
-         {{"max", "system pressure"},
+         Join({{{"max", "system pressure"},
           {"shock", "maximum allowable pressure (default: the lesser of 5 % and 100 psi above)"},
           {"pistons", "number of pistons, 1 to 6"},
           {"double", "double-acting pump", false},
@@ -91,16 +98,18 @@ const std::vector<SApplication>& Applications()
           {"flow", "pump flow (instead of --displacement, with --speed)"},
           {"speed", "pump speed in rpm"},
           {"temp", "estimated system temperature"},
-          {"precharge", "your precharge pressure (default: 60 % of the system pressure)"}}},
+          {"precharge", "your precharge pressure (default: 60 % of the system pressure)"}},
+               kRange})},
         {"pump-response", "Compensating for shock due to component response time",
-         {{"fixed", "fixed displacement pump behind a relief valve", false},
+         Join({{{"fixed", "fixed displacement pump behind a relief valve", false},
           {"variable", "variable volume pump (default)", false},
           {"max", "system pressure"},
           {"shock", "maximum shock pressure (default: the lesser of 10 % and 200 psi above)"},
           {"flow", "flow rate"},
           {"response", "response time, e.g. 0.05sec"},
           {"relief-valve", "relief valve as the catalogue lists it (fixed pump; default: the first that passes the flow)"},
-          {"temp", "estimated system temperature"}}},
+          {"temp", "estimated system temperature"}},
+               kRange})},
     };
     return apps;
 }
@@ -285,6 +294,11 @@ public:
             Pulsation();
         else if (a == "pump-response")
             PumpResponse();
+        if (a != "known-capacity")
+        {
+            SetValue("sdOperatingTempMin", "temp-min", UnitCategory::Temperature);
+            SetValue("sdOperatingTempMax", "temp-max", UnitCategory::Temperature);
+        }
         return m_json;
     }
 

@@ -3,6 +3,7 @@
 
 #include "SelectionJson.h"
 #include "platform/StringTable.h"
+#include "sizing/SizingComparison.h"
 #include "units/UnitConvMap.h"
 
 #include <sstream>
@@ -60,8 +61,50 @@ SSizeRun SizeFromJson(CCliSession& session, const json& input, bool bStrict)
     return run;
 }
 
-JsonOut OutcomeToJson(const sizing::SApplicationOutcome& outcome)
+namespace
 {
+JsonOut UnitJson(double dValue, const char* pszUnit)
+{
+    return {{"value", dValue}, {"unit", pszUnit}};
+}
+
+JsonOut ExtremeToJson(const sizing::SRangeExtreme& extreme)
+{
+    JsonOut j = {{"temperature", UnitJson(extreme.dTempF, "DEG_F")},
+                 {"precharge", UnitJson(extreme.dPrechargePsia, "PSIA")}};
+    if (extreme.deliveredIn3)
+        j["deliveredVolume"] = UnitJson(*extreme.deliveredIn3, "CU_IN");
+    j["short"] = extreme.bShort;
+    if (extreme.neededIn3)
+        j["neededVolume"] = UnitJson(*extreme.neededIn3, "CU_IN");
+    return j;
+}
+
+JsonOut ComparisonToJson(const sizing::SSizingComparison& comparison)
+{
+    JsonOut j = JsonOut::object();
+    if (comparison.bounds)
+        j["idealGas"] = {{"isothermal", UnitJson(comparison.bounds->dIsothermalIn3, "CU_IN")},
+                         {"adiabatic", UnitJson(comparison.bounds->dAdiabaticIn3, "CU_IN")}};
+    if (comparison.range)
+    {
+        const sizing::SOperatingRangeResult& range = *comparison.range;
+        if (range.eStatus != sizing::ESizingStatus::Sized)
+            j["operatingRange"] = {{"computed", false}, {"reason", range.strReason}};
+        else
+            j["operatingRange"] = {{"computed", true},
+                                   {"minimum", ExtremeToJson(range.minimum)},
+                                   {"system", ExtremeToJson(range.system)},
+                                   {"maximum", ExtremeToJson(range.maximum)},
+                                   {"prechargeBelowMinimumPressure", range.bPrechargeBelowLow}};
+    }
+    return j;
+}
+} // namespace
+
+JsonOut OutcomeToJson(const SSizeRun& run)
+{
+    const sizing::SApplicationOutcome& outcome = run.outcome;
     JsonOut j;
     switch (outcome.eStatus)
     {
@@ -76,6 +119,12 @@ JsonOut OutcomeToJson(const sizing::SApplicationOutcome& outcome)
         j["status"] = "cannot compute";
         j["reason"] = outcome.strReason;
         break;
+    }
+    if (outcome.eStatus == sizing::ESizingStatus::Sized)
+    {
+        const JsonOut comparison = ComparisonToJson(sizing::CompareSizing(run.data));
+        if (!comparison.empty())
+            j["comparison"] = comparison;
     }
     return j;
 }
@@ -96,6 +145,51 @@ std::string In(const CUnitDouble& value, const char* pszUnit, int nDecimals)
 std::string Own(const CUnitDouble& value)
 {
     return CUnitConvMap::FormatNumber(value.Value(), 4, false, true) + " " + value.GetUnitString();
+}
+
+std::string Volume(double dIn3)
+{
+    const CUnitDouble volume(dIn3, "CU_IN");
+    return In(volume, "CU_IN", 1) + "  |  " + In(volume, "L", 2);
+}
+
+void ComparisonReport(std::ostream& out, const CAccumulatorData& d, const sizing::SSizingComparison& comparison)
+{
+    if (comparison.bounds)
+    {
+        out << "\nFor comparison, an ideal gas with the same entries:\n";
+        out << "  isothermal (n = 1.0): " << Volume(comparison.bounds->dIsothermalIn3) << '\n';
+        out << "  adiabatic (n = 1.4):  " << Volume(comparison.bounds->dAdiabaticIn3) << '\n';
+    }
+    if (!comparison.range)
+        return;
+    const sizing::SOperatingRangeResult& range = *comparison.range;
+    const std::string& strUnit = d.m_operatingTemperatures.sdOperatingTempMin.GetUnit();
+    const auto temperature = [&](double dTempF) { return In(CUnitDouble(dTempF, "DEG_F"), strUnit.c_str(), 1); };
+    out << "\nOperating temperature range:\n";
+    if (range.eStatus != sizing::ESizingStatus::Sized)
+    {
+        out << "  The accumulator cannot be shown over the range: " << range.strReason << '\n';
+        return;
+    }
+    const std::pair<const char*, const sizing::SRangeExtreme*> rows[] = {
+        {"minimum", &range.minimum}, {"system", &range.system}, {"maximum", &range.maximum}};
+    for (const auto& [pszRole, pRow] : rows)
+    {
+        out << "  at " << temperature(pRow->dTempF) << " (" << pszRole << "): precharge "
+            << In(CUnitDouble(pRow->dPrechargePsia, "PSIA"), "PSIG", 0) << ", delivers "
+            << (pRow->deliveredIn3 ? Volume(*pRow->deliveredIn3) : std::string("nothing computed")) << '\n';
+    }
+    out << "  precharge at the maximum temperature: "
+        << (range.bPrechargeBelowLow ? "stays below the minimum system pressure (the precharge rule is met)"
+                                     : "above the minimum system pressure: the precharge rule is not met")
+        << '\n';
+    for (const sizing::SRangeExtreme* pExtreme : {&range.minimum, &range.maximum})
+        if (pExtreme->bShort)
+            out << "  Warning: at " << temperature(pExtreme->dTempF)
+                << " the accumulator falls short of the required volume"
+                << (pExtreme->neededIn3 ? "; it would need " + Volume(*pExtreme->neededIn3) + " there." : ".")
+                << '\n';
 }
 } // namespace
 
@@ -138,5 +232,6 @@ std::string SizingReport(const SSizeRun& run)
     if (d.sdPolyTropicExponentCharging.Value() != 0.0)
         out << "Exponent, charging:   "
             << CUnitConvMap::FormatNumber(d.sdPolyTropicExponentCharging.Value(), 1, true, false) << '\n';
+    ComparisonReport(out, d, sizing::CompareSizing(d));
     return out.str();
 }

@@ -31,8 +31,9 @@ std::string TerminalLines(std::string strText);
 // bStrict a Yes/No question counts as answered No, so it refuses.
 SSizeRun SizeFromJson(CCliSession& session, const nlohmann::json& input, bool bStrict);
 
-// The outcome as JSON: status ("sized", "not required", "cannot compute"), reason, notice.
-JsonOut OutcomeToJson(const sizing::SApplicationOutcome& outcome);
+// The outcome as JSON: status ("sized", "not required", "cannot compute"), reason, notice; for a
+// sized application also "comparison": the ideal-gas sizes and, with a range, its extremes.
+JsonOut OutcomeToJson(const SSizeRun& run);
 
 // The refusal as JSON: {"error": message, "field": field}.
 JsonOut RefusalToJson(const SSizeRun& run);

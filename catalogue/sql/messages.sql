@@ -62,6 +62,19 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('The accumulator cannot be sized with these entries: %s.',
      _('The accumulator cannot be sized with these entries: %s.^nPlease change the entries of the application.'));
 
+-- The operating temperature range beside a sizing's results.
+INSERT INTO Messages (MsgKey, MsgText) VALUES
+    ('Please enter both the Minimum and the Maximum Operating Temperature, or leave both empty.',
+     _('Please enter both the Minimum and the Maximum Operating Temperature, or leave both empty.')),
+    ('The Maximum Operating Temperature must not be lower than the Minimum Operating Temperature.',
+     _('The Maximum Operating Temperature must not be lower than the Minimum Operating Temperature.')),
+    ('OperatingTempBelowMinMessage',
+     _('Your Minimum Operating Temperature is below the lowest temperature of the products in Tesmara.^nPlease raise it to %s %s or more.')),
+    ('OperatingTempAboveMaxMessage',
+     _('Your Maximum Operating Temperature is above the highest temperature of the products in Tesmara.^nPlease lower it to %s %s or less.')),
+    ('SystemTempOutsideOperatingMessage',
+     _('Your System Temperature lies outside the Operating Temperature Range.^nPlease widen the range to include %s %s.'));
+
 -- Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('Your Actuator Volumetric Displacement must be larger than 0',

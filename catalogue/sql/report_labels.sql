@@ -92,7 +92,19 @@ INSERT INTO ReportValueKeys (MapKey, SortOrder) VALUES
     ('ReservoirLevelLowVAL', 87),
     ('ReservoirWidthVAL', 88),
     ('SumAccCapVAL', 89),
-    ('SumCylinderCapVAL', 90);
+    ('SumCylinderCapVAL', 90),
+    -- The ideal-gas comparison and the operating temperature range beside an accumulator's results.
+    ('IsothermalVolumeVAL', 91),
+    ('AdiabaticVolumeVAL', 92),
+    ('OperatingTempMinVAL', 93),
+    ('OperatingTempMaxVAL', 94),
+    ('PrechargeAtMinTempVAL', 95),
+    ('PrechargeAtMaxTempVAL', 96),
+    ('DeliveredAtMinTempVAL', 97),
+    ('DeliveredAtSystemTempVAL', 98),
+    ('DeliveredAtMaxTempVAL', 99),
+    ('PrechargeRuleVAL', 100),
+    ('TemperatureWarningVAL', 101);
 
 -- Section headings.
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
@@ -103,7 +115,8 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DetailsHeadingLBL', _('Details')),
     ('DimensionsHeadingLBL', _('Dimensions')),
     ('EventsHeadingLBL', _('Actuator Events')),
-    ('OptionsHeadingLBL', _('Options Selected'));
+    ('OptionsHeadingLBL', _('Options Selected')),
+    ('OperatingRangeHeadingLBL', _('Operating Temperature Range'));
 
 -- Captions of the value keys: the key with VAL turned into LBL (LBL appended where there is no VAL).
 -- Flags and internal keys (application and method numbers, choice flags, paths, picture name,
@@ -186,7 +199,18 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('ReservoirLevelLowLBL', _('Low Fluid Level:')),
     ('ReservoirWidthLBL', _('Reservoir Width:')),
     ('SumAccCapLBL', _('Accumulator Capacity:')),
-    ('SumCylinderCapLBL', _('Cylinder Capacity:'));
+    ('SumCylinderCapLBL', _('Cylinder Capacity:')),
+    ('IsothermalVolumeLBL', _('Isothermal Ideal-Gas Comparison (n = 1.0):')),
+    ('AdiabaticVolumeLBL', _('Adiabatic Ideal-Gas Comparison (n = 1.4):')),
+    ('OperatingTempMinLBL', _('Minimum Operating Temperature:')),
+    ('OperatingTempMaxLBL', _('Maximum Operating Temperature:')),
+    ('PrechargeAtMinTempLBL', _('Precharge at Minimum Temperature:')),
+    ('PrechargeAtMaxTempLBL', _('Precharge at Maximum Temperature:')),
+    ('DeliveredAtMinTempLBL', _('Delivered Volume at Minimum Temperature:')),
+    ('DeliveredAtSystemTempLBL', _('Delivered Volume at System Temperature:')),
+    ('DeliveredAtMaxTempLBL', _('Delivered Volume at Maximum Temperature:')),
+    ('PrechargeRuleLBL', _('Precharge Rule at Maximum Temperature:')),
+    ('TemperatureWarningLBL', _('Operating Range Warning:'));
 
 -- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES

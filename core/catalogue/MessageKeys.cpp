@@ -20,6 +20,9 @@ const std::vector<std::string>& AllMessageKeys()
         // Known required capacity and the results dialog.
         kRequiredCapacityNotAboveZero, kRequiredVolumeAboveCatalogue,
         kMaxPressureAboveCatalogueLower, kCriticalEvent, kNoAccumulatorRequired, kCannotSize,
+        // The operating temperature range beside a sizing's results.
+        kOperatingRangeIncomplete, kOperatingRangeReversed, kOperatingMinBelowCatalogue,
+        kOperatingMaxAboveCatalogue, kSystemTempOutsideOperating,
         // Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
         kActuatorVolumeNotAboveZero, kActuationTimeNotAboveZero, kDwellTimeNotAboveZero,
         kBoreNotAboveZero, kRodNotAboveZero, kRodAboveBore, kStrokeNotAboveZero,

@@ -42,6 +42,13 @@ inline constexpr const char* kCriticalEvent = "The critical event occurs at Actu
 inline constexpr const char* kNoAccumulatorRequired = "This application does not require an accumulator.";
 inline constexpr const char* kCannotSize = "The accumulator cannot be sized with these entries: %s.";
 
+// The operating temperature range beside a sizing's results.
+inline constexpr const char* kOperatingRangeIncomplete = "Please enter both the Minimum and the Maximum Operating Temperature, or leave both empty.";
+inline constexpr const char* kOperatingRangeReversed = "The Maximum Operating Temperature must not be lower than the Minimum Operating Temperature.";
+inline constexpr const char* kOperatingMinBelowCatalogue = "OperatingTempBelowMinMessage";
+inline constexpr const char* kOperatingMaxAboveCatalogue = "OperatingTempAboveMaxMessage";
+inline constexpr const char* kSystemTempOutsideOperating = "SystemTempOutsideOperatingMessage";
+
 // Supplementing pump flow: actuator volume, times, cylinder dimensions and pump size.
 inline constexpr const char* kActuatorVolumeNotAboveZero = "Your Actuator Volumetric Displacement must be larger than 0";
 inline constexpr const char* kActuationTimeNotAboveZero = "Your Actuation Time must be larger than 0";

@@ -8,6 +8,7 @@
 #include "selection/AccumulatorData.h"
 #include "sizing/GasStateRun.h"
 #include "sizing/SizeApplication.h"
+#include "sizing/SizingComparison.h"
 
 #include <functional>
 #include <unordered_map>
@@ -20,15 +21,92 @@ constexpr int kStringYes = 62450;
 constexpr int kStringNo = 62451;
 constexpr int kStringPumpOn = 50039;
 constexpr int kStringPumpOff = 50067;
+constexpr int kStringPrechargeRuleMet = 53100;
+constexpr int kStringPrechargeRuleNotMet = 53101;
+constexpr int kStringFallsShort = 53102;
 
 struct SSource
 {
     const CAccumulatorData& d;
     const SReportContext& context;
     const std::string& strModelNumber;
+    const sizing::SSizingComparison& comparison;
 };
 
 using Fill = std::string (*)(const SSource&);
+
+// A volume of the comparisons (in3) in the unit of the required capacity, as that is shown.
+std::string Volume(const SSource& s, double dIn3)
+{
+    const std::string& strUnit = s.d.sdRequiredAccumulatorVol.GetUnit();
+    return report::ValueUnit(CUnitDouble(CUnitDouble::Convert(dIn3, "CU_IN", strUnit), strUnit), 2);
+}
+
+// A bound, or nothing without one.
+std::string Bound(const SSource& s, double sizing::SIdealGasBounds::*pBound)
+{
+    return s.comparison.bounds ? Volume(s, *s.comparison.bounds.*pBound) : std::string();
+}
+
+// The range's results, when it was given and could be computed.
+const sizing::SOperatingRangeResult* Range(const SSource& s)
+{
+    const auto& range = s.comparison.range;
+    return range && range->eStatus == sizing::ESizingStatus::Sized ? &*range : nullptr;
+}
+
+// A range entry as it was given, when the range has results.
+std::string Entered(const SSource& s, const CUnitDouble& value)
+{
+    return Range(s) ? report::ValueUnit(value, 10) : std::string();
+}
+
+// The precharge at an extreme, in the unit the precharge is shown in.
+std::string PrechargeAt(const SSource& s, sizing::SRangeExtreme sizing::SOperatingRangeResult::*pExtreme)
+{
+    const sizing::SOperatingRangeResult* pRange = Range(s);
+    if (!pRange)
+        return std::string();
+    const std::string& strUnit = s.d.sdPrechargePress.GetUnit();
+    const double dPsia = (pRange->*pExtreme).dPrechargePsia;
+    return report::ValueUnit(CUnitDouble(CUnitDouble::Convert(dPsia, "PSIA", strUnit), strUnit), 2);
+}
+
+std::string DeliveredAt(const SSource& s, sizing::SRangeExtreme sizing::SOperatingRangeResult::*pExtreme)
+{
+    const sizing::SOperatingRangeResult* pRange = Range(s);
+    if (!pRange || !(pRange->*pExtreme).deliveredIn3)
+        return std::string();
+    return Volume(s, *(pRange->*pExtreme).deliveredIn3);
+}
+
+std::string PrechargeRule(const SSource& s)
+{
+    const sizing::SOperatingRangeResult* pRange = Range(s);
+    if (!pRange)
+        return std::string();
+    return LoadString(pRange->bPrechargeBelowLow ? kStringPrechargeRuleMet : kStringPrechargeRuleNotMet);
+}
+
+// One sentence for each extreme where the accumulator falls short, with the size it would need.
+std::string Shortfalls(const SSource& s)
+{
+    const sizing::SOperatingRangeResult* pRange = Range(s);
+    if (!pRange)
+        return std::string();
+    const std::string& strTempUnit = s.d.m_operatingTemperatures.sdOperatingTempMin.GetUnit();
+    std::string strText;
+    for (const sizing::SRangeExtreme* pExtreme : {&pRange->minimum, &pRange->maximum})
+    {
+        if (!pExtreme->bShort)
+            continue;
+        const CUnitDouble temperature(CUnitDouble::Convert(pExtreme->dTempF, "DEG_F", strTempUnit), strTempUnit);
+        const std::string strNeeded = pExtreme->neededIn3 ? Volume(s, *pExtreme->neededIn3) : std::string("-");
+        strText += (strText.empty() ? "" : " ") +
+                   FormatString(kStringFallsShort, {report::ValueUnitOneBlank(temperature, 1), strNeeded});
+    }
+    return strText;
+}
 
 std::string YesNo(int bFlag)
 {
@@ -152,6 +230,24 @@ const std::unordered_map<std::string, Fill>& ValueTable()
         {"MaxPressureVAL", [](const SSource& s) { return ValueUnitOneBlank(s.d.cudMaxPressure, 10); }},
         {"PumpSpeedVAL", [](const SSource& s) { return Int(s.d.iPulsationPumpSpeed); }},
         {"CylinderAffectsVAL", [](const SSource& s) { return CylinderAffects(s.d.enumCylAffects); }},
+        {"IsothermalVolumeVAL", [](const SSource& s) { return Bound(s, &sizing::SIdealGasBounds::dIsothermalIn3); }},
+        {"AdiabaticVolumeVAL", [](const SSource& s) { return Bound(s, &sizing::SIdealGasBounds::dAdiabaticIn3); }},
+        {"OperatingTempMinVAL",
+         [](const SSource& s) { return Entered(s, s.d.m_operatingTemperatures.sdOperatingTempMin); }},
+        {"OperatingTempMaxVAL",
+         [](const SSource& s) { return Entered(s, s.d.m_operatingTemperatures.sdOperatingTempMax); }},
+        {"PrechargeAtMinTempVAL",
+         [](const SSource& s) { return PrechargeAt(s, &sizing::SOperatingRangeResult::minimum); }},
+        {"PrechargeAtMaxTempVAL",
+         [](const SSource& s) { return PrechargeAt(s, &sizing::SOperatingRangeResult::maximum); }},
+        {"DeliveredAtMinTempVAL",
+         [](const SSource& s) { return DeliveredAt(s, &sizing::SOperatingRangeResult::minimum); }},
+        {"DeliveredAtSystemTempVAL",
+         [](const SSource& s) { return DeliveredAt(s, &sizing::SOperatingRangeResult::system); }},
+        {"DeliveredAtMaxTempVAL",
+         [](const SSource& s) { return DeliveredAt(s, &sizing::SOperatingRangeResult::maximum); }},
+        {"PrechargeRuleVAL", PrechargeRule},
+        {"TemperatureWarningVAL", Shortfalls},
     };
     return table;
 }
@@ -235,7 +331,10 @@ SSelectionReport ProductReport(const CAccumulatorData& selection, const SReportC
     // The model number is assembled on a copy: making a report changes nothing in the selection.
     CAccumulatorData copy(selection);
     const std::string strModelNumber = copy.BuildPartNumber();
-    const SSource source{selection, context, strModelNumber};
+    // The comparisons run the gas model: once for every key that shows them.
+    const sizing::SSizingComparison comparison =
+        context.nProdId == 0 ? sizing::CompareSizing(selection) : sizing::SSizingComparison{};
+    const SSource source{selection, context, strModelNumber, comparison};
     report::AddLabelAndValueKeys(report.map, context, db,
                                  [&](const std::string& strKey)
                                  {

@@ -133,12 +133,21 @@ const SRowRule kApplicationRows[] = {
 
 const SRowRule kResultRows[] = {
     {"CapacityRequiredVAL", Always},
+    {"IsothermalVolumeVAL", [](const Map& m) { return App(m) != 0; }},
+    {"AdiabaticVolumeVAL", [](const Map& m) { return App(m) != 0; }},
     {"PrechargePressureVAL", [](const Map& m) { return App(m) != 0; }},
     {"PolytropicExponentVAL", [](const Map& m) { return App(m) != 0; }},
     {"PolytropicExponentChargingVAL", ActuatorApp},
     {"MinimumPumpRequiredVAL", PumpApp},
     {"FlowRateVAL", [](const Map& m) { return AppIs(m, {1, 2, 3}); }},
     {"EstimatedLeakageVAL", EstimatedLeakage},
+};
+
+// Filled only when an operating temperature range was given.
+const SRowRule kOperatingRangeRows[] = {
+    {"OperatingTempMinVAL", Always},   {"PrechargeAtMinTempVAL", Always}, {"DeliveredAtMinTempVAL", Always},
+    {"DeliveredAtSystemTempVAL", Always}, {"OperatingTempMaxVAL", Always},   {"PrechargeAtMaxTempVAL", Always},
+    {"DeliveredAtMaxTempVAL", Always}, {"PrechargeRuleVAL", Always},      {"TemperatureWarningVAL", Always},
 };
 
 // A reservoir isolator's required capacity: from the capacities it serves, or from the
@@ -327,6 +336,7 @@ SReportLayout ReportLayout(const CReportMap& m)
     {
         add(layout.application, Section(m, "ApplicationHeadingLBL", kApplicationRows));
         add(layout.application, Section(m, "ResultsHeadingLBL", kResultRows));
+        add(layout.application, Section(m, "OperatingRangeHeadingLBL", kOperatingRangeRows));
     }
     else if (IsReservoirIsolator(m))
     {

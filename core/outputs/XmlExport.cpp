@@ -8,6 +8,7 @@
 #include "selection/AccumulatorFields.h"
 #include "selection/SelectionClass.h"
 #include "selection/SelectionFile.h"
+#include "sizing/SizingComparison.h"
 #include "units/UnitConvMap.h"
 
 #include <charconv>
@@ -109,6 +110,52 @@ void WriteFields(CXmlWriter& xml, const CAccumulatorData& d)
     xml.Close();
 }
 
+void WriteExtreme(CXmlWriter& xml, const char* pszAt, const sizing::SRangeExtreme& extreme)
+{
+    xml.Open("extreme", {{"at", pszAt}, {"short", Bool(extreme.bShort)}});
+    Write(xml, "temperature", CUnitDouble(extreme.dTempF, "DEG_F"));
+    Write(xml, "precharge", CUnitDouble(extreme.dPrechargePsia, "PSIA"));
+    if (extreme.deliveredIn3)
+        Write(xml, "deliveredVolume", CUnitDouble(*extreme.deliveredIn3, "CU_IN"));
+    if (extreme.neededIn3)
+        Write(xml, "neededVolume", CUnitDouble(*extreme.neededIn3, "CU_IN"));
+    xml.Close();
+}
+
+// What the results show beside the real-gas volume; nothing for a selection without a sizing.
+void WriteComparison(CXmlWriter& xml, const CAccumulatorData& d)
+{
+    const sizing::SSizingComparison comparison = sizing::CompareSizing(d);
+    if (!comparison.bounds && !comparison.range)
+        return;
+    xml.Open("sizingComparison");
+    if (comparison.bounds)
+    {
+        Write(xml, "isothermalVolume", CUnitDouble(comparison.bounds->dIsothermalIn3, "CU_IN"));
+        Write(xml, "adiabaticVolume", CUnitDouble(comparison.bounds->dAdiabaticIn3, "CU_IN"));
+    }
+    if (comparison.range)
+    {
+        const sizing::SOperatingRangeResult& range = *comparison.range;
+        const bool bSized = range.eStatus == sizing::ESizingStatus::Sized;
+        Attributes attributes = {{"computed", Bool(bSized)}};
+        if (!bSized)
+            attributes.push_back({"reason", range.strReason});
+        xml.Open("operatingRange", attributes);
+        Write(xml, "sdOperatingTempMin", d.m_operatingTemperatures.sdOperatingTempMin);
+        Write(xml, "sdOperatingTempMax", d.m_operatingTemperatures.sdOperatingTempMax);
+        if (bSized)
+        {
+            WriteExtreme(xml, "minimum", range.minimum);
+            WriteExtreme(xml, "system", range.system);
+            WriteExtreme(xml, "maximum", range.maximum);
+            xml.Leaf("prechargeBelowMinimumPressure", {}, Bool(range.bPrechargeBelowLow));
+        }
+        xml.Close();
+    }
+    xml.Close();
+}
+
 // The other products: the level, the class's own fields in their stored order, then both code lists.
 template <class T> void WriteFields(CXmlWriter& xml, const T& selection)
 {
@@ -146,6 +193,8 @@ std::string SelectionToXml(const SSelectionHeader& header, const CBaseProduct& s
                             xml.Open("fields", {{"class", pszClass}});
                             WriteFields(xml, typed);
                             xml.Close();
+                            if constexpr (std::is_same_v<std::decay_t<decltype(typed)>, CAccumulatorData>)
+                                WriteComparison(xml, typed);
                         });
     xml.Close();
     return xml.Text();

@@ -385,6 +385,11 @@ void AddEnglishStrings(CStringTable& table)
         {59215, "The database cannot be changed"},
         {59216, "The changes cannot be stored"},
         {59172, "The selection"},
+        // The report's operating temperature range: the precharge rule and a shortfall (%1 the
+        // temperature, %2 the gas volume needed there).
+        {53100, "Met: the precharge stays below the minimum system pressure"},
+        {53101, "Not met: the precharge rises above the minimum system pressure"},
+        {53102, "At %1 the accumulator falls short of the required volume; it would need %2 there."},
     };
     for (const auto& entry : kTexts)
         table.Set(entry.nId, entry.pszText);

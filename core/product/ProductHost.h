@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class ISettings;
 struct SSelectionReport;
 
 class IProductHost
@@ -40,6 +41,9 @@ public:
     virtual std::unique_ptr<ICadObject> CreateCadObject() { return nullptr; }
     // The order pad program as this desktop reaches it (not owned); none where it cannot be.
     virtual IOrderPadLink* OrderPadLink() { return nullptr; }
+    // The user's settings, where a product's dialogs keep what they last used; none where there are
+    // none to keep (the command line).
+    virtual ISettings* UserSettings() { return nullptr; }
     // The folder transfer documents are put into.
     virtual std::filesystem::path OrderPadInbox() const { return DefaultOrderPadInbox(); }
 };

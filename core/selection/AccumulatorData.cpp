@@ -171,7 +171,8 @@ CAccumulatorData::CAccumulatorData() : m_strType(LoadString(kStringViewAll))
     eGasBottleType = 3;
 }
 
-CAccumulatorData::CAccumulatorData(const CAccumulatorData& other) : CBaseProduct(other), SApplicationData()
+CAccumulatorData::CAccumulatorData(const CAccumulatorData& other)
+    : CBaseProduct(other), SApplicationData(), m_operatingTemperatures(other.m_operatingTemperatures)
 {
     WalkAccumulatorFields(
         [&](auto pField, EField eField = EField::Compared)
@@ -186,6 +187,7 @@ CAccumulatorData& CAccumulatorData::operator=(const CAccumulatorData& other)
     if (this == &other)
         return *this;
     CBaseProduct::operator=(other);
+    m_operatingTemperatures = other.m_operatingTemperatures;
     WalkAccumulatorFields(
         [&](auto pField, EField eField = EField::Compared)
         {

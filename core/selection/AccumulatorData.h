@@ -4,6 +4,7 @@
 
 #include "selection/ApplicationData.h"
 #include "selection/BaseProduct.h"
+#include "selection/OperatingTemperatures.h"
 
 #include <cstdint>
 #include <string>
@@ -46,7 +47,8 @@ public:
 
     std::unique_ptr<CBaseProduct> Clone() const override;
 
-    // Copying and comparing leave out m_strDump and strFluidCompatDescription.
+    // Copying and comparing leave out m_strDump and strFluidCompatDescription; comparing also
+    // leaves out m_operatingTemperatures, which changes no result of a later step.
     CAccumulatorData(const CAccumulatorData& other);
     CAccumulatorData& operator=(const CAccumulatorData& other);
     bool IsEqual(const CAccumulatorData& other) const;
@@ -93,6 +95,9 @@ public:
     CUnitDouble sdAllowedMaxTemperature;
     CUnitDouble sdAllowedMinTemperature;
     std::string strApplicationText;
+
+    // The operating temperature range the results are shown over; never saved.
+    SOperatingTemperatures m_operatingTemperatures;
 
     // Events of the multiple-events application, ordered by actuator and event number.
     std::vector<SEvent> m_lstEvents;

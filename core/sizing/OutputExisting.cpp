@@ -33,6 +33,12 @@ SOutputExistingResult Refused(const std::string& strReason)
 }
 } // namespace
 
+double ExistingAccumulatorOutput(double dVolumeIn3, double dP1, double dP2, double dP0, double dExponent)
+{
+    const double r = dP1 / dP2;
+    return gas::kDeliveryEfficiency * dVolumeIn3 * (dP0 / dP2) * (std::pow(r, 1.0 / dExponent) - 1.0) / r;
+}
+
 SOutputExistingResult OutputOfExistingAccumulator(const SOutputExistingInput& in)
 {
     if (!AllFinite({in.dVolumeIn3, in.dMaxPsia, in.dMinPsia, in.dDischargeSec, in.dTempF, in.dPrechargePsia}))
@@ -55,9 +61,7 @@ SOutputExistingResult OutputOfExistingAccumulator(const SOutputExistingInput& in
         n = ExponentOrOne(gas::SimulateGasExpansion(gas::EExpansionForm::CubicInch, in.dVolumeIn3, in.dTempF,
                                                     in.dDischargeSec, P1, P2, P0)
                               .dExponent);
-    const double r = P1 / P2;
-    const double dOutput =
-        gas::kDeliveryEfficiency * in.dVolumeIn3 * (P0 / P2) * (std::pow(r, 1.0 / n) - 1.0) / r;
+    const double dOutput = ExistingAccumulatorOutput(in.dVolumeIn3, P1, P2, P0, n);
     if (!std::isfinite(dOutput))
         return Refused(LoadString(text::kDeliveredVolumeNotFinite));
     if (!(dOutput > 0.0))

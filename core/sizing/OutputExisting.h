@@ -31,6 +31,10 @@ struct SOutputExistingResult
     std::string strReason;
 };
 
+// 0.95 V0 (P0/P2) ((P1/P2)^(1/n) - 1) / (P1/P2): what a gas volume V0 (in3) precharged to P0
+// delivers from P1 down to P2 (psia) with the discharge exponent n.
+double ExistingAccumulatorOutput(double dVolumeIn3, double dP1, double dP2, double dP0, double dExponent);
+
 // The exponent of a cubic-inch expansion of the volume from P1 to P2 over the
 // discharge time, then 0.95 V0 (P0/P2) ((P1/P2)^(1/n) - 1) / (P1/P2).
 SOutputExistingResult OutputOfExistingAccumulator(const SOutputExistingInput& in);

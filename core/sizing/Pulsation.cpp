@@ -53,37 +53,42 @@ CUnitDouble CalculatedDisplacement(const CUnitDouble& flow, int nSpeedRpm, const
     return CUnitDouble(CUnitDouble::Convert(dGalPerRev, "GAL", "CU_IN"), "CU_IN_REV");
 }
 
+SVolumeRelation PulsationRelation(const SPulsationInput& in)
+{
+    SVolumeRelation rel;
+    rel.eKind = ERelation::Pulsation;
+    rel.dP1 = in.dSystemPsia;
+    rel.dP2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(in.dSystemPsia);
+    rel.dPulsationFactor = PulsationFactor(in.nPistons, in.eAction).value_or(std::nan(""));
+    rel.dDisplacementGal = in.dDisplacementGalPerRev;
+    if (!(rel.dDisplacementGal > gas::kNotEntered))
+        rel.dDisplacementGal = in.nSpeedRpm > 0 ? in.dFlowGpm / in.nSpeedRpm : std::nan("");
+    return rel;
+}
+
 SSizingResult PulsationVolume(const SPulsationInput& in)
 {
     if (!AllFinite({in.dSystemPsia, in.dMaxShockPsia, in.dTempF, in.dDisplacementGalPerRev, in.dFlowGpm}))
         return CannotCompute(LoadString(text::kInputNotFinite));
-    const std::optional<double> f = PulsationFactor(in.nPistons, in.eAction);
-    if (!f)
+    const SVolumeRelation rel = PulsationRelation(in);
+    if (std::isnan(rel.dPulsationFactor))
         return CannotCompute(LoadString(text::kNoPulsationFactor));
-    const double P1 = in.dSystemPsia;
+    const double P1 = rel.dP1, P2 = rel.dP2;
     if (!(P1 > 0.0))
         return CannotCompute(LoadString(text::kSystemPressureNotAboveZero));
-    const double P2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(P1);
     // Equal pressures divide by zero; a lower one gives a negative volume.
     if (!(P2 > P1))
         return CannotCompute(LoadString(text::kAllowableShockNotAboveSystem));
-    double D = in.dDisplacementGalPerRev;
-    if (!(D > gas::kNotEntered))
-    {
-        if (in.nSpeedRpm <= 0)
-            return CannotCompute(LoadString(text::kPumpSpeedNotAboveZero));
-        D = in.dFlowGpm / in.nSpeedRpm;
-    }
-    if (!(D > 0.0))
+    if (std::isnan(rel.dDisplacementGal))
+        return CannotCompute(LoadString(text::kPumpSpeedNotAboveZero));
+    if (!(rel.dDisplacementGal > 0.0))
         return NotRequired();
 
     const double P0 = gas::ShockPrecharge(P1);
     const double n = gas::ReferencePolytropicExponent(in.dTempF, P2, P1, P0, gas::kPulsationReferenceTime);
     if (!std::isfinite(n) || n == 0.0)
         return CannotCompute(LoadString(text::kNoPolytropicExponent));
-    const double dVolume =
-        std::ceil(231.0 * D * *f * std::pow(P1 / P0, 1.0 / n) / (1.0 - std::pow(P1 / P2, 1.0 / n)));
-    SSizingResult result = FiniteVolume(dVolume);
+    SSizingResult result = FiniteVolume(std::ceil(GasVolumeFor(rel, P0, n, n)));
     if (result.IsSized())
         result.dExponent = n;
     return result;

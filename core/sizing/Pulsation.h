@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sizing/SizingResult.h"
+#include "sizing/VolumeRelation.h"
 #include "units/UnitDouble.h"
 
 #include <optional>
@@ -45,6 +46,11 @@ struct SPulsationInput
     EPumpAction eAction = EPumpAction::SingleActing;
     int nPistons = 1;
 };
+
+// The pulsation formula's pressures, factor and displacement (flow / speed when not
+// entered); NaN for a factor the pistons and action have none of, and for a displacement
+// that needs a speed not above 0.
+SVolumeRelation PulsationRelation(const SPulsationInput& in);
 
 // ceil(231 D f (P1/P0)^(1/n) / (1 - (P1/P2)^(1/n))) cubic inches, with P0 = 0.6
 // P1 whatever precharge was entered and n the reference exponent of an

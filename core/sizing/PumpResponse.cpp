@@ -41,6 +41,18 @@ CUnitDouble PumpResponsePrecharge(const CUnitDouble& system)
     return CUnitDouble(0.85 * system.Value(), system.GetUnit());
 }
 
+SVolumeRelation PumpResponseRelation(const SPumpResponseInput& in)
+{
+    SVolumeRelation rel;
+    rel.eKind = ERelation::PumpResponse;
+    rel.dP1 = in.dSystemPsia;
+    rel.dP2 =
+        in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedPumpResponsePressure(in.dSystemPsia);
+    rel.dVolumeIn3 = CUnitConvMap::Convert(in.dFlowGpm, "GPM", "CU_IN_MIN") *
+                     CUnitConvMap::Convert(in.dResponseSec, "SEC", "MIN");
+    return rel;
+}
+
 SSizingResult SizePumpResponse(const SPumpResponseInput& in)
 {
     if (!AllFinite(
@@ -53,8 +65,8 @@ SSizingResult SizePumpResponse(const SPumpResponseInput& in)
     const double P1 = in.dSystemPsia;
     if (!(P1 > 0.0))
         return CannotCompute(LoadString(text::kSystemPressureNotAboveZero));
-    const double P2 =
-        in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedPumpResponsePressure(P1);
+    const SVolumeRelation rel = PumpResponseRelation(in);
+    const double P2 = rel.dP2;
     // Equal pressures divide by zero; a lower shock pressure gives a negative volume.
     if (!(P2 > P1))
         return CannotCompute(LoadString(text::kShockNotAboveSystem));
@@ -68,10 +80,7 @@ SSizingResult SizePumpResponse(const SPumpResponseInput& in)
         return CannotCompute(*fault);
     const double n = ExponentOrOne(run.dExponent);
 
-    const double Vd = CUnitConvMap::Convert(in.dFlowGpm, "GPM", "CU_IN_MIN") *
-                      CUnitConvMap::Convert(in.dResponseSec, "SEC", "MIN");
-    const double a = std::pow(P2 / P1, 1.0 / n);
-    SSizingResult result = FiniteVolume(Vd * a / ((P0 / P1) * (a - 1.0)));
+    SSizingResult result = FiniteVolume(GasVolumeFor(rel, P0, n, n));
     if (result.IsSized())
         result.dExponent = n;
     return result;

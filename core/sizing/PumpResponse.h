@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sizing/SizingResult.h"
+#include "sizing/VolumeRelation.h"
 #include "units/UnitDouble.h"
 
 namespace sizing
@@ -33,6 +34,10 @@ struct SPumpResponseInput
     double dResponseSec = 0.0;
     double dPrechargePsia = 0.0;
 };
+
+// The pump-response formula's pressures (the peak the lesser of 1.1 P and P + 200 when not
+// entered) and the volume delivered over the response time.
+SVolumeRelation PumpResponseRelation(const SPumpResponseInput& in);
 
 // The pump-response gas run gives n; the delivered volume Vd = flow (in3/min) x
 // response time (min); with a = (P2/P1)^(1/n) the required volume is

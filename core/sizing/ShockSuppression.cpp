@@ -6,6 +6,7 @@
 #include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
 #include "sizing/SizingTexts.h"
+#include "sizing/VolumeRelation.h"
 
 #include <cmath>
 
@@ -28,6 +29,21 @@ CUnitDouble ShockSuppressionPrecharge(const CUnitDouble& system)
     if (system.GetUnit() == "PSIG")
         return CUnitDouble(gas::ShockPrecharge(system.Value()), "PSIG");
     return CUnitDouble(gas::ShockPrecharge(system.GetValue("PSIA")), "PSIA");
+}
+
+SVolumeRelation ShockSuppressionRelation(const SShockSuppressionInput& in)
+{
+    const double pi = 4.0 * std::atan(1.0);
+    const double P1 = in.dSystemPsia;
+    SVolumeRelation rel;
+    rel.eKind = ERelation::Shock;
+    rel.dP1 = P1;
+    rel.dP2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(P1);
+    rel.dFlowGpm = in.dFlowGpm;
+    const double A = 0.25 * pi * in.dInsideDiaIn * in.dInsideDiaIn;
+    rel.dVelocity = 3.85 * in.dFlowGpm / A / 12.0;
+    rel.dMass = A * in.dLengthIn * in.dDensity;
+    return rel;
 }
 
 namespace
@@ -53,22 +69,15 @@ SShockSuppressionResult ShockSuppressionVolume(const SShockSuppressionInput& in)
     // A fluid without mass would leave only the flow term: a volume far too small.
     if (!(in.dDensity > 0.0))
         return WithBase(CannotCompute(LoadString(text::kFluidDensityNotAboveZero)));
-    const double P2 = in.dMaxShockPsia > gas::kNotEntered ? in.dMaxShockPsia : gas::AllowedShockPressure(P1);
+    const SVolumeRelation rel = ShockSuppressionRelation(in);
+    const double P2 = rel.dP2;
     // Equal pressures divide by zero; a lower one gives a negative volume.
     if (!(P2 > P1))
         return WithBase(CannotCompute(LoadString(text::kAllowableShockNotAboveSystem)));
 
-    const double pi = 4.0 * std::atan(1.0);
-    const double Q = in.dFlowGpm;
-    const double d = in.dInsideDiaIn;
-    const double A = 0.25 * pi * d * d;
-    const double v = 3.85 * Q / A / 12.0;
-    const double m = A * in.dLengthIn * in.dDensity;
     const double P0 = gas::ShockPrecharge(P1);
     const double n = gas::ReferencePolytropicExponent(in.dTempF, P2, P1, P0, gas::kShockReferenceTime);
-    const double X = std::pow(P1 / P0, 1.0 / n) * 12.0 * m * v * v * (n - 1.0);
-    const double Y = 14876.4 * P1 * (std::pow(P2 / P1, (n - 1.0) / n) - 1.0);
-    const double dVolume = std::ceil(X / Y * 231.0 + 1.155 * Q);
+    const double dVolume = std::ceil(GasVolumeFor(rel, P0, n, n));
 
     SSizingResult base;
     if (!std::isfinite(n) || n == 0.0)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sizing/SizingResult.h"
+#include "sizing/VolumeRelation.h"
 #include "units/UnitDouble.h"
 
 namespace sizing
@@ -32,6 +33,10 @@ struct SShockSuppressionResult : SSizingResult
     double dPrechargePsia = 0.0; // 0.6 x the system pressure
     double dShockPsia = 0.0;     // the shock pressure the volume was computed for
 };
+
+// The shock formula's line and pressures: the column's mass and velocity, the shock
+// pressure (the allowed one when not entered).
+SVolumeRelation ShockSuppressionRelation(const SShockSuppressionInput& in);
 
 // The closed-form shock volume in whole cubic inches (rounded up), with the
 // reference exponent of an expansion from the shock pressure to the system

@@ -5,6 +5,7 @@
 #include "catalogue/MsgStoredProc.h"
 #include "platform/StringTable.h"
 #include "sizing/ApplicationChecks.h"
+#include "sizing/ApplicationInputs.h"
 #include "sizing/AuxiliaryPower.h"
 #include "sizing/CylinderVolume.h"
 #include "sizing/EventPlacement.h"
@@ -12,6 +13,7 @@
 #include "sizing/Pulsation.h"
 #include "sizing/PumpResponse.h"
 #include "sizing/ShockSuppression.h"
+#include "sizing/SizingComparison.h"
 #include "sizing/SizingSupport.h"
 #include "sizing/SizingTexts.h"
 #include "sizing/SupplementingPumpFlow.h"
@@ -396,14 +398,7 @@ SSizingResult CalculateShockSuppression(CAccumulatorData& w)
 {
     StoreFinite(w.sdPrechargePress, ShockSuppressionPrecharge(w.sdMaxSysPress));
     w.bPrechargeIHaveUseCalc = 0;
-    SShockSuppressionInput in;
-    in.dSystemPsia = w.sdMaxSysPress.GetValue("PSIA");
-    in.dMaxShockPsia = w.sdShockMaxShockPress.GetValue("PSIA");
-    in.dFlowGpm = w.sdEnterPumpSize.GetValue("GPM");
-    in.dTempF = w.sdSysTemperature.GetValue("DEG_F");
-    in.dLengthIn = w.sdShockTubeLength.GetValue("IN");
-    in.dInsideDiaIn = w.dShockSchedule;
-    in.dDensity = w.dShockFluidDensity;
+    const SShockSuppressionInput in = ShockSuppressionInputOf(w);
     const SSizingResult r = Finite(static_cast<SSizingResult>(ShockSuppressionVolume(in)));
     w.sdPolyTropicExponent.Set(r.dExponent, "NONE");
     w.sdRequiredAccumulatorVol.Set(r.dRequiredIn3, "CU_IN");
@@ -412,14 +407,7 @@ SSizingResult CalculateShockSuppression(CAccumulatorData& w)
 
 SSizingResult CalculatePumpResponse(CAccumulatorData& w)
 {
-    SPumpResponseInput in;
-    in.dSystemPsia = w.sdMaxSysPress.GetValue("PSIA");
-    in.dMaxShockPsia = w.sdShockMaxShockPress.GetValue("PSIA");
-    in.dFlowGpm = w.sdFlowRate.GetValue("GPM");
-    in.dTempF = w.sdSysTemperature.GetValue("DEG_F");
-    in.dResponseSec = w.sdShockResponseTime.GetValue("SEC");
-    in.dPrechargePsia = w.sdPrechargePress.GetValue("PSIA");
-    const SSizingResult r = Finite(SizePumpResponse(in));
+    const SSizingResult r = Finite(SizePumpResponse(PumpResponseInputOf(w)));
     w.sdRequiredAccumulatorVol.Set(r.dRequiredIn3, "CU_IN");
     w.sdPolyTropicExponent.Set(r.dExponent, "NONE");
     return r;
@@ -427,17 +415,7 @@ SSizingResult CalculatePumpResponse(CAccumulatorData& w)
 
 SSizingResult CalculatePulsation(CAccumulatorData& w)
 {
-    SPulsationInput in;
-    in.dSystemPsia = w.sdMaxSysPress.GetValue("PSIA");
-    in.dMaxShockPsia = w.sdShockMaxShockPress.GetValue("PSIA");
-    in.dTempF = w.sdSysTemperature.GetValue("DEG_F");
-    in.dDisplacementGalPerRev =
-        w.bPulsationEnterPumpDispOrCalc != 0 ? w.sdPulsationPumpDisp.GetValue("GAL_RPM") : gas::kNotEntered;
-    in.dFlowGpm = w.sdFlowRate.GetValue("GPM");
-    in.nSpeedRpm = w.iPulsationPumpSpeed;
-    in.eAction = w.bPulsationSingleOrDoublePump != 0 ? EPumpAction::SingleActing : EPumpAction::DoubleActing;
-    in.nPistons = w.iPulsationNoOfPistInPump;
-    const SSizingResult r = Finite(PulsationVolume(in));
+    const SSizingResult r = Finite(PulsationVolume(PulsationInputOf(w)));
     w.sdRequiredAccumulatorVol.Set(r.dRequiredIn3, "CU_IN");
     w.sdPolyTropicExponent.Set(r.dExponent, "NONE");
     // The volume always uses 60 % of the system pressure, whatever precharge was entered:
@@ -490,6 +468,10 @@ SApplicationOutcome SizeApplication(CAccumulatorData& working, const CIMsgStored
     SApplicationOutcome outcome = Dispatch(working, messages, bAcceptQuestions);
     if (!outcome.Refused() && outcome.eStatus == ESizingStatus::CannotCompute)
         ClearResults(working);
+    // The range is entered below the application's entries and checked after them.
+    if (!outcome.Refused() && working.deSelectApp != app::KnownCapacity)
+        if (auto failure = CheckOperatingTemperatures(working, messages))
+            return Refuse(std::move(*failure));
     return outcome;
 }
 } // namespace sizing

@@ -29,8 +29,8 @@ struct SApplicationOutcome
 // calculation, the results written as the dialogs write them, and the results
 // dialog's capacity check. Known capacity (0) runs its own checks only. Stops
 // at the first failed check; with bAcceptQuestions "Precharge Too High" is
-// answered Yes. NotRequired stores a required volume of 0; nothing that is not
-// a finite number is ever written, and CannotCompute clears the results to 0.
+// answered Yes; the operating range's checks come last. NotRequired stores a required volume of 0;
+// nothing that is not a finite number is ever written, and CannotCompute clears the results to 0.
 // A failure of a listed event names its field as "m_lstEvents[i].<field>", i
 // counting from 0 in the list as given.
 SApplicationOutcome SizeApplication(CAccumulatorData& working, const CIMsgStoredProc& messages,

@@ -220,3 +220,37 @@ TEST(SizeFlags, MultipleEventsTakeTheirEventsAsJson)
     EXPECT_EQ(app["iCriticalActuator"], cycle.nActuator);
     EXPECT_EQ(app["iNumOfActuators"], 2);
 }
+
+// The range goes into the JSON beside the fields, comes back in as input, and needs both ends.
+TEST(SizeFlags, OperatingRangeInAndOutOfTheJson)
+{
+    const std::string strAux = "aux-power --volume 100CU_IN --actuation 2sec --dwell 20sec --max 3000psi --min "
+                               "2000psi --temp 70DEG_F --precharge 1800psi";
+    SCliRun run = RunCli("size " + strAux + " --json");
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    json out = json::parse(run.strOut);
+    EXPECT_FALSE(out["application"].contains("sdOperatingTempMin"));
+    EXPECT_FALSE(out["outcome"]["comparison"].contains("operatingRange"));
+    // Boyle with the same entries, worked by hand: 100 / (0.95 P0 (1/P2 - 1/P1)) in psia.
+    const double P0 = PsiaFromPsig(1800.0), P1 = PsiaFromPsig(3000.0), P2 = PsiaFromPsig(2000.0);
+    EXPECT_REL(out["outcome"]["comparison"]["idealGas"]["isothermal"]["value"].get<double>(),
+               100.0 / (0.95 * P0 * (1.0 / P2 - 1.0 / P1)));
+
+    run = RunCli("size " + strAux + " --temp-min -20DEG_F --temp-max 60DEG_C --json");
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    out = json::parse(run.strOut);
+    EXPECT_EQ(out["application"]["sdOperatingTempMax"], json::parse(R"({"value": 60.0, "unit": "DEG_C"})"));
+    const json& range = out["outcome"]["comparison"]["operatingRange"];
+    EXPECT_EQ(range["minimum"]["short"], true);
+    EXPECT_EQ(range["maximum"]["temperature"]["value"].get<double>(), 140.0);
+    EXPECT_TRUE(Contains(RunCli("size " + strAux + " --temp-min -20DEG_F --temp-max 60DEG_C").strOut,
+                         "Warning: at -20 \u00B0F the accumulator falls short of the required volume"));
+    // The output read back as input keeps the range.
+    const SCliRun again = RunCli("size --input - --json", run.strOut);
+    ASSERT_EQ(again.nStatus, 0) << again.strErr;
+    EXPECT_EQ(json::parse(again.strOut)["outcome"], out["outcome"]);
+
+    run = RunCli("size " + strAux + " --temp-min -20DEG_F");
+    EXPECT_NE(run.nStatus, 0);
+    EXPECT_TRUE(Contains(run.strErr, "(field: sdOperatingTempMax)")) << run.strErr;
+}

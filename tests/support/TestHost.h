@@ -1,6 +1,7 @@
 // A product host for tests: the built catalogue, U.S. English, and the last window title it was given.
 #pragma once
 
+#include "platform/Settings.h"
 #include "product/ProductHost.h"
 
 #include <filesystem>
@@ -21,7 +22,9 @@ public:
     bool OpenDocument(const std::filesystem::path&, std::string&) override { return true; }
     void SetTitle(const std::string& strTitle) override { m_strTitle = strTitle; }
     void RefreshPanel() override {}
+    ISettings* UserSettings() override { return &m_settings; }
 
     std::filesystem::path m_catalogue = TESMARA_BUILT_CATALOGUE_DIR;
     std::string m_strTitle;
+    CMemorySettings m_settings;
 };

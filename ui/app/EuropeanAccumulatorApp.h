@@ -58,6 +58,7 @@ public:
     bool PrintSelectionReport(const SSelectionReport& report, const std::string& strTitle) override;
     std::unique_ptr<ICadObject> CreateCadObject() override;
     IOrderPadLink* OrderPadLink() override { return &m_orderPadLink; }
+    ISettings* UserSettings() override { return &m_store; }
     std::filesystem::path OrderPadInbox() const override { return OrderPadInboxFrom(m_store); }
 
     // Every menu command by its id.

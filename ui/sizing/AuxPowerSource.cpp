@@ -50,7 +50,7 @@ CAuxPowerSource::CAuxPowerSource(CAccumulatorObject& product, CAccumulatorData& 
     auto* pContent = new QVBoxLayout;
     pContent->addLayout(pGrid);
     pContent->addWidget(m_pPrecharge);
-    SetContent(pContent);
+    SetSizingContent(pContent);
     setTabOrder(m_pMax, m_pPressureUnit);
     setTabOrder(m_pPressureUnit, m_pMin);
     setTabOrder(m_pMin, m_pTemperature);

@@ -104,7 +104,7 @@ CHoldingLeakage::CHoldingLeakage(CAccumulatorObject& product, CAccumulatorData& 
     pContent->addLayout(pGrid);
     pContent->addWidget(pLeakBox);
     pContent->addWidget(m_pPrecharge);
-    SetContent(pContent);
+    SetSizingContent(pContent);
     setTabOrder(m_pMax, m_pPressureUnit);
     setTabOrder(m_pPressureUnit, m_pMin);
     setTabOrder(m_pMin, m_pHoldTime);

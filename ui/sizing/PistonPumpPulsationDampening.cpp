@@ -155,7 +155,7 @@ CPistonPumpPulsationDampening::CPistonPumpPulsationDampening(CAccumulatorObject&
     pContent->addWidget(pPumpBox);
     pContent->addLayout(pTemperatureRow);
     pContent->addWidget(pPrechargeBox);
-    SetContent(pContent);
+    SetSizingContent(pContent);
 
     MapField("sdMaxSysPress", m_pSystem);
     MapField("sdShockMaxShockPress", m_pShock);

@@ -11,6 +11,8 @@
 #include "sizing/GasStateDialog.h"
 #include "sizing/GasStateRun.h"
 #include "sizing/ResultNotes.h"
+#include "sizing/SizingComparison.h"
+#include "sizing/SizingComparisonPanel.h"
 #include "units/UnitTable.h"
 
 #include <QCoreApplication>
@@ -71,9 +73,14 @@ CResultDialog::CResultDialog(CAccumulatorObject& product, CAccumulatorData& work
     pGasRow->addStretch();
     pGasRow->addWidget(m_pGasState);
 
+    const bool bRequired = working.sdRequiredAccumulatorVol.Value() > 0.0;
+    m_pComparison = new CSizingComparisonPanel(
+        working, bRequired ? sizing::CompareSizing(working) : sizing::SSizingComparison{});
+
     auto* pContent = new QVBoxLayout;
     pContent->addLayout(pGrid);
     pContent->addWidget(m_pCriticalEvent);
+    pContent->addWidget(m_pComparison);
     pContent->addLayout(pGasRow);
     SetContent(pContent);
     // Nothing to enter: the results are read and confirmed.

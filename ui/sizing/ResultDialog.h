@@ -3,6 +3,8 @@
 
 #include "sizing/SizingDialog.h"
 
+class CSizingComparisonPanel;
+
 class CResultDialog : public CSizingDialog
 {
     Q_OBJECT
@@ -18,6 +20,8 @@ public:
     QLabel* CriticalEvent() const { return m_pCriticalEvent; }
     // "Gas State...": the chart of the sized accumulator's discharge; disabled without one.
     QPushButton* GasStateButton() const { return m_pGasState; }
+    // The ideal-gas sizes and the operating range beside a sized volume.
+    CSizingComparisonPanel* Comparison() const { return m_pComparison; }
 
 protected:
     void OnOk() override;
@@ -31,4 +35,5 @@ private:
     QLabel* m_pChargingCaption;
     QLabel* m_pCriticalEvent;
     QPushButton* m_pGasState;
+    CSizingComparisonPanel* m_pComparison;
 };

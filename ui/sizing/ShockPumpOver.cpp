@@ -75,7 +75,7 @@ void CShockPumpOver::Build(QWidget* pPumpRow, const QString& strPumpCaption)
     pContent->addLayout(pGrid);
     pContent->addWidget(Caption(
         QCoreApplication::translate("CShockPumpOver", "Precharge pressure is 85% of the System Pressure")));
-    SetContent(pContent);
+    SetSizingContent(pContent);
 
     MapField("sdMaxSysPress", m_pSystem);
     MapField("sdShockMaxShockPress", m_pShock);

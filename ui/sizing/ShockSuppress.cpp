@@ -98,7 +98,7 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
     pContent->addWidget(pLineBox);
     pContent->addWidget(Caption(
         QCoreApplication::translate("CShockSuppress", "Precharge pressure is 60% of the System Pressure")));
-    SetContent(pContent);
+    SetSizingContent(pContent);
     setTabOrder(m_pSystem, m_pPressureUnit);
     setTabOrder(m_pPressureUnit, m_pShock);
     setTabOrder(m_pShock, m_pFluid);

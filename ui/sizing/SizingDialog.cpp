@@ -2,16 +2,21 @@
 #include "sizing/SizingDialog.h"
 
 #include "app/DialogRunner.h"
+#include "app/OperatingRangeSetting.h"
 #include "controls/ComboUnit.h"
 #include "controls/EditNumeric.h"
 #include "controls/NamedButtons.h"
 #include "controls/StaticNumeric.h"
 #include "platform/Prompt.h"
+#include "platform/Settings.h"
 #include "product/AccumulatorObject.h"
+#include "product/ProductHost.h"
 #include "product/StepDialogs.h"
 #include "sizing/CheckMessages.h"
+#include "sizing/OperatingRangeGroup.h"
 #include "sizing/ResultDialog.h"
 #include "sizing/ResultNotes.h"
+#include "sizing/SizingComparison.h"
 #include "sizing/SizingResult.h"
 #include "units/UnitTable.h"
 
@@ -28,6 +33,45 @@ CSizingDialog::CSizingDialog(CAccumulatorObject& product, CAccumulatorData& work
                              const QString& strTitle, std::string strClassName, QWidget* pParent)
     : CEntryDialog(product, strTitle, std::move(strClassName), pParent), m_working(working), m_stored(stored)
 {
+}
+
+void CSizingDialog::SetSizingContent(QLayout* pContent)
+{
+    SOperatingTemperatures range = m_working.m_operatingTemperatures;
+    const ISettings* pSettings = m_product.Host().UserSettings();
+    if (range.IsEmpty() && pSettings)
+        range = ReadLastOperatingRange(*pSettings);
+    const CUnitDouble& system = m_working.sdSysTemperature;
+    const std::string strUnit = IsUnitOfCategory(system.GetUnit(), UnitCategory::Temperature)
+                                    ? system.GetUnit()
+                                    : m_product.DefaultUnit(UnitCategory::Temperature);
+    m_pRange = new COperatingRangeGroup(range, strUnit);
+    MapField("sdOperatingTempMin", m_pRange->Minimum());
+    MapField("sdOperatingTempMax", m_pRange->Maximum());
+    auto* pLayout = new QVBoxLayout;
+    pLayout->addLayout(pContent);
+    pLayout->addWidget(m_pRange);
+    SetContent(pLayout);
+}
+
+bool CSizingDialog::AcceptOperatingRange()
+{
+    if (!m_pRange)
+        return true;
+    m_working.m_operatingTemperatures = m_pRange->Read();
+    if (const sizing::CheckResult failure = sizing::CheckOperatingTemperatures(m_working, m_product.Messages()))
+    {
+        ShowFailure(*failure);
+        return false;
+    }
+    RememberOperatingRange();
+    return true;
+}
+
+void CSizingDialog::RememberOperatingRange() const
+{
+    if (ISettings* pSettings = m_product.Host().UserSettings())
+        WriteLastOperatingRange(*pSettings, m_working.m_operatingTemperatures);
 }
 
 int CSizingDialog::RunNested(QDialog& dialog)
@@ -50,6 +94,9 @@ void CSizingDialog::EndWithConfirmation(const std::function<void()>& fnCopyAccep
 {
     if (m_working.IsSameAsStored())
     {
+        // The range changes no result of a later step: it is taken over without asking.
+        if (CAccumulatorData* pCurrent = m_product.AccumulatorData())
+            pCurrent->m_operatingTemperatures = m_working.m_operatingTemperatures;
         done(dlg::CloseChain);
         return;
     }
@@ -95,8 +142,15 @@ bool CSizingDialog::Computed(const sizing::SSizingResult& result)
 
 void CSizingDialog::ShowResults(const std::function<void()>& fnCopyAccepted)
 {
+    if (!AcceptOperatingRange())
+        return;
     CResultDialog results(m_product, m_working, m_stored, false, this);
-    Continue(RunNested(results), fnCopyAccepted);
+    Continue(RunNested(results),
+             [this, &fnCopyAccepted]
+             {
+                 fnCopyAccepted();
+                 m_stored.m_operatingTemperatures = m_working.m_operatingTemperatures;
+             });
 }
 
 void CSizingDialog::ShowMinimumPumpFlow(CStaticNumeric* pValue, const QString& strCaption,

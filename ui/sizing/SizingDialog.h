@@ -11,6 +11,7 @@ class CAccumulatorData;
 class CAccumulatorObject;
 class CComboUnit;
 class CEditNumeric;
+class COperatingRangeGroup;
 class CStaticNumeric;
 class CUnitDouble;
 
@@ -28,6 +29,10 @@ protected:
     // strClassName names the dialog in the catalogue's reference table.
     CSizingDialog(CAccumulatorObject& product, CAccumulatorData& working, CAccumulatorData& stored,
                   const QString& strTitle, std::string strClassName, QWidget* pParent);
+
+    // The content of a dialog that calculates, above its optional operating temperature range:
+    // the selection's range, or the range last used (none when it was last left empty).
+    void SetSizingContent(QLayout* pContent);
 
     // Opens a nested dialog through the process's dialog runner.
     static int RunNested(QDialog& dialog);
@@ -47,7 +52,9 @@ protected:
     // A calculation that gave no finite result is shown as one message naming the reason;
     // the dialog stays open with its entries. True when there are results to show.
     bool Computed(const sizing::SSizingResult& result);
-    // The results dialog; on OK fnCopyAccepted copies what this dialog accepted (see Continue).
+    // The operating range, when the dialog has one, is read and checked first (a refusal keeps the
+    // dialog open). Then the results dialog; on OK fnCopyAccepted copies what this dialog
+    // accepted (see Continue) and the range goes with it.
     void ShowResults(const std::function<void()>& fnCopyAccepted);
     // Copies fields of the application data from the working to the stored selection.
     template <class... Members> void CopyAccepted(Members... members)
@@ -74,4 +81,13 @@ protected:
 
     CAccumulatorData& m_working;
     CAccumulatorData& m_stored;
+
+private:
+    // The range as entered into the working selection and the settings; false (with the
+    // refusal shown) when its checks refuse it.
+    bool AcceptOperatingRange();
+    // The working range kept as the range last used.
+    void RememberOperatingRange() const;
+
+    COperatingRangeGroup* m_pRange = nullptr;
 };

@@ -84,7 +84,7 @@ CSupPumpFlow::CSupPumpFlow(CAccumulatorObject& product, CAccumulatorData& workin
     auto* pContent = new QVBoxLayout;
     pContent->addLayout(pGrid);
     pContent->addWidget(m_pPrecharge);
-    SetContent(pContent);
+    SetSizingContent(pContent);
     setTabOrder(m_pPumpSize, m_pFlowUnit);
     setTabOrder(m_pFlowUnit, pYes);
     setTabOrder(pYes, pNo);

@@ -69,7 +69,7 @@ CSuppPumpMultiActPump::CSuppPumpMultiActPump(CAccumulatorObject& product, CAccum
     pContent->addLayout(pGrid);
     pContent->addWidget(m_pPrecharge);
     pContent->addLayout(pGraphRow);
-    SetContent(pContent);
+    SetSizingContent(pContent);
     setTabOrder(m_pPumpSize, m_pFlowUnit);
     setTabOrder(m_pFlowUnit, m_pTemperature);
     setTabOrder(m_pTemperature, m_pTemperatureUnit);

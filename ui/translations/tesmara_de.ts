@@ -935,6 +935,29 @@ Copyright © Dalrow Mestlin.</translation>
     </message>
 </context>
 <context>
+    <name>COperatingRangeGroup</name>
+    <message>
+        <source>Operating Temperature Range (optional)</source>
+        <translation>Betriebstemperaturbereich (optional)</translation>
+    </message>
+    <message>
+        <source>Minimum Operating Temperature:</source>
+        <translation>Minimale Betriebstemperatur:</translation>
+    </message>
+    <message>
+        <source>Maximum Operating Temperature:</source>
+        <translation>Maximale Betriebstemperatur:</translation>
+    </message>
+    <message>
+        <source>Operating Temperature unit</source>
+        <translation>Einheit der Betriebstemperatur</translation>
+    </message>
+    <message>
+        <source>Leave both empty for results at the system temperature only.</source>
+        <translation>Beide leer lassen, um nur Ergebnisse bei Systemtemperatur zu erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>COrderPadWindow</name>
     <message>
         <source>Tesmara OrderPad</source>
@@ -1778,6 +1801,81 @@ Der Bericht wird angezeigt ohne </translation>
     <message>
         <source>Precharge pressure is 60% of the System Pressure</source>
         <translation>Der Vorfülldruck beträgt 60 % des Systemdrucks</translation>
+    </message>
+</context>
+<context>
+    <name>CSizingComparisonPanel</name>
+    <message>
+        <source>Ideal-Gas Comparison</source>
+        <translation>Vergleich mit idealem Gas</translation>
+    </message>
+    <message>
+        <source>Isothermal, ideal gas (n = 1.0):</source>
+        <translation>Isotherm, ideales Gas (n = 1,0):</translation>
+    </message>
+    <message>
+        <source>Adiabatic, ideal gas (n = 1.4):</source>
+        <translation>Adiabat, ideales Gas (n = 1,4):</translation>
+    </message>
+    <message>
+        <source>Shown for comparison: the selection uses the real-gas capacity above.</source>
+        <translation>Nur zum Vergleich: Die Auswahl verwendet das obige Volumen des realen Gases.</translation>
+    </message>
+    <message>
+        <source>Operating Temperature Range</source>
+        <translation>Betriebstemperaturbereich</translation>
+    </message>
+    <message>
+        <source>The accumulator cannot be shown over the operating range: %1.</source>
+        <translation>Der Speicher kann über dem Betriebsbereich nicht dargestellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Precharge</source>
+        <translation>Vorfülldruck</translation>
+    </message>
+    <message>
+        <source>Delivered Volume</source>
+        <translation>Abgegebenes Volumen</translation>
+    </message>
+    <message>
+        <source>%1 (minimum)</source>
+        <translation>%1 (Minimum)</translation>
+    </message>
+    <message>
+        <source>%1 (system)</source>
+        <translation>%1 (System)</translation>
+    </message>
+    <message>
+        <source>%1 (maximum)</source>
+        <translation>%1 (Maximum)</translation>
+    </message>
+    <message>
+        <source>not computed</source>
+        <translation>nicht berechnet</translation>
+    </message>
+    <message>
+        <source>At %1 the precharge of %2 stays below the minimum system pressure of %3, as the precharge rule requires.</source>
+        <translation>Bei %1 bleibt der Vorfülldruck von %2 unter dem minimalen Systemdruck von %3, wie es die Vorfüllregel verlangt.</translation>
+    </message>
+    <message>
+        <source>Warning: at %1 the precharge of %2 is above the minimum system pressure of %3; the precharge rule is not met.</source>
+        <translation>Warnung: Bei %1 liegt der Vorfülldruck von %2 über dem minimalen Systemdruck von %3; die Vorfüllregel ist nicht erfüllt.</translation>
+    </message>
+    <message>
+        <source>Warning: at %1 the accumulator falls short of the required volume; it would need %2 (%3) there.</source>
+        <translation>Warnung: Bei %1 liefert der Speicher weniger als das erforderliche Volumen; dort wären %2 (%3) nötig.</translation>
+    </message>
+    <message>
+        <source>Warning: at %1 the accumulator delivers nothing between the pressures.</source>
+        <translation>Warnung: Bei %1 gibt der Speicher zwischen den Drücken nichts ab.</translation>
+    </message>
+    <message>
+        <source>The accumulator delivers the required volume over the whole range.</source>
+        <translation>Der Speicher liefert das erforderliche Volumen im ganzen Bereich.</translation>
     </message>
 </context>
 <context>

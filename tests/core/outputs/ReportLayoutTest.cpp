@@ -146,3 +146,45 @@ TEST_F(CReportTest, EveryPrintedRowHasACatalogueCaption)
                     EXPECT_EQ(strColumn.find("VAL"), std::string::npos) << strColumn;
             }
 }
+
+// The ideal-gas sizes among the results (worked by hand, Boyle and Poisson), and the operating range's
+// own section only when a range was given.
+TEST_F(CReportTest, ComparisonRowsAndTheOperatingRangeSection)
+{
+    d.ResetApplication(d);
+    d.deSelectApp = app::AuxiliaryPower;
+    d.sdActVolDisplacement.Set(100.0, "CU_IN");
+    d.sdActuationTime.Set(2.0, "SEC");
+    d.sdMaxSysPress.Set(3000.0, "PSIA");
+    d.sdMinSysPress.Set(2000.0, "PSIA");
+    d.sdPrechargePress.Set(1800.0, "PSIA");
+    d.sdSysTemperature.Set(70.0, "DEG_F");
+    d.sdRequiredAccumulatorVol.Set(600.0, "CU_IN");
+    d.sdPolyTropicExponent.Set(1.9, "NONE");
+    d.sdPolyTropicExponentCharging.Set(1.7, "NONE");
+    const auto sections = [this] { return ReportLayout(Report().map).application; };
+    const auto row = [](const SReportSection& section, const std::string& strLabel)
+    {
+        for (const SReportRow& r : section.rows)
+            if (r.strLabel == strLabel)
+                return r.strValue;
+        return std::string("(none)");
+    };
+    std::vector<SReportSection> shown = sections();
+    ASSERT_EQ(shown.size(), 2u);
+    // 100 / (0.95 (0.9 - 0.6)) and 100 (2000/1800) / (0.95 (1 - (2/3)^(1/1.4))).
+    EXPECT_EQ(row(shown[1], "Isothermal Ideal-Gas Comparison (n = 1.0):"), "350.88  in\u00B3");
+    EXPECT_EQ(row(shown[1], "Adiabatic Ideal-Gas Comparison (n = 1.4):"), "465.14  in\u00B3");
+
+    d.m_operatingTemperatures = {true, true, CUnitDouble(-20.0, "DEG_F"), CUnitDouble(140.0, "DEG_F")};
+    shown = sections();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2].strHeading, "Operating Temperature Range");
+    EXPECT_EQ(row(shown[2], "Minimum Operating Temperature:"), "-20  \u00B0F");
+    // 1800 psia at 70 deg F is above 2000 psia by 140 deg F; the cold end delivers less than it must.
+    EXPECT_EQ(row(shown[2], "Precharge Rule at Maximum Temperature:"),
+              "Not met: the precharge rises above the minimum system pressure");
+    EXPECT_EQ(row(shown[2], "Operating Range Warning:").rfind("At -20 \u00B0F the accumulator falls short", 0), 0u)
+        << row(shown[2], "Operating Range Warning:");
+    EXPECT_EQ(shown[2].rows.size(), 9u);
+}

@@ -240,6 +240,38 @@ TEST(XmlExport, TheModelNumberAndTheSchema)
     fs::remove_all(file.parent_path());
 }
 
+// The comparisons follow the fields: Boyle's size worked by hand, the range's three temperatures.
+TEST(XmlExport, SizingComparisonAfterTheFieldsPassesTheSchema)
+{
+    CAccumulatorData d;
+    d.ResetApplication(d);
+    d.deSelectApp = app::AuxiliaryPower;
+    d.sdActVolDisplacement.Set(100.0, "CU_IN");
+    d.sdActuationTime.Set(2.0, "SEC");
+    d.sdMaxSysPress.Set(3000.0, "PSIA");
+    d.sdMinSysPress.Set(2000.0, "PSIA");
+    d.sdPrechargePress.Set(1800.0, "PSIA");
+    d.sdSysTemperature.Set(70.0, "DEG_F");
+    // 100 (3/2) / (0.95 x 0.9 ((3/2)^(1/1.9) - 1)) = 738 in3, rounded up.
+    d.sdRequiredAccumulatorVol.Set(739.0, "CU_IN");
+    d.sdPolyTropicExponent.Set(1.9, "NONE");
+    d.m_operatingTemperatures = {true, true, CUnitDouble(-20.0, "DEG_F"), CUnitDouble(60.0, "DEG_C")};
+    const fs::path file = Scratch("compared.xml");
+    std::string strError;
+    ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;
+    EXPECT_TRUE(SchemaAccepts(file)) << "xmllint refuses " << file;
+    const std::string strXml = Slurp(file);
+    const std::string strIsothermal = R"(<quantity name="isothermalVolume" unit="CU_IN" unitText="in³">)";
+    const std::size_t nAt = strXml.find(strIsothermal);
+    ASSERT_NE(nAt, std::string::npos);
+    EXPECT_NEAR(Double(strXml.substr(nAt + strIsothermal.size())), 100.0 / (0.95 * (0.9 - 0.6)), 1e-9);
+    for (const char* pszPart : {R"(<operatingRange computed="true">)", R"(<extreme at="minimum" short="true">)",
+                                R"(<extreme at="system" short="false">)", R"(<extreme at="maximum" short="false">)",
+                                R"(<quantity name="sdOperatingTempMax" unit="DEG_C" unitText="°C">60</quantity>)"})
+        EXPECT_NE(strXml.find(pszPart), std::string::npos) << pszPart;
+    fs::remove_all(file.parent_path());
+}
+
 TEST(XmlExport, AFileThatCannotBeWrittenIsLeftAsItWas)
 {
     CAccumulatorData d;

@@ -1,11 +1,14 @@
 // The dialogs of the other applications one by one: each refuses its first bad entry with the exact
 // message and the focus on its field, and what each adds beyond the checks (event list and editor,
-// volume graph, gas state chart, the message for results that cannot be computed).
+// volume graph, gas state chart, the message for results that cannot be computed, the operating range).
 #include "SizingFixture.h"
+#include "app/OperatingRangeSetting.h"
+#include "catalogue/MessageKeys.h"
 #include "sizing/AuxPowActVolDispTime.h"
 #include "sizing/AuxPowerSource.h"
 #include "sizing/GasStateDialog.h"
 #include "sizing/ResultDialog.h"
+#include "sizing/SizingComparisonPanel.h"
 #include "sizing/SuppMultiGraph.h"
 #include "sizing/SuppPumpMultiAct.h"
 #include "sizing/SuppPumpMultiActPump.h"
@@ -201,6 +204,59 @@ private slots:
         QCOMPARE(dialog.result(), 0);
         QCOMPARE(dialog.MinPressure()->text(), QStringLiteral("2000"));
         QCOMPARE(script.Titles().size(), 1); // no results
+    }
+
+    void OperatingRangeIsCheckedShownKeptAndOfferedAgain()
+    {
+        CPromptCapture prompt;
+        CChainScript script;
+        SWorkingCopies c;
+        CAccumulatorData& w = c.working;
+        w.deSelectApp = 3;
+        w.sdActVolDisplacement.Set(100.0, "CU_IN");
+        w.sdActuationTime.Set(2.0, "SEC");
+        w.sdDwellTime.Set(20.0, "SEC");
+        QString strWarnings;
+        bool bBounds = false;
+        script["Results"] = [&](QDialog& d)
+        {
+            const CSizingComparisonPanel* pPanel = static_cast<CResultDialog&>(d).Comparison();
+            bBounds = pPanel->Bounds() != nullptr;
+            strWarnings = pPanel->Range() ? pPanel->Warnings()->text() : QString();
+            return dlg::Ok;
+        };
+        CAuxPowerSource dialog(c.s.product, w, c.stored);
+        dialog.PressureUnit()->SelectUnit("PSIG");
+        Enter(dialog.MaxPressure(), "3000");
+        Enter(dialog.MinPressure(), "2000");
+        Enter(dialog.Temperature(), "70");
+        auto* pMin = static_cast<CEditNumeric*>(dialog.FieldControl("sdOperatingTempMin"));
+        auto* pMax = static_cast<CEditNumeric*>(dialog.FieldControl("sdOperatingTempMax"));
+        QVERIFY(pMin->text().isEmpty() && pMax->text().isEmpty());
+        Enter(pMin, "-20");
+        QVERIFY(RefusedWith(dialog, *prompt,
+                            c.Lookup(msg::kOperatingRangeIncomplete) + "\r\n" + kTail, pMax));
+        QVERIFY(script.Titles().isEmpty());
+        Enter(pMax, "140");
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QVERIFY(bBounds);
+        QVERIFY2(strWarnings.startsWith("Warning: at -20 °F the accumulator falls short of the required volume; "
+                                        "it would need "),
+                 qPrintable(strWarnings));
+        // Kept with the accepted selection and as the range last used, which a new sizing is offered.
+        const SOperatingTemperatures entered{true, true, CUnitDouble(-20.0, "DEG_F"), CUnitDouble(140.0, "DEG_F")};
+        QVERIFY(c.stored.m_operatingTemperatures == entered);
+        QVERIFY(ReadLastOperatingRange(c.s.host.m_settings) == entered);
+        SWorkingCopies fresh;
+        fresh.s.host.m_settings = c.s.host.m_settings;
+        fresh.working.deSelectApp = 3;
+        CAuxPowerSource next(fresh.s.product, fresh.working, fresh.stored);
+        QCOMPARE(static_cast<CEditNumeric*>(next.FieldControl("sdOperatingTempMax"))->text(), QStringLiteral("140"));
+        // Without a range the results show the bounds alone.
+        w.m_operatingTemperatures = {};
+        CResultDialog results(c.s.product, w, c.stored);
+        QVERIFY(results.Comparison()->Bounds() && !results.Comparison()->Range());
     }
 
     void ResultsOpenTheGasStateChartOfASizedAccumulator()
