@@ -2,6 +2,7 @@
 // drawn by the desktop's report component on Qt's offscreen platform, so no display is needed.
 #include "CliSession.h"
 #include "Commands.h"
+#include "models/CatalogueTexts.h"
 #include "outputs/ReportData.h"
 #include "outputs/ReportDocument.h"
 #include "outputs/ReportOutput.h"
@@ -51,6 +52,7 @@ int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pag
     CBaseProduct& selection = *loaded.pSelection;
     session.SetProdId(loaded.header.nProdId);
     selection.m_pOwner = &session;
+    ReadLoadedTextsAgain(loaded, session.Catalogue(), kCatalogueBaseName);
 
     // Drawn without a display, whatever the environment says; Qt's own notes (a missing runtime
     // folder, fonts it substitutes) are no business of the user's, its failures are.

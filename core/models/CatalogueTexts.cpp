@@ -10,15 +10,20 @@
 #include "models/PistonDetails.h"
 #include "models/RepairKitList.h"
 #include "models/TransferBarrierList.h"
+#include "catalogue/Catalogue.h"
+#include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "selection/AccessoryBase.h"
 #include "selection/AccumulatorData.h"
 #include "selection/OvrisolBase.h"
 #include "selection/RepairKitBase.h"
+#include "selection/SelectionFile.h"
 #include "selection/TransferBase.h"
 #include "sizing/SizingLists.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -254,6 +259,15 @@ void Accessory(CAccessoryBase& d, IDatabase& to, CTexts& texts)
             texts.Text(d.strAccessoryText, accessory.strText);
 }
 
+// The steps run again say nothing: what they had to tell was told when they ran.
+class CQuietPrompt final : public IPrompt
+{
+public:
+    void Message(const std::string&) override {}
+    EPromptAnswer YesNo(const std::string&) override { return EPromptAnswer::No; }
+    EPromptAnswer YesNoCancel(const std::string&) override { return EPromptAnswer::Cancel; }
+};
+
 void RepairKit(CRepairKitBase& d, IDatabase& from, IDatabase& to, CTexts& texts)
 {
     // The kinds of kit have no codes: each is found by its place in the list.
@@ -272,6 +286,8 @@ void RepairKit(CRepairKitBase& d, IDatabase& from, IDatabase& to, CTexts& texts)
 void ReadCatalogueTextsAgain(CBaseProduct& selection, int nProdId, IDatabase& from, IDatabase& to,
                              const CStringTable& strings)
 {
+    CQuietPrompt quiet;
+    const CScopedPrompt scope(quiet);
     CTexts texts;
     if (auto* pAccumulator = dynamic_cast<CAccumulatorData*>(&selection))
         Accumulator(*pAccumulator, nProdId, from, to, strings, texts);
@@ -284,4 +300,49 @@ void ReadCatalogueTextsAgain(CBaseProduct& selection, int nProdId, IDatabase& fr
     else if (auto* pKit = dynamic_cast<CRepairKitBase*>(&selection))
         RepairKit(*pKit, from, to, texts);
     texts.Write(selection);
+}
+
+bool ReadProductTexts(IDatabase& db, int nProdId, std::string& strProdType, std::string& strProdDescription)
+{
+    IQueryDef def(db);
+    def.Open("qProduct");
+    IRecordset rows(db);
+    rows.Open(def);
+    for (; !rows.IsEOF(); rows.MoveNext())
+        if (rows.GetInt("ProdId") == nProdId)
+        {
+            strProdType = rows.GetString("ProdType");
+            strProdDescription = rows.GetString("Description");
+            return true;
+        }
+    return false;
+}
+
+void ReadLoadedTextsAgain(SLoadedSelection& loaded, IDatabase& catalogue, const std::string& strBaseName)
+{
+    const auto upper = [](std::string s)
+    {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
+        return s;
+    };
+    const std::string strSaved = upper(loaded.header.strLanguageCode);
+    if (!loaded.pSelection || !catalogue.IsOpen() || strSaved.empty() || strSaved == upper(catalogue.LanguageCode()))
+        return;
+    const CStringTable* pStrings = CStringTable::ForLanguage(catalogue.LanguageCode());
+    const std::filesystem::path folder = catalogue.Path().parent_path();
+    std::error_code ec;
+    IDatabase saved;
+    const bool bSaved = std::filesystem::is_regular_file(folder / CatalogueFileName(strSaved, strBaseName), ec) &&
+                        saved.Open(folder, strBaseName, strSaved);
+    try
+    {
+        ReadCatalogueTextsAgain(*loaded.pSelection, loaded.header.nProdId, bSaved ? saved : catalogue, catalogue,
+                                pStrings ? *pStrings : CStringTable::English());
+        ReadProductTexts(catalogue, loaded.header.nProdId, loaded.header.strProdType,
+                         loaded.header.strProdDescription);
+    }
+    catch (const CCatalogueError&)
+    {
+        // The codes are what count; the texts stay as the file holds them.
+    }
 }

@@ -294,6 +294,12 @@ void AddEnglishStrings(CStringTable& table)
         {59145, "event %1 of actuator %2 ends after the total duration of the cycle"},
         {59146, "event %1 of actuator %2 has no positive flow or volume"},
         {59147, "The catalogue holds no reservoir isolator sizes (qmaxOVSize gave no largest size), so no reservoir isolator can be chosen."},
+        // The operating temperature range: why it cannot be computed.
+        {59190, "the gas volume is not above zero"},
+        {59191, "the pressures give no discharge"},
+        {59192, "the minimum temperature is above the maximum temperature"},
+        {59193, "the application's formula gives no volume at the system temperature"},
+        {59194, "the gas model gave no precharge at an extreme of the range"},
         // The selection file: why one is not opened or not saved.
         {59150, "The text \"%1\" holds characters that a selection file cannot hold (they show as ?); change them and save again."},
         {59151, "It would be larger than any selection file (%1 MiB); shorten its texts and save again."},
@@ -384,6 +390,7 @@ void AddEnglishStrings(CStringTable& table)
         {59233, "The selection's accumulator type \"%1\" has no details step."},
         {59215, "The database cannot be changed"},
         {59216, "The changes cannot be stored"},
+        {59217, "The file is read-only"},
         {59172, "The selection"},
         // The report's operating temperature range: the precharge rule and a shortfall (%1 the
         // temperature, %2 the gas volume needed there).

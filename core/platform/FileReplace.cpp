@@ -1,6 +1,8 @@
 // Whole-file writes through a temporary file and a rename.
 #include "platform/FileReplace.h"
 
+#include "platform/StringTable.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -14,6 +16,8 @@
 
 namespace
 {
+constexpr int kStringReadOnly = 59217;
+
 std::string SystemError(int nErrno)
 {
     return std::generic_category().message(nErrno);
@@ -104,7 +108,7 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     }
     if (IsReadOnlyFile(target))
     {
-        strReason = "The file is read-only";
+        strReason = LoadString(kStringReadOnly);
         return false;
     }
 

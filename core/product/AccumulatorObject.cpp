@@ -119,19 +119,8 @@ void CAccumulatorObject::ReadSelectionTextsAgain(IDatabase& from, IDatabase& to)
 
 void CAccumulatorObject::ReadProductTexts()
 {
-    if (m_nProdId == prod::NoneChosen || !m_database.IsOpen())
-        return;
-    // The product's texts as the language's "Choose Product" lists them, found by its id.
-    IQueryDef def(m_database);
-    def.Open("qProduct");
-    IRecordset rows(m_database);
-    rows.Open(def);
-    for (; !rows.IsEOF(); rows.MoveNext())
-        if (rows.GetInt("ProdId") == m_nProdId)
-        {
-            m_strProdType = rows.GetString("ProdType");
-            m_strProdDescription = rows.GetString("Description");
-        }
+    if (m_nProdId != prod::NoneChosen && m_database.IsOpen())
+        ::ReadProductTexts(m_database, m_nProdId, m_strProdType, m_strProdDescription);
 }
 
 std::string CAccumulatorObject::DefaultUnit(int nCategoryId) const
@@ -536,6 +525,8 @@ bool CAccumulatorObject::LoadData(const std::filesystem::path& path)
         return false;
     }
     loaded->pSelection->m_pOwner = this;
+    // A file saved in another language (the command line opens any) shows its texts in this one.
+    ReadLoadedTextsAgain(*loaded, m_database, LoadString(52112));
     m_pData = std::move(loaded->pSelection);
     m_nProdId = loaded->header.nProdId;
     m_strProdType = loaded->header.strProdType;
@@ -543,26 +534,6 @@ bool CAccumulatorObject::LoadData(const std::filesystem::path& path)
     m_bPartNumberAvailable = loaded->header.bPartNumberAvailable;
     m_bSelectionComplete = loaded->header.bSelectionComplete;
     m_bModified = false;
-    // A file saved in another language (the command line opens any) shows its texts in this one.
-    if (const std::string strCode = Upper(loaded->header.strLanguageCode);
-        !strCode.empty() && strCode != Upper(m_host.LanguageCode()))
-    {
-        IDatabase saved;
-        std::error_code ec;
-        if (std::filesystem::is_regular_file(
-                m_host.CatalogueFolder() / CatalogueFileName(strCode, LoadString(52112)), ec) &&
-            saved.Open(m_host.CatalogueFolder(), LoadString(52112), strCode))
-            ReadSelectionTextsAgain(saved, m_database);
-        else
-            ReadSelectionTextsAgain(m_database, m_database);
-        try
-        {
-            ReadProductTexts();
-        }
-        catch (const CCatalogueError&)
-        {
-        }
-    }
     if (auto* pAccumulator = AccumulatorData())
         m_lstAcceptedEvents = pAccumulator->m_lstEvents;
     m_host.RefreshPanel();

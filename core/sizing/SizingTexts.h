@@ -54,4 +54,10 @@ inline constexpr int kEventStartsBeforeCycle = 59144;    // event, actuator
 inline constexpr int kEventEndsAfterCycle = 59145;       // event, actuator
 inline constexpr int kEventNoFlowOrVolume = 59146;       // event, actuator
 inline constexpr int kNoReservoirIsolatorSizes = 59147;
+// The operating temperature range.
+inline constexpr int kGasVolumeNotAboveZero = 59190;
+inline constexpr int kPressuresGiveNoDischarge = 59191;
+inline constexpr int kMinimumTemperatureAboveMaximum = 59192;
+inline constexpr int kNoVolumeAtSystemTemperature = 59193;
+inline constexpr int kNoPrechargeAtExtreme = 59194;
 } // namespace sizing::text
