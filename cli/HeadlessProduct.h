@@ -3,7 +3,9 @@
 #pragma once
 
 #include "outputs/CadFiles.h"
+#include "CatalogueLocation.h"
 #include "outputs/CadObject.h"
+#include "platform/StringTable.h"
 #include "product/AccumulatorObject.h"
 #include "product/ProductHost.h"
 #include "product/StepDialogs.h"
@@ -65,9 +67,10 @@ public:
     // IProductHost.
     std::filesystem::path CatalogueFolder() const override { return m_catalogueFolder; }
     std::filesystem::path ApplicationFolder() const override { return m_applicationFolder; }
-    std::string LanguageCode() const override { return "US"; }
-    std::string LanguageName() const override { return "U.S. English"; }
-    int LanguageNameId() const override { return 500; }
+    // The language of --language: its catalogue, its CAD mailbox, and the mark of the files saved.
+    std::string LanguageCode() const override { return CliLanguage(); }
+    std::string LanguageName() const override { return LoadString(LanguageNameId()); }
+    int LanguageNameId() const override { return ::LanguageNameId(CliLanguage()); }
     std::string DefaultUnit(int nCategoryId) const override;
     bool OpenDocument(const std::filesystem::path&, std::string& strError) override
     {

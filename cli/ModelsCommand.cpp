@@ -4,6 +4,7 @@
 #include "OutputChecks.h"
 #include "SelectionSave.h"
 #include "SizeRunner.h"
+#include "models/CatalogueTexts.h"
 #include "models/DetailsStep.h"
 #include "models/ModelSearch.h"
 #include "selection/SelectionFile.h"
@@ -178,6 +179,8 @@ int RunModels(const SModelsArgs& args, CCliSession& session)
             std::cerr << args.strSelection << ": models are listed for accumulators chosen by application.\n";
             return kExitRefused;
         }
+        pData->m_pOwner = &session;
+        ReadLoadedTextsAgain(*loaded, session.Catalogue(), kCatalogueBaseName);
         data = *pData;
         data.m_pOwner = &session;
         if (data.m_nLevel < 1 || !(data.sdRequiredAccumulatorVol.Value() > 0.0))

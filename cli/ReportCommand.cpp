@@ -3,6 +3,7 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "OutputChecks.h"
+#include "models/CatalogueTexts.h"
 #include "outputs/ReportData.h"
 #include "outputs/ReportDocument.h"
 #include "outputs/ReportOutput.h"
@@ -40,6 +41,7 @@ int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pag
     CBaseProduct& selection = *loaded.pSelection;
     session.SetProdId(loaded.header.nProdId);
     selection.m_pOwner = &session;
+    ReadLoadedTextsAgain(loaded, session.Catalogue(), kCatalogueBaseName);
 
     // Drawn without a display, whatever the environment says; Qt's own notes (a missing runtime
     // folder, fonts it substitutes) are no business of the user's, its failures are.

@@ -3,6 +3,7 @@
 
 #include "CatalogueLocation.h"
 #include "CliSession.h"
+#include "models/CatalogueTexts.h"
 #include "platform/StringTable.h"
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
@@ -33,15 +34,6 @@ bool SaveProductSelection(const std::string& strPath, const CBaseProduct& data, 
     header.bPartNumberAvailable = bComplete;
     header.bSelectionComplete = bComplete;
     // The product type and description as "Choose Product" shows them.
-    IQueryDef def(session.Catalogue());
-    def.Open("qProduct");
-    IRecordset rows(session.Catalogue());
-    rows.Open(def);
-    for (; !rows.IsEOF(); rows.MoveNext())
-        if (rows.GetInt("ProdId") == header.nProdId)
-        {
-            header.strProdType = rows.GetString("ProdType");
-            header.strProdDescription = rows.GetString("Description");
-        }
+    ReadProductTexts(session.Catalogue(), header.nProdId, header.strProdType, header.strProdDescription);
     return SaveSelectionFile(path, header, data, strError);
 }

@@ -1,19 +1,21 @@
 // build_catalogue: builds a catalogue file from its SQL sources, stored queries and pictures.
 //
 //   build_catalogue --out AccUS.db --queries DIR [--pictures DIR] [--attach NAME=FILE]
-//                   [--translations FILE | --altered] SQLFILE...
+//                   [--translations FILE | --altered] [--texts-of FILE]... SQLFILE...
 //
 // The SQL files run in the order given; every DIR/<Name>.sql becomes the stored
 // query <Name>, and must compile; every DIR/*.jpg becomes a picture named by its
 // file name. An attached database (the CAD mailbox reads the built catalogue) is
-// only read while the SQL files run; the result never refers to it. The file is written under a temporary name and renamed at the end,
-// so a failed build never leaves a half-written catalogue behind.
+// only read while the SQL files run; the result never refers to it. The file is written under a temporary
+// name and renamed at the end, so a failed build never leaves a half-written catalogue behind.
 //
 // Display texts are written _('English text') in the SQL files and in the queries, and decimal
 // numbers shown inside texts _num(expression). With --translations (lines "English<TAB>text")
 // each display text becomes its translation, and a text the file lacks fails the build naming
 // it; _num then writes a decimal comma. With --altered every display text is visibly altered,
-// so that a test can prove that no display text steers the program.
+// so that a test can prove that no display text steers the program. --texts-of names the
+// sources of another build that takes its texts from the same table (the CAD mailbox's), so
+// that a line only they ask for is not reported as unused.
 #include "Translations.h"
 
 #include <sqlite3.h>
@@ -134,7 +136,7 @@ int Run(int argc, char** argv)
 {
     fs::path out, queries, pictures, translationFile;
     bool bAltered = false;
-    std::vector<fs::path> sqlFiles;
+    std::vector<fs::path> sqlFiles, textSources;
     std::vector<std::pair<std::string, fs::path>> attached;
     for (int i = 1; i < argc; ++i)
     {
@@ -154,6 +156,8 @@ int Run(int argc, char** argv)
             translationFile = next();
         else if (arg == "--altered")
             bAltered = true;
+        else if (arg == "--texts-of")
+            textSources.push_back(next());
         else if (arg == "--attach")
         {
             const std::string strSpec = next().string();
@@ -170,7 +174,7 @@ int Run(int argc, char** argv)
     if (out.empty() || queries.empty() || sqlFiles.empty())
         throw std::runtime_error(
             "usage: build_catalogue --out FILE --queries DIR [--pictures DIR] [--attach NAME=FILE] "
-            "[--translations FILE | --altered] SQLFILE...");
+            "[--translations FILE | --altered] [--texts-of FILE]... SQLFILE...");
     const CTranslations translations = bAltered                  ? CTranslations::Altered()
                                        : translationFile.empty() ? CTranslations()
                                                                  : CTranslations::Read(translationFile);
@@ -198,7 +202,12 @@ int Run(int argc, char** argv)
                          true);
         }
         build.Finish();
-        translations.ReportUnused(std::cerr);
+        // The texts another build takes from the same table (the CAD mailbox's) are asked for too;
+        // a mailbox build uses only a few of the catalogue's texts and reports none.
+        for (const fs::path& file : textSources)
+            translations.Expand(ReadFile(file), file.filename().string());
+        if (attached.empty())
+            translations.ReportUnused(std::cerr);
     }
     fs::rename(temp, out);
     return 0;

@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/PreparedQuery.h"
 #include "platform/Prompt.h"
+#include "platform/StringTable.h"
 
 #include <sqlite3.h>
 
@@ -15,6 +16,21 @@ namespace fs = std::filesystem;
 
 namespace
 {
+constexpr int kStringNotSqlite = 59200, kStringDamaged = 59201, kStringCannotRead = 59202,
+              kStringNoQueryTable = 59203, kStringQueryTableColumns = 59204, kStringNotPlainName = 59205;
+
+// Why a file cannot be opened, in the words for what it is: does not exist, not a file, empty,
+// cannot be opened (with SQLite's reason).
+struct SFileTexts
+{
+    int nMissing, nNotFile, nEmpty, nCannotOpen;
+};
+SFileTexts FileTexts(const std::string& strWhat)
+{
+    return strWhat == "mailbox" ? SFileTexts{59210, 59211, 59212, 59213}
+                                : SFileTexts{59206, 59207, 59208, 59209};
+}
+
 struct SOpenFailure
 {
     int m_nCode = SQLITE_OK;
@@ -26,11 +42,11 @@ SOpenFailure Describe(int nCode, sqlite3* pDb)
     switch (nCode)
     {
     case SQLITE_NOTADB:
-        return {nCode, "The file is not an SQLite database."};
+        return {nCode, LoadString(kStringNotSqlite)};
     case SQLITE_CORRUPT:
-        return {nCode, "The file is damaged or truncated."};
+        return {nCode, LoadString(kStringDamaged)};
     default:
-        return {nCode, std::string("The file cannot be read: ") + sqlite3_errmsg(pDb)};
+        return {nCode, FormatString(kStringCannotRead, {sqlite3_errmsg(pDb)})};
     }
 }
 
@@ -58,15 +74,12 @@ SOpenFailure CheckCatalogue(sqlite3* pDb)
     if (nRc != SQLITE_OK)
         return Describe(nRc, pDb);
     if (nTables == 0)
-        return {CCatalogueError::NotCatalogue,
-                "The file is an SQLite database but not a catalogue: it has no "
-                "QueryDefs table."};
+        return {CCatalogueError::NotCatalogue, LoadString(kStringNoQueryTable)};
     // Reads every row, so that a damaged query table is found now rather than mid-selection.
     sqlite3_int64 nQueries = 0;
     nRc = QueryCount(pDb, "SELECT count(Name) + count(Sql) FROM QueryDefs", nQueries);
     if (nRc == SQLITE_ERROR)
-        return {CCatalogueError::NotCatalogue, "The file is not a catalogue: its QueryDefs table lacks the "
-                                               "columns Name and Sql."};
+        return {CCatalogueError::NotCatalogue, LoadString(kStringQueryTableColumns)};
     if (nRc != SQLITE_OK)
         return Describe(nRc, pDb);
     return {};
@@ -118,7 +131,7 @@ bool IDatabase::Open(const fs::path& folder, const std::string& strBaseName,
 
     // The language code comes from the command line: it must not lead out of the folder.
     if (strFile.find_first_of("/\\") != std::string::npos)
-        return fail(SQLITE_CANTOPEN, "The catalogue file name is not a plain file name.");
+        return fail(SQLITE_CANTOPEN, LoadString(kStringNotPlainName));
     int nCode = SQLITE_OK;
     std::string strDescription;
     if (!OpenFile(path, SQLITE_OPEN_READONLY, "catalogue", nCode, strDescription))
@@ -134,24 +147,25 @@ bool IDatabase::OpenFile(const fs::path& path, int nFlags, const std::string& st
                          std::string& strDescription)
 {
     Close();
+    const SFileTexts texts = FileTexts(strWhat);
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     nCode = SQLITE_CANTOPEN;
     if (!fs::exists(status))
-        return strDescription = "The " + strWhat + " file does not exist.", false;
+        return strDescription = LoadString(texts.nMissing), false;
     if (!fs::is_regular_file(status))
-        return strDescription = "The " + strWhat + " path is not a file.", false;
+        return strDescription = LoadString(texts.nNotFile), false;
     // SQLite would take an empty file for an empty database.
     if (fs::file_size(path, error) == 0 && !error)
-        return nCode = CCatalogueError::EmptyFile, strDescription = "The " + strWhat + " file is empty.", false;
+        return nCode = CCatalogueError::EmptyFile, strDescription = LoadString(texts.nEmpty), false;
 
     const std::string strSource = PathText(path);
     sqlite3* pDb = nullptr;
     const int nRc = sqlite3_open_v2(strSource.c_str(), &pDb, nFlags, nullptr);
     if (nRc != SQLITE_OK)
     {
-        strDescription = "The " + strWhat + " file cannot be opened: " +
-                         std::string(pDb != nullptr ? sqlite3_errmsg(pDb) : sqlite3_errstr(nRc));
+        strDescription =
+            FormatString(texts.nCannotOpen, {pDb != nullptr ? sqlite3_errmsg(pDb) : sqlite3_errstr(nRc)});
         sqlite3_close(pDb);
         return nCode = nRc, false;
     }

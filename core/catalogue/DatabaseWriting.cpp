@@ -3,8 +3,15 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/Database.h"
 #include "catalogue/PreparedQuery.h"
+#include "platform/StringTable.h"
 
 #include <sqlite3.h>
+
+namespace
+{
+// What could not be done, before SQLite's reason.
+constexpr int kStringCannotChange = 59215, kStringCannotStore = 59216;
+} // namespace
 
 bool IDatabase::OpenForWriting(const std::filesystem::path& file, std::string& strError)
 {
@@ -28,12 +35,12 @@ void IDatabase::ExecuteSql(const char* pszSql, const std::string& strWhat)
 
 void IDatabase::BeginTransaction()
 {
-    ExecuteSql("BEGIN IMMEDIATE", "The database cannot be changed");
+    ExecuteSql("BEGIN IMMEDIATE", LoadString(kStringCannotChange));
 }
 
 void IDatabase::CommitTransaction()
 {
-    ExecuteSql("COMMIT", "The changes cannot be stored");
+    ExecuteSql("COMMIT", LoadString(kStringCannotStore));
 }
 
 void IDatabase::RollbackTransaction() noexcept

@@ -61,9 +61,9 @@ SHydraulicPortList BladderHydraulicPortList(const CAccumulatorData& data, IDatab
 
 std::string CheckBladderDetails(const SBladderDetailChoice& choice)
 {
-    return MissingChoiceMessage({{"Seal Compound", choice.seal.has_value()},
-                                 {"Construction", choice.construction.has_value()},
-                                 {"Hydraulic Port Type", choice.hydraulicPort.has_value()}});
+    return MissingChoiceMessage({{kCaptionSealCompound, choice.seal.has_value()},
+                                 {kCaptionConstruction, choice.construction.has_value()},
+                                 {kCaptionHydraulicPortType, choice.hydraulicPort.has_value()}});
 }
 
 void ApplyBladderDetails(CAccumulatorData& working, CAccumulatorData& result,

@@ -2,7 +2,13 @@
 #include "models/DetailLists.h"
 
 #include "catalogue/Catalogue.h"
+#include "platform/StringTable.h"
 #include "selection/AccumulatorData.h"
+
+namespace
+{
+constexpr int kStringNoChoice = 59220; // the list's caption
+} // namespace
 
 std::vector<CPartCode> DetailRows(IDatabase& db, const char* pszQuery, DetailParams params,
                                   const char* pszCode, const char* pszLocation, const char* pszText,
@@ -45,9 +51,7 @@ std::string MissingChoiceMessage(std::initializer_list<SRequiredChoice> lists)
 {
     for (const SRequiredChoice& list : lists)
         if (!list.bChosen)
-            return std::string("The catalogue offers no choice of \"") + list.pszCaption +
-                   "\" for this model, so its model number cannot be completed.\r\n"
-                   "Please choose another model, or contact your Dalrow Representative.";
+            return FormatString(kStringNoChoice, {LoadString(list.nCaptionId)});
     return std::string();
 }
 

@@ -29,10 +29,15 @@ SDetailList DetailList(std::vector<CPartCode> items, const std::string& strHeld,
 // came from an earlier model.
 void WriteChoice(CPartCode& field, const std::optional<CPartCode>& choice);
 
+// The string ids of the captions of the lists without which a model number is incomplete.
+inline constexpr int kCaptionSealCompound = 59221, kCaptionConstruction = 59222,
+                     kCaptionHydraulicPortType = 59223, kCaptionDiaphragm = 59224, kCaptionGasPort = 59225,
+                     kCaptionGasValvePort = 59226, kCaptionBladder = 59227;
+
 // A list without which the model number is incomplete, and whether it gave a choice.
 struct SRequiredChoice
 {
-    const char* pszCaption;
+    int nCaptionId; // the string id of the list's caption
     bool bChosen;
 };
 // The refusal for the first required list that offered nothing, or empty text.

@@ -5,6 +5,7 @@
 #include "models/DiaphragmDetails.h"
 #include "models/GasBottleDetails.h"
 #include "models/PistonDetails.h"
+#include "platform/StringTable.h"
 
 #include <algorithm>
 #include <optional>
@@ -12,6 +13,12 @@
 
 namespace
 {
+// A choice the lists do not offer: list, choice (and what it offers); the options; a list the
+// type lacks: type, list (and its lists); a type without the step.
+constexpr int kStringEmptyList = 59228, kStringNotOffered = 59229, kStringTooManyOptions = 59230,
+              kStringNoSuchList = 59231, kStringNoSuchListOf = 59232, kStringNoDetailsStep = 59233,
+              kStringOfferedTwice = 71040;
+
 // A refusal of the caller's choices, carried out of the list being read.
 struct SRefusal : std::runtime_error
 {
@@ -77,9 +84,10 @@ public:
         std::vector<std::string> offered;
         for (const CPartCode& item : items)
             offered.push_back(Shown(item));
-        throw SRefusal("The " + strName + " list offers " +
-                       (byCode.empty() ? "no \"" + strCode + "\"" : "\"" + strCode + "\" more than once") +
-                       (offered.empty() ? std::string(": it is empty.") : "; it offers " + Join(offered, "; ") + "."));
+        if (offered.empty())
+            throw SRefusal(FormatString(kStringEmptyList, {strName, strCode}));
+        throw SRefusal(FormatString(byCode.empty() ? kStringNotOffered : kStringOfferedTwice,
+                                    {strName, strCode, Join(offered, "; ")}));
     }
 
 private:
@@ -135,7 +143,7 @@ void Piston(CAccumulatorData& working, CAccumulatorData& result, const CAccumula
         if (checked[i])
             choice.options.push_back({static_cast<std::int32_t>(i), options.items[i]});
     if (choice.options.size() > kMaxPistonOptions)
-        throw SRefusal("At most " + std::to_string(kMaxPistonOptions) + " options can be chosen.");
+        throw SRefusal(FormatString(kStringTooManyOptions, {std::to_string(kMaxPistonOptions)}));
     ApplyPistonDetails(working, result, choice, former, db);
 }
 
@@ -202,8 +210,8 @@ bool ApplyDetailsStep(CAccumulatorData& working, CAccumulatorData& result, const
     for (const auto& [strList, strCode] : choices)
         if (std::find(names.begin(), names.end(), strList) == names.end())
         {
-            strError = "A " + strType + " accumulator has no \"" + strList + "\" list" +
-                       (names.empty() ? std::string(".") : "; its lists are " + Join(names) + ".");
+            strError = names.empty() ? FormatString(kStringNoSuchList, {strType, strList})
+                                     : FormatString(kStringNoSuchListOf, {strType, strList, Join(names)});
             return false;
         }
     const CPicker picker(choices);
@@ -218,7 +226,7 @@ bool ApplyDetailsStep(CAccumulatorData& working, CAccumulatorData& result, const
         else if (strType == "GB")
             strError = GasBottle(working, result, picker, db);
         else
-            strError = "The selection's accumulator type \"" + strType + "\" has no details step.";
+            strError = FormatString(kStringNoDetailsStep, {strType});
     }
     catch (const SRefusal& refusal)
     {

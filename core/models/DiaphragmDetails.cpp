@@ -25,8 +25,8 @@ SDetailList DiaphragmCertificationList(const CAccumulatorData& data, IDatabase& 
 
 std::string CheckDiaphragmDetails(const SDiaphragmDetailChoice& choice)
 {
-    return MissingChoiceMessage(
-        {{"Diaphragm", choice.seal.has_value()}, {"Construction", choice.construction.has_value()}});
+    return MissingChoiceMessage({{kCaptionDiaphragm, choice.seal.has_value()},
+                                 {kCaptionConstruction, choice.construction.has_value()}});
 }
 
 void ApplyDiaphragmDetails(CAccumulatorData& working, CAccumulatorData& result,

@@ -21,8 +21,8 @@ SDetailList GasBottleValvePortList(const CAccumulatorData& data, IDatabase& db)
 
 std::string CheckGasBottleDetails(const SGasBottleDetailChoice& choice)
 {
-    return MissingChoiceMessage(
-        {{"Gas Port", choice.gasPort.has_value()}, {"Gas Valve Port", choice.valvePort.has_value()}});
+    return MissingChoiceMessage({{kCaptionGasPort, choice.gasPort.has_value()},
+                                 {kCaptionGasValvePort, choice.valvePort.has_value()}});
 }
 
 void ApplyGasBottleDetails(CAccumulatorData& working, CAccumulatorData& result,

@@ -4,6 +4,7 @@
 #include "outputs/CadDimension.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -248,14 +249,60 @@ private:
         notes.push_back(LoadString(kNoteMounting));
         notes.push_back(FormatString(kNoteDimensions, {CadUnitsText(m_prefs.eUnits)}));
         PaperText(ECadLayer::Text, kBorder + 4.0, kTitleTop - 7.0, 3.0, LoadString(kNotesHeading));
-        double y = kTitleTop - 12.0;
-        for (std::string& strNote : notes)
+        // A note longer than the width goes on over further lines; the lines close up when
+        // they would run past the border, so that nothing of a note is lost.
+        std::vector<std::string> lines;
+        for (const std::string& strNote : notes)
+            for (std::string& strLine : WrappedNote(strNote))
+                lines.push_back(std::move(strLine));
+        const double dTop = kTitleTop - 12.0, dBottom = kBorder + 2.5;
+        const double dPitch =
+            lines.size() < 2 ? 4.4 : std::min(4.4, (dTop - dBottom) / static_cast<double>(lines.size() - 1));
+        double y = dTop;
+        for (const std::string& strLine : lines)
         {
-            if (strNote.size() > kNoteCharacters)
-                strNote = strNote.substr(0, kNoteCharacters - 3) + "...";
-            PaperText(ECadLayer::Text, kBorder + 4.0, y, kNoteHeight, strNote);
-            y -= 4.4;
+            PaperText(ECadLayer::Text, kBorder + 4.0, y, kNoteHeight, strLine);
+            y -= dPitch;
         }
+    }
+
+    // A note in lines of at most kNoteCharacters characters (not bytes: a translation has
+    // letters of two bytes), broken at a blank; the further lines are indented past the note's
+    // letter.
+    static std::vector<std::string> WrappedNote(const std::string& strNote)
+    {
+        const std::string strIndent = "   ";
+        std::vector<std::string> lines;
+        std::string strRest = strNote;
+        while (Characters(strRest) > kNoteCharacters - (lines.empty() ? 0 : strIndent.size()))
+        {
+            const std::size_t nRoom = kNoteCharacters - (lines.empty() ? 0 : strIndent.size());
+            const std::size_t nCut = ByteOfCharacter(strRest, nRoom);
+            std::size_t nBreak = strRest.rfind(' ', nCut);
+            // A blank in the first half would leave a stub of a line: the word is cut instead.
+            const bool bBlank = nBreak != std::string::npos && nBreak >= nCut / 2;
+            if (!bBlank)
+                nBreak = nCut;
+            lines.push_back((lines.empty() ? "" : strIndent) + strRest.substr(0, nBreak));
+            strRest = strRest.substr(nBreak + (bBlank ? 1 : 0));
+        }
+        lines.push_back((lines.empty() ? "" : strIndent) + strRest);
+        return lines;
+    }
+
+    // UTF-8: a byte 10xxxxxx continues a character.
+    static std::size_t Characters(const std::string& str)
+    {
+        return static_cast<std::size_t>(std::count_if(
+            str.begin(), str.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    }
+    static std::size_t ByteOfCharacter(const std::string& str, std::size_t nCharacter)
+    {
+        std::size_t nSeen = 0;
+        for (std::size_t i = 0; i < str.size(); ++i)
+            if ((static_cast<unsigned char>(str[i]) & 0xC0) != 0x80 && nSeen++ == nCharacter)
+                return i;
+        return str.size();
     }
 
     void Cell(double x, double y, const std::string& strLabel, const std::string& strValue)

@@ -4,9 +4,13 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/QueryDef.h"
 #include "catalogue/Recordset.h"
+#include "platform/StringTable.h"
 
 namespace
 {
+constexpr int kStringNoDrawing = 59260, kStringNoDrawingOfModel = 59261, kStringNoTable = 59262,
+              kStringNoRequest = 59263;
+
 const std::vector<std::string> kPistonFields = {
     "FileName",    "Company",        "ModelNumber",  "Series",       "Bore_Size",
     "Construction", "Options",       "Capacity",     "DesignPressure", "DesignNumber",
@@ -73,7 +77,7 @@ bool CCadMailbox::RequestCadDrawing(const SCadConversion& conversion, SCadMailbo
     const auto layout = CadMailboxLayout(conversion.strTable);
     if (layout.empty())
     {
-        strError = "This selection has no CAD drawing.";
+        strError = LoadString(kStringNoDrawing);
         return false;
     }
     try
@@ -92,7 +96,7 @@ bool CCadMailbox::RequestCadDrawing(const SCadConversion& conversion, SCadMailbo
         if (rows.IsBOF())
         {
             m_db.RollbackTransaction();
-            strError = "The CAD data has no drawing of this model.";
+            strError = LoadString(kStringNoDrawingOfModel);
             return false;
         }
         // Should the conversion return several rows, the last one is the request.
@@ -121,7 +125,7 @@ bool CCadMailbox::ReadRow(const std::string& strTable, SCadMailboxRow& row, std:
     const auto layout = CadMailboxLayout(strTable);
     if (layout.empty())
     {
-        strError = "The CAD mailbox has no table " + strTable + ".";
+        strError = FormatString(kStringNoTable, {strTable});
         return false;
     }
     try
@@ -130,7 +134,7 @@ bool CCadMailbox::ReadRow(const std::string& strTable, SCadMailboxRow& row, std:
         rows.OpenTable(strTable);
         if (rows.IsBOF())
         {
-            strError = "The CAD mailbox holds no drawing request.";
+            strError = LoadString(kStringNoRequest);
             return false;
         }
         rows.MoveLast();

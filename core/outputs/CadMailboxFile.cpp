@@ -2,6 +2,8 @@
 #include "outputs/CadMailboxFile.h"
 
 #include "catalogue/Database.h"
+#include "platform/StringTable.h"
+#include "selection/CadConversion.h"
 
 #include <unistd.h>
 
@@ -19,7 +21,15 @@ bool IsMailbox(const fs::path& file)
     std::string strIgnored;
     return db.OpenForWriting(file, strIgnored);
 }
+constexpr int kStringNotInstalled = 59264, kStringNotCopied = 59265;
 } // namespace
+
+std::string CadMailboxFileName(const std::string& strLanguageCode)
+{
+    if (strLanguageCode.empty() || strLanguageCode == "US")
+        return kCadMailboxFileName;
+    return "CadMailbox" + strLanguageCode + ".db";
+}
 
 bool IsWritableWithFolder(const fs::path& file)
 {
@@ -34,7 +44,7 @@ fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder
     std::error_code ec;
     if (!fs::is_regular_file(installed, ec))
     {
-        strError = "The CAD mailbox " + PathText(installed) + " is not installed.";
+        strError = FormatString(kStringNotInstalled, {PathText(installed)});
         return fs::path();
     }
     if (fnWritable(installed))
@@ -61,8 +71,9 @@ fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder
         fs::rename(temporary, copy, ec);
     if (ec)
     {
+        const std::string strReason = ec.message();
         fs::remove(temporary, ec);
-        strError = "The CAD mailbox cannot be copied to " + PathText(copy) + ": " + ec.message() + ".";
+        strError = FormatString(kStringNotCopied, {PathText(copy), strReason});
         return fs::path();
     }
     return copy;

@@ -6,6 +6,11 @@
 #include <functional>
 #include <string>
 
+// The file name of a language's CAD mailbox in the application folder, built from that language's
+// catalogue so that the drawing's texts are in it: CadMailbox.db for U.S. English, CadMailbox<CODE>.db
+// for the others.
+std::string CadMailboxFileName(const std::string& strLanguageCode);
+
 // Whether the program may write a file and create files beside it (SQLite's journal).
 bool IsWritableWithFolder(const std::filesystem::path& file);
 

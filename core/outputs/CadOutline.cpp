@@ -5,9 +5,12 @@
 #include "catalogue/QueryDef.h"
 #include "catalogue/Recordset.h"
 #include "outputs/CadMailbox.h"
+#include "platform/StringTable.h"
 
 namespace
 {
+constexpr int kStringCannotDraw = 59268, kStringNoDrawingOf = 59269;
+
 void ReadClamps(const IRecordset& rows, SCadOutline& outline)
 {
     outline.clamps = {rows.GetDouble("Clamp1Mm")};
@@ -43,7 +46,7 @@ void ReadBladder(const IRecordset& rows, SCadOutline& o)
     o.dValveStemDiameter = rows.GetDouble("ValveDiameterMm");
     if (rows.GetFieldValue("TopPortLabel").IsNull())
     {
-        o.strValveLabel = "Gas Charging Valve (7/8-14 UNF)";
+        o.strValveLabel = rows.GetString("ValveLabel");
         o.bGasValve = true;
         o.dValveDiameter = o.dValveStemDiameter;
         return;
@@ -59,7 +62,7 @@ bool LoadCadOutline(IDatabase& mailbox, const SCadMailboxRow& row, SCadOutline& 
     const bool bPiston = row.strTable == "PA_Mailbox";
     if (!bPiston && row.strTable != "BA_Mailbox")
     {
-        strError = "The CAD component cannot draw a request of " + row.strTable + ".";
+        strError = FormatString(kStringCannotDraw, {row.strTable});
         return false;
     }
     try
@@ -89,7 +92,7 @@ bool LoadCadOutline(IDatabase& mailbox, const SCadMailboxRow& row, SCadOutline& 
         rows.Open(query);
         if (rows.IsBOF())
         {
-            strError = "The CAD data has no drawing of " + row.Get("ModelNumber") + ".";
+            strError = FormatString(kStringNoDrawingOf, {row.Get("ModelNumber")});
             return false;
         }
         SCadOutline o;

@@ -9,6 +9,11 @@
 
 #include <ctime>
 
+namespace
+{
+constexpr int kStringNoMailboxTable = 59267;
+} // namespace
+
 bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& mailbox,
                     const std::string& strModelNumber, SCadRequest& request, std::string& strMessage)
 {
@@ -45,7 +50,7 @@ bool DrawCadRequest(const SCadRequest& request, const SCadPreferences& preferenc
     SCadMailboxRow row;
     SCadOutline outline;
     if (request.m_lstInfo.size() < 6)
-        return strError = "The CAD request names no mailbox table.", false;
+        return strError = LoadString(kStringNoMailboxTable), false;
     std::shared_ptr<CCadMailbox> pBox = request.pHeld;
     if (!pBox)
     {

@@ -16,6 +16,9 @@ namespace fs = std::filesystem;
 
 namespace
 {
+constexpr int kStringNoProgram = 59270, kStringNoLine = 59271, kStringNotFinished = 59272,
+              kStringNoInbox = 59273; // inbox, reason
+
 // "Order-20261102-143005-123-4711.opd": names sort in the order the documents arrived.
 fs::path NewDocumentName()
 {
@@ -47,7 +50,7 @@ bool COrderPad::OpenOrderPad(std::string& strError)
     Discard();
     if (m_pLink == nullptr)
     {
-        strError = "No order pad program can be started from here.";
+        strError = LoadString(kStringNoProgram);
         return false;
     }
     return m_pLink->Open(strError);
@@ -73,14 +76,14 @@ bool COrderPad::SendOrder(const std::string& strApplicationName, std::string& st
 {
     if (!m_pDocument)
     {
-        strError = "There is no line item to send.";
+        strError = LoadString(kStringNoLine);
         return false;
     }
     const std::optional<std::string> strDocument = m_pDocument->Finish(strApplicationName);
     Discard();
     if (!strDocument)
     {
-        strError = "The transfer document could not be finished.";
+        strError = LoadString(kStringNotFinished);
         return false;
     }
     if (strDocument->size() > kMaxOrderPadDocumentSize)
@@ -92,7 +95,7 @@ bool COrderPad::SendOrder(const std::string& strApplicationName, std::string& st
     fs::create_directories(m_inbox, ec);
     if (ec)
     {
-        strError = "The order pad's inbox " + PathText(m_inbox) + " cannot be created: " + ec.message() + ".";
+        strError = FormatString(kStringNoInbox, {PathText(m_inbox), ec.message()});
         return false;
     }
     const fs::path document = m_inbox / NewDocumentName();

@@ -17,6 +17,9 @@ const SOrderLineField kOrderLineFields[6] = {
 
 namespace
 {
+// Why a transfer document is not taken in.
+constexpr int kStringNotDocument = 59274, kStringNoStream = 59275, kStringNoSender = 59276;
+
 void InitGsf()
 {
     static std::once_flag once;
@@ -136,7 +139,7 @@ std::optional<SOrderPadDocument> ReadOrderPadDocument(const std::string& strByte
         g_object_unref(pInput);
     if (pRoot == nullptr)
     {
-        strError = "It is not a transfer document (no compound file).";
+        strError = LoadString(kStringNotDocument);
         if (pError != nullptr)
             g_error_free(pError);
         return std::nullopt;
@@ -162,7 +165,7 @@ std::optional<SOrderPadDocument> ReadOrderPadDocument(const std::string& strByte
                 if (!strText)
                 {
                     bComplete = false;
-                    strError = "Its line item " + strName + " has no stream \"" + pszName + "\".";
+                    strError = FormatString(kStringNoStream, {strName, pszName});
                     break;
                 }
                 item.*pText = Windows1252ToUtf8(*strText);
@@ -179,7 +182,7 @@ std::optional<SOrderPadDocument> ReadOrderPadDocument(const std::string& strByte
     g_object_unref(pRoot);
     if (!strSender)
     {
-        strError = "It has no sender (\"Tesmara Name\").";
+        strError = LoadString(kStringNoSender);
         return std::nullopt;
     }
     if (document.items.empty())

@@ -16,6 +16,7 @@
 namespace
 {
 constexpr int kStringSoftwareVersion = 50068;
+constexpr int kStringPictureUnreadable = 59240; // the picture's name
 
 using Params = std::vector<std::pair<std::string, std::string>>;
 
@@ -38,7 +39,7 @@ SReportPicture LoadPicture(const std::string& strName, IDatabase& db, std::vecto
     if (auto bytes = CLoadJpeg::Load(strName, db))
         picture.bytes = std::move(*bytes);
     else
-        problems.push_back("The picture \"" + strName + "\" could not be read from the catalogue.");
+        problems.push_back(FormatString(kStringPictureUnreadable, {strName}));
     return picture;
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "catalogue/Database.h"
 #include "outputs/XmlWriter.h"
 #include "platform/FileReplace.h"
+#include "platform/StringTable.h"
 #include "selection/AccumulatorFields.h"
 #include "selection/SelectionClass.h"
 #include "selection/SelectionFile.h"
@@ -17,6 +18,8 @@
 namespace
 {
 using Attributes = CXmlWriter::Attributes;
+
+constexpr int kStringCannotExport = 59241, kStringXmlNotWritten = 59242; // file, reason
 
 // The shortest text that reads back as the same double; xs:double's names for the rest.
 std::string Number(double d)
@@ -204,14 +207,14 @@ bool ExportSelectionXml(const std::filesystem::path& path, const SSelectionHeade
     const std::string strPath = PathText(path);
     if (!CanExportXml(selection))
     {
-        strError = "This selection cannot be exported as XML in this version.";
+        strError = LoadString(kStringCannotExport);
         return false;
     }
     const std::string strXml = SelectionToXml(header, selection);
     std::string strReason;
     if (!ReplaceFileContents(path, std::vector<std::uint8_t>(strXml.begin(), strXml.end()), strReason))
     {
-        strError = "The XML file could not be written to " + strPath + ". " + strReason + ".";
+        strError = FormatString(kStringXmlNotWritten, {strPath, strReason});
         return false;
     }
     return true;

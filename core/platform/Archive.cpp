@@ -1,12 +1,19 @@
 // Archive encoding and bounds-checked decoding.
 #include "platform/Archive.h"
 
+#include "platform/StringTable.h"
 #include "platform/Windows1252.h"
 
 #include <bit>
 #include <cstring>
 
 static_assert(std::endian::native == std::endian::little, "the stored layout is written on little-endian hosts");
+
+namespace
+{
+// Why stored bytes cannot be read.
+constexpr int kStringEndsUnexpectedly = 59153, kStringCountTooLarge = 59164;
+} // namespace
 
 void CArchive::WriteUInt16(std::uint16_t n)
 {
@@ -71,7 +78,7 @@ void CArchive::Require(std::size_t nSize) const
     if (m_bStoring)
         throw CArchiveError("The archive is not open for reading.");
     if (nSize > Remaining())
-        throw CArchiveError("The file ends unexpectedly.");
+        throw CArchiveError(LoadString(kStringEndsUnexpectedly));
 }
 
 std::uint8_t CArchive::ReadByte()
@@ -139,6 +146,6 @@ std::size_t CArchive::ReadCount(std::size_t nMinElementSize)
     // names no size cannot be handed a count the file could never hold.
     const std::size_t nMin = nMinElementSize > 0 ? nMinElementSize : 1;
     if (n > Remaining() / nMin)
-        throw CArchiveError("The file holds a count larger than its contents.");
+        throw CArchiveError(LoadString(kStringCountTooLarge));
     return n;
 }

@@ -21,7 +21,7 @@ namespace
 {
 std::atomic<const CStringTable*> g_pActive{nullptr};
 
-// "\n" in a table is a line break, "\t" a tab and "\\" a backslash.
+// "\n" in a table is a line break, "\r" a carriage return, "\t" a tab and "\\" a backslash.
 std::string Unescaped(const std::string& strText)
 {
     std::string strOut;
@@ -30,7 +30,7 @@ std::string Unescaped(const std::string& strText)
         if (strText[i] == '\\' && i + 1 < strText.size())
         {
             const char c = strText[++i];
-            strOut += c == 'n' ? '\n' : c == 't' ? '\t' : c;
+            strOut += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
         }
         else
             strOut += strText[i];

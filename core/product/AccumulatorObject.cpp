@@ -1,6 +1,7 @@
 // The accumulator product object: steps on working and result copies, file commands, references.
 #include "product/AccumulatorObject.h"
 
+#include "models/CatalogueTexts.h"
 #include "outputs/XmlExport.h"
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
@@ -53,6 +54,7 @@ std::string FirstText(IDatabase& db, const char* pszQuery, const std::vector<std
 }
 
 constexpr int kStringReportViewerTitle = 50069;
+constexpr int kStringNotSelectable = 59180, kStringNotSaved = 59181;
 
 // Reference and maker information commands, in menu order; the last three open nothing.
 const char* const kReferenceCategories[] = {"Contacting Dalrow", "Dalrow Locations", "License Agreement", "Help",
@@ -99,24 +101,36 @@ bool CAccumulatorObject::ReopenCatalogue()
     auto pDatabase = std::make_unique<IDatabase>();
     if (!pDatabase->Open(m_host.CatalogueFolder(), LoadString(52112), m_host.LanguageCode()))
         return false;
+    // Read while the former catalogue is open: an entry without a code is found by its place in it.
+    ReadSelectionTextsAgain(m_database, *pDatabase);
     pDatabase->Close();
     m_database.Close();
     m_database.Open(m_host.CatalogueFolder(), LoadString(52112), m_host.LanguageCode());
     m_pMessages = std::make_unique<CIMsgStoredProc>(m_database);
-    if (m_nProdId == prod::NoneChosen)
-        return true;
-    // The product's texts as the new language's "Choose Product" lists them, found by its id.
-    IQueryDef def(m_database);
-    def.Open("qProduct");
-    IRecordset rows(m_database);
-    rows.Open(def);
-    for (; !rows.IsEOF(); rows.MoveNext())
-        if (rows.GetInt("ProdId") == m_nProdId)
-        {
-            m_strProdType = rows.GetString("ProdType");
-            m_strProdDescription = rows.GetString("Description");
-        }
+    ReadProductTexts();
     return true;
+}
+
+void CAccumulatorObject::ReadSelectionTextsAgain(IDatabase& from, IDatabase& to)
+{
+    if (!m_pData || !from.IsOpen() || !to.IsOpen())
+        return;
+    const CStringTable* pStrings = CStringTable::ForLanguage(m_host.LanguageCode());
+    try
+    {
+        ReadCatalogueTextsAgain(*m_pData, m_nProdId, from, to,
+                                pStrings ? *pStrings : CStringTable::English());
+    }
+    catch (const CCatalogueError&)
+    {
+        // A catalogue that cannot say leaves the texts as they were; the codes are what count.
+    }
+}
+
+void CAccumulatorObject::ReadProductTexts()
+{
+    if (m_nProdId != prod::NoneChosen && m_database.IsOpen())
+        ::ReadProductTexts(m_database, m_nProdId, m_strProdType, m_strProdDescription);
 }
 
 std::string CAccumulatorObject::DefaultUnit(int nCategoryId) const
@@ -239,8 +253,7 @@ bool CAccumulatorObject::SetProduct(int nProdId, const std::string& strProdType,
     if (!CanHoldProduct(nProdId))
     {
         // The catalogue's product list names a product this program has no selection for.
-        GetPrompt().Message("\"" + strProdType + "\" (product id " + std::to_string(nProdId) +
-                            ") is not a product this program can select.");
+        GetPrompt().Message(FormatString(kStringNotSelectable, {strProdType, std::to_string(nProdId)}));
         return false;
     }
     m_nProdId = nProdId;
@@ -549,7 +562,7 @@ bool CAccumulatorObject::SaveData(const std::filesystem::path& path)
     if (!m_pData || !SaveSelectionFile(path, FileHeader(), *m_pData, strError))
     {
         // A failed save says so; the file on disk is as it was.
-        GetPrompt().Message(strError.empty() ? "The selection could not be saved." : strError);
+        GetPrompt().Message(strError.empty() ? LoadString(kStringNotSaved) : strError);
         return false;
     }
     m_bModified = false;
@@ -568,6 +581,8 @@ bool CAccumulatorObject::LoadData(const std::filesystem::path& path)
         return false;
     }
     loaded->pSelection->m_pOwner = this;
+    // A file saved in another language (the command line opens any) shows its texts in this one.
+    ReadLoadedTextsAgain(*loaded, m_database, LoadString(52112));
     m_pData = std::move(loaded->pSelection);
     m_nProdId = loaded->header.nProdId;
     m_strProdType = loaded->header.strProdType;

@@ -171,6 +171,11 @@ private:
     // A step's accepted result becomes the selection at the step's level.
     void Accept(std::unique_ptr<CBaseProduct> pResult, int nLevel, bool bPartNumberAvailable);
 
+    // The selection's texts read again from `to`, the catalogue of the language in force, after
+    // they were read from `from`; a catalogue error leaves them as they were.
+    void ReadSelectionTextsAgain(IDatabase& from, IDatabase& to);
+    // The product's type and description in the language of the catalogue.
+    void ReadProductTexts();
     // The file title shown in the main window's caption.
     void SetTitleFrom(const std::filesystem::path& path);
     // The two headers of the selection file as this selection would be saved now.

@@ -11,6 +11,7 @@
 namespace
 {
 constexpr int kCadPreferences = 3;
+constexpr int kStringNotSerialized = 59280, kStringOpenFailed = 59281;
 
 // The reason, when the order pad would have refused the line item, follows the message.
 void AddFailed(const std::string& strProblem)
@@ -21,7 +22,8 @@ void AddFailed(const std::string& strProblem)
 
 std::filesystem::path CAccumulatorObject::CadMailboxFile(std::string& strError) const
 {
-    return ResolveCadMailbox(m_host.ApplicationFolder() / kCadMailboxFileName, UserDataFolder(), strError);
+    return ResolveCadMailbox(m_host.ApplicationFolder() / CadMailboxFileName(m_host.LanguageCode()),
+                             UserDataFolder(), strError);
 }
 
 bool CAccumulatorObject::IsCadCommandEnabled(int nCommand) const
@@ -93,7 +95,7 @@ bool CAccumulatorObject::OnAddToOrderPad()
     m_pOrderPad->SetInbox(m_host.OrderPadInbox());
     std::vector<std::uint8_t> selection = GetSerializedDataObject();
     if (selection.empty())
-        GetPrompt().Message("Data Object Serialization Failed...!");
+        GetPrompt().Message(LoadString(kStringNotSerialized));
     const std::string strDivision = GetDivisionName();
     const std::string strNotes = GetCustomerInformationText();
     const SOrderLineItem item{GetPartNumberDisplayText(), GetOrderQuantity(), strDivision,
@@ -115,7 +117,7 @@ bool CAccumulatorObject::OnAddToOrderPad()
         return false;
     }
     if (!m_pOrderPad->OpenOrderPad(strError))
-        GetPrompt().Message("Open OrderPad Failed!\n\n" + strError);
+        GetPrompt().Message(LoadString(kStringOpenFailed) + "\n\n" + strError);
     return true;
 }
 
@@ -124,6 +126,7 @@ bool CAccumulatorObject::OnOpenOrderPad()
     std::string strError;
     if (m_pOrderPad && m_pOrderPad->OpenOrderPad(strError))
         return true;
-    GetPrompt().Message("Open OrderPad Failed!" + (strError.empty() ? std::string() : "\n\n" + strError));
+    GetPrompt().Message(LoadString(kStringOpenFailed) +
+                        (strError.empty() ? std::string() : "\n\n" + strError));
     return false;
 }

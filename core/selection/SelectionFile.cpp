@@ -26,6 +26,12 @@ constexpr int kStringSwitchLanguage = 32818;
 constexpr int kStringProductLine = 50023;
 constexpr int kStringSelectionTitle = 50065;
 constexpr int kStringApplicationName = 52111;
+// Why a file is not a selection, or a selection is not saved.
+constexpr int kStringUnfitText = 59150, kStringTooLargeToSave = 59151, kStringNotReopened = 59152,
+              kStringEndsUnexpectedly = 59153, kStringNoSuchProduct = 59154, kStringHeadersDiffer = 59155,
+              kStringMoreData = 59156, kStringNotSavedNoProduct = 59157, kStringNotSaved = 59158,
+              kStringNotWritten = 59159, kStringNotOpenedBecause = 59160, kStringLargerThanAny = 59161,
+              kStringNotRead = 59162, kStringNotOpened = 59163, kStringTheSelection = 59172;
 
 // Header A.
 constexpr std::size_t kLanguageCodeOffset = 0, kLanguageCodeSize = 3;
@@ -95,7 +101,9 @@ std::int32_t GetInt(const std::uint8_t* pField)
 
 std::string NotValidFile(const std::string& strSource, const std::string& strDetail)
 {
-    return FormatText(LoadString(kStringNotValidFile), {strSource, LoadString(kStringApplicationName)}) +
+    return FormatText(LoadString(kStringNotValidFile),
+                      {strSource.empty() ? LoadString(kStringTheSelection) : strSource,
+                       LoadString(kStringApplicationName)}) +
            " " + strDetail;
 }
 
@@ -132,16 +140,13 @@ std::optional<std::string> UnsavableReason(const CArchive& ar)
     {
         constexpr std::size_t kShown = 60;
         std::string strShown = text->size() > kShown ? text->substr(0, kShown) + "..." : *text;
-        return "The text \"" + Windows1252ToUtf8(Utf8ToWindows1252(strShown)) +
-               "\" holds characters that a selection file cannot hold (they show as ?); change them and "
-               "save again.";
+        return FormatString(kStringUnfitText, {Windows1252ToUtf8(Utf8ToWindows1252(strShown))});
     }
     if (ar.Bytes().size() > kMaxSelectionFileSize)
-        return "It would be larger than any selection file (" + std::to_string(kMaxSelectionFileSize / 1024 / 1024) +
-               " MiB); shorten its texts and save again.";
+        return FormatString(kStringTooLargeToSave, {std::to_string(kMaxSelectionFileSize / 1024 / 1024)});
     std::string strError;
     if (!ReadSelectionBytes(ar.Bytes(), strError))
-        return "It could not be opened again: " + strError;
+        return FormatString(kStringNotReopened, {strError});
     return std::nullopt;
 }
 } // namespace
@@ -179,7 +184,7 @@ std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_
     strError.clear();
     if (bytes.size() < kHeaderASize + kHeaderBSize)
     {
-        strError = NotValidFile(strSourceName, "The file ends unexpectedly.");
+        strError = NotValidFile(strSourceName, LoadString(kStringEndsUnexpectedly));
         return std::nullopt;
     }
 
@@ -198,8 +203,8 @@ std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_
     loaded.pSelection = CreateSelectionObject(header.nProdId);
     if (!loaded.pSelection)
     {
-        strError = NotValidFile(strSourceName, "Its product id " + std::to_string(header.nProdId) +
-                                                   " belongs to no product.");
+        strError =
+            NotValidFile(strSourceName, FormatString(kStringNoSuchProduct, {std::to_string(header.nProdId)}));
         return std::nullopt;
     }
 
@@ -210,7 +215,7 @@ std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_
         {
             // The class was chosen by header B; a product block naming another product
             // would leave the product object working on an object of the wrong class.
-            strError = NotValidFile(strSourceName, "Its headers name different products.");
+            strError = NotValidFile(strSourceName, LoadString(kStringHeadersDiffer));
             return std::nullopt;
         }
         ar.ReadByte(); // modified flag: a loaded selection is unmodified
@@ -220,7 +225,7 @@ std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_
         loaded.pSelection->Serialize(ar);
         if (ar.Remaining() != 0)
         {
-            strError = NotValidFile(strSourceName, "More data follows the selection.");
+            strError = NotValidFile(strSourceName, LoadString(kStringMoreData));
             return std::nullopt;
         }
     }
@@ -241,20 +246,20 @@ bool SaveSelectionFile(const std::filesystem::path& path, const SSelectionHeader
     const std::unique_ptr<CBaseProduct> pProbe = CreateSelectionObject(header.nProdId);
     if (!pProbe || typeid(*pProbe) != typeid(selection))
     {
-        strError = "The selection could not be saved to " + strPath + ". Choose a product first.";
+        strError = FormatString(kStringNotSavedNoProduct, {strPath});
         return false;
     }
     CArchive ar;
     StoreSelection(ar, header, selection);
     if (const auto reason = UnsavableReason(ar))
     {
-        strError = "The selection could not be saved to " + strPath + ". " + *reason;
+        strError = FormatString(kStringNotSaved, {strPath, *reason});
         return false;
     }
     std::string strReason;
     if (!ReplaceFileContents(path, ar.Bytes(), strReason))
     {
-        strError = "The selection could not be saved to " + strPath + ". " + strReason + ".";
+        strError = FormatString(kStringNotWritten, {strPath, strReason});
         return false;
     }
     return true;
@@ -268,12 +273,12 @@ std::optional<SLoadedSelection> LoadSelectionFile(const std::filesystem::path& p
     const std::uintmax_t nSize = std::filesystem::file_size(path, ec);
     if (ec)
     {
-        strError = strPath + " could not be opened. " + ec.message() + ".";
+        strError = FormatString(kStringNotOpenedBecause, {strPath, ec.message()});
         return std::nullopt;
     }
     if (nSize > kMaxSelectionFileSize)
     {
-        strError = NotValidFile(strPath, "The file is larger than any selection.");
+        strError = NotValidFile(strPath, LoadString(kStringLargerThanAny));
         return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
@@ -281,7 +286,7 @@ std::optional<SLoadedSelection> LoadSelectionFile(const std::filesystem::path& p
     if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) ||
         in.peek() != std::char_traits<char>::eof())
     {
-        strError = strPath + " could not be read.";
+        strError = FormatString(kStringNotRead, {strPath});
         return std::nullopt;
     }
     return ReadSelectionBytes(bytes, strError, strPath);
@@ -313,7 +318,7 @@ SOpenCheck CheckSelectionFileForOpen(const std::filesystem::path& path,
     if (!std::filesystem::is_regular_file(path, ec))
     {
         check.eOutcome = EOpenCheck::Unreadable;
-        check.strMessage = strPath + " could not be opened.";
+        check.strMessage = FormatString(kStringNotOpened, {strPath});
         return check;
     }
     std::uint8_t headerA[kHeaderASize] = {};
@@ -321,8 +326,8 @@ SOpenCheck CheckSelectionFileForOpen(const std::filesystem::path& path,
     if (!in || !in.read(reinterpret_cast<char*>(headerA), sizeof headerA))
     {
         check.eOutcome = EOpenCheck::Unreadable;
-        check.strMessage = in.is_open() ? NotValidFile(strPath, "The file ends unexpectedly.")
-                                        : strPath + " could not be opened.";
+        check.strMessage = in.is_open() ? NotValidFile(strPath, LoadString(kStringEndsUnexpectedly))
+                                        : FormatString(kStringNotOpened, {strPath});
         return check;
     }
 

@@ -46,10 +46,11 @@ std::unique_ptr<CBaseProduct> CreateSelectionObject(int nProdId);
 std::vector<std::uint8_t> WriteSelectionBytes(const SSelectionHeader& header, const CBaseProduct& selection);
 // Reads a whole file's bytes into a new selection object. A truncated, foreign or hostile
 // input, or one with bytes after the selection, gives nothing and a message in strError.
-// strSourceName names the input in the messages (the path, for a file).
+// strSourceName names the input in the messages (the path, for a file; "The selection" in the
+// language in force when empty).
 std::optional<SLoadedSelection> ReadSelectionBytes(const std::vector<std::uint8_t>& bytes,
                                                    std::string& strError,
-                                                   const std::string& strSourceName = "The selection");
+                                                   const std::string& strSourceName = std::string());
 
 // Writes the file through a temporary file in the same folder that then replaces it, so a
 // failed save reports false with a message and leaves any existing file as it was.

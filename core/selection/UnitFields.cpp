@@ -13,6 +13,9 @@ namespace
 using namespace UnitCategory;
 using D = CAccumulatorData;
 
+// A stored unit code of the wrong category: field, code and category, or field and code.
+constexpr int kStringWrongUnit = 59165, kStringNotNone = 59166;
+
 template <class TOwner> struct SUnitField
 {
     const char* pszName;
@@ -107,8 +110,9 @@ std::optional<std::string> WrongUnitOf(const std::vector<SUnitField<TOwner>>& fi
         const std::string& strCode =
             std::visit([&](auto pMember) -> const std::string& { return (owner.*pMember).GetUnit(); }, field.member);
         if (!strCode.empty() && !IsUnitOfCategory(strCode, field.nCategory))
-            return "The field " + strPrefix + field.pszName + " holds the unit code \"" + strCode + "\", which is not " +
-                   (field.nCategory != 0 ? "a unit of " + LoadString(field.nCategory) : std::string("NONE")) + ".";
+            return field.nCategory != 0 ? FormatString(kStringWrongUnit, {strPrefix + field.pszName, strCode,
+                                                                          LoadString(field.nCategory)})
+                                        : FormatString(kStringNotNone, {strPrefix + field.pszName, strCode});
     }
     return std::nullopt;
 }

@@ -2,7 +2,9 @@
 #include "sizing/AuxiliaryPower.h"
 
 #include "gas/GasSizing.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 
 namespace sizing
 {
@@ -12,11 +14,11 @@ SSizingResult SizeAuxiliaryPower(const SAuxiliaryPowerInput& in)
 {
     if (!AllFinite({in.dActuatorVolumeIn3, in.dActuationSec, in.dDwellSec, in.dMaxPsia, in.dMinPsia,
                     in.dTempF, in.dPrechargePsia}))
-        return CannotCompute("an input is not a finite number");
+        return CannotCompute(LoadString(text::kInputNotFinite));
     if (!(in.dActuationSec > 0.0))
-        return CannotCompute("the actuation time is not above zero");
+        return CannotCompute(LoadString(text::kActuationTimeNotAboveZero));
     if (!(in.dDwellSec > 0.0))
-        return CannotCompute("the dwell time is not above zero");
+        return CannotCompute(LoadString(text::kDwellTimeNotAboveZero));
     if (!(in.dActuatorVolumeIn3 > 0.0))
         return NotRequired();
 
@@ -27,11 +29,11 @@ SSizingResult SizeAuxiliaryPower(const SAuxiliaryPowerInput& in)
     const double V = in.dActuatorVolumeIn3;
     const gas::SGasSizing discharge =
         gas::SizeAuxiliaryPowerGas(V, in.dTempF, in.dActuationSec, P1, P2, P0, gas::EPrechargeMode::Piston);
-    if (auto fault = GasFault(discharge, "discharge run"))
+    if (auto fault = GasFault(discharge, text::kNoSizeDischarge))
         return CannotCompute(*fault);
     const gas::SGasSizing charging =
         gas::SizeAuxiliaryPowerGas(V, in.dTempF, in.dDwellSec, P1, P2, P0, gas::EPrechargeMode::Piston);
-    if (auto fault = GasFault(charging, "charging run"))
+    if (auto fault = GasFault(charging, text::kNoSizeCharging))
         return CannotCompute(*fault);
 
     const double nC = ExponentOrOne(charging.dExponent);

@@ -2,7 +2,9 @@
 #include "sizing/Holding.h"
 
 #include "gas/GasSizing.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 #include "units/UnitConvMap.h"
 
 namespace sizing
@@ -28,9 +30,9 @@ std::optional<double> EstimateLeakageRate(double dMaxPsia, int nValves, double d
 SSizingResult SizeHolding(const SHoldingInput& in)
 {
     if (!AllFinite({in.dMaxPsia, in.dMinPsia, in.dTempF, in.dHoldSec, in.dLeakIn3PerMin, in.dPrechargePsia}))
-        return CannotCompute("an input is not a finite number");
+        return CannotCompute(LoadString(text::kInputNotFinite));
     if (!(in.dHoldSec > 0.0))
-        return CannotCompute("the hold time is not above zero");
+        return CannotCompute(LoadString(text::kHoldTimeNotAboveZero));
     if (!(in.dLeakIn3PerMin > 0.0))
         return NotRequired();
 
@@ -40,7 +42,7 @@ SSizingResult SizeHolding(const SHoldingInput& in)
 
     const gas::SGasSizing run = gas::SizeHoldingGas(in.dLeakIn3PerMin, in.dTempF, in.dHoldSec, P1, P2, P0,
                                                     gas::EPrechargeMode::Piston);
-    if (auto fault = GasFault(run, "holding run"))
+    if (auto fault = GasFault(run, text::kNoSizeHolding))
         return CannotCompute(*fault);
     const double n = ExponentOrOne(run.dExponent);
 

@@ -3,7 +3,9 @@
 
 #include "gas/GasConstants.h"
 #include "gas/GasSizing.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 
 #include <cmath>
 #include <limits>
@@ -21,9 +23,10 @@ struct SPreparedEvent
     bool bPump;
 };
 
-std::string EventName(const SActuatorEvent& ev)
+// A sentence about an event, which it names by its number and its actuator's.
+std::string EventText(int nTextId, const SActuatorEvent& ev)
 {
-    return "event " + std::to_string(ev.iEventNo) + " of actuator " + std::to_string(ev.iActNo);
+    return FormatString(nTextId, {std::to_string(ev.iEventNo), std::to_string(ev.iActNo)});
 }
 
 // Flow and volume completed from each other; nullopt and a reason when the event cannot run.
@@ -31,17 +34,17 @@ std::optional<SPreparedEvent> Prepare(const SActuatorEvent& ev, double dTotalSec
 {
     if (!AllFinite({ev.dFlowIn3PerSec, ev.dVolumeIn3, ev.dStartSec, ev.dDurationSec}))
     {
-        strReason = EventName(ev) + " has a value that is not a finite number";
+        strReason = EventText(text::kEventNotFinite, ev);
         return std::nullopt;
     }
     const double S = ev.dStartSec, D = ev.dDurationSec;
     // The grid runs from 0 to the total duration: an event outside it would make it run backwards.
     if (!(D > 0.0))
-        strReason = EventName(ev) + " has a duration not above zero";
+        strReason = EventText(text::kEventDurationNotAboveZero, ev);
     else if (S < 0.0)
-        strReason = EventName(ev) + " starts before the cycle";
+        strReason = EventText(text::kEventStartsBeforeCycle, ev);
     else if (S + D > dTotalSec)
-        strReason = EventName(ev) + " ends after the total duration of the cycle";
+        strReason = EventText(text::kEventEndsAfterCycle, ev);
     if (!strReason.empty())
         return std::nullopt;
     double F = ev.dFlowIn3PerSec, V = ev.dVolumeIn3;
@@ -51,7 +54,7 @@ std::optional<SPreparedEvent> Prepare(const SActuatorEvent& ev, double dTotalSec
         F = V / D;
     if (!(F > 0.0) || !(V > 0.0))
     {
-        strReason = EventName(ev) + " has no positive flow or volume";
+        strReason = EventText(text::kEventNoFlowOrVolume, ev);
         return std::nullopt;
     }
     return SPreparedEvent{ev.iActNo, ev.iEventNo, S, S + D, F, V, ev.bPumpAvail};
@@ -68,13 +71,13 @@ SCycle Refuse(std::string strReason)
 SCycle SimulateCycle(const std::vector<SActuatorEvent>& events, double dTotalSec, double dPumpGpm)
 {
     if (!AllFinite({dTotalSec, dPumpGpm}))
-        return Refuse("an input is not a finite number");
+        return Refuse(LoadString(text::kInputNotFinite));
     if (!(dTotalSec > 0.0))
-        return Refuse("the total duration of the cycle is not above zero");
+        return Refuse(LoadString(text::kCycleNotAboveZero));
     if (dPumpGpm < 0.0)
-        return Refuse("the pump flow is negative");
+        return Refuse(LoadString(text::kPumpFlowNegative));
     if (events.empty())
-        return Refuse("there are no actuator events");
+        return Refuse(LoadString(text::kNoEvents));
 
     // A new group whenever the actuator number changes, as the list is ordered by actuator.
     std::vector<std::vector<SPreparedEvent>> groups;
@@ -84,12 +87,12 @@ SCycle SimulateCycle(const std::vector<SActuatorEvent>& events, double dTotalSec
         if (i == 0 || ev.iActNo != events[i - 1].iActNo)
         {
             if (static_cast<int>(groups.size()) == kMaxActuators)
-                return Refuse("there are more than " + std::to_string(kMaxActuators) + " actuators");
+                return Refuse(FormatString(text::kTooManyActuators, {std::to_string(kMaxActuators)}));
             groups.emplace_back();
         }
         if (static_cast<int>(groups.back().size()) == kMaxEventsPerActuator)
-            return Refuse("actuator " + std::to_string(ev.iActNo) + " has more than " +
-                          std::to_string(kMaxEventsPerActuator) + " events");
+            return Refuse(FormatString(text::kTooManyEvents,
+                                       {std::to_string(ev.iActNo), std::to_string(kMaxEventsPerActuator)}));
         std::string strReason;
         const std::optional<SPreparedEvent> prepared = Prepare(ev, dTotalSec, strReason);
         if (!prepared)
@@ -179,7 +182,7 @@ SMultipleEventsResult SizeMultipleEvents(const SMultipleEventsInput& in)
         return result;
     };
     if (!AllFinite({in.dTempF, in.dMaxPsia, in.dMinPsia, in.dPrechargePsia}))
-        return refuse("an input is not a finite number");
+        return refuse(LoadString(text::kInputNotFinite));
     SCycle cycle = SimulateCycle(in.events, in.dTotalSec, in.dPumpGpm);
     if (!cycle.bValid)
         return refuse(cycle.strReason);
@@ -205,7 +208,7 @@ SMultipleEventsResult SizeMultipleEvents(const SMultipleEventsInput& in)
     const double dDeficit = std::ceil(result.dPeakDeficitIn3);
     const gas::SGasSizing run =
         gas::SizeMultipleEventsGas(dDeficit, in.dTempF, result.dPeakTimeSec, P1, P2, P0, in.eMode);
-    if (auto fault = GasFault(run, "peak deficit"))
+    if (auto fault = GasFault(run, text::kNoSizePeakDeficit))
         return refuse(*fault);
     const double n = ExponentOrOne(run.dExponent);
     const double r = run.dRatio;

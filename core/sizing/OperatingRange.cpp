@@ -4,8 +4,10 @@
 #include "gas/GasConstants.h"
 #include "gas/GasSizing.h"
 #include "gas/Precharge.h"
+#include "platform/StringTable.h"
 #include "sizing/OutputExisting.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 
 #include <cmath>
 
@@ -97,31 +99,31 @@ SOperatingRangeResult OperatingRangeEffect(const SOperatingRangeInput& in)
 {
     if (!detail::AllFinite({in.dGasIn3, in.dChargeExponent, in.dDischargeExponent, in.dHighPsia, in.dLowPsia,
                             in.dTimeSec, in.dSystemTempF, in.dPrechargePsia, in.dMinTempF, in.dMaxTempF}))
-        return Refused("an input is not a finite number");
+        return Refused(LoadString(text::kInputNotFinite));
     if (!(in.dGasIn3 > 0.0))
-        return Refused("the gas volume is not above zero");
+        return Refused(LoadString(text::kGasVolumeNotAboveZero));
     if (!(in.dLowPsia > 0.0) || !(in.dHighPsia > in.dLowPsia))
-        return Refused("the pressures give no discharge");
+        return Refused(LoadString(text::kPressuresGiveNoDischarge));
     if (!(in.dTimeSec > 0.0))
-        return Refused("the discharge time is not above zero");
+        return Refused(LoadString(text::kDischargeTimeNotAboveZero));
     if (!(in.dPrechargePsia > 0.0))
-        return Refused("the precharge pressure is not above zero");
+        return Refused(LoadString(text::kPrechargeNotAboveZero));
     if (in.dMinTempF > in.dMaxTempF)
-        return Refused("the minimum temperature is above the maximum temperature");
+        return Refused(LoadString(text::kMinimumTemperatureAboveMaximum));
     for (double dTempF : {in.dSystemTempF, in.dMinTempF})
         if (!(dTempF + gas::kRankineOffset > 0.0))
-            return Refused("a temperature is not above absolute zero");
+            return Refused(LoadString(text::kTemperatureNotAboveAbsoluteZero));
 
     const double dExact =
         GasVolumeFor(in.relation, in.dPrechargePsia, in.dChargeExponent, in.dDischargeExponent);
     const double dRequired = RequiredVolume(in.relation, dExact, in.dPrechargePsia, in.dDischargeExponent);
     if (!std::isfinite(dRequired) || !(dRequired > 0.0))
-        return Refused("the application's formula gives no volume at the system temperature");
+        return Refused(LoadString(text::kNoVolumeAtSystemTemperature));
     const SContext c{in, dRequired};
     const std::optional<SRangeExtreme> minimum = Extreme(c, in.dMinTempF);
     const std::optional<SRangeExtreme> maximum = Extreme(c, in.dMaxTempF);
     if (!minimum || !maximum)
-        return Refused("the gas model gave no precharge at an extreme of the range");
+        return Refused(LoadString(text::kNoPrechargeAtExtreme));
 
     SOperatingRangeResult result;
     result.eStatus = ESizingStatus::Sized;

@@ -3,7 +3,9 @@
 
 #include "gas/GasConstants.h"
 #include "gas/GasExpansion.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 
 #include <cmath>
 
@@ -40,17 +42,17 @@ double ExistingAccumulatorOutput(double dVolumeIn3, double dP1, double dP2, doub
 SOutputExistingResult OutputOfExistingAccumulator(const SOutputExistingInput& in)
 {
     if (!AllFinite({in.dVolumeIn3, in.dMaxPsia, in.dMinPsia, in.dDischargeSec, in.dTempF, in.dPrechargePsia}))
-        return Refused("an input is not a finite number");
+        return Refused(LoadString(text::kInputNotFinite));
     // The tool does not check these; the gas model would divide by them.
     if (!(in.dVolumeIn3 > 0.0))
-        return Refused("the accumulator volume is not above zero");
+        return Refused(LoadString(text::kAccumulatorVolumeNotAboveZero));
     if (!(in.dDischargeSec > 0.0))
-        return Refused("the discharge time is not above zero");
+        return Refused(LoadString(text::kDischargeTimeNotAboveZero));
     const double P1 = in.dMaxPsia, P2 = in.dMinPsia, P0 = in.dPrechargePsia;
     if (!(P2 > 0.0))
-        return Refused("the minimum pressure is not above zero");
+        return Refused(LoadString(text::kMinimumPressureNotAboveZero));
     if (!(P0 > 0.0))
-        return Refused("the precharge pressure is not above zero");
+        return Refused(LoadString(text::kPrechargeNotAboveZero));
 
     SOutputExistingResult result;
     // Equal pressures deliver nothing; the expansion would only yield 0/0 for the exponent.
@@ -61,7 +63,7 @@ SOutputExistingResult OutputOfExistingAccumulator(const SOutputExistingInput& in
                               .dExponent);
     const double dOutput = ExistingAccumulatorOutput(in.dVolumeIn3, P1, P2, P0, n);
     if (!std::isfinite(dOutput))
-        return Refused("the delivered volume is not a finite number");
+        return Refused(LoadString(text::kDeliveredVolumeNotFinite));
     if (!(dOutput > 0.0))
     {
         result.eStatus = ESizingStatus::NotRequired;

@@ -3,7 +3,9 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/MessageKeys.h"
+#include "platform/StringTable.h"
 #include "selection/OvrisolBase.h"
+#include "sizing/SizingTexts.h"
 
 namespace ovrisol
 {
@@ -40,8 +42,7 @@ CUnitDouble MaxCapacity(IDatabase& db)
     rows.Open(def);
     if (rows.IsBOF() || rows.GetFieldValue("MaxOfActualCapacity").IsNull())
         throw CCatalogueError(CCatalogueError::NoCurrentRecord,
-                              "The catalogue holds no reservoir isolator sizes (qmaxOVSize gave no largest "
-                              "size), so no reservoir isolator can be chosen.");
+                              LoadString(sizing::text::kNoReservoirIsolatorSizes));
     return CUnitDouble(rows.GetDouble("MaxOfActualCapacity"), "CU_M");
 }
 

@@ -4,9 +4,11 @@
 #include "gas/GasExpansion.h"
 #include "gas/GasSizing.h"
 #include "gas/Precharge.h"
+#include "platform/StringTable.h"
 #include "sizing/ShockSuppression.h"
 #include "sizing/SizingSupport.h"
 #include "units/UnitTable.h"
+#include "sizing/SizingTexts.h"
 
 #include <cmath>
 
@@ -68,25 +70,25 @@ SVolumeRelation PulsationRelation(const SPulsationInput& in)
 SSizingResult PulsationVolume(const SPulsationInput& in)
 {
     if (!AllFinite({in.dSystemPsia, in.dMaxShockPsia, in.dTempF, in.dDisplacementGalPerRev, in.dFlowGpm}))
-        return CannotCompute("an input is not a finite number");
+        return CannotCompute(LoadString(text::kInputNotFinite));
     const SVolumeRelation rel = PulsationRelation(in);
     if (std::isnan(rel.dPulsationFactor))
-        return CannotCompute("there is no pulsation factor for this number of pistons and pump action");
+        return CannotCompute(LoadString(text::kNoPulsationFactor));
     const double P1 = rel.dP1, P2 = rel.dP2;
     if (!(P1 > 0.0))
-        return CannotCompute("the system pressure is not above zero");
+        return CannotCompute(LoadString(text::kSystemPressureNotAboveZero));
     // Equal pressures divide by zero; a lower one gives a negative volume.
     if (!(P2 > P1))
-        return CannotCompute("the maximum allowable shock pressure is not above the system pressure");
+        return CannotCompute(LoadString(text::kAllowableShockNotAboveSystem));
     if (std::isnan(rel.dDisplacementGal))
-        return CannotCompute("the pump speed is not above zero");
+        return CannotCompute(LoadString(text::kPumpSpeedNotAboveZero));
     if (!(rel.dDisplacementGal > 0.0))
         return NotRequired();
 
     const double P0 = gas::ShockPrecharge(P1);
     const double n = gas::ReferencePolytropicExponent(in.dTempF, P2, P1, P0, gas::kPulsationReferenceTime);
     if (!std::isfinite(n) || n == 0.0)
-        return CannotCompute("the gas model gave no polytropic exponent");
+        return CannotCompute(LoadString(text::kNoPolytropicExponent));
     SSizingResult result = FiniteVolume(std::ceil(GasVolumeFor(rel, P0, n, n)));
     if (result.IsSized())
         result.dExponent = n;

@@ -3,7 +3,9 @@
 
 #include "gas/GasSizing.h"
 #include "gas/Precharge.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 #include "units/UnitConvMap.h"
 
 #include <cmath>
@@ -55,26 +57,26 @@ SSizingResult SizePumpResponse(const SPumpResponseInput& in)
 {
     if (!AllFinite(
             {in.dSystemPsia, in.dMaxShockPsia, in.dFlowGpm, in.dTempF, in.dResponseSec, in.dPrechargePsia}))
-        return CannotCompute("an input is not a finite number");
+        return CannotCompute(LoadString(text::kInputNotFinite));
     if (!(in.dResponseSec > 0.0))
-        return CannotCompute("the response time is not above zero");
+        return CannotCompute(LoadString(text::kResponseTimeNotAboveZero));
     if (!(in.dFlowGpm > 0.0))
         return NotRequired();
     const double P1 = in.dSystemPsia;
     if (!(P1 > 0.0))
-        return CannotCompute("the system pressure is not above zero");
+        return CannotCompute(LoadString(text::kSystemPressureNotAboveZero));
     const SVolumeRelation rel = PumpResponseRelation(in);
     const double P2 = rel.dP2;
     // Equal pressures divide by zero; a lower shock pressure gives a negative volume.
     if (!(P2 > P1))
-        return CannotCompute("the maximum shock pressure is not above the system pressure");
+        return CannotCompute(LoadString(text::kShockNotAboveSystem));
     const double P0 = in.dPrechargePsia;
     if (!(P0 > 0.0))
-        return CannotCompute("the precharge pressure is not above zero");
+        return CannotCompute(LoadString(text::kPrechargeNotAboveZero));
 
     // Only the exponent of this run is used; the volume has its own formula.
     const gas::SGasSizing run = gas::SizePumpResponseGas(in.dFlowGpm, in.dTempF, in.dResponseSec, P2, P1, P0);
-    if (auto fault = GasFault(run, "pump response run"))
+    if (auto fault = GasFault(run, text::kNoSizePumpResponse))
         return CannotCompute(*fault);
     const double n = ExponentOrOne(run.dExponent);
 

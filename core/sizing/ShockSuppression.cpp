@@ -3,7 +3,9 @@
 
 #include "gas/GasExpansion.h"
 #include "gas/Precharge.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 #include "sizing/VolumeRelation.h"
 #include "units/UnitTable.h"
 
@@ -60,21 +62,20 @@ SShockSuppressionResult ShockSuppressionVolume(const SShockSuppressionInput& in)
 {
     if (!AllFinite({in.dSystemPsia, in.dMaxShockPsia, in.dFlowGpm, in.dTempF, in.dLengthIn, in.dInsideDiaIn,
                     in.dDensity}))
-        return WithBase(CannotCompute("an input is not a finite number"));
+        return WithBase(CannotCompute(LoadString(text::kInputNotFinite)));
     const double P1 = in.dSystemPsia;
     if (!(P1 > 0.0))
-        return WithBase(CannotCompute("the system pressure is not above zero"));
+        return WithBase(CannotCompute(LoadString(text::kSystemPressureNotAboveZero)));
     if (!(in.dInsideDiaIn > 0.0))
-        return WithBase(CannotCompute("the inside diameter of the line is not above zero"));
+        return WithBase(CannotCompute(LoadString(text::kLineDiameterNotAboveZero)));
     // A fluid without mass would leave only the flow term: a volume far too small.
     if (!(in.dDensity > 0.0))
-        return WithBase(CannotCompute("the fluid density is not above zero"));
+        return WithBase(CannotCompute(LoadString(text::kFluidDensityNotAboveZero)));
     const SVolumeRelation rel = ShockSuppressionRelation(in);
     const double P2 = rel.dP2;
     // Equal pressures divide by zero; a lower one gives a negative volume.
     if (!(P2 > P1))
-        return WithBase(
-            CannotCompute("the maximum allowable shock pressure is not above the system pressure"));
+        return WithBase(CannotCompute(LoadString(text::kAllowableShockNotAboveSystem)));
 
     const double P0 = gas::ShockPrecharge(P1);
     const double n = gas::ReferencePolytropicExponent(in.dTempF, P2, P1, P0, gas::kShockReferenceTime);
@@ -82,7 +83,7 @@ SShockSuppressionResult ShockSuppressionVolume(const SShockSuppressionInput& in)
 
     SSizingResult base;
     if (!std::isfinite(n) || n == 0.0)
-        base = CannotCompute("the gas model gave no polytropic exponent");
+        base = CannotCompute(LoadString(text::kNoPolytropicExponent));
     else if (std::isfinite(dVolume) && !(dVolume > 0.0))
         base = NotRequired(); // no flow: no surge to absorb
     else

@@ -3,6 +3,7 @@
 
 #include "catalogue/MessageKeys.h"
 #include "catalogue/MsgStoredProc.h"
+#include "platform/StringTable.h"
 #include "sizing/ApplicationChecks.h"
 #include "sizing/ApplicationInputs.h"
 #include "sizing/AuxiliaryPower.h"
@@ -14,6 +15,7 @@
 #include "sizing/ShockSuppression.h"
 #include "sizing/SizingComparison.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 #include "sizing/SupplementingPumpFlow.h"
 
 #include <cmath>
@@ -51,7 +53,7 @@ template <typename TResult> TResult Finite(TResult result)
                            result.dDeficitIn3}))
         return result;
     TResult refused;
-    static_cast<SSizingResult&>(refused) = detail::CannotCompute("a result is not a finite number");
+    static_cast<SSizingResult&>(refused) = detail::CannotCompute(LoadString(text::kResultNotFinite));
     return refused;
 }
 
@@ -95,12 +97,12 @@ std::optional<SApplicationOutcome> ActuatorVolume(CAccumulatorData& w, const CIM
             return Refuse(std::move(*failure));
         const std::optional<ECylinderStroke> eStroke = Stroke(w.enumCylAffects);
         if (!eStroke)
-            return Unable("the cylinder stroke choice is unknown");
+            return Unable(LoadString(text::kStrokeChoiceUnknown));
         const double dVolume =
             CylinderVolume(w.sdCylDim_BoreDia.GetValue("IN"), w.sdCylDim_RodDia.GetValue("IN"),
                            w.sdCylDim_StrokeLen.GetValue("IN"), w.siCylDim_NoCylParallel.Value(), *eStroke);
         if (!std::isfinite(dVolume))
-            return Unable("the cylinder volume is not a finite number");
+            return Unable(LoadString(text::kCylinderVolumeNotFinite));
         w.sdActVolDisplacement.Set(dVolume, "CU_IN");
     }
     else if (auto failure = CheckActuatorDisplacement(w, messages))
@@ -111,7 +113,7 @@ std::optional<SApplicationOutcome> ActuatorVolume(CAccumulatorData& w, const CIM
             MinimumPumpFlow(w.sdActVolDisplacement.GetValue("CU_IN"), w.sdActuationTime.GetValue("SEC"),
                             w.sdDwellTime.GetValue("SEC"));
         if (!flow)
-            return Unable("the minimum pump flow is not a finite number");
+            return Unable(LoadString(text::kMinimumPumpFlowNotFinite));
         w.sdMinPumpFlow.Set(*flow, "GPM");
     }
     return std::nullopt;
@@ -157,7 +159,7 @@ SApplicationOutcome MultipleEvents(CAccumulatorData& w, const CIMsgStoredProc& m
     {
         const std::optional<SEvent> ev = CompleteEvent(w.m_lstEvents[i]);
         if (!ev)
-            return Unable("the volume or stroke choice of event " + std::to_string(i + 1) + " is unknown");
+            return Unable(FormatString(text::kEventChoiceUnknown, {std::to_string(i + 1)}));
         if (auto failure = CheckEvent(*ev, w.sdMultiEventTotalDuration, messages))
             return Refuse(ForEvent(std::move(*failure), i));
         if (auto failure = PlaceEvent(placed, *ev, messages))
@@ -170,7 +172,7 @@ SApplicationOutcome MultipleEvents(CAccumulatorData& w, const CIMsgStoredProc& m
     const std::optional<double> flow = MultipleEventsMinimumPumpFlow(
         CycleEvents(w.m_lstEvents), w.sdMultiEventTotalDuration.GetValue("SEC"));
     if (!flow)
-        return Unable("the minimum pump flow is not a finite number");
+        return Unable(LoadString(text::kMinimumPumpFlowNotFinite));
     w.sdMinPumpFlow.Set(*flow, "GPM");
 
     const SPrechargePair optima = OptimalPrechargesFromGauge(w.sdMinSysPress);
@@ -290,8 +292,8 @@ std::optional<std::string> ApplyLeakageEstimate(SApplicationData& data)
         return std::nullopt;
     const std::optional<CUnitDouble> estimate = EstimatedLeakageRate(data);
     if (!estimate || !std::isfinite(estimate->Value()))
-        return "the leakage rate cannot be estimated for " + std::to_string(data.siHoldNoOfValves.Value()) +
-               " valves of size " + MessageNumber(data.sdHoldValveSize.Value(), 3);
+        return FormatString(text::kLeakageNotEstimated, {std::to_string(data.siHoldNoOfValves.Value()),
+                                                         MessageNumber(data.sdHoldValveSize.Value(), 3)});
     data.sdHoldLeakageRate = *estimate;
     return std::nullopt;
 }
@@ -346,7 +348,7 @@ SMultipleEventsResult CalculateMultipleEvents(CAccumulatorData& w)
     if (!std::isfinite(r.dPeakFlowGpm))
     {
         r = SMultipleEventsResult{};
-        r.strReason = "a result is not a finite number";
+        r.strReason = LoadString(text::kResultNotFinite);
     }
     w.sdRequiredAccumulatorVol.Set(r.dRequiredIn3, "CU_IN");
     w.sdPolyTropicExponent.Set(r.dExponent, "NONE");
@@ -451,7 +453,7 @@ SApplicationOutcome Dispatch(CAccumulatorData& working, const CIMsgStoredProc& m
     case app::PumpResponse:
         return PumpResponse(working, messages);
     }
-    return Unable("no application has been chosen");
+    return Unable(LoadString(text::kNoApplication));
 }
 
 // A refused calculation leaves no earlier result behind that could pass for this entry's.

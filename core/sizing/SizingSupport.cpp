@@ -2,6 +2,8 @@
 #include "sizing/SizingSupport.h"
 
 #include "gas/GasConstants.h"
+#include "platform/StringTable.h"
+#include "sizing/SizingTexts.h"
 
 #include <cmath>
 
@@ -43,21 +45,21 @@ bool AllFinite(std::initializer_list<double> values)
 std::optional<std::string> PressureFault(double dP1, double dP2, double dP0)
 {
     if (!(dP2 > 0.0))
-        return "the minimum pressure is not above zero";
+        return LoadString(text::kMinimumPressureNotAboveZero);
     if (dP1 == dP2)
-        return "the maximum and minimum pressures are equal";
+        return LoadString(text::kPressuresEqual);
     if (!(dP1 > dP2))
-        return "the minimum pressure is above the maximum pressure";
+        return LoadString(text::kMinimumAboveMaximum);
     if (!(dP0 > 0.0))
-        return "the precharge pressure is not above zero";
+        return LoadString(text::kPrechargeNotAboveZero);
     return std::nullopt;
 }
 
-std::optional<std::string> GasFault(const gas::SGasSizing& run, const char* pszRun)
+std::optional<std::string> GasFault(const gas::SGasSizing& run, int nTextId)
 {
     if (run.eStatus != gas::EGasSizingStatus::CannotCompute)
         return std::nullopt;
-    return std::string("the gas model found no size for the ") + pszRun;
+    return LoadString(nTextId);
 }
 
 double ClosedFormVolume(double dVolumeIn3, double dP1, double dP2, double dP0, double dChargeExponent,
@@ -71,9 +73,9 @@ double ClosedFormVolume(double dVolumeIn3, double dP1, double dP2, double dP0, d
 SSizingResult FiniteVolume(double dRequiredIn3)
 {
     if (!std::isfinite(dRequiredIn3))
-        return CannotCompute("the required volume is not a finite number");
+        return CannotCompute(LoadString(text::kRequiredVolumeNotFinite));
     if (!(dRequiredIn3 > 0.0))
-        return CannotCompute("the required volume is not above zero");
+        return CannotCompute(LoadString(text::kRequiredVolumeNotAboveZero));
     SSizingResult result;
     result.eStatus = ESizingStatus::Sized;
     result.dRequiredIn3 = dRequiredIn3;

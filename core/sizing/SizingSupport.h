@@ -24,7 +24,8 @@ bool AllFinite(std::initializer_list<double> values);
 std::optional<std::string> PressureFault(double dP1, double dP2, double dP0);
 
 // Why a gas run gave no result; nullopt when it sized or found nothing to size.
-std::optional<std::string> GasFault(const gas::SGasSizing& run, const char* pszRun);
+// nTextId is the string id of the sentence naming the run (text::kNoSizeDischarge ...).
+std::optional<std::string> GasFault(const gas::SGasSizing& run, int nTextId);
 
 // The stored gas volume that delivers dVolumeIn3 between P1 and P2 with precharge P0:
 // V (P1/P2)^(1/nC) / (0.95 (P0/P2) ((P1/P2)^(1/nD) - 1)).

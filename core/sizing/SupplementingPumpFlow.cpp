@@ -3,7 +3,9 @@
 
 #include "gas/GasConstants.h"
 #include "gas/GasSizing.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 
 namespace sizing
 {
@@ -13,14 +15,14 @@ SSizingResult SizeSupplementingPumpFlow(const SSupplementingPumpFlowInput& in)
 {
     if (!AllFinite({in.dActuatorVolumeIn3, in.dActuationSec, in.dDwellSec, in.dPumpGpm, in.dMaxPsia,
                     in.dMinPsia, in.dTempF, in.dPrechargePsia}))
-        return CannotCompute("an input is not a finite number");
+        return CannotCompute(LoadString(text::kInputNotFinite));
     if (!(in.dActuationSec > 0.0))
-        return CannotCompute("the actuation time is not above zero");
+        return CannotCompute(LoadString(text::kActuationTimeNotAboveZero));
     if (!(in.dDwellSec > 0.0))
-        return CannotCompute("the dwell time is not above zero");
+        return CannotCompute(LoadString(text::kDwellTimeNotAboveZero));
     // The gas model reads a negative flow as "not entered" and would put the minimum pump flow in.
     if (in.dPumpGpm < 0.0)
-        return CannotCompute("the pump flow is negative");
+        return CannotCompute(LoadString(text::kPumpFlowNegative));
 
     const double Q = in.bPumpRunning ? in.dPumpGpm : 0.0;
     // The deficit exactly as the discharge run forms it, so that a covered
@@ -39,11 +41,11 @@ SSizingResult SizeSupplementingPumpFlow(const SSupplementingPumpFlowInput& in)
 
     const gas::SGasSizing charging = gas::SizeSupplementingPumpFlowGas(
         in.dActuatorVolumeIn3, in.dTempF, in.dDwellSec, Q, in.dDwellSec, P1, P2, P0);
-    if (auto fault = GasFault(charging, "charging run"))
+    if (auto fault = GasFault(charging, text::kNoSizeCharging))
         return CannotCompute(*fault);
     const gas::SGasSizing discharge = gas::SizeSupplementingPumpFlowGas(
         in.dActuatorVolumeIn3, in.dTempF, in.dActuationSec, Q, in.dDwellSec, P1, P2, P0);
-    if (auto fault = GasFault(discharge, "discharge run"))
+    if (auto fault = GasFault(discharge, text::kNoSizeDischarge))
         return CannotCompute(*fault);
 
     const double nC = ExponentOrOne(charging.dExponent);

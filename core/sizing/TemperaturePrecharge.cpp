@@ -3,7 +3,9 @@
 
 #include "gas/GasConstants.h"
 #include "gas/Precharge.h"
+#include "platform/StringTable.h"
 #include "sizing/SizingSupport.h"
+#include "sizing/SizingTexts.h"
 
 #include <cmath>
 
@@ -14,17 +16,17 @@ STemperaturePrechargeResult PressureAtOtherTemperature(const STemperaturePrechar
     STemperaturePrechargeResult result;
     if (!detail::AllFinite({in.dBeginTempF, in.dFinalTempF, in.dKnownPsia}))
     {
-        result.strReason = "an input is not a finite number";
+        result.strReason = LoadString(text::kInputNotFinite);
         return result;
     }
     if (!(in.dKnownPsia > 0.0))
     {
-        result.strReason = "the known pressure is not above zero";
+        result.strReason = LoadString(text::kKnownPressureNotAboveZero);
         return result;
     }
     if (!(in.dBeginTempF + gas::kRankineOffset > 0.0) || !(in.dFinalTempF + gas::kRankineOffset > 0.0))
     {
-        result.strReason = "a temperature is not above absolute zero";
+        result.strReason = LoadString(text::kTemperatureNotAboveAbsoluteZero);
         return result;
     }
     const bool bBeginning = in.eKnown == EKnownPressure::Beginning;
@@ -33,7 +35,7 @@ STemperaturePrechargeResult PressureAtOtherTemperature(const STemperaturePrechar
     const double P = gas::PrechargeAtTemperature(in.dBeginTempF, in.dFinalTempF, dPa, dPb);
     if (!std::isfinite(P) || !(P > 0.0))
     {
-        result.strReason = "the gas model gave no pressure at the other temperature";
+        result.strReason = LoadString(text::kNoPressureAtOtherTemperature);
         return result;
     }
     result.eStatus = ESizingStatus::Sized;

@@ -9,6 +9,13 @@
 
 #include <cmath>
 
+namespace
+{
+// A unit code or string id that the unit table lacks, or units of two categories.
+constexpr int kStringUnitNotFoundCode = 59167, kStringIncompatible = 59168, kStringUnitNotFound = 59169,
+              kStringUnknownUnit = 59170, kStringNoUnitOfId = 59171;
+} // namespace
+
 double CUnitConvMap::Convert(double dValue, const std::string& strFrom, const std::string& strTo)
 {
     if (strFrom == strTo)
@@ -16,18 +23,18 @@ double CUnitConvMap::Convert(double dValue, const std::string& strFrom, const st
     const CUnitObject* pFrom = FindUnit(strFrom);
     if (!pFrom)
     {
-        GetPrompt().Message("Unit Not Found  " + strFrom);
+        GetPrompt().Message(FormatString(kStringUnitNotFoundCode, {strFrom}));
         return 0.0;
     }
     const CUnitObject* pTo = FindUnit(strTo);
     if (!pTo)
     {
-        GetPrompt().Message("Unit Not Found  " + strTo);
+        GetPrompt().Message(FormatString(kStringUnitNotFoundCode, {strTo}));
         return 0.0;
     }
     if (pFrom->m_iCategoryID != pTo->m_iCategoryID)
     {
-        GetPrompt().Message("These units are incompatible " + strFrom + " " + strTo);
+        GetPrompt().Message(FormatString(kStringIncompatible, {strFrom, strTo}));
         return 0.0;
     }
     const double dBase = dValue * pFrom->m_dFactor + pFrom->m_dOffset;
@@ -63,7 +70,7 @@ int CUnitConvMap::GetDecimalShift(const std::string& strFrom, const std::string&
     const CUnitObject* pFrom = pTo ? FindUnit(strFrom) : nullptr;
     if (!pTo || !pFrom)
     {
-        GetPrompt().Message("Unit not found.");
+        GetPrompt().Message(LoadString(kStringUnitNotFound));
         return 0;
     }
     if (pFrom->m_dFactor > pTo->m_dFactor)
@@ -97,7 +104,7 @@ void CUnitConvMap::SetUnit(const std::string& strCode)
     if (FindUnit(strCode))
         m_strUnit = strCode;
     else
-        GetPrompt().Message("Unknown Unit String: " + strCode);
+        GetPrompt().Message(FormatString(kStringUnknownUnit, {strCode}));
 }
 
 bool CUnitConvMap::SetUnitByStringID(int iStringID)
@@ -105,7 +112,7 @@ bool CUnitConvMap::SetUnitByStringID(int iStringID)
     const std::string strCode = GetCodeByStringID(iStringID);
     if (strCode.empty())
     {
-        GetPrompt().Message("Unit iStringID Not Found");
+        GetPrompt().Message(LoadString(kStringNoUnitOfId));
         return false;
     }
     m_strUnit = strCode;

@@ -4,6 +4,7 @@
 #include "BuiltCatalogue.h"
 #include "catalogue/Catalogue.h"
 #include "models/AccessoryList.h"
+#include "models/CatalogueTexts.h"
 #include "models/DetailsStep.h"
 #include "models/GasBottleSearch.h"
 #include "models/ModelSearch.h"
@@ -14,6 +15,7 @@
 #include "outputs/CadObject.h"
 #include "outputs/CadPreferences.h"
 #include "outputs/SvgWriter.h"
+#include "platform/Archive.h"
 #include "platform/StringTable.h"
 #include "selection/AccessoryBase.h"
 #include "selection/AccumulatorData.h"
@@ -32,8 +34,11 @@ namespace fs = std::filesystem;
 namespace
 {
 using Lines = std::vector<std::string>;
+// Complete selections as the walk made them, each with its product id.
+using Kept = std::vector<std::pair<int, std::unique_ptr<CBaseProduct>>>;
 
-// A drawing without its texts, which show the catalogue's descriptions in its language.
+// A drawing without its texts, which show the catalogue's descriptions in its language (and a
+// long note may take more lines in one language than in another).
 std::string Geometry(const std::string& strSvg)
 {
     std::string strOut;
@@ -41,7 +46,7 @@ std::string Geometry(const std::string& strSvg)
     for (std::size_t nText; (nText = strSvg.find("<text", nPos)) != std::string::npos;)
     {
         strOut.append(strSvg, nPos, nText - nPos);
-        nPos = strSvg.find("</text>", nText) + 7;
+        nPos = strSvg.find("</text>\n", nText) + 8;
     }
     return strOut + strSvg.substr(nPos);
 }
@@ -49,18 +54,24 @@ std::string Geometry(const std::string& strSvg)
 class CWalk
 {
 public:
-    CWalk(IDatabase& db, const fs::path& mailbox) : m_db(db), m_mailbox(mailbox) {}
+    CWalk(IDatabase& db, const fs::path& mailbox, Kept* pKept = nullptr)
+        : m_db(db), m_mailbox(mailbox), m_pKept(pKept)
+    {
+    }
 
     // What a user gets of a complete selection: the model number, the order lines and the drawing.
     void Record(CBaseProduct& selection, bool bDraw)
     {
+        if (m_pKept)
+            m_pKept->emplace_back(m_nProdId, selection.Clone());
         std::string strLine = selection.BuildPartNumber() + " | " + selection.GetGasBottlePartNumber() + " x " +
                               selection.GetGasBottleQuantityText();
         SCadRequest request;
         std::string strMessage;
         CCadDrawing drawing;
         // Every eighth drawing is enough to show that the drawings follow the codes.
-        if (bDraw && m_lines.size() % 8 == 0 && MakeCadRequest(selection, m_mailbox, selection.BuildPartNumber(), request, strMessage) &&
+        if (bDraw && !m_pKept && m_lines.size() % 8 == 0 &&
+            MakeCadRequest(selection, m_mailbox, selection.BuildPartNumber(), request, strMessage) &&
             DrawCadRequest(request, SCadPreferences(), "2000-01-01", drawing, strMessage))
             strLine += " | " + Geometry(WriteSvg(drawing));
         m_lines.push_back(strLine + " | " + strMessage);
@@ -95,6 +106,7 @@ public:
                     Complete(model, {{"option", "M"}, {"option", "G"}});
             }
         }
+        m_nProdId = 1;
         for (int nType = 0; nType < kGasBottleTypes; ++nType)
             for (const CUnitDouble& pressure : GasBottlePressures(nType, m_db))
                 for (const SGbList& row : GasBottleList(nType, pressure, m_db))
@@ -109,6 +121,7 @@ public:
 
     void OtherProducts()
     {
+        m_nProdId = 2;
         COvrisolBase ov;
         ov.Initialize(0);
         ov.iSizeMethod = COvrisolBase::kFluidLevels;
@@ -125,6 +138,7 @@ public:
                 Record(chosen, false);
             }
 
+        m_nProdId = 5;
         const STransferFilters all;
         m_lines.push_back("transfer filters " + std::to_string(TransferFilterEntries(ETransferFilter::Service, all, m_db).size()));
         for (const STransferRow& row : TransferBarrierRows(all, m_db))
@@ -141,8 +155,12 @@ public:
                 CAccessoryBase accessory;
                 ApplyAccessorySize(accessory, type.strKey, size);
                 for (const SAccessory& item : AccessoriesFor(accessory, m_db))
+                {
                     m_lines.push_back(type.strKey + " " + size.strCapCode + size.boreCode.m_strCode + ": " +
                                       item.strPartNumber);
+                    ApplyAccessory(accessory, item);
+                    Keep(3, accessory);
+                }
             }
 
         // Kit types and filter values are chosen by their place in the lists, as a user clicks.
@@ -151,7 +169,13 @@ public:
         {
             SKitFilters filters(strType);
             for (const SRepairKit& kit : RepairKits(filters, m_db))
+            {
                 m_lines.push_back(kit.strPartNumber);
+                CRepairKitBase chosen;
+                chosen.strKitType = strType;
+                ApplyRepairKit(chosen, kit);
+                Keep(4, chosen);
+            }
             for (EKitFilter eFilter : {EKitFilter::Size, EKitFilter::Seal, EKitFilter::Construction,
                                        EKitFilter::Service, EKitFilter::Port})
             {
@@ -175,6 +199,12 @@ public:
     const Lines& Result() const { return m_lines; }
 
 private:
+    void Keep(int nProdId, const CBaseProduct& selection)
+    {
+        if (m_pKept)
+            m_pKept->emplace_back(nProdId, selection.Clone());
+    }
+
     void Complete(const CAccumulatorData& model, const DetailChoices& choices)
     {
         CAccumulatorData working(model);
@@ -192,6 +222,8 @@ private:
 
     IDatabase& m_db;
     fs::path m_mailbox;
+    Kept* m_pKept;
+    int m_nProdId = 0;
     Lines m_lines;
 };
 
@@ -205,14 +237,24 @@ CStringTable AlteredStrings()
     return table;
 }
 
-Lines Walk(IDatabase& db)
+// The CAD mailbox built from a catalogue: beside the altered one, by language beside the built ones.
+fs::path MailboxOf(IDatabase& db)
+{
+    if (db.Path().parent_path() == fs::path(TESMARA_ALTERED_CATALOGUE_DIR))
+        return db.Path().parent_path() / "CadMailbox.db";
+    const fs::path built(TESMARA_BUILT_CAD_MAILBOX);
+    return db.LanguageCode() == "US" ? built
+                                     : built.parent_path() / ("CadMailbox" + db.LanguageCode() + ".db");
+}
+
+Lines Walk(IDatabase& db, Kept* pKept = nullptr)
 {
     // Every request is a transaction flushed to disk: in memory where the system has a folder for it.
     const fs::path folder = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     const fs::path mailbox =
         folder / ("tesmara-altered-" + std::to_string(std::random_device()()) + ".db");
-    fs::copy_file(TESMARA_BUILT_CAD_MAILBOX, mailbox);
-    CWalk walk(db, mailbox);
+    fs::copy_file(MailboxOf(db), mailbox);
+    CWalk walk(db, mailbox, pKept);
     walk.Accumulators();
     walk.OtherProducts();
     fs::remove(mailbox);
@@ -243,4 +285,48 @@ TEST(AlteredCatalogue, EveryProductEndsInTheSameModelNumbersOrderLinesAndDrawing
             ASSERT_EQ(walked[i], built[i]) << pDb->Path() << ", selection " << i;
         EXPECT_EQ(walked.size(), built.size()) << pDb->Path();
     }
+}
+
+namespace
+{
+std::vector<std::uint8_t> Stored(const CBaseProduct& selection)
+{
+    CArchive ar;
+    selection.Clone()->Serialize(ar);
+    return ar.Bytes();
+}
+
+// Every selection of the walk on `from`, read again in the language of `to`, stores what the
+// same selection made on `to` stores: every text, code and value alike.
+void ExpectReadAgainAsMade(IDatabase& from, const Kept& made, IDatabase& to, const Kept& madeThere,
+                           const CStringTable& strings)
+{
+    ASSERT_EQ(made.size(), madeThere.size());
+    std::size_t nChanged = 0;
+    for (std::size_t i = 0; i < made.size(); ++i)
+    {
+        const auto& [nProdId, pSelection] = made[i];
+        std::unique_ptr<CBaseProduct> pCopy = pSelection->Clone();
+        ReadCatalogueTextsAgain(*pCopy, nProdId, from, to, strings);
+        nChanged += Stored(*pCopy) != Stored(*pSelection);
+        ASSERT_EQ(Stored(*pCopy), Stored(*madeThere[i].second))
+            << to.LanguageCode() << ": selection " << i << " of product " << nProdId << " ("
+            << pSelection->BuildPartNumber() << ")";
+    }
+    EXPECT_GT(nChanged, made.size() / 2) << "most selections hold texts of their language";
+}
+} // namespace
+
+TEST(AlteredCatalogue, ASelectionReadAgainInTheOtherLanguageHoldsWhatOneMadeInItHolds)
+{
+    const auto pBuilt = OpenBuiltCatalogue();
+    const auto pGerman = OpenBuiltCatalogue("DE");
+    ASSERT_TRUE(pBuilt && pGerman);
+    Kept english, german;
+    Walk(*pBuilt, &english);
+    SetStringTable(CStringTable::ForLanguage("DE"));
+    Walk(*pGerman, &german);
+    ExpectReadAgainAsMade(*pBuilt, english, *pGerman, german, *CStringTable::ForLanguage("DE"));
+    SetStringTable(nullptr);
+    ExpectReadAgainAsMade(*pGerman, german, *pBuilt, english, CStringTable::English());
 }

@@ -68,6 +68,26 @@ TEST_F(CCadOrderPadCommandTest, CadWritesEachFileOfAPistonSelection)
     EXPECT_NE(strDxf.find("\nPA31-4-150-VS-G\n"), std::string::npos);
 }
 
+TEST_F(CCadOrderPadCommandTest, InGermanTheDrawingsLabelsAreGermanAndALongNoteGoesOnOverTwoLines)
+{
+    fs::copy_file(fs::path(TESMARA_BUILT_CAD_MAILBOX).parent_path() / "CadMailboxDE.db",
+                  m_dir / "app" / "CadMailboxDE.db");
+    CAccumulatorData d = CompletePiston();
+    d.cpcConstCode = CPartCode("Q", 11); // nickel plated, CE
+    const fs::path svg = m_dir / "de.svg";
+    const SCliRun run =
+        RunCli("--language DE cad " + Save("piston.Ac3", d) + " --svg '" + svg.string() + "'");
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    std::ifstream in(svg);
+    const std::string strSvg((std::istreambuf_iterator<char>(in)), {});
+    for (const char* pszText :
+         {">D  Gasventil: Gasfüllventil (7/8-14 UNF)<", ">Optionen: Gasventilschutz<",
+          ">Ausführung: Kohlenstoffstahl, vernickelt, CE (DGRL 2014/68/EU);  Dichtung:<",
+          ">   Fluorkautschuk (FKM)<"})
+        EXPECT_NE(strSvg.find(pszText), std::string::npos) << pszText;
+    EXPECT_EQ(strSvg.find("..."), std::string::npos);
+}
+
 TEST_F(CCadOrderPadCommandTest, TransferBarrierIsDrawnAndHandedToTheOrderPad)
 {
     const std::string strFile = Save("tb.Ac3", CompleteTransferBarrier(), true, 5, "Transfer Barriers");

@@ -154,6 +154,14 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
                                 "Dichtungsklasse: Fluorkautschuk (FKM)", "Datum: März 8 2001", "Seite 1 von 1"})
         EXPECT_TRUE(Has(strText, pszLine)) << pszLine << " in\n" << strText;
     EXPECT_FALSE(Has(strText, "Model Number")) << strText;
+    // Reported in English, the German file's texts are read again in English by their codes.
+    const std::string strEnglish =
+        Shell("SOURCE_DATE_EPOCH=984060429 '" TESMARA_BUILT_CLI "' report " + Path("c.Ac3") + " --pdf " +
+              Path("en.pdf") + " >/dev/null && pdftotext -layout " + Path("en.pdf") + " -");
+    for (const char* pszLine :
+         {"Model Number: PA31-4-2.5G-VS", "Piston, 4 in Bore", "Seal Class: Fluorocarbon (FKM)"})
+        EXPECT_TRUE(Has(strEnglish, pszLine)) << pszLine << " in\n" << strEnglish;
+    EXPECT_FALSE(Has(strEnglish, "Kolben")) << strEnglish;
 
     const SCliRun refused = RunCli("--language FR units");
     EXPECT_EQ(refused.nStatus, 2);

@@ -1,6 +1,7 @@
 // "Ovrisol Size Selection Method": the two methods and the dialog each opens.
 #include "products/Ovrisol1SizeSelection.h"
 
+#include "platform/StringTable.h"
 #include "product/StepDialogs.h"
 #include "products/Ovrisol2ARequiredCapacities.h"
 #include "products/Ovrisol2BFluidLevel.h"
@@ -11,6 +12,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace
+{
+constexpr int kStringSizeByCapacities = 59250, kStringSizeByLevels = 59251;
+} // namespace
+
 COvrisol1SizeSelection::COvrisol1SizeSelection(CAccumulatorObject& product, COvrisolBase& working,
                                                COvrisolBase& stored, QWidget* pParent)
     : CProductDialog(product,
@@ -18,10 +24,9 @@ COvrisol1SizeSelection::COvrisol1SizeSelection(CAccumulatorObject& product, COvr
                      "COvrisol1SizeSelection", true, pParent),
       m_working(working), m_stored(stored)
 {
-    m_pCapacities = new QRadioButton(QCoreApplication::translate(
-        "COvrisol1SizeSelection", "I know the required cylinder and accumulator capacities."));
-    m_pLevels = new QRadioButton(QCoreApplication::translate(
-        "COvrisol1SizeSelection", "I know the fluid levels and dimensions of the reservoir."));
+    // From the string table: the selection keeps the caption and reports it, in the language in force.
+    m_pCapacities = new QRadioButton(QString::fromStdString(LoadString(kStringSizeByCapacities)));
+    m_pLevels = new QRadioButton(QString::fromStdString(LoadString(kStringSizeByLevels)));
     for (QRadioButton* pButton : {m_pCapacities, m_pLevels})
         pButton->setAccessibleName(pButton->text());
     auto* pGroup = new QGroupBox(QCoreApplication::translate(

@@ -143,7 +143,7 @@ void COvrisolChooseModel::OnOk()
     const int nBladder = m_pBladder->currentIndex();
     if (nBladder < 0)
     {
-        GetPrompt().Message(MissingChoiceMessage({{"Bladder", false}}));
+        GetPrompt().Message(MissingChoiceMessage({{kCaptionBladder, false}}));
         return;
     }
     IDatabase* pDb = Catalogue();

@@ -2,7 +2,7 @@
 -- transfer barrier's top port), the texts. A transfer barrier's row names its service as DesMod.
 SELECT m.Description, m.CapacityText, m.LengthMm, m.DiameterMm, m.HeadMm, m.PortStemMm,
        m.ValveStemMm, m.ValveDiameterMm, m.Clamp1Mm, m.Clamp2Mm, m.ClampWidthMm,
-       m.TopPortLabel, m.TopPortDiameterMm,
+       m.TopPortLabel, m.TopPortDiameterMm, _('Gas Charging Valve (7/8-14 UNF)') AS ValveLabel,
        p.Label AS PortLabel, p.DiameterMm AS PortDiameterMm, p.StemDiameterMm AS PortStemDiameterMm,
        COALESCE(c.Text, :parConstruction) AS ConstructionText,
        COALESCE(d.Text, CASE WHEN m.TopPortLabel IS NULL THEN '' ELSE :parModification END) AS ModificationText,

@@ -1,21 +1,22 @@
 -- The drawing data, taken from the catalogue (attached as "cat") so that every piston and
 -- bladder model it offers can be drawn with the same length, diameter and ports.
 
--- Diameters drawn for each port size: thread major diameter, flange bore.
+-- Diameters drawn for each port size: thread major diameter, flange bore. The sizes are
+-- written as the catalogue writes them, so that they match its sizes in every language.
 INSERT INTO CadPortSizes (Size, DiameterMm, Flange) VALUES
-    ('SAE-4 (7/16-20 UNF)', 11.11, 0), ('SAE-6 (9/16-18 UNF)', 14.29, 0), ('SAE-8 (3/4-16 UNF)', 19.05, 0),
-    ('SAE-12 (1-1/16-12 UN)', 26.99, 0), ('SAE-16 (1-5/16-12 UN)', 33.34, 0),
-    ('SAE-20 (1-5/8-12 UN)', 41.28, 0), ('SAE-24 (1-7/8-12 UN)', 47.63, 0), ('SAE-32 (2-1/2-12 UN)', 63.5, 0),
-    ('3/4 in Flange', 19.05, 1), ('1 in Flange', 25.4, 1), ('1-1/4 in Flange', 31.75, 1),
-    ('1-1/2 in Flange', 38.1, 1), ('2 in Flange', 50.8, 1),
-    ('1-1/2 in Flange, Code 61', 38.1, 1), ('1-1/2 in Flange, Code 62', 38.1, 1),
-    ('2 in Flange, Code 61', 50.8, 1), ('2 in Flange, Code 62', 50.8, 1),
-    ('G 1/4', 13.16, 0), ('G 1/2', 20.96, 0), ('G 3/4', 26.44, 0), ('G 1', 33.25, 0),
-    ('G 1-1/4', 41.91, 0), ('G 1-1/2', 47.8, 0),
-    ('M14 x 1.5', 14.0, 0), ('M22 x 1.5', 22.0, 0), ('M27 x 2', 27.0, 0), ('M33 x 2', 33.0, 0),
-    ('M42 x 2', 42.0, 0), ('M48 x 2', 48.0, 0),
-    ('1/2 NPTF', 21.34, 0), ('3/4 NPTF', 26.67, 0), ('1 NPTF', 33.4, 0), ('1-1/4 NPTF', 42.16, 0),
-    ('7/8-14 UNF Valve', 22.23, 0);
+    (_('SAE-4 (7/16-20 UNF)'), 11.11, 0), (_('SAE-6 (9/16-18 UNF)'), 14.29, 0), (_('SAE-8 (3/4-16 UNF)'), 19.05, 0),
+    (_('SAE-12 (1-1/16-12 UN)'), 26.99, 0), (_('SAE-16 (1-5/16-12 UN)'), 33.34, 0),
+    (_('SAE-20 (1-5/8-12 UN)'), 41.28, 0), (_('SAE-24 (1-7/8-12 UN)'), 47.63, 0), (_('SAE-32 (2-1/2-12 UN)'), 63.5, 0),
+    (_('3/4 in Flange'), 19.05, 1), (_('1 in Flange'), 25.4, 1), (_('1-1/4 in Flange'), 31.75, 1),
+    (_('1-1/2 in Flange'), 38.1, 1), (_('2 in Flange'), 50.8, 1),
+    (_('1-1/2 in Flange, Code 61'), 38.1, 1), (_('1-1/2 in Flange, Code 62'), 38.1, 1),
+    (_('2 in Flange, Code 61'), 50.8, 1), (_('2 in Flange, Code 62'), 50.8, 1),
+    (_('G 1/4'), 13.16, 0), (_('G 1/2'), 20.96, 0), (_('G 3/4'), 26.44, 0), (_('G 1'), 33.25, 0),
+    (_('G 1-1/4'), 41.91, 0), (_('G 1-1/2'), 47.8, 0),
+    (_('M14 x 1.5'), 14.0, 0), (_('M22 x 1.5'), 22.0, 0), (_('M27 x 2'), 27.0, 0), (_('M33 x 2'), 33.0, 0),
+    (_('M42 x 2'), 42.0, 0), (_('M48 x 2'), 48.0, 0),
+    (_('1/2 NPTF'), 21.34, 0), (_('3/4 NPTF'), 26.67, 0), (_('1 NPTF'), 33.4, 0), (_('1-1/4 NPTF'), 42.16, 0),
+    (_('7/8-14 UNF Valve'), 22.23, 0);
 
 -- Piston models: the catalogue's length and outside diameter; the end caps as long as the
 -- catalogue's length rule makes them (half the bore plus one inch).
@@ -30,10 +31,10 @@ sized AS (
     SELECT *, OverallLength * ToMm AS L, OutsideDiameter * ToMm AS D, (0.5 * BoreIn + 1.0) * 25.4 AS Cap
     FROM m)
 SELECT SeriesCode, substr(BoreCode, 2), substr(CapCode, 2),
-       printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
+       _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
        SeriesCode, BoreCode, CapCode, PressureCode, AccumulatorDesc,
-       printf('%g', Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal'
-                                                    ELSE ' L' END,
+       _num(Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal'
+                                            ELSE ' L' END,
        L, D, BoreDisplay * BoreToMm, Cap,
        -- Two clamps on a long tube, a fifth of the tube in from each cap; one in the middle otherwise.
        CASE WHEN L - 2.0 * Cap >= 3.0 * D THEN Cap + 0.2 * (L - 2.0 * Cap) ELSE L / 2.0 END,
@@ -54,7 +55,7 @@ INSERT INTO CadPistonStdPorts (BoreCode, HydPort, GasPort)
 SELECT BoreCode, HydType || HydSize, GasType || GasSize FROM cat.PistonStdPorts WHERE DesignNumber = '1';
 
 INSERT INTO CadPistonConstructions (Code, Text)
-SELECT Code, Construction || CASE WHEN Approval = 'None' THEN '' ELSE ', ' || Approval END
+SELECT Code, Construction || CASE WHEN Approval = _('None') THEN '' ELSE ', ' || Approval END
 FROM cat.PistonConstructions;
 
 INSERT INTO CadPistonOptions (Code, Text, SortOrder) SELECT PartNumberCode, Option, SortOrder FROM cat.PistonOptions;
@@ -68,9 +69,9 @@ INSERT INTO CadBladderModels
 WITH m AS (SELECT * FROM cat.Models WHERE AccumulatorType = 'Bladder'),
 sized AS (SELECT *, OverallLength * 25.4 AS L, OutsideDiameter * 25.4 AS D FROM m)
 SELECT SeriesCode, substr(CapCode, 2),
-       printf('%g', PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
+       _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
        SeriesCode, CapCode, PressureCode, AccumulatorDesc,
-       CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE printf('%g gal', Capacity) END,
+       CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE _num(Capacity) || ' gal' END,
        L, D, ROUND(0.38 * D, 1), 44.45, 31.75, 22.23,
        -- A support at the lower head and a clamp near the top of a long shell.
        44.45 + 0.38 * D + 0.5 * MAX(20.0, ROUND(0.15 * D, 0)) + 5.0,
@@ -105,7 +106,7 @@ top AS (
     FROM cat.DetailChoices d JOIN CadPortSizes s ON s.Size = d.PortSize
     WHERE d.AccumulatorType = 'Bladder' AND d.Kind = 'Gas Type' AND d.IsDefault)
 SELECT t.SeriesCode, b.Size, b.Pressure, t.SeriesCode, t.CapCode, t.PressureCode,
-       'Transfer Barrier, ' || b.CapacityText, b.CapacityText,
+       replace(_('Transfer Barrier, %s'), '%s', b.CapacityText), b.CapacityText,
        t.L, t.D, b.HeadMm, b.PortStemMm, b.ValveStemMm + t.L - b.LengthMm, ROUND(top.DiameterMm + 14.0, 1),
        b.Clamp1Mm, b.Clamp2Mm, b.ClampWidthMm, top.Label, top.DiameterMm
 FROM t

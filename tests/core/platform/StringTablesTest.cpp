@@ -43,8 +43,9 @@ std::map<int, std::string> EnglishColumn(const std::string& strCode)
 
 std::string Escaped(std::string strText)
 {
-    for (std::size_t n = 0; (n = strText.find('\n', n)) != std::string::npos;)
-        strText.replace(n, 1, "\\n");
+    for (const auto& [cBreak, pszEscape] : {std::pair{'\n', "\\n"}, std::pair{'\r', "\\r"}})
+        for (std::size_t n = 0; (n = strText.find(cBreak, n)) != std::string::npos;)
+            strText.replace(n, 1, pszEscape);
     return strText;
 }
 } // namespace
@@ -68,6 +69,7 @@ TEST(StringTables, EveryEnglishTextIsTranslatedFromItsCurrentWordingWithItsPlace
                 EXPECT_EQ(Placeholders(pTable->Get(nId)), Placeholders(strEnglish)) << strCode << " string " << nId;
             });
         EXPECT_EQ(pTable->Get(50015), "Nenn-\ndruck"); // a line break of a grid header
+        EXPECT_NE(pTable->Get(59220).find("werden.\r\nBitte"), std::string::npos); // and of a message
     }
     EXPECT_EQ(CStringTable::ForLanguage("US"), nullptr);
     EXPECT_EQ(CStringTable::ForLanguage("FR"), nullptr);

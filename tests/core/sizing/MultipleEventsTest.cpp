@@ -1,6 +1,8 @@
 // The multiple-events cycle: critical event, pump share, limits and the sizing of the peak deficit.
 #include "sizing/MultipleEvents.h"
 
+#include "platform/StringTable.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -108,6 +110,13 @@ TEST(MultipleEvents, Refusals)
     { return r.eStatus == ESizingStatus::CannotCompute && !r.strReason.empty(); };
     EXPECT_TRUE(refused(Size({}, 10.0, 1.0)));
     EXPECT_TRUE(refused(Size({E{1, 1, true, 10.0, 0.0, 1.0, 0.0}}, 10.0, 1.0)));  // no duration
+    // The event and its actuator each where the language puts them.
+    EXPECT_EQ(Size({E{2, 3, true, 10.0, 0.0, 1.0, 0.0}}, 10.0, 1.0).strReason,
+              "event 3 of actuator 2 has a duration not above zero");
+    SetStringLanguage("DE");
+    EXPECT_EQ(Size({E{2, 3, true, 10.0, 0.0, 1.0, 0.0}}, 10.0, 1.0).strReason,
+              "Ereignis 3 von Verbraucher 2 hat eine Dauer, die nicht größer als null ist");
+    SetStringTable(nullptr);
     EXPECT_TRUE(refused(Size({E{1, 1, true, 10.0, 0.0, 8.0, 2.5}}, 10.0, 1.0)));  // ends after the cycle
     EXPECT_TRUE(refused(Size({E{1, 1, true, 0.0, 0.0, 1.0, 1.0}}, 10.0, 1.0)));   // neither flow nor volume
     EXPECT_TRUE(refused(Size({E{1, 1, true, 10.0, 0.0, 1.0, 1.0}}, 0.0, 1.0)));   // no cycle

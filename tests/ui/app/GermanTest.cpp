@@ -99,12 +99,20 @@ private slots:
         QCOMPARE(frame.TopMenu(CMainFrame::MenuFile)->title(), QStringLiteral("&Datei"));
         QCOMPARE(frame.Action(cmd::LanguageFirst)->text(), QStringLiteral("US-Englisch"));
         QCOMPARE(session.View().Button(0)->text(), QStringLiteral("Produkt wählen"));
+        // The texts the selection holds are read again in German by their codes, and back in English.
+        const auto seal = [&]
+        {
+            return dynamic_cast<const CAccumulatorData&>(*session.Product().CurrentSelection())
+                .cpcSealCode.m_strDescription;
+        };
+        QCOMPARE(seal(), std::string("Fluorkautschuk (FKM)"));
 
         // Saved now, the file is German; opened in English it switches the program back to German.
         session.Files().m_strPath = session.FilePath(QStringLiteral("german.Ac3"));
         session.App().OnCommand(cmd::FileSave);
         frame.Action(cmd::LanguageFirst)->trigger();
         QCOMPARE(frame.TopMenu(CMainFrame::MenuFile)->title(), QStringLiteral("&File"));
+        QCOMPARE(seal(), std::string("Fluorocarbon (FKM)"));
         QVERIFY(session.App().OpenDocumentFile(session.Files().m_strPath));
         QCOMPARE(prompt->Texts().back(), std::string("The selection you are trying to open was created in German.  "
                                                      "Your language selection will now be switched."));
