@@ -417,6 +417,7 @@ void AddEnglishStrings(CStringTable& table)
         // The details step run by a script: a choice its lists do not offer.
         {59228, "The %1 list offers no \"%2\": it is empty."},
         {59229, "The %1 list offers no \"%2\"; it offers %3."},
+        {71041, "The file holds %1 entries of a list that has at most %2."},
         {71040, "The %1 list offers \"%2\" more than once; it offers %3."},
         {59230, "At most %1 options can be chosen."},
         {59231, "A %1 accumulator has no \"%2\" list."},

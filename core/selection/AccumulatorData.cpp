@@ -26,6 +26,7 @@ enum class EField
 
 constexpr int kStringViewAll = 50001;
 constexpr int kStringDataMissing = 50002;
+constexpr int kStringTooManyEntries = 71041; // entries read, the most the list has
 constexpr int kStringNotImplemented = 50012;
 
 // The fewest bytes of one stored event: seven unit values (empty unit and a double), five ints.
@@ -117,8 +118,7 @@ template <class T> void SerializeList(CArchive& ar, std::vector<T>& items, std::
     if (ar.IsStoring())
         ar.WriteCount(items.size());
     else if (const std::size_t nCount = ar.ReadCount(nMinElementSize); nCount > nMax)
-        throw CArchiveError("The file holds " + std::to_string(nCount) + " entries of a list that has at most " +
-                            std::to_string(nMax) + ".");
+        throw CArchiveError(FormatString(kStringTooManyEntries, {std::to_string(nCount), std::to_string(nMax)}));
     else
         items.assign(nCount, T());
     for (T& item : items)

@@ -159,7 +159,7 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
         Shell("SOURCE_DATE_EPOCH=984060429 '" TESMARA_BUILT_CLI "' report " + Path("c.Ac3") + " --pdf " +
               Path("en.pdf") + " >/dev/null && pdftotext -layout " + Path("en.pdf") + " -");
     for (const char* pszLine :
-         {"Model Number: PA31-4-2.5G-VS", "Piston, 4 in Bore", "Seal Class: Fluorocarbon (FKM)"})
+         {"Model Number: PA31-4-2.5G-VS", "Piston, 3000 psi, 4 in Bore", "Seal Class: Fluorocarbon (FKM)"})
         EXPECT_TRUE(Has(strEnglish, pszLine)) << pszLine << " in\n" << strEnglish;
     EXPECT_FALSE(Has(strEnglish, "Kolben")) << strEnglish;
 
