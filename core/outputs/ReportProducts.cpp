@@ -26,6 +26,15 @@ template <class T> std::string ModelNumber(const T& selection)
     return copy.BuildPartNumber();
 }
 
+// The model number, and its codes one by one with what each stands for in the catalogue.
+template <class T> std::string ModelNumberByCode(const T& selection, CReportMap& map)
+{
+    T copy(selection);
+    const std::string strNumber = copy.BuildPartNumber();
+    report::AddModelCodes(map, copy.m_lstCodes, [](const CPartCode&) { return std::string(); });
+    return strNumber;
+}
+
 void FillValues(SSelectionReport& report, const SReportContext& context, const Texts& own)
 {
     report::AddLabelAndValueKeys(report.map, context, *context.pDatabase,
@@ -68,7 +77,7 @@ SSelectionReport ProductReport(const COvrisolBase& selection, const SReportConte
                          kIsolatorLineBrand);
     const bool bCapacities = selection.iSizeMethod == COvrisolBase::kCapacities;
     FillValues(report, context,
-               {{"MODELNUMBERVAL", ModelNumber(selection)},
+               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map)},
                 {"ProdIll", context.strProdDescription},
                 {"ProductName", ProductId(context)},
                 {"ProductTypeVAL", context.strProdType},
@@ -85,8 +94,9 @@ SSelectionReport ProductReport(const COvrisolBase& selection, const SReportConte
                 {"SumAccCapVAL", Measure(selection.cudAccumulatorCapacity)},
                 {"SumCylinderCapVAL", Measure(selection.cudCylinderCapacity)},
                 {"CalcMethodNum", report::Flag(bCapacities)},
+                // Two decimals, as an accumulator's: a volume between fluid levels has many.
                 {"CapacityRequiredVAL",
-                 Measure(bCapacities ? selection.cudCombinedCapacity : selection.cudReservoirCapacity)},
+                 report::ValueUnit(bCapacities ? selection.cudCombinedCapacity : selection.cudReservoirCapacity, 2)},
                 {"SealClassVAL", selection.cpcBladderCode.m_strDescription}});
     return report;
 }
@@ -111,7 +121,7 @@ SSelectionReport ProductReport(const CTransferBase& selection, const SReportCont
     // The product's type stands as its description; the model's own keys are its capacity,
     // rating and service.
     FillValues(report, context,
-               {{"MODELNUMBERVAL", ModelNumber(selection)},
+               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map)},
                 {"ProdIll", context.strProdDescription},
                 {"ProductName", ProductId(context)},
                 {"DescriptionVAL", context.strProdType},
