@@ -45,6 +45,8 @@ int main(int argc, char* argv[])
     CEuropeanAccumulatorApp app(*pSettings, args);
     if (!app.InitInstance())
         return 1;
+    if (app.CommandLine().m_bPrint)
+        return app.Printed() ? 0 : 1;
 
     // For measuring start-up: the time until the main window is shown, then quit.
     if (qEnvironmentVariableIsSet("TESMARA_STARTUP_PROBE"))

@@ -19,3 +19,5 @@ void AddBatchCommand(CLI::App& app, int& nExitStatus);
 void AddCadCommand(CLI::App& app, int& nExitStatus);
 void AddOrderPadCommand(CLI::App& app, int& nExitStatus);
 void AddReportCommand(CLI::App& app, int& nExitStatus);
+void AddHelpCommand(CLI::App& app, int& nExitStatus);
+void AddRapidCommand(CLI::App& app, int& nExitStatus);

@@ -29,7 +29,7 @@ int RunConvert(const SConvertArgs& args)
     for (const std::string* pUnit : {&args.strFrom, &args.strTo})
         if (!ParseUnitArgument(*pUnit))
         {
-            std::cerr << "Unit Not Found  " << *pUnit << "\n(tesmara units lists the unit codes)\n";
+            std::cerr << UnknownUnitMessage(*pUnit) << "\n(tesmara units lists the unit codes)\n";
             return kExitRefused;
         }
     const std::string strFrom = *ParseUnitArgument(args.strFrom);

@@ -1,7 +1,6 @@
 // The product object on the command line.
 #include "HeadlessProduct.h"
 
-#include "outputs/CadFiles.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompt.h"
 #include "units/DefaultUnits.h"
@@ -17,16 +16,16 @@ int CFileCadObject::SaveCAD(const SCadRequest& request)
         GetPrompt().Message("The CAD drawing cannot be made. " + strError);
         return 0;
     }
-    for (const std::filesystem::path& file : m_files)
+    if (!WriteCadFiles(drawing, m_files, strError))
     {
-        const std::optional<ECadFormat> eFormat = CadFormatForPath(file);
-        if (!eFormat || !WriteFileWhole(file, CadFileBytes(drawing, *eFormat), strError))
-        {
-            GetPrompt().Message(eFormat ? strError : PathText(file) + " is not a .dxf, .plt or .svg file.");
-            return 0;
-        }
-        ++m_nWritten;
+        GetPrompt().Message(strError);
+        return 0;
     }
+    m_bWritten = true;
+    // Told once per format, after the files are written.
+    for (const SCadFile& file : m_files)
+        if (const auto strUnfit = CadTextUnfitFor(drawing, file.eFormat))
+            GetPrompt().Message("warning: " + CadTextUnfitNotice(*strUnfit, file.eFormat));
     return 1;
 }
 

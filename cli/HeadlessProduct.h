@@ -2,6 +2,7 @@
 // its CAD drawing written to files, its line items handed to the order pad's inbox.
 #pragma once
 
+#include "outputs/CadFiles.h"
 #include "CatalogueLocation.h"
 #include "outputs/CadObject.h"
 #include "platform/StringTable.h"
@@ -14,11 +15,12 @@
 #include <memory>
 #include <string>
 
-// The files a CAD request is written to, by format extension; SaveCAD writes them all.
+// The files a CAD request is written to, each in the format it was named for; SaveCAD writes
+// them all or none.
 class CFileCadObject : public ICadObject
 {
 public:
-    CFileCadObject(std::vector<std::filesystem::path> files, SCadPreferences preferences)
+    CFileCadObject(std::vector<SCadFile> files, SCadPreferences preferences)
         : m_files(std::move(files)), m_preferences(std::move(preferences))
     {
     }
@@ -28,10 +30,10 @@ public:
     int SaveCAD(const SCadRequest& request) override;
     void DisplayCADPreferences(int) override {}
 
-    int m_nWritten = 0;
+    bool m_bWritten = false;
 
 private:
-    std::vector<std::filesystem::path> m_files;
+    std::vector<SCadFile> m_files;
     SCadPreferences m_preferences;
 };
 
@@ -55,7 +57,7 @@ public:
     bool Open(const std::filesystem::path& file);
     CAccumulatorObject& Product() { return *m_pProduct; }
     // The drawing files the CAD commands write; set before Open.
-    void SetCadFiles(std::vector<std::filesystem::path> files, SCadPreferences preferences)
+    void SetCadFiles(std::vector<SCadFile> files, SCadPreferences preferences)
     {
         m_cadFiles = std::move(files);
         m_cadPreferences = std::move(preferences);
@@ -93,7 +95,7 @@ private:
     std::filesystem::path m_catalogueFolder;
     std::filesystem::path m_applicationFolder;
     std::filesystem::path m_inbox;
-    std::vector<std::filesystem::path> m_cadFiles;
+    std::vector<SCadFile> m_cadFiles;
     SCadPreferences m_cadPreferences;
     CFileCadObject* m_pCadObject = nullptr; // owned by the product object
     std::unique_ptr<CAccumulatorObject> m_pProduct;

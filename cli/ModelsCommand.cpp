@@ -1,6 +1,7 @@
 // tesmara models: the catalogue's models for a sized selection, as the "Choose Model" grid lists them.
 #include "Commands.h"
 #include "JsonInput.h"
+#include "OutputChecks.h"
 #include "SelectionSave.h"
 #include "SizeRunner.h"
 #include "models/CatalogueTexts.h"
@@ -24,6 +25,7 @@ struct SModelsArgs
     bool bJson = false;
     bool bStrict = false;
     int nChoose = 0;
+    bool bChoose = false; // --choose was given, whatever its number
     std::string strSave;
     std::vector<std::string> details; // LIST=CODE
 };
@@ -218,7 +220,7 @@ int RunModels(const SModelsArgs& args, CCliSession& session)
         data = run.data;
     }
 
-    if ((args.nChoose != 0) != !args.strSave.empty() || (!args.details.empty() && args.strSave.empty()))
+    if (args.bChoose != !args.strSave.empty() || (!args.details.empty() && args.strSave.empty()))
     {
         std::cerr << "--choose N and --save OUT.Ac3 go together (and --detail with them).\n";
         return kExitRefused;
@@ -290,7 +292,13 @@ void AddModelsCommand(CLI::App& app, int& nExitStatus)
                      "With --choose: LIST=CODE chooses another code of a details list (seal, port, construction, "
                      "approval, porttype, portsize, gasporttype, gasportsize, option; modification, certification, "
                      "hydraulicport; gasport, valveport); option may be given several times");
-    pCmd->callback([pArgs, &nExitStatus] {
+    pCmd->callback([pArgs, pCmd, &nExitStatus] {
+        pArgs->bChoose = pCmd->count("--choose") > 0;
+        if (!CheckOutputFiles({pArgs->strInput, pArgs->strSelection}, {pArgs->strSave}))
+        {
+            nExitStatus = kExitRefused;
+            return;
+        }
         nExitStatus = RunOnCatalogue(pArgs->strCatalogue, [&](CCliSession& session) { return RunModels(*pArgs, session); });
     });
 }

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "HeadlessProduct.h"
 #include "outputs/OrderPadOrder.h"
+#include "platform/ControlText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -29,31 +30,44 @@ int RunAdd(const SOrderPadArgs& args)
         return kExitRefused;
     if (!headless.Product().IsOrderPadEnabled())
     {
-        std::cerr << args.strFile << ": The selection is not complete: choose its details first.\n";
+        std::cerr << TerminalText(args.strFile) << ": The selection is not complete: choose its details first.\n";
         return kExitRefused;
     }
-    // The document reaches the inbox; a running order pad takes it in from there.
+    // The document reaches the inbox; a running order pad takes it in from there. What the order
+    // pad would refuse is refused here, before anything is said to be added.
     if (!headless.Product().OnAddToOrderPad())
         return kExitFailure;
-    std::cout << "Added " << headless.Product().GetPartNumberDisplayText() << " to the order pad's inbox "
-              << Inbox(args).string() << '\n';
+    std::cout << "Added " << TerminalText(headless.Product().GetPartNumberDisplayText()) << " to the order pad's inbox "
+              << TerminalText(Inbox(args).string()) << '\n';
     return kExitOk;
 }
 
 int RunList(const SOrderPadArgs& args)
 {
-    COrderPadOrder order(Inbox(args));
-    std::string strError;
-    if (!order.Load(strError))
+    const std::filesystem::path inbox = Inbox(args);
+    std::error_code ec;
+    if (std::filesystem::exists(inbox, ec) && !std::filesystem::is_directory(inbox, ec))
     {
-        std::cerr << strError << '\n';
+        std::cerr << TerminalText(inbox.string()) << " is not a folder: the order pad's inbox is a folder.\n";
+        return kExitFailure;
+    }
+    COrderPadOrder order(inbox);
+    std::string strError;
+    if (order.Load(strError) != EOrderLoad::Loaded)
+    {
+        std::cerr << TerminalText(strError) << '\n';
         return kExitFailure;
     }
     // The order as the order pad shows it: its lines, then those still waiting in the inbox.
+    // A document that cannot be read is told, and the listing then fails: it is not the whole order.
     std::vector<SOrderLine> lines = order.Lines();
-    for (const std::filesystem::path& document : WaitingOrderPadDocuments(Inbox(args)))
+    int nStatus = kExitOk;
+    for (const std::filesystem::path& document : WaitingOrderPadDocuments(inbox))
         if (!ReadOrderPadFile(document, lines, strError))
-            std::cerr << document.filename().string() << ": " << strError << '\n';
+        {
+            std::cerr << TerminalText(document.filename().string()) << ": " << TerminalText(strError) << '\n';
+            nStatus = kExitFailure;
+        }
     if (args.bJson)
     {
         nlohmann::json out = nlohmann::json::array();
@@ -66,14 +80,15 @@ int RunList(const SOrderPadArgs& args)
             out.push_back(std::move(item));
         }
         std::cout << out.dump(2) << '\n';
-        return kExitOk;
+        return nStatus;
     }
     if (lines.empty())
         std::cout << "The order pad holds no line items.\n";
     for (const SOrderLine& line : lines)
-        std::cout << line.item.strQuantity << " x " << line.item.strPartNumber << "  " << line.item.strDescription
-                  << (line.item.strDivision.empty() ? "" : "  (" + line.item.strDivision + ")") << '\n';
-    return kExitOk;
+        std::cout << TerminalText(line.item.strQuantity) << " x " << TerminalText(line.item.strPartNumber) << "  "
+                  << TerminalText(line.item.strDescription)
+                  << (line.item.strDivision.empty() ? "" : "  (" + TerminalText(line.item.strDivision) + ")") << '\n';
+    return nStatus;
 }
 } // namespace
 

@@ -2,20 +2,20 @@
 // drawn by the desktop's report component on Qt's offscreen platform, so no display is needed.
 #include "CliSession.h"
 #include "Commands.h"
+#include "OutputChecks.h"
 #include "models/CatalogueTexts.h"
 #include "outputs/ReportData.h"
 #include "outputs/ReportDocument.h"
 #include "outputs/ReportOutput.h"
 #include "outputs/ReportPage.h"
 #include "outputs/ReportPresenter.h"
+#include "platform/ControlText.h"
 #include "platform/DataFolder.h"
 #include "selection/SelectionFile.h"
 
 #include <QApplication>
 #include <QLocale>
 
-#include <cstdlib>
-#include <ctime>
 #include <iostream>
 
 namespace
@@ -34,20 +34,9 @@ void QuietQtMessages(QtMsgType eType, const QMessageLogContext&, const QString& 
         std::cerr << strMessage.toStdString() << '\n';
 }
 
-// The report's time: SOURCE_DATE_EPOCH (UTC) when set, for output that repeats; else now.
-SLocalTime ReportTime()
-{
-    const char* pszEpoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (!pszEpoch || !*pszEpoch)
-        return SystemClock().Now();
-    const std::time_t epoch = static_cast<std::time_t>(std::strtoll(pszEpoch, nullptr, 10));
-    std::tm utc{};
-    gmtime_r(&epoch, &utc);
-    return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
-}
-
 // The report drawn and written; a catalogue error on the way is RunOnCatalogue's to tell.
-int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pageSize, CCliSession& session)
+int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pageSize, const SLocalTime& now,
+                CCliSession& session)
 {
     CBaseProduct& selection = *loaded.pSelection;
     session.SetProdId(loaded.header.nProdId);
@@ -69,45 +58,50 @@ int WriteReport(const SReportArgs& args, SLoadedSelection& loaded, QPageSize pag
     context.strProdType = loaded.header.strProdType;
     context.strProdDescription = loaded.header.strProdDescription;
     context.applicationFolder = ProgramDataFolder();
-    context.now = ReportTime();
+    context.now = now;
     const SSelectionReport report = PrintSelectionReport(selection, context);
 
     const CReportDocument document(report);
     const QString strProblems = PictureProblemsMessage(document.Problems());
     if (!strProblems.isEmpty())
-        std::cerr << "warning: " << strProblems.toStdString() << '\n';
+        std::cerr << "warning: " << TerminalText(strProblems.toStdString()) << '\n';
     if (!pageSize.isValid())
         pageSize = ReportPageSize(QLocale::system());
     int nPages = 0;
     QString strWriteError;
     if (!WriteReportPdf(document, QString::fromStdString(args.strPdf), pageSize, strWriteError, &nPages))
     {
-        std::cerr << strWriteError.toStdString() << '\n';
+        std::cerr << TerminalText(strWriteError.toStdString()) << '\n';
         return kExitFailure;
     }
-    std::cout << args.strPdf << ": the selection report of " << document.Layout().strModelNumber << ", " << nPages
+    std::cout << TerminalText(args.strPdf) << ": the selection report of "
+              << TerminalText(document.Layout().strModelNumber) << ", " << nPages
               << (nPages == 1 ? " page" : " pages") << ", " << pageSize.name().toStdString() << ".\n";
     return kExitOk;
 }
 
 int RunReport(const SReportArgs& args)
 {
+    std::optional<SLocalTime> fixedTime;
+    if (!CheckOutputFiles({args.strFile}, {args.strPdf}) || !ReadSourceDateEpoch(fixedTime))
+        return kExitRefused;
     std::string strError;
     auto loaded = LoadSelectionFile(args.strFile, strError);
     if (!loaded)
     {
-        std::cerr << strError << '\n';
+        std::cerr << TerminalText(strError) << '\n';
         return kExitRefused;
     }
     CBaseProduct& selection = *loaded->pSelection;
     if (!HasSelectionReport(selection))
     {
-        std::cerr << args.strFile << ": this version has no report for " << loaded->header.strProdType << ".\n";
+        std::cerr << TerminalText(args.strFile) << ": this version has no report for "
+                  << TerminalText(loaded->header.strProdType) << ".\n";
         return kExitRefused;
     }
     if (!selection.IsComplete())
     {
-        std::cerr << args.strFile
+        std::cerr << TerminalText(args.strFile)
                   << ": the selection is not complete; choose its model and details first "
                      "(tesmara models --selection FILE --choose N --save OUT.Ac3).\n";
         return kExitRefused;
@@ -118,13 +112,14 @@ int RunReport(const SReportArgs& args)
         pageSize = ReportPageSizeByName(QString::fromStdString(args.strPaper));
         if (!pageSize.isValid())
         {
-            std::cerr << "--paper: \"" << args.strPaper << "\" is not a paper this tool knows; use a4 or letter.\n";
+            std::cerr << "--paper: \"" << TerminalText(args.strPaper) << "\" is not a paper this tool knows; use a4 or letter.\n";
             return kExitRefused;
         }
     }
 
+    const SLocalTime now = fixedTime ? *fixedTime : SystemClock().Now();
     return RunOnCatalogue(args.strCatalogue,
-                          [&](CCliSession& session) { return WriteReport(args, *loaded, pageSize, session); });
+                          [&](CCliSession& session) { return WriteReport(args, *loaded, pageSize, now, session); });
 }
 } // namespace
 

@@ -5,12 +5,19 @@
 #include "CliSession.h"
 #include "models/CatalogueTexts.h"
 #include "platform/StringTable.h"
+#include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
 
 #include <filesystem>
 
 bool SaveSizedSelection(const std::string& strPath, const CAccumulatorData& data, CCliSession& session,
                         std::string& strError, bool bComplete)
+{
+    return SaveProductSelection(strPath, data, 0, session, strError, bComplete);
+}
+
+bool SaveProductSelection(const std::string& strPath, const CBaseProduct& data, int nProdId, CCliSession& session,
+                          std::string& strError, bool bComplete)
 {
     const std::filesystem::path path(strPath);
     if (path.extension().string() != std::string(".") + kSelectionFileExtension)
@@ -23,7 +30,7 @@ bool SaveSizedSelection(const std::string& strPath, const CAccumulatorData& data
     header.nLanguageNameId = LanguageNameId(CliLanguage());
     header.strLanguageName = LoadString(header.nLanguageNameId);
     header.strProductLine = LoadString(50023);
-    header.nProdId = 0;
+    header.nProdId = nProdId;
     header.bPartNumberAvailable = bComplete;
     header.bSelectionComplete = bComplete;
     // The product type and description as "Choose Product" shows them.

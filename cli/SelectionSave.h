@@ -4,6 +4,7 @@
 #include <string>
 
 class CAccumulatorData;
+class CBaseProduct;
 class CCliSession;
 
 // Writes an accumulator selection (product "Accumulators", language U.S. English) to a
@@ -12,3 +13,6 @@ class CCliSession;
 // existing file is then left as it was.
 bool SaveSizedSelection(const std::string& strPath, const CAccumulatorData& data, CCliSession& session,
                         std::string& strError, bool bComplete = false);
+// The same for a selection of any product id.
+bool SaveProductSelection(const std::string& strPath, const CBaseProduct& data, int nProdId, CCliSession& session,
+                          std::string& strError, bool bComplete);

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "SelectionJson.h"
 #include "outputs/XmlExport.h"
+#include "platform/ControlText.h"
 #include "selection/SelectionFile.h"
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
@@ -34,7 +35,8 @@ JsonOut HeaderToJson(const SSelectionHeader& h)
             {"selectionComplete", h.bSelectionComplete}};
 }
 
-// One value as a reader wants it: unit values with their display text, codes with their position.
+// One value as a reader wants it: unit values with their display text, codes with their position;
+// texts from the file escaped for the terminal.
 std::string Readable(const JsonOut& v)
 {
     if (v.is_object() && v.contains("unit") && v.contains("value"))
@@ -42,20 +44,21 @@ std::string Readable(const JsonOut& v)
         const std::string strUnit = v["unit"].get<std::string>();
         const std::string strShown = UnitDisplayText(strUnit);
         // The shortest text that reads back as the stored number.
-        return v["value"].dump() + " " +
-               (strShown.empty() ? strUnit : strShown) + " [" + strUnit + "]";
+        return v["value"].dump() + " " + TerminalText(strShown.empty() ? strUnit : strShown) + " [" +
+               TerminalText(strUnit) + "]";
     }
     if (v.is_object() && v.contains("code"))
     {
-        std::string strText = "\"" + v["code"].get<std::string>() + "\" at " + std::to_string(v["location"].get<int>());
+        std::string strText =
+            "\"" + TerminalText(v["code"].get<std::string>()) + "\" at " + std::to_string(v["location"].get<int>());
         if (!v["description"].get<std::string>().empty())
-            strText += ", " + v["description"].get<std::string>();
+            strText += ", " + TerminalText(v["description"].get<std::string>());
         if (!v["codeType"].get<std::string>().empty())
-            strText += " (" + v["codeType"].get<std::string>() + ")";
+            strText += " (" + TerminalText(v["codeType"].get<std::string>()) + ")";
         return strText;
     }
     if (v.is_string())
-        return "\"" + v.get<std::string>() + "\"";
+        return "\"" + TerminalText(v.get<std::string>()) + "\"";
     return v.dump();
 }
 
@@ -87,7 +90,7 @@ int RunShow(const SShowArgs& args)
     const auto loaded = LoadSelectionFile(args.strFile, strError);
     if (!loaded)
     {
-        std::cerr << strError << '\n';
+        std::cerr << TerminalText(strError) << '\n';
         return kExitRefused;
     }
     if (args.bXml)
@@ -102,7 +105,7 @@ int RunShow(const SShowArgs& args)
         }
         if (!CanExportXml(*loaded->pSelection))
         {
-            std::cerr << args.strFile << ": this version cannot write this selection as XML.\n";
+            std::cerr << TerminalText(args.strFile) << ": this version cannot write this selection as XML.\n";
             return kExitRefused;
         }
         std::cout << SelectionToXml(loaded->header, *loaded->pSelection);

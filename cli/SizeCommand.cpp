@@ -1,6 +1,7 @@
 // tesmara size: sizes an application given as JSON or by friendly flags, as the desktop would.
 #include "Commands.h"
 #include "JsonInput.h"
+#include "OutputChecks.h"
 #include "SelectionJson.h"
 #include "SelectionSave.h"
 #include "SizeFlags.h"
@@ -95,6 +96,11 @@ void AddSizeCommand(CLI::App& app, int& nExitStatus)
     pCmd->add_option("--catalogue", pArgs->strCatalogue, "Folder of the catalogue (default: the installed one)");
     AddSizeFlagCommands(*pCmd, pFlags);
     pCmd->final_callback([pArgs, pFlags, &nExitStatus] {
+        if (!CheckOutputFiles({pArgs->strInput}, {pArgs->strSave}))
+        {
+            nExitStatus = kExitRefused;
+            return;
+        }
         nExitStatus =
             RunOnCatalogue(pArgs->strCatalogue, [&](CCliSession& session) { return RunSize(*pArgs, *pFlags, session); });
     });

@@ -86,8 +86,8 @@ const std::vector<SApplication>& Applications()
           {"pipe", "nominal pipe size, e.g. 1 or \"1 1/4\""},
           {"schedule", "pipe schedule (default 40)"},
           {"tube", "tube size as the catalogue lists it, e.g. \"3/4 x 0.095 in\" (instead of --pipe)"},
-          {"length", "pipe or tube length, e.g. 40FT"},
-          {"temp", "estimated system temperature"}},
+          // No temperature: shock suppression sizes at 70 deg F.
+          {"length", "pipe or tube length, e.g. 40FT"}},
                kRange})},
         {"pulsation", "Piston pump pulsation dampening",
          Join({{{"max", "system pressure"},

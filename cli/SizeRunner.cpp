@@ -3,6 +3,7 @@
 
 #include "SelectionJson.h"
 #include "platform/StringTable.h"
+#include "units/NumberFormat.h"
 #include "sizing/SizingComparison.h"
 #include "units/UnitConvMap.h"
 
@@ -185,11 +186,10 @@ void ComparisonReport(std::ostream& out, const CAccumulatorData& d, const sizing
                                      : "above the minimum system pressure: the precharge rule is not met")
         << '\n';
     for (const sizing::SRangeExtreme* pExtreme : {&range.minimum, &range.maximum})
-        if (pExtreme->bShort)
+        if (pExtreme->neededIn3)
             out << "  Warning: at " << temperature(pExtreme->dTempF)
-                << " the accumulator falls short of the required volume"
-                << (pExtreme->neededIn3 ? "; it would need " + Volume(*pExtreme->neededIn3) + " there." : ".")
-                << '\n';
+                << " the accumulator falls short of the required volume; it would need "
+                << Volume(*pExtreme->neededIn3) << " there.\n";
 }
 } // namespace
 
@@ -224,14 +224,14 @@ std::string SizingReport(const SSizeRun& run)
     }
     out << "Required capacity:    " << In(d.sdRequiredAccumulatorVol, "CU_IN", 1) << "  |  "
         << In(d.sdRequiredAccumulatorVol, "GAL", 2) << "  |  " << In(d.sdRequiredAccumulatorVol, "L", 2) << '\n';
-    out << "Precharge pressure:   " << In(d.sdPrechargePress, "PSIG", 0) << "  |  " << In(d.sdPrechargePress, "BAR", 1)
+    out << "Precharge pressure:   " << In(d.sdPrechargePress, "PSIG", 0) << "  |  " << In(d.sdPrechargePress, "BARG", 1)
         << '\n';
     if (d.deSelectApp != app::KnownCapacity)
-        out << "Polytropic exponent:  " << CUnitConvMap::FormatNumber(d.sdPolyTropicExponent.Value(), 1, true, false)
+        out << "Polytropic exponent:  " << FormatExponent(d.sdPolyTropicExponent.Value())
             << '\n';
     if (d.sdPolyTropicExponentCharging.Value() != 0.0)
         out << "Exponent, charging:   "
-            << CUnitConvMap::FormatNumber(d.sdPolyTropicExponentCharging.Value(), 1, true, false) << '\n';
+            << FormatExponent(d.sdPolyTropicExponentCharging.Value()) << '\n';
     ComparisonReport(out, d, sizing::CompareSizing(d));
     return out.str();
 }

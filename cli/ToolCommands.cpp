@@ -4,6 +4,7 @@
 #include "SizeRunner.h"
 #include "UnitArgument.h"
 #include "sizing/SizingTools.h"
+#include "units/NumberFormat.h"
 #include "units/UnitConvMap.h"
 #include "units/UnitTable.h"
 
@@ -98,8 +99,8 @@ int RunOutputExisting(const SToolArgs& args, CCliSession& session)
     std::cout << "Accumulator discharge: " << Shown(outcome.output, "CU_IN", 1) << "  |  "
               << Shown(outcome.output, "GAL", 2) << "  |  " << Shown(outcome.output, "L", 2) << '\n'
               << "Precharge pressure:    " << Shown(outcome.precharge, "PSIG", 0) << "  |  "
-              << Shown(outcome.precharge, "BAR", 1) << '\n'
-              << "Polytropic exponent:   " << CUnitConvMap::FormatNumber(outcome.dExponent, 1, true, false) << '\n';
+              << Shown(outcome.precharge, "BARG", 1) << '\n'
+              << "Polytropic exponent:   " << FormatExponent(outcome.dExponent) << '\n';
     return kExitOk;
 }
 

@@ -7,13 +7,48 @@
 #include <charconv>
 #include <cmath>
 
+namespace
+{
+// The units whose display text has the text as its first word: "kPa" names "kPa a" alone, "bar"
+// both "bar a" and "bar g".
+std::vector<std::string> UnitsFirstNamed(const std::string& strText)
+{
+    std::vector<std::string> codes;
+    for (const auto& entry : UnitTableEntries())
+        if (entry.unit.m_iStringID != 0 && UnitDisplayText(entry.strCode).rfind(strText + " ", 0) == 0)
+            codes.push_back(entry.strCode);
+    return codes;
+}
+} // namespace
+
+std::string UnknownUnitMessage(const std::string& strText)
+{
+    std::string strMessage = "Unit Not Found  " + strText;
+    const std::vector<std::string> codes = UnitsFirstNamed(strText);
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        strMessage += (i == 0 ? " (say which: " : i + 1 == codes.size() ? " or " : ", ") + UnitDisplayText(codes[i]) +
+                      " = " + codes[i];
+    return codes.empty() ? strMessage : strMessage + ")";
+}
+
 std::optional<std::string> ParseUnitArgument(const std::string& strText)
 {
     if (FindUnit(strText))
         return strText;
+    const auto withoutBlanks = [](std::string strShown)
+    {
+        std::erase(strShown, ' ');
+        return strShown;
+    };
     for (const auto& entry : UnitTableEntries())
         if (entry.unit.m_iStringID != 0 && UnitDisplayText(entry.strCode) == strText)
             return entry.strCode;
+    for (const auto& entry : UnitTableEntries())
+        if (entry.unit.m_iStringID != 0 && withoutBlanks(UnitDisplayText(entry.strCode)) == strText)
+            return entry.strCode;
+    // "kPa" for "kPa a": a first word that names one unit only. "bar" names two, and is no unit.
+    if (const std::vector<std::string> codes = UnitsFirstNamed(strText); codes.size() == 1)
+        return codes.front();
     return std::nullopt;
 }
 
@@ -54,7 +89,7 @@ std::optional<CUnitDouble> ParseValueWithUnit(const std::string& strText, int nC
     const auto code = ParseUnitArgument(strUnit);
     if (!code)
     {
-        strError = "Unit Not Found  " + strUnit;
+        strError = UnknownUnitMessage(strUnit);
         return std::nullopt;
     }
     if (nCategoryId != 0 && FindUnit(*code)->m_iCategoryID != nCategoryId)

@@ -53,6 +53,7 @@ int main(int argc, char** argv)
     AddUnitsCommand(app, nExitStatus);
     AddSizeCommand(app, nExitStatus);
     AddModelsCommand(app, nExitStatus);
+    AddRapidCommand(app, nExitStatus);
     AddShowCommand(app, nExitStatus);
     AddToolCommands(app, nExitStatus);
     AddBatchCommand(app, nExitStatus);
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
     AddCadCommand(app, nExitStatus);
     AddOrderPadCommand(app, nExitStatus);
     AddReportCommand(app, nExitStatus);
+    AddHelpCommand(app, nExitStatus);
 
     try
     {

@@ -1,5 +1,6 @@
 // tesmara-orderpad: the order pad program. It collects the line items that Tesmara hands over
 // into its inbox folder; a second start for the same inbox brings the first one up instead.
+#include "app/MessageBoxPrompt.h"
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadLink.h"
 #include "outputs/OrderPadWindow.h"
@@ -16,6 +17,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    CMessageBoxPrompt prompt;
+    CScopedPrompt scopedPrompt(prompt);
     QApplication::setApplicationName(QStringLiteral("Tesmara OrderPad"));
     QApplication::setApplicationVersion(QStringLiteral(TESMARA_VERSION));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tesmara-orderpad")));

@@ -2,6 +2,8 @@
 #include "Pictures.h"
 #include "Units.h"
 
+#include <cmath>
+
 namespace pictures
 {
 
@@ -10,37 +12,47 @@ namespace
 
 const Look drawing{false, true, Qt::white, Qt::white};
 
-// A over all along the cut side, B across the body beyond the +x end, and leaders from the uncut side
-// (`bubbleSide`, +1 or -1 in the unit's y) to the fittings at either end.
-void dimensionUnit(QPainter& p, const Anchors& a, QChar minusLetter, QChar plusLetter, double bubbleSide)
+// A over all along the cut side, B across the body beyond the end that lies right on the sheet (the
+// +x end of an upright unit), and leaders from the uncut side (`bubbleSide`, +1 or -1 in the unit's
+// y) to the fittings at either end.
+void dimensionUnit(QPainter& p, const QTransform& sheetBase, const Anchors& a, QChar minusLetter, QChar plusLetter,
+                   double bubbleSide)
 {
-    const QTransform toSheet = p.transform();
-    p.resetTransform();
+    const QTransform unitTransform = p.transform();
+    const QTransform toSheet = unitTransform * sheetBase.inverted();
+    p.setTransform(sheetBase);
     const auto at = [&](double x, double y) { return toSheet.map(QPointF(x, y)); };
     const double overall = -(a.radius + 26);
     dimension(p, at(a.minus.tip, -a.minus.tipRadius), at(a.plus.tip, -a.plus.tipRadius),
               at(a.minus.tip, overall), at(a.plus.tip, overall), 'A');
-    const double across = a.plus.tip + 36;
-    dimension(p, at(a.diameterAt, -a.radius), at(a.diameterAt, a.radius), at(across, -a.radius),
+    const QPointF minusEnd = at(a.minus.tip, 0), plusEnd = at(a.plus.tip, 0);
+    const bool plusFirst = std::abs(minusEnd.x() - plusEnd.x()) < 1e-6 || plusEnd.x() > minusEnd.x();
+    const double across = plusFirst ? a.plus.tip + 36 : a.minus.tip - 36;
+    const double diameterAt = plusFirst ? a.diameterAt : a.minus.tip + (a.plus.tip - a.diameterAt);
+    dimension(p, at(diameterAt, -a.radius), at(diameterAt, a.radius), at(across, -a.radius),
               at(across, a.radius), 'B');
     const double s = bubbleSide;
     leader(p, at(a.minus.feature.x(), s * a.minus.feature.y()),
            at(a.minus.tip - 14, s * (a.minus.tipRadius + 14)), minusLetter);
     leader(p, at(a.plus.feature.x(), s * a.plus.feature.y()),
            at(a.plus.tip + 14, s * (a.plus.tipRadius + 14)), plusLetter);
-    p.setTransform(toSheet);
+    p.setTransform(unitTransform);
 }
 
-void pistonDrawing(Sheet& sheet, GasEnd gasEnd, const QString& title)
+void pistonDrawing(Sheet& sheet, GasEnd gasEnd, const QString& title, bool piston = true)
 {
     QPainter& p = sheet.painter();
     p.save();
     placeLevel(p, QPointF(232, 184));
+    // Mirrored, so that the fluid port is on the left and the gas end on the right, as the CAD
+    // drawing has them.
+    p.scale(-1, 1);
     PistonUnit unit;
     unit.length = 240;
     unit.radius = 44;
     unit.gasEnd = gasEnd;
-    dimensionUnit(p, drawPiston(p, unit, drawing), 'D', 'C', +1);
+    unit.piston = piston;
+    dimensionUnit(p, sheet.base(), drawPiston(p, unit, drawing), 'D', 'C', +1);
     p.restore();
     sheet.frame();
     sheet.titleBlock(title);
@@ -51,7 +63,7 @@ void bottleDrawing(Sheet& sheet, const BottleUnit& unit, QPointF at, const QStri
     QPainter& p = sheet.painter();
     p.save();
     placeUpright(p, at);
-    dimensionUnit(p, drawBottle(p, unit, drawing), 'C', 'D', -1);
+    dimensionUnit(p, sheet.base(), drawBottle(p, unit, drawing), 'C', 'D', -1);
     p.restore();
     sheet.frame();
     sheet.titleBlock(title);
@@ -67,6 +79,12 @@ void dimPiston(Sheet& sheet)
 void dimPistonGasPort(Sheet& sheet)
 {
     pistonDrawing(sheet, GasEnd::Port, QStringLiteral("Piston accumulator, gas port"));
+}
+
+void dimPistonGasBottle(Sheet& sheet)
+{
+    // No piston: gas on both sides of the body, the port to the accumulator (C) and the valve (D).
+    pistonDrawing(sheet, GasEnd::Valve, QStringLiteral("Piston-style gas bottle"), false);
 }
 
 void dimBladder(Sheet& sheet)
@@ -91,7 +109,7 @@ void dimDiaphragm(Sheet& sheet)
     QPainter& p = sheet.painter();
     p.save();
     placeUpright(p, QPointF(210, 182));
-    dimensionUnit(p, drawSphere(p, 86, drawing), 'C', 'D', -1);
+    dimensionUnit(p, sheet.base(), drawSphere(p, 86, drawing), 'C', 'D', -1);
     p.restore();
     sheet.frame();
     sheet.titleBlock(QStringLiteral("Diaphragm accumulator"));

@@ -55,11 +55,14 @@ QFont sheetFont(int pixelSize, bool bold)
     return font;
 }
 
-Sheet::Sheet(int width, int height) : image_(width, height, QImage::Format_RGB32)
+Sheet::Sheet(int width, int height, int scale)
+    : scale_(scale), image_(width * scale, height * scale, QImage::Format_RGB32),
+      base_(QTransform::fromScale(scale, scale))
 {
     image_.fill(Qt::white);
     painter_.begin(&image_);
     painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter_.setTransform(base_);
 }
 
 void Sheet::studio()
@@ -74,7 +77,7 @@ void Sheet::studio()
 void Sheet::frame()
 {
     painter_.save();
-    painter_.resetTransform();
+    painter_.setTransform(base_);
     painter_.setPen(QPen(ink::caption, 1.0));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(QRectF(3.5, 3.5, width() - 7, height() - 7));
@@ -84,7 +87,7 @@ void Sheet::frame()
 void Sheet::caption(const QString& text)
 {
     painter_.save();
-    painter_.resetTransform();
+    painter_.setTransform(base_);
     painter_.setFont(sheetFont(9));
     painter_.setPen(ink::caption);
     painter_.drawText(QRectF(8, height() - 20, width() - 16, 13), Qt::AlignRight | Qt::AlignVCenter, text);
@@ -98,7 +101,7 @@ void Sheet::titleBlock(const QString& title)
     const QRectF box(width() - 3.5 - w, height() - 3.5 - 2 * rowHeight, w, 2 * rowHeight);
     const double split = box.left() + 58;
     painter_.save();
-    painter_.resetTransform();
+    painter_.setTransform(base_);
     painter_.setPen(QPen(ink::caption, 1.0));
     painter_.setBrush(Qt::white);
     painter_.drawRect(box);

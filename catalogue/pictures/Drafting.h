@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QPointF>
 #include <QString>
+#include <QTransform>
 
 namespace pictures
 {
@@ -30,11 +31,15 @@ QFont sheetFont(int pixelSize, bool bold = false);
 class Sheet
 {
 public:
-    Sheet(int width, int height);
+    // A sheet of width x height drawing units, drawn at `scale` pixels per unit: the report's
+    // drawings print sharp at 300 dpi only with more pixels than the screen pictures need.
+    Sheet(int width, int height, int scale = 1);
 
     QPainter& painter() { return painter_; }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return image_.width() / scale_; }
+    int height() const { return image_.height() / scale_; }
+    // The painter's transform for the sheet's own units, where others reset theirs.
+    const QTransform& base() const { return base_; }
 
     // A very light backdrop that fades towards the floor, for the shaded catalogue illustrations.
     void studio();
@@ -44,7 +49,9 @@ public:
     bool save(const QString& path);
 
 private:
+    int scale_;
     QImage image_;
+    QTransform base_;
     QPainter painter_;
 };
 

@@ -17,7 +17,11 @@ struct Picture
     int width;
     int height;
     void (*draw)(Sheet&);
+    int scale = 1; // pixels per drawing unit
 };
+
+// The report prints its drawing 3.75 in wide: three pixels per unit give 384 dpi.
+constexpr int kReportScale = 3;
 
 const Picture pictureList[] = {
     {"ProductAccumulators.jpg", 320, 240, productAccumulators},
@@ -41,14 +45,15 @@ const Picture pictureList[] = {
     {"SeriesGB.jpg", 320, 240, seriesGB},
     {"SeriesPG.jpg", 320, 240, seriesPG},
     {"SeriesBG.jpg", 320, 240, seriesBG},
-    {"DimPiston.jpg", 480, 360, dimPiston},
-    {"DimPistonGasPort.jpg", 480, 360, dimPistonGasPort},
-    {"DimBladder.jpg", 480, 360, dimBladder},
-    {"DimBladderHighFlow.jpg", 480, 360, dimBladderHighFlow},
-    {"DimDiaphragm.jpg", 480, 360, dimDiaphragm},
-    {"DimGasBottle.jpg", 480, 360, dimGasBottle},
-    {"DimOvrisol.jpg", 480, 360, dimOvrisol},
-    {"DimTransferBarrier.jpg", 480, 360, dimTransferBarrier},
+    {"DimPiston.jpg", 480, 360, dimPiston, kReportScale},
+    {"DimPistonGasPort.jpg", 480, 360, dimPistonGasPort, kReportScale},
+    {"DimPistonGasBottle.jpg", 480, 360, dimPistonGasBottle, kReportScale},
+    {"DimBladder.jpg", 480, 360, dimBladder, kReportScale},
+    {"DimBladderHighFlow.jpg", 480, 360, dimBladderHighFlow, kReportScale},
+    {"DimDiaphragm.jpg", 480, 360, dimDiaphragm, kReportScale},
+    {"DimGasBottle.jpg", 480, 360, dimGasBottle, kReportScale},
+    {"DimOvrisol.jpg", 480, 360, dimOvrisol, kReportScale},
+    {"DimTransferBarrier.jpg", 480, 360, dimTransferBarrier, kReportScale},
     {"Dalrow.jpg", 240, 80, brandDalrow},
     {"Ostrel.jpg", 240, 80, brandOstrel},
 };
@@ -75,7 +80,7 @@ int main(int argc, char** argv)
     }
     for (const pictures::Picture& picture : pictures::pictureList)
     {
-        pictures::Sheet sheet(picture.width, picture.height);
+        pictures::Sheet sheet(picture.width, picture.height, picture.scale);
         picture.draw(sheet);
         const QString path = out.filePath(QString::fromLatin1(picture.name));
         if (!sheet.save(path))

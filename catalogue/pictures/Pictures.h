@@ -36,6 +36,7 @@ void seriesBG(Sheet& sheet);
 // Dimension drawings for the selection report, 480 x 360.
 void dimPiston(Sheet& sheet);
 void dimPistonGasPort(Sheet& sheet);
+void dimPistonGasBottle(Sheet& sheet);
 void dimBladder(Sheet& sheet);
 void dimBladderHighFlow(Sheet& sheet);
 void dimDiaphragm(Sheet& sheet);

@@ -76,10 +76,11 @@ INSERT INTO ReportPictures (SeriesCode, GasPortType, Construction, UserFlow, Ima
     ('PA', 'B', '*', '*', 'DimPistonGasPort.jpg', 2), ('PA', 'M', '*', '*', 'DimPistonGasPort.jpg', 2),
     ('PM', '*', '*', '*', 'DimPiston.jpg', 1), ('PM', 'S', '*', '*', 'DimPistonGasPort.jpg', 2),
     ('PM', 'B', '*', '*', 'DimPistonGasPort.jpg', 2), ('PM', 'M', '*', '*', 'DimPistonGasPort.jpg', 2),
-    ('PG', '*', '*', '*', 'DimPistonGasPort.jpg', 1),
+    -- Gas bottles of a piston or bladder body: two gas ends, no fluid port.
+    ('PG', '*', '*', '*', 'DimPistonGasBottle.jpg', 1),
     ('BA', '*', '*', '*', 'DimBladder.jpg', 1), ('BA', '*', '*', 'Y', 'DimBladderHighFlow.jpg', 2),
     ('BH', '*', '*', '*', 'DimBladder.jpg', 1), ('BH', '*', '*', 'Y', 'DimBladderHighFlow.jpg', 2),
-    ('BG', '*', '*', '*', 'DimBladder.jpg', 1),
+    ('BG', '*', '*', '*', 'DimGasBottle.jpg', 1),
     ('DA', '*', '*', '*', 'DimDiaphragm.jpg', 1),
     ('GB', '*', '*', '*', 'DimGasBottle.jpg', 1),
     ('OV', '*', '*', '*', 'DimOvrisol.jpg', 1),

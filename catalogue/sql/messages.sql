@@ -60,7 +60,10 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('This application does not require an accumulator.',
      _('This application does not require an accumulator.')),
     ('The accumulator cannot be sized with these entries: %s.',
-     _('The accumulator cannot be sized with these entries: %s.^nPlease change the entries of the application.'));
+     _('The accumulator cannot be sized with these entries: %s.^nPlease change the entries of the application.')),
+    -- Under the results of shock suppression: line inside diameter, fluid density, gas temperature.
+    ('shock suppression inputs used',
+     _('Calculated with a line inside diameter of %s, a fluid density of %s and a gas temperature of %s (assumed: shock suppression has no temperature entry).'));
 
 -- The operating temperature range beside a sizing's results.
 INSERT INTO Messages (MsgKey, MsgText) VALUES
@@ -247,8 +250,9 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
      _('Your combined capacity exceeds the capacity of products represented in Tesmara.')),
     ('Please either lower your required capacity ',
      _('Please either lower your required capacity ')),
+    -- The fluid-level refusal: no combined capacity was entered on that path, so its own words.
     ('Your combined capacitiy exceeds the capacity of products represented in Tesmara. Please either lower your required capacity',
-     _('Your combined capacity exceeds the capacity of products represented in Tesmara. Please either lower your required capacity ')),
+     _('The volume between your high and low fluid levels exceeds the capacity of products represented in Tesmara. Please either bring the fluid levels closer together ')),
     ('Your High Fluid Level must be larger than 0',
      _('Your High Fluid Level must be larger than 0')),
     ('Please enter all data.',
@@ -265,8 +269,18 @@ INSERT INTO Messages (MsgKey, MsgText) VALUES
     ('Please make a selection from the size list',
      _('Please make a selection from the size list.'));
 
--- Selection report: the safety warning printed on every report.
+-- Selection report: each product's safety warning (an empty text prints none).
 INSERT INTO Messages (MsgKey, MsgText) VALUES
+    ('selection report warning, gas bottle',
+     _('Read the Dalrow accumulator safety guide before installing, charging or servicing this gas bottle. Charge it with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the gas bottle. Release the gas charge, and the pressure of the accumulator it serves, before removing any part. Installation, charging and maintenance must be done by qualified personnel only.')),
+    ('selection report warning, reservoir isolator',
+     _('Install the reservoir isolator as its installation instructions describe. The reservoir must not be pressurized: the isolator works at atmospheric pressure and its breather must stay open and clean. Installation and maintenance must be done by qualified personnel only.')),
+    ('selection report warning, accessory',
+     _('Read the Dalrow accumulator safety guide before fitting this accessory. Release all fluid pressure and the gas precharge of the accumulator before fitting or removing it, and use it only within the ratings marked on it and on the accumulator. Installation must be done by qualified personnel only.')),
+    ('selection report warning, repair kit',
+     _('Read the Dalrow accumulator safety guide and the instructions of the kit before servicing the accumulator. Release all fluid pressure and the gas precharge before taking the accumulator apart, and precharge it again with dry nitrogen only. Repairs must be done by qualified personnel only.')),
+    ('selection report warning, transfer barrier',
+     _('Read the Dalrow safety guide before installing or servicing this transfer barrier. Never exceed the rated maximum pressure marked on it. Release the pressure on both sides of the bladder before removing any part. Installation and maintenance must be done by qualified personnel only.')),
     ('selection report warning',
      _('Read the Dalrow accumulator safety guide before installing, charging or servicing this accumulator. Precharge with dry nitrogen only; never use oxygen or compressed air. Never exceed the rated maximum pressure marked on the accumulator. Release all fluid pressure and the gas precharge before removing any part. Installation, charging and maintenance must be done by qualified personnel only. This selection rests on the data you entered; check it against the conditions of your system.'));
 

@@ -11,6 +11,9 @@
 --   Gas bottle GB3-10G-S1          series 1, pressure 2, capacity 3, gas port 4, valve port 5
 --              PG31-9-10G-NS-S1    a piston body's codes without port modifications, gas port 12, valve port 13
 --              BG31-5G-NSS-S1      a bladder shell's codes, gas port 11, valve port 12
+--
+-- A model's description is all the step panel shows of it, so it names what tells the models of
+-- a series apart: the rating, the bore of a piston and the capacity.
 
 INSERT INTO Series (SeriesCode, SeriesLocation, AccumulatorType, Description, Image, Metric) VALUES
     ('PA', 1, 'Piston', _('Piston Accumulator, Inch Series'), 'SeriesPA.jpg', 0),
@@ -26,13 +29,13 @@ INSERT INTO Series (SeriesCode, SeriesLocation, AccumulatorType, Description, Im
 INSERT INTO PressureClasses (SeriesCode, PressureCode, PressureLocation, PressureRating, PressUnits, RatingPsi)
 WITH c(SeriesCode, PressureCode, Rating, Units) AS (VALUES
     ('PA', '3', 3000.0, 'PSIG'), ('PA', '4', 4000.0, 'PSIG'), ('PA', '5', 5000.0, 'PSIG'),
-    ('PM', 'K', 210.0, 'BAR'), ('PM', 'L', 250.0, 'BAR'), ('PM', 'M', 350.0, 'BAR'),
+    ('PM', 'K', 210.0, 'BARG'), ('PM', 'L', 250.0, 'BARG'), ('PM', 'M', 350.0, 'BARG'),
     ('PG', '3', 3000.0, 'PSIG'),
     ('BA', '3', 3000.0, 'PSIG'), ('BA', '5', 5000.0, 'PSIG'),
     ('BH', '4', 4000.0, 'PSIG'), ('BH', '6', 6000.0, 'PSIG'),
     ('BG', '3', 3000.0, 'PSIG'),
     ('DA', '3', 3000.0, 'PSIG'), ('DA', '5', 5000.0, 'PSIG'),
-    ('GB', '3', 3000.0, 'PSIG'), ('GB', '5', 5000.0, 'PSIG'), ('GB', 'K', 210.0, 'BAR'))
+    ('GB', '3', 3000.0, 'PSIG'), ('GB', '5', 5000.0, 'PSIG'), ('GB', 'K', 210.0, 'BARG'))
 SELECT c.SeriesCode, c.PressureCode, 2, c.Rating, c.Units, (c.Rating * u.Factor + u.Offset - 101314.224) / 6894.757
 FROM c JOIN Units u ON u.Code = c.Units;
 
@@ -114,9 +117,11 @@ outlined AS (
 SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        BoreCode, BoreLocation, BoreDisplay, BoreUnits, CapCode, 5, Capacity, CapacityUnits,
        '1', 3, 'Piston',
-       printf(CASE SeriesCode WHEN 'PA' THEN _('Piston, %s Bore') WHEN 'PM' THEN _('Piston, Metric, %s Bore')
-                              ELSE _('Piston-Style Gas Bottle, %s Bore') END,
-              _num(BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END),
+       printf(CASE SeriesCode WHEN 'PA' THEN _('Piston, %s, %s Bore, %s') WHEN 'PM' THEN _('Piston, Metric, %s, %s Bore, %s')
+                              ELSE _('Piston-Style Gas Bottle, %s, %s Bore, %s') END,
+              _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
+              _num(BoreDisplay) || CASE WHEN Metric THEN ' mm' ELSE ' in' END,
+              _num(Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'L' THEN ' L' ELSE ' gal' END),
        StdFlow, MaxFlow, FlowUnits,
        CASE WHEN Metric THEN ROUND(LengthIn * 25.4, 0) ELSE ROUND(LengthIn, 1) END,
        CASE WHEN Metric THEN ROUND(OdIn * 25.4, 0) ELSE OdIn END,
@@ -157,8 +162,9 @@ shaped AS (
     WHERE s.CuIn <= c.MaxCuIn)
 SELECT SeriesCode, 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        '', 0, 0.0, 'IN', CapCode, 4, Capacity, CapacityUnits, '1', 3, 'Bladder',
-       printf(CASE SeriesCode WHEN 'BA' THEN _('Bladder, %s') WHEN 'BH' THEN _('Bladder, High Pressure, %s')
-                              ELSE _('Bladder-Style Gas Bottle, %s') END,
+       printf(CASE SeriesCode WHEN 'BA' THEN _('Bladder, %s, %s') WHEN 'BH' THEN _('Bladder, High Pressure, %s, %s')
+                              ELSE _('Bladder-Style Gas Bottle, %s, %s') END,
+              _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
               CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE _num(Capacity) || ' gal' END),
        StdFlow, MaxFlow, 'GPM',
        ROUND(BodyIn + 0.8 * ShellIdIn + 3.0, 1),
@@ -175,7 +181,7 @@ WITH sizes(CapCode, Capacity, SphereOdIn, StdFlow, MaxFlow) AS (VALUES
     ('-120', 120.0, 7.3, 20.0, 30.0), ('-170', 170.0, 8.2, 30.0, 45.0), ('-240', 240.0, 9.1, 30.0, 45.0))
 SELECT 'DA', 1, p.PressureCode, p.PressureLocation, p.PressureRating, p.PressUnits,
        '', 0, 0.0, 'IN', s.CapCode, 4, s.Capacity, 'CU_IN', 'S', 3, 'Diaphragm',
-       printf(_('Diaphragm, %s in%s'), _num(s.Capacity), char(179)),
+       printf(_('Diaphragm, %s, %s in%s'), _num(p.PressureRating) || ' psi', _num(s.Capacity), char(179)),
        s.StdFlow, s.MaxFlow, 'GPM',
        ROUND(s.SphereOdIn + 1.6, 1), s.SphereOdIn + CASE WHEN p.PressureCode = '5' THEN 0.3 ELSE 0.0 END, 'IN',
        ROUND(0.55 * s.SphereOdIn * s.SphereOdIn * (1.0 + p.RatingPsi / 6000.0) * 0.283 * 2.5, 1), 'LB'
@@ -200,7 +206,8 @@ shaped AS (
     FROM sizes s JOIN PressureClasses p ON p.SeriesCode = 'GB' AND p.PressureCode = s.PressureCode)
 SELECT 'GB', 1, PressureCode, PressureLocation, PressureRating, PressUnits,
        '', 0, 0.0, 'IN', CapCode, 3, Capacity, CapacityUnits, '', 0, 'GB',
-       printf(_('Gas Bottle, %s'), _num(Capacity) || CASE WHEN Metric THEN ' L' ELSE ' gal' END),
+       printf(_('Gas Bottle, %s, %s'), _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
+              _num(Capacity) || CASE WHEN Metric THEN ' L' ELSE ' gal' END),
        1000.0, 1000.0, 'GPM',
        CASE WHEN Metric THEN ROUND((BodyIn + 0.8 * ShellIdIn + 2.0) * 25.4, 0) ELSE ROUND(BodyIn + 0.8 * ShellIdIn + 2.0, 1) END,
        CASE WHEN Metric THEN ROUND((ShellIdIn + 2.0 * WallIn) * 25.4, 0)

@@ -63,6 +63,7 @@ INSERT INTO RefJumps (SeriesName, Dialog, RefJump) VALUES
 
 -- Rapid selection: one dialog per product type.
 INSERT INTO RefJumps (SeriesName, Dialog, RefJump) VALUES
+    ('ALL', 'CDpnsSelection', 'RAPIDSELECTION.PDF'),
     ('ALL', 'CDpnsPiston', 'RAPIDSELECTION.PDF'),
     ('ALL', 'CDpnsBladder', 'RAPIDSELECTION.PDF'),
     ('ALL', 'CDpnsDiaphragm', 'RAPIDSELECTION.PDF'),

@@ -104,7 +104,11 @@ INSERT INTO ReportValueKeys (MapKey, SortOrder) VALUES
     ('DeliveredAtSystemTempVAL', 98),
     ('DeliveredAtMaxTempVAL', 99),
     ('PrechargeRuleVAL', 100),
-    ('TemperatureWarningVAL', 101);
+    ('TemperatureWarningVAL', 101),
+    -- What shock suppression used besides its entries.
+    ('LineInsideDiameterVAL', 102),
+    ('FluidDensityVAL', 103),
+    ('AssumedTempVAL', 104);
 
 -- Section headings.
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
@@ -116,7 +120,8 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DimensionsHeadingLBL', _('Dimensions')),
     ('EventsHeadingLBL', _('Actuator Events')),
     ('OptionsHeadingLBL', _('Options Selected')),
-    ('OperatingRangeHeadingLBL', _('Operating Temperature Range'));
+    ('OperatingRangeHeadingLBL', _('Operating Temperature Range')),
+    ('ModelCodesHeadingLBL', _('Model Number, Code by Code'));
 
 -- Captions of the value keys: the key with VAL turned into LBL (LBL appended where there is no VAL).
 -- Flags and internal keys (application and method numbers, choice flags, paths, picture name,
@@ -210,7 +215,10 @@ INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES
     ('DeliveredAtSystemTempLBL', _('Delivered Volume at System Temperature:')),
     ('DeliveredAtMaxTempLBL', _('Delivered Volume at Maximum Temperature:')),
     ('PrechargeRuleLBL', _('Precharge Rule at Maximum Temperature:')),
-    ('TemperatureWarningLBL', _('Operating Range Warning:'));
+    ('TemperatureWarningLBL', _('Operating Range Warning:')),
+    ('LineInsideDiameterLBL', _('Line Inside Diameter:')),
+    ('FluidDensityLBL', _('Fluid Density:')),
+    ('AssumedTempLBL', _('Temperature (assumed):'));
 
 -- Captions of the actuator event table's columns (the event keys carry the prefix "Events.").
 INSERT INTO ReportLabels (MapKey, FieldLabel) VALUES

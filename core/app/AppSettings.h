@@ -30,6 +30,10 @@ inline constexpr const char* TipStartUp = "Tip/StartUp";
 inline constexpr const char* TipFilePos = "Tip/FilePos";
 inline constexpr const char* TipTimeStamp = "Tip/TimeStamp";
 inline constexpr const char* RecentFileList = "Recent File List";
+// The maker's web pages of the Help menu: installation data.
+inline constexpr const char* WebHomePage = "Web/HomePage";
+inline constexpr const char* WebProductInformation = "Web/ProductInformation";
+inline constexpr const char* WebTechnicalSupport = "Web/TechnicalSupport";
 } // namespace settingskey
 
 // One installed language; every field is text, as stored.

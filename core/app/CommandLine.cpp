@@ -28,7 +28,7 @@ bool CCmdLineInfo::IsLanguageArgument(const std::string& strArgument)
 
 const char* CCmdLineInfo::Usage()
 {
-    return "Usage: tesmara-accumulator [--no-splash] [--language XX | /XX] [file.Ac3]";
+    return "Usage: tesmara-accumulator [--no-splash] [--language XX | /XX] [file.Ac3 | /p file.Ac3]";
 }
 
 std::string CCmdLineInfo::HelpText()
@@ -41,6 +41,7 @@ std::string CCmdLineInfo::HelpText()
            "Options:\n"
            "  --language XX, /XX  start in the language XX, a two-letter code such as US\n"
            "  --no-splash         start without the splash screen, the disclaimer and the tip of the day\n"
+           "  /p file.Ac3         print the selection's report on the default printer and exit\n"
            "  -h, --help          show this help and exit\n"
            "  --version           show the version and exit\n";
 }
@@ -54,6 +55,23 @@ bool CCmdLineInfo::Parse(const std::vector<std::string>& args, std::string& strE
             m_strLanguage = Upper(strArg.substr(1));
         else if (strArg == "--no-splash")
             m_bShowSplash = false;
+        else if (strArg == "/p" || strArg == "/P" || strArg == "-p" || strArg == "--print")
+        {
+            if (i + 1 >= args.size() || m_bPrint)
+            {
+                strError = m_bPrint ? "Only one selection file can be printed at a time."
+                                    : strArg + " needs the selection file to print.";
+                return false;
+            }
+            m_bPrint = true;
+            m_bShowSplash = false;
+            if (!m_strFileName.empty())
+            {
+                strError = "Only one selection file can be opened at a time.";
+                return false;
+            }
+            m_strFileName = args[++i];
+        }
         else if (strArg == "--language" || strArg.rfind("--language=", 0) == 0)
         {
             std::string strCode;

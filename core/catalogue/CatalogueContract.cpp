@@ -71,6 +71,76 @@ std::vector<SContractParam> RepairKitFilters()
             {"[parService]", "*"},   {"[parPort]", "*"},      {"[parRepairKitType]", "Piston Seal Kits"}};
 }
 
+// The rapid selection's code lists: a code, its position and its text (or a number and its unit).
+std::vector<SContractQuery> RapidSelection()
+{
+    const auto codes = [](const char* pszCode = "Code", const char* pszText = "Description",
+                          std::vector<SContractField> extra = {})
+    {
+        std::vector<SContractField> fields = {{pszCode, R::Text}, {"CodeLocation", R::Whole}, {pszText, R::Text}};
+        fields.insert(fields.end(), extra.begin(), extra.end());
+        return fields;
+    };
+    const auto numbers = [](const char* pszCode, const char* pszValue, const char* pszUnits)
+    {
+        return std::vector<SContractField>{
+            {pszCode, R::Text}, {"CodeLocation", R::Whole}, {pszValue, R::Number}, {pszUnits, R::Text}};
+    };
+    const SContractParam piston{"[parAccumType]", "Piston"};
+    const SContractParam series{"[parSeries]", "BA"};
+    const SContractParam bore{"[parBoreSize]", "-4"};
+    const SContractParam port{"[parDesignNumber]", "2"};
+    const std::vector<SContractParam> pistonPort = {piston, bore, port, {"[parPressure]", "3"}, {"[parSide]", "Hyd"}};
+    const std::vector<SContractParam> pistonSize = {bore, {"[parPressure]", "3"}, {"[parPortSize]", "-S"}, port};
+    const std::vector<SContractParam> sizePressure = {series, {"[parSize]", "-5G"}, {"[parPressure]", "3"}};
+    return {
+        {"qDpnsSeriesList", {}, {{"Series", R::Text}, {"SeriesCodesDescription", R::Text}, {"AccumulatorType", R::Text}}},
+        {"qDpnsAllSeries", {piston}, codes("SeriesCode", "DPNSDesc")},
+        {"qDpnsPistonSize", {{"[parSeries]", "PA"}}, numbers("NomBore", "BoreDisplay", "BoreUnits")},
+        {"qDpnsPistonConstr", {piston, bore}, codes("Code", "Description", {{"Construction", R::Text}, {"Approval", R::Text}})},
+        {"qDpnsPistonOptions", {bore, {"[parSeries]", "PA"}}, codes("OptionCode", "Description", {{"PartNumberCode", R::Text}})},
+        {"qDpnsPistonCapacity", {{"[parSeries]", "PA"}, bore}, numbers("CapCode", "Cap", "CapUnits")},
+        {"qDpnsPistonPressure",
+         {{"[parSeries]", "PA"}, bore, {"[parOptions]", "-G"}, {"[parCapacity]", "-150"}},
+         numbers("PressureCode", "Pressure", "PressUnits")},
+        {"qDpnsPistonNumber", {piston, {"[parCapacity]", "-150"}, {"[parPressure]", "3"}}, codes()},
+        {"qDpnsAllSeals", {piston}, codes()},
+        {"qDpnsPistonModificationPort", pistonPort, codes("TypeCode", "Type")},
+        {"qDpnsPistonModificationSize", pistonSize, codes("SizeCode", "Size")},
+        {"qDpnsAllCapSize", {series}, numbers("CapCode", "Cap", "CapUnits")},
+        {"qDpnsBladderConstr", {series, {"[parSize]", "-5G"}}, codes()},
+        {"qDpnsPressure", {series, {"[parCapCode]", "-5G"}}, numbers("PressureCode", "Pressure", "PressUnits")},
+        {"qDpnsBladderHydPort", {series, {"[parBoreSize]", "-5G"}, {"[parPressure]", "3"}},
+         codes("Code", "Description", {{"PortSize", R::Text}})},
+        {"qDpnsBladderMod1", sizePressure, codes()},
+        {"qDpnsBladderMod2", {{"[parAccumType]", "Bladder"}, {"[parSize]", "-5G"}, {"[parPressure]", "3"}}, codes()},
+        {"qDpnsBladderDesCode", {{"[parBoreSize]", "-5G"}}, codes()},
+        {"qDpnsDiaphragmConstr", {{"[parSeries]", "DA"}}, codes()},
+        {"qDpnsDiaphragmPort", {{"[parSeries]", "DA"}}, codes()},
+        {"qDpnsDiaphragmVariation", {{"[parSeries]", "DA"}}, codes()},
+        {"qDpnsDiaphragmCode", {{"[parSeries]", "DA"}}, codes()},
+        {"qDpnsGBConstr", {{"[parSeries]", "GB"}}, codes()},
+        {"qDpnsGBPressure", {{"[parSeries]", "GB"}, {"[parCapCode]", "-10G"}}, numbers("PressureCode", "Pressure", "PressUnits")},
+        {"qDpnsGBGasPort", {{"[parSeries]", "GB"}}, codes()},
+        {"qDpnsGBValvePort", {{"[parSeries]", "GB"}}, codes()},
+        {"qDpnsGBOptions", {{"[parSeries]", "GB"}}, codes()},
+        {"qDpnsGBVariation", {{"[parSeries]", "GB"}}, codes()},
+        {"qDpnsOVSize", {}, numbers("Code", "CapDisplay", "CapDisplayUnits")},
+        {"qDpnsOVConstr", {{"[parSizeCode]", "-10"}}, codes()},
+        {"qDpnsOVPressure", {}, codes()},
+        {"qDpnsOVPort", {}, codes()},
+        {"qDpnsOVVariation", {}, codes()},
+        {"qDpnsOVDesCode", {}, codes()},
+        {"qDpnsModel",
+         {{"[parSeries]", "PA"}, {"[parPressure]", "3"}, {"[parCapacity]", "-150"}, {"[parBore]", "-4"}},
+         {{"SeriesCode", R::Text}, {"SeriesLocation", R::Whole}, {"CapCode", R::Text}, {"CapLocation", R::Whole},
+          {"PressureCode", R::Text}, {"PressureLocation", R::Whole}, {"PressureRating", R::Number},
+          {"PressUnits", R::Text}, {"BoreCode", R::Text}, {"BoreLocation", R::Whole}, {"DesignNumber", R::Text},
+          {"DesignLocation", R::Whole}, {"AccumulatorDesc", R::Text}, {"AccumulatorType", R::Text},
+          {"Capacity", R::Number}, {"CapacityUnits", R::Text}, {"BoreDisplay", R::Number}, {"BoreUnits", R::Text}}},
+    };
+}
+
 std::vector<SContractQuery> Build()
 {
     const std::int16_t nOne = 1;
@@ -346,17 +416,32 @@ std::vector<SContractQuery> Build()
          Dimensions()},
         {"qDiaphragmDimensions", {{"[parSeries]", "DA"}, {"[parPressure]", "3"}, {"[parCapacity]", "-50"}}, Dimensions()},
         {"qGBDimensions", {{"[parSeries]", "GB"}, {"[parSize]", "-10G"}, {"[parGasPort]", "-S"}}, Dimensions()},
+        {"qGBBodyDimensions",
+         {{"[parSeries]", "PG"},
+          {"[parPressure]", "3"},
+          {"[parCapacity]", "-10G"},
+          {"[parBore]", "-9"},
+          {"[parGasPort]", "-S"},
+          {"[parValvePort]", "1"}},
+         Dimensions()},
         {"qOVDimensions", {{"[parSeries]", "OV"}, {"[parCapacity]", "-10"}, {"[parConstruction]", "-S"}}, Dimensions()},
         {"qTBDimensions", {{"[parSeries]", "TB"}, {"[parPressure]", "3"}, {"[parCapacity]", "-10G"}}, Dimensions()},
         {"qSelRepPicture",
          {{"[parSeries]", "PA"}, {"[parGasPort]", "V"}, {"[parConstruction]", "S"}, {"[parUserFlow]", "N"}},
          {{"Image", R::Text}}},
+        {"qSeriesDescription", {{"[parSeries]", "PG"}}, {{"Description", R::Text}}},
     };
 }
 } // namespace
 
 const std::vector<SContractQuery>& CatalogueContract()
 {
-    static const std::vector<SContractQuery> contract = Build();
+    static const std::vector<SContractQuery> contract = []
+    {
+        std::vector<SContractQuery> queries = Build();
+        for (SContractQuery& query : RapidSelection())
+            queries.push_back(std::move(query));
+        return queries;
+    }();
     return contract;
 }

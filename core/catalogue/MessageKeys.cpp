@@ -19,7 +19,7 @@ const std::vector<std::string>& AllMessageKeys()
         kEnteredPrechargeNotAboveZero, kPrechargeTooHigh,
         // Known required capacity and the results dialog.
         kRequiredCapacityNotAboveZero, kRequiredVolumeAboveCatalogue,
-        kMaxPressureAboveCatalogueLower, kCriticalEvent, kNoAccumulatorRequired, kCannotSize,
+        kMaxPressureAboveCatalogueLower, kCriticalEvent, kNoAccumulatorRequired, kCannotSize, kShockInputs,
         // The operating temperature range beside a sizing's results.
         kOperatingRangeIncomplete, kOperatingRangeReversed, kOperatingMinBelowCatalogue,
         kOperatingMaxAboveCatalogue, kSystemTempOutsideOperating,
@@ -66,8 +66,9 @@ const std::vector<std::string>& AllMessageKeys()
         kReservoirLengthNotAboveZero,
         // Accessories.
         kSelectFromSizeList,
-        // Selection report: the safety warning printed on every report.
-        kSelectionReportWarning,
+        // Selection report: the safety warning of each product's report.
+        kSelectionReportWarning, kGasBottleReportWarning, kIsolatorReportWarning, kAccessoryReportWarning,
+        kRepairKitReportWarning, kTransferBarrierReportWarning,
         // Ranges of the entries beyond the dialogs' own checks.
         kActuationTimeTooLong, kDwellTimeTooLong, kHoldTimeTooLong, kResponseTimeTooLong,
         kCycleDurationTooLong, kEventStartNegative, kDischargeTimeTooLong,

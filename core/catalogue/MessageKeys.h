@@ -41,6 +41,7 @@ inline constexpr const char* kMaxPressureAboveCatalogueLower = "Please lower you
 inline constexpr const char* kCriticalEvent = "The critical event occurs at Actuator %i Event %i. Altering this event may decrease the accumulator size required.";
 inline constexpr const char* kNoAccumulatorRequired = "This application does not require an accumulator.";
 inline constexpr const char* kCannotSize = "The accumulator cannot be sized with these entries: %s.";
+inline constexpr const char* kShockInputs = "shock suppression inputs used";
 
 // The operating temperature range beside a sizing's results.
 inline constexpr const char* kOperatingRangeIncomplete = "Please enter both the Minimum and the Maximum Operating Temperature, or leave both empty.";
@@ -150,8 +151,14 @@ inline constexpr const char* kReservoirLengthNotAboveZero = "Your Reservoir Leng
 // Accessories.
 inline constexpr const char* kSelectFromSizeList = "Please make a selection from the size list";
 
-// Selection report: the safety warning printed on every report.
+// Selection report: the safety warning of each product's report (an accumulator's, a gas
+// bottle's, ...); an empty text prints no warning.
 inline constexpr const char* kSelectionReportWarning = "selection report warning";
+inline constexpr const char* kGasBottleReportWarning = "selection report warning, gas bottle";
+inline constexpr const char* kIsolatorReportWarning = "selection report warning, reservoir isolator";
+inline constexpr const char* kAccessoryReportWarning = "selection report warning, accessory";
+inline constexpr const char* kRepairKitReportWarning = "selection report warning, repair kit";
+inline constexpr const char* kTransferBarrierReportWarning = "selection report warning, transfer barrier";
 
 // Ranges of the entries beyond the dialogs' own checks: times that no sizing can take, and an
 // event before the cycle.

@@ -16,7 +16,8 @@ namespace
 // A choice the lists do not offer: list, choice (and what it offers); the options; a list the
 // type lacks: type, list (and its lists); a type without the step.
 constexpr int kStringEmptyList = 59228, kStringNotOffered = 59229, kStringTooManyOptions = 59230,
-              kStringNoSuchList = 59231, kStringNoSuchListOf = 59232, kStringNoDetailsStep = 59233;
+              kStringNoSuchList = 59231, kStringNoSuchListOf = 59232, kStringNoDetailsStep = 59233,
+              kStringOfferedTwice = 71040;
 
 // A refusal of the caller's choices, carried out of the list being read.
 struct SRefusal : std::runtime_error
@@ -24,12 +25,21 @@ struct SRefusal : std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-std::string Join(const std::vector<std::string>& names)
+std::string Join(const std::vector<std::string>& names, const char* pszBetween = ", ")
 {
     std::string strText;
     for (const std::string& strName : names)
-        strText += (strText.empty() ? "" : ", ") + strName;
+        strText += (strText.empty() ? "" : pszBetween) + strName;
     return strText;
+}
+
+// An item as a refusal lists it and a choice may name it: "code: description", or the one of
+// the two it has.
+std::string Shown(const CPartCode& item)
+{
+    if (item.m_strCode.empty() || item.m_strDescription.empty())
+        return item.m_strCode + item.m_strDescription;
+    return item.m_strCode + ": " + item.m_strDescription;
 }
 
 class CPicker
@@ -53,20 +63,31 @@ public:
                 codes.push_back(strCode);
         return codes;
     }
+    // The item named by its code, by its description, or by both as the refusal lists them
+    // ("-S: SAE"). A code that several items share must be told apart by its description.
     static CPartCode Find(const std::vector<CPartCode>& items, const std::string& strName, const std::string& strCode)
     {
-        for (std::string CPartCode::*pMatch : {&CPartCode::m_strCode, &CPartCode::m_strDescription})
+        std::vector<const CPartCode*> byCode;
+        for (const CPartCode& item : items)
         {
-            const auto it = std::find_if(items.begin(), items.end(),
-                                         [&](const CPartCode& item) { return item.*pMatch == strCode; });
-            if (it != items.end())
-                return *it;
+            if (Shown(item) == strCode)
+                return item;
+            if (item.m_strCode == strCode)
+                byCode.push_back(&item);
         }
+        if (byCode.size() == 1)
+            return *byCode.front();
+        if (byCode.empty())
+            for (const CPartCode& item : items)
+                if (item.m_strDescription == strCode)
+                    return item;
         std::vector<std::string> offered;
         for (const CPartCode& item : items)
-            offered.push_back(item.m_strCode.empty() ? item.m_strDescription : item.m_strCode);
-        throw SRefusal(offered.empty() ? FormatString(kStringEmptyList, {strName, strCode})
-                                       : FormatString(kStringNotOffered, {strName, strCode, Join(offered)}));
+            offered.push_back(Shown(item));
+        if (offered.empty())
+            throw SRefusal(FormatString(kStringEmptyList, {strName, strCode}));
+        throw SRefusal(FormatString(byCode.empty() ? kStringNotOffered : kStringOfferedTwice,
+                                    {strName, strCode, Join(offered, "; ")}));
     }
 
 private:
@@ -79,10 +100,23 @@ void Piston(CAccumulatorData& working, CAccumulatorData& result, const CAccumula
     SPistonDetailChoice choice;
     choice.seal = picker.Pick(PistonSealList(working, db), "seal");
     choice.port = picker.Pick(PistonPortList(working, db), "port");
-    if (const auto construction = picker.Pick(PistonConstructionList(working, db), "construction"))
-        choice.construction = construction->m_strDescription;
+    // The construction is a material; its codes are those of its approvals ("S": carbon steel,
+    // no approval), so a code names the construction and its approval together.
+    const SDetailList constructions = PistonConstructionList(working, db);
+    const std::vector<std::string> named = picker.Named("construction");
+    std::optional<CPartCode> approvalByCode;
+    for (const CPartCode& construction : constructions.items)
+        for (const CPartCode& approval : named.empty() ? std::vector<CPartCode>()
+                                                        : PistonApprovalList(working, construction.m_strDescription, db).items)
+            if (approval.m_strCode == named.back() && !approvalByCode)
+                choice.construction = construction.m_strDescription, approvalByCode = approval;
+    if (!approvalByCode)
+        if (const auto construction = picker.Pick(constructions, "construction"))
+            choice.construction = construction->m_strDescription;
     if (choice.construction)
-        choice.approval = picker.Pick(PistonApprovalList(working, *choice.construction, db), "approval");
+        choice.approval = approvalByCode && picker.Named("approval").empty()
+                              ? approvalByCode
+                              : picker.Pick(PistonApprovalList(working, *choice.construction, db), "approval");
     const std::string strPort = choice.port ? choice.port->m_strCode : working.cpcDesignNumber.m_strCode;
     const SPortModificationLists ports = PistonPortModificationLists(working, strPort, db);
     choice.portType = picker.Pick(ports.type, "porttype");

@@ -86,6 +86,7 @@ struct SPistonDetailChoice
 };
 // At most this many checked options are kept.
 constexpr std::size_t kMaxPistonOptions = 9;
+static_assert(kMaxPistonOptions == kMaxStoredOptions);
 
 // Writes the choices into the working copy, then copies the step's fields into the result
 // copy (reset from this step on), so both hold them alike. `former` is the product object's

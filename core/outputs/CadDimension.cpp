@@ -74,8 +74,19 @@ void CCadAnnotator::Vertical(const SCadPoint& a, const SCadPoint& b, double dLin
     Arrow({dLineX, dBottom}, 0.0, -1.0);
     Arrow({dLineX, dTop}, 0.0, 1.0);
     // Read from the right, as drawings are: the text stands left of the line.
-    m_d.m_texts.push_back({ECadLayer::Dimension, {dLineX - Paper(1.0), (dBottom + dTop) / 2.0},
-                           Paper(kTextHeight), strText, ECadAlign::Centre, 90.0});
+    const double dHeight = Paper(kTextHeight);
+    const double dWidth = Paper(CadTextWidth(strText, kTextHeight));
+    if (dTop - dBottom >= dWidth + Paper(2.0 * kArrowLength + 2.0))
+        m_d.m_texts.push_back({ECadLayer::Dimension, {dLineX - Paper(1.0), (dBottom + dTop) / 2.0}, dHeight, strText,
+                               ECadAlign::Centre, 90.0});
+    else
+    {
+        // Too short to hold its text, which would cross the extension lines: the line runs on
+        // beyond the top arrow to the text.
+        Line({dLineX, dTop}, {dLineX, dTop + Paper(kArrowLength + 2.0) + dWidth});
+        m_d.m_texts.push_back({ECadLayer::Dimension, {dLineX - Paper(1.0), dTop + Paper(kArrowLength + 1.0)}, dHeight,
+                               strText, ECadAlign::Left, 90.0});
+    }
 }
 
 void CCadAnnotator::Leader(const SCadPoint& feature, const SCadPoint& balloon, const std::string& strTag)

@@ -17,7 +17,8 @@ public:
     // A horizontal dimension between two feature points with its line at dLineY; the text
     // stands above the line, or beside it where the line is too short to hold it.
     void Horizontal(const SCadPoint& a, const SCadPoint& b, double dLineY, const std::string& strText);
-    // A vertical dimension with its line at dLineX; the text reads along the line.
+    // A vertical dimension with its line at dLineX; the text reads along the line, between the
+    // arrows or, where the line is too short to hold it, beyond the upper one.
     void Vertical(const SCadPoint& a, const SCadPoint& b, double dLineX, const std::string& strText);
     // A leader from a feature point to a circled letter at balloon.
     void Leader(const SCadPoint& feature, const SCadPoint& balloon, const std::string& strTag);

@@ -40,14 +40,40 @@ std::vector<std::pair<std::string, std::string>> CadMailboxLayout(const std::str
     return layout;
 }
 
+CCadMailbox::~CCadMailbox()
+{
+    std::string strIgnored;
+    FinishRequest(strIgnored);
+}
+
 bool CCadMailbox::Open(const std::filesystem::path& file, std::string& strError)
 {
     return m_db.OpenForWriting(file, strError);
 }
 
-bool CCadMailbox::RequestCadDrawing(const SCadConversion& conversion, SCadMailboxRow& written,
-                                    std::string& strError)
+bool CCadMailbox::FinishRequest(std::string& strError)
 {
+    if (!m_bHolding)
+        return true;
+    m_bHolding = false;
+    try
+    {
+        m_db.CommitTransaction();
+        return true;
+    }
+    catch (const CCatalogueError& error)
+    {
+        m_db.RollbackTransaction();
+        strError = error.what();
+        return false;
+    }
+}
+
+bool CCadMailbox::RequestCadDrawing(const SCadConversion& conversion, SCadMailboxRow& written,
+                                    std::string& strError, bool bHold)
+{
+    if (!FinishRequest(strError))
+        return false;
     const auto layout = CadMailboxLayout(conversion.strTable);
     if (layout.empty())
     {
@@ -79,7 +105,10 @@ bool CCadMailbox::RequestCadDrawing(const SCadConversion& conversion, SCadMailbo
         for (const auto& [strField, strResultField] : layout)
             row.fields.emplace_back(strField, rows.GetString(strResultField));
         m_db.AppendRow(conversion.strTable, row.fields);
-        m_db.CommitTransaction();
+        if (bHold)
+            m_bHolding = true;
+        else
+            m_db.CommitTransaction();
         written = std::move(row);
         return true;
     }

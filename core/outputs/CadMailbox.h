@@ -28,6 +28,12 @@ std::vector<std::pair<std::string, std::string>> CadMailboxLayout(const std::str
 class CCadMailbox
 {
 public:
+    CCadMailbox() = default;
+    // A request still held is committed.
+    ~CCadMailbox();
+    CCadMailbox(const CCadMailbox&) = delete;
+    CCadMailbox& operator=(const CCadMailbox&) = delete;
+
     // Opens the mailbox file for writing. False with the reason.
     bool Open(const std::filesystem::path& file, std::string& strError);
     bool IsOpen() const { return m_db.IsOpen(); }
@@ -35,7 +41,12 @@ public:
     // Empties the conversion's table, runs the conversion and adds its row, all in one
     // transaction: afterwards the table holds exactly that row. When the conversion returns
     // no row, or anything fails, false with the reason, and the mailbox is as it was.
-    bool RequestCadDrawing(const SCadConversion& conversion, SCadMailboxRow& written, std::string& strError);
+    // With bHold the transaction stays open until FinishRequest: another program's request
+    // waits, so that what this one reads in between is its own row.
+    bool RequestCadDrawing(const SCadConversion& conversion, SCadMailboxRow& written, std::string& strError,
+                           bool bHold = false);
+    // Commits a held request. False with the reason when the row could not be stored.
+    bool FinishRequest(std::string& strError);
     // The request a table holds (the last row, should there be several). False with the
     // reason when it holds none.
     bool ReadRow(const std::string& strTable, SCadMailboxRow& row, std::string& strError);
@@ -44,4 +55,5 @@ public:
 
 private:
     IDatabase m_db;
+    bool m_bHolding = false;
 };

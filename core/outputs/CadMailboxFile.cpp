@@ -14,6 +14,13 @@ namespace fs = std::filesystem;
 
 namespace
 {
+// A copy that cannot be opened as a mailbox (damaged, cut short, another file) is made again.
+bool IsMailbox(const fs::path& file)
+{
+    IDatabase db;
+    std::string strIgnored;
+    return db.OpenForWriting(file, strIgnored);
+}
 constexpr int kStringNotInstalled = 59264, kStringNotCopied = 59265;
 } // namespace
 
@@ -45,13 +52,17 @@ fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder
 
     const fs::path copy = userFolder / installed.filename();
     const bool bHaveCopy = fs::is_regular_file(copy, ec);
-    if (bHaveCopy && fs::last_write_time(copy, ec) >= fs::last_write_time(installed, ec) && !ec)
+    if (bHaveCopy && fs::last_write_time(copy, ec) >= fs::last_write_time(installed, ec) && !ec && IsMailbox(copy))
         return copy;
 
     // Copied under a name of its own and renamed, so a copy is never seen half-written.
     fs::create_directories(userFolder, ec);
-    fs::path temporary = userFolder / ("." + installed.filename().string() + ".copying-" +
-                                       std::to_string(std::random_device()()));
+    // Built piece by piece: GCC 12 misreads "literal" + string temporaries (-Wrestrict).
+    std::string strTemporary(1, '.');
+    strTemporary += installed.filename().string();
+    strTemporary += ".copying-";
+    strTemporary += std::to_string(std::random_device()());
+    const fs::path temporary = userFolder / strTemporary;
     if (!ec)
         fs::copy_file(installed, temporary, fs::copy_options::overwrite_existing, ec);
     if (!ec)
@@ -60,8 +71,9 @@ fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder
         fs::rename(temporary, copy, ec);
     if (ec)
     {
+        const std::string strReason = ec.message();
         fs::remove(temporary, ec);
-        strError = FormatString(kStringNotCopied, {PathText(userFolder)});
+        strError = FormatString(kStringNotCopied, {PathText(copy), strReason});
         return fs::path();
     }
     return copy;

@@ -15,8 +15,8 @@ std::string CadMailboxFileName(const std::string& strLanguageCode);
 bool IsWritableWithFolder(const std::filesystem::path& file);
 
 // The installed mailbox when fnWritable says it can be written; otherwise userFolder /
-// its file name, copied from the installed one on first use and again whenever the
-// installed one is newer (an update of the program). Empty with the reason when there
+// its file name, copied from the installed one on first use, again whenever the installed
+// one is newer (an update of the program), and again when the copy is damaged. Empty with the reason when there
 // is no installed mailbox or the copy cannot be made.
 std::filesystem::path ResolveCadMailbox(const std::filesystem::path& installed,
                                         const std::filesystem::path& userFolder, std::string& strError,

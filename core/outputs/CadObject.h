@@ -6,14 +6,19 @@
 #include "outputs/CadPreferences.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CBaseProduct;
+class CCadMailbox;
 
 struct SCadRequest
 {
     std::filesystem::path mailbox; // the mailbox file the row is in
+    // The mailbox still holding the request's row uncommitted, until the first drawing has read
+    // it: no other program's request can replace the row in between.
+    std::shared_ptr<CCadMailbox> pHeld;
     // The mailbox information list: mailbox file name, mailbox table, CAD program, "PREVIEW",
     // company code, model number as shown.
     std::vector<std::string> m_lstInfo;
@@ -41,7 +46,8 @@ bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& 
                     const std::string& strModelNumber, SCadRequest& request, std::string& strMessage);
 
 // The drawing of a request as the CAD component makes it: the row read back from the mailbox,
-// its outline looked up, laid out with the preferences. False with the reason.
+// its outline looked up, laid out with the preferences. The first drawing of a request reads
+// the row it wrote and then lets the mailbox go. False with the reason.
 bool DrawCadRequest(const SCadRequest& request, const SCadPreferences& preferences, const std::string& strDate,
                     CCadDrawing& drawing, std::string& strError);
 

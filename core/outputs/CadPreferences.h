@@ -13,11 +13,14 @@ enum class ECadUnits
     Both = 2 // inches, with millimetres in brackets
 };
 
+// The most characters the title block's company text may have.
+inline constexpr int kMaxCadCompanyLength = 60;
+
 struct SCadPreferences
 {
     ECadUnits eUnits = ECadUnits::Both;
     std::string strCompany = "Dalrow Mestlin";  // the title block's company text
-    std::filesystem::path defaultFolder;        // empty: the user's home folder
+    std::filesystem::path defaultFolder;        // empty: the last drawing's folder, else the documents
 
     bool operator==(const SCadPreferences&) const = default;
 };

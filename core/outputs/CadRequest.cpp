@@ -23,20 +23,22 @@ bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& 
         strMessage = LoadString(59042);
         return false;
     }
-    CCadMailbox box;
+    auto pBox = std::make_shared<CCadMailbox>();
     std::string strError;
-    if (mailbox.empty() || !box.Open(mailbox, strError))
+    if (mailbox.empty() || !pBox->Open(mailbox, strError))
     {
-        strMessage = LoadString(59041) + (strError.empty() ? std::string() : "\n\n" + strError);
+        strMessage = LoadString(59041) +
+                     (mailbox.empty() ? std::string() : "\n\n" + PathText(mailbox) + ": " + strError);
         return false;
     }
     SCadMailboxRow row;
-    if (!box.RequestCadDrawing(conversion, row, strError))
+    if (!pBox->RequestCadDrawing(conversion, row, strError, true))
     {
         strMessage = FormatString(59043, {strModelNumber, strError});
         return false;
     }
     request.mailbox = mailbox;
+    request.pHeld = std::move(pBox);
     request.m_lstInfo = {selection.GetCadMailboxDatabase(), selection.GetCadMailboxTable(), selection.GetCadProgram(),
                          "PREVIEW", LoadString(52110), strModelNumber};
     return true;
@@ -45,13 +47,23 @@ bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& 
 bool DrawCadRequest(const SCadRequest& request, const SCadPreferences& preferences, const std::string& strDate,
                     CCadDrawing& drawing, std::string& strError)
 {
-    CCadMailbox box;
     SCadMailboxRow row;
     SCadOutline outline;
     if (request.m_lstInfo.size() < 6)
         return strError = LoadString(kStringNoMailboxTable), false;
-    if (!box.Open(request.mailbox, strError) || !box.ReadRow(request.Table(), row, strError) ||
-        !LoadCadOutline(box.Database(), row, outline, strError))
+    std::shared_ptr<CCadMailbox> pBox = request.pHeld;
+    if (!pBox)
+    {
+        pBox = std::make_shared<CCadMailbox>();
+        if (!pBox->Open(request.mailbox, strError))
+            return strError = PathText(request.mailbox) + ": " + strError, false;
+    }
+    const bool bDrawn = pBox->ReadRow(request.Table(), row, strError) &&
+                        LoadCadOutline(pBox->Database(), row, outline, strError);
+    // The row is read: other requests may go on. Storing it is the mailbox's business, not the drawing's.
+    std::string strIgnored;
+    pBox->FinishRequest(strIgnored);
+    if (!bDrawn)
         return false;
     drawing = BuildCadDrawing(outline, preferences, strDate);
     return true;

@@ -2,6 +2,7 @@
 #include "outputs/DxfWriter.h"
 
 #include "outputs/CadDrawing.h"
+#include "platform/ControlText.h"
 #include "platform/Windows1252.h"
 
 #include <cstdio>
@@ -73,10 +74,12 @@ public:
     std::string m_out;
 };
 
-// The drawing's text in the file's code page, with the diameter and degree signs as DXF
-// control codes so that every reader shows them.
-std::string DxfText(const std::string& strUtf8)
+// The drawing's text in the file's code page, on one line (a line break would end the group
+// value and make the rest of the text entities of their own), with the diameter and degree
+// signs as DXF control codes so that every reader shows them.
+std::string DxfText(const std::string& strRaw)
 {
+    const std::string strUtf8 = OneLineText(strRaw);
     std::string strText;
     for (std::size_t i = 0; i < strUtf8.size(); ++i)
     {

@@ -2,6 +2,7 @@
 #include "outputs/HpglWriter.h"
 
 #include "outputs/CadDrawing.h"
+#include "platform/ControlText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -24,9 +25,11 @@ const char* LineType(ECadLayer eLayer)
     }
 }
 
-// Plot labels are plain ASCII: the signs the drawing uses are spelt out.
-std::string LabelText(const std::string& strUtf8)
+// Plot labels are plain ASCII on one line: the signs the drawing uses are spelt out, and no
+// control character can end the label or start a command.
+std::string LabelText(const std::string& strRaw)
 {
+    const std::string strUtf8 = OneLineText(strRaw);
     std::string strText;
     for (std::size_t i = 0; i < strUtf8.size(); ++i)
     {
@@ -43,7 +46,7 @@ std::string LabelText(const std::string& strUtf8)
             while (i + 1 < strUtf8.size() && (static_cast<unsigned char>(strUtf8[i + 1]) & 0xC0) == 0x80)
                 ++i;
         }
-        else if (c >= 0x20 && c != 0x03)
+        else
             strText += static_cast<char>(c);
     }
     return strText;

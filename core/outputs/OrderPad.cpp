@@ -4,6 +4,7 @@
 #include "catalogue/Database.h"
 #include "outputs/CadFiles.h"
 #include "platform/DataFolder.h"
+#include "platform/OutputStrings.h"
 #include "platform/StringTable.h"
 
 #include <chrono>
@@ -57,7 +58,8 @@ bool COrderPad::OpenOrderPad(std::string& strError)
 
 bool COrderPad::AddLineItem(const SOrderLineItem& item, const std::vector<std::uint8_t>* pSelection)
 {
-    if (item.strPartNumber.empty())
+    m_strProblem = OrderLineItemProblem(item, "Part*" + std::to_string(m_pDocument ? m_nLines : 0));
+    if (!m_strProblem.empty())
         return false;
     if (!m_pDocument)
     {
@@ -82,6 +84,11 @@ bool COrderPad::SendOrder(const std::string& strApplicationName, std::string& st
     if (!strDocument)
     {
         strError = LoadString(kStringNotFinished);
+        return false;
+    }
+    if (strDocument->size() > kMaxOrderPadDocumentSize)
+    {
+        strError = FormatString(outtext::kDocumentTooLarge, {std::to_string(kMaxOrderPadDocumentSize / 1024 / 1024)});
         return false;
     }
     std::error_code ec;

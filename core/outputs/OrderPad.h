@@ -41,12 +41,16 @@ public:
     bool OpenOrderPad(std::string& strError);
     // Adds a line item to the document being built, starting one when there is none; the first
     // line item's selection bytes (may be nullptr) become its "Selection Object". A line item
-    // without a part number is refused. False when anything could not be written: the caller
-    // then drops the document with Discard.
+    // the order pad would refuse (see OrderLineItemProblem) is refused here, with the reason in
+    // Problem(). False when anything could not be written: the caller then drops the document
+    // with Discard.
     bool AddLineItem(const SOrderLineItem& item, const std::vector<std::uint8_t>* pSelection);
+    // Why the last line item was refused; empty when it was not.
+    const std::string& Problem() const { return m_strProblem; }
     // Finishes the document with the sender's name and puts it into the inbox whole (through a
     // temporary file and a rename), and offers it on the clipboard. The document is dropped in
-    // any case. False with the reason when nothing reached the inbox.
+    // any case. False with the reason when nothing reached the inbox, also for a document
+    // larger than the order pad takes in.
     bool SendOrder(const std::string& strApplicationName, std::string& strError);
     // Drops the document being built; the next line item starts a new one.
     void Discard();
@@ -64,4 +68,5 @@ private:
     std::unique_ptr<COrderPadDocumentWriter> m_pDocument;
     int m_nLines = 0;
     std::filesystem::path m_lastSent;
+    std::string m_strProblem;
 };

@@ -1,6 +1,8 @@
 // Writing and reading the transfer document with libgsf's compound-file (OLE2) support.
 #include "outputs/OrderPadDocument.h"
 
+#include "platform/ControlText.h"
+#include "platform/OutputStrings.h"
 #include "platform/StringTable.h"
 #include "platform/Windows1252.h"
 
@@ -116,6 +118,17 @@ std::optional<std::string> COrderPadDocumentWriter::Finish(const std::string& st
     return std::string(reinterpret_cast<const char*>(pBytes), static_cast<std::size_t>(gsf_output_size(m_pState->pSink)));
 }
 
+std::string OrderLineItemProblem(const SOrderLineItem& item, const std::string& strStorage)
+{
+    if (item.strPartNumber.find_first_not_of(" \t") == std::string::npos)
+        return FormatString(outtext::kDocumentNoPartNumber, {strStorage});
+    const std::string& strQuantity = item.strQuantity;
+    if (strQuantity.empty() || strQuantity.size() > 5 || strQuantity.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(strQuantity) < 1)
+        return FormatString(outtext::kDocumentBadQuantity, {strStorage, OneLineText(strQuantity)});
+    return std::string();
+}
+
 std::optional<SOrderPadDocument> ReadOrderPadDocument(const std::string& strBytes, std::string& strError)
 {
     InitGsf();
@@ -172,5 +185,10 @@ std::optional<SOrderPadDocument> ReadOrderPadDocument(const std::string& strByte
         strError = LoadString(kStringNoSender);
         return std::nullopt;
     }
+    if (document.items.empty())
+        return strError = LoadString(outtext::kDocumentNoLine), std::nullopt;
+    for (std::size_t n = 0; n < document.items.size(); ++n)
+        if (strError = OrderLineItemProblem(document.items[n], "Part*" + std::to_string(n)); !strError.empty())
+            return std::nullopt;
     return document;
 }

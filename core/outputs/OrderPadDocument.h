@@ -53,6 +53,14 @@ private:
     std::unique_ptr<SState> m_pState;
 };
 
+// The largest transfer document the order pad takes in; a larger one is refused before it is read.
+inline constexpr std::size_t kMaxOrderPadDocumentSize = 16u * 1024u * 1024u;
+
+// Why the order pad refuses a line item (its storage name given for the message), or empty: a
+// part number that is empty or blank, a quantity that is not a whole number from 1 to 99999,
+// as the order pad's own editing allows.
+std::string OrderLineItemProblem(const SOrderLineItem& item, const std::string& strStorage);
+
 // A document as read back: its line items in storage order ("Part*0", "Part*1", ...).
 struct SOrderPadDocument
 {
@@ -61,6 +69,7 @@ struct SOrderPadDocument
     std::vector<std::uint8_t> selection; // the "Selection Object" stream; empty without one
 };
 
-// Reads a document's bytes. Nothing, with the reason, for bytes that are not a compound file
-// or lack the sender's name or a line item's stream.
+// Reads a document's bytes. Nothing, with the reason, for bytes that are not a compound file,
+// lack the sender's name or a line item's stream, hold no line item or one the order pad
+// refuses (see OrderLineItemProblem).
 std::optional<SOrderPadDocument> ReadOrderPadDocument(const std::string& strBytes, std::string& strError);

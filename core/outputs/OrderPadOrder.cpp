@@ -4,11 +4,16 @@
 #include "catalogue/Database.h"
 #include "outputs/CadFiles.h"
 #include "outputs/OrderPad.h"
+#include "platform/ControlText.h"
+#include "platform/FileReplace.h"
+#include "platform/OutputStrings.h"
 #include "platform/StringTable.h"
+#include "platform/Windows1252.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -16,37 +21,98 @@ namespace fs = std::filesystem;
 
 namespace
 {
-constexpr int kStringLargerThanAny = 59277, kStringUnreadable = 59278, kStringNotAnOrder = 59279;
-
-// Larger than any real document; bigger files are not read into memory.
-constexpr std::uintmax_t kMaxDocumentSize = 16u * 1024u * 1024u;
-
-bool ReadWhole(const fs::path& file, std::string& strBytes, std::string& strError)
+std::string MiB(std::size_t nBytes)
 {
+    return std::to_string(nBytes / 1024 / 1024);
+}
+
+// The whole file, when it is no larger than nMax. False with the reason; bTooLarge tells a
+// file that is too large from one that cannot be read.
+bool ReadWhole(const fs::path& file, std::size_t nMax, std::string& strBytes, std::string& strError,
+               bool& bTooLarge)
+{
+    bTooLarge = false;
     std::error_code ec;
     const std::uintmax_t nSize = fs::file_size(file, ec);
-    if (ec || nSize > kMaxDocumentSize)
-    {
-        strError = ec ? ec.message() + "." : LoadString(kStringLargerThanAny);
-        return false;
-    }
+    if (ec)
+        return strError = ec.message(), false;
+    if (nSize > nMax)
+        return bTooLarge = true, false;
     std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     strBytes = bytes.str();
-    if (!in && !in.eof())
-        return strError = LoadString(kStringUnreadable), false;
+    if (!in || strBytes.size() != nSize)
+        return strError = std::generic_category().message(EIO), false;
     return true;
 }
 
+// A cell as a spreadsheet shows it and never runs it: a text that it would take for a formula
+// starts with an apostrophe; control characters other than tabs and line breaks (which quoting
+// keeps) show as U+FFFD.
 std::string CsvField(const std::string& strText)
 {
-    if (strText.find_first_of(",\"\r\n") == std::string::npos)
-        return strText;
+    std::string strCell;
+    if (!strText.empty() && std::string("=+-@\t\r").find(strText.front()) != std::string::npos)
+        strCell = "'";
+    for (std::size_t i = 0; i < strText.size();)
+    {
+        char32_t c = 0;
+        const std::size_t nLength = DecodeUtf8(strText, i, c);
+        if (nLength != 0 && c != '\t' && c != '\n' && c != '\r' && IsControlCharacter(c))
+            strCell += "\xEF\xBF\xBD";
+        else
+            strCell.append(strText, i, nLength == 0 ? 1 : nLength);
+        i += nLength == 0 ? 1 : nLength;
+    }
+    if (strCell.find_first_of(",\"\r\n") == std::string::npos)
+        return strCell;
     std::string strQuoted = "\"";
-    for (const char c : strText)
+    for (const char c : strCell)
         strQuoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return strQuoted + "\"";
+}
+
+// "Order (damaged 20261102-143005).json", or with "-2", "-3" ... should that name be taken.
+fs::path DamagedName(const fs::path& file)
+{
+    const std::time_t tNow = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&tNow, &local);
+    char szStamp[32];
+    std::strftime(szStamp, sizeof szStamp, "%Y%m%d-%H%M%S", &local);
+    const std::string strBase = file.stem().string() + " (damaged " + szStamp;
+    fs::path kept = file.parent_path() / (strBase + ")" + file.extension().string());
+    std::error_code ec;
+    for (int n = 2; fs::exists(kept, ec); ++n)
+        kept = file.parent_path() / (strBase + "-" + std::to_string(n) + ")" + file.extension().string());
+    return kept;
+}
+
+// A document refused into the inbox's "Rejected" folder, with its reason in "NAME.txt" beside it.
+void Reject(const fs::path& inbox, const fs::path& document, const std::string& strReason)
+{
+    const fs::path rejected = inbox / "Rejected";
+    std::error_code ec;
+    fs::create_directories(rejected, ec);
+    fs::path target = rejected / document.filename();
+    for (int n = 2; fs::exists(target, ec); ++n)
+        target = rejected / (document.stem().string() + "-" + std::to_string(n) + document.extension().string());
+    fs::rename(document, target, ec);
+    if (!ec)
+    {
+        std::string strIgnored;
+        ReplaceFileContents(target.string() + ".txt", strReason + "\n", strIgnored);
+    }
+}
+
+nlohmann::json LineJson(const SOrderLine& order)
+{
+    nlohmann::json line;
+    for (const auto& [pszName, pText] : kOrderLineFields)
+        line[pszName] = order.item.*pText;
+    line["Document"] = order.strDocument;
+    return line;
 }
 } // namespace
 
@@ -69,8 +135,15 @@ std::vector<fs::path> WaitingOrderPadDocuments(const fs::path& inbox)
 bool ReadOrderPadFile(const fs::path& file, std::vector<SOrderLine>& lines, std::string& strError)
 {
     std::string strBytes;
-    if (!ReadWhole(file, strBytes, strError))
+    bool bTooLarge = false;
+    if (!ReadWhole(file, kMaxOrderPadDocumentSize, strBytes, strError, bTooLarge))
+    {
+        if (bTooLarge)
+            strError = FormatString(outtext::kDocumentTooLarge, {MiB(kMaxOrderPadDocumentSize)});
+        else
+            strError += ".";
         return false;
+    }
     const std::optional<SOrderPadDocument> document = ReadOrderPadDocument(strBytes, strError);
     if (!document)
         return false;
@@ -79,17 +152,16 @@ bool ReadOrderPadFile(const fs::path& file, std::vector<SOrderLine>& lines, std:
     return true;
 }
 
-COrderPadOrder::COrderPadOrder(fs::path inbox) : m_inbox(std::move(inbox)), m_file(m_inbox / "Order.json") {}
-
-bool COrderPadOrder::Load(std::string& strError)
+std::string OrderText(const std::vector<SOrderLine>& lines)
 {
-    m_lines.clear();
-    std::error_code ec;
-    if (!fs::exists(m_file, ec))
-        return true;
-    std::string strText;
-    if (!ReadWhole(m_file, strText, strError))
-        return strError = PathText(m_file) + ": " + strError, false;
+    nlohmann::json saved = nlohmann::json::array();
+    for (const SOrderLine& order : lines)
+        saved.push_back(LineJson(order));
+    return nlohmann::json{{"lines", saved}}.dump(2) + "\n";
+}
+
+bool ParseOrderText(const std::string& strText, std::vector<SOrderLine>& lines, std::string& strError)
+{
     try
     {
         const nlohmann::json saved = nlohmann::json::parse(strText);
@@ -99,37 +171,76 @@ bool COrderPadOrder::Load(std::string& strError)
             for (const auto& [pszName, pText] : kOrderLineFields)
                 order.item.*pText = line.at(pszName).get<std::string>();
             order.strDocument = line.value("Document", std::string());
-            m_lines.push_back(std::move(order));
+            lines.push_back(std::move(order));
         }
         return true;
     }
     catch (const nlohmann::json::exception& e)
     {
-        m_lines.clear();
-        strError = FormatString(kStringNotAnOrder, {PathText(m_file), e.what()});
+        lines.clear();
+        strError = e.what();
         return false;
     }
 }
 
+COrderPadOrder::COrderPadOrder(fs::path inbox, std::size_t nMaxFileSize)
+    : m_inbox(std::move(inbox)), m_file(m_inbox / "Order.json"), m_nMaxFileSize(nMaxFileSize)
+{
+}
+
+EOrderLoad COrderPadOrder::Load(std::string& strError)
+{
+    m_lines.clear();
+    m_strBlocked.clear();
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(m_file, ec)))
+        return EOrderLoad::Loaded;
+    std::string strText;
+    bool bTooLarge = false;
+    std::string strReason;
+    if (!ReadWhole(m_file, m_nMaxFileSize, strText, strReason, bTooLarge) && !bTooLarge)
+    {
+        strError = m_strBlocked = FormatString(outtext::kOrderUnreadable, {PathText(m_file), strReason});
+        return EOrderLoad::Unreadable;
+    }
+    if (bTooLarge)
+        strReason = FormatString(outtext::kOrderLargerThanAny, {MiB(m_nMaxFileSize)});
+    if (!bTooLarge && ParseOrderText(strText, m_lines, strReason))
+        return EOrderLoad::Loaded;
+    m_lines.clear();
+    m_strBlocked = FormatString(outtext::kOrderDamagedLocked, {PathText(m_file), strReason});
+    strError = FormatString(outtext::kOrderDamaged, {PathText(m_file), strReason});
+    return EOrderLoad::Damaged;
+}
+
+bool COrderPadOrder::KeepDamagedAside(std::string& strMessage)
+{
+    const fs::path kept = DamagedName(m_file);
+    std::error_code ec;
+    fs::rename(m_file, kept, ec);
+    if (ec)
+        return strMessage = m_strBlocked, false;
+    strMessage = FormatString(outtext::kOrderDamagedKept, {PathText(kept.filename())});
+    m_strBlocked.clear();
+    return true;
+}
+
 bool COrderPadOrder::Save(std::string& strError) const
 {
-    nlohmann::json lines = nlohmann::json::array();
-    for (const SOrderLine& order : m_lines)
-    {
-        nlohmann::json line;
-        for (const auto& [pszName, pText] : kOrderLineFields)
-            line[pszName] = order.item.*pText;
-        line["Document"] = order.strDocument;
-        lines.push_back(std::move(line));
-    }
+    if (!m_strBlocked.empty())
+        return strError = m_strBlocked, false;
+    const std::string strText = OrderText(m_lines);
+    if (strText.size() > m_nMaxFileSize)
+        return strError = FormatString(outtext::kOrderTooLarge, {MiB(m_nMaxFileSize)}), false;
     std::error_code ec;
     fs::create_directories(m_inbox, ec);
-    return WriteFileWhole(m_file, nlohmann::json{{"lines", lines}}.dump(2) + "\n", strError);
+    return WriteFileWhole(m_file, strText, strError);
 }
 
 int COrderPadOrder::ImportWaiting(std::vector<std::string>& problems)
 {
-    int nAdded = 0;
+    const std::vector<SOrderLine> before = m_lines;
+    std::size_t nSize = OrderText(m_lines).size();
     std::vector<fs::path> taken;
     for (const fs::path& document : WaitingOrderPadDocuments(m_inbox))
     {
@@ -139,31 +250,40 @@ int COrderPadOrder::ImportWaiting(std::vector<std::string>& problems)
                                         [&](const SOrderLine& line) { return line.strDocument == strName; });
         std::vector<SOrderLine> lines;
         std::string strError;
-        if (!bTaken && !ReadOrderPadFile(document, lines, strError))
+        if (!bTaken && ReadOrderPadFile(document, lines, strError))
+        {
+            // Each line adds its text and the indentation and commas around it.
+            std::size_t nAdded = 0;
+            for (const SOrderLine& line : lines)
+                nAdded += LineJson(line).dump(2).size() + 64;
+            if (nSize + nAdded > m_nMaxFileSize)
+                strError = FormatString(outtext::kOrderTooLarge, {MiB(m_nMaxFileSize)});
+            else
+                nSize += nAdded;
+        }
+        if (!strError.empty())
         {
             problems.push_back(strName + ": " + strError);
-            std::error_code ec;
-            fs::create_directories(m_inbox / "Rejected", ec);
-            fs::rename(document, m_inbox / "Rejected" / document.filename(), ec);
+            Reject(m_inbox, document, strError);
             continue;
         }
-        nAdded += static_cast<int>(lines.size());
         m_lines.insert(m_lines.end(), lines.begin(), lines.end());
         taken.push_back(document);
     }
     std::string strError;
-    // Documents leave the inbox only once their lines are kept.
+    // Documents leave the inbox only once their lines are kept; unkept, they wait for the next try.
     if (!taken.empty() && !Save(strError))
     {
-        problems.push_back(strError);
-        return nAdded;
+        problems.push_back(FormatString(outtext::kOrderNotSaved, {strError}));
+        m_lines = before;
+        return 0;
     }
     for (const fs::path& document : taken)
     {
         std::error_code ec;
         fs::remove(document, ec);
     }
-    return nAdded;
+    return static_cast<int>(m_lines.size() - before.size());
 }
 
 bool COrderPadOrder::SetQuantity(std::size_t nLine, const std::string& strQuantity)

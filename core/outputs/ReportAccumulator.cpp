@@ -4,11 +4,14 @@
 #include "outputs/ReportFormat.h"
 #include "outputs/ReportKeys.h"
 
+#include "catalogue/QueryDef.h"
+#include "catalogue/Recordset.h"
 #include "platform/StringTable.h"
 #include "selection/AccumulatorData.h"
 #include "sizing/GasStateRun.h"
 #include "sizing/SizeApplication.h"
 #include "sizing/SizingComparison.h"
+#include "units/NumberFormat.h"
 
 #include <functional>
 #include <unordered_map>
@@ -98,12 +101,12 @@ std::string Shortfalls(const SSource& s)
     std::string strText;
     for (const sizing::SRangeExtreme* pExtreme : {&pRange->minimum, &pRange->maximum})
     {
-        if (!pExtreme->bShort)
+        if (!pExtreme->neededIn3)
             continue;
         const CUnitDouble temperature(CUnitDouble::Convert(pExtreme->dTempF, "DEG_F", strTempUnit), strTempUnit);
-        const std::string strNeeded = pExtreme->neededIn3 ? Volume(s, *pExtreme->neededIn3) : std::string("-");
         strText += (strText.empty() ? "" : " ") +
-                   FormatString(kStringFallsShort, {report::ValueUnitOneBlank(temperature, 1), strNeeded});
+                   FormatString(kStringFallsShort,
+                                {report::ValueUnitOneBlank(temperature, 1), Volume(s, *pExtreme->neededIn3)});
     }
     return strText;
 }
@@ -122,6 +125,48 @@ std::string CylinderAffects(int nValue)
 std::string Int(int n)
 {
     return std::to_string(n);
+}
+
+// The catalogue's description of a series; the model lists give series codes without one.
+std::string SeriesDescription(IDatabase& db, const std::string& strSeries)
+{
+    IQueryDef query(db);
+    query.Open("qSeriesDescription");
+    query.SetParamValue("[parSeries]", strSeries);
+    IRecordset rows(db);
+    rows.Open(query);
+    return rows.IsEOF() ? std::string() : rows.GetString("Description");
+}
+
+// The series code with its description, from the catalogue where the code has none.
+std::string SeriesText(const SSource& s)
+{
+    CPartCode series = s.d.cpcSeriesCode;
+    if (series.m_strDescription.empty() && s.context.pDatabase != nullptr)
+        series.m_strDescription = SeriesDescription(*s.context.pDatabase, series.m_strCode);
+    return report::CodeDescription(series);
+}
+
+bool SameCode(const CPartCode& a, const CPartCode& b)
+{
+    return a.m_strCode == b.m_strCode && a.m_nLocation == b.m_nLocation;
+}
+
+// What a code of the model number stands for where the model lists gave it no description: the
+// series, the rating, the capacity or the bore that the selection holds beside it.
+std::string DescribeModelCode(const CAccumulatorData& d, IDatabase& db, const CPartCode& code)
+{
+    const auto shown = [](const CUnitDouble& value)
+    { return value.Value() > 0.0 ? report::ValueUnitOneBlank(value, 10) : std::string(); };
+    if (SameCode(code, d.cpcSeriesCode))
+        return SeriesDescription(db, code.m_strCode);
+    if (SameCode(code, d.cpcPressureCode))
+        return shown(d.cudMaxPressure);
+    if (SameCode(code, d.cpcCapCode))
+        return shown(d.cudCapacityAccEach);
+    if (SameCode(code, d.cpcNomBoreCode))
+        return shown(d.cudBoreDisplay);
+    return std::string();
 }
 
 using report::CodeDescription;
@@ -181,9 +226,10 @@ const std::unordered_map<std::string, Fill>& ValueTable()
         {"PipeScheduleVAL", [](const SSource& s) { return s.d.strShockSchedule; }},
         {"PipeSelection", [](const SSource& s) { return Flag(s.d.bShockPipeOrTube == 1); }},
         {"PipeTubeSizeVAL", [](const SSource& s) { return s.d.strShockNominalSize; }},
-        {"PolytropicExponentVAL", [](const SSource& s) { return ValueUnit(s.d.sdPolyTropicExponent, 2); }},
+        // The exponents as the results dialog shows them, with no unit.
+        {"PolytropicExponentVAL", [](const SSource& s) { return FormatExponent(s.d.sdPolyTropicExponent.Value()); }},
         {"PolytropicExponentChargingVAL",
-         [](const SSource& s) { return ValueUnit(s.d.sdPolyTropicExponentCharging, 2); }},
+         [](const SSource& s) { return FormatExponent(s.d.sdPolyTropicExponentCharging.Value()); }},
         {"PortTypeVAL",
          [](const SSource& s)
          {
@@ -203,8 +249,13 @@ const std::unordered_map<std::string, Fill>& ValueTable()
         {"PumpType", [](const SSource& s) { return Flag(s.d.bShockVarOrFixed == 0); }},
         {"PumpTypeVAL", [](const SSource& s) { return LoadString(s.d.bShockVarOrFixed != 0 ? 51013 : 51014); }},
         {"ResponseTimeVAL", [](const SSource& s) { return ValueUnit(s.d.sdShockResponseTime, 10); }},
-        {"Series", [](const SSource& s) { return CodeDescription(s.d.cpcSeriesCode); }},
+        {"Series", [](const SSource& s) { return SeriesText(s); }},
         {"SystemTempVAL", [](const SSource& s) { return ValueUnit(s.d.sdSysTemperature, 10); }},
+        // What shock suppression used besides its entries, in the units of its formula.
+        {"LineInsideDiameterVAL", [](const SSource& s) { return ValueUnit(CUnitDouble(s.d.dShockSchedule, "IN"), 3); }},
+        {"FluidDensityVAL",
+         [](const SSource& s) { return ValueUnit(CUnitDouble(s.d.dShockFluidDensity, "LB_CU_IN"), 4); }},
+        {"AssumedTempVAL", [](const SSource& s) { return ValueUnit(s.d.sdSysTemperature, 1); }},
         {"TimeToHoldVAL", [](const SSource& s) { return ValueUnit(s.d.sdHoldTimeHold, 10); }},
         {"TimeUnitVAL", [](const SSource& s) { return Unit(s.d.sdHoldTimeHold); }},
         {"ValveSelection", [](const SSource& s) { return Flag(s.d.bHoldLeakageRateChoice == 0); }},
@@ -282,7 +333,17 @@ void AddDimensions(CReportMap& map, const CAccumulatorData& d, int nProdId, IDat
 {
     const std::string& strType = d.strAccumulatorType;
     const std::string& strSeries = d.cpcSeriesCode.m_strCode;
-    if (strType == "Piston")
+    // A gas bottle chosen as a product is measured as a gas bottle, whatever its body: its ends
+    // are the gas port and the valve chosen, not a fluid port.
+    if (nProdId == 1 && (strType == "Piston" || strType == "Bladder"))
+        report::AddDimensionRows(map, db, "qGBBodyDimensions",
+                                 {{"[parSeries]", strSeries},
+                                  {"[parPressure]", d.cpcPressureCode.m_strCode},
+                                  {"[parCapacity]", d.cpcCapCode.m_strCode},
+                                  {"[parBore]", d.cpcNomBoreCode.m_strCode},
+                                  {"[parGasPort]", d.cpcGasPortCode.m_strCode},
+                                  {"[parValvePort]", d.cpcGasValveCode.m_strCode}});
+    else if (strType == "Piston")
         report::AddDimensionRows(map, db, "qPistDimensions",
                                  {{"[parOptions]", d.cpcOptionCode.m_strCode},
                                   {"[parSeries]", strSeries},
@@ -341,6 +402,9 @@ SSelectionReport ProductReport(const CAccumulatorData& selection, const SReportC
                                      const auto it = ValueTable().find(strKey);
                                      return it == ValueTable().end() ? std::string() : it->second(source);
                                  });
+
+    report::AddModelCodes(report.map, copy.m_lstCodes,
+                          [&](const CPartCode& code) { return DescribeModelCode(selection, db, code); });
 
     CReportMap::Texts codes, descriptions;
     for (const SOptionElement& option : selection.m_caSelectedOptionArray)

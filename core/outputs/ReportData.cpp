@@ -3,10 +3,13 @@
 #include "outputs/ReportData.h"
 
 #include "catalogue/LoadJpeg.h"
+#include "catalogue/MessageKeys.h"
 #include "catalogue/MsgStoredProc.h"
 #include "catalogue/QueryDef.h"
 #include "catalogue/Recordset.h"
 #include "outputs/ReportFillers.h"
+#include "outputs/ReportKeys.h"
+#include "selection/BaseProduct.h"
 #include "platform/StringTable.h"
 #include "selection/SelectionClass.h"
 
@@ -55,6 +58,26 @@ SSelectionReport PrintSelectionReport(const CBaseProduct& selection, const SRepo
 
 namespace report
 {
+const char* ReportWarningKey(int nProdId)
+{
+    // By the product ids of "Choose Product"; accumulators chosen by application keep the first.
+    switch (nProdId)
+    {
+    case 1:
+        return msg::kGasBottleReportWarning;
+    case 2:
+        return msg::kIsolatorReportWarning;
+    case 3:
+        return msg::kAccessoryReportWarning;
+    case 4:
+        return msg::kRepairKitReportWarning;
+    case 5:
+        return msg::kTransferBarrierReportWarning;
+    default:
+        return msg::kSelectionReportWarning;
+    }
+}
+
 void AddLabelKeys(CReportMap& map, IDatabase& db)
 {
     IRecordset rows(db);
@@ -90,7 +113,7 @@ bool CommonValue(const std::string& strKey, const SReportContext& context, IData
     else if (strKey == "SoftwareVersionVAL")
         strText = LoadString(kStringSoftwareVersion);
     else if (strKey == "WarningVAL")
-        strText = CIMsgStoredProc(db).GetMessage("selection report warning");
+        strText = CIMsgStoredProc(db).GetMessage(ReportWarningKey(context.nProdId));
     else
         return false;
     return true;
@@ -107,6 +130,24 @@ void AddLabelAndValueKeys(CReportMap& map, const SReportContext& context, IDatab
             strText = ownText(strKey);
         map.Set(strKey, std::move(strText));
     }
+}
+
+void AddModelCodes(CReportMap& map, std::vector<CPartCode> codes,
+                   const std::function<std::string(const CPartCode&)>& fnDescribe)
+{
+    std::stable_sort(codes.begin(), codes.end(),
+                     [](const CPartCode& a, const CPartCode& b) { return a.m_nLocation < b.m_nLocation; });
+    CReportMap::Texts texts, descriptions;
+    for (const CPartCode& code : codes)
+    {
+        if (code.m_strCode.empty() || code.m_strCode == "_" || code.m_nLocation <= 0 ||
+            code.m_nLocation >= CBaseProduct::kFirstUnusedLocation)
+            continue;
+        texts.push_back(code.m_strCode);
+        descriptions.push_back(code.m_strDescription.empty() ? fnDescribe(code) : code.m_strDescription);
+    }
+    map.SetList(reportkey::kModelCode, std::move(texts));
+    map.SetList(reportkey::kModelCodeDescription, std::move(descriptions));
 }
 
 void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery, const Params& params)

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CBaseProduct;
+class CPartCode;
 class IDatabase;
 
 // What the report takes from the product object and the program.
@@ -69,6 +70,8 @@ SSelectionReport PrintSelectionReport(const CBaseProduct& selection, const SRepo
 // The keys every report shares; the product's own fillers call them.
 namespace report
 {
+// The catalogue message key of a product's report warning: each product has its own.
+const char* ReportWarningKey(int nProdId);
 // The label keys: every MapKey of "qSelRepLabels" with a non-empty FieldLabel.
 void AddLabelKeys(CReportMap& map, IDatabase& db);
 // The value keys of "qGetSelectionReportLabels", in the catalogue's order.
@@ -83,6 +86,11 @@ void AddLabelAndValueKeys(CReportMap& map, const SReportContext& context, IDatab
 // Appends the rows of a dimension query to "DimLabelVAL" and "DimValueVAL".
 void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery,
                       const std::vector<std::pair<std::string, std::string>>& params);
+// The codes of a model number in position order ("ModelCodeVAL"), each with its description, or the
+// text fnDescribe gives for a code that has none ("ModelCodeDescriptionVAL"). Codes that add nothing
+// to the number ("_", empty, or out of its positions) are left out.
+void AddModelCodes(CReportMap& map, std::vector<CPartCode> codes,
+                   const std::function<std::string(const CPartCode&)>& fnDescribe);
 // The brand picture alone, for a report without a drawing.
 void LoadBrand(SSelectionReport& report, IDatabase& db, const std::string& strBrandName);
 // The dimension drawing named by "qSelRepPicture" (last row) and the brand picture, from "qGetImage".

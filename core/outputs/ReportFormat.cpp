@@ -28,6 +28,9 @@ std::string ValueUnitOneBlank(const CUnitDouble& value, int nDecimals)
 
 std::string CodeDescription(const CPartCode& code)
 {
+    // "_" only holds its position open: nothing of it is in the model number to show.
+    if (code.m_strCode == "_")
+        return code.m_strDescription;
     return code.m_strCode + " " + code.m_strDescription;
 }
 } // namespace report

@@ -16,7 +16,7 @@ std::string Unit(const CUnitDouble& value);
 std::string ValueUnit(const CUnitDouble& value, int nDecimals);
 // The number, one blank and the unit.
 std::string ValueUnitOneBlank(const CUnitDouble& value, int nDecimals);
-// The code, one blank and the description.
+// The code, one blank and the description; the description alone for the "_" code.
 std::string CodeDescription(const CPartCode& code);
 // One text or another by a flag: "1" / "0" style report flags.
 inline std::string Flag(bool bSet)

@@ -11,6 +11,9 @@ inline constexpr const char* kDimValue = "DimValueVAL";
 // One entry per chosen option: its code, and its description.
 inline constexpr const char* kOptionsSelected = "OptionsSelectedVAL";
 inline constexpr const char* kOptionsDescription = "OptionsDescriptionVAL";
+// One entry per code of the model number, in position order: the code, and what it stands for.
+inline constexpr const char* kModelCode = "ModelCodeVAL";
+inline constexpr const char* kModelCodeDescription = "ModelCodeDescriptionVAL";
 
 // The key of an event column: kept apart from the single value of the same name
 // ("FlowRateVAL" holds the required flow, "Events.FlowRateVAL" each event's flow).

@@ -2,6 +2,7 @@
 #include "outputs/ReportLayout.h"
 
 #include "outputs/ReportKeys.h"
+#include "selection/ApplicationData.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -38,6 +39,16 @@ bool ByApplication(const Map& m)
 {
     return m.Text("ProductName") == "0";
 }
+// A gas bottle chosen as a product, whatever the kind of its body.
+bool IsGasBottle(const Map& m)
+{
+    return m.Text("ProductName") == "1" || IsType(m, "GB");
+}
+// A piston accumulator's own rows (port modifications, approval), which its gas bottle has not.
+bool PistonAccumulator(const Map& m)
+{
+    return IsType(m, "Piston") && !IsGasBottle(m);
+}
 // The product ids of the map's "ProductName".
 bool IsReservoirIsolator(const Map& m)
 {
@@ -46,6 +57,12 @@ bool IsReservoirIsolator(const Map& m)
 bool IsAccessory(const Map& m)
 {
     return m.Text("ProductName") == "3";
+}
+// A selection made without describing an application (a rapid selection) has none to show: an
+// accumulator's application is "none chosen", an isolator's sizing method has no caption.
+bool Described(const Map& m)
+{
+    return IsReservoirIsolator(m) ? !m.Text("ApplicationVAL").empty() : App(m) != app::NoneChosen;
 }
 bool ActuatorApp(const Map& m)
 {
@@ -116,7 +133,9 @@ const SRowRule kApplicationRows[] = {
     {"MaxShockPressureVAL", ShockApp},
     {"FlowRatePriorVAL", [](const Map& m) { return AppIs(m, {5}); }},
     {"FlowRateRequiredVAL", [](const Map& m) { return AppIs(m, {7}) || (AppIs(m, {6}) && m.Text("PumpFlowMethod") == "0"); }},
-    {"SystemTempVAL", [](const Map& m) { return App(m) != 0; }},
+    // Shock suppression has no temperature entry: its temperature is the assumed one.
+    {"SystemTempVAL", [](const Map& m) { return App(m) != 0 && App(m) != 5; }},
+    {"AssumedTempVAL", [](const Map& m) { return AppIs(m, {5}); }},
     {"TimeToHoldVAL", [](const Map& m) { return AppIs(m, {4}); }},
     {"EstimatedLeakageVAL", EnteredLeakage},
     {"NumberValvesVAL", EstimatedLeakage},
@@ -125,6 +144,8 @@ const SRowRule kApplicationRows[] = {
     {"PipeLengthVAL", [](const Map& m) { return AppIs(m, {5}); }},
     {"PipeTubeSizeVAL", [](const Map& m) { return AppIs(m, {5}); }},
     {"PipeScheduleVAL", [](const Map& m) { return AppIs(m, {5}) && m.Text("PipeSelection") == "1"; }},
+    {"LineInsideDiameterVAL", [](const Map& m) { return AppIs(m, {5}); }},
+    {"FluidDensityVAL", [](const Map& m) { return AppIs(m, {5}); }},
     {"NumberPistonsVAL", [](const Map& m) { return AppIs(m, {6}); }},
     {"PumpSpeedVAL", [](const Map& m) { return AppIs(m, {6}) && m.Text("PumpFlowMethod") == "0"; }},
     {"PumpDisplacementVAL", [](const Map& m) { return AppIs(m, {6}) && m.Text("PumpFlowMethod") == "1"; }},
@@ -175,17 +196,17 @@ const SRowRule kIsolatorResultRows[] = {
 
 const SRowRule kDetailRows[] = {
     {"SealClassVAL", Always},
-    {"PortTypeVAL", [](const Map& m) { return !IsType(m, "GB"); }},
-    {"PortSizeVAL", [](const Map& m) { return IsType(m, "Bladder"); }},
+    {"PortTypeVAL", [](const Map& m) { return !IsGasBottle(m); }},
+    {"PortSizeVAL", [](const Map& m) { return IsType(m, "Bladder") && !IsGasBottle(m); }},
     {"ConstructionVAL", Always},
-    {"ApprovalVAL", [](const Map& m) { return IsType(m, "Piston"); }},
+    {"ApprovalVAL", PistonAccumulator},
     {"CertificationVAL", Always},
-    {"HydraulicPortTypeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"HydraulicPortSizeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"GasPortTypeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"GasPortSizeVAL", [](const Map& m) { return IsType(m, "Piston"); }},
-    {"GasPortVAL", [](const Map& m) { return IsType(m, "GB"); }},
-    {"GasValvePortVAL", [](const Map& m) { return IsType(m, "GB"); }},
+    {"HydraulicPortTypeVAL", PistonAccumulator},
+    {"HydraulicPortSizeVAL", PistonAccumulator},
+    {"GasPortTypeVAL", PistonAccumulator},
+    {"GasPortSizeVAL", PistonAccumulator},
+    {"GasPortVAL", IsGasBottle},
+    {"GasValvePortVAL", IsGasBottle},
 };
 
 bool IsBlank(const std::string& strText)
@@ -279,8 +300,9 @@ SReportTable Events(const Map& m)
                                         EventQuantity(m, "DurationVAL", "TimeUnitVAL", r),
                                         EventQuantity(m, "FlowRateVAL", "FlowRateUnitVAL", r),
                                         EventQuantity(m, "VolumeVAL", "VolumeUnitVAL", r)};
+        // A cycle's first event starts at 0, which is a time like any other: with its unit.
         if (row[2].empty())
-            row[2].assign(1, '0'); // not = "0": GCC 12 misreads that (-Wrestrict)
+            row[2] = Trimmed(std::string(1, '0') + " " + EventText(m, "TimeUnitVAL", r));
         if (bCylinders)
         {
             for (const char* pszColumn : {"CylinderBoreVAL", "CylinderRodVAL", "CylinderStrokeVAL"})
@@ -332,18 +354,19 @@ SReportLayout ReportLayout(const CReportMap& m)
     };
     add(layout.product, Section(m, "ModelHeadingLBL", kModelRows));
     add(layout.product, Section(m, "DetailsHeadingLBL", kDetailRows));
-    if (ByApplication(m))
+    if (ByApplication(m) && Described(m))
     {
         add(layout.application, Section(m, "ApplicationHeadingLBL", kApplicationRows));
         add(layout.application, Section(m, "ResultsHeadingLBL", kResultRows));
         add(layout.application, Section(m, "OperatingRangeHeadingLBL", kOperatingRangeRows));
     }
-    else if (IsReservoirIsolator(m))
+    else if (IsReservoirIsolator(m) && Described(m))
     {
         add(layout.application, Section(m, "ApplicationHeadingLBL", kIsolatorApplicationRows));
         add(layout.application, Section(m, "ResultsHeadingLBL", kIsolatorResultRows));
     }
 
+    layout.codes = Pairs(m, "ModelCodesHeadingLBL", reportkey::kModelCode, reportkey::kModelCodeDescription);
     layout.options = Pairs(m, "OptionsHeadingLBL", reportkey::kOptionsSelected, reportkey::kOptionsDescription);
     layout.dimensions = Pairs(m, "DimensionsHeadingLBL", reportkey::kDimLabel, reportkey::kDimValue);
     layout.events = Events(m);

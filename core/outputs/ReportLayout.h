@@ -39,6 +39,7 @@ struct SReportLayout
     std::string strDescription;        // the model's description
     std::vector<SReportSection> product;     // the selected model and its details
     std::vector<SReportSection> application; // the application and its results
+    SReportSection codes;                 // code and description per position of the model number
     SReportSection options;               // code and description per option
     SReportSection dimensions;            // caption and value per dimension row
     SReportTable events;                  // one row per event of a multiple-events cycle

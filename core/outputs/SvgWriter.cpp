@@ -3,6 +3,7 @@
 
 #include "outputs/CadDrawing.h"
 #include "outputs/XmlWriter.h"
+#include "platform/ControlText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -61,7 +62,7 @@ std::string WriteSvg(const CCadDrawing& d)
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                       CSvg::Number(d.m_dSheetWidth) + "mm\" height=\"" + CSvg::Number(d.m_dSheetHeight) +
                       "mm\" viewBox=\"0 0 " + CSvg::Number(d.m_dSheetWidth) + " " +
-                      CSvg::Number(d.m_dSheetHeight) + "\">\n<title>" + CXmlWriter::Escape(d.m_strTitle) +
+                      CSvg::Number(d.m_dSheetHeight) + "\">\n<title>" + CXmlWriter::Escape(OneLineText(d.m_strTitle)) +
                       "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
     for (const SLayerStroke& stroke : kStrokes)
     {
@@ -110,7 +111,7 @@ std::string WriteSvg(const CCadDrawing& d)
             if (t.dRotationDeg != 0.0)
                 out += " transform=\"rotate(" + CSvg::Number(-t.dRotationDeg) + " " + strAt.substr(0, nSpace) + " " +
                        strAt.substr(nSpace + 1) + ")\"";
-            out += ">" + CXmlWriter::Escape(t.strText) + "</text>\n";
+            out += ">" + CXmlWriter::Escape(OneLineText(t.strText)) + "</text>\n";
         }
         out += "</g>\n";
     }

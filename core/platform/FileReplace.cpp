@@ -1,35 +1,27 @@
-// Whole-file writes through a temporary file and a rename.
+// Whole-file writes through temporary files and renames; devices and FIFOs written through.
 #include "platform/FileReplace.h"
 
+#include "platform/OutputStrings.h"
 #include "platform/StringTable.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <random>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
+#include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
-#endif
+
+namespace fs = std::filesystem;
 
 namespace
 {
-constexpr int kStringReadOnly = 59217;
-
 std::string SystemError(int nErrno)
 {
     return std::generic_category().message(nErrno);
-}
-
-std::FILE* CreateNewFile(const std::filesystem::path& path)
-{
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wbx");
-#else
-    return std::fopen(path.c_str(), "wbx"); // "x": never reuse a file that already exists
-#endif
 }
 
 // Writes and flushes the whole buffer, so that a full disk shows here and not after the
@@ -43,7 +35,7 @@ bool WriteAll(std::FILE* pFile, std::string_view bytes)
 
 // A short name of its own beside the target, so that any name legal for the target is legal
 // here too; hidden and recognisable if a crash leaves it behind.
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
+fs::path TemporaryPathFor(const fs::path& target)
 {
     static const char kHex[] = "0123456789abcdef";
     std::random_device random;
@@ -57,20 +49,20 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
 
 // The file a path stands for: a symbolic link is followed to its target, also to one that does
 // not exist yet, so that the write goes through the link instead of replacing it.
-std::filesystem::path FollowLinks(std::filesystem::path path, std::error_code& ec)
+fs::path FollowLinks(fs::path path, std::error_code& ec)
 {
     ec.clear();
     for (int nLinks = 0;; ++nLinks)
     {
         std::error_code ecStatus; // a path that does not exist is no link, and no error
-        if (!std::filesystem::is_symlink(path, ecStatus))
+        if (!fs::is_symlink(path, ecStatus))
             break;
         if (nLinks == 40)
         {
             ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
             break;
         }
-        const std::filesystem::path link = std::filesystem::read_symlink(path, ec);
+        const fs::path link = fs::read_symlink(path, ec);
         if (ec)
             break;
         path = link.is_absolute() ? link : path.parent_path() / link;
@@ -80,70 +72,165 @@ std::filesystem::path FollowLinks(std::filesystem::path path, std::error_code& e
 
 // A file that exists and that the user may not write: replacing it would silently overwrite
 // a file its owner protected (and the rename would, for any user who may write the folder).
-bool IsReadOnlyFile(const std::filesystem::path& path)
+bool IsReadOnlyFile(const fs::path& path)
 {
     std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status))
+    const auto status = fs::status(path, ec);
+    if (ec || !fs::exists(status))
         return false;
-    using std::filesystem::perms;
+    using fs::perms;
     if ((status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
         return true;
-#ifdef _WIN32
-    return _waccess(path.c_str(), 2) != 0;
-#else
     return ::access(path.c_str(), W_OK) != 0;
-#endif
+}
+
+// Writes every byte to a descriptor, without the SIGPIPE that a reader gone away would raise
+// (it would end the program): the signal is held back and swallowed. False with errno set.
+bool WriteToDescriptor(int nFd, std::string_view bytes)
+{
+    sigset_t pipeSignal, previous;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    bool bWritten = true;
+    for (std::size_t nDone = 0; nDone < bytes.size();)
+    {
+        const ssize_t n = ::write(nFd, bytes.data() + nDone, bytes.size() - nDone);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+        {
+            bWritten = false;
+            break;
+        }
+        nDone += static_cast<std::size_t>(n);
+    }
+    const int nErrno = errno;
+    if (!bWritten && nErrno == EPIPE)
+    {
+        const timespec none{0, 0};
+        sigtimedwait(&pipeSignal, nullptr, &none);
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = nErrno;
+    return bWritten;
+}
+
+// A character device or FIFO written through. A FIFO without a reader would block the open for
+// as long as none comes: it is opened without waiting and refused instead.
+bool WriteThrough(const fs::path& path, std::string_view bytes, std::string& strReason)
+{
+    const int nFd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (nFd < 0)
+    {
+        strReason = errno == ENXIO ? LoadString(outtext::kNoReader) : SystemError(errno);
+        return false;
+    }
+    ::fcntl(nFd, F_SETFL, ::fcntl(nFd, F_GETFL) & ~O_NONBLOCK);
+    bool bWritten = WriteToDescriptor(nFd, bytes);
+    int nErrno = errno;
+    if (::close(nFd) != 0 && bWritten)
+        bWritten = false, nErrno = errno;
+    if (!bWritten)
+        strReason = SystemError(nErrno);
+    return bWritten;
 }
 } // namespace
 
-bool ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes, std::string& strReason)
+CFileReplaceSet::~CFileReplaceSet()
 {
-    std::error_code ec;
-    const std::filesystem::path target = FollowLinks(path, ec);
-    if (ec)
-    {
-        strReason = ec.message();
-        return false;
-    }
-    if (IsReadOnlyFile(target))
-    {
-        strReason = LoadString(kStringReadOnly);
-        return false;
-    }
+    Discard();
+}
 
-    const std::filesystem::path temporary = TemporaryPathFor(target);
-    std::FILE* pFile = CreateNewFile(temporary);
-    if (pFile == nullptr)
+void CFileReplaceSet::Discard()
+{
+    for (const SStaged& staged : m_staged)
     {
-        strReason = SystemError(errno);
-        return false;
+        std::error_code ec;
+        if (!staged.temporary.empty())
+            fs::remove(staged.temporary, ec);
     }
+    m_staged.clear();
+}
+
+bool CFileReplaceSet::Stage(const fs::path& path, std::string_view bytes, std::string& strReason)
+{
+    // What the path stands for as the system sees it, through any link (also /dev/stdout's).
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::is_character_file(status) || fs::is_fifo(status))
+    {
+        m_staged.push_back({path, fs::path(), std::string(bytes)});
+        return true;
+    }
+    if (fs::is_directory(status))
+        return strReason = LoadString(outtext::kIsFolder), false;
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        return strReason = LoadString(outtext::kNotWritableKind), false;
+
+    const fs::path target = FollowLinks(path, ec);
+    if (ec)
+        return strReason = ec.message(), false;
+    if (IsReadOnlyFile(target))
+        return strReason = LoadString(outtext::kReadOnly), false;
+
+    const fs::path temporary = TemporaryPathFor(target);
+    std::FILE* pFile = std::fopen(temporary.c_str(), "wbx"); // "x": never reuse a file that already exists
+    if (pFile == nullptr)
+        return strReason = SystemError(errno), false;
     bool bWritten = WriteAll(pFile, bytes);
     int nErrno = errno;
     if (std::fclose(pFile) != 0 && bWritten)
-    {
-        bWritten = false;
-        nErrno = errno;
-    }
-    if (bWritten)
-    {
-        // Keep the old file's permissions; a failure to do so does not stop the write.
-        const auto status = std::filesystem::status(target, ec);
-        if (!ec && std::filesystem::is_regular_file(status))
-            std::filesystem::permissions(temporary, status.permissions(), ec);
-        std::filesystem::rename(temporary, target, ec);
-        if (ec)
-        {
-            bWritten = false;
-            nErrno = ec.value();
-        }
-    }
+        bWritten = false, nErrno = errno;
     if (!bWritten)
     {
-        std::filesystem::remove(temporary, ec);
+        fs::remove(temporary, ec);
         strReason = SystemError(nErrno);
         return false;
     }
+    // Keep the old file's permissions; a failure to do so does not stop the write.
+    const auto old = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(old))
+        fs::permissions(temporary, old.permissions(), ec);
+    m_staged.push_back({target, temporary, std::string()});
     return true;
+}
+
+bool CFileReplaceSet::Commit(std::string& strReason)
+{
+    // Devices first: they are the ones that can still refuse, and renames are not undone.
+    for (const SStaged& staged : m_staged)
+        if (staged.temporary.empty() && !WriteThrough(staged.target, staged.strBytes, strReason))
+        {
+            Discard();
+            return false;
+        }
+    for (SStaged& staged : m_staged)
+    {
+        if (staged.temporary.empty())
+            continue;
+        std::error_code ec;
+        fs::rename(staged.temporary, staged.target, ec);
+        if (ec)
+        {
+            strReason = SystemError(ec.value());
+            Discard();
+            return false;
+        }
+        staged.temporary.clear();
+    }
+    m_staged.clear();
+    return true;
+}
+
+bool ReplaceFileContents(const fs::path& path, std::string_view bytes, std::string& strReason)
+{
+    CFileReplaceSet files;
+    return files.Stage(path, bytes, strReason) && files.Commit(strReason);
+}
+
+bool IsSameFile(const fs::path& a, const fs::path& b)
+{
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
 }

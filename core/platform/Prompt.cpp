@@ -1,6 +1,8 @@
 // The per-thread prompt and its console default.
 #include "platform/Prompt.h"
 
+#include "platform/ControlText.h"
+
 #include <iostream>
 #include <mutex>
 
@@ -25,7 +27,7 @@ private:
     void Write(const std::string& strText)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        std::cerr << strText << '\n';
+        std::cerr << TerminalMessage(strText) << '\n';
     }
     std::mutex m_mutex;
 };

@@ -42,8 +42,8 @@ char ToByte(char32_t c)
             return static_cast<char>(0x80 + i);
     return '?';
 }
+} // namespace
 
-// The code point of the well-formed UTF-8 sequence at i and its length; 0 for a malformed one.
 std::size_t DecodeUtf8(const std::string& strText, std::size_t i, char32_t& c)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(strText.data());
@@ -76,7 +76,6 @@ std::size_t DecodeUtf8(const std::string& strText, std::size_t i, char32_t& c)
         return 0;
     return static_cast<std::size_t>(1 + nExtra);
 }
-} // namespace
 
 std::string Utf8ToWindows1252(const std::string& strUtf8)
 {

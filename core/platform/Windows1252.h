@@ -9,6 +9,10 @@ std::string Utf8ToWindows1252(const std::string& strUtf8);
 // controls U+0081, U+008D, U+008F, U+0090 and U+009D, and back again.
 std::string Windows1252ToUtf8(const std::string& strBytes);
 
+// The code point of the well-formed UTF-8 sequence at byte i, and its length in bytes; 0 for a
+// malformed sequence (also an overlong form, a surrogate or a code point past U+10FFFF).
+std::size_t DecodeUtf8(const std::string& strText, std::size_t i, char32_t& c);
+
 // Whether the text is well-formed UTF-8.
 bool IsValidUtf8(const std::string& strText);
 // Whether well-formed UTF-8 text holds only characters that Windows-1252 can hold.

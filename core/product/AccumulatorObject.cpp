@@ -6,6 +6,7 @@
 #include "platform/Prompt.h"
 #include "platform/StringTable.h"
 #include "product/ProductHost.h"
+#include "product/ReferenceDocuments.h"
 #include "product/StepDialogs.h"
 #include "selection/AccessoryBase.h"
 #include "selection/OvrisolBase.h"
@@ -58,7 +59,16 @@ constexpr int kStringNotSelectable = 59180, kStringNotSaved = 59181;
 // Reference and maker information commands, in menu order; the last three open nothing.
 const char* const kReferenceCategories[] = {"Contacting Dalrow", "Dalrow Locations", "License Agreement", "Help",
                                             "Product Support",   "Offer of Sale",    "Other Products",    "Related Products"};
+constexpr int kReferenceHelp = 3;
 constexpr int kReferenceContents = 8;
+constexpr int kStringDocumentNotInstalled = 52300;
+constexpr int kStringHelpNotInstalled = 52301;
+
+std::string ReplacePlaceholder(std::string strText, const std::string& strValue)
+{
+    const std::size_t nAt = strText.find("%1");
+    return nAt == std::string::npos ? strText : strText.replace(nAt, 2, strValue);
+}
 } // namespace
 
 CAccumulatorObject::CAccumulatorObject(IProductHost& host, IStepDialogs& dialogs) : m_host(host), m_dialogs(dialogs)
@@ -361,6 +371,46 @@ void CAccumulatorObject::Accept(std::unique_ptr<CBaseProduct> pResult, int nLeve
     m_bSelectionComplete = bPartNumberAvailable;
 }
 
+void CAccumulatorObject::SetSelection(std::unique_ptr<CBaseProduct> pData, bool bComplete)
+{
+    pData->m_pOwner = this;
+    m_pData = std::move(pData);
+    m_bPartNumberAvailable = bComplete;
+    m_bSelectionComplete = bComplete;
+}
+
+void CAccumulatorObject::TakeSelection(CAccumulatorObject& from)
+{
+    if (!from.m_pData)
+        return;
+    m_nProdId = from.m_nProdId;
+    m_strProdType = from.m_strProdType;
+    m_strProdDescription = from.m_strProdDescription;
+    SetSelection(std::move(from.m_pData), from.m_bSelectionComplete);
+    m_lstWorkEvents.clear();
+    m_lstAcceptedEvents.clear();
+    m_bModified = true;
+    m_host.RefreshPanel();
+}
+
+void CAccumulatorObject::ReadProductRow(int nProdId, std::string& strProdType, std::string& strDescription)
+{
+    strProdType.clear();
+    strDescription.clear();
+    if (!m_database.IsOpen())
+        return;
+    IQueryDef def(m_database);
+    def.Open("qProduct");
+    IRecordset rows(m_database);
+    rows.Open(def);
+    for (; !rows.IsEOF(); rows.MoveNext())
+        if (rows.GetInt("ProdId") == nProdId)
+        {
+            strProdType = rows.GetString("ProdType");
+            strDescription = rows.GetString("Description");
+        }
+}
+
 int CAccumulatorObject::DescribeReservoirIsolator()
 {
     const COvrisolBase* pCurrent = SelectionAs<COvrisolBase>();
@@ -424,12 +474,7 @@ void CAccumulatorObject::OpenReferenceCategory(const std::string& strCategory)
     const std::string strFile = FirstText(m_database, "qRefHelpName", {{"[parCategory]", strCategory}}, "FileName");
     if (strFile.empty() || !(EndsWithNoCase(strFile, "hlp") || EndsWithNoCase(strFile, "pdf")))
         return;
-    const std::filesystem::path path = m_host.ApplicationFolder() / strFile;
-    std::string strError;
-    if (!std::filesystem::exists(path))
-        GetPrompt().Message("The document \"" + strFile + "\" for " + strCategory + " is not installed.");
-    else if (!m_host.OpenDocument(path, strError))
-        GetPrompt().Message(strError);
+    OpenReferenceDocument(strFile);
 }
 
 std::string CAccumulatorObject::GetRefJump(const std::string& strSeries, const std::string& strDialog)
@@ -439,15 +484,17 @@ std::string CAccumulatorObject::GetRefJump(const std::string& strSeries, const s
 
 int CAccumulatorObject::ViewReferenceTopic(const std::string& strFilePathName)
 {
-    std::string strTopic = strFilePathName.empty() ? GetRefJump("Contents", "ALL") : strFilePathName;
-    strTopic = Upper(strTopic);
-    if (strTopic.find(".PDF") == std::string::npos)
-        strTopic += ".PDF";
-    const std::filesystem::path path = m_host.ApplicationFolder() / strTopic;
+    return OpenReferenceDocument(
+        ReferenceTopicFile(strFilePathName.empty() ? GetRefJump("Contents", "ALL") : strFilePathName));
+}
+
+int CAccumulatorObject::OpenReferenceDocument(const std::string& strFile)
+{
+    const std::filesystem::path path = FindReferenceDocument(m_host.ReferenceFolders(), strFile);
     std::string strError;
-    if (!std::filesystem::exists(path))
+    if (path.empty())
     {
-        GetPrompt().Message("The reference document \"" + strTopic + "\" is not installed.");
+        GetPrompt().Message(ReplacePlaceholder(LoadString(kStringDocumentNotInstalled), strFile));
         return 0;
     }
     if (!m_host.OpenDocument(path, strError))
@@ -458,9 +505,18 @@ int CAccumulatorObject::ViewReferenceTopic(const std::string& strFilePathName)
     return 1;
 }
 
+void CAccumulatorObject::ShowHelp(const std::string& strDialog)
+{
+    if (!m_host.ShowHelp(strDialog))
+        GetPrompt().Message(LoadString(kStringHelpNotInstalled));
+}
+
 void CAccumulatorObject::OnReferenceCommand(int nCommand)
 {
-    if (nCommand >= 0 && nCommand < kReferenceContents)
+    // The help is read in the help window, at its contents, as F1 in the main window opens it.
+    if (nCommand == kReferenceHelp)
+        ShowHelp(std::string());
+    else if (nCommand >= 0 && nCommand < kReferenceContents)
         OpenReferenceCategory(kReferenceCategories[nCommand]);
     else if (nCommand == kReferenceContents)
         ViewReferenceTopic(std::string());

@@ -125,6 +125,11 @@ public:
     void OpenReferenceCategory(const std::string& strCategory);
     // The reference topic of a dialog for a series, or empty text.
     std::string GetRefJump(const std::string& strSeries, const std::string& strDialog);
+    // "&Help" and F1: the help at the topic of a dialog (its class name), or at its contents.
+    void ShowHelp(const std::string& strDialog);
+    // Opens a reference document from the first reference folder that holds it; 0 (with a
+    // message) when none does or it cannot be opened, else 1.
+    int OpenReferenceDocument(const std::string& strFile);
 
     // Whether the product id names a product this program has a selection for (0 to 5).
     static bool CanHoldProduct(int nProdId);
@@ -132,6 +137,13 @@ public:
     bool SetProduct(int nProdId, const std::string& strProdType, const std::string& strDescription);
     const std::string& ProdType() const { return m_strProdType; }
     const std::string& ProdDescription() const { return m_strProdDescription; }
+
+    // The selection of another product object (a rapid selection's) becomes this one's, with its
+    // product and flags, as a change not yet saved; the other is left without a selection.
+    void TakeSelection(CAccumulatorObject& from);
+    // The product type text and description of a product id, as "Choose Product" lists them
+    // (empty texts when the catalogue has no such row). A catalogue error reaches the caller.
+    void ReadProductRow(int nProdId, std::string& strProdType, std::string& strDescription);
 
     // The selection as an accumulator selection (nullptr for other products).
     CAccumulatorData* AccumulatorData();
@@ -144,6 +156,11 @@ public:
     // The event lists the application dialogs edit and accept.
     std::vector<SEvent> m_lstWorkEvents;
     std::vector<SEvent> m_lstAcceptedEvents;
+
+protected:
+    // A selection made outside the steps becomes the current one, its model number available
+    // and the selection complete, or neither.
+    void SetSelection(std::unique_ptr<CBaseProduct> pData, bool bComplete);
 
 private:
     // The steps of the reservoir isolator, and the model step of the products chosen straight

@@ -13,9 +13,10 @@ namespace
 constexpr int kCadPreferences = 3;
 constexpr int kStringNotSerialized = 59280, kStringOpenFailed = 59281;
 
-void AddFailed()
+// The reason, when the order pad would have refused the line item, follows the message.
+void AddFailed(const std::string& strProblem)
 {
-    GetPrompt().Message(LoadString(59040));
+    GetPrompt().Message(LoadString(59040) + (strProblem.empty() ? std::string() : "\n\n" + strProblem));
 }
 } // namespace
 
@@ -101,13 +102,13 @@ bool CAccumulatorObject::OnAddToOrderPad()
                               GetPartDescription(),       GetModificationText(), strNotes};
     // A failed line item drops the whole document: the order pad never sees half a selection.
     if (!m_pOrderPad->AddLineItem(item, selection.empty() ? nullptr : &selection))
-        return m_pOrderPad->Discard(), AddFailed(), false;
+        return AddFailed(m_pOrderPad->Problem()), m_pOrderPad->Discard(), false;
     if (const std::string strBottle = m_pData->GetGasBottlePartNumber(); !strBottle.empty())
     {
         const SOrderLineItem bottles{strBottle, m_pData->GetGasBottleQuantityText(), strDivision,
                                      m_pData->GetGasBottleDescription(), std::string(), strNotes};
         if (!m_pOrderPad->AddLineItem(bottles, nullptr))
-            return m_pOrderPad->Discard(), AddFailed(), false;
+            return AddFailed(m_pOrderPad->Problem()), m_pOrderPad->Discard(), false;
     }
     std::string strError;
     if (!m_pOrderPad->SendOrder(kOrderPadSenderName, strError))

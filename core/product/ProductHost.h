@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 class ISettings;
 struct SSelectionReport;
@@ -27,6 +28,11 @@ public:
     virtual std::string DefaultUnit(int nCategoryId) const = 0;
     // Opens a document with the desktop's "open" action; false (and why) when it cannot.
     virtual bool OpenDocument(const std::filesystem::path& path, std::string& strError) = 0;
+    // The folders a reference document is looked for in, the active language's first.
+    virtual std::vector<std::filesystem::path> ReferenceFolders() const { return {ApplicationFolder()}; }
+    // The help at a dialog's topic (its class name), or at its contents for empty text; false
+    // where this host has no help.
+    virtual bool ShowHelp(const std::string& /*strDialog*/) { return false; }
     // The main window's title and the step panel follow the product object.
     virtual void SetTitle(const std::string& strTitle) = 0;
     virtual void RefreshPanel() = 0;
@@ -46,4 +52,7 @@ public:
     virtual ISettings* UserSettings() { return nullptr; }
     // The folder transfer documents are put into.
     virtual std::filesystem::path OrderPadInbox() const { return DefaultOrderPadInbox(); }
+    // The rapid selection's dialogs; with OK their selection has become the product object's.
+    // Cancel (2) where this host has none.
+    virtual int RunRapidSelection() { return 2; }
 };

@@ -26,6 +26,7 @@ enum class EField
 
 constexpr int kStringViewAll = 50001;
 constexpr int kStringDataMissing = 50002;
+constexpr int kStringTooManyEntries = 71041; // entries read, the most the list has
 constexpr int kStringNotImplemented = 50012;
 
 // The fewest bytes of one stored event: seven unit values (empty unit and a double), five ints.
@@ -110,25 +111,28 @@ void SerializeField(CArchive& ar, SOptionElement& option)
     SerializeField(ar, option.nKey);
 }
 
-// A counted list; on loading the count is refused when the bytes left cannot hold it.
-template <class T> void SerializeList(CArchive& ar, std::vector<T>& items, std::size_t nMinElementSize)
+// A counted list; on loading the count is refused when the bytes left cannot hold it, or when
+// it is more than the program itself ever stores.
+template <class T> void SerializeList(CArchive& ar, std::vector<T>& items, std::size_t nMinElementSize, std::size_t nMax)
 {
     if (ar.IsStoring())
         ar.WriteCount(items.size());
+    else if (const std::size_t nCount = ar.ReadCount(nMinElementSize); nCount > nMax)
+        throw CArchiveError(FormatString(kStringTooManyEntries, {std::to_string(nCount), std::to_string(nMax)}));
     else
-        items.assign(ar.ReadCount(nMinElementSize), T());
+        items.assign(nCount, T());
     for (T& item : items)
         SerializeField(ar, item);
 }
 
 void SerializeField(CArchive& ar, std::vector<SEvent>& events)
 {
-    SerializeList(ar, events, kMinEventSize);
+    SerializeList(ar, events, kMinEventSize, kMaxStoredEvents);
 }
 
 void SerializeField(CArchive& ar, std::vector<SOptionElement>& options)
 {
-    SerializeList(ar, options, kMinOptionSize);
+    SerializeList(ar, options, kMinOptionSize, kMaxStoredOptions);
 }
 
 // The first row of a stored query, or nullptr after "Data Missing!" when it has none.
@@ -482,6 +486,10 @@ bool CAccumulatorData::IsStepEnabled(int nStep) const
 
 bool CAccumulatorData::IsCadCommandEnabled() const
 {
+    // A gas bottle chosen as a product has no drawing, even one with a piston or bladder body:
+    // the drawings show an accumulator with its fluid port.
+    if (OwnerProdId() == 1)
+        return false;
     return (strAccumulatorType == "Piston" || strAccumulatorType == "Bladder") && IsComplete();
 }
 

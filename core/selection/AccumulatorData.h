@@ -31,6 +31,11 @@ struct SEvent
     bool operator==(const SEvent&) const;
 };
 
+// The most events and options a selection holds: as many as the program can make (ten actuators
+// of ten events each; the piston's nine options), and so the most a selection file may hold.
+inline constexpr std::size_t kMaxStoredEvents = 100;
+inline constexpr std::size_t kMaxStoredOptions = 9;
+
 // One chosen option: the key the details step gave it, and its code.
 struct SOptionElement
 {

@@ -12,8 +12,7 @@
 
 namespace
 {
-// Positions 1 to 29 make up a model number; 30 and above are kept out of it.
-constexpr std::int32_t kFirstUnusedLocation = 30;
+constexpr std::int32_t kFirstUnusedLocation = CBaseProduct::kFirstUnusedLocation;
 
 void SerializeCodes(CArchive& ar, std::vector<CPartCode>& codes)
 {

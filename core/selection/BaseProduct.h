@@ -20,6 +20,9 @@ public:
     CBaseProduct(const CBaseProduct&) = default;
     CBaseProduct& operator=(const CBaseProduct&) = default;
 
+    // Positions 1 to 29 make up a model number; 30 and above are kept out of it.
+    static constexpr std::int32_t kFirstUnusedLocation = 30;
+
     // A copy of the concrete object.
     virtual std::unique_ptr<CBaseProduct> Clone() const = 0;
 

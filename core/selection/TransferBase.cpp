@@ -40,8 +40,8 @@ std::string CTransferBase::GetSelectionDisplayText(int nStep) const
 {
     if (nStep != 2 || m_nLevel != 2)
         return std::string();
-    // The capacity stands without its unit, as the step has always shown it.
-    return LoadString(kStringSize) + cudCapacity.Format(10, false, true) + ",  " + LoadString(kStringPressure) +
+    return LoadString(kStringSize) + cudCapacity.Format(10, false, true) + " " + cudCapacity.GetUnitString() + ",  " +
+           LoadString(kStringPressure) +
            cudPressure.Format(10, false, true) + " " + cudPressure.GetUnitString() + ",  " + strService;
 }
 

@@ -384,7 +384,7 @@ CheckResult CheckPumpResponse(const CAccumulatorData& sel, EPumpType eType, cons
 
 CheckResult CheckPulsationPistonLimit(int nPistons, const CIMsgStoredProc& messages)
 {
-    if (nPistons >= 7)
+    if (nPistons > kMostPumpPistons)
         return Failure(CCheckMessages(messages).Lookup(msg::kMaxPistons), "iPulsationNoOfPistInPump");
     return std::nullopt;
 }

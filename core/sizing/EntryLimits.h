@@ -9,4 +9,6 @@ constexpr double kLongestTimeSec = 86400.0;
 // The longest time to hold pressure: three days (a long weekend). The holding simulation steps
 // every 10 s, so its work grows with this time.
 constexpr double kLongestHoldSec = 259200.0;
+// The most pistons a pump of the pulsation dampening has.
+constexpr int kMostPumpPistons = 6;
 } // namespace sizing

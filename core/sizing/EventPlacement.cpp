@@ -71,6 +71,9 @@ CheckResult PlaceEvent(std::vector<SEvent>& events, const SEvent& ev, const CIMs
     return std::nullopt;
 }
 
+// A selection file holds as many events as the program makes, and no more.
+static_assert(static_cast<std::size_t>(kMaxActuators) * kMaxEventsPerActuator == kMaxStoredEvents);
+
 CheckResult CheckEventCount(const std::vector<SEvent>& events, const CIMsgStoredProc& messages)
 {
     if (events.size() <= static_cast<std::size_t>(kMaxActuators) * kMaxEventsPerActuator)

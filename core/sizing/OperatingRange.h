@@ -30,7 +30,7 @@ struct SRangeExtreme
     double dPrechargePsia = 0.0;        // the same gas, in the same volume, at this temperature
     std::optional<double> deliveredIn3; // nullopt where the gas model gives no expansion
     bool bShort = false;                // delivers less than the required volume here
-    std::optional<double> neededIn3;    // where short: the gas volume the application needs here
+    std::optional<double> neededIn3;    // set exactly where short: the gas volume needed here
 };
 
 struct SOperatingRangeResult

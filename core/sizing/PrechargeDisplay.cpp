@@ -2,6 +2,7 @@
 #include "sizing/PrechargeDisplay.h"
 
 #include "gas/Precharge.h"
+#include "units/UnitTable.h"
 
 namespace sizing
 {
@@ -20,7 +21,7 @@ SPrechargePair RuleIn(const CUnitDouble& minimum, const std::string& strRuleUnit
 
 SPrechargePair OptimalPrechargesForMinimum(const CUnitDouble& minimum)
 {
-    return RuleIn(minimum, minimum.GetUnit() == "PSIG" ? "PSIG" : "PSIA");
+    return RuleIn(minimum, IsGaugeUnit(minimum.GetUnit()) ? "PSIG" : "PSIA");
 }
 
 SPrechargePair OptimalPrechargesFromGauge(const CUnitDouble& minimum)

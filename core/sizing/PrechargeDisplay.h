@@ -12,7 +12,7 @@ struct SPrechargePair
 };
 
 // Auxiliary power and holding: the optimal-precharge rule applied to the gauge
-// value when the minimum was entered in PSIG, else to the absolute pressure and
+// value when the minimum was entered in a gauge unit, else to the absolute pressure and
 // converted back. Both results carry the minimum's unit.
 SPrechargePair OptimalPrechargesForMinimum(const CUnitDouble& minimum);
 

@@ -7,6 +7,7 @@
 #include "platform/StringTable.h"
 #include "sizing/ShockSuppression.h"
 #include "sizing/SizingSupport.h"
+#include "units/UnitTable.h"
 #include "sizing/SizingTexts.h"
 
 #include <cmath>
@@ -34,7 +35,7 @@ std::optional<double> PulsationFactor(int nPistons, EPumpAction eAction)
 CUnitDouble PulsationPrecharge(const CUnitDouble& system)
 {
     const std::string& strUnit = system.GetUnit();
-    if (strUnit == "PSIG")
+    if (IsGaugeUnit(strUnit))
         return CUnitDouble(gas::ShockPrecharge(system.Value()), strUnit);
     return CUnitDouble(CUnitDouble::Convert(gas::ShockPrecharge(system.GetValue("PSIA")), "PSIA", strUnit),
                        strUnit);

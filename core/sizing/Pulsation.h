@@ -21,7 +21,7 @@ constexpr int kMaxPistons = 6;
 // for any other number of pistons or action.
 std::optional<double> PulsationFactor(int nPistons, EPumpAction eAction);
 
-// 60 % of the system pressure (of the gauge value when entered in PSIG, else of
+// 60 % of the system pressure (of the gauge value when entered in a gauge unit, else of
 // the absolute pressure), in the system pressure's unit.
 CUnitDouble PulsationPrecharge(const CUnitDouble& system);
 

@@ -33,6 +33,19 @@ std::string CriticalEventText(const SApplicationData& data, const CIMsgStoredPro
                         data.iCriticalEvent);
 }
 
+std::string ShockInputsText(const SApplicationData& data, const CIMsgStoredProc& messages)
+{
+    if (data.deSelectApp != app::ShockSuppression)
+        return std::string();
+    const auto shown = [](const CUnitDouble& value, int nDecimals)
+    { return value.Format(nDecimals, false, true) + " " + value.GetUnitString(); };
+    // Three values: the first two, then the third into what is left.
+    const std::string strTwo = FillPlaceholders(messages.GetMessage(msg::kShockInputs),
+                                                shown(CUnitDouble(data.dShockSchedule, "IN"), 3),
+                                                shown(CUnitDouble(data.dShockFluidDensity, "LB_CU_IN"), 4));
+    return FillPlaceholders(strTwo, shown(data.sdSysTemperature, 1), std::string());
+}
+
 std::string CannotSizeMessage(const std::string& strReason, const CIMsgStoredProc& messages)
 {
     return ReplaceLineBreaks(FillPlaceholders(messages.GetMessage(msg::kCannotSize), strReason, std::string()));

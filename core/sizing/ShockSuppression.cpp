@@ -7,6 +7,7 @@
 #include "sizing/SizingSupport.h"
 #include "sizing/SizingTexts.h"
 #include "sizing/VolumeRelation.h"
+#include "units/UnitTable.h"
 
 #include <cmath>
 
@@ -26,8 +27,9 @@ CUnitDouble MaximumAllowableShockPressure(const CUnitDouble& system)
 
 CUnitDouble ShockSuppressionPrecharge(const CUnitDouble& system)
 {
-    if (system.GetUnit() == "PSIG")
-        return CUnitDouble(gas::ShockPrecharge(system.Value()), "PSIG");
+    // A gauge entry gives a gauge precharge in its own unit, 0.6 of the gauge value.
+    if (IsGaugeUnit(system.GetUnit()))
+        return CUnitDouble(gas::ShockPrecharge(system.Value()), system.GetUnit());
     return CUnitDouble(gas::ShockPrecharge(system.GetValue("PSIA")), "PSIA");
 }
 

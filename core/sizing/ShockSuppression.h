@@ -7,14 +7,17 @@
 
 namespace sizing
 {
+// Shock suppression asks for no temperature: its gas is taken at 70 deg F, whatever the units.
+inline constexpr double kShockAssumedTempF = 70.0;
+
 // The maximum allowable shock pressure for a system pressure, in the system
 // pressure's unit: 1.05 x the value as entered while the gauge pressure is not
 // above 2000 psig, else the gauge pressure + 100 psi. Shock suppression also
 // puts it into an empty shock field; pulsation dampening shows it.
 CUnitDouble MaximumAllowableShockPressure(const CUnitDouble& system);
 
-// 60 % of the system pressure: of the gauge value in PSIG when entered in
-// PSIG, else of the absolute pressure in PSIA.
+// 60 % of the system pressure: of the gauge value, in the entry's unit, when
+// entered in a gauge unit (PSIG, BARG), else of the absolute pressure in PSIA.
 CUnitDouble ShockSuppressionPrecharge(const CUnitDouble& system);
 
 struct SShockSuppressionInput

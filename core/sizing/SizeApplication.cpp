@@ -396,6 +396,10 @@ SSizingResult CalculateHolding(CAccumulatorData& w)
 
 SSizingResult CalculateShockSuppression(CAccumulatorData& w)
 {
+    // The assumed temperature, kept in the selection's temperature unit so that the results and
+    // the report show what was used (70 in a metric selection's unit would be 70 deg C).
+    const std::string strTempUnit = w.sdSysTemperature.GetUnit().empty() ? "DEG_F" : w.sdSysTemperature.GetUnit();
+    w.sdSysTemperature.Set(CUnitDouble::Convert(kShockAssumedTempF, "DEG_F", strTempUnit), strTempUnit);
     StoreFinite(w.sdPrechargePress, ShockSuppressionPrecharge(w.sdMaxSysPress));
     w.bPrechargeIHaveUseCalc = 0;
     const SShockSuppressionInput in = ShockSuppressionInputOf(w);

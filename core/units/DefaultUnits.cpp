@@ -38,8 +38,9 @@ const CDefaultUnits& CDefaultUnits::Standard()
 
 const CDefaultUnits& CDefaultUnits::Metric()
 {
-    // Vacuum has no metric unit in the table, so both presets share inches of mercury.
-    static const CDefaultUnits kMetricUnits({"DEG_C", "BAR", "IN_HG", "L", "LPM", "CC_REV", "MM", "KG", "SEC",
+    // Vacuum has no metric unit in the table, so both presets share inches of mercury. Pressures
+    // are gauge in both, as engineers read a pressure gauge.
+    static const CDefaultUnits kMetricUnits({"DEG_C", "BARG", "IN_HG", "L", "LPM", "CC_REV", "MM", "KG", "SEC",
                                              "KW", "M_SEC", "M_SEC2", "N", "NM", "KG_MIN", "KG_CU_M",
                                              "CENTI_STOKE", "CENTI_POISE"},
                                             kMetric);

@@ -16,6 +16,11 @@ std::string PrintFixed(double dValue, int nDecimals)
     return std::string(buffer, result.ptr);
 }
 
+std::string FormatExponent(double dExponent)
+{
+    return PrintFixed(dExponent, 2);
+}
+
 double ParseLeadingNumber(const std::string& strText)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));

@@ -25,7 +25,9 @@ const std::vector<SUnitEntry>& Entries()
     {"KPA", {1000.0, 0.0, 21007, Pressure}},
     {"MPA", {1000000.0, 0.0, 21008, Pressure}},
     {"PSIA", {6894.757, 0.0, 21009, Pressure}},
-    {"PSIG", {6894.757, 101314.224, 21071, Pressure}},
+    {"PSIG", {6894.757, kGaugeOffsetPa, 21071, Pressure}},
+    // Gauge bar, with the gauge offset of PSIG: 0 bar g and 0 psi are the same pressure.
+    {"BARG", {100000.0, kGaugeOffsetPa, 21099, Pressure}},
     {"IN_HG", {1.0, 0.0, 21075, Vacuum}},
     {"L", {0.001, 0.0, 21010, Volume}},
     {"CU_M", {1.0, 0.0, 21011, Volume}},
@@ -120,6 +122,12 @@ const CUnitObject* FindUnit(const std::string& strCode)
     const auto& index = Index();
     auto it = index.find(strCode);
     return it == index.end() ? nullptr : it->second;
+}
+
+bool IsGaugeUnit(const std::string& strUnit)
+{
+    const CUnitObject* pUnit = FindUnit(strUnit);
+    return pUnit && pUnit->m_iCategoryID == UnitCategory::Pressure && pUnit->m_dOffset == kGaugeOffsetPa;
 }
 
 bool IsUnitOfCategory(const std::string& strUnit, int nCategoryId)

@@ -19,11 +19,17 @@ struct SUnitEntry
     CUnitObject unit;
 };
 
-// The 80 entries in the order the table is filled. Built once, never changed.
+// The pressure of 0 in a gauge unit, in Pa: the offset of PSIG and BARG.
+inline constexpr double kGaugeOffsetPa = 101314.224;
+
+// The 81 entries in the order the table is filled. Built once, never changed.
 const std::vector<SUnitEntry>& UnitTableEntries();
 
 // The unit of a code (case-sensitive), or nullptr.
 const CUnitObject* FindUnit(const std::string& strCode);
+
+// Whether a unit code is a pressure measured above the atmosphere (PSIG, BARG).
+bool IsGaugeUnit(const std::string& strUnit);
 
 // Whether a unit code exists and belongs to the category (0: "NONE", the unit of plain numbers).
 bool IsUnitOfCategory(const std::string& strUnit, int nCategoryId);

@@ -7,10 +7,12 @@ TEST(ConvertCommand, ConvertsWithDisplayTexts)
 {
     SCliRun run = RunCli("convert 3000 PSIG BAR");
     EXPECT_EQ(run.nStatus, 0);
-    EXPECT_EQ(run.strOut, "3000 psi = 207.86 bar\n");
-    // Display texts are accepted in place of codes; decimals are the user's.
-    run = RunCli("convert 1 bar psia --decimals 4");
-    EXPECT_EQ(run.strOut, "1 bar = 14.5038 psia\n");
+    EXPECT_EQ(run.strOut, "3000 psi = 207.86 bar a\n");
+    // Display texts are accepted in place of codes, also without their blanks; decimals are the user's.
+    run = RunCli("convert 1 bara psia --decimals 4");
+    EXPECT_EQ(run.strOut, "1 bar a = 14.5038 psia\n");
+    run = RunCli("convert 3000 psi 'bar g'");
+    EXPECT_EQ(run.strOut, "3000 psi = 206.84 bar g\n");
     run = RunCli("convert -40 DEG_C DEG_F");
     EXPECT_EQ(run.strOut, "-40 \u00B0C = -40 \u00B0F\n");
 }
@@ -25,6 +27,11 @@ TEST(ConvertCommand, RefusesBadInputWithStatusTwo)
     run = RunCli("convert 5 Bar PSIA");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("Unit Not Found  Bar"), std::string::npos);
+    // "bar" alone could be gauge or absolute: refused, with the two it could be.
+    run = RunCli("convert 5 bar psi");
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("Unit Not Found  bar (say which: bar a = BAR or bar g = BARG)"), std::string::npos)
+        << run.strErr;
 
     for (const char* pszValue : {"abc", "12abc", "nan", "''"})
     {

@@ -3,6 +3,7 @@
 // checked by xmllint; and every refusal with its exit status.
 #include "CliRunner.h"
 #include "CompleteSelections.h"
+#include "FullDisk.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -68,7 +69,8 @@ protected:
         EXPECT_EQ(listed.nStatus, 0) << listed.strErr;
         const json list = json::parse(listed.strOut);
         for (const json& model : list["models"])
-            if (model["description"] == "Piston, 4 in Bore" && model["pressureRating"]["value"] == 3000.0 &&
+            if (model["description"] == "Piston, 3000 psi, 4 in Bore, 2.5 gal" &&
+                model["pressureRating"]["value"] == 3000.0 &&
                 model["capacityCode"] == "-2.5G")
                 return model["row"].get<int>();
         ADD_FAILURE() << "the 4 in piston is not listed";
@@ -87,7 +89,7 @@ TEST_F(CReportCommandTest, AChosenModelsReportAsPdf)
                                   " --save " + Path("c.Ac3") + " --detail seal=-V");
     ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
     // Series, pressure, port style, bore, capacity, the chosen seal and the preselected construction.
-    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Piston, 4 in Bore)")) << chosen.strOut;
+    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Piston, 3000 psi, 4 in Bore, 2.5 gal)")) << chosen.strOut;
     const json saved = json::parse(RunCli("show --json " + Path("c.Ac3")).strOut);
     EXPECT_EQ(saved["selection"]["m_nLevel"], 3);
     EXPECT_EQ(saved["selection"]["cpcSealCode"]["code"], "-V");
@@ -132,14 +134,15 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
     const json list = json::parse(RunCli("--language DE models --json --selection " + Path("k.Ac3")).strOut);
     int nRow = 0;
     for (const json& model : list["models"])
-        if (model["description"] == "Kolben, Bohrung 4 in" && model["pressureRating"]["value"] == 3000.0 &&
+        if (model["description"] == "Kolben, 3000 psi, Bohrung 4 in, 2,5 gal" &&
+            model["pressureRating"]["value"] == 3000.0 &&
             model["capacityCode"] == "-2.5G")
             nRow = model["row"].get<int>();
     ASSERT_GT(nRow, 0) << list.dump();
     const SCliRun chosen = RunCli("--language DE models --selection " + Path("k.Ac3") + " --choose " +
                                   std::to_string(nRow) + " --save " + Path("c.Ac3") + " --detail seal=-V");
     ASSERT_EQ(chosen.nStatus, 0) << chosen.strErr;
-    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Kolben, Bohrung 4 in)")) << chosen.strOut;
+    EXPECT_TRUE(Has(chosen.strOut, "PA31-4-2.5G-VS (Kolben, 3000 psi, Bohrung 4 in, 2,5 gal)")) << chosen.strOut;
     EXPECT_EQ(json::parse(RunCli("show --json " + Path("c.Ac3")).strOut)["header"]["language"], "DE");
 
     // 984060429 s after 1970 is 8 March 2001, 14:07:09 UTC.
@@ -156,7 +159,7 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
         Shell("SOURCE_DATE_EPOCH=984060429 '" TESMARA_BUILT_CLI "' report " + Path("c.Ac3") + " --pdf " +
               Path("en.pdf") + " >/dev/null && pdftotext -layout " + Path("en.pdf") + " -");
     for (const char* pszLine :
-         {"Model Number: PA31-4-2.5G-VS", "Piston, 4 in Bore", "Seal Class: Fluorocarbon (FKM)"})
+         {"Model Number: PA31-4-2.5G-VS", "Piston, 3000 psi, 4 in Bore", "Seal Class: Fluorocarbon (FKM)"})
         EXPECT_TRUE(Has(strEnglish, pszLine)) << pszLine << " in\n" << strEnglish;
     EXPECT_FALSE(Has(strEnglish, "Kolben")) << strEnglish;
 
@@ -187,6 +190,8 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
     run = RunCli("models --selection " + strSized + " --choose 1 --save " + Path("x.Ac3") + " --detail valve=V");
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_TRUE(Has(run.strErr, "has no \"valve\" list")) << run.strErr;
+    run = RunCli("models --selection " + strSized + " --choose 0 --save " + Path("x.Ac3"));
+    EXPECT_TRUE(Has(run.strErr, "There is no model in row 0: the list has rows 1 to ")) << run.strErr;
     EXPECT_EQ(RunCli("models --selection " + strSized + " --choose 1").nStatus, 2);
     EXPECT_EQ(RunCli("models --selection " + strSized + " --choose 1 --save " + Path("x.Ac3") + " --detail seal").nStatus, 2);
     EXPECT_FALSE(fs::exists(m_dir / "x.Ac3"));
@@ -198,7 +203,42 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
     EXPECT_TRUE(Has(run.strErr, "The report could not be saved to ")) << run.strErr;
     EXPECT_EQ(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --paper b5").nStatus, 2);
     EXPECT_EQ(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --catalogue /nonexistent").nStatus, 1);
+    EXPECT_TRUE(Has(Shell("SOURCE_DATE_EPOCH=1e9 '" TESMARA_BUILT_CLI "' report " + Path("c.Ac3") + " --pdf " +
+                          Path("r.pdf")),
+                    "SOURCE_DATE_EPOCH \"1e9\" is not a date"));
     EXPECT_FALSE(fs::exists(m_dir / "r.pdf"));
+
+    // An output that is the input, under another spelling or through a link, is refused.
+    fs::create_symlink(m_dir / "c.Ac3", m_dir / "link.Ac3");
+    const std::string strSelection = FileBytes(m_dir / "c.Ac3");
+    for (const std::string& strCommand :
+         {"report " + Path("c.Ac3") + " --pdf " + Path("link.Ac3"), "models --selection " + Path("c.Ac3") +
+          " --choose 1 --save " + Path("./c.Ac3"), "cad " + Path("c.Ac3") + " --svg " + Path("link.Ac3")})
+    {
+        run = RunCli(strCommand);
+        EXPECT_EQ(run.nStatus, 2) << strCommand;
+        EXPECT_TRUE(Has(run.strErr, ".Ac3 is the file being read; choose another file to write.")) << run.strErr;
+    }
+    EXPECT_EQ(FileBytes(m_dir / "c.Ac3"), strSelection);
+
+    // On a full disk, a failed write is a failure, and the file it would replace is kept whole.
+    CFullDisk disk;
+    TESMARA_REQUIRE_FULL_DISK(disk);
+    const std::string strFull = "'" + disk.Folder().string() + "/";
+    for (const char* pszName : {"r.pdf", "m.Ac3"})
+        std::ofstream(disk.Folder() / pszName) << "old";
+    disk.Fill();
+    for (const std::string& strCommand :
+         {"report " + Path("c.Ac3") + " --pdf " + strFull + "r.pdf'",
+          "models --selection " + strSized + " --choose 1 --save " + strFull + "m.Ac3'",
+          "orderpad --inbox " + strFull + "inbox' add " + Path("c.Ac3")})
+    {
+        run = RunCli(strCommand);
+        EXPECT_EQ(run.nStatus, 1) << strCommand;
+        EXPECT_TRUE(Has(run.strErr, "No space left on device")) << run.strErr;
+    }
+    for (const char* pszName : {"r.pdf", "m.Ac3"})
+        EXPECT_EQ(FileBytes(disk.Folder() / pszName), "old");
 }
 
 // Each application sized on the command line, a model chosen, and its entries on the report.
@@ -212,9 +252,9 @@ TEST_F(CReportCommandTest, EachApplicationsEntriesOnItsReport)
     const SCase cases[] = {
         {"holding --hold 600sec --valves 2 --valve-size 0.375IN --max 3000psi --min 2500psi",
          {"Time to Hold Pressure: 600 sec", "Number of Valves: 2", "Valve Size: 0.375 in"}},
-        {"shock --max 150bar --flow 100LPM --pipe 1 --length 40FT --fluid Water --temp 45DEG_C",
+        {"shock --max 150bara --flow 100LPM --pipe 1 --length 40FT --fluid Water",
          {"Application: Shock Suppression", "Fluid: Water", "Pipe/Tube Length: 40 ft", "Pipe/Tube Size: 1",
-          "System Temperature: 45 \u00B0C"}},
+          "Temperature (assumed): 70 \u00B0F", "Line Inside Diameter: 1.049 in"}},
         {"pulsation --pistons 5 --double --displacement 40CC_REV --max 3000psi --temp 150DEG_F",
          {"Number of Pistons: 5", "Pump Displacement: 40 cm\u00B3/rev"}},
         {"pump-response --fixed --max 3000psi --flow 30GPM --response 0.05sec",

@@ -12,6 +12,23 @@
 #include <filesystem>
 #include <string>
 
+// The application part of an auxiliary power sizing as its results leave it: 100 in³ over 2 s
+// from 3000 down to 2000 psia, precharge 1800 psia at 70 °F, discharge exponent 1.9, and a gas
+// volume of 738 in³, just above the 737.5 in³ of 100 (3/2) / (0.95 x 0.9 ((3/2)^(1/1.9) - 1)).
+inline void SizedAuxiliaryPower(CAccumulatorData& d)
+{
+    d.ResetApplication(d);
+    d.deSelectApp = 3;
+    d.sdActVolDisplacement.Set(100.0, "CU_IN");
+    d.sdActuationTime.Set(2.0, "SEC");
+    d.sdMaxSysPress.Set(3000.0, "PSIA");
+    d.sdMinSysPress.Set(2000.0, "PSIA");
+    d.sdPrechargePress.Set(1800.0, "PSIA");
+    d.sdSysTemperature.Set(70.0, "DEG_F");
+    d.sdRequiredAccumulatorVol.Set(738.0, "CU_IN");
+    d.sdPolyTropicExponent.Set(1.9, "NONE");
+}
+
 // PA, 3000 psi, 4 in bore, 150 in³, standard ports, fluorocarbon seal, carbon steel, gas
 // valve guard: model number "PA31-4-150-VS-G".
 inline CAccumulatorData CompletePiston()

@@ -1,4 +1,5 @@
-// A product host for tests: the built catalogue, U.S. English, and the last window title it was given.
+// A product host for tests: the built catalogue, U.S. English, the last window title it was given,
+// and the documents and help it was asked to show.
 #pragma once
 
 #include "platform/Settings.h"
@@ -6,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class CTestHost : public IProductHost
 {
@@ -19,12 +21,24 @@ public:
     std::string LanguageName() const override { return "U.S. English"; }
     int LanguageNameId() const override { return 500; }
     std::string DefaultUnit(int) const override { return std::string(); }
-    bool OpenDocument(const std::filesystem::path&, std::string&) override { return true; }
+    bool OpenDocument(const std::filesystem::path& path, std::string&) override
+    {
+        m_opened.push_back(path);
+        return true;
+    }
+    bool ShowHelp(const std::string& strDialog) override
+    {
+        m_helpAsked.push_back(strDialog);
+        return m_bHelpInstalled;
+    }
     void SetTitle(const std::string& strTitle) override { m_strTitle = strTitle; }
     void RefreshPanel() override {}
     ISettings* UserSettings() override { return &m_settings; }
 
     std::filesystem::path m_catalogue = TESMARA_BUILT_CATALOGUE_DIR;
     std::string m_strTitle;
+    std::vector<std::filesystem::path> m_opened; // documents opened, in order
+    std::vector<std::string> m_helpAsked;         // the dialogs help was asked for
+    bool m_bHelpInstalled = false;
     CMemorySettings m_settings;
 };

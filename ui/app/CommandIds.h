@@ -29,6 +29,8 @@ constexpr int CadCommands[] = {outputcmd::ViewCadDrawing, outputcmd::PrintCadDxf
 // Reference commands 0 to 8 of the product object: eight categories and the contents.
 constexpr int ReferenceFirst = 32780;
 constexpr int ReferenceContents = 32792; // shown as "Catalog"
+// The maker's web pages, at the addresses of the settings: home page, product information, support.
+constexpr int WebPages[] = {32788, 32789, 32790};
 constexpr int ToolOptions = 32810;
 constexpr int RapidSelection = 32811;
 constexpr int UnitDefaults = 32812;

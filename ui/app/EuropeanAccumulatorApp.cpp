@@ -3,18 +3,25 @@
 
 #include "app/AboutDlg.h"
 #include "app/CommandIds.h"
+#include "app/CommandLinePrint.h"
+#include "app/CommandTips.h"
 #include "app/DialogRunner.h"
 #include "app/DisclaimerDialog.h"
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
 #include "app/TipDialog.h"
 #include "catalogue/Catalogue.h"
+#include "help/ContextHelp.h"
+#include "help/HelpSystem.h"
 #include "outputs/CadComponent.h"
 #include "platform/DataFolder.h"
 #include "platform/Prompt.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
+#include "models/DpnsSelection.h"
 #include "product/AccumulatorObject.h"
+#include "product/AccumulatorObjectDPNS.h"
+#include "product/StepDialogs.h"
 #include "outputs/ReportPresenter.h"
 #include "products/TesmaraView.h"
 #include "selection/SelectionFile.h"
@@ -29,8 +36,11 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <iterator>
+
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace
 {
@@ -67,6 +77,7 @@ CEuropeanAccumulatorApp::~CEuropeanAccumulatorApp()
     delete m_pMainFrame.data();
     // The process speaks its first language again (the translators go with this object).
     SetStringTable(nullptr);
+    m_pHelp.reset();
 }
 
 bool CEuropeanAccumulatorApp::InitInstance()
@@ -118,7 +129,7 @@ bool CEuropeanAccumulatorApp::InitInstance()
     m_pMainFrame->SetCloseGuard(
         [this]
         {
-            if (!SaveModified(true))
+            if (!SaveModified())
                 return false;
             ExitInstance();
             if (m_pSplash)
@@ -134,10 +145,19 @@ bool CEuropeanAccumulatorApp::InitInstance()
     if (!m_cmdInfo.m_strFileName.empty() &&
         !OpenDocumentFile(QString::fromStdString(m_cmdInfo.m_strFileName)))
         return false;
+    // Printing from the command line shows no window: the report is printed and the program ends.
+    if (m_cmdInfo.m_bPrint)
+    {
+        m_bPrinted = PrintFromCommandLine();
+        return true;
+    }
 
     // The three tools go into the third menu at positions 2 to 4.
     for (int i = 0; i < 3; ++i)
         AddUserMenuItem(CMainFrame::MenuTools, 2 + i, QString::fromStdString(LoadString(kToolMenuStrings[i])));
+
+    // F1 in a dialog opens the help at the dialog's topic (the main window has it as a shortcut).
+    qApp->installEventFilter(new CContextHelpKey([this](const QStringList& names) { ShowHelpFor(names); }, this));
 
     m_pMainFrame->show();
     AdjustMenus();
@@ -179,6 +199,7 @@ void CEuropeanAccumulatorApp::AdjustMenus()
     if (m_pMainFrame->RemoveMenuCommand(CMainFrame::MenuHelp, cmd::ReferenceContents))
         m_pMainFrame->InsertMenuItem(CMainFrame::MenuHelp, 0, QString::fromStdString(LoadString(62452)),
                                      cmd::ReferenceContents);
+    SetCommandTips(*m_pMainFrame); // the item inserted again is a new one
 }
 
 void CEuropeanAccumulatorApp::OnSplashClosed()
@@ -204,6 +225,55 @@ bool CEuropeanAccumulatorApp::OpenDocument(const std::filesystem::path& path, st
     return false;
 }
 
+std::vector<std::filesystem::path> CEuropeanAccumulatorApp::ReferenceFolders() const
+{
+    // The active language's documents, then those of the first language, which has them all.
+    std::vector<std::filesystem::path> folders;
+    const auto add = [&](std::size_t nIndex)
+    {
+        if (nIndex < m_settings.m_languages.size())
+            folders.push_back(ApplicationFolder() / m_settings.m_languages[nIndex].ReferenceDir);
+    };
+    add(static_cast<std::size_t>(m_settings.m_nActiveLanguage));
+    add(0);
+    if (folders.empty())
+        folders.push_back(ApplicationFolder());
+    return folders;
+}
+
+CHelpSystem* CEuropeanAccumulatorApp::HelpSystem()
+{
+    if (!m_pHelp)
+    {
+        const QString strFolder = QString::fromStdU16String(ApplicationFolder().u16string());
+        QStringList languages{QString::fromStdString(LanguageCode())};
+        if (!m_settings.m_languages.empty())
+            languages << QString::fromStdString(m_settings.m_languages.front().Code);
+        const QString strHelpFile = FindHelpFile(strFolder, languages);
+        const QString strCollection = QString::fromStdU16String(
+            (UserDataFolder() / "help" / (QFileInfo(strHelpFile).dir().dirName().toStdString() + ".qhc")).u16string());
+        m_pHelp = std::make_unique<CHelpSystem>(strHelpFile, strCollection);
+        connect(m_pHelp.get(), &CHelpSystem::ReferenceRequested, this,
+                [this](const QString& strFile) { m_pProduct->OpenReferenceDocument(strFile.toStdString()); });
+    }
+    return m_pHelp->IsReady() ? m_pHelp.get() : nullptr;
+}
+
+bool CEuropeanAccumulatorApp::ShowHelp(const std::string& strDialog)
+{
+    CHelpSystem* pHelp = HelpSystem();
+    return pHelp && pHelp->Show(strDialog.empty() ? QStringList() : QStringList{QString::fromStdString(strDialog)});
+}
+
+bool CEuropeanAccumulatorApp::ShowHelpFor(const QStringList& classNames)
+{
+    CHelpSystem* pHelp = HelpSystem();
+    if (pHelp && pHelp->Show(classNames))
+        return true;
+    GetPrompt().Message(LoadString(52301));
+    return false;
+}
+
 void CEuropeanAccumulatorApp::SetTitle(const std::string& strTitle)
 {
     if (m_pMainFrame)
@@ -218,13 +288,39 @@ void CEuropeanAccumulatorApp::RefreshPanel()
 
 bool CEuropeanAccumulatorApp::ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle)
 {
-    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, FileDialogFolder(),
-                            m_pMainFrame);
+    return ShowReportViewer(report, QString::fromStdString(strTitle), *m_pFileDialogs, &m_store, m_pMainFrame);
 }
 
 bool CEuropeanAccumulatorApp::PrintSelectionReport(const SSelectionReport& report, const std::string&)
 {
-    return PrintReportWithDialog(report, m_pMainFrame);
+    if (!m_bPrintToDefault)
+        return PrintReportWithDialog(report, m_pMainFrame);
+    QString strError;
+    m_bPrinted = PrintReportOnDefaultPrinter(report, strError);
+    if (!m_bPrinted)
+    {
+        // Also on standard error, for whoever printed from a script.
+        std::fprintf(stderr, "%s\n", strError.toLocal8Bit().constData());
+        GetPrompt().Message(strError.toStdString());
+    }
+    return m_bPrinted;
+}
+
+bool CEuropeanAccumulatorApp::PrintFromCommandLine()
+{
+    if (!m_pProduct->IsViewSelectionReportEnabled())
+    {
+        const QString strMessage = tr("The selection in %1 has no model number yet: there is no report to print.")
+                                       .arg(QDir::toNativeSeparators(QString::fromStdString(m_cmdInfo.m_strFileName)));
+        std::fprintf(stderr, "%s\n", strMessage.toLocal8Bit().constData());
+        GetPrompt().Message(strMessage.toStdString());
+        return false;
+    }
+    m_bPrintToDefault = true;
+    m_bPrinted = false;
+    m_pProduct->OnFilePrintSelection(0);
+    m_bPrintToDefault = false;
+    return m_bPrinted;
 }
 
 std::unique_ptr<ICadObject> CEuropeanAccumulatorApp::CreateCadObject()
@@ -249,6 +345,9 @@ void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
         if (it != m_toolCommandIds.end())
             m_pProduct->OnToolCommand(static_cast<int>(it - m_toolCommandIds.begin()));
     }
+    else if (std::find(std::begin(cmd::WebPages), std::end(cmd::WebPages), nCommandId) != std::end(cmd::WebPages))
+        OnWebPage(static_cast<int>(std::find(std::begin(cmd::WebPages), std::end(cmd::WebPages), nCommandId) -
+                                   std::begin(cmd::WebPages)));
     else if (nCommandId >= cmd::ReferenceFirst && nCommandId < cmd::ReferenceFirst + 8)
         m_pProduct->OnReferenceCommand(nCommandId - cmd::ReferenceFirst);
     else if (std::find(cadBegin, cadEnd, nCommandId) != cadEnd)
@@ -306,6 +405,9 @@ void CEuropeanAccumulatorApp::OnCommand(int nCommandId)
         case cmd::OrderPad:
             m_pProduct->OnOpenOrderPad();
             break;
+        case cmd::RapidSelection:
+            RunRapidSelection();
+            break;
         default:
             break;
         }
@@ -327,7 +429,7 @@ void CEuropeanAccumulatorApp::UpdateCommands()
     enable(cmd::AddToOrderPad, m_pProduct->IsOrderPadEnabled());
     enable(cmd::ExportXml, m_pProduct->IsExportXmlEnabled());
     enable(cmd::OrderPad, true);
-    enable(cmd::RapidSelection, false);
+    enable(cmd::RapidSelection, m_pProduct->Database() != nullptr);
     for (int i = 0; i < 5; ++i)
         enable(cmd::CadCommands[i], m_pProduct->IsCadCommandEnabled(i));
     for (int i = 0; i < 8; ++i)
@@ -337,13 +439,12 @@ void CEuropeanAccumulatorApp::UpdateCommands()
         pShow->setChecked(m_store.ReadInt(settingskey::SelectionCompletedShow, 1) != 0);
 }
 
-bool CEuropeanAccumulatorApp::SaveModified(bool bCancel)
+bool CEuropeanAccumulatorApp::SaveModified()
 {
     if (!m_pProduct->IsDirty())
         return true;
-    const std::string strQuestion = LoadString(507);
-    const EPromptAnswer eAnswer =
-        bCancel ? GetPrompt().YesNoCancel(strQuestion) : GetPrompt().YesNo(strQuestion);
+    // Always with Cancel: a click meant to go back must not be taken for "No, drop my work".
+    const EPromptAnswer eAnswer = GetPrompt().YesNoCancel(LoadString(507));
     if (eAnswer == EPromptAnswer::No)
         return true;
     if (eAnswer != EPromptAnswer::Yes)
@@ -352,9 +453,33 @@ bool CEuropeanAccumulatorApp::SaveModified(bool bCancel)
     return OnFileSave();
 }
 
+int CEuropeanAccumulatorApp::RunRapidSelection()
+{
+    if (!m_pProduct->Database() || !SaveModified())
+        return dlg::Cancel;
+    auto pRapid = std::make_unique<CAccumulatorObjectDPNS>(*this, m_stepDialogs);
+    CAccumulatorObjectDPNS& rapid = *pRapid;
+    rapid.Initialize();
+    // The outputs of the selection-complete panel reach the current product object.
+    std::unique_ptr<CAccumulatorObject> pPrevious = std::exchange(m_pProduct, std::move(pRapid));
+    m_pView->SetProductObject(*m_pProduct);
+    CDpnsSelection dialog(rapid, [this] { return m_pView->ShowSelectionCompleted(); }, m_pMainFrame);
+    const int nResult = GetDialogRunner().Run(dialog);
+    const std::unique_ptr<CAccumulatorObject> pDone = std::exchange(m_pProduct, std::move(pPrevious));
+    m_pView->SetProductObject(*m_pProduct);
+    if (nResult == dlg::Ok)
+    {
+        m_pProduct->TakeSelection(rapid);
+        m_strCurrentFile.clear();
+        SetTitle(LoadString(59001));
+    }
+    UpdateCommands();
+    return nResult;
+}
+
 void CEuropeanAccumulatorApp::OnFileNew()
 {
-    if (!SaveModified(false))
+    if (!SaveModified())
         return;
     CreateProductObject();
     m_strCurrentFile.clear();
@@ -369,16 +494,22 @@ void CEuropeanAccumulatorApp::ShowTitle()
 
 QString CEuropeanAccumulatorApp::FileDialogFolder() const
 {
-    const std::string strFolder = m_store.ReadString(settingskey::FileSaveOpenPath).value_or(std::string());
-    if (!strFolder.empty() && QFileInfo(QString::fromStdString(strFolder)).isDir())
-        return QString::fromStdString(strFolder);
-    return QString::fromStdU16String(ApplicationFolder().u16string());
+    return StartFolder(m_store, EFileKind::Selection);
 }
 
 void CEuropeanAccumulatorApp::StoreFileDialogFolder(const QString& strFile)
 {
-    if (!m_store.WriteString(settingskey::FileSaveOpenPath, QFileInfo(strFile).absolutePath().toStdString()))
+    if (!RememberFolder(m_store, EFileKind::Selection, strFile))
         GetPrompt().Message(LoadString(645));
+}
+
+QString CEuropeanAccumulatorApp::ProposedName(const QString& strSuffix)
+{
+    // The file it came from, else the model number of a complete selection, else no proposal.
+    if (!m_strCurrentFile.isEmpty())
+        return QFileInfo(m_strCurrentFile).completeBaseName() + QLatin1Char('.') + strSuffix;
+    const std::string strModelNumber = m_pProduct->GetPartNumberDisplayText();
+    return strModelNumber.empty() ? QString() : ProposedFileName(strModelNumber, QString(), strSuffix);
 }
 
 void CEuropeanAccumulatorApp::AddRecentFile(const QString& strPath)
@@ -391,7 +522,7 @@ void CEuropeanAccumulatorApp::AddRecentFile(const QString& strPath)
 
 void CEuropeanAccumulatorApp::OnFileOpen()
 {
-    if (!SaveModified(false))
+    if (!SaveModified())
         return;
     const QString strPath = m_pFileDialogs->GetOpenFileName(m_pMainFrame, FileDialogFolder(),
                                                             QtFileFilter(m_pProduct->GetFileFilter()));
@@ -403,10 +534,9 @@ void CEuropeanAccumulatorApp::OnFileOpen()
 
 bool CEuropeanAccumulatorApp::OnFileSave()
 {
-    const QString strName = m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).fileName();
-    QString strPath = m_pFileDialogs->GetSaveFileName(
-        m_pMainFrame, FileDialogFolder(), strName, QtFileFilter(m_pProduct->GetFileFilter()),
-        QString::fromStdString(m_pProduct->GetDefaultExtension()));
+    const QString strSuffix = QString::fromStdString(m_pProduct->GetDefaultExtension());
+    QString strPath = m_pFileDialogs->GetSaveFileName(m_pMainFrame, FileDialogFolder(), ProposedName(strSuffix),
+                                                      QtFileFilter(m_pProduct->GetFileFilter()), strSuffix);
     if (strPath.isEmpty())
         return false;
     strPath = WithSelectionExtension(strPath);
@@ -429,7 +559,7 @@ bool CEuropeanAccumulatorApp::OpenDocumentFile(const QString& strPath, bool bSav
     }
     if (!bSaveAsked)
     {
-        if (!SaveModified(false))
+        if (!SaveModified())
             return false;
         // Saving may have written the very file to open.
         check = CheckSelectionFileForOpen(path, LanguageCode(), m_settings.InstalledLanguages());
@@ -459,10 +589,8 @@ void CEuropeanAccumulatorApp::OnExportXml()
 {
     if (!m_pProduct->IsExportXmlEnabled())
         return;
-    const QString strName =
-        m_strCurrentFile.isEmpty() ? QString() : QFileInfo(m_strCurrentFile).completeBaseName() + QStringLiteral(".xml");
     const QString strPath = m_pFileDialogs->GetSaveFileName(
-        m_pMainFrame, FileDialogFolder(), strName,
+        m_pMainFrame, FileDialogFolder(), ProposedName(QStringLiteral("xml")),
         QCoreApplication::translate("CEuropeanAccumulatorApp", "XML Files (*.xml)"), QStringLiteral("xml"));
     if (strPath.isEmpty())
         return;
@@ -507,6 +635,7 @@ bool CEuropeanAccumulatorApp::SwitchLanguage(int nIndex)
     }
     const int nFormer = m_settings.m_nActiveLanguage;
     m_settings.m_nActiveLanguage = nIndex;
+    m_pHelp.reset(); // the help follows the language
     // The selection stays: only the catalogue it is read from changes language.
     if (!m_pProduct->ReopenCatalogue())
     {
@@ -575,6 +704,29 @@ void CEuropeanAccumulatorApp::OnUnitDefaults()
                                         "The default units could not be stored; they apply until "
                                         "the program ends.")
                 .toStdString());
+}
+
+void CEuropeanAccumulatorApp::OnWebPage(int nPage)
+{
+    static const char* const kKeys[] = {settingskey::WebHomePage, settingskey::WebProductInformation,
+                                        settingskey::WebTechnicalSupport};
+    if (nPage < 0 || nPage >= static_cast<int>(std::size(kKeys)))
+        return;
+    const QString strAddress = QString::fromStdString(m_store.ReadString(kKeys[nPage]).value_or(std::string()));
+    const QUrl url(strAddress, QUrl::StrictMode);
+    if (strAddress.isEmpty() || !url.isValid() || url.isRelative())
+    {
+        GetPrompt().Message(tr("No web address is set up for this page (setting %1).")
+                                .arg(QString::fromLatin1(kKeys[nPage]))
+                                .toStdString());
+        return;
+    }
+    const bool bOpened = m_fnOpenUrl ? m_fnOpenUrl(url) : QDesktopServices::openUrl(url);
+    if (!bOpened)
+        GetPrompt().Message(tr("No web browser could be started to open %1.\nOpen the address in your browser "
+                               "yourself.")
+                                .arg(url.toString())
+                                .toStdString());
 }
 
 void CEuropeanAccumulatorApp::OnAppAbout()

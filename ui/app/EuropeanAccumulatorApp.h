@@ -16,12 +16,15 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class CAccumulatorObject;
+class CHelpSystem;
 class CEuropeanAccumulatorView;
 class ISettings;
+class QUrl;
 
 // A menu item the application adds at start-up.
 struct CUserMenuItem
@@ -41,8 +44,11 @@ public:
     CEuropeanAccumulatorApp(ISettings& settings, const QStringList& args, QObject* pParent = nullptr);
     ~CEuropeanAccumulatorApp() override;
 
-    // The start-up sequence up to the main window being shown; false ends the program.
+    // The start-up sequence up to the main window being shown; false ends the program. With
+    // "/p FILE" it opens the file, prints its report and shows no window: see Printed().
     bool InitInstance();
+    // After InitInstance with "/p FILE": whether the report was printed.
+    bool Printed() const { return m_bPrinted; }
 
     // IProductHost.
     std::filesystem::path CatalogueFolder() const override { return m_settings.NetPath; }
@@ -52,6 +58,8 @@ public:
     int LanguageNameId() const override { return m_settings.GetLanguageNameId(); }
     std::string DefaultUnit(int nCategoryId) const override { return m_settings.GetDefaultUnit(nCategoryId); }
     bool OpenDocument(const std::filesystem::path& path, std::string& strError) override;
+    std::vector<std::filesystem::path> ReferenceFolders() const override;
+    bool ShowHelp(const std::string& strDialog) override;
     void SetTitle(const std::string& strTitle) override;
     void RefreshPanel() override;
     bool ShowSelectionReport(const SSelectionReport& report, const std::string& strTitle) override;
@@ -59,6 +67,10 @@ public:
     std::unique_ptr<ICadObject> CreateCadObject() override;
     IOrderPadLink* OrderPadLink() override { return &m_orderPadLink; }
     ISettings* UserSettings() override { return &m_store; }
+    // Tools > Rapid Selection (and "Choose Product"): its dialogs run on a rapid-selection product
+    // object of their own, made current meanwhile; a completed one's selection then replaces the
+    // current selection, after the question about unsaved work.
+    int RunRapidSelection() override;
     std::filesystem::path OrderPadInbox() const override { return OrderPadInboxFrom(m_store); }
 
     // Every menu command by its id.
@@ -81,18 +93,29 @@ public:
     bool SwitchLanguage(int nIndex);
     void OnLanguage(int nIndex);
     void OnUnitDefaults();
+    // Help menu: one of the maker's web pages (0 home page, 1 product information, 2 technical
+    // support) in the browser, at the address the settings hold.
+    void OnWebPage(int nPage);
+    // Replaces how a web address is opened (the desktop's browser), for tests.
+    void SetUrlOpener(std::function<bool(const QUrl&)> fnOpen) { m_fnOpenUrl = std::move(fnOpen); }
     void OnAppAbout();
     // After the splash: the disclaimer, then the tip of the day.
     void OnShowDisclaimer();
     void ShowTipAtStartup();
     void OnTipOfTheDay();
-    // "Save your current selection?" when the selection is modified; Yes saves. With
-    // bCancel a Cancel button is offered. False when the work would be lost or the user cancelled.
-    bool SaveModified(bool bCancel);
+    // "Save your current selection?" (Yes, No, Cancel) when the selection is modified; Yes saves.
+    // False when the user cancelled or the save did not happen: whatever asked must not go on.
+    bool SaveModified();
     // Leaves the program: closes the main window, which asks about unsaved work.
     void OnAppExit();
     // What the program stores when it ends.
     void ExitInstance();
+
+    // The help at the page of the first class name that has one (F1 in a dialog); false, with a
+    // message, when no help is installed.
+    bool ShowHelpFor(const QStringList& classNames);
+    // The help of the active language, made on first use; nullptr when none is installed.
+    CHelpSystem* HelpSystem();
 
     CMainFrame* MainFrame() const { return m_pMainFrame.data(); }
     CEuropeanAccumulatorView* View() const { return m_pView; }
@@ -119,11 +142,15 @@ private:
     void AddUserMenuItem(int nMenu, int nPosition, const QString& strText);
     void AdjustMenus();
     void OnSplashClosed();
-    // The folder the file dialogs start in, and storing the one chosen.
+    // The folder the selection file dialogs start in, and storing the one chosen.
     QString FileDialogFolder() const;
     void StoreFileDialogFolder(const QString& strFile);
+    // The file name a save dialog proposes, with the suffix given.
+    QString ProposedName(const QString& strSuffix);
     void AddRecentFile(const QString& strPath);
     void RefreshLanguageMenu();
+    // "/p FILE": the open selection's report on the default printer.
+    bool PrintFromCommandLine();
     // The program's texts and Qt's in the active language.
     void ApplyLanguage();
     // "New Selection - Untitled", or the open file's title.
@@ -140,6 +167,7 @@ private:
     IFileDialogs* m_pFileDialogs = &m_desktopFileDialogs;
     CDesktopOrderPadLink m_orderPadLink{m_store};
     std::unique_ptr<CAccumulatorObject> m_pProduct;
+    std::unique_ptr<CHelpSystem> m_pHelp;
     QPointer<CMainFrame> m_pMainFrame;
     CEuropeanAccumulatorView* m_pView = nullptr; // owned by the main window
     QPointer<CSplashWnd> m_pSplash;
@@ -147,6 +175,10 @@ private:
     std::vector<int> m_toolCommandIds;
     int m_nNextUserCommand;
     QString m_strCurrentFile;
+    std::function<bool(const QUrl&)> m_fnOpenUrl;
+    // "/p FILE": the report goes to the default printer without a dialog.
+    bool m_bPrintToDefault = false;
+    bool m_bPrinted = false;
     // Kept for the report print component, which chooses by it.
     int m_nSelectionReportFormat = 1;
 };

@@ -1,9 +1,31 @@
 // The desktop's open and save dialogs.
 #include "app/FileDialogs.h"
 
+#include "platform/Settings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace
+{
+// The selection files keep the key the program has always used.
+const char* FolderKey(EFileKind eKind)
+{
+    switch (eKind)
+    {
+    case EFileKind::Report:
+        return "ReportFolder";
+    case EFileKind::Drawing:
+        return "CAD/LastFolder";
+    case EFileKind::Selection:
+        break;
+    }
+    return "FileSaveOpenPath";
+}
+} // namespace
 
 QString CDesktopFileDialogs::GetOpenFileName(QWidget* pParent, const QString& strFolder,
                                              const QString& strFilter)
@@ -35,4 +57,29 @@ QString QtFileFilter(const std::string& strFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters << parts[i];
     return filters.join(QStringLiteral(";;"));
+}
+
+QString StartFolder(const ISettings& settings, EFileKind eKind)
+{
+    const QString strLast = QString::fromStdString(settings.ReadString(FolderKey(eKind)).value_or(std::string()));
+    if (!strLast.isEmpty() && QFileInfo(strLast).isDir())
+        return strLast;
+    const QString strDocuments = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!strDocuments.isEmpty() && QFileInfo(strDocuments).isDir())
+        return strDocuments;
+    return QDir::homePath();
+}
+
+bool RememberFolder(ISettings& settings, EFileKind eKind, const QString& strFile)
+{
+    return settings.WriteString(FolderKey(eKind), QFileInfo(strFile).absolutePath().toStdString());
+}
+
+QString ProposedFileName(const std::string& strModelNumber, const QString& strFallback, const QString& strSuffix)
+{
+    QString strName = QString::fromStdString(strModelNumber);
+    for (QChar& ch : strName)
+        if (QStringLiteral("/\\:*?\"<>|").contains(ch) || ch.unicode() < 0x20)
+            ch = QLatin1Char('-');
+    return (strName.isEmpty() ? strFallback : strName) + QLatin1Char('.') + strSuffix;
 }

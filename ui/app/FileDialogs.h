@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <string>
+
+class ISettings;
 class QWidget;
 
 class IFileDialogs
@@ -27,3 +30,22 @@ public:
 
 // "Accumulator Files (*.Ac3)|*.Ac3||" as Qt's filter "Accumulator Files (*.Ac3)".
 QString QtFileFilter(const std::string& strFilter);
+
+// The kinds of file whose dialogs each remember their own folder.
+enum class EFileKind
+{
+    Selection, // selection files and their XML export
+    Report,    // the report saved as PDF
+    Drawing,   // CAD drawings
+};
+
+// Where a dialog for a kind of file starts: the folder last used for that kind while it still
+// exists, else the user's documents folder (the home folder where there is none).
+QString StartFolder(const ISettings& settings, EFileKind eKind);
+// Keeps the folder of a chosen file for the next dialog of its kind. False when the settings
+// cannot be written.
+bool RememberFolder(ISettings& settings, EFileKind eKind, const QString& strFile);
+
+// A file name proposed from a model number ("PA31-4-150-VS-G.pdf"): characters that no file name
+// may hold become "-"; strFallback stands in for an empty model number.
+QString ProposedFileName(const std::string& strModelNumber, const QString& strFallback, const QString& strSuffix);

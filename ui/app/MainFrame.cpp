@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 
 #include "app/CommandIds.h"
+#include "app/CommandTips.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame(QWidget* pParent) : QMainWindow(pParent)
     setObjectName(QStringLiteral("CMainFrame"));
     CreateMenus();
     CreateToolBar();
+    SetCommandTips(*this);
     statusBar()->showMessage(tr("Ready"));
     resize(820, 600);
 }
@@ -85,6 +87,7 @@ void CMainFrame::Retranslate()
     for (const auto& [pAction, pszSource] : m_translated)
         if (pAction)
             pAction->setText(tr(pszSource));
+    SetCommandTips(*this);
     statusBar()->showMessage(tr("Ready"));
     if (m_pToolBar)
     {
@@ -202,6 +205,10 @@ void CMainFrame::CreateMenus()
     AddCommand(pHelp, QT_TR_NOOP("O&ther Products"), cmd::ReferenceFirst + 6);
     AddCommand(pHelp, QT_TR_NOOP("&Related Products"), cmd::ReferenceFirst + 7);
     pHelp->addSeparator();
+    AddCommand(pHelp, QT_TR_NOOP("Dalrow on the &Web"), cmd::WebPages[0]);
+    AddCommand(pHelp, QT_TR_NOOP("Product &Information"), cmd::WebPages[1]);
+    AddCommand(pHelp, QT_TR_NOOP("Technical Su&pport"), cmd::WebPages[2]);
+    pHelp->addSeparator();
     AddCommand(pHelp, QT_TR_NOOP("&Tip of the Day..."), cmd::TipOfTheDay);
     AddCommand(pHelp, QT_TR_NOOP("&About Tesmara Accumulator..."), cmd::AppAbout);
 }
@@ -278,6 +285,7 @@ void CMainFrame::SetLanguages(const QStringList& names, int nActive)
         pAction->setText(names[i]);
         pAction->setCheckable(true);
         pAction->setChecked(i == nActive);
+        SetLanguageTip(*pAction);
         pGroup->addAction(pAction);
     }
     pMenu->setEnabled(!names.isEmpty());

@@ -1,6 +1,8 @@
 // Message boxes for the prompt seam.
 #include "app/MessageBoxPrompt.h"
 
+#include "app/WindowPlacement.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -25,6 +27,7 @@ EPromptAnswer Ask(QMessageBox::Icon eIcon, const std::string& strText, QMessageB
 {
     QMessageBox box(eIcon, QCoreApplication::translate("CMessageBoxPrompt", "Tesmara Accumulator"),
                     QString::fromStdString(strText), buttons, Owner());
+    FitTitle(box);
     switch (box.exec())
     {
     case QMessageBox::Yes:

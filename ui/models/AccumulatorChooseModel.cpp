@@ -28,9 +28,10 @@ namespace
 constexpr int kVisibleRows = 10;
 
 // The required value as the step shows it: no decimals, then the unit.
-QString WholeWithUnit(const CUnitDouble& value)
+// To two decimals, as the results showed it: 2.5 gal must not read as 2 gal.
+QString WithUnit(const CUnitDouble& value)
 {
-    return QString::fromStdString(value.Format(0, false, true) + " " + value.GetUnitString());
+    return QString::fromStdString(value.FormatPrecision("2") + " " + value.GetUnitString());
 }
 
 QStringList Lines(const std::string& strHeader)
@@ -107,11 +108,11 @@ CAccumulatorChooseModel::CAccumulatorChooseModel(CAccumulatorObject& product, CA
 
 void CAccumulatorChooseModel::ShowRequirements()
 {
-    m_pCapacity->setText(WholeWithUnit(m_working.sdRequiredAccumulatorVol));
+    m_pCapacity->setText(WithUnit(m_working.sdRequiredAccumulatorVol));
     m_pFlowCaption->setEnabled(m_search.bFlowShown);
     m_pFlow->setEnabled(m_search.bFlowShown);
     if (m_search.bFlowShown)
-        m_pFlow->setText(WholeWithUnit(m_search.requiredFlow));
+        m_pFlow->setText(WithUnit(m_search.requiredFlow));
 }
 
 void CAccumulatorChooseModel::SetUpGrid()

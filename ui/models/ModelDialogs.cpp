@@ -183,9 +183,7 @@ bool Guarded(const std::function<void()>& fnAction)
 
 void OpenHelp(CAccumulatorObject& product, const char* pszDialog)
 {
-    std::string strTopic;
-    if (Guarded([&] { strTopic = product.GetRefJump("ALL", pszDialog); }))
-        Guarded([&] { product.ViewReferenceTopic(strTopic); });
+    Guarded([&] { product.ShowHelp(pszDialog); });
 }
 
 void OpenReference(CAccumulatorObject& product, const std::string& strSeries, const char* pszDialog)

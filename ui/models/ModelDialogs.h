@@ -58,8 +58,8 @@ void ShowMessage(CAccumulatorObject& product, const std::string& strKey);
 // Runs an action that reads the catalogue; a catalogue error is shown and gives false.
 bool Guarded(const std::function<void()>& fnAction);
 
-// "&Help": the dialog's own topic. "&Reference": the series' document for the dialog, else
-// the series' document, else the dialog's topic. Either tells the user when it is not installed.
+// "&Help": the dialog's topic of the help. "&Reference": the series' document for the dialog, else
+// the series' document, else the dialog's document. Either tells the user when it is not installed.
 void OpenHelp(CAccumulatorObject& product, const char* pszDialog);
 void OpenReference(CAccumulatorObject& product, const std::string& strSeries, const char* pszDialog);
 } // namespace modeldlg

@@ -98,10 +98,11 @@ int CCadComponent::SaveCAD(const SCadRequest& request)
 int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, const QString& strFilter,
                                const QString& strSuffix)
 {
+    // The folder chosen in the preferences, else the one the last drawing went to, else the documents.
     const SCadPreferences preferences = ReadCadPreferences(m_settings);
     QString strFolder = QString::fromStdU16String(preferences.defaultFolder.u16string());
     if (strFolder.isEmpty() || !QFileInfo(strFolder).isDir())
-        strFolder = QDir::homePath();
+        strFolder = StartFolder(m_settings, EFileKind::Drawing);
     const QString strName = QString::fromStdString(drawing.m_strTitle) + "." + strSuffix;
     const QString strPath = m_fnFileDialogs().GetSaveFileName(pParent, strFolder, strName, strFilter, strSuffix);
     if (strPath.isEmpty())
@@ -112,13 +113,20 @@ int CCadComponent::SaveDrawing(QWidget* pParent, const CCadDrawing& drawing, con
     if (strPath.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         bWritten = WriteCadPdf(strPath, drawing, strError);
     else if (const std::optional<ECadFormat> eFormat = CadFormatForPath(path))
+    {
         bWritten = WriteFileWhole(path, CadFileBytes(drawing, *eFormat), strError);
+        // A text the file's code page cannot hold is told, once.
+        if (const auto strUnfit = bWritten ? CadTextUnfitFor(drawing, *eFormat) : std::nullopt)
+            GetPrompt().Message(CadTextUnfitNotice(*strUnfit, *eFormat));
+    }
     else
         strError = QCoreApplication::translate("CCadComponent",
                                                "Choose a file name ending in .dxf, .plt, .svg or .pdf.")
                        .toStdString();
     if (!bWritten)
         GetPrompt().Message(strError);
+    else
+        RememberFolder(m_settings, EFileKind::Drawing, strPath); // only a convenience if it fails
     return bWritten ? 1 : 0;
 }
 

@@ -39,10 +39,10 @@ CCadPreferencesDialog::CCadPreferencesDialog(const SCadPreferences& preferences,
     m_pCompany = new QLineEdit(QString::fromStdString(preferences.strCompany), this);
     m_pCompany->setAccessibleName(
         QCoreApplication::translate("CCadPreferencesDialog", "Title block company"));
-    m_pCompany->setMaxLength(60);
+    m_pCompany->setMaxLength(kMaxCadCompanyLength);
     m_pFolder = new QLineEdit(QString::fromStdU16String(preferences.defaultFolder.u16string()), this);
     m_pFolder->setAccessibleName(QCoreApplication::translate("CCadPreferencesDialog", "Default folder"));
-    m_pFolder->setPlaceholderText(QCoreApplication::translate("CCadPreferencesDialog", "Your home folder"));
+    m_pFolder->setPlaceholderText(QCoreApplication::translate("CCadPreferencesDialog", "Your documents folder, or where the last drawing went"));
     QPushButton* pBrowse =
         NamedButton(QCoreApplication::translate("CCadPreferencesDialog", "B&rowse..."), this);
     connect(pBrowse, &QPushButton::clicked, this,

@@ -1,9 +1,11 @@
 // The order pad window.
 #include "outputs/OrderPadWindow.h"
 
+#include "app/WindowPlacement.h"
 #include "controls/NamedButtons.h"
 #include "outputs/CadFiles.h"
 #include "outputs/OrderPadLink.h"
+#include "platform/Prompt.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -62,11 +64,9 @@ COrderPadWindow::COrderPadWindow(const std::filesystem::path& inbox, QWidget* pP
     pLayout->addWidget(m_pTable, 1);
     pLayout->addLayout(pButtons);
     setCentralWidget(pCentral);
-    resize(980, 420);
+    PlaceOnScreen(*this, QSize(980, 420));
 
-    std::string strError;
-    if (!m_order.Load(strError))
-        Status(QString::fromStdString(strError));
+    LoadOrder();
     std::error_code ec;
     std::filesystem::create_directories(m_inbox, ec);
     m_pWatcher = new QFileSystemWatcher(this);
@@ -112,17 +112,37 @@ bool COrderPadWindow::Listen()
     return true;
 }
 
+void COrderPadWindow::LoadOrder()
+{
+    // A saved order that cannot be read is never overwritten: a damaged one is kept aside under a
+    // name that says so and a new order starts; one that cannot be read at all stays, and nothing
+    // is saved over it.
+    std::string strError;
+    const EOrderLoad eLoad = m_order.Load(strError);
+    if (eLoad == EOrderLoad::Loaded)
+        return;
+    std::string strKept;
+    if (eLoad == EOrderLoad::Damaged)
+        strError = m_order.KeepDamagedAside(strKept) ? strError + "\n\n" + strKept : strKept;
+    GetPrompt().Message(strError);
+}
+
 void COrderPadWindow::Import()
 {
     std::vector<std::string> problems;
     const int nAdded = m_order.ImportWaiting(problems);
     if (nAdded > 0 || !problems.empty())
         ShowOrder();
-    if (!problems.empty())
-        Status(QCoreApplication::translate("COrderPadWindow", "Not taken in: ") +
-               QString::fromStdString(problems.front()));
-    else if (nAdded > 0)
+    if (nAdded > 0)
         Status(QCoreApplication::translate("COrderPadWindow", "%1 line item(s) added.").arg(nAdded));
+    if (problems.empty())
+        return;
+    // Every reason of one import together, in one box.
+    QStringList texts;
+    for (const std::string& strProblem : problems)
+        texts << QString::fromStdString(strProblem);
+    GetPrompt().Message(QCoreApplication::translate("COrderPadWindow", "Not taken in:").toStdString() + "\n\n" +
+                        texts.join(QStringLiteral("\n")).toStdString());
 }
 
 void COrderPadWindow::ShowOrder()
@@ -184,14 +204,14 @@ void COrderPadWindow::OnExport()
     if (WriteFileWhole(std::filesystem::path(strPath.toStdU16String()), m_order.ToCsv(), strError))
         Status(QCoreApplication::translate("COrderPadWindow", "The order was exported to %1.").arg(strPath));
     else
-        Status(QString::fromStdString(strError));
+        GetPrompt().Message(strError);
 }
 
 void COrderPadWindow::Save()
 {
     std::string strError;
     if (!m_order.Save(strError))
-        Status(QString::fromStdString(strError));
+        GetPrompt().Message(strError);
 }
 
 void COrderPadWindow::Status(const QString& strText)

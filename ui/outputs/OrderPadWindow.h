@@ -37,6 +37,7 @@ public:
     void SetExportPath(std::function<QString(QWidget*)> fnExportPath) { m_fnExportPath = std::move(fnExportPath); }
 
 private:
+    void LoadOrder();
     void ShowOrder();
     void OnItemChanged(QTableWidgetItem* pItem);
     void Save();

@@ -2,15 +2,47 @@
 // document's pixels (1/96 in), so they print at the same size on any device.
 #include "outputs/ReportHtml.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 const QString kBrandColour = QStringLiteral("#143a6c");
 const QString kShadeColour = QStringLiteral("#eef2f7");
 const QString kLabelColour = QStringLiteral("#4a5058");
 
+// Qt lays a long run without a break out in time that grows with its square: a run longer than
+// this gets a place to break after every so many characters, and a text longer than
+// kMaxReportText is cut, with a note saying how much.
+constexpr qsizetype kLongestRun = 40;
+constexpr qsizetype kMaxReportText = 2000;
+
+// A text as the report shows it: escaped, breakable, and cut when it is longer than any text of
+// the catalogue.
 QString Esc(const std::string& strText)
 {
-    return QString::fromStdString(strText).toHtmlEscaped();
+    QString strShown = QString::fromStdString(strText);
+    QString strNote;
+    if (strShown.size() > kMaxReportText)
+    {
+        strNote = QCoreApplication::translate("CReportHtml", "[%1 more characters not shown]")
+                      .arg(strShown.size() - kMaxReportText);
+        strShown.truncate(strShown[kMaxReportText - 1].isHighSurrogate() ? kMaxReportText - 1 : kMaxReportText);
+    }
+    QString strOut;
+    strOut.reserve(strShown.size() + strShown.size() / kLongestRun + 16);
+    qsizetype nRun = 0;
+    for (const QChar c : strShown)
+    {
+        nRun = c.isSpace() ? 0 : nRun + 1;
+        if (nRun > kLongestRun && !c.isLowSurrogate())
+        {
+            strOut += QChar(0x200B); // zero width space: a break, shown as nothing
+            nRun = 1;
+        }
+        strOut += c;
+    }
+    strOut = strOut.toHtmlEscaped();
+    return strNote.isEmpty() ? strOut : strOut + QStringLiteral(" <i>") + strNote.toHtmlEscaped() + QStringLiteral("</i>");
 }
 
 QString HeadingBar(const std::string& strHeading, int nColumns)
@@ -148,6 +180,10 @@ QString ReportHtml(const SReportLayout& layout, bool bBrand, bool bPicture, cons
         left.push_back(&section);
     for (const SReportSection& section : layout.application)
         right.push_back(&section);
+    // The model number code by code under the application, which leaves that column short; on the
+    // left where there is no application.
+    if (!layout.codes.rows.empty())
+        (right.empty() ? left : right).push_back(&layout.codes);
     if (!layout.options.rows.empty())
         left.push_back(&layout.options);
 

@@ -4,50 +4,46 @@
 #include "app/DialogRunner.h"
 #include "outputs/ReportDocument.h"
 #include "outputs/ReportPage.h"
+#include "platform/FileReplace.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 bool WriteReportPdf(const CReportDocument& document, const QString& strPath, const QPageSize& pageSize,
                     QString& strError, int* pPages)
 {
-    const QString strShown = QDir::toNativeSeparators(strPath);
-    QSaveFile file(strPath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Drawn in memory, then written whole by the one writer: a full disk, a device or a FIFO
+    // are its business, and a failure leaves an existing file as it was.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    int nPages = 0;
     {
-        strError = QCoreApplication::translate("CReportOutput", "The report could not be saved to %1. %2.")
-                       .arg(strShown, file.errorString());
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(ReportPageLayout(pageSize));
         writer.setResolution(300);
         writer.setTitle(document.DocumentTitle());
         writer.setCreator(QCoreApplication::translate("CReportOutput", "Tesmara Accumulator %1")
                               .arg(QStringLiteral(TESMARA_VERSION)));
-        const int nPages = document.Render(writer);
-        if (pPages)
-            *pPages = nPages;
-        if (nPages == 0)
-        {
-            file.cancelWriting();
-            strError = QCoreApplication::translate("CReportOutput", "The report could not be saved to %1.")
-                           .arg(strShown);
-            return false;
-        }
+        nPages = document.Render(writer);
     }
-    if (!file.commit())
-    {
-        strError = QCoreApplication::translate("CReportOutput", "The report could not be saved to %1. %2.")
-                       .arg(strShown, file.errorString());
-        return false;
-    }
-    return true;
+    if (pPages)
+        *pPages = nPages;
+    const QString strShown = QDir::toNativeSeparators(strPath);
+    std::string strReason;
+    if (nPages > 0 &&
+        ReplaceFileContents(std::filesystem::path(strPath.toStdU16String()),
+                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), strReason))
+        return true;
+    strError = strReason.empty()
+                   ? QCoreApplication::translate("CReportOutput", "The report could not be saved to %1.").arg(strShown)
+                   : QCoreApplication::translate("CReportOutput", "The report could not be saved to %1. %2.")
+                         .arg(strShown, QString::fromStdString(strReason));
+    return false;
 }
 
 bool PrintReport(const CReportDocument& document, QPrinter& printer, QWidget* pParent, QString& strError)

@@ -33,11 +33,11 @@ QString PictureProblemsMessage(const QStringList& problems)
 }
 
 bool ShowReportViewer(const SSelectionReport& report, const QString& strTitle, IFileDialogs& files,
-                      const QString& strFolder, QWidget* pParent)
+                      ISettings* pFolders, QWidget* pParent)
 {
     const CReportDocument document(report);
     TellProblems(document);
-    CReportViewer viewer(document, strTitle, ReportPageSize(QLocale::system()), files, strFolder, pParent);
+    CReportViewer viewer(document, strTitle, ReportPageSize(QLocale::system()), files, pFolders, pParent);
     GetDialogRunner().Run(viewer);
     return true;
 }

@@ -7,11 +7,13 @@
 
 struct SSelectionReport;
 class IFileDialogs;
+class ISettings;
 class QWidget;
 
 // Runs the report viewer (through the dialog runner); false when there was nothing to show.
+// pFolders keeps the folder of the PDFs saved (nullptr: none kept).
 bool ShowReportViewer(const SSelectionReport& report, const QString& strTitle, IFileDialogs& files,
-                      const QString& strFolder, QWidget* pParent);
+                      ISettings* pFolders, QWidget* pParent);
 // Prints the report on the printer the user chooses; false when cancelled or not printed.
 bool PrintReportWithDialog(const SSelectionReport& report, QWidget* pParent);
 // One text for every picture problem of a report, or empty text when there is none.

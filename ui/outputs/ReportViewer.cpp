@@ -6,6 +6,7 @@
 #include "outputs/ReportOutput.h"
 #include "outputs/ReportPage.h"
 #include "platform/Prompt.h"
+#include "platform/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,25 +21,14 @@
 
 #include <algorithm>
 
-namespace
-{
-// A file name from the model number: characters a file system refuses become "-".
-QString PdfName(const std::string& strModelNumber)
-{
-    QString strName = QString::fromStdString(strModelNumber);
-    for (QChar& ch : strName)
-        if (QStringLiteral("/\\:*?\"<>|").contains(ch) || ch.unicode() < 0x20)
-            ch = QLatin1Char('-');
-    return (strName.isEmpty() ? QCoreApplication::translate("CReportViewer", "Selection Report") : strName) +
-           QStringLiteral(".pdf");
-}
-} // namespace
 
 CReportViewer::CReportViewer(const CReportDocument& document, const QString& strTitle, const QPageSize& pageSize,
-                             IFileDialogs& files, const QString& strFolder, QWidget* pParent)
-    : QDialog(pParent), m_document(document), m_files(files), m_strFolder(strFolder), m_pageSize(pageSize),
+                             IFileDialogs& files, ISettings* pFolders, QWidget* pParent)
+    : QDialog(pParent), m_document(document), m_files(files), m_pFolders(pFolders),
+      m_pageSize(pageSize),
       m_printer(QPrinter::HighResolution)
 {
+    m_strFolder = pFolders ? StartFolder(*pFolders, EFileKind::Report) : StartFolder(CMemorySettings(), EFileKind::Report);
     setWindowTitle(strTitle);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     m_printer.setPageLayout(ReportPageLayout(pageSize));
@@ -191,7 +181,9 @@ void CReportViewer::WholePage()
 void CReportViewer::OnSaveAsPdf()
 {
     const QString strPath = m_files.GetSaveFileName(
-        this, m_strFolder, PdfName(m_document.Layout().strModelNumber),
+        this, m_strFolder,
+        ProposedFileName(m_document.Layout().strModelNumber,
+                         QCoreApplication::translate("CReportViewer", "Selection Report"), QStringLiteral("pdf")),
         QCoreApplication::translate("CReportViewer", "PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (strPath.isEmpty())
         return;
@@ -199,7 +191,11 @@ void CReportViewer::OnSaveAsPdf()
     if (!WriteReportPdf(m_document, strPath, m_pageSize, strError))
         GetPrompt().Message(strError.toStdString());
     else
+    {
         m_strFolder = QFileInfo(strPath).absolutePath();
+        if (m_pFolders)
+            RememberFolder(*m_pFolders, EFileKind::Report, strPath); // only a convenience if it fails
+    }
 }
 
 void CReportViewer::OnPrint()

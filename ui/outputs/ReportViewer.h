@@ -8,6 +8,7 @@
 
 class CReportDocument;
 class IFileDialogs;
+class ISettings;
 class QLabel;
 class QPrintPreviewWidget;
 class QToolBar;
@@ -17,9 +18,10 @@ class CReportViewer : public QDialog
     Q_OBJECT
 
 public:
-    // strFolder: where "Save as PDF..." starts. The document and the file dialogs are not owned.
+    // pFolders: where "Save as PDF..." starts and keeps the folder chosen (nullptr: the documents
+    // folder, nothing kept). The document, the file dialogs and the settings are not owned.
     CReportViewer(const CReportDocument& document, const QString& strTitle, const QPageSize& pageSize,
-                  IFileDialogs& files, const QString& strFolder, QWidget* pParent = nullptr);
+                  IFileDialogs& files, ISettings* pFolders, QWidget* pParent = nullptr);
 
     QPrintPreviewWidget* Preview() const { return m_pPreview; }
     QAction* Action(const QString& strName) const;
@@ -45,6 +47,7 @@ private:
 
     const CReportDocument& m_document;
     IFileDialogs& m_files;
+    ISettings* m_pFolders;
     QString m_strFolder;
     QPageSize m_pageSize;
     QPrinter m_printer;

@@ -5,6 +5,7 @@
 #include "controls/NamedButtons.h"
 #include "platform/Prompt.h"
 #include "product/AccumulatorObject.h"
+#include "product/ProductHost.h"
 #include "product/StepDialogs.h"
 #include "products/PictureBox.h"
 
@@ -53,9 +54,7 @@ CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     m_pPicture->setAccessibleName(QCoreApplication::translate("CChooseProduct", "Product picture"));
 
     auto* pRapid = NamedButton(QCoreApplication::translate("CChooseProduct", "Ra&pid Selection..."), this);
-    pRapid->setEnabled(false); // rapid selection is not part of this version yet
-    pRapid->setToolTip(QCoreApplication::translate("CChooseProduct",
-                                                   "Rapid selection is not available in this version yet."));
+    pRapid->setEnabled(m_product.Database() != nullptr);
     auto* pReference = NamedButton(QCoreApplication::translate("CChooseProduct", "&Reference"), this);
     auto* pHelp = NamedButton(QCoreApplication::translate("CChooseProduct", "&Help"), this);
 
@@ -92,6 +91,13 @@ CChooseProduct::CChooseProduct(CAccumulatorObject& product, QWidget* pParent)
     connect(pCancel, &QPushButton::clicked, this, &CChooseProduct::reject);
     connect(pReference, &QPushButton::clicked, this, &CChooseProduct::OnReference);
     connect(pHelp, &QPushButton::clicked, this, &CChooseProduct::OnHelp);
+    // A completed rapid selection is the selection now: nothing is left for this step to do.
+    connect(pRapid, &QPushButton::clicked, this,
+            [this]
+            {
+                if (m_product.Host().RunRapidSelection() == dlg::Ok)
+                    done(dlg::CloseChain);
+            });
 
     LoadRows();
     m_pOk->setEnabled(!m_rows.empty());
@@ -207,5 +213,5 @@ void CChooseProduct::OnReference()
 
 void CChooseProduct::OnHelp()
 {
-    m_product.OpenReferenceCategory("Help");
+    m_product.ShowHelp("CChooseProduct");
 }

@@ -104,6 +104,7 @@ void CTesmaraView::Refresh()
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
         pLastEnabled->setFocus(Qt::OtherFocusReason);
     }
+    RefreshAccessibleText();
     update();
 }
 
@@ -123,14 +124,14 @@ void CTesmaraView::OnStepButton(int nId)
         ShowSelectionCompleted();
 }
 
-void CTesmaraView::ShowSelectionCompleted()
+int CTesmaraView::ShowSelectionCompleted()
 {
     if (m_settings.ReadInt(std::string(kSelectionCompletedShowKey), 1) == 0)
-        return;
+        return QDialog::Accepted;
     const int nTemplate =
         m_pProduct->HasCadOptions() ? CSelectionCompleted::WithCad : CSelectionCompleted::WithoutCad;
     CSelectionCompleted panel(*m_pProduct, m_settings, nTemplate, m_fnCommand, window());
-    GetDialogRunner().Run(panel);
+    return GetDialogRunner().Run(panel);
 }
 
 void CTesmaraView::OnTab(const CTesmaraButton* pFrom, bool bForward)
@@ -199,6 +200,11 @@ QString CEuropeanAccumulatorView::PartNumberText() const
     if (!ProductObject().m_bPartNumberAvailable)
         return QString();
     return FromUtf8(LoadString(61446) + ProductObject().GetPartNumberDisplayText());
+}
+
+void CEuropeanAccumulatorView::RefreshAccessibleText()
+{
+    setAccessibleDescription(PartNumberText());
 }
 
 void CEuropeanAccumulatorView::OnDraw(QPainter& painter)

@@ -35,8 +35,9 @@ public:
     void Refresh();
     // What a step button's press does: the step, a refresh, then the panel when complete.
     void OnStepButton(int nId);
-    // The selection-complete panel, unless "SelectionCompleted/Show" is 0.
-    void ShowSelectionCompleted();
+    // The selection-complete panel, unless "SelectionCompleted/Show" is 0; how it ended (1 OK
+    // also when it was not shown).
+    int ShowSelectionCompleted();
 
     int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
     CTesmaraButton* Button(int nIndex) const;
@@ -49,6 +50,8 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
     // The heading and the step texts; a derived view draws more after them.
     virtual void OnDraw(QPainter& painter);
+    // After a refresh: what a screen reader is to know of what the view paints beyond the buttons.
+    virtual void RefreshAccessibleText() {}
 
 private:
     void LayoutButtons();
@@ -76,4 +79,6 @@ public:
 
 protected:
     void OnDraw(QPainter& painter) override;
+    // The painted model number is the view's accessible description.
+    void RefreshAccessibleText() override;
 };

@@ -115,7 +115,7 @@ void CEntryDialog::OnHelp()
 {
     try
     {
-        m_product.OpenReferenceCategory("Help");
+        m_product.ShowHelp(m_strClassName);
     }
     catch (const std::exception& e)
     {

@@ -5,6 +5,7 @@
 #include "selection/AccumulatorData.h"
 #include "sizing/GasStateChart.h"
 #include "sizing/GasStateRun.h"
+#include "units/NumberFormat.h"
 
 #include <QChartView>
 #include <QCoreApplication>
@@ -24,6 +25,9 @@ CGasStateDialog::CGasStateDialog(const CAccumulatorData& data, const std::string
         if (!strEntered.empty())
             *pUnit = strEntered;
     const gas::SGasTrajectory trajectory = sizing::GasStates(data);
+    // The sizing's own exponent, as the results and the report show it; the run's where none is kept.
+    const double dExponent =
+        data.sdPolyTropicExponent.Value() > 0.0 ? data.sdPolyTropicExponent.Value() : trajectory.dExponent;
 
     auto* pNote = new QLabel(
         trajectory.states.empty()
@@ -32,7 +36,7 @@ CGasStateDialog::CGasStateDialog(const CAccumulatorData& data, const std::string
             : QStringLiteral(
                   "The gas of the required accumulator capacity during its discharge, as the gas model "
                   "computes it (polytropic exponent %1).")
-                  .arg(trajectory.dExponent, 0, 'f', 2));
+                  .arg(QString::fromStdString(FormatExponent(dExponent))));
     pNote->setWordWrap(true);
     pNote->setAccessibleName(pNote->text());
     m_pView = new QChartView(CreateGasStateChart(trajectory, units));

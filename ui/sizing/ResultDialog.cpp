@@ -13,6 +13,7 @@
 #include "sizing/ResultNotes.h"
 #include "sizing/SizingComparison.h"
 #include "sizing/SizingComparisonPanel.h"
+#include "units/NumberFormat.h"
 #include "units/UnitTable.h"
 
 #include <QCoreApplication>
@@ -105,9 +106,11 @@ void CResultDialog::ShowFigures()
     m_figures[1]->SetValueIn(shown, "GAL", 2, true, false);
     m_figures[2]->SetValueIn(shown, "L", 2, true, false);
     m_figures[3]->SetValueIn(m_working.sdPrechargePress, "PSIG", 0, true, true);
-    m_figures[4]->SetValueIn(m_working.sdPrechargePress, "BAR", 1, true, false);
-    m_figures[5]->SetNumber(bRequired ? m_working.sdPolyTropicExponent.Value() : 0.0, 1, true, false);
-    m_figures[6]->SetNumber(bRequired ? m_working.sdPolyTropicExponentCharging.Value() : 0.0, 1, true, false);
+    m_figures[4]->SetValueIn(m_working.sdPrechargePress, "BARG", 1, true, false);
+    m_figures[5]->setText(
+        QString::fromStdString(FormatExponent(bRequired ? m_working.sdPolyTropicExponent.Value() : 0.0)));
+    m_figures[6]->setText(
+        QString::fromStdString(FormatExponent(bRequired ? m_working.sdPolyTropicExponentCharging.Value() : 0.0)));
     const QString captions[] = {QCoreApplication::translate("CResultDialog", kCapacity),
                                 QCoreApplication::translate("CResultDialog", kCapacity),
                                 QCoreApplication::translate("CResultDialog", kCapacity),
@@ -122,9 +125,16 @@ void CResultDialog::ShowFigures()
     m_pChargingCaption->setVisible(bCharging);
     m_figures[6]->setVisible(bCharging);
 
-    const QString strCritical =
-        bRequired ? QString::fromStdString(sizing::CriticalEventText(m_working, m_product.Messages()))
-                  : QString();
+    // The note under the figures: the critical event of a cycle, or what a shock sizing used
+    // besides its entries (line diameter, fluid density, assumed temperature), so it can be checked.
+    std::string strNote;
+    if (bRequired)
+    {
+        strNote = sizing::CriticalEventText(m_working, m_product.Messages());
+        if (strNote.empty())
+            strNote = sizing::ShockInputsText(m_working, m_product.Messages());
+    }
+    const QString strCritical = QString::fromStdString(strNote);
     m_pCriticalEvent->setText(strCritical);
     m_pCriticalEvent->setAccessibleName(strCritical);
     m_pCriticalEvent->setVisible(!strCritical.isEmpty());

@@ -98,6 +98,17 @@ CShockSuppress::CShockSuppress(CAccumulatorObject& product, CAccumulatorData& wo
     pContent->addWidget(pLineBox);
     pContent->addWidget(Caption(
         QCoreApplication::translate("CShockSuppress", "Precharge pressure is 60% of the System Pressure")));
+    // No temperature entry here: say what the calculation takes, in the selection's unit.
+    const std::string strTempUnit =
+        m_working.sdSysTemperature.GetUnit().empty() ? "DEG_F" : m_working.sdSysTemperature.GetUnit();
+    const CUnitDouble assumed(CUnitDouble::Convert(sizing::kShockAssumedTempF, "DEG_F", strTempUnit), strTempUnit);
+    m_pAssumedTemperature =
+        Caption(QCoreApplication::translate("CShockSuppress",
+                                            "The gas temperature is taken as %1: shock suppression has no "
+                                            "temperature entry.")
+                    .arg(QString::fromStdString(assumed.Format(1, false, true) + " " + assumed.GetUnitString())));
+    m_pAssumedTemperature->setWordWrap(true);
+    pContent->addWidget(m_pAssumedTemperature);
     SetSizingContent(pContent);
     setTabOrder(m_pSystem, m_pPressureUnit);
     setTabOrder(m_pPressureUnit, m_pShock);

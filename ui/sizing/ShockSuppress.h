@@ -7,6 +7,7 @@
 
 class CListCombo;
 class QButtonGroup;
+class QLabel;
 class QRadioButton;
 
 class CShockSuppress : public CSizingDialog
@@ -30,6 +31,8 @@ public:
     CListCombo* Schedule() const { return m_pSchedule; }
     CEditNumeric* Length() const { return m_pLength; }
     CComboUnit* LengthUnit() const { return m_pLengthUnit; }
+    // The note on the temperature the calculation takes.
+    QLabel* AssumedTemperature() const { return m_pAssumedTemperature; }
     // Leaving the system pressure: the computed maximum, and the default of an empty shock pressure.
     void OnSystemPressureLeft();
 
@@ -56,4 +59,5 @@ private:
     CListCombo* m_pSchedule;
     CEditNumeric* m_pLength;
     CComboUnit* m_pLengthUnit;
+    QLabel* m_pAssumedTemperature;
 };

@@ -141,17 +141,13 @@ CSizingComparisonPanel::CSizingComparisonPanel(const CAccumulatorData& sel,
     QStringList warnings;
     for (const sizing::SRangeExtreme* pExtreme : {&range.minimum, &range.maximum})
     {
-        if (!pExtreme->bShort)
+        if (!pExtreme->neededIn3)
             continue;
-        const QString strTemp = Shown(CUnitDouble(pExtreme->dTempF, "DEG_F"), strTempUnit, 1);
-        warnings << (pExtreme->neededIn3
-                         ? tr("Warning: at %1 the accumulator falls short of the required volume; it would "
-                              "need %2 "
-                              "(%3) there.")
-                               .arg(strTemp, Shown(CUnitDouble(*pExtreme->neededIn3, "CU_IN"), "CU_IN", 1),
-                                    Shown(CUnitDouble(*pExtreme->neededIn3, "CU_IN"), "L", 2))
-                         : tr("Warning: at %1 the accumulator delivers nothing between the pressures.")
-                               .arg(strTemp));
+        const CUnitDouble needed(*pExtreme->neededIn3, "CU_IN");
+        warnings << tr("Warning: at %1 the accumulator falls short of the required volume; it would need %2 "
+                       "(%3) there.")
+                        .arg(Shown(CUnitDouble(pExtreme->dTempF, "DEG_F"), strTempUnit, 1),
+                             Shown(needed, "CU_IN", 1), Shown(needed, "L", 2));
     }
     m_pWarnings =
         Text(warnings.isEmpty() ? tr("The accumulator delivers the required volume over the whole range.")

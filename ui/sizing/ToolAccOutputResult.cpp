@@ -4,6 +4,7 @@
 #include "controls/StaticNumeric.h"
 #include "platform/Prompt.h"
 #include "product/StepDialogs.h"
+#include "units/NumberFormat.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -31,8 +32,8 @@ CToolAccOutputResult::CToolAccOutputResult(CAccumulatorObject& product, const st
     m_values[1]->SetValueIn(output, "GAL", 2, false, true);
     m_values[2]->SetValueIn(output, "L", 2, false, true);
     m_values[3]->SetValueIn(outcome.precharge, "PSIG", 0, false, true);
-    m_values[4]->SetValueIn(outcome.precharge, "BAR", 1, false, true);
-    m_values[5]->SetNumber(bDelivers ? outcome.dExponent : 0.0, 1, false, true);
+    m_values[4]->SetValueIn(outcome.precharge, "BARG", 1, false, true);
+    m_values[5]->setText(QString::fromStdString(FormatExponent(bDelivers ? outcome.dExponent : 0.0)));
     for (std::size_t i = 0; i < m_values.size(); ++i)
         NameAfterText(m_values[i], i < 3 ? m_pCaption->text() : i < 5 ? strPrecharge : strExponent);
 

@@ -182,8 +182,8 @@ Copyright © Dalrow Mestlin.</translation>
         <translation>Standardordner</translation>
     </message>
     <message>
-        <source>Your home folder</source>
-        <translation>Ihr persönlicher Ordner</translation>
+        <source>Your documents folder, or where the last drawing went</source>
+        <translation>Ihr Dokumentenordner oder der Ordner der letzten Zeichnung</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
@@ -262,10 +262,6 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>Ra&amp;pid Selection...</source>
         <translation>&amp;Schnellauswahl...</translation>
-    </message>
-    <message>
-        <source>Rapid selection is not available in this version yet.</source>
-        <translation>Die Schnellauswahl ist in dieser Version noch nicht verfügbar.</translation>
     </message>
     <message>
         <source>&amp;Reference</source>
@@ -506,6 +502,48 @@ Copyright © Dalrow Mestlin.</translation>
     </message>
 </context>
 <context>
+    <name>CDpnsAccumBase</name>
+    <message>
+        <source>Completed Model Number:</source>
+        <translation>Vollständige Modellnummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Reference</source>
+        <translation>&amp;Referenz</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CDpnsSelection</name>
+    <message>
+        <source>Series</source>
+        <translation>Baureihe</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Accumulator Series</source>
+        <translation>Speicher&amp;baureihe wählen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (series %2) is not a product type rapid selection knows.</source>
+        <translation>„%1“ (Baureihe %2) ist keine Produktart, die die Schnellauswahl kennt.</translation>
+    </message>
+</context>
+<context>
     <name>CEntryDialog</name>
     <message>
         <source>&amp;Reference</source>
@@ -541,6 +579,20 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>The default units could not be stored; they apply until the program ends.</source>
         <translation>Die Standardeinheiten konnten nicht gespeichert werden; sie gelten bis zum Programmende.</translation>
+    </message>
+    <message>
+        <source>The selection in %1 has no model number yet: there is no report to print.</source>
+        <translation>Die Auswahl in %1 hat noch keine Modellnummer: Es gibt keinen Bericht zu drucken.</translation>
+    </message>
+    <message>
+        <source>No web address is set up for this page (setting %1).</source>
+        <translation>Für diese Seite ist keine Webadresse eingerichtet (Einstellung %1).</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %1.
+Open the address in your browser yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um %1 zu öffnen.
+Öffnen Sie die Adresse selbst in Ihrem Browser.</translation>
     </message>
 </context>
 <context>
@@ -684,6 +736,69 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>The gas model gives no states for this application.</source>
         <translation>Das Gasmodell liefert für diese Anwendung keine Zustände.</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Tesmara Accumulator Help</source>
+        <translation>Tesmara Accumulator Hilfe</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Hilfethema</translation>
+    </message>
+    <message>
+        <source>Help navigation</source>
+        <translation>Navigation der Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Look for</source>
+        <translation>Suchen nach</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
+    </message>
+    <message>
+        <source>Search for</source>
+        <translation>Suchen nach</translation>
+    </message>
+    <message>
+        <source>Topics found</source>
+        <translation>Gefundene Themen</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suche</translation>
+    </message>
+    <message>
+        <source>Help tools</source>
+        <translation>Werkzeuge der Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
     </message>
 </context>
 <context>
@@ -915,6 +1030,198 @@ Copyright © Dalrow Mestlin.</translation>
         <source>&amp;About Tesmara Accumulator...</source>
         <translation>Ü&amp;ber Tesmara Accumulator...</translation>
     </message>
+    <message>
+        <source>Starts a new selection</source>
+        <translation>Beginnt eine neue Auswahl</translation>
+    </message>
+    <message>
+        <source>New Selection</source>
+        <translation>Neue Auswahl</translation>
+    </message>
+    <message>
+        <source>Opens a saved selection</source>
+        <translation>Öffnet eine gespeicherte Auswahl</translation>
+    </message>
+    <message>
+        <source>Open Selection</source>
+        <translation>Auswahl öffnen</translation>
+    </message>
+    <message>
+        <source>Saves the selection</source>
+        <translation>Speichert die Auswahl</translation>
+    </message>
+    <message>
+        <source>Save Selection</source>
+        <translation>Auswahl speichern</translation>
+    </message>
+    <message>
+        <source>Saves the selection under a new name</source>
+        <translation>Speichert die Auswahl unter einem neuen Namen</translation>
+    </message>
+    <message>
+        <source>Writes the selection as an XML file for other programs</source>
+        <translation>Schreibt die Auswahl als XML-Datei für andere Programme</translation>
+    </message>
+    <message>
+        <source>Prints the selection report</source>
+        <translation>Druckt den Auswahlbericht</translation>
+    </message>
+    <message>
+        <source>Adds the Current Selection to the Order Pad</source>
+        <translation>Fügt die aktuelle Auswahl dem Bestellblock hinzu</translation>
+    </message>
+    <message>
+        <source>Add the Current Selection to the OrderPad</source>
+        <translation>Aktuelle Auswahl zum Bestellblock hinzufügen</translation>
+    </message>
+    <message>
+        <source>Opens the Order Pad Utility</source>
+        <translation>Öffnet den Bestellblock</translation>
+    </message>
+    <message>
+        <source>Shows the CAD drawing of the selected model</source>
+        <translation>Zeigt die CAD-Zeichnung des gewählten Modells</translation>
+    </message>
+    <message>
+        <source>Prints the CAD drawing from its DXF file</source>
+        <translation>Druckt die CAD-Zeichnung aus ihrer DXF-Datei</translation>
+    </message>
+    <message>
+        <source>Prints the CAD drawing from its HP-GL file</source>
+        <translation>Druckt die CAD-Zeichnung aus ihrer HP-GL-Datei</translation>
+    </message>
+    <message>
+        <source>Sets how CAD drawings are drawn and printed</source>
+        <translation>Legt fest, wie CAD-Zeichnungen gezeichnet und gedruckt werden</translation>
+    </message>
+    <message>
+        <source>Saves the CAD drawing as a file</source>
+        <translation>Speichert die CAD-Zeichnung als Datei</translation>
+    </message>
+    <message>
+        <source>Ends the program; asks to save the selection first</source>
+        <translation>Beendet das Programm; fragt zuvor, ob die Auswahl gespeichert werden soll</translation>
+    </message>
+    <message>
+        <source>Shows or hides the toolbar</source>
+        <translation>Zeigt oder verbirgt die Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Shows or hides the status bar</source>
+        <translation>Zeigt oder verbirgt die Statusleiste</translation>
+    </message>
+    <message>
+        <source>Offers the report, the CAD drawing and the order pad when a selection is complete</source>
+        <translation>Bietet Bericht, CAD-Zeichnung und Bestellblock an, sobald eine Auswahl vollständig ist</translation>
+    </message>
+    <message>
+        <source>Shows the selection report</source>
+        <translation>Zeigt den Auswahlbericht</translation>
+    </message>
+    <message>
+        <source>Rapid selection of part number</source>
+        <translation>Schnellauswahl der Modellnummer</translation>
+    </message>
+    <message>
+        <source>Chooses the units new entries start in</source>
+        <translation>Wählt die Einheiten, mit denen neue Eingaben beginnen</translation>
+    </message>
+    <message>
+        <source>Options of the program</source>
+        <translation>Optionen des Programms</translation>
+    </message>
+    <message>
+        <source>Opens the help at its contents</source>
+        <translation>Öffnet die Hilfe beim Inhalt</translation>
+    </message>
+    <message>
+        <source>How Dalrow supports its products and this program</source>
+        <translation>Wie Dalrow seine Produkte und dieses Programm betreut</translation>
+    </message>
+    <message>
+        <source>Lists the reference documents and data sheets</source>
+        <translation>Listet die Referenzdokumente und Datenblätter auf</translation>
+    </message>
+    <message>
+        <source>How to reach Dalrow</source>
+        <translation>So erreichen Sie Dalrow</translation>
+    </message>
+    <message>
+        <source>The sites and sales offices of Dalrow</source>
+        <translation>Standorte und Vertriebsbüros von Dalrow</translation>
+    </message>
+    <message>
+        <source>The terms on which Dalrow sells its products</source>
+        <translation>Die Bedingungen, zu denen Dalrow seine Produkte verkauft</translation>
+    </message>
+    <message>
+        <source>The license agreement of this program</source>
+        <translation>Der Lizenzvertrag dieses Programms</translation>
+    </message>
+    <message>
+        <source>Other product families of Dalrow</source>
+        <translation>Weitere Produktfamilien von Dalrow</translation>
+    </message>
+    <message>
+        <source>Products that go with an accumulator installation</source>
+        <translation>Produkte, die zu einer Speicheranlage gehören</translation>
+    </message>
+    <message>
+        <source>Opens the Dalrow home page in your web browser</source>
+        <translation>Öffnet die Startseite von Dalrow in Ihrem Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens Dalrow&apos;s product information in your web browser</source>
+        <translation>Öffnet die Produktinformationen von Dalrow in Ihrem Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens Dalrow&apos;s technical support in your web browser</source>
+        <translation>Öffnet den technischen Support von Dalrow in Ihrem Webbrowser</translation>
+    </message>
+    <message>
+        <source>Shows a tip on working with the program</source>
+        <translation>Zeigt einen Tipp zur Arbeit mit dem Programm</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version</source>
+        <translation>Zeigt die Version des Programms</translation>
+    </message>
+    <message>
+        <source>About Tesmara Accumulator</source>
+        <translation>Über Tesmara Accumulator</translation>
+    </message>
+    <message>
+        <source>Computes the fluid an existing accumulator delivers</source>
+        <translation>Berechnet das Volumen, das ein vorhandener Speicher abgibt</translation>
+    </message>
+    <message>
+        <source>Computes how the precharge changes with temperature</source>
+        <translation>Berechnet, wie sich der Vorfülldruck mit der Temperatur ändert</translation>
+    </message>
+    <message>
+        <source>Converts a value between units</source>
+        <translation>Rechnet einen Wert zwischen Einheiten um</translation>
+    </message>
+    <message>
+        <source>Draws, prints and saves the CAD drawing of the selected model</source>
+        <translation>Zeichnet, druckt und speichert die CAD-Zeichnung des gewählten Modells</translation>
+    </message>
+    <message>
+        <source>Shows the program in %1</source>
+        <translation>Zeigt das Programm in %1</translation>
+    </message>
+    <message>
+        <source>Dalrow on the &amp;Web</source>
+        <translation>Dalrow im &amp;Web</translation>
+    </message>
+    <message>
+        <source>Product &amp;Information</source>
+        <translation>Produkt&amp;informationen</translation>
+    </message>
+    <message>
+        <source>Technical Su&amp;pport</source>
+        <translation>Technischer Su&amp;pport</translation>
+    </message>
 </context>
 <context>
     <name>CMessageBoxPrompt</name>
@@ -1012,8 +1319,8 @@ Copyright © Dalrow Mestlin.</translation>
         <translation>Kommagetrennte Werte (*.csv)</translation>
     </message>
     <message>
-        <source>Not taken in: </source>
-        <translation>Nicht übernommen: </translation>
+        <source>Not taken in:</source>
+        <translation>Nicht übernommen:</translation>
     </message>
     <message>
         <source>%1 line item(s) added.</source>
@@ -1318,6 +1625,13 @@ Copyright © Dalrow Mestlin.</translation>
     <message>
         <source>The picture &quot;%1&quot; is not a picture that can be shown.</source>
         <translation>Das Bild „%1“ kann nicht angezeigt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CReportHtml</name>
+    <message>
+        <source>[%1 more characters not shown]</source>
+        <translation>[%1 weitere Zeichen nicht angezeigt]</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +2115,10 @@ Der Bericht wird angezeigt ohne </translation>
     <message>
         <source>Precharge pressure is 60% of the System Pressure</source>
         <translation>Der Vorfülldruck beträgt 60 % des Systemdrucks</translation>
+    </message>
+    <message>
+        <source>The gas temperature is taken as %1: shock suppression has no temperature entry.</source>
+        <translation>Die Gastemperatur wird mit %1 angenommen: die Druckstoßdämpfung hat keine Temperatureingabe.</translation>
     </message>
 </context>
 <context>
@@ -2464,6 +2782,17 @@ Einheit</translation>
 Unit</source>
         <translation>In
 Einheit</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLinePrint</name>
+    <message>
+        <source>No printer is installed: the selection report was not printed.</source>
+        <translation>Es ist kein Drucker installiert: Der Auswahlbericht wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on %1.</source>
+        <translation>Der Bericht konnte nicht auf %1 gedruckt werden.</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,7 @@ sized AS (
     SELECT *, OverallLength * ToMm AS L, OutsideDiameter * ToMm AS D, (0.5 * BoreIn + 1.0) * 25.4 AS Cap
     FROM m)
 SELECT SeriesCode, substr(BoreCode, 2), substr(CapCode, 2),
-       _num(PressureRating) || CASE PressUnits WHEN 'BAR' THEN ' bar' ELSE ' psi' END,
+       _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
        SeriesCode, BoreCode, CapCode, PressureCode, AccumulatorDesc,
        _num(Capacity) || CASE CapacityUnits WHEN 'CU_IN' THEN ' in' || char(179) WHEN 'GAL' THEN ' gal'
                                             ELSE ' L' END,
@@ -69,7 +69,7 @@ INSERT INTO CadBladderModels
 WITH m AS (SELECT * FROM cat.Models WHERE AccumulatorType = 'Bladder'),
 sized AS (SELECT *, OverallLength * 25.4 AS L, OutsideDiameter * 25.4 AS D FROM m)
 SELECT SeriesCode, substr(CapCode, 2),
-       _num(PressureRating) || CASE PressUnits WHEN 'BAR' THEN ' bar' ELSE ' psi' END,
+       _num(PressureRating) || CASE WHEN PressUnits IN ('BAR', 'BARG') THEN ' bar' ELSE ' psi' END,
        SeriesCode, CapCode, PressureCode, AccumulatorDesc,
        CASE WHEN CapCode = '-1Q' THEN '1 qt' ELSE _num(Capacity) || ' gal' END,
        L, D, ROUND(0.38 * D, 1), 44.45, 31.75, 22.23,

@@ -81,7 +81,7 @@ TEST(DefaultUnitsFromSettings, UnknownOrForeignCodesFallBackToThePresetInForce)
     settings.WriteString("DefaultUnits/Metric/21085", "CM");
     CTesmaraAppSettings app;
     app.Read(settings, "");
-    EXPECT_EQ(app.GetDefaultUnit(21081), "BAR");
+    EXPECT_EQ(app.GetDefaultUnit(21081), "BARG");
     EXPECT_EQ(app.GetDefaultUnit(21080), "DEG_C");
     EXPECT_EQ(app.GetDefaultUnit(21082), "GAL");
     EXPECT_EQ(app.GetDefaultUnit(21085), "CM"); // missing: from the stored metric preset
@@ -122,12 +122,20 @@ TEST(CommandLine, LanguageIsExactlySlashAndTwoLetters)
     ASSERT_TRUE(spelled.Parse({"--no-splash", "--language", "de"}, strError));
     EXPECT_EQ(spelled.m_strLanguage, "DE");
     EXPECT_FALSE(spelled.m_bShowSplash);
+
+    // Printing takes the file after "/p" and never shows the splash.
+    CCmdLineInfo print;
+    ASSERT_TRUE(print.Parse({"/p", "/home/user/pump.Ac3"}, strError));
+    EXPECT_TRUE(print.m_bPrint);
+    EXPECT_EQ(print.m_strFileName, "/home/user/pump.Ac3");
+    EXPECT_FALSE(print.m_bShowSplash);
 }
 
 TEST(CommandLine, BadArgumentsAreRefusedWithAReason)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {"--language"}, {"--language", "deu"}, {"--langauge=DE"}, {"-x"}, {"a.Ac3", "b.Ac3"}};
+        {"--language"}, {"--language", "deu"}, {"--langauge=DE"}, {"-x"}, {"a.Ac3", "b.Ac3"},
+        {"/p"}, {"a.Ac3", "/p", "b.Ac3"}, {"/p", "a.Ac3", "/p", "b.Ac3"}};
     for (const auto& args : bad)
     {
         CCmdLineInfo info;

@@ -249,7 +249,8 @@ TEST_F(CFamilyDetailsTest, TheStepForScriptsTakesThePreselectionsOrTheNamedCodes
 
     working = m_data;
     EXPECT_FALSE(ApplyDetailsStep(working, result, former, {{"hydraulicport", "Q"}}, *m_pDb, strError));
-    EXPECT_EQ(strError, "The hydraulicport list offers no \"Q\"; it offers S, F, H.");
+    EXPECT_EQ(strError, "The hydraulicport list offers no \"Q\"; it offers S: SAE Straight Thread Fluid Port; "
+                        "F: SAE 4-Bolt Flange Fluid Port; H: High-Flow 4-Bolt Flange Fluid Port.");
     EXPECT_FALSE(ApplyDetailsStep(working, result, former, {{"option", "G"}}, *m_pDb, strError));
     EXPECT_EQ(strError, "A Bladder accumulator has no \"option\" list; its lists are seal, construction, "
                         "modification, certification, hydraulicport.");
@@ -277,4 +278,10 @@ TEST_F(CFamilyDetailsTest, NamedPistonOptionsReplaceThePreselectedOnes)
     ASSERT_TRUE(ApplyDetailsStep(working, result, former, {}, *m_pDb, strError)) << strError;
     ASSERT_EQ(result.m_caSelectedOptionArray.size(), 1u);
     EXPECT_EQ(result.m_caSelectedOptionArray[0].code.m_strCode, "R");
+
+    // The construction by its code, which names its approval too, as the model number shows it.
+    working = m_data;
+    result = Result();
+    ASSERT_TRUE(ApplyDetailsStep(working, result, former, {{"construction", "Q"}}, *m_pDb, strError)) << strError;
+    EXPECT_EQ(result.cpcConstCode.m_strCode, "Q");
 }

@@ -53,17 +53,17 @@ TEST(GasBottleSearch, PressuresOfEachTypeAndThePreselectedOneInAnyUnit)
     auto pDb = OpenBuiltCatalogue();
     ASSERT_TRUE(pDb);
     const std::vector<CUnitDouble> all = GasBottlePressures(3, *pDb);
-    // Lowest first: 3000 psig is 207.9 bar absolute, below 210 bar.
-    EXPECT_EQ(Texts(all), (std::vector<std::string>{"3000 psi", "210 bar", "5000 psi"}));
+    // Lowest first: 3000 psig is 206.8 bar gauge, below 210 bar gauge.
+    EXPECT_EQ(Texts(all), (std::vector<std::string>{"3000 psi", "210 bar g", "5000 psi"}));
     EXPECT_EQ(Texts(GasBottlePressures(kPiston, *pDb)), std::vector<std::string>{"3000 psi"});
 
-    EXPECT_EQ(PreselectedPressure(all, CUnitDouble(210.0, "BAR")), 1);
+    EXPECT_EQ(PreselectedPressure(all, CUnitDouble(210.0, "BARG")), 1);
     // The same pressure held in another unit is found: 3000 psig in pascals.
     EXPECT_EQ(PreselectedPressure(all, CUnitDouble(3000.0 * 6894.757 + 101314.224, "PA")), 0);
     // A number equal to an item's, but in another unit, is another pressure.
     EXPECT_EQ(PreselectedPressure(all, CUnitDouble(210.0, "PSIG")), -1);
     EXPECT_EQ(PreselectedPressure(all, CUnitDouble(0.0, "PSIG")), -1);
-    EXPECT_EQ(GasBottlePressureText(CUnitDouble(207.5, "BAR")), "207.5 bar");
+    EXPECT_EQ(GasBottlePressureText(CUnitDouble(207.5, "BAR")), "207.5 bar a");
 }
 
 TEST(GasBottleSearch, BottleRowsShowTheBoreOfPistonStyleBottlesOnly)
@@ -74,20 +74,21 @@ TEST(GasBottleSearch, BottleRowsShowTheBoreOfPistonStyleBottlesOnly)
     ASSERT_EQ(pistons.size(), 7u);
     const SGbList& piston = Find(pistons, "-10G");
     EXPECT_EQ(GasBottleCells(piston),
-              (std::vector<std::string>{"Piston-Style Gas Bottle, 9 in Bore", "10 gal (US)", "9 in"}));
-    const std::vector<SGbList> metric = GasBottleList(kGB, CUnitDouble(210.0, "BAR"), *pDb);
+              (std::vector<std::string>{"Piston-Style Gas Bottle, 3000 psi, 9 in Bore, 10 gal", "10 gal (US)",
+                                        "9 in"}));
+    const std::vector<SGbList> metric = GasBottleList(kGB, CUnitDouble(210.0, "BARG"), *pDb);
     ASSERT_EQ(metric.size(), 4u);
     EXPECT_EQ(GasBottleCells(Find(metric, "-50L")),
-              (std::vector<std::string>{"Gas Bottle, 50 L", "50 L", ""}));
+              (std::vector<std::string>{"Gas Bottle, 210 bar, 50 L", "50 L", ""}));
     // 210 bar holds no piston-style bottle.
-    EXPECT_TRUE(GasBottleList(kPiston, CUnitDouble(210.0, "BAR"), *pDb).empty());
+    EXPECT_TRUE(GasBottleList(kPiston, CUnitDouble(210.0, "BARG"), *pDb).empty());
 }
 
 TEST(GasBottleSearch, TheChosenBottleIsTheModelWithItsTypesDefaultsAndIsFoundAgain)
 {
     auto pDb = OpenBuiltCatalogue();
     ASSERT_TRUE(pDb);
-    const CUnitDouble pressure(210.0, "BAR");
+    const CUnitDouble pressure(210.0, "BARG");
     const std::vector<SGbList> rows = GasBottleList(3, pressure, *pDb);
     const SGbList& bottle = Find(rows, "-20L");
     CAccumulatorData data;

@@ -68,11 +68,13 @@ TEST_F(CModelSearchTest, APressureExactlyAtARatingIsServedByThatRating)
     EXPECT_TRUE(HasPressureCode(Search(3000.0, "PSIG", 1.0, "GAL"), "PA", "3"));
     EXPECT_FALSE(HasPressureCode(Search(3000.001, "PSIG", 1.0, "GAL"), "PA", "3"));
     EXPECT_TRUE(HasPressureCode(Search(3000.001, "PSIG", 1.0, "GAL"), "PA", "4"));
-    // A metric rating in bar, entered in bar and in psi.
-    EXPECT_TRUE(HasPressureCode(Search(210.0, "BAR", 1.0, "GAL"), "PM", "K"));
-    EXPECT_FALSE(HasPressureCode(Search(210.0001, "BAR", 1.0, "GAL"), "PM", "K"));
-    EXPECT_TRUE(HasPressureCode(Search(3031.0, "PSIA", 1.0, "GAL"), "PM", "K"));  // 208.98 bar
-    EXPECT_FALSE(HasPressureCode(Search(3061.0, "PSIA", 1.0, "GAL"), "PM", "K")); // 211.05 bar
+    // A metric rating in gauge bar, entered in gauge bar, absolute bar and psi.
+    EXPECT_TRUE(HasPressureCode(Search(210.0, "BARG", 1.0, "GAL"), "PM", "K"));
+    EXPECT_FALSE(HasPressureCode(Search(210.0001, "BARG", 1.0, "GAL"), "PM", "K"));
+    EXPECT_TRUE(HasPressureCode(Search(211.0, "BAR", 1.0, "GAL"), "PM", "K"));    // 209.99 bar g
+    EXPECT_FALSE(HasPressureCode(Search(211.1, "BAR", 1.0, "GAL"), "PM", "K"));   // 210.09 bar g
+    EXPECT_TRUE(HasPressureCode(Search(3031.0, "PSIA", 1.0, "GAL"), "PM", "K"));  // 207.97 bar g
+    EXPECT_FALSE(HasPressureCode(Search(3061.0, "PSIA", 1.0, "GAL"), "PM", "K")); // 210.04 bar g
 }
 
 TEST_F(CModelSearchTest, ACapacityExactlyAtASizeNeedsOneUnit)

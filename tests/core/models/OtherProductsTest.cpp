@@ -111,8 +111,8 @@ TEST(OvrisolCapacity, FluidLevelChecksInTheirOrder)
                                                  " @cudReservoirLength");
     // 20 in x 20 in x 30 in = 12000 in3, above the 9240 in3 of the largest isolator: no focus.
     EXPECT_EQ(check(ByLevels(22, 2, 20, 30)),
-              "Your combined capacity exceeds the capacity of products represented in Tesmara. Please either "
-              "lower your required capacity " + kTail + " @");
+              "The volume between your high and low fluid levels exceeds the capacity of products represented in "
+              "Tesmara. Please either bring the fluid levels closer together " + kTail + " @");
     EXPECT_EQ(check(ByLevels(12, 2, 20, 30)), "passed");
     // A low level of 0 is entered, not missing.
     EXPECT_EQ(check(ByLevels(12, 0, 20, 30)), "passed");
@@ -271,7 +271,7 @@ TEST(TransferBarrierList, FiltersNarrowTheRowsAndTheChoiceCarriesTheBladderCodes
     ApplyTransferBarrier(d, rows[3], c.Db()); // 2.5 gal, oil to oil
     d.m_nLevel = 2;
     EXPECT_EQ(d.BuildPartNumber(), "TB51-2.5G-NSSP-O");
-    EXPECT_EQ(d.GetSelectionDisplayText(2), "Size 2.5,  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)");
+    EXPECT_EQ(d.GetSelectionDisplayText(2), "Size 2.5 gal (US),  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)");
 }
 
 TEST(AccessoryList, SizesOfEachTypeAndTheAccessoriesThatFitThem)

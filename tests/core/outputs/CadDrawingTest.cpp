@@ -34,6 +34,53 @@ constexpr double kBladderDiameter = 8.875 * 25.4;
 // with a top port 1.5 in longer than the gas valve's stem: 56.9 in, the same 8.875 in shell.
 constexpr double kTransferLength = 56.9 * 25.4;
 
+// The first dimension text that a line of the drawing runs through, or empty text. A text's box on
+// paper is its height by 0.8 of its height per character (a sans-serif font's average), less a
+// tenth of the height all round, where serifs of neighbouring lines may touch.
+std::string DimensionTextCrossedByALine(const CCadDrawing& d)
+{
+    for (const SCadText& t : d.m_texts)
+    {
+        if (t.eLayer != ECadLayer::Dimension || t.strText.size() < 2)
+            continue; // a balloon's letter sits in its circle
+        std::size_t nCharacters = 0;
+        for (const unsigned char c : t.strText)
+            nCharacters += (c & 0xC0) != 0x80 ? 1 : 0;
+        const double dWidth = 0.8 * t.dHeight * static_cast<double>(nCharacters);
+        const double dAlong = t.eAlign == ECadAlign::Left ? 0.0 : t.eAlign == ECadAlign::Centre ? 0.5 : 1.0;
+        const double dInset = 0.1 * t.dHeight;
+        // Along the text from -dAlong x width, across it from the baseline up to the height.
+        double x0, x1, y0, y1;
+        if (t.dRotationDeg == 0.0)
+            x0 = t.anchor.x - dAlong * dWidth, x1 = x0 + dWidth, y0 = t.anchor.y, y1 = y0 + t.dHeight;
+        else if (t.dRotationDeg == 90.0)
+            y0 = t.anchor.y - dAlong * dWidth, y1 = y0 + dWidth, x1 = t.anchor.x, x0 = x1 - t.dHeight;
+        else
+            continue;
+        x0 += dInset, x1 -= dInset, y0 += dInset, y1 -= dInset;
+        for (const SCadLine& line : d.m_lines)
+        {
+            // Liang-Barsky: the part of the segment inside the box.
+            const double dx = line.b.x - line.a.x, dy = line.b.y - line.a.y;
+            double t0 = 0.0, t1 = 1.0;
+            bool bInside = true;
+            for (const auto& [p, q] : {std::pair{-dx, line.a.x - x0}, std::pair{dx, x1 - line.a.x},
+                                       std::pair{-dy, line.a.y - y0}, std::pair{dy, y1 - line.a.y}})
+            {
+                if (p == 0.0)
+                    bInside = bInside && q >= 0.0;
+                else if (p < 0.0)
+                    t0 = std::max(t0, q / p);
+                else
+                    t1 = std::min(t1, q / p);
+            }
+            if (bInside && t0 < t1)
+                return t.strText;
+        }
+    }
+    return std::string();
+}
+
 class CCadDrawingTest : public CCadMailboxFixture
 {
 protected:
@@ -263,6 +310,17 @@ TEST_F(CCadDrawingTest, DxfEntitiesAreWrittenAsR12GroupCodes)
     EXPECT_NE(strDxf.find("  0\nTEXT\n  8\nTEXT\n 10\n0.0\n 20\n5.0\n 30\n0.0\n 40\n2.5\n  1\n%%c3 in\xB3\n 72\n1\n 11\n0.0\n"),
               std::string::npos);
     EXPECT_EQ(strDxf.substr(strDxf.size() - 8), "  0\nEOF\n");
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Dxf), std::nullopt);
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Hpgl), std::nullopt);
+
+    // A text from a user or a file stays one text on one line in every format.
+    d.m_texts = {{ECadLayer::Text, {0.0, 5.0}, 2.5, "Acme\n  0\nCIRCLE\x03;PU0,0;\t\xCE\xB1", ECadAlign::Left, 0.0}};
+    EXPECT_NE(CadFileBytes(d, ECadFormat::Dxf).find("\n  1\nAcme   0 CIRCLE ;PU0,0; ?\n  0\nENDSEC\n"), std::string::npos);
+    EXPECT_NE(CadFileBytes(d, ECadFormat::Hpgl).find("LBAcme   0 CIRCLE ;PU0,0; ?\x03;"), std::string::npos);
+    EXPECT_NE(CadFileBytes(d, ECadFormat::Svg).find(">Acme   0 CIRCLE ;PU0,0; \xCE\xB1</text>"), std::string::npos);
+    // The alpha the code pages cannot hold is told, not left to show as "?" unsaid.
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Dxf), d.m_texts[0].strText);
+    EXPECT_EQ(CadTextUnfitFor(d, ECadFormat::Svg), std::nullopt);
 }
 
 TEST(CadScale, TheLargestStandardScaleThatFits)
@@ -342,6 +400,8 @@ TEST_F(CCadDrawingTest, EveryPistonAndBladderModelIsDrawnToItsCatalogueSize)
         // And the drawing of it is that size.
         const CCadDrawing d = BuildCadDrawing(outline, SCadPreferences(), "");
         EXPECT_NEAR(d.Extents(ECadLayer::Outline).Height(), dCatalogue[1], 1e-6);
+        // Its dimension texts stand clear of every line.
+        EXPECT_EQ(DimensionTextCrossedByALine(d), "") << strSeries << strPressure << strBore << strCap;
         ++nChecked;
     }
     EXPECT_GT(nChecked, 100);

@@ -5,7 +5,11 @@
 #include "outputs/CadMailboxFile.h"
 #include "outputs/CadObject.h"
 
+#include <sqlite3.h>
+
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 namespace
 {
@@ -187,5 +191,62 @@ TEST_F(CCadMailboxFixture, AReadOnlyInstallationIsUsedThroughTheUsersCopy)
 
     EXPECT_TRUE(ResolveCadMailbox(m_dir / "none.db", user, strError, readOnly).empty());
     EXPECT_NE(strError.find("is not installed"), std::string::npos);
+}
+} // namespace
+
+namespace
+{
+// A request's drawing reads its own row: another program's request, made in between, waits.
+TEST_F(CCadMailboxFixture, AConcurrentRequestWaitsUntilTheFirstIsDrawn)
+{
+    CAccumulatorData first = Piston(), second = Piston();
+    second.m_strPartNo = "PA31-4-150-VS-G-SECOND";
+    SCadRequest request;
+    std::string strMessage;
+    ASSERT_TRUE(MakeCadRequest(first, m_file, first.m_strPartNo, request, strMessage)) << strMessage;
+    SCadRequest other;
+    std::string strOther;
+    bool bOther = false;
+    std::thread program([&] { bOther = MakeCadRequest(second, m_file, second.m_strPartNo, other, strOther); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // time enough to replace the row
+    CCadDrawing drawing;
+    ASSERT_TRUE(DrawCadRequest(request, SCadPreferences(), "2026-11-02", drawing, strMessage)) << strMessage;
+    EXPECT_EQ(drawing.m_strTitle, "PA31-4-150-VS-G");
+    program.join();
+    ASSERT_TRUE(bOther) << strOther;
+    ASSERT_TRUE(DrawCadRequest(other, SCadPreferences(), "2026-11-02", drawing, strMessage)) << strMessage;
+    EXPECT_EQ(drawing.m_strTitle, "PA31-4-150-VS-G-SECOND");
+}
+
+// Should the conversion return several rows, the last is the request.
+TEST_F(CCadMailboxFixture, TheLastRowOfTheConversionIsTheRequest)
+{
+    m_mailbox.Database().Close();
+    sqlite3* pDb = nullptr;
+    ASSERT_EQ(sqlite3_open(m_file.c_str(), &pDb), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(pDb,
+                           "UPDATE QueryDefs SET Sql = Sql || ' UNION ALL SELECT ''F'', ''C'', ''LAST'', ''PA'', ''4'', "
+                           "''S'', '''', ''150'', ''3000 psi'', ''1'', ''-V'', ''-S16'', ''V04'', '''', ''''' "
+                           "WHERE Name = 'qPistonCAD'",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(pDb);
+    std::string strError;
+    ASSERT_TRUE(m_mailbox.Open(m_file, strError)) << strError;
+    SCadMailboxRow row;
+    ASSERT_TRUE(m_mailbox.RequestCadDrawing(Piston().GetCadConversion(), row, strError)) << strError;
+    EXPECT_EQ(row.Get("ModelNumber"), "LAST");
+}
+
+// A damaged per-user copy is made again from the installation, not used for ever after.
+TEST_F(CCadMailboxFixture, ADamagedUsersCopyIsMadeAgain)
+{
+    const fs::path copy = m_dir / "user" / "CadMailbox.db";
+    fs::create_directories(copy.parent_path());
+    std::ofstream(copy) << "cut short";
+    fs::last_write_time(copy, fs::last_write_time(m_file) + std::chrono::hours(1));
+    std::string strError;
+    EXPECT_EQ(ResolveCadMailbox(m_file, copy.parent_path(), strError, [](const fs::path&) { return false; }), copy);
+    EXPECT_EQ(fs::file_size(copy), fs::file_size(m_file));
 }
 } // namespace

@@ -1,5 +1,6 @@
 // The transfer document read back by olefile (names, order, exact bytes), whole-or-nothing
 // sending, and the order pad's order: taking documents in, quantities, removal, CSV.
+#include "FullDisk.h"
 #include "OleReadBack.h"
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadOrder.h"
@@ -132,7 +133,7 @@ TEST_F(COrderPadTest, TheOrderTakesDocumentsInKeepsEditsAndExportsCsv)
     std::ofstream(m_inbox / ".Order-half.opd") << "being written";
 
     COrderPadOrder order(m_inbox);
-    ASSERT_TRUE(order.Load(strError));
+    ASSERT_EQ(order.Load(strError), EOrderLoad::Loaded);
     std::vector<std::string> problems;
     EXPECT_EQ(order.ImportWaiting(problems), 2);
     ASSERT_EQ(problems.size(), 1u);
@@ -152,10 +153,99 @@ TEST_F(COrderPadTest, TheOrderTakesDocumentsInKeepsEditsAndExportsCsv)
     ASSERT_TRUE(order.Save(strError)) << strError;
 
     COrderPadOrder reopened(m_inbox);
-    ASSERT_TRUE(reopened.Load(strError)) << strError;
+    ASSERT_EQ(reopened.Load(strError), EOrderLoad::Loaded) << strError;
     ASSERT_EQ(reopened.Lines().size(), 1u);
     EXPECT_EQ(reopened.Lines()[0].item.strQuantity, "3");
     EXPECT_EQ(reopened.ToCsv(), "\xEF\xBB\xBF" "Part Number,Quantity,Division,Description,Modification,Customer Notes\r\n"
                                 "PA31-4-150-V-SG,3,Accumulator Division,\"Piston, 150 in\xC2\xB3\",,\r\n");
+}
+} // namespace
+
+namespace
+{
+// A saved order that cannot be read is kept aside, never overwritten by the next import.
+TEST_F(COrderPadTest, ADamagedOrderIsKeptAsideAndANewOneStarted)
+{
+    for (const char* pszDamaged : {R"({"lines": [{"Part Number": "PA)", R"({"lines": [{"Quantity": "1"}]})"})
+    {
+        fs::remove_all(m_inbox);
+        fs::create_directories(m_inbox);
+        std::ofstream(m_inbox / "Order.json") << pszDamaged;
+        COrderPadOrder order(m_inbox);
+        std::string strError, strKept;
+        ASSERT_EQ(order.Load(strError), EOrderLoad::Damaged);
+        EXPECT_EQ(strError.rfind("The saved order " + (m_inbox / "Order.json").string() + " cannot be read: ", 0), 0u);
+        EXPECT_FALSE(order.Save(strError)) << "saved over the damaged order";
+        ASSERT_TRUE(order.KeepDamagedAside(strKept));
+        const std::vector<fs::path> files = InboxFiles();
+        ASSERT_EQ(files.size(), 1u);
+        EXPECT_EQ(strKept, "It was kept as \"" + files[0].filename().string() + "\" beside it, and a new order was started.");
+        EXPECT_EQ(files[0].filename().string().rfind("Order (damaged ", 0), 0u);
+        EXPECT_EQ(FileBytes(files[0]), pszDamaged);
+        COrderPad pad(m_inbox, nullptr);
+        ASSERT_TRUE(pad.AddLineItem(m_piston, nullptr) && pad.SendOrder(kOrderPadSenderName, strError));
+        std::vector<std::string> problems;
+        EXPECT_EQ(order.ImportWaiting(problems), 1);
+        EXPECT_EQ(FileBytes(files[0]), pszDamaged);
+    }
+}
+
+// What the order pad's own editing refuses is refused in a document too, with the reason kept
+// beside the document in Rejected and every reason of one import told.
+TEST_F(COrderPadTest, DocumentsTheOrderCannotHoldAreRejectedWithTheirReasons)
+{
+    const auto send = [&](const std::string& strName, std::vector<SOrderLineItem> items)
+    {
+        COrderPadDocumentWriter writer;
+        for (std::size_t n = 0; n < items.size(); ++n)
+            writer.AddLineItem("Part*" + std::to_string(n), items[n]);
+        fs::create_directories(m_inbox);
+        std::ofstream(m_inbox / (strName + ".opd"), std::ios::binary) << *writer.Finish(kOrderPadSenderName);
+    };
+    SOrderLineItem noQuantity = m_piston, zero = m_piston, letters = m_piston, blank = m_piston;
+    noQuantity.strQuantity = "", zero.strQuantity = "0", letters.strQuantity = "x", blank.strPartNumber = " ";
+    send("a", {});
+    send("b", {m_piston, noQuantity});
+    send("c", {zero});
+    send("d", {letters});
+    send("e", {blank});
+    // Four documents of 15 KiB each fill an order of at most 64 KiB; a fifth would pass it.
+    SOrderLineItem large = m_piston;
+    large.strCustomerNotes.assign(15u << 10, 'n');
+    for (const char* pszName : {"f", "g", "h", "i", "j"})
+        send(pszName, {large});
+    COrderPadOrder order(m_inbox, 64u << 10);
+    std::vector<std::string> problems;
+    EXPECT_EQ(order.ImportWaiting(problems), 4);
+    const std::vector<std::string> expected = {
+        "a.opd: It holds no line item.",
+        "b.opd: Its line item Part*1 has the quantity \"\"; a quantity is a whole number from 1 to 99999.",
+        "c.opd: Its line item Part*0 has the quantity \"0\"; a quantity is a whole number from 1 to 99999.",
+        "d.opd: Its line item Part*0 has the quantity \"x\"; a quantity is a whole number from 1 to 99999.",
+        "e.opd: Its line item Part*0 has no part number."};
+    ASSERT_EQ(problems.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(problems.begin(), problems.begin() + 5), expected);
+    EXPECT_EQ(problems[5].rfind("j.opd: The order would be larger than ", 0), 0u) << problems[5];
+    EXPECT_EQ(FileBytes(m_inbox / "Rejected" / "b.opd.txt"), expected[1].substr(7) + "\n");
+    EXPECT_EQ(FolderNames(m_inbox / "Rejected").size(), 12u);
+    std::string strError;
+    COrderPadOrder reopened(m_inbox, 64u << 10);
+    EXPECT_EQ(reopened.Load(strError), EOrderLoad::Loaded) << strError;
+    EXPECT_EQ(reopened.Lines().size(), 4u);
+}
+
+// Cells a spreadsheet would run as formulas start with an apostrophe; control bytes show as U+FFFD.
+TEST(OrderPadCsv, NoCellIsAFormula)
+{
+    const fs::path inbox = fs::temp_directory_path() / ("tesmara-csv-" + std::to_string(::getpid()));
+    fs::create_directories(inbox);
+    std::ofstream(inbox / "Order.json") << R"json({"lines": [{"Part Number": "=HYPERLINK(\"x\")", "Quantity": "1",
+        "Division": "+1", "Description": "-2+3", "Modification": "@SUM(A1)", "Customer Notes": "\tA\u0001\r\nB"}]})json";
+    COrderPadOrder order(inbox);
+    std::string strError;
+    ASSERT_EQ(order.Load(strError), EOrderLoad::Loaded) << strError;
+    EXPECT_EQ(order.ToCsv().substr(order.ToCsv().find("\r\n") + 2),
+              "\"'=HYPERLINK(\"\"x\"\")\",1,'+1,'-2+3,'@SUM(A1),\"'\tA\xEF\xBF\xBD\r\nB\"\r\n");
+    fs::remove_all(inbox);
 }
 } // namespace

@@ -245,3 +245,29 @@ TEST_F(CProductReportTest, AnAccessoryAndARepairKitHaveNoDrawing)
     EXPECT_TRUE(layout.application.empty());
     EXPECT_TRUE(layout.dimensions.rows.empty());
 }
+
+TEST_F(CProductReportTest, EachProductWarnsInItsOwnWords)
+{
+    d.ResetApplication(d);
+    const COvrisolBase isolator = Isolator();
+    const std::pair<const CBaseProduct*, std::pair<int, const char*>> cases[] = {
+        {&d, {0, "servicing this accumulator"}},
+        {&d, {1, "servicing this gas bottle"}},
+        {&isolator, {2, "The reservoir must not be pressurized"}},
+        {nullptr, {3, "before fitting this accessory"}},
+        {nullptr, {4, "the instructions of the kit"}},
+        {nullptr, {5, "servicing this transfer barrier"}}};
+    const CAccessoryBase accessory = CompleteAccessory();
+    const CRepairKitBase kit = CompleteRepairKit();
+    const CTransferBase barrier = CompleteTransferBarrier();
+    const CBaseProduct* others[] = {&accessory, &kit, &barrier};
+    for (const auto& [pSelection, expected] : cases)
+    {
+        const auto& [nProdId, pszWords] = expected;
+        const CBaseProduct& selection = pSelection ? *pSelection : *others[nProdId - 3];
+        const std::string strWarning = ReportOf(selection, nProdId, "Product").map.Text("WarningVAL");
+        EXPECT_NE(strWarning.find(pszWords), std::string::npos) << nProdId << ": " << strWarning;
+        if (nProdId != 0)
+            EXPECT_EQ(strWarning.find("this accumulator"), std::string::npos) << nProdId;
+    }
+}

@@ -5,6 +5,7 @@
 #include "../../cli/CatalogueCopy.h"
 #include "catalogue/Database.h"
 #include "outputs/ReportKeys.h"
+#include "outputs/ReportLayout.h"
 
 #include <algorithm>
 #include <fstream>
@@ -40,6 +41,7 @@ TEST_F(CReportMapTest, SupplementingPumpFlowEveryValueKey)
     d.sdPolyTropicExponentCharging.Set(1.0, "NONE");
     d.sdMinPumpFlow.Set(3.896, "GPM");
     d.cudFlow.Set(9.4818, "GPM");
+    d.cpcCertCode = CPartCode("_", 9, "None");
     const SSelectionReport report = Report();
     // The sized accumulator's gas from the maximum pressure down, in the selection's units; no cycle.
     ASSERT_FALSE(report.gasStates.states.empty());
@@ -63,7 +65,7 @@ TEST_F(CReportMapTest, SupplementingPumpFlowEveryValueKey)
                  {"CalcMethodVAL", "Actuator Volumetric Displacement"},
                  {"CapacityRequiredVAL", "499.45  in\u00B3"},
                  {"CapacityVAL", "2.5  gal (US)"},
-                 {"CertificationVAL", " "},
+                 {"CertificationVAL", "None"}, // "_" adds nothing to the number, so it is not shown
                  {"SealClassVAL", "Nitrile (NBR)"},
                  {"ConstructionVAL", "S Carbon Steel"},
                  {"ActuatorVolumeVAL", "150.00  in\u00B3"},
@@ -78,8 +80,9 @@ TEST_F(CReportMapTest, SupplementingPumpFlowEveryValueKey)
                  {"MinPressureVAL", "2000  psi"},
                  {"SystemTempVAL", "70  \u00B0F"},
                  {"PrechargePressureVAL", "1900  psi"},
-                 {"PolytropicExponentVAL", "1.86  "},
-                 {"PolytropicExponentChargingVAL", "1  "},
+                 // Two decimals with their zeros, as the results dialog shows them.
+                 {"PolytropicExponentVAL", "1.86"},
+                 {"PolytropicExponentChargingVAL", "1.00"},
                  {"MinimumPumpRequiredVAL", "3.9  gpm (US)"},
                  {"FlowRateVAL", "9.48  gpm (US)"},
                  {"FlowRateRequiredVAL", "0"},
@@ -134,7 +137,7 @@ TEST_F(CReportMapTest, EachApplicationsOwnKeys)
          },
          {{"ApplicationVAL", "I know the required accumulator capacity"},
           {"CapacityRequiredVAL", "250  in\u00B3"},
-          {"PressureRequiredVAL", "207  bar"}}},
+          {"PressureRequiredVAL", "207  bar a"}}},
         {3,
          [](CAccumulatorData& s)
          {
@@ -178,6 +181,8 @@ TEST_F(CReportMapTest, EachApplicationsOwnKeys)
              s.strShockNominalSize = "1 1/4";
              s.strShockSchedule = "80";
              s.sdEnterPumpSize.Set(25.0, "GPM");
+             s.dShockSchedule = 1.278;
+             s.dShockFluidDensity = 0.036;
          },
          {{"ApplicationVAL", "Shock Suppression"},
           {"MaxShockPressureVAL", "3500  psi"},
@@ -186,7 +191,11 @@ TEST_F(CReportMapTest, EachApplicationsOwnKeys)
           {"PipeSelection", "0"},
           {"PipeTubeSizeVAL", "1 1/4"},
           {"PipeScheduleVAL", "80"},
-          {"FlowRatePriorVAL", "25  gpm (US)"}}},
+          {"FlowRatePriorVAL", "25  gpm (US)"},
+          // What the formula took besides the entries, in its own units, and the assumed temperature.
+          {"LineInsideDiameterVAL", "1.278  in"},
+          {"FluidDensityVAL", "0.036  lb/in\u00B3"},
+          {"AssumedTempVAL", "70  \u00B0F"}}},
         {6,
          [](CAccumulatorData& s)
          {
@@ -394,4 +403,56 @@ TEST_F(CReportMapTest, AGasBottleChosenByItself)
     EXPECT_EQ(values[1], "8.875 in");
     EXPECT_EQ(values[2], "SAE-16 Gas Port (1-5/16-12 UN)");
     EXPECT_EQ(report.picture.strName, "DimGasBottle.jpg");
+}
+
+TEST_F(CReportMapTest, AGasBottleWithAPistonBodyIsAGasBottleInEveryOutput)
+{
+    // PG31-9-10G-NS-F2 as "Select Gas Bottle" and its details leave it: the body's port
+    // modification defaults are held but are not part of the number.
+    m_owner.m_nProdId = 1;
+    context.nProdId = 1;
+    d.strAccumulatorDesc = "Piston-Style Gas Bottle, 3000 psi, 9 in Bore, 10 gal";
+    d.cpcSeriesCode = CPartCode("PG", 1);
+    d.cpcPressureCode = CPartCode("3", 2);
+    d.cpcNomBoreCode = CPartCode("-9", 4);
+    d.cpcCapCode = CPartCode("-10G", 5);
+    d.cpcDesignNumber = CPartCode("1", 3);
+    d.cpcPortCode.Reset();
+    d.cpcPortModTypeCode = CPartCode("S", 7, "SAE Straight Thread", "Hydraulic Type");
+    d.cpcPortModSizeCode = CPartCode("16", 8, "SAE-16", "Hydraulic Size");
+    d.cpcGasPortCode = CPartCode("-F", 12, "1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61");
+    d.cpcGasValveCode = CPartCode("2", 13, "Gas Charging Valve with Gauge Port");
+    d.cudCapacityAccEach.Set(10.0, "GAL");
+    d.cudBoreDisplay.Set(9.0, "IN");
+    d.strApproval.clear();
+    EXPECT_FALSE(d.IsCadCommandEnabled()) << "no drawing of an accumulator for a gas bottle";
+
+    const SSelectionReport report = Report();
+    EXPECT_EQ(report.map.Text("MODELNUMBERVAL"), "PG31-9-10G-NS-F2");
+    EXPECT_EQ(report.picture.strName, "DimPistonGasBottle.jpg");
+    // Its two gas ends, and no fluid port.
+    EXPECT_EQ(report.map.List(reportkey::kDimLabel),
+              (CReportMap::Texts{"A - Overall Length", "B - Outside Diameter", "C - Gas Port", "D - Gas Valve",
+                                 "Gas Volume", "Weight (approx.)"}));
+    const CReportMap::Texts& values = report.map.List(reportkey::kDimValue);
+    ASSERT_EQ(values.size(), 6u);
+    EXPECT_EQ(values[2], "1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61");
+    EXPECT_EQ(values[3], "Gas Charging Valve with Gauge Port");
+    EXPECT_EQ(values[4], "10 gal");
+
+    // Every code of the number with what it stands for, from the catalogue or the selection.
+    EXPECT_EQ(report.map.List(reportkey::kModelCode),
+              (CReportMap::Texts{"PG", "3", "1", "-9", "-10G", "-N", "S", "-F", "2"}));
+    EXPECT_EQ(report.map.List(reportkey::kModelCodeDescription),
+              (CReportMap::Texts{"Piston-Style Gas Bottle", "3000 psi", "", "9 in", "10 gal (US)", "Nitrile (NBR)",
+                                 "Carbon Steel", "1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61",
+                                 "Gas Charging Valve with Gauge Port"}));
+    std::vector<std::string> lines;
+    for (const SReportSection& section : ReportLayout(report.map).product)
+        for (const SReportRow& row : section.rows)
+            lines.push_back(row.strLabel + " " + row.strValue);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Gas Valve Port: Gas Charging Valve with Gauge Port"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Accumulator Series: PG Piston-Style Gas Bottle"), lines.end());
+    for (const std::string& strLine : lines)
+        EXPECT_EQ(strLine.find("Hydraulic Port Modification"), std::string::npos) << strLine;
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 namespace fs = std::filesystem;
@@ -174,15 +175,28 @@ TEST(AccumulatorObject, SaveAndOpenKeepTheSelectionAndReportFailures)
     fs::remove(file);
 }
 
-TEST(AccumulatorObject, ReferencesAndToolsGoToTheHostAndTheDialogs)
+TEST(AccumulatorObject, ReferencesHelpAndToolsGoToTheHostAndTheDialogs)
 {
     SFixture f;
     CPromptCapture capture;
-    f.product.OnReferenceCommand(3); // "Help": its document is not installed here
-    ASSERT_EQ(capture->Texts().size(), 1u);
-    EXPECT_NE(capture->Texts()[0].find("is not installed"), std::string::npos);
-    EXPECT_EQ(f.product.ViewReferenceTopic(""), 0); // the contents document is not installed either
-    EXPECT_EQ(f.product.GetRefJump("Contents", "ALL"), "CONTENTS.PDF");
+    f.product.OnReferenceCommand(3); // "Help": the help at its contents, which this host has not
+    EXPECT_EQ(f.host.m_helpAsked, std::vector<std::string>{""});
+    f.product.ShowHelp("CShockSuppress");
+    EXPECT_EQ(f.host.m_helpAsked.back(), "CShockSuppress");
+    EXPECT_EQ(capture->Texts(), std::vector<std::string>(2, "The help is not installed."));
+
+    // The contents topic, upper-cased with ".PDF", from the reference folder; "Offer of Sale" by its name.
+    EXPECT_EQ(f.product.ViewReferenceTopic(""), 0);
+    EXPECT_EQ(capture->Texts().back(), "The reference document \"CONTENTS.PDF\" is not installed.");
+    const fs::path folder = fs::temp_directory_path();
+    for (const char* pszFile : {"CONTENTS.PDF", "OfferOfSale.pdf"})
+        std::ofstream(folder / pszFile) << "%PDF";
+    EXPECT_EQ(f.product.ViewReferenceTopic(""), 1);
+    f.product.OnReferenceCommand(5);
+    EXPECT_EQ(f.host.m_opened, (std::vector<fs::path>{folder / "CONTENTS.PDF", folder / "OfferOfSale.pdf"}));
+    for (const char* pszFile : {"CONTENTS.PDF", "OfferOfSale.pdf"})
+        fs::remove(folder / pszFile);
+
     f.product.OnToolCommand(2);
     EXPECT_EQ(f.dialogs.m_nTool, 2);
 }

@@ -204,7 +204,7 @@ TEST(ProductSelections, OvrisolResetsByLevelWithTheCatalogueBladder)
     EXPECT_EQ(ov.cpcBladderCode.m_strCode, "-N"); // the catalogue's default compound
     EXPECT_EQ(ov.cudCylinderCapacity.GetUnit(), "L");
     EXPECT_EQ(ov.cudHighFluidLevel.GetUnit(), "MM");
-    EXPECT_EQ(ov.cudPressure.GetUnit(), "BAR");
+    EXPECT_EQ(ov.cudPressure.GetUnit(), "BARG");
     EXPECT_EQ(ov.cudMaxFluidTempFluidCompatibility, CUnitDouble(110.0, "DEG_C"));
     EXPECT_EQ(ov.cudMinFluidTempFluidCompatibility, CUnitDouble(60.0, "DEG_C"));
 
@@ -291,10 +291,10 @@ TEST(ProductSelections, TransferBarrierModelNumberCarriesTheBladderCodesOnlyAtLe
     EXPECT_EQ(tb.GetSelectionDisplayText(2), "");
     tb.m_nLevel = 2;
     EXPECT_EQ(tb.BuildPartNumber(), "TB31-10G-N-O");
-    // The capacity stands without its unit, the pressure with it.
-    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 2.5,  Pressure 3000 psi,  Oil to Oil");
+    // The capacity and the pressure, each with its unit.
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 2.5 gal (US),  Pressure 3000 psi,  Oil to Oil");
     tb.cudCapacity.SetValue(3.0);
-    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 3,  Pressure 3000 psi,  Oil to Oil");
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 3 gal (US),  Pressure 3000 psi,  Oil to Oil");
     EXPECT_EQ(tb.GetSelectionDisplayText(3), "");
     EXPECT_TRUE(tb.IsComplete());
     EXPECT_TRUE(tb.IsCadCommandEnabled());

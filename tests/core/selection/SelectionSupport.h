@@ -146,8 +146,8 @@ private:
         {
         case Temperature:
             return bFirst ? "DEG_F" : "DEG_C";
-        case Pressure:
-            return bFirst ? "PSIG" : "BAR";
+        case Pressure: // the gauge bar as well, which files of earlier versions never hold
+            return n % 3 == 0 ? "PSIG" : n % 3 == 1 ? "BAR" : "BARG";
         case Volume:
             return bFirst ? "CU_IN" : "L";
         case FlowRate:

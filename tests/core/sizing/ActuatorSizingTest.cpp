@@ -107,4 +107,14 @@ TEST(PrechargeDisplay, EnteredScaleVersusGauge)
     EXPECT_EQ(pair.piston.GetUnit(), "PSIA");
     EXPECT_NEAR(pair.piston.GetValue("PSIG"), 0.9 * absolute.GetValue("PSIG"), 1e-6);
     EXPECT_NEAR(OptimalPrechargesForMinimum(absolute).piston.Value(), 900.0, 1e-9);
+
+    // Gauge bar is a gauge entry like psi: 0.9 of 100 bar g, where 100 bar absolute gives 0.9 of it.
+    pair = OptimalPrechargesForMinimum(CUnitDouble(100.0, "BARG"));
+    EXPECT_EQ(pair.bladder.GetUnit(), "BARG");
+    EXPECT_NEAR(pair.bladder.Value(), 90.0, 1e-9);
+    // Shock suppression's 60 %: of the gauge value in its unit, else of the absolute one in psia.
+    const CUnitDouble shockGauge = ShockSuppressionPrecharge(CUnitDouble(100.0, "BARG"));
+    EXPECT_EQ(shockGauge.GetUnit(), "BARG");
+    EXPECT_NEAR(shockGauge.Value(), 60.0, 1e-9);
+    EXPECT_NEAR(ShockSuppressionPrecharge(CUnitDouble(100.0, "BAR")).GetValue("BAR"), 60.0, 1e-9);
 }

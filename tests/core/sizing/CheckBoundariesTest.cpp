@@ -552,7 +552,7 @@ TEST_F(CBoundariesTest, LimitsInOtherUnitsAreComparedAfterConversion)
         aux()->strMessage,
         Formatted(
             "Your Maximum Pressure exceeds the products in Tesmara. Please reduce your Maximum Pressure "
-            "below: 345.75 bar"));
+            "below: 345.75 bar a"));
     s.sdMaxSysPress.Set(3000.0, "PSIG");
     s.sdSysTemperature.Set(121.11, "DEG_C");
     EXPECT_EQ(aux(), std::nullopt);
@@ -571,7 +571,7 @@ TEST_F(CBoundariesTest, LimitsInOtherUnitsAreComparedAfterConversion)
     s.sdPrechargePress.Set(1000.0, "PSIG");
     EXPECT_EQ(aux()->strMessage,
               Plain("Your Minimum Pressure exceeds the Maximum Pressure. Please reduce your "
-                    "Minimum Pressure below 138.91 bar"));
+                    "Minimum Pressure below 138.91 bar a"));
 }
 
 TEST_F(CBoundariesTest, OutputOfAnExistingAccumulatorTool)

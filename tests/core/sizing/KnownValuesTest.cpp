@@ -226,14 +226,18 @@ TEST_F(CApplicationTest, ShockSuppressionInBarLitresPerMinuteAndMetres)
     s.sdShockTubeLength.Set(15.0, "M");
     s.dShockSchedule = 1.049;
     s.dShockFluidDensity = 0.0314;
+    // Left over from another application (the dialog has no temperature entry): not used.
     s.sdSysTemperature.Set(45.0, "DEG_C");
     Sized(app::ShockSuppression);
 
     // Not entered in psi: 60 % of the absolute pressure, in psia.
     EXPECT_EQ(s.sdPrechargePress.GetUnit(), "PSIA");
     EXPECT_REL(s.sdPrechargePress.Value(), 0.6 * PsiaFromBar(140.0), 1e-12);
+    // Sized at the assumed 70 deg F, which the selection keeps in its own unit: 21.1 deg C.
+    EXPECT_EQ(s.sdSysTemperature.GetUnit(), "DEG_C");
+    EXPECT_NEAR(s.sdSysTemperature.Value(), (70.0 - 32.0) / 1.8, 1e-9);
     const SExpected e = ShockSuppression(PsiaFromBar(140.0), PsiaFromBar(145.0), GpmFromLpm(120.0),
-                                         FFromC(45.0), 15.0 / 0.0254, 1.049, 0.0314);
+                                         70.0, 15.0 / 0.0254, 1.049, 0.0314);
     EXPECT_EQ(s.sdRequiredAccumulatorVol.Value(), e.dRequiredIn3);
     EXPECT_REL(s.sdPolyTropicExponent.Value(), e.dExponent, kRel);
 

@@ -95,6 +95,6 @@ TEST(UnitTable, ManyValuesDoNotGrowIt)
     CPromptCapture capture;
     for (int i = 0; i < 1000; ++i)
         CUnitDouble(i, "CODE_" + std::to_string(i)).SetUnit("ALSO_" + std::to_string(i));
-    EXPECT_EQ(UnitTableEntries().size(), 80u);
+    EXPECT_EQ(UnitTableEntries().size(), 81u);
     EXPECT_EQ(FindUnit("CODE_1"), nullptr);
 }

@@ -1,4 +1,4 @@
-// The 80 unit codes against their definitions: factor and offset to the base unit, display text,
+// The 81 unit codes against their definitions: factor and offset to the base unit, display text,
 // text id and category, each written out here; and the conversions that follow from them.
 #include "RecordingPrompt.h"
 #include "platform/StringTable.h"
@@ -33,13 +33,14 @@ const std::vector<SDefinition> kTable = {
     {"DEG_C", "\u00B0C", 21000, "Temperature", 21080, 1.8, 32.0},
     {"DEG_K", "K", 21002, "Temperature", 21080, 1.8, -459.67},
     {"DEG_R", "\u00B0R", 21003, "Temperature", 21080, 1.0, -459.67},
-    {"PA", "Pa", 21004, "Pressure", 21081, 1.0, 0.0},
+    {"PA", "Pa a", 21004, "Pressure", 21081, 1.0, 0.0},
     {"ATM", "atm", 21005, "Pressure", 21081, 101325.0, 0.0},
-    {"BAR", "bar", 21006, "Pressure", 21081, 100000.0, 0.0},
-    {"KPA", "kPa", 21007, "Pressure", 21081, 1000.0, 0.0},
-    {"MPA", "MPa", 21008, "Pressure", 21081, 1000000.0, 0.0},
+    {"BAR", "bar a", 21006, "Pressure", 21081, 100000.0, 0.0},
+    {"KPA", "kPa a", 21007, "Pressure", 21081, 1000.0, 0.0},
+    {"MPA", "MPa a", 21008, "Pressure", 21081, 1000000.0, 0.0},
     {"PSIA", "psia", 21009, "Pressure", 21081, 6894.757, 0.0},
     {"PSIG", "psi", 21071, "Pressure", 21081, 6894.757, 101314.224},
+    {"BARG", "bar g", 21099, "Pressure", 21081, 100000.0, 101314.224},
     {"IN_HG", "in of Hg", 21075, "Vacuum", 21097, 1.0, 0.0},
     {"L", "L", 21010, "Volume", 21082, 0.001, 0.0},
     {"CU_M", "m\u00B3", 21011, "Volume", 21082, 1.0, 0.0},
@@ -167,11 +168,13 @@ TEST(UnitTable, ConversionsGoThroughTheBaseUnit)
                 << from.pszCode << " to " << to.pszCode;
             ++nPairs;
         }
-    EXPECT_EQ(nPairs, 350);
+    EXPECT_EQ(nPairs, 364);
     EXPECT_TRUE(capture->Texts().empty());
 
     // The figures the rest of the program relies on.
     EXPECT_NEAR(CUnitConvMap::Convert(0.0, "PSIG", "PSIA"), 14.694386, 5e-7); // not one atmosphere
+    EXPECT_DOUBLE_EQ(CUnitConvMap::Convert(0.0, "BARG", "PSIG"), 0.0);       // the same gauge zero
+    EXPECT_NEAR(CUnitConvMap::Convert(210.0, "BARG", "PSIG"), 3045.793, 1e-3);
     EXPECT_DOUBLE_EQ(CUnitConvMap::Convert(1.0, "ATM", "PSIA"), 101325.0 / 6894.757);
     EXPECT_DOUBLE_EQ(CUnitConvMap::Convert(60.0, "SEC", "MIN"), 1.0002);
     EXPECT_DOUBLE_EQ(CUnitConvMap::Convert(1.0, "GAL_RPM", "CU_IN_REV"), 231.0);

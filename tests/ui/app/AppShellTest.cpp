@@ -1,5 +1,6 @@
 // The application shell on temporary settings: scopes, start-up order, menus, file guards, recent files.
 #include "../products/ProductFixture.h"
+#include "CompleteSelections.h"
 #include "app/CommandIds.h"
 #include "app/EuropeanAccumulatorApp.h"
 #include "app/MainFrame.h"
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <deque>
 #include <fstream>
@@ -233,8 +235,9 @@ private slots:
         // Stored, and in force at once; reading the stored table back is the settings' own test.
         QSettings user(UserFile(), QSettings::IniFormat);
         QCOMPARE(user.value("DefaultUnits/UnitType").toInt(), CDefaultUnits::kMetric);
-        QCOMPARE(user.value("DefaultUnits/21081").toString(), QString("BAR"));
-        QCOMPARE(pApp->DefaultUnit(21081), std::string("BAR"));
+        // Gauge bar: pressures as a gauge shows them.
+        QCOMPARE(user.value("DefaultUnits/21081").toString(), QString("BARG"));
+        QCOMPARE(pApp->DefaultUnit(21081), std::string("BARG"));
     }
 
     void noSplashMeansNoDisclaimerAndNoTip()
@@ -300,13 +303,16 @@ private slots:
         CScriptedFiles files;
         pApp->SetFileDialogs(&files);
 
-        // New: No drops the work, Yes saves it first.
+        // New: Cancel changes nothing, No drops the work, Yes saves it first.
         Modify(*pApp);
         {
             CPromptCapture prompt;
-            prompt->Script({EPromptAnswer::No});
+            prompt->Script({EPromptAnswer::Cancel, EPromptAnswer::No});
             pApp->OnCommand(cmd::FileNew);
-            QCOMPARE(prompt->Texts(), std::vector<std::string>{QuestionText().toStdString()});
+            QVERIFY(pApp->Product().IsDirty());
+            pApp->OnCommand(cmd::FileNew);
+            QCOMPARE(prompt->Texts(), std::vector<std::string>(2, QuestionText().toStdString()));
+            QCOMPARE(prompt->CancelOffered(), std::vector<bool>(2, true));
             QVERIFY(!pApp->Product().IsDirty());
         }
         Modify(*pApp);
@@ -327,9 +333,14 @@ private slots:
             pApp->OnCommand(cmd::FileNew);
             QVERIFY(pApp->Product().IsDirty());
         }
-        // Open asks before its dialog, which starts in the folder used last.
+        // Open asks (with Cancel) before its dialog, which starts in the folder used last.
         {
             CPromptCapture prompt;
+            prompt->Script({EPromptAnswer::Cancel});
+            pApp->OnCommand(cmd::FileOpen);
+            QVERIFY(pApp->Product().IsDirty());
+            QCOMPARE(prompt->CancelOffered(), std::vector<bool>{true});
+            prompt->Clear();
             prompt->Script({EPromptAnswer::No});
             files.m_paths = {m_dir.filePath("kept.Ac3")};
             pApp->OnCommand(cmd::FileOpen);
@@ -417,6 +428,66 @@ private slots:
         QVERIFY(pApp->MainFrame()->Action(cmd::LanguageFirst)->isChecked());
         QVERIFY(pApp->Product().IsDirty());
         QCOMPARE(prompt->Texts().size(), nShown);
+    }
+
+    void helpMenuOpensTheMakersPagesAndEveryCommandTellsTheStatusBar()
+    {
+        auto pApp = Start();
+        QList<QUrl> opened;
+        bool bBrowser = true;
+        pApp->SetUrlOpener([&](const QUrl& url) { opened << url; return bBrowser; });
+        CPromptCapture prompt;
+        pApp->OnCommand(cmd::WebPages[1]);
+        QCOMPARE(opened, QList<QUrl>{QUrl("https://www.dalrow-mestlin.example/accumulators/products/")});
+        QVERIFY(prompt->Texts().empty());
+        bBrowser = false;
+        pApp->MainFrame()->Action(cmd::WebPages[2])->trigger();
+        QCOMPARE(prompt->Texts().back(), std::string("No web browser could be started to open "
+                                                     "https://www.dalrow-mestlin.example/accumulators/support/.\n"
+                                                     "Open the address in your browser yourself."));
+        m_pSettings->WriteString("Web/HomePage", "home.html");
+        pApp->OnCommand(cmd::WebPages[0]);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(prompt->Texts().back(), std::string("No web address is set up for this page (setting Web/HomePage)."));
+
+        // Every command of every menu, also those added at start-up, tells the status bar what it does.
+        QList<QMenu*> menus;
+        for (int i = CMainFrame::MenuFile; i <= CMainFrame::MenuHelp; ++i)
+            menus << pApp->MainFrame()->TopMenu(i);
+        for (int i = 0; i < menus.size(); ++i)
+            for (QAction* pAction : menus[i]->actions())
+            {
+                if (pAction->menu())
+                    menus << pAction->menu();
+                if (!pAction->isSeparator() && pAction->isVisible())
+                    QVERIFY2(!pAction->statusTip().isEmpty(), qPrintable(pAction->text()));
+            }
+        QAction* pAdd = pApp->MainFrame()->Action(cmd::AddToOrderPad);
+        QCOMPARE(pAdd->statusTip(), QString("Adds the Current Selection to the Order Pad"));
+        QCOMPARE(pAdd->toolTip(), QString("Add the Current Selection to the OrderPad"));
+        QCOMPARE(pApp->MainFrame()->Action(cmd::OrderPad)->statusTip(), QString("Opens the Order Pad Utility"));
+        QCOMPARE(pApp->MainFrame()->Action(cmd::RapidSelection)->statusTip(), QString("Rapid selection of part number"));
+    }
+
+    void printFromTheCommandLineShowsNoWindow()
+    {
+        // No printer here, whatever the machine has: the report is refused with the reason.
+        qputenv("CUPS_SERVER", "localhost:1");
+        const QString strComplete = m_dir.filePath("complete.Ac3"), strOpen = m_dir.filePath("open.Ac3");
+        QVERIFY(SaveCompleteSelection(strComplete.toStdString(), CompletePiston()));
+        QVERIFY(SaveCompleteSelection(strOpen.toStdString(), CompletePiston(), false));
+        CPromptCapture prompt;
+        CEuropeanAccumulatorApp printing(*m_pSettings, {"/p", strComplete});
+        QVERIFY(printing.InitInstance());
+        QVERIFY(!printing.Printed());
+        QVERIFY(!printing.MainFrame()->isVisible());
+        QVERIFY(!printing.Splash());
+        QCOMPARE(prompt->Texts().back(), std::string("No printer is installed: the selection report was not printed."));
+
+        CEuropeanAccumulatorApp incomplete(*m_pSettings, {"/p", strOpen});
+        QVERIFY(incomplete.InitInstance());
+        QVERIFY(!incomplete.Printed());
+        QVERIFY(QString::fromStdString(prompt->Texts().back()).endsWith("has no model number yet: there is no report to print."));
     }
 };
 

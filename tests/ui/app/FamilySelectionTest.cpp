@@ -139,11 +139,11 @@ private slots:
         {
             auto& g = static_cast<CGasBottleSelect&>(d);
             g.TypeButton(2)->click();
-            const auto pressures = g.PressureList()->findItems("210 bar", Qt::MatchExactly);
+            const auto pressures = g.PressureList()->findItems("210 bar g", Qt::MatchExactly);
             if (pressures.size() != 1)
                 return dlg::Cancel;
             g.PressureList()->setCurrentItem(pressures.front());
-            const auto bottles = g.BottleList()->findItems("Gas Bottle, 50 L", Qt::MatchExactly);
+            const auto bottles = g.BottleList()->findItems("Gas Bottle, 210 bar, 50 L", Qt::MatchExactly);
             if (bottles.size() != 1)
                 return dlg::Cancel;
             // A double click: the press makes the row current, the second click acts as OK.
@@ -166,7 +166,7 @@ private slots:
         const QStringList panel = m_pSession->PanelTexts();
         QCOMPARE(panel[0], QStringLiteral("Gas Bottles"));
         QCOMPARE(panel[1], QString());
-        QCOMPARE(panel[2], QStringLiteral("Gas Bottle, 50 L"));
+        QCOMPARE(panel[2], QStringLiteral("Gas Bottle, 210 bar, 50 L"));
 
         m_pSession->SaveNewAndOpen("bottle.Ac3");
         QCOMPARE(Product().ProdId(), prod::GasBottle);
@@ -186,7 +186,7 @@ private slots:
             return d.result();
         };
         m_pSession->Steps({kModel});
-        QCOMPARE(shown, (QStringList{"GB Series Gas Bottle", "210 bar", "Gas Bottle, 50 L"}));
+        QCOMPARE(shown, (QStringList{"GB Series Gas Bottle", "210 bar g", "Gas Bottle, 210 bar, 50 L"}));
         QCOMPARE(ModelNumber(), std::string("GBK-50L-B2"));
         QVERIFY(Product().IsSelectionComplete());
         QCOMPARE(prompt->Texts(), std::vector<std::string>());

@@ -275,8 +275,9 @@ private slots:
                      "Your combined capacity must be larger than 0.\r\n" + kContactTail,
                      "Please enter all data.",
                      "Your Low Fluid Level must be lower than your High Fluid Level.\r\n" + kContactTail,
-                     "Your combined capacity exceeds the capacity of products represented in Tesmara. Please "
-                     "either lower your required capacity " + kContactTail}));
+                     "The volume between your high and low fluid levels exceeds the capacity of products "
+                     "represented in Tesmara. Please either bring the fluid levels closer together " +
+                         kContactTail}));
         QVERIFY(Panel()[1].isEmpty());
 
         // A size must be chosen before OK.
@@ -324,7 +325,7 @@ private slots:
         m_pSession->Steps({kModel});
         QCOMPARE(refusals, std::vector<std::string>{kSelectItem});
         QVERIFY(Product().IsSelectionComplete());
-        QCOMPARE(Panel()[2], QStringLiteral("Size 2.5,  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)"));
+        QCOMPARE(Panel()[2], QStringLiteral("Size 2.5 gal (US),  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)"));
         QCOMPARE(PartNumber(), std::string("TB51-2.5G-NSSP-O"));
         ExpectSavedAndOpened("barrier.Ac3", prod::TransferBarrier);
         // Reopened, the list shows every barrier again with the one chosen selected.

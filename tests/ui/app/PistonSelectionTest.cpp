@@ -63,6 +63,8 @@ private slots:
         QVERIFY2(strShown.startsWith("PA32-") && strShown.contains("-V-M") && strShown.endsWith("-G"),
                  strModel.c_str());
         QCOMPARE(View().PartNumberText(), "Part Number:  " + QString::fromStdString(strModel));
+        // Painted, and told to a screen reader.
+        QCOMPARE(View().accessibleDescription(), View().PartNumberText());
         const QStringList panel = PanelTexts();
         QCOMPARE(panel[0], QStringLiteral("Accumulators"));
         QVERIFY(panel[1].contains("Supplementing Pump Flow"));

@@ -28,12 +28,12 @@ private slots:
         for (int i = 0; i < combo.count(); ++i)
             texts << combo.itemText(i);
         // Every other pressure unit, in order of their texts.
-        QCOMPARE(texts, (QStringList{"atm", "bar", "kPa", "MPa", "Pa", "psi"}));
+        QCOMPARE(texts, (QStringList{"atm", "bar a", "bar g", "kPa a", "MPa a", "Pa a", "psi"}));
         QCOMPARE(combo.currentText(), QStringLiteral("psi"));
         QCOMPARE(combo.GetSelectedUnitCode(), std::string("PSIG"));
 
         CUnitDouble value(3.0, "BAR");
-        combo.setCurrentIndex(combo.findText(QStringLiteral("MPa")));
+        combo.setCurrentIndex(combo.findText(QStringLiteral("MPa a")));
         QVERIFY(combo.GetSelectedUnit(value));
         QCOMPARE(value.GetUnit(), std::string("MPA"));
         QCOMPARE(value.Value(), 3.0); // the unit is set, not converted into
@@ -264,7 +264,7 @@ private slots:
     {
         CStaticNumeric label;
         label.SetValue(CUnitDouble(12.5, "BAR"), 2, false, true);
-        QCOMPARE(label.text(), QStringLiteral("12.5 bar"));
+        QCOMPARE(label.text(), QStringLiteral("12.5 bar a"));
         label.SetValueIn(CUnitDouble(1.0, "BAR"), "PSIA", 2, false, true);
         QCOMPARE(label.text(), QStringLiteral("14.5 psia"));
         label.SetNumberWithUnit(2.0, "NONE", 2, false, true);

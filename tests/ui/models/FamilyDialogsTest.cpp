@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Gas Bottle"));
         // A fresh selection shows every bottle; no pressure was chosen yet, so no bottle is listed.
         QVERIFY(dialog.TypeButton(3)->isChecked());
-        QCOMPARE(Items(dialog.PressureList()), (QStringList{"3000 psi", "210 bar", "5000 psi"}));
+        QCOMPARE(Items(dialog.PressureList()), (QStringList{"3000 psi", "210 bar g", "5000 psi"}));
         QCOMPARE(dialog.PressureList()->currentRow(), -1);
         QCOMPARE(dialog.BottleList()->topLevelItemCount(), 0);
         QCOMPARE(PressOkOf(dialog), 0);
@@ -242,8 +242,8 @@ private slots:
 
         dialog.PressureList()->setCurrentRow(1);
         QCOMPARE(Rows(dialog.BottleList()),
-                 (QStringList{"Gas Bottle, 10 L | 10 L | ", "Gas Bottle, 20 L | 20 L | ",
-                              "Gas Bottle, 50 L | 50 L | ", "Gas Bottle, 75 L | 75 L | "}));
+                 (QStringList{"Gas Bottle, 210 bar, 10 L | 10 L | ", "Gas Bottle, 210 bar, 20 L | 20 L | ",
+                              "Gas Bottle, 210 bar, 50 L | 50 L | ", "Gas Bottle, 210 bar, 75 L | 75 L | "}));
         QCOMPARE(PressOkOf(dialog), 0);
         QCOMPARE(prompt->Texts().back(), s.Message(msg::kSelectFromGasBottleList));
         QCOMPARE(prompt->Texts().size(), std::size_t(2));
@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(Items(dialog.PressureList()), QStringList{"3000 psi"});
         dialog.PressureList()->setCurrentRow(0);
         QCOMPARE(Rows(dialog.BottleList()).front(),
-                 QStringLiteral("Piston-Style Gas Bottle, 7 in Bore | 2.5 gal (US) | 7 in"));
+                 QStringLiteral("Piston-Style Gas Bottle, 3000 psi, 7 in Bore, 2.5 gal | 2.5 gal (US) | 7 in"));
         dialog.BottleList()->setCurrentItem(dialog.BottleList()->topLevelItem(0));
         QCOMPARE(dialog.AdditionalInformation()->toPlainText(),
                  QString::fromStdString(s.Message(msg::kFlowNotCalculated)));

@@ -88,6 +88,11 @@ private slots:
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(grid, nChosen));
         QCOMPARE(dialog.ChosenRow(), nChosen);
         QVERIFY(prompt->Texts().empty());
+
+        // A capacity with a fraction keeps it in the heading.
+        working.sdRequiredAccumulatorVol.Set(2.5, "GAL");
+        const CAccumulatorChooseModel half(s.product, working, result);
+        QCOMPARE(half.RequiredCapacity()->text(), QStringLiteral("2.5 gal (US)"));
     }
 
     void OkWritesTheModelAndNothingChangedEndsWith2100()
@@ -176,7 +181,8 @@ private slots:
         FindButton(dialog, QStringLiteral("Help"))->click();
         FindButton(dialog, QStringLiteral("Reference"))->click();
         QCOMPARE(prompt->Texts().size(), std::size_t(2));
-        QVERIFY(QString::fromStdString(prompt->Texts()[0]).contains(QStringLiteral("MODELS.PDF")));
+        QCOMPARE(prompt->Texts()[0], std::string("The help is not installed."));
+        QCOMPARE(s.host.m_helpAsked, std::vector<std::string>{"CAccumulatorChooseModel"});
         QVERIFY(QString::fromStdString(prompt->Texts()[1]).contains(QStringLiteral("PA_SERIES.PDF")));
     }
 

@@ -1,9 +1,17 @@
 // The order pad window as a user works it: documents taken in as they arrive, quantities
 // changed and refused, lines removed, the order exported and kept for the next start.
+#include "app/MessageBoxPrompt.h"
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadLink.h"
 #include "outputs/OrderPadWindow.h"
+#include "RecordingPrompt.h"
 
+#include <fstream>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -69,12 +77,56 @@ private slots:
         QCOMPARE(Cell(again, 0, 1), QStringLiteral("4"));
     }
 
+    // A damaged saved order is told in a message box, not only in the status bar; so is every
+    // document refused in one import, all together.
+    void DamagedOrderAndRefusedDocumentsAreTold()
+    {
+        CPromptCapture prompt;
+        std::filesystem::create_directories(Inbox());
+        std::ofstream(Inbox() / "Order.json") << "{\"lines\": [";
+        std::ofstream(Inbox() / "a.opd") << "not a document";
+        std::ofstream(Inbox() / "b.opd") << "nor this";
+        COrderPadWindow window(Inbox());
+        QCOMPARE(prompt->Texts().size(), std::size_t(2));
+        QVERIFY(QString::fromStdString(prompt->Texts()[0]).contains(QStringLiteral("\n\nIt was kept as \"Order (damaged ")));
+        QCOMPARE(prompt->Texts()[1], std::string("Not taken in:\n\na.opd: It is not a transfer document (no compound "
+                                                 "file).\nb.opd: It is not a transfer document (no compound file)."));
+    }
+
     void ASecondStartForTheInboxFindsTheFirst()
     {
         COrderPadWindow window(Inbox());
         QVERIFY(window.Listen());
         QVERIFY(RaiseRunningOrderPad(Inbox()));
         QVERIFY(!RaiseRunningOrderPad(m_pDir->filePath("other").toStdU16String()));
+    }
+
+    void TheWindowIsWhollyOnTheScreenAndABoxShowsItsWholeTitle()
+    {
+        // The test screen (800 x 600) is narrower than the window would like to be.
+        COrderPadWindow window(Inbox());
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY(available.width() < 980);
+        QVERIFY2(available.contains(window.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                       .arg(window.x())
+                                                                       .arg(window.y())
+                                                                       .arg(window.width())
+                                                                       .arg(window.height())));
+
+        // A short message: the box is as wide as its title needs with a title bar's buttons beside it.
+        int nTitle = 0, nWidth = 0;
+        QTimer::singleShot(0, this,
+                           [&]
+                           {
+                               auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                               QVERIFY(pBox);
+                               nTitle = pBox->fontMetrics().horizontalAdvance(pBox->windowTitle());
+                               nWidth = pBox->width();
+                               pBox->accept();
+                           });
+        CMessageBoxPrompt().Message("Saved.");
+        QVERIFY(nTitle > 0);
+        QVERIFY2(nWidth >= nTitle + 100, qPrintable(QStringLiteral("%1 for a title of %2").arg(nWidth).arg(nTitle)));
     }
 };
 

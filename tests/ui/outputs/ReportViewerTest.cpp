@@ -9,6 +9,7 @@
 #include "outputs/ReportPage.h"
 #include "outputs/ReportPresenter.h"
 #include "outputs/ReportViewer.h"
+#include "platform/Settings.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -25,12 +26,15 @@ class CPathDialogs : public IFileDialogs
 {
 public:
     QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return QString(); }
-    QString GetSaveFileName(QWidget*, const QString&, const QString& strName, const QString&, const QString&) override
+    QString GetSaveFileName(QWidget*, const QString& strFolder, const QString& strName, const QString&,
+                            const QString&) override
     {
+        m_strFolder = strFolder;
         m_strOffered = strName;
         return m_strPath;
     }
     QString m_strPath;
+    QString m_strFolder;
     QString m_strOffered;
 };
 
@@ -102,7 +106,7 @@ private slots:
         const CReportDocument document(LongReport(90));
         CPathDialogs files;
         CReportViewer viewer(document, QStringLiteral("Selection Report Viewer"), QPageSize(QPageSize::A4), files,
-                             QString());
+                             nullptr);
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Selection Report Viewer"));
         const int nPages = viewer.PageCount();
         QVERIFY2(nPages >= 2, qPrintable(QString::number(nPages)));
@@ -129,8 +133,9 @@ private slots:
         QTemporaryDir dir;
         const CReportDocument document(LongReport(90));
         CPathDialogs files;
+        CMemorySettings folders;
         CReportViewer viewer(document, QStringLiteral("Selection Report Viewer"), QPageSize(QPageSize::A4), files,
-                             dir.path());
+                             &folders);
         files.m_strPath = dir.filePath(QStringLiteral("report.pdf"));
         viewer.Action(QStringLiteral("Save as PDF"))->trigger();
         // The model number names the file offered, without the characters a file name cannot hold.
@@ -147,6 +152,22 @@ private slots:
         QVERIFY(QString::fromStdString(prompt->Texts().front())
                     .startsWith(QStringLiteral("The report could not be saved to ") + files.m_strPath));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.pdf")});
+
+        // The next report's dialog starts where the last PDF went, not where the failed one would have.
+        CReportViewer next(document, QStringLiteral("Selection Report Viewer"), QPageSize(QPageSize::A4), files,
+                           &folders);
+        files.m_strPath.clear();
+        next.Action(QStringLiteral("Save as PDF"))->trigger();
+        QCOMPARE(files.m_strFolder, dir.path());
+
+        // A text far longer than any of the catalogue is cut, with a note, rather than laid out for minutes.
+        SSelectionReport longText = LongReport(1);
+        longText.map.Set("ProductTypeVAL", std::string(100000, 'W'));
+        files.m_strPath = dir.filePath(QStringLiteral("long.pdf"));
+        CReportViewer(CReportDocument(longText), QString(), QPageSize(QPageSize::A4), files, &folders)
+            .Action(QStringLiteral("Save as PDF"))
+            ->trigger();
+        QVERIFY(PdfText(files.m_strPath).contains(QStringLiteral("[98000 more characters not shown]")));
     }
 
     void ChartsOfTheCycleAndTheGas()
@@ -244,7 +265,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         CPathDialogs files;
-        QVERIFY(ShowReportViewer(report, QStringLiteral("Selection Report Viewer"), files, QString(), nullptr));
+        QVERIFY(ShowReportViewer(report, QStringLiteral("Selection Report Viewer"), files, nullptr, nullptr));
         QCOMPARE(runner.m_titles, QStringList{QStringLiteral("Selection Report Viewer")});
         QCOMPARE(nPages, 1);
         QCOMPARE(prompt->Texts(), std::vector<std::string>{document.Problems().join('\n').toStdString() +

@@ -288,7 +288,7 @@ private slots:
             results.GasStateButton()->click();
         }
         // Pressure and temperature in the units entered, the volume in the user's default (in³ for the U.S.).
-        QCOMPARE(titles, QStringList({"sec", "Gas Pressure (bar)", "Gas Temperature (°C)", "Gas Volume (in³)"}));
+        QCOMPARE(titles, QStringList({"sec", "Gas Pressure (bar a)", "Gas Temperature (°C)", "Gas Volume (in³)"}));
         QCOMPARE(nSeries, 3);
 
         w.sdRequiredAccumulatorVol.Set(0.0, "CU_IN");

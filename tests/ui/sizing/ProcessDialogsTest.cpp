@@ -6,6 +6,7 @@
 #include "sizing/ListCombo.h"
 #include "sizing/PistonPumpPulsationDampening.h"
 #include "sizing/PumpOverChoice.h"
+#include "sizing/ResultDialog.h"
 #include "sizing/ShockPumpOverFixed.h"
 #include "sizing/ShockPumpOverVariable.h"
 #include "sizing/ShockSuppress.h"
@@ -79,6 +80,7 @@ private slots:
         c.working.sdMaxSysPress.Set(1000.0, "PSIG");
         c.working.sdShockMaxShockPress.Set(1051.0, "PSIG");
         CShockSuppress dialog(c.s.product, c.working, c.stored);
+        QVERIFY(dialog.AssumedTemperature()->text().contains(QStringLiteral("taken as 70 \u00B0F")));
         QCOMPARE(dialog.ComputedMaximum()->text().section(' ', 0, 0), QStringLiteral("1050.00"));
         QVERIFY(RefusedWith(dialog, *prompt, kShockAboveComputed, dialog.ShockPressure()));
 
@@ -106,9 +108,19 @@ private slots:
         dialog.LengthUnit()->SelectUnit("FT");
         Enter(dialog.Length(), "20");
         prompt->Clear();
+        QString strNote;
+        script["Results"] = [&](QDialog& d)
+        {
+            strNote = static_cast<CResultDialog&>(d).CriticalEvent()->text();
+            return dlg::Cancel;
+        };
         FindButton(dialog, "OK")->click();
         QVERIFY(prompt->Texts().empty());
         QCOMPARE(script.Titles(), QStringList{QStringLiteral("Results")});
+        // The results say what the formula took besides the entries.
+        QCOMPARE(strNote, QStringLiteral("Calculated with a line inside diameter of 0.37 in, a fluid density of 0.0361 "
+                                         "lb/in\u00B3 and a gas temperature of 70 \u00B0F (assumed: shock suppression "
+                                         "has no temperature entry)."));
         QCOMPARE(c.working.bShockPipeOrTube, 0);
         QCOMPARE(c.working.dShockSchedule, 0.37);
         QCOMPARE(c.working.dShockFluidDensity, 0.0361);

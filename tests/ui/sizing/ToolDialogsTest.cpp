@@ -87,10 +87,10 @@ private slots:
         QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("810 psi"));
         // In bar: 0.9 of the entry for both below 1000 psig (100 bar absolute is 1435.7 psig).
         tool.PressureUnit()->SelectUnit("BAR");
-        QCOMPARE(tool.MinimumUnit()->text(), QStringLiteral("bar"));
-        QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("810 bar"));
+        QCOMPARE(tool.MinimumUnit()->text(), QStringLiteral("bar a"));
+        QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("810 bar a"));
         Enter(tool.MinPressure(), "50");
-        QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("45 bar"));
+        QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("45 bar a"));
         tool.PrechargeChoice(CToolOutputExisting::kIHave)->click();
         QVERIFY(tool.Precharge()->isEnabled());
         QCOMPARE(tool.focusWidget(), tool.Precharge());
@@ -163,16 +163,17 @@ private slots:
         FindButton(tool, "OK")->click();
         QCOMPARE(results.values.size(), 7);
         QCOMPARE(results.values[0], QStringLiteral("Accumulator Discharge:"));
-        // The piston optimum of 2000 psig is 1900 psig: 132.01 bar absolute, shown to one decimal.
+        // The piston optimum of 2000 psig is 1900 psig: 131.0004 bar gauge, shown to one decimal.
         QCOMPARE(results.values[4], QStringLiteral("1900 psi"));
-        QCOMPARE(results.values[5], QStringLiteral("132.0 bar"));
+        QCOMPARE(results.values[5], QStringLiteral("131.0 bar g"));
         const double dCuIn = Number(results.values[1]);
         QVERIFY2(dCuIn > 0.0 && dCuIn < 1155.0, qPrintable(results.values[1]));
         // The same volume in gallons and litres, each rounded as shown.
         QCOMPARE(Number(results.values[2]), std::round(dCuIn / 231.0 * 100.0) / 100.0);
         QVERIFY(std::fabs(Number(results.values[3]) - dCuIn * 0.016387064) <= 0.01);
         const double dExponent = Number(results.values[6]);
-        QVERIFY(dExponent >= 1.0 && dExponent <= 1.8);
+        // Two decimals; the real gas runs above the ideal 1.4 at these pressures.
+        QVERIFY2(dExponent >= 1.0 && dExponent <= 2.0 && results.values[6].size() == 4, qPrintable(results.values[6]));
         QCOMPARE(tool.result(), 0); // Cancel in the results goes back to the entries
 
         // The entered precharge, now checked, is the one used; OK in the results closes the tool.
@@ -198,7 +199,7 @@ private slots:
         EnterOutput(tool, "2000", "2000");
         FindButton(tool, "OK")->click();
         QCOMPARE(results.values, (QStringList{"Accumulator Discharge:", QStringLiteral("0 in\u00B3"),
-                                              "0 gal (US)", "0 L", "1900 psi", "132.0 bar", "0"}));
+                                              "0 gal (US)", "0 L", "1900 psi", "131.0 bar g", "0.00"}));
         QCOMPARE(prompt->Texts(),
                  std::vector<std::string>{s.product.Messages().GetMessage(msg::kToolNoAccumulatorRequired)});
     }

@@ -61,10 +61,10 @@ private slots:
         Pick(pCategory, QStringLiteral("Pressure"));
         QTest::keyClicks(pInput, "3000");
         Pick(Named<CComboUnit>(dialog, QStringLiteral("From Unit")), QStringLiteral("psia"));
-        Pick(Named<CComboUnit>(dialog, QStringLiteral("To Unit")), QStringLiteral("bar"));
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("To Unit")), QStringLiteral("bar a"));
         QCOMPARE(pResult->text(), QStringLiteral("206.84"));
 
-        // psi is gauge pressure; bar in the table is absolute.
+        // psi is gauge pressure, "bar a" absolute.
         Pick(Named<CComboUnit>(dialog, QStringLiteral("From Unit")), QStringLiteral("psi"));
         QCOMPARE(pResult->text(), QStringLiteral("207.86"));
         QCOMPARE(dialog.GetResult().GetUnit(), std::string("BAR"));
@@ -98,7 +98,7 @@ private slots:
         Named<QPushButton>(dialog, QStringLiteral("Reset to U.S. Standard Defaults"))->click();
         QCOMPARE(dialog.UnitType(), CDefaultUnits::kStandard);
         Named<QPushButton>(dialog, QStringLiteral("Reset to Metric Defaults"))->click();
-        Pick(Named<CComboUnit>(dialog, QStringLiteral("Pressure")), QStringLiteral("MPa"));
+        Pick(Named<CComboUnit>(dialog, QStringLiteral("Pressure")), QStringLiteral("MPa a"));
         QCOMPARE(dialog.UnitType(), CDefaultUnits::kCustom);
 
         dialog.accept();
