@@ -127,23 +127,12 @@ std::string Int(int n)
     return std::to_string(n);
 }
 
-// The catalogue's description of a series; the model lists give series codes without one.
-std::string SeriesDescription(IDatabase& db, const std::string& strSeries)
-{
-    IQueryDef query(db);
-    query.Open("qSeriesDescription");
-    query.SetParamValue("[parSeries]", strSeries);
-    IRecordset rows(db);
-    rows.Open(query);
-    return rows.IsEOF() ? std::string() : rows.GetString("Description");
-}
-
 // The series code with its description, from the catalogue where the code has none.
 std::string SeriesText(const SSource& s)
 {
     CPartCode series = s.d.cpcSeriesCode;
     if (series.m_strDescription.empty() && s.context.pDatabase != nullptr)
-        series.m_strDescription = SeriesDescription(*s.context.pDatabase, series.m_strCode);
+        series.m_strDescription = report::SeriesDescription(*s.context.pDatabase, series.m_strCode);
     return report::CodeDescription(series);
 }
 
@@ -187,7 +176,7 @@ std::string DescribeModelCode(const CAccumulatorData& d, IDatabase& db, const CP
     const auto shown = [](const CUnitDouble& value)
     { return value.Value() > 0.0 ? report::ValueUnitOneBlank(value, 10) : std::string(); };
     if (SameCode(code, d.cpcSeriesCode))
-        return SeriesDescription(db, code.m_strCode);
+        return report::SeriesDescription(db, code.m_strCode);
     if (SameCode(code, d.cpcPressureCode))
         return shown(d.cudMaxPressure);
     if (SameCode(code, d.cpcCapCode))

@@ -26,12 +26,26 @@ template <class T> std::string ModelNumber(const T& selection)
     return copy.BuildPartNumber();
 }
 
-// The model number, and its codes one by one with what each stands for in the catalogue.
-template <class T> std::string ModelNumberByCode(const T& selection, CReportMap& map)
+// The model number, and its codes one by one with what each stands for: the catalogue's text, or
+// for the series, size and rating, which the model lists give without one, the catalogue's series
+// name and the selection's values.
+template <class T>
+std::string ModelNumberByCode(const T& selection, CReportMap& map, IDatabase& db,
+                              const std::vector<std::pair<const CPartCode*, const CUnitDouble*>>& values)
 {
     T copy(selection);
     const std::string strNumber = copy.BuildPartNumber();
-    report::AddModelCodes(map, copy.m_lstCodes, [](const CPartCode&) { return std::string(); });
+    report::AddModelCodes(map, copy.m_lstCodes,
+                          [&](const CPartCode& code)
+                          {
+                              if (code.m_strCode == selection.cpcSeriesCode.m_strCode &&
+                                  code.m_nLocation == selection.cpcSeriesCode.m_nLocation)
+                                  return report::SeriesDescription(db, code.m_strCode);
+                              for (const auto& [pCode, pValue] : values)
+                                  if (code.m_strCode == pCode->m_strCode && code.m_nLocation == pCode->m_nLocation)
+                                      return report::ValueUnitOneBlank(*pValue, 10);
+                              return std::string();
+                          });
     return strNumber;
 }
 
@@ -77,7 +91,8 @@ SSelectionReport ProductReport(const COvrisolBase& selection, const SReportConte
                          kIsolatorLineBrand);
     const bool bCapacities = selection.iSizeMethod == COvrisolBase::kCapacities;
     FillValues(report, context,
-               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map)},
+               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map, db,
+                                                     {{&selection.cpcSizeCode, &selection.cudCapacityDisplay}})},
                 {"ProdIll", context.strProdDescription},
                 {"ProductName", ProductId(context)},
                 {"ProductTypeVAL", context.strProdType},
@@ -121,7 +136,9 @@ SSelectionReport ProductReport(const CTransferBase& selection, const SReportCont
     // The product's type stands as its description; the model's own keys are its capacity,
     // rating and service.
     FillValues(report, context,
-               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map)},
+               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map, db,
+                                                     {{&selection.cpcCapCode, &selection.cudCapacity},
+                                                      {&selection.cpcPressureCode, &selection.cudPressure}})},
                 {"ProdIll", context.strProdDescription},
                 {"ProductName", ProductId(context)},
                 {"DescriptionVAL", context.strProdType},

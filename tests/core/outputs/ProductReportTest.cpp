@@ -120,28 +120,28 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsReservoir)
     ov.iSizeMethod = COvrisolBase::kFluidLevels;
     ov.strSizeMethodText = "Reservoir fluid levels";
     ov.cudCombinedCapacity.Set(0.0, "GAL");
-    ov.cudHighFluidLevel.Set(500.0, "MM");
-    ov.cudLowFluidLevel.Set(300.0, "MM");
-    ov.cudReservoirWidth.Set(500.0, "MM");
-    ov.cudReservoirLength.Set(500.0, "MM");
-    // 0.2 x 0.5 x 0.5 m = 50 L = 3051.1872 in3, to two decimals.
-    ov.cudReservoirCapacity.Set(3051.1872047366, "CU_IN");
+    ov.cudHighFluidLevel.Set(20.0, "IN");
+    ov.cudLowFluidLevel.Set(12.5, "IN");
+    ov.cudReservoirWidth.Set(24.0, "IN");
+    ov.cudReservoirLength.Set(36.0, "IN");
+    // (20 - 12.5) x 24 x 36 = 6480 in3.
+    ov.cudReservoirCapacity.Set(6480.0, "CU_IN");
+    ov.cpcSeriesCode.m_strDescription.clear(); // as the model list gives them
+    ov.cpcSizeCode.m_strDescription.clear();
     const SSelectionReport report = ReportOf(ov, 2, "Reservoir Isolators");
     ExpectTexts(report.map, {{"CalcMethodNum", "0"},
-                             {"CapacityRequiredVAL", "3051.19  in\u00B3"},
-                             {"ReservoirLevelHighVAL", "500  mm"},
-                             {"ReservoirLevelLowVAL", "300  mm"},
-                             {"ReservoirWidthVAL", "500  mm"},
-                             {"ReservoirLengthVAL", "500  mm"}});
+                             {"CapacityRequiredVAL", "6480  in\u00B3"},
+                             {"ReservoirLevelHighVAL", "20  in"},
+                             {"ReservoirLevelLowVAL", "12.5  in"},
+                             {"ReservoirWidthVAL", "24  in"},
+                             {"ReservoirLengthVAL", "36  in"}});
     const Lines lines = LinesOf(ReportLayout(report.map));
-    for (const char* pszLine : {"Application: Reservoir fluid levels", "High Fluid Level: 500  mm",
-                                "Low Fluid Level: 300  mm", "Reservoir Width: 500  mm", "Reservoir Length: 500  mm",
-                                "Required Capacity: 3051.19  in\u00B3"})
+    for (const char* pszLine : {"Application: Reservoir fluid levels", "High Fluid Level: 20  in",
+                                "Low Fluid Level: 12.5  in", "Reservoir Width: 24  in", "Reservoir Length: 36  in",
+                                "Required Capacity: 6480  in\u00B3"})
         EXPECT_TRUE(Contains(lines, pszLine)) << pszLine;
-    // The model number code by code, as every product's report lists it.
-    EXPECT_EQ(report.map.List(reportkey::kModelCode), (CReportMap::Texts{"OV", "-20", "-S", "-N", "-1", "F"}));
     EXPECT_EQ(report.map.List(reportkey::kModelCodeDescription),
-              (CReportMap::Texts{"Ovrisol Reservoir Isolator", "20 gal", "Carbon Steel Shell, Epoxy Painted",
+              (CReportMap::Texts{"Ovrisol Reservoir Isolator", "20 gal (US)", "Carbon Steel Shell, Epoxy Painted",
                                  "Nitrile (NBR)", "Current Design", "Filtered Breather"}));
     // The capacities of the other method are not this selection's.
     EXPECT_FALSE(Contains(lines, "Cylinder Capacity: 10  gal (US)"));
@@ -273,8 +273,6 @@ TEST_F(CProductReportTest, EachProductWarnsInItsOwnWords)
         const std::string strWarning = ReportOf(selection, nProdId, "Product").map.Text("WarningVAL");
         EXPECT_NE(strWarning.find(pszWords), std::string::npos) << nProdId << ": " << strWarning;
         if (nProdId != 0)
-        {
             EXPECT_EQ(strWarning.find("this accumulator"), std::string::npos) << nProdId;
-        }
     }
 }

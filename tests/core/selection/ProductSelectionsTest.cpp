@@ -256,8 +256,7 @@ TEST(ProductSelections, OvrisolModelNumberAndStepTexts)
     ov.cudCombinedCapacity.SetValue(0.0);
     ov.cudReservoirCapacity.Set(6000.0, "CU_IN");
     EXPECT_EQ(ov.GetSelectionDisplayText(1), "Required Volume: 6000 in\u00B3");
-    // 200 mm between the levels of a 500 x 500 mm reservoir: 50 L = 3051.1872 in3, shown to two decimals.
-    ov.cudReservoirCapacity.Set(3051.1872047366, "CU_IN");
+    ov.cudReservoirCapacity.Set(3051.1872047366, "CU_IN"); // 50 L between two fluid levels
     EXPECT_EQ(ov.GetSelectionDisplayText(1), "Required Volume: 3051.19 in\u00B3");
 
     ov.cpcSeriesCode = CPartCode("OV", 1);
