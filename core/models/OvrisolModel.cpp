@@ -101,8 +101,7 @@ void ApplyOvrisolModel(COvrisolBase& stored, const SOvrisolSize& size, const CPa
     rows.Open(def);
     stored.m_lstDefaultCodes.clear();
     for (; !rows.IsEOF(); rows.MoveNext())
-        stored.m_lstDefaultCodes.emplace_back(rows.GetString("Code"), rows.GetInt("CodeLocation"),
-                                              rows.GetString("Description"));
+        stored.m_lstDefaultCodes.emplace_back(rows.GetString("Code"), rows.GetInt("CodeLocation"));
     if (former.cpcBladderCode.m_strCode == bladder.m_strCode)
         CopyFluidCompatibility(former, stored);
     else

@@ -144,6 +144,6 @@ void ApplyTransferBarrier(CTransferBase& data, const STransferRow& row, IDatabas
     rows.Open(def);
     data.m_lstDefaultCodes.clear();
     for (; !rows.IsEOF(); rows.MoveNext())
-        data.m_lstDefaultCodes.emplace_back(rows.GetString("Code"), rows.GetInt("CodeLocation"),
-                                            rows.GetString("Description"), rows.GetString("CodeType"));
+        data.m_lstDefaultCodes.emplace_back(rows.GetString("Code"), rows.GetInt("CodeLocation"), std::string(),
+                                            rows.GetString("CodeType"));
 }

@@ -126,8 +126,10 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsReservoir)
     ov.cudReservoirLength.Set(36.0, "IN");
     // (20 - 12.5) x 24 x 36 = 6480 in3.
     ov.cudReservoirCapacity.Set(6480.0, "CU_IN");
-    ov.cpcSeriesCode.m_strDescription.clear(); // as the model list gives them
+    // The codes as the model list and the series' codes give them, without texts.
+    ov.cpcSeriesCode.m_strDescription.clear();
     ov.cpcSizeCode.m_strDescription.clear();
+    ov.m_lstDefaultCodes = {CPartCode("-1", 5), CPartCode("F", 6)};
     const SSelectionReport report = ReportOf(ov, 2, "Reservoir Isolators");
     ExpectTexts(report.map, {{"CalcMethodNum", "0"},
                              {"CapacityRequiredVAL", "6480  in\u00B3"},
