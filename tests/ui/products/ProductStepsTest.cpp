@@ -238,6 +238,8 @@ private slots:
         // The text beside a button: 10 px either side, centred on the button; never negative.
         QCOMPARE(StepTextRect(rects[0], 600, 20), QRect(210, 50, 380, 20));
         QCOMPARE(StepTextRect(rects[0], 100, 20).width(), 0);
+        // The product object's word break (16) and no clip (256).
+        QCOMPARE(QtTextFlags(16 | 256), int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip));
 
         CFakeProduct product;
         CMemorySettings settings;
@@ -250,6 +252,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), view.Button(3));
         QTest::keyClick(view.Button(3), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), view.Button(0));
+        QTest::keyClick(view.Button(0), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), view.Button(3));
     }
 
     void ButtonsAndFocusFollowTheSteps()
@@ -277,6 +281,7 @@ private slots:
         QCOMPARE(States(view), (QList<bool>{true, true, false, false}));
         QCOMPARE(QApplication::focusWidget(), view.Button(1));
         QCOMPARE(view.DisplayTexts().at(0), QStringLiteral("Accumulators"));
+        QCOMPARE(view.Button(0)->accessibleDescription(), QStringLiteral("Accumulators")); // painted, and told
 
         // The application step cancelled changes nothing.
         runner.m_fnScript = [](QDialog&) { return dlg::Cancel; };
