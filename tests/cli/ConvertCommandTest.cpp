@@ -23,6 +23,9 @@ TEST(ConvertCommand, RefusesBadInputWithStatusTwo)
     EXPECT_TRUE(Refused(run, "These units are incompatible BAR GPM"));
     EXPECT_EQ(run.strOut, "");
     EXPECT_TRUE(Refused(RunCli("convert 5 Bar PSIA"), "Unit Not Found  Bar"));
+    // The engine's messages in the language of --language.
+    EXPECT_TRUE(Refused(RunCli("--language DE convert 5 BAR GPM"), "Diese Einheiten passen nicht zusammen BAR GPM"));
+    EXPECT_TRUE(Refused(RunCli("--language DE convert 5 Bar PSIA"), "Einheit nicht gefunden  Bar"));
     // "bar" alone could be gauge or absolute: refused, with the two it could be.
     EXPECT_TRUE(Refused(RunCli("convert 5 bar psi"), "Unit Not Found  bar (say which: bar a = BAR or bar g = BARG)"));
     for (const char* pszArgs : {"abc BAR PSIA", "12abc BAR PSIA", "nan BAR PSIA", "'' BAR PSIA", "5 BAR"})
