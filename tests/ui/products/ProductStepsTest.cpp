@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <stdexcept>
+
 #include <sqlite3.h>
 
 namespace
@@ -86,6 +88,8 @@ public:
     bool PerformButtonAction(int nID) override
     {
         m_ids.push_back(nID);
+        if (!m_strError.empty())
+            throw std::runtime_error(m_strError);
         return true;
     }
     int GetNumberOfButtons() override { return 4; }
@@ -97,6 +101,7 @@ public:
 
     std::vector<int> m_ids;
     bool m_bComplete = false;
+    std::string m_strError; // a catalogue error the steps run into
 };
 
 QList<bool> States(const CTesmaraView& view)
@@ -330,6 +335,11 @@ private slots:
         view.Button(3)->click();
         QCOMPARE(product.m_ids, (std::vector<int>{102, 103}));
         QCOMPARE(runner.m_titles.size(), 1);
+        // A catalogue error ends the step with its message.
+        CPromptCapture prompt;
+        product.m_strError = "DAO error 3061";
+        view.Button(0)->click();
+        QCOMPARE(prompt->Texts(), std::vector<std::string>{"DAO error 3061"});
     }
 
     void PanelWritesShowOnlyOnClose()
