@@ -1,6 +1,8 @@
 // Start-up logic without a window: language choice, default units, command line, tips, recent files.
 #include "RecordingPrompt.h"
+#include "TempFolder.h"
 #include "app/App.h"
+#include "app/OperatingRangeSetting.h"
 #include "platform/Settings.h"
 
 #include <gtest/gtest.h>
@@ -148,17 +150,11 @@ TEST(CommandLine, BadArgumentsAreRefusedWithAReason)
 class TipFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_path =
-            fs::temp_directory_path() /
-            ("tesmara-tips-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
-        Write("; comment\nFirst tip\n\nSecond tip\r\n; another\nThird tip");
-    }
-    void TearDown() override { fs::remove(m_path); }
+    void SetUp() override { Write("; comment\nFirst tip\n\nSecond tip\r\n; another\nThird tip"); }
     void Write(const std::string& strText) { std::ofstream(m_path, std::ios::binary) << strText; }
 
-    fs::path m_path;
+    const CTempFolder m_folder;
+    const fs::path m_path = m_folder / "tips.txt";
 };
 
 TEST_F(TipFileTest, TipsSkipCommentsGoRoundAndResumeOnlyForTheSameTimeStamp)
@@ -189,7 +185,7 @@ TEST_F(TipFileTest, MissingFileAndFileWithoutTipsAreTold)
     EXPECT_EQ(file.Open(m_path.string() + ".none", 0, ""), CTipFile::EState::Missing);
     Write("; only a comment\n\n");
     EXPECT_EQ(file.Open(m_path, 0, ""), CTipFile::EState::Unreadable);
-    EXPECT_EQ(file.Open(fs::temp_directory_path(), 0, ""), CTipFile::EState::Unreadable);
+    EXPECT_EQ(file.Open(m_folder.Path(), 0, ""), CTipFile::EState::Unreadable);
 }
 
 TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostFour)
@@ -208,4 +204,19 @@ TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostFour)
     CRecentFileList again;
     again.Read(settings);
     EXPECT_EQ(again.Files(), (std::vector<std::string>{"/s/e.Ac3", "/s/d.Ac3", "/s/b.Ac3"}));
+}
+
+TEST(OperatingRange, StoredInTheMinimumsUnitAndReadBackOnlyWhole)
+{
+    CMemorySettings settings;
+    ASSERT_TRUE(WriteLastOperatingRange(settings, {true, true, CUnitDouble(-40.0, "DEG_C"), CUnitDouble(212.0, "DEG_F")}));
+    EXPECT_EQ(settings.ReadString("OperatingTemperatures/Unit"), "DEG_C");
+    const SOperatingTemperatures back = ReadLastOperatingRange(settings);
+    ASSERT_TRUE(back.IsGiven());
+    EXPECT_EQ(back.sdOperatingTempMax.GetUnit(), "DEG_C");
+    EXPECT_NEAR(back.sdOperatingTempMax.Value(), 100.0, 1e-9); // 212 °F
+    EXPECT_EQ(back.sdOperatingTempMin.Value(), -40.0);
+    // A damaged number stored by hand: no range, rather than half of one.
+    ASSERT_TRUE(settings.WriteString("OperatingTemperatures/Maximum", "1e999"));
+    EXPECT_FALSE(ReadLastOperatingRange(settings).IsGiven());
 }
