@@ -1,10 +1,12 @@
-// The per-user copy of a read-only installed CAD mailbox.
+// The CAD mailbox a request uses: the build tree's own, or the user's copy of the installed one.
 #include "outputs/CadMailboxFile.h"
 
 #include "catalogue/Database.h"
+#include "platform/DataFolder.h"
 #include "platform/StringTable.h"
 #include "selection/CadConversion.h"
 
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <random>
@@ -14,12 +16,23 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// A copy that cannot be opened as a mailbox (damaged, cut short, another file) is made again.
+// A copy that cannot be opened as a mailbox (damaged, cut short, another file) is made again; so
+// is one that opens but has a damaged page, which only a drawing would meet otherwise: every page
+// is read (a few milliseconds for a mailbox).
 bool IsMailbox(const fs::path& file)
 {
     IDatabase db;
     std::string strIgnored;
-    return db.OpenForWriting(file, strIgnored);
+    if (!db.OpenForWriting(file, strIgnored))
+        return false;
+    sqlite3_stmt* pCheck = nullptr;
+    bool bWhole =
+        sqlite3_prepare_v2(db.Handle(), "PRAGMA quick_check(1)", -1, &pCheck, nullptr) == SQLITE_OK &&
+        sqlite3_step(pCheck) == SQLITE_ROW;
+    const unsigned char* pszResult = bWhole ? sqlite3_column_text(pCheck, 0) : nullptr;
+    bWhole = pszResult != nullptr && std::string(reinterpret_cast<const char*>(pszResult)) == "ok";
+    sqlite3_finalize(pCheck);
+    return bWhole;
 }
 constexpr int kStringNotInstalled = 59264, kStringNotCopied = 59265;
 } // namespace
@@ -37,8 +50,14 @@ bool IsWritableWithFolder(const fs::path& file)
     return ::access(file.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
 }
 
+bool IsWritableInPlace(const fs::path& file)
+{
+    return IsBuildDataFolder(file.has_parent_path() ? file.parent_path() : fs::path(".")) &&
+           IsWritableWithFolder(file);
+}
+
 fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder, std::string& strError,
-                           const std::function<bool(const fs::path&)>& fnWritable)
+                           const std::function<bool(const fs::path&)>& fnInPlace)
 {
     strError.clear();
     std::error_code ec;
@@ -47,7 +66,7 @@ fs::path ResolveCadMailbox(const fs::path& installed, const fs::path& userFolder
         strError = FormatString(kStringNotInstalled, {PathText(installed)});
         return fs::path();
     }
-    if (fnWritable(installed))
+    if (fnInPlace(installed))
         return installed;
 
     const fs::path copy = userFolder / installed.filename();
