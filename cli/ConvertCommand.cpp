@@ -10,6 +10,8 @@
 
 namespace
 {
+constexpr int kStringIncompatible = 59168; // "These units are incompatible %1 %2"
+
 struct SConvertArgs
 {
     std::string strValue;
@@ -36,7 +38,7 @@ int RunConvert(const SConvertArgs& args)
     const std::string strTo = *ParseUnitArgument(args.strTo);
     if (FindUnit(strFrom)->m_iCategoryID != FindUnit(strTo)->m_iCategoryID)
     {
-        std::cerr << "These units are incompatible " << strFrom << " " << strTo << '\n';
+        std::cerr << FormatString(kStringIncompatible, {strFrom, strTo}) << '\n';
         return kExitRefused;
     }
     const CUnitDouble input(*value, strFrom);

@@ -9,6 +9,8 @@
 
 namespace
 {
+constexpr int kStringUnitNotFound = 59167; // "Unit Not Found  %1"
+
 // The units whose display text has the text as its first word: "kPa" names "kPa a" alone, "bar"
 // both "bar a" and "bar g".
 std::vector<std::string> UnitsFirstNamed(const std::string& strText)
@@ -23,7 +25,8 @@ std::vector<std::string> UnitsFirstNamed(const std::string& strText)
 
 std::string UnknownUnitMessage(const std::string& strText)
 {
-    std::string strMessage = "Unit Not Found  " + strText;
+    // The engine's own message, in the language of --language; the hint stays the tool's.
+    std::string strMessage = FormatString(kStringUnitNotFound, {strText});
     const std::vector<std::string> codes = UnitsFirstNamed(strText);
     for (std::size_t i = 0; i < codes.size(); ++i)
         strMessage += (i == 0 ? " (say which: " : i + 1 == codes.size() ? " or " : ", ") + UnitDisplayText(codes[i]) +

@@ -23,6 +23,10 @@ TEST(ConvertCommand, RefusesBadInputWithStatusTwo)
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_EQ(run.strOut, "");
     EXPECT_NE(run.strErr.find("These units are incompatible BAR GPM"), std::string::npos);
+    // The engine's messages in the language of --language.
+    EXPECT_NE(RunCli("--language DE convert 5 BAR GPM").strErr.find("Diese Einheiten passen nicht zusammen BAR GPM"),
+              std::string::npos);
+    EXPECT_NE(RunCli("--language DE convert 5 Bar PSIA").strErr.find("Einheit nicht gefunden  Bar"), std::string::npos);
 
     run = RunCli("convert 5 Bar PSIA");
     EXPECT_EQ(run.nStatus, 2);

@@ -1346,14 +1346,6 @@ Open the address in your browser yourself.</source>
         <translation>Verfahren zur Größenwahl der Ovrisol</translation>
     </message>
     <message>
-        <source>I know the required cylinder and accumulator capacities.</source>
-        <translation>Ich kenne die benötigten Zylinder- und Speichervolumen.</translation>
-    </message>
-    <message>
-        <source>I know the fluid levels and dimensions of the reservoir.</source>
-        <translation>Ich kenne die Flüssigkeitsstände und Abmessungen des Tanks.</translation>
-    </message>
-    <message>
         <source>How do you want to size the reservoir isolator?</source>
         <translation>Wie möchten Sie die Tankabschottung auslegen?</translation>
     </message>
@@ -2186,10 +2178,6 @@ Der Bericht wird angezeigt ohne </translation>
     <message>
         <source>Warning: at %1 the accumulator falls short of the required volume; it would need %2 (%3) there.</source>
         <translation>Warnung: Bei %1 liefert der Speicher weniger als das erforderliche Volumen; dort wären %2 (%3) nötig.</translation>
-    </message>
-    <message>
-        <source>Warning: at %1 the accumulator delivers nothing between the pressures.</source>
-        <translation>Warnung: Bei %1 gibt der Speicher zwischen den Drücken nichts ab.</translation>
     </message>
     <message>
         <source>The accumulator delivers the required volume over the whole range.</source>
