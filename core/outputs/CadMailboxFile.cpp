@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <random>
+#include <string_view>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -18,21 +19,28 @@ namespace
 {
 // A copy that cannot be opened as a mailbox (damaged, cut short, another file) is made again; so
 // is one that opens but has a damaged page, which only a drawing would meet otherwise: every page
-// is read (a few milliseconds for a mailbox).
+// is read (a few milliseconds for a mailbox). A copy busy with another program's request is whole.
 bool IsMailbox(const fs::path& file)
 {
     IDatabase db;
     std::string strIgnored;
     if (!db.OpenForWriting(file, strIgnored))
         return false;
+    db.Close();
+    sqlite3* pDb = nullptr;
     sqlite3_stmt* pCheck = nullptr;
-    bool bWhole =
-        sqlite3_prepare_v2(db.Handle(), "PRAGMA quick_check(1)", -1, &pCheck, nullptr) == SQLITE_OK &&
-        sqlite3_step(pCheck) == SQLITE_ROW;
-    const unsigned char* pszResult = bWhole ? sqlite3_column_text(pCheck, 0) : nullptr;
-    bWhole = pszResult != nullptr && std::string(reinterpret_cast<const char*>(pszResult)) == "ok";
+    int nRc = sqlite3_open_v2(PathText(file).c_str(), &pDb, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_busy_timeout(pDb, 2000);
+    if (nRc == SQLITE_OK)
+        nRc = sqlite3_prepare_v2(pDb, "PRAGMA quick_check(1)", -1, &pCheck, nullptr);
+    if (nRc == SQLITE_OK)
+        nRc = sqlite3_step(pCheck);
+    const auto* pszResult = reinterpret_cast<const char*>(nRc == SQLITE_ROW ? sqlite3_column_text(pCheck, 0) : nullptr);
+    const bool bDamaged = nRc == SQLITE_CORRUPT || nRc == SQLITE_NOTADB ||
+                          (nRc == SQLITE_ROW && (pszResult == nullptr || std::string_view(pszResult) != "ok"));
     sqlite3_finalize(pCheck);
-    return bWhole;
+    sqlite3_close(pDb);
+    return !bDamaged;
 }
 constexpr int kStringNotInstalled = 59264, kStringNotCopied = 59265;
 } // namespace
