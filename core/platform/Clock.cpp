@@ -4,11 +4,13 @@
 #include "platform/StringTable.h"
 
 #include <cstdio>
+#include <string>
 #include <ctime>
 
 namespace
 {
 constexpr int kStringMonthBase = 988; // + month number: 989 "January" to 1000 "December"
+constexpr int kStringReportDate = 59282;  // month, day, year, time
 } // namespace
 
 SLocalTime CSystemClock::Now() const
@@ -29,8 +31,9 @@ std::string FormatReportDate(const SLocalTime& time)
 {
     const std::string strMonth =
         time.nMonth >= 1 && time.nMonth <= 12 ? LoadString(kStringMonthBase + time.nMonth) : std::string();
-    char szTime[64];
-    std::snprintf(szTime, sizeof szTime, " %d %d - %02d:%02d:%02d", time.nDay, time.nYear, time.nHour,
-                  time.nMinute, time.nSecond);
-    return strMonth + szTime;
+    char szTime[16];
+    std::snprintf(szTime, sizeof szTime, "%02d:%02d:%02d", time.nHour, time.nMinute, time.nSecond);
+    // Month, day, year and time in the order of the language.
+    return FormatString(kStringReportDate,
+                        {strMonth, std::to_string(time.nDay), std::to_string(time.nYear), szTime});
 }

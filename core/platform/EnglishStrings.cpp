@@ -414,6 +414,8 @@ void AddEnglishStrings(CStringTable& table)
         {59276, "It has no sender (\"Tesmara Name\")."},
         {59280, "Data Object Serialization Failed...!"},
         {59281, "Open OrderPad Failed!"},
+        // The report's date: month, day, year, time.
+        {59282, "%1 %2 %3 - %4"},
         // The details step run by a script: a choice its lists do not offer.
         {59228, "The %1 list offers no \"%2\": it is empty."},
         {59229, "The %1 list offers no \"%2\"; it offers %3."},

@@ -151,7 +151,7 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
                                       Path("de.pdf") + " -");
     for (const char* pszLine : {"Auswahlbericht", "Modellnummer: PA31-4-2.5G-VS", "Benötigtes Volumen: 500 in\u00B3",
                                 "A - Gesamtlänge 52 in", "B - Außendurchmesser 4,5 in",
-                                "Dichtungsklasse: Fluorkautschuk (FKM)", "Datum: März 8 2001", "Seite 1 von 1"})
+                                "Dichtungsklasse: Fluorkautschuk (FKM)", "Datum: 8. März 2001 - 14:07:09", "Seite 1 von 1"})
         EXPECT_TRUE(Has(strText, pszLine)) << pszLine << " in\n" << strText;
     EXPECT_FALSE(Has(strText, "Model Number")) << strText;
     // Reported in English, the German file's texts are read again in English by their codes.

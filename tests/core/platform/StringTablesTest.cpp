@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -18,8 +19,12 @@ std::vector<std::string> Placeholders(const std::string& strText)
 {
     static const std::regex kPlaceholder("%[sdi1-9]");
     std::vector<std::string> found;
+    std::vector<std::string> numbered;
     for (auto it = std::sregex_iterator(strText.begin(), strText.end(), kPlaceholder); it != std::sregex_iterator(); ++it)
-        found.push_back(it->str());
+        (std::isdigit(static_cast<unsigned char>(it->str()[1])) ? numbered : found).push_back(it->str());
+    // %s and %d are filled in order; %1, %2 wherever a translation puts them.
+    std::sort(numbered.begin(), numbered.end());
+    found.insert(found.end(), numbered.begin(), numbered.end());
     return found;
 }
 
