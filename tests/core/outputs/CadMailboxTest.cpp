@@ -1,10 +1,10 @@
 // The CAD mailbox: one request, one row with every field; refusals that change nothing; the
 // per-user copy of a read-only installation.
 #include "CadMailboxFixture.h"
+#include "FullDisk.h"
 #include "catalogue/Recordset.h"
 #include "outputs/CadMailboxFile.h"
 #include "outputs/CadObject.h"
-#include "platform/DataFolder.h"
 
 #include <sqlite3.h>
 
@@ -161,28 +161,18 @@ TEST_F(CCadMailboxFixture, AMailboxThatCannotBeOpenedSaysWhy)
     EXPECT_EQ(strError, "The file is not an SQLite database.");
 }
 
-// Only a build tree's mailbox is written where it is: an installed one, even where this user (root)
-// may write it, is shared and used through the user's copy.
-TEST_F(CCadMailboxFixture, OnlyABuildTreesMailboxIsWrittenInPlace)
-{
-    m_mailbox.Database().Close();
-    std::string strError;
-    EXPECT_EQ(ResolveCadMailbox(m_file, m_dir / "user", strError), m_dir / "user" / "CadMailbox.db") << strError;
-    std::ofstream(m_dir / ".build-tree") << "";
-    EXPECT_EQ(ResolveCadMailbox(m_file, m_dir / "user", strError), m_file) << strError;
-    EXPECT_TRUE(IsBuildDataFolder(fs::path(TESMARA_BUILT_CAD_MAILBOX).parent_path()));
-}
-
 TEST_F(CCadMailboxFixture, AReadOnlyInstallationIsUsedThroughTheUsersCopy)
 {
     const fs::path user = m_dir / "user";
     const auto readOnly = [](const fs::path&) { return false; };
     std::string strError;
-    // Writable: the installed file itself.
-    EXPECT_EQ(ResolveCadMailbox(m_file, user, strError, [](const fs::path&) { return true; }), m_file);
+    // Written in place only in a build tree's data folder; an installed one, even where root may write it, never.
+    std::ofstream(m_dir / ".build-tree") << "";
+    EXPECT_EQ(ResolveCadMailbox(m_file, user, strError), m_file);
+    fs::remove(m_dir / ".build-tree");
     EXPECT_FALSE(fs::exists(user));
 
-    const fs::path copy = ResolveCadMailbox(m_file, user, strError, readOnly);
+    const fs::path copy = ResolveCadMailbox(m_file, user, strError);
     ASSERT_EQ(copy, user / "CadMailbox.db") << strError;
     EXPECT_EQ(fs::file_size(copy), fs::file_size(m_file));
     // A request in the copy stays there, and the copy is used again.
@@ -267,11 +257,6 @@ TEST_F(CCadMailboxFixture, ADamagedUsersCopyIsMadeAgain)
     std::fstream(copy, std::ios::in | std::ios::out | std::ios::binary).seekp(40960).write(strPage.data(), 4096);
     fs::last_write_time(copy, fs::last_write_time(m_file) + std::chrono::hours(1));
     EXPECT_EQ(ResolveCadMailbox(m_file, copy.parent_path(), strError, [](const fs::path&) { return false; }), copy);
-    const auto bytes = [](const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    };
-    EXPECT_EQ(bytes(copy), bytes(m_file));
+    EXPECT_EQ(FileBytes(copy), FileBytes(m_file));
 }
 } // namespace
