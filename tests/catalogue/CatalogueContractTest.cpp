@@ -1,5 +1,6 @@
 // The built catalogue against the program's contract, and model searches on real data.
 #include "BuiltCatalogue.h"
+#include "CatalogueRows.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/CatalogueCheck.h"
 
@@ -16,35 +17,12 @@ constexpr double kGaugeOffset = 101314.224;
 constexpr double kCuMPerCuIn = 1.638706e-05;
 constexpr double kCuMPerGal = 0.003785413;
 
-struct SRow
-{
-    std::map<std::string, CDbValue> fields;
-    std::string Text(const std::string& f) const { return fields.at(f).AsText(); }
-};
-
-std::vector<SRow> RunQuery(IDatabase& db, const std::string& strQuery, const std::vector<std::pair<std::string, CDbValue>>& params)
-{
-    IQueryDef def(db);
-    def.Open(strQuery);
-    for (const auto& [strName, value] : params)
-        def.SetParamValue(strName, value);
-    IRecordset rows(db);
-    rows.Open(def);
-    std::vector<SRow> result;
-    for (; !rows.IsEOF(); rows.MoveNext())
-    {
-        SRow row;
-        for (int i = 0; i < rows.GetFieldCount(); ++i)
-            row.fields[rows.GetFieldName(i)] = rows.GetFieldValue(i);
-        result.push_back(row);
-    }
-    return result;
-}
+using SRow = SCatalogueRow;
 
 std::vector<SRow> Search(IDatabase& db, const std::string& strQuery, double dPsig, double dCapacityM3,
                          double dFluidM3 = 0.0, double dFlowM3Min = 0.0)
 {
-    return RunQuery(db, strQuery,
+    return QueryRows(db, strQuery,
                {{"[parPressure]", dPsig * kPaPerPsi + kGaugeOffset},
                 {"[parCapacity]", dCapacityM3},
                 {"[parFluidVolume]", dFluidM3},
@@ -133,7 +111,7 @@ TEST(CatalogueModels, HighFlowCheckSaysWhenPortsAreTooSmall)
     auto pDb = OpenBuiltCatalogue();
     ASSERT_TRUE(pDb);
     auto check = [&](double dGpm, std::int16_t nQty) {
-        return RunQuery(*pDb, "qHighFlowCheck",
+        return QueryRows(*pDb, "qHighFlowCheck",
                    {{"[parFlowRate]", dGpm * 0.003785412},
                     {"[parAccumType]", "Bladder"},
                     {"[parCapacity]", "-5G"},

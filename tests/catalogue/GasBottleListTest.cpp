@@ -1,5 +1,6 @@
 // The gas bottle lists of the built catalogue: each type's pressures and bottles, and all of them ("*").
 #include "BuiltCatalogue.h"
+#include "CatalogueRows.h"
 #include "catalogue/Catalogue.h"
 #include "units/UnitDouble.h"
 
@@ -18,37 +19,27 @@ using Bottle =
 // Every bottle the lists of one type offer, over all of its pressures.
 std::multiset<Bottle> Listed(IDatabase& db, const std::string& strType)
 {
-    IQueryDef pressures(db);
-    pressures.Open("qGbPressureAll");
-    pressures.SetParamValue("[parType]", strType);
-    IRecordset pressureRows(db);
-    pressureRows.Open(pressures);
     std::multiset<Bottle> bottles;
     double dPreviousPa = 0.0;
-    for (; !pressureRows.IsEOF(); pressureRows.MoveNext())
-    {
-        const CUnitDouble pressure(pressureRows.GetDouble("Pressure"), pressureRows.GetString("PressUnits"));
-        const double dPa = pressure.GetValue("PA");
-        EXPECT_GT(dPa, dPreviousPa) << strType << ": pressures ascend, each once";
-        dPreviousPa = dPa;
-        IQueryDef list(db);
-        list.Open("qGbList");
-        list.SetParamValue("[parType]", strType);
-        list.SetParamValue("[parPressure]", dPa);
-        IRecordset rows(db);
-        rows.Open(list);
-        EXPECT_FALSE(rows.IsEOF()) << strType << " at " << pressure.Format(0, false, true)
-                                   << " lists no bottle";
-        for (; !rows.IsEOF(); rows.MoveNext())
-        {
-            if (strType != "*")
-            {
-                EXPECT_EQ(rows.GetString("AccumulatorType"), strType);
-            }
-            bottles.insert({rows.GetString("SeriesCode"), rows.GetString("PressureCode"),
-                            rows.GetString("NomBoreCode"), rows.GetString("CapCode")});
-        }
-    }
+    ForEachRow(db, "qGbPressureAll", {{"[parType]", strType}},
+               [&](IRecordset& pressureRows)
+               {
+                   const CUnitDouble pressure(pressureRows.GetDouble("Pressure"), pressureRows.GetString("PressUnits"));
+                   const double dPa = pressure.GetValue("PA");
+                   EXPECT_GT(dPa, dPreviousPa) << strType << ": pressures ascend, each once";
+                   dPreviousPa = dPa;
+                   const std::size_t nBefore = bottles.size();
+                   ForEachRow(db, "qGbList", {{"[parType]", strType}, {"[parPressure]", dPa}},
+                              [&](IRecordset& rows)
+                              {
+                                  if (strType != "*")
+                                      EXPECT_EQ(rows.GetString("AccumulatorType"), strType);
+                                  bottles.insert({rows.GetString("SeriesCode"), rows.GetString("PressureCode"),
+                                                  rows.GetString("NomBoreCode"), rows.GetString("CapCode")});
+                              });
+                   EXPECT_GT(bottles.size(), nBefore)
+                       << strType << " at " << pressure.Format(0, false, true) << " lists no bottle";
+               });
     return bottles;
 }
 } // namespace

@@ -1,6 +1,7 @@
 // Every model of the catalogue assembles into a complete model number: each code
 // has its own position, and every detail choice sits where its default does.
 #include "BuiltCatalogue.h"
+#include "CatalogueRows.h"
 #include "catalogue/Catalogue.h"
 
 #include <gtest/gtest.h>
@@ -19,41 +20,29 @@ struct SCode
     std::string strType;
 };
 
-using Params = std::vector<std::pair<std::string, CDbValue>>;
+using Params = CatalogueParams;
 
 std::vector<SCode> Codes(IDatabase& db, const std::string& strQuery, const Params& params,
                          const std::string& strLocation = "CodeLocation", const std::string& strCode = "Code")
 {
-    IQueryDef def(db);
-    def.Open(strQuery);
-    for (const auto& [strName, value] : params)
-        def.SetParamValue(strName, value);
-    IRecordset rows(db);
-    rows.Open(def);
     std::vector<SCode> codes;
-    for (; !rows.IsEOF(); rows.MoveNext())
-    {
-        std::string strType;
-        for (int i = 0; i < rows.GetFieldCount(); ++i)
-            if (rows.GetFieldName(i) == "CodeType")
-                strType = rows.GetString(i);
-        codes.push_back({rows.GetString(strCode), rows.GetInt(strLocation), strType});
-    }
+    ForEachRow(db, strQuery, params,
+               [&](IRecordset& rows)
+               {
+                   std::string strType;
+                   for (int i = 0; i < rows.GetFieldCount(); ++i)
+                       if (rows.GetFieldName(i) == "CodeType")
+                           strType = rows.GetString(i);
+                   codes.push_back({rows.GetString(strCode), rows.GetInt(strLocation), strType});
+               });
     return codes;
 }
 
 std::vector<std::string> Texts(IDatabase& db, const std::string& strQuery, const Params& params,
                                const std::string& strField)
 {
-    IQueryDef def(db);
-    def.Open(strQuery);
-    for (const auto& [strName, value] : params)
-        def.SetParamValue(strName, value);
-    IRecordset rows(db);
-    rows.Open(def);
     std::vector<std::string> texts;
-    for (; !rows.IsEOF(); rows.MoveNext())
-        texts.push_back(rows.GetString(strField));
+    ForEachRow(db, strQuery, params, [&](IRecordset& rows) { texts.push_back(rows.GetString(strField)); });
     return texts;
 }
 

@@ -4,6 +4,7 @@
 // the program computes.
 #include "CliRunner.h"
 #include "Example.h"
+#include "ReadBack.h"
 #include "units/UnitDouble.h"
 
 #include <gtest/gtest.h>
@@ -47,22 +48,9 @@ std::vector<std::vector<std::string>> Sql(const std::string& strSql)
     return rows;
 }
 
-std::string Slurp(const fs::path& file)
-{
-    std::ostringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
-}
-
 std::string PdfText(const fs::path& file)
 {
-    std::string strText;
-    std::FILE* pPipe = popen(("pdftotext -layout '" + file.string() + "' - 2>&1").c_str(), "r");
-    char szBuffer[4096];
-    while (std::size_t n = std::fread(szBuffer, 1, sizeof szBuffer, pPipe))
-        strText.append(szBuffer, n);
-    pclose(pPipe);
-    return strText;
+    return CommandOutput("pdftotext -layout '" + file.string() + "' - 2>&1");
 }
 
 // The line of a text that holds every part, or empty text.
@@ -125,7 +113,7 @@ TEST(HelpDocuments, DataSheetsShowTheCatalogueBodies)
 
 TEST(HelpDocuments, TopicsStateTheLimitsTheChecksApply)
 {
-    const std::string strText = Slurp(kApp / "help" / "US" / "text" / "describe-application.txt");
+    const std::string strText = FileText(kApp / "help" / "US" / "text" / "describe-application.txt");
     // The highest rating of the catalogue's bodies, in psig, by the catalogue's own unit table.
     const auto rows = Sql("SELECT printf('%.0f', MAX(m.PressureRating * u.Factor + u.Offset - 101314.224) / 6894.757)"
                           " FROM Models m JOIN Units u ON u.Code = m.PressUnits");
@@ -136,7 +124,7 @@ TEST(HelpDocuments, TopicsStateTheLimitsTheChecksApply)
 
 TEST(HelpDocuments, EveryDialogWithAReferenceButtonHasAHelpTopic)
 {
-    std::string strTopics = Slurp(kApp / "help" / "US" / "text" / "topics.txt");
+    std::string strTopics = FileText(kApp / "help" / "US" / "text" / "topics.txt");
     std::replace(strTopics.begin(), strTopics.end(), '\t', ' ');
     for (const auto& row : Sql("SELECT DISTINCT Dialog FROM RefJumps WHERE Dialog <> 'ALL' AND Dialog NOT LIKE 'CDpns%'"))
         EXPECT_NE(strTopics.find(" " + row[0]), std::string::npos) << row[0] << " has no help topic";
@@ -146,7 +134,7 @@ TEST(HelpDocuments, WorkedExamplesAreWhatTheProgramComputes)
 {
     int nExamples = 0;
     for (const auto& entry : fs::directory_iterator(fs::path(TESMARA_HELP_SOURCE_DIR) / "US"))
-        for (const helpbuild::SExample& example : helpbuild::FindExamples(Slurp(entry.path())))
+        for (const helpbuild::SExample& example : helpbuild::FindExamples(FileText(entry.path())))
         {
             ++nExamples;
             std::string strArgs;

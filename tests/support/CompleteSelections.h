@@ -88,13 +88,12 @@ inline CTransferBase CompleteTransferBarrier()
     return d;
 }
 
-// A GB bottle chosen as the product: GB, 3000 psi, 10 gal, SAE-16 gas port, standard valve.
-inline CAccumulatorData CompleteGasBottle()
+// A GB bottle chosen as the product: GB, 3000 psi, 10 gal, SAE-16 gas port, standard valve
+// (the model's codes set on a selection, the accumulator's cleared).
+inline void ChooseGasBottle(CAccumulatorData& d)
 {
-    CAccumulatorData d;
     d.strAccumulatorType = "GB";
     d.strAccumulatorDesc = "Gas Bottle, 10 gal";
-    d.m_nLevel = 3;
     d.cpcSeriesCode = CPartCode("GB", 1, "Gas Bottle");
     d.cpcPressureCode = CPartCode("3", 2);
     d.cpcCapCode = CPartCode("-10G", 3);
@@ -104,6 +103,13 @@ inline CAccumulatorData CompleteGasBottle()
     d.cpcConstCode.Reset();
     d.cpcGasPortCode = CPartCode("-S", 4, "SAE-16 Gas Port (1-5/16-12 UN)");
     d.cpcGasValveCode = CPartCode("1", 5, "Standard Gas Charging Valve (7/8-14 UNF)");
+}
+
+inline CAccumulatorData CompleteGasBottle()
+{
+    CAccumulatorData d;
+    d.m_nLevel = 3;
+    ChooseGasBottle(d);
     return d;
 }
 
@@ -168,17 +174,26 @@ inline CRepairKitBase CompleteRepairKit()
     return d;
 }
 
+// The header of a selection file made in U.S. English.
+inline SSelectionHeader UsHeader(int nProdId = 0, const std::string& strProdType = "Accumulators")
+{
+    SSelectionHeader header;
+    header.strLanguageCode = "US";
+    header.strLanguageName = "U.S. English";
+    header.nLanguageNameId = 500;
+    header.strProductLine = "European Accumulators";
+    header.nProdId = nProdId;
+    header.strProdType = strProdType;
+    return header;
+}
+
 // The selection saved as the desktop saves a complete one (product "Accumulators", or the
 // product named).
 inline bool SaveCompleteSelection(const std::filesystem::path& path, const CBaseProduct& d,
                                   bool bComplete = true, int nProdId = 0,
                                   const std::string& strProdType = "Accumulators")
 {
-    SSelectionHeader header;
-    header.nProdId = nProdId;
-    header.strLanguageCode = "US";
-    header.strLanguageName = "U.S. English";
-    header.strProdType = strProdType;
+    SSelectionHeader header = UsHeader(nProdId, strProdType);
     header.bPartNumberAvailable = bComplete;
     header.bSelectionComplete = bComplete;
     std::string strError;

@@ -2,6 +2,8 @@
 // order written and every stream's bytes in hex.
 #pragma once
 
+#include "ReadBack.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -11,15 +13,9 @@
 
 inline nlohmann::json ReadOle(const std::filesystem::path& file)
 {
-    const std::string strCommand =
-        "/usr/bin/python3 " TESMARA_TEST_SUPPORT_DIR "/read_ole.py '" + file.string() + "'";
-    std::FILE* pPipe = popen(strCommand.c_str(), "r");
-    std::string strOut;
-    char szBuffer[4096];
-    while (std::size_t n = std::fread(szBuffer, 1, sizeof szBuffer, pPipe))
-        strOut.append(szBuffer, n);
-    EXPECT_EQ(pclose(pPipe), 0) << strOut;
-    return nlohmann::json::parse(strOut, nullptr, false);
+    return nlohmann::json::parse(
+        CommandOutput("/usr/bin/python3 " TESMARA_TEST_SUPPORT_DIR "/read_ole.py '" + file.string() + "'"), nullptr,
+        false);
 }
 
 inline std::string Hex(const std::string& strBytes)

@@ -1,7 +1,8 @@
-// A product host for tests: the built catalogue, U.S. English, the last window title it was given,
-// and the documents and help it was asked to show.
+// A product host for tests: the built catalogue, an application folder of its own, U.S. English,
+// the last window title it was given, and the documents and help it was asked to show.
 #pragma once
 
+#include "TempFolder.h"
 #include "platform/Settings.h"
 #include "product/ProductHost.h"
 
@@ -13,10 +14,7 @@ class CTestHost : public IProductHost
 {
 public:
     std::filesystem::path CatalogueFolder() const override { return m_catalogue; }
-    std::filesystem::path ApplicationFolder() const override
-    {
-        return std::filesystem::temp_directory_path();
-    }
+    std::filesystem::path ApplicationFolder() const override { return m_application.Path(); }
     std::string LanguageCode() const override { return "US"; }
     std::string LanguageName() const override { return "U.S. English"; }
     int LanguageNameId() const override { return 500; }
@@ -36,6 +34,7 @@ public:
     ISettings* UserSettings() override { return &m_settings; }
 
     std::filesystem::path m_catalogue = TESMARA_BUILT_CATALOGUE_DIR;
+    CTempFolder m_application{"tesmara-app"}; // a folder of this host's own, removed with it
     std::string m_strTitle;
     std::vector<std::filesystem::path> m_opened; // documents opened, in order
     std::vector<std::string> m_helpAsked;         // the dialogs help was asked for

@@ -1,5 +1,6 @@
 // Start-up logic without a window: language choice, default units, command line, tips, recent files.
 #include "RecordingPrompt.h"
+#include "TempFolder.h"
 #include "app/App.h"
 #include "platform/Settings.h"
 
@@ -148,17 +149,11 @@ TEST(CommandLine, BadArgumentsAreRefusedWithAReason)
 class TipFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_path =
-            fs::temp_directory_path() /
-            ("tesmara-tips-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
-        Write("; comment\nFirst tip\n\nSecond tip\r\n; another\nThird tip");
-    }
-    void TearDown() override { fs::remove(m_path); }
+    void SetUp() override { Write("; comment\nFirst tip\n\nSecond tip\r\n; another\nThird tip"); }
     void Write(const std::string& strText) { std::ofstream(m_path, std::ios::binary) << strText; }
 
-    fs::path m_path;
+    const CTempFolder m_folder;
+    const fs::path m_path = m_folder / "tips.txt";
 };
 
 TEST_F(TipFileTest, TipsSkipCommentsGoRoundAndResumeOnlyForTheSameTimeStamp)
@@ -189,7 +184,7 @@ TEST_F(TipFileTest, MissingFileAndFileWithoutTipsAreTold)
     EXPECT_EQ(file.Open(m_path.string() + ".none", 0, ""), CTipFile::EState::Missing);
     Write("; only a comment\n\n");
     EXPECT_EQ(file.Open(m_path, 0, ""), CTipFile::EState::Unreadable);
-    EXPECT_EQ(file.Open(fs::temp_directory_path(), 0, ""), CTipFile::EState::Unreadable);
+    EXPECT_EQ(file.Open(m_folder.Path(), 0, ""), CTipFile::EState::Unreadable);
 }
 
 TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostFour)

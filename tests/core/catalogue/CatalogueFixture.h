@@ -1,13 +1,13 @@
 // Catalogue files for the tests, written from SQL text into a temporary folder.
 #pragma once
 
+#include "TempFolder.h"
 #include "catalogue/Catalogue.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 // A small catalogue: typed columns, messages, pictures and the stored queries over them.
@@ -37,31 +37,6 @@ INSERT INTO QueryDefs VALUES
   ('qTwo', 'SELECT 1; DELETE FROM Models'),
   ('qAnonymous', 'SELECT * FROM Models WHERE Series = ?');
 )sql";
-
-// A folder of its own for each test, removed afterwards.
-class CTempFolder
-{
-public:
-    CTempFolder()
-    {
-        std::random_device random;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("tesmara-catalogue-" + std::to_string(random()) + "-" + std::to_string(random()));
-        std::filesystem::create_directories(m_path);
-    }
-    ~CTempFolder()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    CTempFolder(const CTempFolder&) = delete;
-    CTempFolder& operator=(const CTempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // Writes an SQLite file from SQL text, creating its folder.
 inline void WriteDatabase(const std::filesystem::path& file, const std::string& strSql)

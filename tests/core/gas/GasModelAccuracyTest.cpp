@@ -1,4 +1,5 @@
 // The gas model against the nitrogen reference states, held to the deviations the accuracy page states.
+#include "ReadBack.h"
 #include "gas/NitrogenState.h"
 
 #include <gtest/gtest.h>
@@ -39,10 +40,7 @@ void ReadReference(Rows& volume, Rows& kelvin)
 // The signed deviation (%) the page states for each state of its table.
 Rows StatedDeviations()
 {
-    std::ifstream in(kDocs + "/gas-model-accuracy.md");
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string strPage = all.str();
+    const std::string strPage = FileText(kDocs + "/gas-model-accuracy.md");
     Rows stated;
     const std::regex row(R"(\| (-?\d+) \| (\d+) \| [\d.]+ \| [\d.]+ \| ([+-]\d+\.\d{3}) \|)");
     for (std::sregex_iterator it(strPage.begin(), strPage.end(), row), end; it != end; ++it)

@@ -1,7 +1,9 @@
 // The other products without their windows, on the built catalogue: the reservoir isolator's
 // capacity checks, sizes and model choice; transfer barrier filters; accessories; repair kits.
 #include "BuiltCatalogue.h"
+#include "CatalogueCopy.h"
 #include "RecordingPrompt.h"
+#include "TempFolder.h"
 
 #include "catalogue/Catalogue.h"
 #include "models/AccessoryList.h"
@@ -15,7 +17,6 @@
 #include "sizing/OvrisolCapacity.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <cmath>
 #include <filesystem>
@@ -120,22 +121,11 @@ TEST(OvrisolCapacity, FluidLevelChecksInTheirOrder)
 
 TEST(OvrisolCapacity, ACatalogueWithoutSizesIsAnError)
 {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("ov-empty-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(std::filesystem::path(TESMARA_BUILT_CATALOGUE_DIR) / "AccUS.db", folder / "AccUS.db",
-                               std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::permissions(folder / "AccUS.db", std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-    sqlite3* pRaw = nullptr;
-    ASSERT_EQ(sqlite3_open((folder / "AccUS.db").string().c_str(), &pRaw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(pRaw, "DELETE FROM OvrisolSizes", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(pRaw);
+    const CTempFolder folder;
+    Exec(CopyOfCatalogue(folder.Path(), "AccUS.db"), "DELETE FROM OvrisolSizes");
     IDatabase db;
-    ASSERT_TRUE(db.Open(folder, "Acc", "US"));
+    ASSERT_TRUE(db.Open(folder.Path(), "Acc", "US"));
     EXPECT_THROW(ovrisol::MaxCapacity(db), CCatalogueError);
-    db.Close();
-    std::filesystem::remove_all(folder);
 }
 
 TEST(OvrisolCapacity, OnlyTheChosenMethodReachesTheSizeQuery)

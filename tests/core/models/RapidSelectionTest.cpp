@@ -1,7 +1,7 @@
 // The rapid selection's cascade on the built catalogue (only choices, placeholders, a changed
 // series, lists left empty) and its agreement with the model and details steps on one model of
 // each type: the same model number, report, drawing row and order pad line.
-#include "../../cli/CatalogueCopy.h"
+#include "CatalogueCopy.h"
 #include "../selection/SelectionSupport.h"
 #include "BuiltCatalogue.h"
 #include "models/DetailsStep.h"

@@ -3,6 +3,8 @@
 // of the test's own; every piston and bladder model of the catalogue drawn to its catalogue size.
 #include "BuiltCatalogue.h"
 #include "CadMailboxFixture.h"
+#include "CatalogueRows.h"
+#include "ReadBack.h"
 #include "catalogue/QueryDef.h"
 #include "catalogue/Recordset.h"
 #include "outputs/CadDrawingBuilder.h"
@@ -111,15 +113,8 @@ protected:
         const fs::path file = m_dir / "drawing.dxf";
         std::string strError;
         EXPECT_TRUE(WriteFileWhole(file, CadFileBytes(d, ECadFormat::Dxf), strError)) << strError;
-        const std::string strCommand =
-            "/usr/bin/python3 " TESMARA_TEST_SCRIPTS_DIR "/read_dxf.py '" + file.string() + "'";
-        std::FILE* pPipe = popen(strCommand.c_str(), "r");
-        std::string strOut;
-        char szBuffer[4096];
-        while (std::size_t n = std::fread(szBuffer, 1, sizeof szBuffer, pPipe))
-            strOut.append(szBuffer, n);
-        EXPECT_EQ(pclose(pPipe), 0) << strOut;
-        return nlohmann::json::parse(strOut);
+        return nlohmann::json::parse(
+            CommandOutput("/usr/bin/python3 " TESMARA_TEST_SCRIPTS_DIR "/read_dxf.py '" + file.string() + "'"));
     }
 };
 
@@ -353,29 +348,21 @@ TEST_F(CCadDrawingTest, EveryPistonAndBladderModelIsDrawnToItsCatalogueSize)
         const double dRating = models.GetDouble("PressureRating");
 
         // The catalogue's own dimension texts, "17.9 in" or "455 mm".
-        IQueryDef dims(*pCatalogue);
-        dims.Open(bPiston ? "qPistDimensions" : "qBladderDimensions");
-        if (bPiston)
-            for (const auto& [pszName, strValue] :
-                 std::vector<std::pair<const char*, std::string>>{{"[parSeries]", strSeries}, {"[parPressure]", strPressure},
-                                                                  {"[parBore]", strBore}, {"[parCapacity]", strCap},
-                                                                  {"[parDesCode]", "1"}, {"[parPortTypeCode]", ""},
-                                                                  {"[parPortSizeCode]", ""}, {"[parGasPortTypeCode]", ""},
-                                                                  {"[parGasPortSizeCode]", ""}, {"[parOptions]", ""}})
-                dims.SetParamValue(pszName, CDbValue(strValue));
-        else
-            for (const auto& [pszName, strValue] :
-                 std::vector<std::pair<const char*, std::string>>{{"[parSeries]", strSeries}, {"[parPressure]", strPressure},
-                                                                  {"[parCapacity]", strCap}, {"[parPortType]", "S"},
-                                                                  {"[parConstruction]", ""}})
-                dims.SetParamValue(pszName, CDbValue(strValue));
-        IRecordset rows(*pCatalogue);
-        rows.Open(dims);
+        const auto rows =
+            bPiston ? QueryRows(*pCatalogue, "qPistDimensions",
+                                {{"[parSeries]", strSeries}, {"[parPressure]", strPressure}, {"[parBore]", strBore},
+                                 {"[parCapacity]", strCap}, {"[parDesCode]", "1"}, {"[parPortTypeCode]", ""},
+                                 {"[parPortSizeCode]", ""}, {"[parGasPortTypeCode]", ""},
+                                 {"[parGasPortSizeCode]", ""}, {"[parOptions]", ""}})
+                    : QueryRows(*pCatalogue, "qBladderDimensions",
+                                {{"[parSeries]", strSeries}, {"[parPressure]", strPressure}, {"[parCapacity]", strCap},
+                                 {"[parPortType]", "S"}, {"[parConstruction]", ""}});
+        ASSERT_GE(rows.size(), 2u) << strSeries << strBore << strCap;
         double dCatalogue[2] = {0, 0};
-        for (int i = 0; i < 2; ++i, rows.MoveNext())
+        for (int i = 0; i < 2; ++i)
         {
             std::smatch match;
-            const std::string strValue = rows.GetString("Value");
+            const std::string strValue = rows[i].Text("Value");
             ASSERT_TRUE(std::regex_match(strValue, match, std::regex(R"(([0-9.]+) (in|mm))"))) << strValue;
             dCatalogue[i] = std::stod(match[1]) * (match[2] == "in" ? 25.4 : 1.0);
         }
@@ -432,17 +419,13 @@ TEST_F(CCadDrawingTest, EveryTransferBarrierIsDrawnToItsCatalogueSize)
         tb.BuildPartNumber();
         const std::string strWhat = tb.m_strPartNo + " " + tb.strService;
 
-        IQueryDef dims(*pCatalogue);
-        dims.Open("qTBDimensions");
-        dims.SetParamValue("[parSeries]", CDbValue(tb.cpcSeriesCode.m_strCode));
-        dims.SetParamValue("[parPressure]", CDbValue(tb.cpcPressureCode.m_strCode));
-        dims.SetParamValue("[parCapacity]", CDbValue(tb.cpcCapCode.m_strCode));
-        IRecordset rows(*pCatalogue);
-        rows.Open(dims);
         std::vector<std::string> catalogue; // A, B, C bottom port, D top port
-        for (int i = 0; i < 4 && !rows.IsEOF(); ++i, rows.MoveNext())
-            catalogue.push_back(rows.GetString("Value"));
-        ASSERT_EQ(catalogue.size(), 4u) << strWhat;
+        for (const SCatalogueRow& row : QueryRows(*pCatalogue, "qTBDimensions",
+                                                  {{"[parSeries]", tb.cpcSeriesCode.m_strCode},
+                                                   {"[parPressure]", tb.cpcPressureCode.m_strCode},
+                                                   {"[parCapacity]", tb.cpcCapCode.m_strCode}}))
+            catalogue.push_back(row.Text("Value"));
+        ASSERT_GE(catalogue.size(), 4u) << strWhat;
 
         std::string strError;
         SCadMailboxRow row;

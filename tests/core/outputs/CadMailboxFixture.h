@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CompleteSelections.h"
+#include "TempFolder.h"
 #include "catalogue/Recordset.h"
 #include "outputs/CadMailbox.h"
 #include "selection/AccumulatorData.h"
@@ -11,7 +12,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -20,18 +20,11 @@ class CCadMailboxFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() / ("tesmara-cad-" + std::to_string(std::random_device()()));
-        fs::create_directories(m_dir);
-        m_file = m_dir / "CadMailbox.db";
         fs::copy_file(TESMARA_BUILT_CAD_MAILBOX, m_file);
         std::string strError;
         ASSERT_TRUE(m_mailbox.Open(m_file, strError)) << strError;
     }
-    void TearDown() override
-    {
-        m_mailbox.Database().Close();
-        fs::remove_all(m_dir);
-    }
+    void TearDown() override { m_mailbox.Database().Close(); }
 
     static CAccumulatorData Piston() { return CompletePiston(); }
     static CAccumulatorData Bladder() { return CompleteBladder(); }
@@ -43,7 +36,8 @@ protected:
         return rows.GetRecordCount();
     }
 
-    fs::path m_dir;
-    fs::path m_file;
+    const CTempFolder m_folder{"tesmara-cad"};
+    const fs::path m_dir = m_folder.Path();
+    const fs::path m_file = m_dir / "CadMailbox.db";
     CCadMailbox m_mailbox;
 };

@@ -26,9 +26,7 @@ struct SWriter
 
 TEST(FullDisk, EveryWriterSaysSoAndLeavesTheOldFileWhole)
 {
-    SSelectionHeader header;
-    header.strLanguageCode = "US";
-    header.strProdType = "Accumulators";
+    const SSelectionHeader header = UsHeader();
     const CAccumulatorData piston = CompletePiston();
     const CCadDrawing drawing;
     const auto sendOne = [](const fs::path& inbox, std::string& strError)

@@ -2,6 +2,7 @@
 // sending, and the order pad's order: taking documents in, quantities, removal, CSV.
 #include "FullDisk.h"
 #include "OleReadBack.h"
+#include "TempFolder.h"
 #include "outputs/OrderPad.h"
 #include "outputs/OrderPadOrder.h"
 
@@ -10,7 +11,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -19,14 +19,6 @@ namespace
 class COrderPadTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("tesmara-orderpad-" + std::to_string(std::random_device()()));
-        m_inbox = m_dir / "Inbox";
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     std::vector<fs::path> InboxFiles() const
     {
         std::vector<fs::path> files;
@@ -39,8 +31,9 @@ protected:
     const SOrderLineItem m_piston{"PA31-4-150-V-SG", "1", "Accumulator Division", "Piston, 150 in\xC2\xB3", "", ""};
     const SOrderLineItem m_bottles{"GB3-20G-S1", "2", "Accumulator Division", "Gas Bottle, 20 gal, SAE-16 Gas Port",
                                    "", ""};
-    fs::path m_dir;
-    fs::path m_inbox;
+    const CTempFolder m_folder;
+    const fs::path m_dir = m_folder.Path();
+    const fs::path m_inbox = m_dir / "Inbox";
 };
 
 TEST_F(COrderPadTest, TwoLineItemsAreWrittenAsTheDocumentLaysThemOut)
@@ -237,8 +230,8 @@ TEST_F(COrderPadTest, DocumentsTheOrderCannotHoldAreRejectedWithTheirReasons)
 // Cells a spreadsheet would run as formulas start with an apostrophe; control bytes show as U+FFFD.
 TEST(OrderPadCsv, NoCellIsAFormula)
 {
-    const fs::path inbox = fs::temp_directory_path() / ("tesmara-csv-" + std::to_string(::getpid()));
-    fs::create_directories(inbox);
+    const CTempFolder folder;
+    const fs::path& inbox = folder.Path();
     std::ofstream(inbox / "Order.json") << R"json({"lines": [{"Part Number": "=HYPERLINK(\"x\")", "Quantity": "1",
         "Division": "+1", "Description": "-2+3", "Modification": "@SUM(A1)", "Customer Notes": "\tA\u0001\r\nB"}]})json";
     COrderPadOrder order(inbox);
@@ -246,6 +239,5 @@ TEST(OrderPadCsv, NoCellIsAFormula)
     ASSERT_EQ(order.Load(strError), EOrderLoad::Loaded) << strError;
     EXPECT_EQ(order.ToCsv().substr(order.ToCsv().find("\r\n") + 2),
               "\"'=HYPERLINK(\"\"x\"\")\",1,'+1,'-2+3,'@SUM(A1),\"'\tA\xEF\xBF\xBD\r\nB\"\r\n");
-    fs::remove_all(inbox);
 }
 } // namespace

@@ -2,7 +2,9 @@
 // carries; and what it leaves alone (files, the selection itself).
 #include "ReportFixture.h"
 
-#include "../../cli/CatalogueCopy.h"
+#include "CatalogueCopy.h"
+#include "CompleteSelections.h"
+#include "TempFolder.h"
 #include "catalogue/Database.h"
 #include "outputs/ReportKeys.h"
 #include "outputs/ReportLayout.h"
@@ -337,7 +339,8 @@ TEST_F(CReportMapTest, DimensionsAndPicturesOfTheModel)
 TEST_F(CReportMapTest, TheReportWritesNoFileAndChangesNothing)
 {
     // Files of others in the picture folder the report once used stay where they are.
-    const fs::path folder = fs::temp_directory_path() / ("tesmara_report_" + std::to_string(::getpid()));
+    const CTempFolder temp;
+    const fs::path& folder = temp.Path();
     fs::create_directories(folder / "graphics");
     std::ofstream(folder / "graphics" / "mine.jpg") << "not the report's";
     context.applicationFolder = folder;
@@ -352,7 +355,6 @@ TEST_F(CReportMapTest, TheReportWritesNoFileAndChangesNothing)
         nFiles += entry.is_regular_file() ? 1 : 0;
     EXPECT_EQ(nFiles, 1u);
     EXPECT_TRUE(fs::exists(folder / "graphics" / "mine.jpg"));
-    fs::remove_all(folder);
 }
 
 TEST_F(CReportMapTest, APictureTheCatalogueCannotGiveIsToldOnceAndTheReportStands)
@@ -377,17 +379,7 @@ TEST_F(CReportMapTest, AGasBottleChosenByItself)
     m_owner.m_nProdId = 1;
     context.nProdId = 1;
     context.strProdType = "Gas Bottles";
-    d.strAccumulatorType = "GB";
-    d.strAccumulatorDesc = "Gas Bottle, 10 gal";
-    d.cpcSeriesCode = CPartCode("GB", 1, "Gas Bottle");
-    d.cpcPressureCode = CPartCode("3", 2);
-    d.cpcCapCode = CPartCode("-10G", 3);
-    d.cpcNomBoreCode.Reset();
-    d.cpcDesignNumber.Reset();
-    d.cpcSealCode.Reset();
-    d.cpcConstCode.Reset();
-    d.cpcGasPortCode = CPartCode("-S", 4, "SAE-16 Gas Port (1-5/16-12 UN)");
-    d.cpcGasValveCode = CPartCode("1", 5, "Standard Gas Charging Valve (7/8-14 UNF)");
+    ChooseGasBottle(d);
     const SSelectionReport report = Report();
     ExpectTexts(report.map, {{"MODELNUMBERVAL", "GB3-10G-S1"},
                              {"ProductName", "1"},

@@ -3,6 +3,8 @@
 // whole or not at all.
 #include "../selection/SelectionSupport.h"
 #include "CompleteSelections.h"
+#include "ReadBack.h"
+#include "TempFolder.h"
 #include "outputs/XmlExport.h"
 #include "selection/AccessoryBase.h"
 #include "selection/OvrisolBase.h"
@@ -101,29 +103,11 @@ SReadBack Read(const std::string& strXml)
     return back;
 }
 
-std::string Slurp(const fs::path& path)
-{
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
-fs::path Scratch(const std::string& strName)
-{
-    const fs::path dir = fs::temp_directory_path() / ("tesmara_xml_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    return dir / strName;
-}
 
 SSelectionHeader Header()
 {
-    SSelectionHeader header;
-    header.strLanguageCode = "US";
-    header.strLanguageName = "U.S. English";
-    header.nLanguageNameId = 500;
-    header.strProductLine = "European Accumulators";
-    header.nProdId = 0;
-    header.strProdType = "Accumulators";
+    SSelectionHeader header = UsHeader();
     header.strProdDescription = "Sized <for> \"you\" & yours";
     header.bPartNumberAvailable = true;
     return header;
@@ -227,16 +211,16 @@ TEST(XmlExport, TheModelNumberAndTheSchema)
     d.cpcConstCode = CPartCode("S", 4);
     d.strAccumulatorType = "Bladder";
     d.strApplicationText = "Control characters \x01 are no XML";
-    const fs::path file = Scratch("model.xml");
+    const CTempFolder folder;
+    const fs::path file = folder / "model.xml";
     std::string strError;
     ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;
-    const SReadBack back = Read(Slurp(file));
+    const SReadBack back = Read(FileText(file));
     ASSERT_TRUE(back.strError.empty()) << back.strError;
     EXPECT_EQ(back.strModelNumber, "BA3-5GS");
     EXPECT_EQ(back.fields.at("strApplicationText").strText, "Control characters \uFFFD are no XML");
 
     EXPECT_TRUE(SchemaAccepts(file)) << "xmllint refuses " << file;
-    fs::remove_all(file.parent_path());
 }
 
 // The comparisons follow the fields: Boyle's size worked by hand, the range's three temperatures.
@@ -245,11 +229,12 @@ TEST(XmlExport, SizingComparisonAfterTheFieldsPassesTheSchema)
     CAccumulatorData d;
     SizedAuxiliaryPower(d);
     d.m_operatingTemperatures = {true, true, CUnitDouble(-20.0, "DEG_F"), CUnitDouble(60.0, "DEG_C")};
-    const fs::path file = Scratch("compared.xml");
+    const CTempFolder folder;
+    const fs::path file = folder / "compared.xml";
     std::string strError;
     ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;
     EXPECT_TRUE(SchemaAccepts(file)) << "xmllint refuses " << file;
-    const std::string strXml = Slurp(file);
+    const std::string strXml = FileText(file);
     const std::string strIsothermal = R"(<quantity name="isothermalVolume" unit="CU_IN" unitText="in³">)";
     const std::size_t nAt = strXml.find(strIsothermal);
     ASSERT_NE(nAt, std::string::npos);
@@ -258,39 +243,39 @@ TEST(XmlExport, SizingComparisonAfterTheFieldsPassesTheSchema)
                                 R"(<extreme at="system" short="false">)", R"(<extreme at="maximum" short="false">)",
                                 R"(<quantity name="sdOperatingTempMax" unit="DEG_C" unitText="°C">60</quantity>)"})
         EXPECT_NE(strXml.find(pszPart), std::string::npos) << pszPart;
-    fs::remove_all(file.parent_path());
 }
 
 TEST(XmlExport, AFileThatCannotBeWrittenIsLeftAsItWas)
 {
     CAccumulatorData d;
     CSelectionFiller(d).Fill();
-    const fs::path file = Scratch("kept.xml");
+    const CTempFolder folder;
+    const fs::path file = folder / "kept.xml";
     std::ofstream(file) << "the old export";
     std::string strError;
     // A file its owner made read-only is refused; a link, also a dangling one, is written through.
     fs::permissions(file, fs::perms::owner_read);
     EXPECT_FALSE(ExportSelectionXml(file, Header(), d, strError));
     EXPECT_EQ(strError, "The XML file could not be written to " + file.string() + ". The file is read-only.");
-    EXPECT_EQ(Slurp(file), "the old export");
+    EXPECT_EQ(FileText(file), "the old export");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     const fs::path link = file.parent_path() / "link.xml";
     fs::create_symlink("linked.xml", link);
     ASSERT_TRUE(ExportSelectionXml(link, Header(), d, strError)) << strError;
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Slurp(file.parent_path() / "linked.xml"), SelectionToXml(Header(), d));
+    EXPECT_EQ(FileText(file.parent_path() / "linked.xml"), SelectionToXml(Header(), d));
 
     EXPECT_FALSE(ExportSelectionXml(file.parent_path() / "no" / "such" / "folder.xml", Header(), d, strError));
     EXPECT_NE(strError.find("No such file or directory"), std::string::npos) << strError;
     ASSERT_TRUE(ExportSelectionXml(file, Header(), d, strError)) << strError;
-    EXPECT_EQ(Slurp(file), SelectionToXml(Header(), d));
-    fs::remove_all(file.parent_path());
+    EXPECT_EQ(FileText(file), SelectionToXml(Header(), d));
 }
 
 TEST(XmlExport, TheOtherProductsFieldByFieldAndValid)
 {
     SSelectionHeader header = Header();
-    const fs::path file = Scratch("product.xml");
+    const CTempFolder folder;
+    const fs::path file = folder / "product.xml";
     std::string strError;
     // Writes the selection, checks it against the schema and reads it back.
     const auto exported = [&](const CBaseProduct& selection, int nProdId)
@@ -299,7 +284,7 @@ TEST(XmlExport, TheOtherProductsFieldByFieldAndValid)
         EXPECT_TRUE(CanExportXml(selection));
         EXPECT_TRUE(ExportSelectionXml(file, header, selection, strError)) << strError;
         EXPECT_TRUE(SchemaAccepts(file)) << "xmllint refuses the export of product " << nProdId;
-        SReadBack back = Read(Slurp(file));
+        SReadBack back = Read(FileText(file));
         EXPECT_TRUE(back.strError.empty()) << back.strError;
         EXPECT_EQ(back.fileAttributes.at("product@id"), std::to_string(nProdId));
         return back;
@@ -375,5 +360,4 @@ TEST(XmlExport, TheOtherProductsFieldByFieldAndValid)
     EXPECT_EQ(back.fields.size(), 5u);
     EXPECT_EQ(back.fields.at("strKitType").strText, "Seal Kits");
     EXPECT_EQ(back.fields.at("strPartNumber").strText, "RK-4-N");
-    fs::remove_all(file.parent_path());
 }

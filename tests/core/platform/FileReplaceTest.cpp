@@ -1,6 +1,7 @@
 // The one writer on what is not a plain file (FIFOs, devices, folders, links to them), and
 // texts from files kept from acting on a terminal.
 #include "FullDisk.h"
+#include "TempFolder.h"
 #include "platform/ControlText.h"
 #include "platform/FileReplace.h"
 
@@ -12,8 +13,8 @@ namespace fs = std::filesystem;
 
 TEST(FileReplace, DevicesAndFifosAreWrittenThroughNeverReplaced)
 {
-    const fs::path dir = fs::temp_directory_path() / ("tesmara-replace-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const CTempFolder folder;
+    const fs::path& dir = folder.Path();
     std::string strReason;
     // A FIFO that nobody reads is refused at once rather than waited for, and stays a FIFO.
     const fs::path fifo = dir / "out.pdf";
@@ -43,7 +44,6 @@ TEST(FileReplace, DevicesAndFifosAreWrittenThroughNeverReplaced)
     EXPECT_FALSE(ReplaceFileContents(dir, "a folder", strReason));
     EXPECT_EQ(strReason, "It is a folder");
     EXPECT_EQ(FolderNames(dir), (std::vector<std::string>{"link.pdf", "null.dxf", "out.pdf"}));
-    fs::remove_all(dir);
 }
 
 TEST(ControlText, NothingFromAFileActsOnATerminalOrBreaksALine)

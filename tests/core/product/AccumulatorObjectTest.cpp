@@ -151,8 +151,8 @@ TEST(AccumulatorObject, SaveAndOpenKeepTheSelectionAndReportFailures)
     CPromptCapture capture;
     f.Choose(0);
     f.Step(101, [](CAccumulatorData& d) { d.strApplicationText = "Shock Suppression"; });
-    const fs::path file =
-        fs::temp_directory_path() / ("tesmara_product_" + std::to_string(::getpid()) + ".Ac3");
+    const CTempFolder folder;
+    const fs::path file = folder / "Shock.Ac3";
     ASSERT_TRUE(f.product.SaveData(file));
     EXPECT_FALSE(f.product.IsDirty());
     EXPECT_EQ(f.host.m_strTitle, file.stem().string() + "   Selection");
@@ -172,7 +172,6 @@ TEST(AccumulatorObject, SaveAndOpenKeepTheSelectionAndReportFailures)
     // A save into a missing folder fails aloud.
     EXPECT_FALSE(f.product.SaveData(file.parent_path() / "no-such-folder" / "x.Ac3"));
     EXPECT_EQ(capture->Texts().size(), 2u);
-    fs::remove(file);
 }
 
 TEST(AccumulatorObject, ReferencesHelpAndToolsGoToTheHostAndTheDialogs)
@@ -188,14 +187,12 @@ TEST(AccumulatorObject, ReferencesHelpAndToolsGoToTheHostAndTheDialogs)
     // The contents topic, upper-cased with ".PDF", from the reference folder; "Offer of Sale" by its name.
     EXPECT_EQ(f.product.ViewReferenceTopic(""), 0);
     EXPECT_EQ(capture->Texts().back(), "The reference document \"CONTENTS.PDF\" is not installed.");
-    const fs::path folder = fs::temp_directory_path();
+    const fs::path folder = f.host.ApplicationFolder();
     for (const char* pszFile : {"CONTENTS.PDF", "OfferOfSale.pdf"})
         std::ofstream(folder / pszFile) << "%PDF";
     EXPECT_EQ(f.product.ViewReferenceTopic(""), 1);
     f.product.OnReferenceCommand(5);
     EXPECT_EQ(f.host.m_opened, (std::vector<fs::path>{folder / "CONTENTS.PDF", folder / "OfferOfSale.pdf"}));
-    for (const char* pszFile : {"CONTENTS.PDF", "OfferOfSale.pdf"})
-        fs::remove(folder / pszFile);
 
     f.product.OnToolCommand(2);
     EXPECT_EQ(f.dialogs.m_nTool, 2);

@@ -2,6 +2,7 @@
 // layouts byte for byte, resets by level, model numbers and step texts.
 #include "BuiltCatalogue.h"
 #include "RecordingPrompt.h"
+#include "CompleteSelections.h"
 #include "SelectionSupport.h"
 
 #include "selection/AccessoryBase.h"
@@ -91,13 +92,7 @@ private:
 
 SSelectionHeader Header(int nProdId)
 {
-    SSelectionHeader h;
-    h.strLanguageCode = "US";
-    h.strLanguageName = "U.S. English";
-    h.strProductLine = "European Accumulators";
-    h.nProdId = nProdId;
-    h.strProdType = "Product " + std::to_string(nProdId);
-    return h;
+    return UsHeader(nProdId, "Product " + std::to_string(nProdId));
 }
 
 // The selection part of the file is exactly the expected bytes, and reading them gives an

@@ -1,4 +1,5 @@
 // A selection file whose unit codes the program does not know, or of the wrong kind, is refused.
+#include "CompleteSelections.h"
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
 
@@ -6,18 +7,10 @@
 
 namespace
 {
-SSelectionHeader Header()
-{
-    SSelectionHeader header;
-    header.strLanguageCode = "US";
-    header.strProdType = "Accumulators";
-    return header;
-}
-
 std::string Refusal(const CAccumulatorData& data)
 {
     std::string strError;
-    EXPECT_FALSE(ReadSelectionBytes(WriteSelectionBytes(Header(), data), strError, "x.Ac3").has_value());
+    EXPECT_FALSE(ReadSelectionBytes(WriteSelectionBytes(UsHeader(), data), strError, "x.Ac3").has_value());
     return strError;
 }
 } // namespace
@@ -50,9 +43,9 @@ TEST(SelectionUnits, ValuesNeverGivenAUnitStillOpen)
     // A new selection has empty codes where nothing set a unit yet; files saved so open as before.
     CAccumulatorData fresh;
     std::string strError;
-    EXPECT_TRUE(ReadSelectionBytes(WriteSelectionBytes(Header(), fresh), strError).has_value()) << strError;
+    EXPECT_TRUE(ReadSelectionBytes(WriteSelectionBytes(UsHeader(), fresh), strError).has_value()) << strError;
     CAccumulatorData reset;
     reset.ResetApplication(reset);
     reset.m_lstEvents.resize(1);
-    EXPECT_TRUE(ReadSelectionBytes(WriteSelectionBytes(Header(), reset), strError).has_value()) << strError;
+    EXPECT_TRUE(ReadSelectionBytes(WriteSelectionBytes(UsHeader(), reset), strError).has_value()) << strError;
 }

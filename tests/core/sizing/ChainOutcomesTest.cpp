@@ -1,6 +1,7 @@
 // What the application chains do besides sizing: message forms, refused events, and the outcomes
 // that size nothing (no accumulator required, refused results, entries that cannot be computed).
 #include "../catalogue/CatalogueFixture.h"
+#include "CatalogueCopy.h"
 #include "ApplicationFixture.h"
 
 using namespace sizing;
@@ -155,8 +156,7 @@ TEST_F(CChainTest, QuestionsAreAnsweredAndKnownCapacityOnlyChecks)
 TEST_F(CChainTest, EveryTailAndTheCannotSizeSentenceComeFromATranslatedCatalogue)
 {
     CTempFolder folder;
-    const auto copy = folder.Path() / "AccUS.db";
-    std::filesystem::copy_file(std::filesystem::path(TESMARA_BUILT_CATALOGUE_DIR) / "AccUS.db", copy);
+    const auto copy = CopyOfCatalogue(folder.Path(), "AccUS.db");
     const std::string strTail = "oder Ihre Dalrow-Vertretung.";
     WriteDatabase(copy, "UPDATE Messages SET MsgText = '" + strTail +
                             "' WHERE MsgKey = 'or contact your Dalrow Representative.';"
