@@ -2,6 +2,7 @@
 #include "RecordingPrompt.h"
 #include "TempFolder.h"
 #include "app/App.h"
+#include "app/OperatingRangeSetting.h"
 #include "platform/Settings.h"
 
 #include <gtest/gtest.h>
@@ -203,4 +204,19 @@ TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostFour)
     CRecentFileList again;
     again.Read(settings);
     EXPECT_EQ(again.Files(), (std::vector<std::string>{"/s/e.Ac3", "/s/d.Ac3", "/s/b.Ac3"}));
+}
+
+TEST(OperatingRange, StoredInTheMinimumsUnitAndReadBackOnlyWhole)
+{
+    CMemorySettings settings;
+    ASSERT_TRUE(WriteLastOperatingRange(settings, {true, true, CUnitDouble(-40.0, "DEG_C"), CUnitDouble(212.0, "DEG_F")}));
+    EXPECT_EQ(settings.ReadString("OperatingTemperatures/Unit"), "DEG_C");
+    const SOperatingTemperatures back = ReadLastOperatingRange(settings);
+    ASSERT_TRUE(back.IsGiven());
+    EXPECT_EQ(back.sdOperatingTempMax.GetUnit(), "DEG_C");
+    EXPECT_NEAR(back.sdOperatingTempMax.Value(), 100.0, 1e-9); // 212 °F
+    EXPECT_EQ(back.sdOperatingTempMin.Value(), -40.0);
+    // A damaged number stored by hand: no range, rather than half of one.
+    ASSERT_TRUE(settings.WriteString("OperatingTemperatures/Maximum", "1e999"));
+    EXPECT_FALSE(ReadLastOperatingRange(settings).IsGiven());
 }

@@ -198,11 +198,13 @@ TEST(CRecordsetValues, ValueThatBreaksItsColumnTypeIsACatalogueError)
                   "CREATE TABLE Word(Count INTEGER); INSERT INTO Word VALUES('many');"
                   "CREATE TABLE Big(X INTEGER); INSERT INTO Big VALUES(3000000000);"
                   "CREATE TABLE Frac(Bore SMALLINT); INSERT INTO Frac VALUES(2.5);"
-                  "CREATE TABLE Day(D DATETIME); INSERT INTO Day VALUES('2023-02-30');");
+                  "CREATE TABLE Day(D DATETIME); INSERT INTO Day VALUES('2023-02-30');"
+                  "CREATE TABLE Leap(D DATETIME); INSERT INTO Leap VALUES('2023-02-29');"
+                  "CREATE TABLE Bytes(Remark TEXT); INSERT INTO Bytes VALUES(x'41');");
     IDatabase db;
     ASSERT_TRUE(db.Open(folder.Path(), "Acc", "US"));
     IRecordset rows(db);
-    for (const char* pszTable : {"Small", "Word", "Big", "Frac", "Day"})
+    for (const char* pszTable : {"Small", "Word", "Big", "Frac", "Day", "Leap", "Bytes"})
     {
         EXPECT_EQ(ErrorCode([&] { rows.OpenTable(pszTable); }), CCatalogueError::TypeMismatch) << pszTable;
         EXPECT_FALSE(rows.IsOpen()); // no half result
