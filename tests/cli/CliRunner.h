@@ -1,6 +1,8 @@
 // Runs the command-line tool as a user would and captures what it prints.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -51,4 +53,14 @@ inline SCliRun RunCli(const std::string& strArgs, const std::string& strStdin = 
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
+}
+
+// Refused with this status (2, a refusal of the input, unless told) and the part in the message.
+inline ::testing::AssertionResult Refused(const SCliRun& run, const std::string& strPart = std::string(),
+                                          int nStatus = 2)
+{
+    if (run.nStatus == nStatus && Contains(run.strErr, strPart))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "status " << run.nStatus << " (wanted " << nStatus << "), said:\n"
+                                         << run.strErr << "\nwanted: " << strPart;
 }

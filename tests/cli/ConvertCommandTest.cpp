@@ -19,31 +19,18 @@ TEST(ConvertCommand, ConvertsWithDisplayTexts)
 
 TEST(ConvertCommand, RefusesBadInputWithStatusTwo)
 {
-    SCliRun run = RunCli("convert 5 BAR GPM");
-    EXPECT_EQ(run.nStatus, 2);
+    const SCliRun run = RunCli("convert 5 BAR GPM");
+    EXPECT_TRUE(Refused(run, "These units are incompatible BAR GPM"));
     EXPECT_EQ(run.strOut, "");
-    EXPECT_NE(run.strErr.find("These units are incompatible BAR GPM"), std::string::npos);
+    EXPECT_TRUE(Refused(RunCli("convert 5 Bar PSIA"), "Unit Not Found  Bar"));
     // The engine's messages in the language of --language.
-    EXPECT_NE(RunCli("--language DE convert 5 BAR GPM").strErr.find("Diese Einheiten passen nicht zusammen BAR GPM"),
-              std::string::npos);
-    EXPECT_NE(RunCli("--language DE convert 5 Bar PSIA").strErr.find("Einheit nicht gefunden  Bar"), std::string::npos);
-
-    run = RunCli("convert 5 Bar PSIA");
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_NE(run.strErr.find("Unit Not Found  Bar"), std::string::npos);
+    EXPECT_TRUE(Refused(RunCli("--language DE convert 5 BAR GPM"), "Diese Einheiten passen nicht zusammen BAR GPM"));
+    EXPECT_TRUE(Refused(RunCli("--language DE convert 5 Bar PSIA"), "Einheit nicht gefunden  Bar"));
     // "bar" alone could be gauge or absolute: refused, with the two it could be.
-    run = RunCli("convert 5 bar psi");
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_NE(run.strErr.find("Unit Not Found  bar (say which: bar a = BAR or bar g = BARG)"), std::string::npos)
-        << run.strErr;
-
-    for (const char* pszValue : {"abc", "12abc", "nan", "''"})
-    {
-        run = RunCli(std::string("convert ") + pszValue + " BAR PSIA");
-        EXPECT_EQ(run.nStatus, 2) << pszValue;
-    }
-    EXPECT_EQ(RunCli("convert 5 BAR").nStatus, 2);
-    EXPECT_EQ(RunCli("").nStatus, 2);
+    EXPECT_TRUE(Refused(RunCli("convert 5 bar psi"), "Unit Not Found  bar (say which: bar a = BAR or bar g = BARG)"));
+    for (const char* pszArgs : {"abc BAR PSIA", "12abc BAR PSIA", "nan BAR PSIA", "'' BAR PSIA", "5 BAR"})
+        EXPECT_TRUE(Refused(RunCli(std::string("convert ") + pszArgs))) << pszArgs;
+    EXPECT_TRUE(Refused(RunCli("")));
 }
 
 TEST(UnitsCommand, ListsOneCategoryOrRefusesAnUnknownOne)

@@ -163,46 +163,37 @@ TEST_F(CReportCommandTest, InGermanTheSameModelAndAGermanReport)
         EXPECT_TRUE(Has(strEnglish, pszLine)) << pszLine << " in\n" << strEnglish;
     EXPECT_FALSE(Has(strEnglish, "Kolben")) << strEnglish;
 
-    const SCliRun refused = RunCli("--language FR units");
-    EXPECT_EQ(refused.nStatus, 2);
-    EXPECT_TRUE(Has(refused.strErr, "\"FR\" is not an installed language (US, DE)")) << refused.strErr;
+    EXPECT_TRUE(Refused(RunCli("--language FR units"), "\"FR\" is not an installed language (US, DE)"));
 }
 
 TEST_F(CReportCommandTest, RefusalsAndFailures)
 {
     const std::string strSized = Sized();
     // A selection without its model and details has no report.
-    SCliRun run = RunCli("report " + strSized + " --pdf " + Path("r.pdf"));
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "the selection is not complete")) << run.strErr;
+    EXPECT_TRUE(Refused(RunCli("report " + strSized + " --pdf " + Path("r.pdf")), "the selection is not complete"));
     std::ofstream(m_dir / "junk.Ac3") << "not a selection";
-    EXPECT_EQ(RunCli("report " + Path("junk.Ac3") + " --pdf " + Path("r.pdf")).nStatus, 2);
-    EXPECT_EQ(RunCli("report " + Path("none.Ac3") + " --pdf " + Path("r.pdf")).nStatus, 2);
+    EXPECT_TRUE(Refused(RunCli("report " + Path("junk.Ac3") + " --pdf " + Path("r.pdf"))));
+    EXPECT_TRUE(Refused(RunCli("report " + Path("none.Ac3") + " --pdf " + Path("r.pdf"))));
     EXPECT_FALSE(fs::exists(m_dir / "r.pdf"));
 
     // The model and detail choices refuse what the lists do not offer, and save nothing.
-    run = RunCli("models --selection " + strSized + " --choose 999 --save " + Path("x.Ac3"));
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "There is no model in row 999: the list has rows 1 to ")) << run.strErr;
-    run = RunCli("models --selection " + strSized + " --choose 1 --save " + Path("x.Ac3") + " --detail seal=XX");
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "The seal list offers no \"XX\"; it offers ")) << run.strErr;
-    run = RunCli("models --selection " + strSized + " --choose 1 --save " + Path("x.Ac3") + " --detail valve=V");
-    EXPECT_EQ(run.nStatus, 2);
-    EXPECT_TRUE(Has(run.strErr, "has no \"valve\" list")) << run.strErr;
-    run = RunCli("models --selection " + strSized + " --choose 0 --save " + Path("x.Ac3"));
-    EXPECT_TRUE(Has(run.strErr, "There is no model in row 0: the list has rows 1 to ")) << run.strErr;
-    EXPECT_EQ(RunCli("models --selection " + strSized + " --choose 1").nStatus, 2);
-    EXPECT_EQ(RunCli("models --selection " + strSized + " --choose 1 --save " + Path("x.Ac3") + " --detail seal").nStatus, 2);
+    const std::string strModels = "models --selection " + strSized + " --save " + Path("x.Ac3");
+    for (const auto& [strArgs, strMessage] :
+         {std::pair<std::string, std::string>{" --choose 999", "There is no model in row 999: the list has rows 1 to "},
+          {" --choose 1 --detail seal=XX", "The seal list offers no \"XX\"; it offers "},
+          {" --choose 1 --detail valve=V", "has no \"valve\" list"},
+          {" --choose 0", "There is no model in row 0: the list has rows 1 to "},
+          {" --choose 1 --detail seal", ""}})
+        EXPECT_TRUE(Refused(RunCli(strModels + strArgs), strMessage)) << strArgs;
+    EXPECT_TRUE(Refused(RunCli("models --selection " + strSized + " --choose 1")));
     EXPECT_FALSE(fs::exists(m_dir / "x.Ac3"));
 
     // A complete selection, and the PDF that cannot be written or a paper that is not known.
     ASSERT_EQ(RunCli("models --selection " + strSized + " --choose 1 --save " + Path("c.Ac3")).nStatus, 0);
-    run = RunCli("report " + Path("c.Ac3") + " --pdf " + Path("no/such/folder.pdf"));
-    EXPECT_EQ(run.nStatus, 1);
-    EXPECT_TRUE(Has(run.strErr, "The report could not be saved to ")) << run.strErr;
-    EXPECT_EQ(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --paper b5").nStatus, 2);
-    EXPECT_EQ(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --catalogue /nonexistent").nStatus, 1);
+    EXPECT_TRUE(Refused(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("no/such/folder.pdf")),
+                        "The report could not be saved to ", 1));
+    EXPECT_TRUE(Refused(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --paper b5")));
+    EXPECT_TRUE(Refused(RunCli("report " + Path("c.Ac3") + " --pdf " + Path("r.pdf") + " --catalogue /nonexistent"), "", 1));
     EXPECT_TRUE(Has(Shell("SOURCE_DATE_EPOCH=1e9 '" TESMARA_BUILT_CLI "' report " + Path("c.Ac3") + " --pdf " +
                           Path("r.pdf")),
                     "SOURCE_DATE_EPOCH \"1e9\" is not a date"));
@@ -215,9 +206,8 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
          {"report " + Path("c.Ac3") + " --pdf " + Path("link.Ac3"), "models --selection " + Path("c.Ac3") +
           " --choose 1 --save " + Path("./c.Ac3"), "cad " + Path("c.Ac3") + " --svg " + Path("link.Ac3")})
     {
-        run = RunCli(strCommand);
-        EXPECT_EQ(run.nStatus, 2) << strCommand;
-        EXPECT_TRUE(Has(run.strErr, ".Ac3 is the file being read; choose another file to write.")) << run.strErr;
+        EXPECT_TRUE(Refused(RunCli(strCommand), ".Ac3 is the file being read; choose another file to write."))
+            << strCommand;
     }
     EXPECT_EQ(FileBytes(m_dir / "c.Ac3"), strSelection);
 
@@ -233,9 +223,7 @@ TEST_F(CReportCommandTest, RefusalsAndFailures)
           "models --selection " + strSized + " --choose 1 --save " + strFull + "m.Ac3'",
           "orderpad --inbox " + strFull + "inbox' add " + Path("c.Ac3")})
     {
-        run = RunCli(strCommand);
-        EXPECT_EQ(run.nStatus, 1) << strCommand;
-        EXPECT_TRUE(Has(run.strErr, "No space left on device")) << run.strErr;
+        EXPECT_TRUE(Refused(RunCli(strCommand), "No space left on device", 1)) << strCommand;
     }
     for (const char* pszName : {"r.pdf", "m.Ac3"})
         EXPECT_EQ(FileBytes(disk.Folder() / pszName), "old");
@@ -325,8 +313,6 @@ TEST_F(CReportCommandTest, AnotherProductsReportAndXml)
     header.nProdId = 5;
     header.strProdType = "Transfer Barriers";
     ASSERT_TRUE(SaveSelectionFile(m_dir / "tb.Ac3", header, tb, strError)) << strError;
-    const SCliRun refused = RunCli("report " + Path("tb.Ac3") + " --pdf " + Path("tb.pdf"));
-    EXPECT_EQ(refused.nStatus, 2);
-    EXPECT_TRUE(Has(refused.strErr, "the selection is not complete")) << refused.strErr;
+    EXPECT_TRUE(Refused(RunCli("report " + Path("tb.Ac3") + " --pdf " + Path("tb.pdf")), "the selection is not complete"));
     EXPECT_FALSE(fs::exists(m_dir / "tb.pdf"));
 }

@@ -80,10 +80,6 @@ TEST(ToolCommands, RefusalsAndTheirStatus)
         {kTemperature + "--final-pressure 14.6psi", "(field: finalPressure)"},
     };
     for (const auto& [strArgs, strMessage] : refusals)
-    {
-        const SCliRun run = RunCli(strArgs);
-        EXPECT_EQ(run.nStatus, 2) << strArgs;
-        EXPECT_TRUE(Contains(run.strErr, strMessage)) << strArgs << "\n" << run.strErr;
-    }
+        EXPECT_TRUE(Refused(RunCli(strArgs), strMessage)) << strArgs;
     EXPECT_EQ(RunCli(kOutput + "--max 3000psi --volume 1GAL --catalogue /nonexistent").nStatus, 1);
 }

@@ -1,10 +1,10 @@
 // Reservoir isolators, transfer barriers, accessories and repair kits in the desktop application, as a
 // user chooses them through the step panel: each to a complete part number, saved, a new selection,
-// the file opened again; and each dialog's refusals with their messages.
+// the file opened again; and each dialog's refusals with their messages. (Their reports and XML are the
+// core's tests; the desktop's way to them is PistonSelectionTest's.)
 #include "DesktopSession.h"
 #include "controls/ComboUnit.h"
 #include "controls/RefillComboBox.h"
-#include "outputs/ReportViewer.h"
 #include "models/ChooseSeals.h"
 #include "products/AccessoryChooseAccumulator.h"
 #include "products/AccessoryType.h"
@@ -16,14 +16,12 @@
 #include "products/TesmaraButton.h"
 #include "products/RepairKit.h"
 #include "products/RepairKitSelect.h"
-#include "products/SelectionCompleted.h"
 #include "products/TransferBarrier.h"
 #include "selection/OvrisolBase.h"
 
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
@@ -339,61 +337,6 @@ private slots:
         };
         m_pSession->Steps({kModel});
         QCOMPARE(strRow, QStringLiteral("2.5 gal (US) 5000 psi"));
-    }
-
-    void TransferBarrierReportAndXmlFromTheDesktop()
-    {
-        CPromptCapture prompt;
-        CChainScript script;
-        Choose(script, "Transfer Barriers", {true, false, true, false});
-        script["Choose Transfer Barrier Accumulator"] = [](QDialog& d)
-        {
-            auto& t = static_cast<CTransferBarrier&>(d);
-            if (!Pick(t.FilterBox(ETransferFilter::Pressure), "5000 psi"))
-                return dlg::Cancel;
-            t.Grid()->selectRow(3);
-            return PressOk(d);
-        };
-        // The panel at the end of the selection opens the report; the viewer saves it as PDF.
-        int nPages = 0;
-        script["Selection Complete"] = [](QDialog& d)
-        {
-            auto& panel = static_cast<CSelectionCompleted&>(d);
-            if (!panel.CommandButton(outputcmd::ViewSelectionReport)->isEnabled())
-                return dlg::Cancel;
-            panel.CommandButton(outputcmd::ViewSelectionReport)->click();
-            return int(QDialog::Accepted);
-        };
-        script["Selection Report Viewer"] = [&](QDialog& d)
-        {
-            auto& viewer = static_cast<CReportViewer&>(d);
-            nPages = viewer.PageCount();
-            m_pSession->Files().m_strPath = m_pSession->FilePath("barrier.pdf");
-            viewer.Action("Save as PDF")->trigger();
-            return int(QDialog::Accepted);
-        };
-        m_pSession->Steps({kModel});
-        QCOMPARE(PartNumber(), std::string("TB51-2.5G-NSSP-O"));
-        QCOMPARE(nPages, 1);
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", m_pSession->FilePath("barrier.pdf"), "-"});
-        pdftotext.waitForFinished();
-        const QString strText = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-        for (const char* pszPart : {"Model Number: TB51-2.5G-NSSP-O", "Capacity: 2.5 gal (US)",
-                                    "Pressure Rating: 5000 psi", "Service: Oil to Oil (Separates Two Hydraulic Circuits)",
-                                    "A - Overall Length", "Page 1 of 1"})
-            QVERIFY2(strText.contains(QLatin1String(pszPart)), qPrintable(pszPart + ("\n" + strText)));
-
-        // File > Export XML: the barrier's class and its fields.
-        m_pSession->Files().m_strPath = m_pSession->FilePath("barrier.xml");
-        m_pSession->App().OnCommand(cmd::ExportXml);
-        QFile file(m_pSession->Files().m_strPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString strXml = QString::fromUtf8(file.readAll());
-        QVERIFY(strXml.contains("<modelNumber>TB51-2.5G-NSSP-O</modelNumber>"));
-        QVERIFY(strXml.contains("<fields class=\"CTransferBase\">"));
-        QVERIFY(strXml.contains("<quantity name=\"cudPressure\" unit=\"PSIG\" unitText=\"psi\">5000</quantity>"));
-        QVERIFY2(prompt->Texts().empty(), prompt->Texts().empty() ? "" : prompt->Texts().front().c_str());
     }
 
     void AccessoryForAPistonSize()

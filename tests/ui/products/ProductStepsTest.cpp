@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <stdexcept>
+
 #include <sqlite3.h>
 
 namespace
@@ -86,6 +88,8 @@ public:
     bool PerformButtonAction(int nID) override
     {
         m_ids.push_back(nID);
+        if (!m_strError.empty())
+            throw std::runtime_error(m_strError);
         return true;
     }
     int GetNumberOfButtons() override { return 4; }
@@ -97,6 +101,7 @@ public:
 
     std::vector<int> m_ids;
     bool m_bComplete = false;
+    std::string m_strError; // a catalogue error the steps run into
 };
 
 QList<bool> States(const CTesmaraView& view)
@@ -238,6 +243,8 @@ private slots:
         // The text beside a button: 10 px either side, centred on the button; never negative.
         QCOMPARE(StepTextRect(rects[0], 600, 20), QRect(210, 50, 380, 20));
         QCOMPARE(StepTextRect(rects[0], 100, 20).width(), 0);
+        // The product object's word break (16) and no clip (256).
+        QCOMPARE(QtTextFlags(16 | 256), int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip));
 
         CFakeProduct product;
         CMemorySettings settings;
@@ -250,6 +257,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), view.Button(3));
         QTest::keyClick(view.Button(3), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), view.Button(0));
+        QTest::keyClick(view.Button(0), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), view.Button(3));
     }
 
     void ButtonsAndFocusFollowTheSteps()
@@ -277,6 +286,7 @@ private slots:
         QCOMPARE(States(view), (QList<bool>{true, true, false, false}));
         QCOMPARE(QApplication::focusWidget(), view.Button(1));
         QCOMPARE(view.DisplayTexts().at(0), QStringLiteral("Accumulators"));
+        QCOMPARE(view.Button(0)->accessibleDescription(), QStringLiteral("Accumulators")); // painted, and told
 
         // The application step cancelled changes nothing.
         runner.m_fnScript = [](QDialog&) { return dlg::Cancel; };
@@ -325,6 +335,11 @@ private slots:
         view.Button(3)->click();
         QCOMPARE(product.m_ids, (std::vector<int>{102, 103}));
         QCOMPARE(runner.m_titles.size(), 1);
+        // A catalogue error ends the step with its message.
+        CPromptCapture prompt;
+        product.m_strError = "DAO error 3061";
+        view.Button(0)->click();
+        QCOMPARE(prompt->Texts(), std::vector<std::string>{"DAO error 3061"});
     }
 
     void PanelWritesShowOnlyOnClose()

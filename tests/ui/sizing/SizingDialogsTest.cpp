@@ -176,6 +176,7 @@ private slots:
         SCopies c;
         CSupPumpFlow dialog(c.s.product, c.working, c.stored);
         Pass(dialog);
+        dialog.PumpRunning(false)->click();
         Enter(dialog.MinPressure(), "2950");
         Enter(dialog.Precharge(), "2950"); // equal to the minimum: passes, but above the optimum 2850
         prompt->Script({EPromptAnswer::No});
@@ -193,6 +194,7 @@ private slots:
         FindButton(dialog, "OK")->click();
         QCOMPARE(script.Titles(), QStringList{QStringLiteral("Results")});
         QCOMPARE(c.working.sdPrechargePress.Value(), 2950.0);
+        QCOMPARE(c.working.bIsPumpRunning, 0); // the answer No, as given
         QCOMPARE(dialog.result(), 0); // results cancelled: back in this dialog
     }
 
