@@ -34,7 +34,7 @@ bool MakeCadRequest(const CBaseProduct& selection, const std::filesystem::path& 
     SCadMailboxRow row;
     if (!pBox->RequestCadDrawing(conversion, row, strError, true))
     {
-        strMessage = FormatString(59043, {strModelNumber, strError});
+        strMessage = FormatString(59043, {strModelNumber, PathText(mailbox) + ": " + strError});
         return false;
     }
     request.mailbox = mailbox;
@@ -63,8 +63,9 @@ bool DrawCadRequest(const SCadRequest& request, const SCadPreferences& preferenc
     // The row is read: other requests may go on. Storing it is the mailbox's business, not the drawing's.
     std::string strIgnored;
     pBox->FinishRequest(strIgnored);
+    // Named, so that a damaged mailbox can be found.
     if (!bDrawn)
-        return false;
+        return strError = PathText(request.mailbox) + ": " + strError, false;
     drawing = BuildCadDrawing(outline, preferences, strDate);
     return true;
 }

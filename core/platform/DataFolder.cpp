@@ -30,6 +30,12 @@ fs::path DataFolderOf(const fs::path& programFolder)
     return (programFolder / ".." / "share" / kDataFolderName).lexically_normal();
 }
 
+bool IsBuildDataFolder(const fs::path& folder)
+{
+    std::error_code ec;
+    return fs::is_regular_file(folder / kBuildTreeMark, ec);
+}
+
 fs::path ProgramDataFolder()
 {
     if (fs::path folder = Variable("TESMARA_APP_DIR"); !folder.empty())

@@ -4,7 +4,7 @@
 // Relative to the folder of the running program (<prefix>/bin installed; build/app or build/cli in
 // the build tree), the data folder is ../share/tesmara-accumulator. It is the application folder:
 //   tesmara-accumulator.ini   default settings, read after the user's and the system's
-//   tips.txt, CadMailbox.db   the tips file, the CAD mailbox (a per-user copy where read-only)
+//   tips.txt, CadMailbox.db   the tips file, the CAD mailbox (used through a per-user copy when installed)
 //   catalogue/Acc<LANG>.db    one catalogue per language
 //   and whatever else the build puts there (documents, pictures, translations): it is installed whole.
 #pragma once
@@ -13,6 +13,14 @@
 
 // The data folder's name under share/.
 inline constexpr const char* kDataFolderName = "tesmara-accumulator";
+
+// The hidden file the build leaves in its own data folder, and never installs.
+inline constexpr const char* kBuildTreeMark = ".build-tree";
+
+// Whether folder is a build tree's data folder (it holds kBuildTreeMark): the only data folder the
+// programs ever write in. An installed one is shared by every user and stays as installed, even
+// for root.
+bool IsBuildDataFolder(const std::filesystem::path& folder);
 
 // The folder of the running program's executable, symbolic links resolved; the current folder
 // when the system cannot tell.

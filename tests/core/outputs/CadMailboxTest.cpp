@@ -1,6 +1,7 @@
 // The CAD mailbox: one request, one row with every field; refusals that change nothing; the
 // per-user copy of a read-only installation.
 #include "CadMailboxFixture.h"
+#include "FullDisk.h"
 #include "catalogue/Recordset.h"
 #include "outputs/CadMailboxFile.h"
 #include "outputs/CadObject.h"
@@ -165,11 +166,13 @@ TEST_F(CCadMailboxFixture, AReadOnlyInstallationIsUsedThroughTheUsersCopy)
     const fs::path user = m_dir / "user";
     const auto readOnly = [](const fs::path&) { return false; };
     std::string strError;
-    // Writable: the installed file itself.
-    EXPECT_EQ(ResolveCadMailbox(m_file, user, strError, [](const fs::path&) { return true; }), m_file);
+    // Written in place only in a build tree's data folder; an installed one, even where root may write it, never.
+    std::ofstream(m_dir / ".build-tree") << "";
+    EXPECT_EQ(ResolveCadMailbox(m_file, user, strError), m_file);
+    fs::remove(m_dir / ".build-tree");
     EXPECT_FALSE(fs::exists(user));
 
-    const fs::path copy = ResolveCadMailbox(m_file, user, strError, readOnly);
+    const fs::path copy = ResolveCadMailbox(m_file, user, strError);
     ASSERT_EQ(copy, user / "CadMailbox.db") << strError;
     EXPECT_EQ(fs::file_size(copy), fs::file_size(m_file));
     // A request in the copy stays there, and the copy is used again.
@@ -248,5 +251,12 @@ TEST_F(CCadMailboxFixture, ADamagedUsersCopyIsMadeAgain)
     std::string strError;
     EXPECT_EQ(ResolveCadMailbox(m_file, copy.parent_path(), strError, [](const fs::path&) { return false; }), copy);
     EXPECT_EQ(fs::file_size(copy), fs::file_size(m_file));
+
+    // One that opens but has a damaged page, which only a drawing would meet: made again too.
+    const std::string strPage(4096, '\xFF');
+    std::fstream(copy, std::ios::in | std::ios::out | std::ios::binary).seekp(40960).write(strPage.data(), 4096);
+    fs::last_write_time(copy, fs::last_write_time(m_file) + std::chrono::hours(1));
+    EXPECT_EQ(ResolveCadMailbox(m_file, copy.parent_path(), strError, [](const fs::path&) { return false; }), copy);
+    EXPECT_EQ(FileBytes(copy), FileBytes(m_file));
 }
 } // namespace
