@@ -453,6 +453,7 @@ TEST_F(CReportMapTest, AGasBottleWithAPistonBodyIsAGasBottleInEveryOutput)
         for (const SReportRow& row : section.rows)
             lines.push_back(row.strLabel + " " + row.strValue);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Gas Valve Port: Gas Charging Valve with Gauge Port"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Gas Port: 1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Accumulator Series: PG Piston-Style Gas Bottle"), lines.end());
     for (const std::string& strLine : lines)
         EXPECT_EQ(strLine.find("Hydraulic Port Modification"), std::string::npos) << strLine;
