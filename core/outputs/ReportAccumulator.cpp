@@ -127,23 +127,12 @@ std::string Int(int n)
     return std::to_string(n);
 }
 
-// The catalogue's description of a series; the model lists give series codes without one.
-std::string SeriesDescription(IDatabase& db, const std::string& strSeries)
-{
-    IQueryDef query(db);
-    query.Open("qSeriesDescription");
-    query.SetParamValue("[parSeries]", strSeries);
-    IRecordset rows(db);
-    rows.Open(query);
-    return rows.IsEOF() ? std::string() : rows.GetString("Description");
-}
-
 // The series code with its description, from the catalogue where the code has none.
 std::string SeriesText(const SSource& s)
 {
     CPartCode series = s.d.cpcSeriesCode;
     if (series.m_strDescription.empty() && s.context.pDatabase != nullptr)
-        series.m_strDescription = SeriesDescription(*s.context.pDatabase, series.m_strCode);
+        series.m_strDescription = report::SeriesDescription(*s.context.pDatabase, series.m_strCode);
     return report::CodeDescription(series);
 }
 
@@ -152,20 +141,52 @@ bool SameCode(const CPartCode& a, const CPartCode& b)
     return a.m_strCode == b.m_strCode && a.m_nLocation == b.m_nLocation;
 }
 
+// The catalogue's name of a piston body's port style (its design number), which a gas bottle
+// chosen by itself takes from the model row without a description.
+std::string PortStyleDescription(const CAccumulatorData& d, IDatabase& db)
+{
+    IQueryDef query(db);
+    query.Open("qDetailPistonPort");
+    query.SetParamValue("[parAccumType]", d.strAccumulatorType);
+    query.SetParamValue("[parBoreSize]", d.cpcNomBoreCode.m_strCode);
+    query.SetParamValue("[parCapacity]", d.cpcCapCode.m_strCode);
+    query.SetParamValue("[parPressure]", d.cpcPressureCode.m_strCode);
+    query.SetParamValue("[parDesignNumber]", d.cpcDesignNumber.m_strCode);
+    IRecordset rows(db);
+    for (rows.Open(query); !rows.IsEOF(); rows.MoveNext())
+        if (rows.GetString("Code") == d.cpcDesignNumber.m_strCode)
+            return rows.GetString("Description");
+    return std::string();
+}
+
+// The options one code of the number stands for, as the catalogue lists them in its dimensions.
+std::string OptionNames(const CAccumulatorData& d)
+{
+    std::string strNames;
+    for (const SOptionElement& option : d.m_caSelectedOptionArray)
+        strNames += (strNames.empty() ? "" : ", ") + option.code.m_strDescription;
+    return strNames;
+}
+
 // What a code of the model number stands for where the model lists gave it no description: the
-// series, the rating, the capacity or the bore that the selection holds beside it.
+// series, the rating, the capacity, the bore, the port style or the options that the selection
+// holds beside it.
 std::string DescribeModelCode(const CAccumulatorData& d, IDatabase& db, const CPartCode& code)
 {
     const auto shown = [](const CUnitDouble& value)
     { return value.Value() > 0.0 ? report::ValueUnitOneBlank(value, 10) : std::string(); };
     if (SameCode(code, d.cpcSeriesCode))
-        return SeriesDescription(db, code.m_strCode);
+        return report::SeriesDescription(db, code.m_strCode);
     if (SameCode(code, d.cpcPressureCode))
         return shown(d.cudMaxPressure);
     if (SameCode(code, d.cpcCapCode))
         return shown(d.cudCapacityAccEach);
     if (SameCode(code, d.cpcNomBoreCode))
         return shown(d.cudBoreDisplay);
+    if (SameCode(code, d.cpcOptionCode))
+        return OptionNames(d);
+    if (SameCode(code, d.cpcDesignNumber) && d.strAccumulatorType == "Piston")
+        return PortStyleDescription(d, db);
     return std::string();
 }
 

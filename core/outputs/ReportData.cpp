@@ -132,6 +132,16 @@ void AddLabelAndValueKeys(CReportMap& map, const SReportContext& context, IDatab
     }
 }
 
+std::string SeriesDescription(IDatabase& db, const std::string& strSeries)
+{
+    IQueryDef query(db);
+    query.Open("qSeriesDescription");
+    query.SetParamValue("[parSeries]", strSeries);
+    IRecordset rows(db);
+    rows.Open(query);
+    return rows.IsEOF() ? std::string() : rows.GetString("Description");
+}
+
 void AddModelCodes(CReportMap& map, std::vector<CPartCode> codes,
                    const std::function<std::string(const CPartCode&)>& fnDescribe)
 {

@@ -91,6 +91,8 @@ void AddDimensionRows(CReportMap& map, IDatabase& db, const char* pszQuery,
 // to the number ("_", empty, or out of its positions) are left out.
 void AddModelCodes(CReportMap& map, std::vector<CPartCode> codes,
                    const std::function<std::string(const CPartCode&)>& fnDescribe);
+// The catalogue's description of a series; the model lists give series codes without one.
+std::string SeriesDescription(IDatabase& db, const std::string& strSeries);
 // The brand picture alone, for a report without a drawing.
 void LoadBrand(SSelectionReport& report, IDatabase& db, const std::string& strBrandName);
 // The dimension drawing named by "qSelRepPicture" (last row) and the brand picture, from "qGetImage".

@@ -3,6 +3,8 @@
 #include "outputs/ReportFillers.h"
 #include "outputs/ReportFormat.h"
 
+#include "catalogue/QueryDef.h"
+#include "catalogue/Recordset.h"
 #include "platform/StringTable.h"
 #include "selection/AccessoryBase.h"
 #include "selection/OvrisolBase.h"
@@ -26,6 +28,33 @@ template <class T> std::string ModelNumber(const T& selection)
     return copy.BuildPartNumber();
 }
 
+// The model number, and its codes one by one with what each stands for: the catalogue's text, or
+// for the series, size and rating, which the model lists give without one, the catalogue's series
+// name and the selection's values.
+template <class T>
+std::string ModelNumberByCode(const T& selection, CReportMap& map, IDatabase& db,
+                              const std::vector<std::pair<const CPartCode*, const CUnitDouble*>>& values,
+                              const std::vector<CPartCode>& described = {})
+{
+    T copy(selection);
+    const std::string strNumber = copy.BuildPartNumber();
+    report::AddModelCodes(map, copy.m_lstCodes,
+                          [&](const CPartCode& code)
+                          {
+                              if (code.m_strCode == selection.cpcSeriesCode.m_strCode &&
+                                  code.m_nLocation == selection.cpcSeriesCode.m_nLocation)
+                                  return report::SeriesDescription(db, code.m_strCode);
+                              for (const auto& [pCode, pValue] : values)
+                                  if (code.m_strCode == pCode->m_strCode && code.m_nLocation == pCode->m_nLocation)
+                                      return report::ValueUnitOneBlank(*pValue, 10);
+                              for (const CPartCode& other : described)
+                                  if (code.m_strCode == other.m_strCode && code.m_nLocation == other.m_nLocation)
+                                      return other.m_strDescription;
+                              return std::string();
+                          });
+    return strNumber;
+}
+
 void FillValues(SSelectionReport& report, const SReportContext& context, const Texts& own)
 {
     report::AddLabelAndValueKeys(report.map, context, *context.pDatabase,
@@ -34,6 +63,22 @@ void FillValues(SSelectionReport& report, const SReportContext& context, const T
                                      const auto it = own.find(strKey);
                                      return it == own.end() ? std::string() : it->second;
                                  });
+}
+
+// The codes every model of a series carries, with the catalogue's texts in its language (the
+// selection keeps the codes alone).
+std::vector<CPartCode> SeriesCodes(IDatabase& db, const char* pszQuery,
+                                   const std::vector<std::pair<std::string, std::string>>& params)
+{
+    IQueryDef def(db);
+    def.Open(pszQuery);
+    for (const auto& [strName, strValue] : params)
+        def.SetParamValue(strName, strValue);
+    IRecordset rows(db);
+    std::vector<CPartCode> codes;
+    for (rows.Open(def); !rows.IsEOF(); rows.MoveNext())
+        codes.emplace_back(rows.GetString("Code"), rows.GetInt("CodeLocation"), rows.GetString("Description"));
+    return codes;
 }
 
 std::string ProductId(const SReportContext& context)
@@ -68,7 +113,9 @@ SSelectionReport ProductReport(const COvrisolBase& selection, const SReportConte
                          kIsolatorLineBrand);
     const bool bCapacities = selection.iSizeMethod == COvrisolBase::kCapacities;
     FillValues(report, context,
-               {{"MODELNUMBERVAL", ModelNumber(selection)},
+               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map, db,
+                                                     {{&selection.cpcSizeCode, &selection.cudCapacityDisplay}},
+                                                     SeriesCodes(db, "qOvrisolPartNumber", {{"[parSeries]", strSeries}}))},
                 {"ProdIll", context.strProdDescription},
                 {"ProductName", ProductId(context)},
                 {"ProductTypeVAL", context.strProdType},
@@ -85,8 +132,9 @@ SSelectionReport ProductReport(const COvrisolBase& selection, const SReportConte
                 {"SumAccCapVAL", Measure(selection.cudAccumulatorCapacity)},
                 {"SumCylinderCapVAL", Measure(selection.cudCylinderCapacity)},
                 {"CalcMethodNum", report::Flag(bCapacities)},
+                // Two decimals, as an accumulator's: a volume between fluid levels has many.
                 {"CapacityRequiredVAL",
-                 Measure(bCapacities ? selection.cudCombinedCapacity : selection.cudReservoirCapacity)},
+                 report::ValueUnit(bCapacities ? selection.cudCombinedCapacity : selection.cudReservoirCapacity, 2)},
                 {"SealClassVAL", selection.cpcBladderCode.m_strDescription}});
     return report;
 }
@@ -111,7 +159,12 @@ SSelectionReport ProductReport(const CTransferBase& selection, const SReportCont
     // The product's type stands as its description; the model's own keys are its capacity,
     // rating and service.
     FillValues(report, context,
-               {{"MODELNUMBERVAL", ModelNumber(selection)},
+               {{"MODELNUMBERVAL", ModelNumberByCode(selection, report.map, db,
+                                                     {{&selection.cpcCapCode, &selection.cudCapacity},
+                                                      {&selection.cpcPressureCode, &selection.cudPressure}},
+                                                     SeriesCodes(db, "qBladderPartNumber",
+                                                                 {{"[parSeries]", strSeries},
+                                                                  {"[parPressure]", selection.cpcPressureCode.m_strCode}}))},
                 {"ProdIll", context.strProdDescription},
                 {"ProductName", ProductId(context)},
                 {"DescriptionVAL", context.strProdType},

@@ -107,7 +107,9 @@ std::string COvrisolBase::GetSelectionDisplayText(int nStep) const
     {
         if (cudCombinedCapacity.Value() == 0.0 && cudReservoirCapacity.Value() == 0.0)
             return std::string();
-        return LoadString(kStringRequiredVolume) + ValueWithUnit(RequiredCapacity());
+        // A volume from the fluid levels has many decimals: two, as the accumulators' required capacity.
+        const CUnitDouble required = RequiredCapacity();
+        return LoadString(kStringRequiredVolume) + required.FormatPrecision("2") + " " + required.GetUnitString();
     }
     if (nStep == 2 && !cpcSeriesCode.m_strCode.empty())
         return ValueWithUnit(cudCapacityDisplay) + ", " + strConstruction + ", " + cpcBladderCode.m_strDescription +

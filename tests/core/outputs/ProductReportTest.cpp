@@ -126,6 +126,10 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsReservoir)
     ov.cudReservoirLength.Set(36.0, "IN");
     // (20 - 12.5) x 24 x 36 = 6480 in3.
     ov.cudReservoirCapacity.Set(6480.0, "CU_IN");
+    // The codes as the model list and the series' codes give them, without texts.
+    ov.cpcSeriesCode.m_strDescription.clear();
+    ov.cpcSizeCode.m_strDescription.clear();
+    ov.m_lstDefaultCodes = {CPartCode("-1", 5), CPartCode("F", 6)};
     const SSelectionReport report = ReportOf(ov, 2, "Reservoir Isolators");
     ExpectTexts(report.map, {{"CalcMethodNum", "0"},
                              {"CapacityRequiredVAL", "6480  in\u00B3"},
@@ -138,6 +142,9 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsReservoir)
                                 "Low Fluid Level: 12.5  in", "Reservoir Width: 24  in", "Reservoir Length: 36  in",
                                 "Required Capacity: 6480  in\u00B3"})
         EXPECT_TRUE(Contains(lines, pszLine)) << pszLine;
+    EXPECT_EQ(report.map.List(reportkey::kModelCodeDescription),
+              (CReportMap::Texts{"Ovrisol Reservoir Isolator", "20 gal (US)", "Carbon Steel Shell, Epoxy Painted",
+                                 "Nitrile (NBR)", "Current Design", "Filtered Breather"}));
     // The capacities of the other method are not this selection's.
     EXPECT_FALSE(Contains(lines, "Cylinder Capacity: 10  gal (US)"));
 }

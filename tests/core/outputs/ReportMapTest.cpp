@@ -267,6 +267,7 @@ TEST_F(CReportMapTest, EventsHaveTheirOwnKeysAndTheSingleValuesStay)
     second.sdEvStartTime.Set(4.25, "SEC");
     d.m_lstEvents = {first, second};
     d.m_caSelectedOptionArray = {{0, CPartCode("G", 20, "Gas Valve Guard")}};
+    d.cpcOptionCode = CPartCode("-G", 12);
     d.sdEnterPumpSize.Set(0.0, "GPM");
 
     const SSelectionReport report = Report();
@@ -303,6 +304,7 @@ TEST_F(CReportMapTest, EventsHaveTheirOwnKeysAndTheSingleValuesStay)
                              {"TotalDurationVAL", "12.5  sec"}});
     EXPECT_EQ(report.map.List(reportkey::kOptionsSelected), T{"G"});
     EXPECT_EQ(report.map.List(reportkey::kOptionsDescription), T{"Gas Valve Guard"});
+    EXPECT_EQ(report.map.List(reportkey::kModelCodeDescription).back(), "Gas Valve Guard") << "the option code";
 }
 
 TEST_F(CReportMapTest, DimensionsAndPicturesOfTheModel)
@@ -329,6 +331,12 @@ TEST_F(CReportMapTest, DimensionsAndPicturesOfTheModel)
         EXPECT_EQ(pPicture->bytes[0], 0xFF);
         EXPECT_EQ(pPicture->bytes[1], 0xD8);
     }
+    // Printed 3.75 in wide, sharp at 300 dpi: 1125 pixels or more, by the JPEG's frame header.
+    const std::vector<unsigned char>& jpeg = report.picture.bytes;
+    std::size_t nWidth = 0;
+    for (std::size_t i = 2; i + 8 < jpeg.size() && nWidth == 0; i += 2 + (jpeg[i + 2] << 8 | jpeg[i + 3]))
+        nWidth = jpeg[i + 1] >= 0xC0 && jpeg[i + 1] <= 0xC2 ? jpeg[i + 7] << 8 | jpeg[i + 8] : 0;
+    EXPECT_GE(nWidth, 1125u);
     EXPECT_TRUE(report.problems.empty());
 
     // The best match comes last: a gas port modification has a drawing of its own.
@@ -436,8 +444,9 @@ TEST_F(CReportMapTest, AGasBottleWithAPistonBodyIsAGasBottleInEveryOutput)
     EXPECT_EQ(report.map.List(reportkey::kModelCode),
               (CReportMap::Texts{"PG", "3", "1", "-9", "-10G", "-N", "S", "-F", "2"}));
     EXPECT_EQ(report.map.List(reportkey::kModelCodeDescription),
-              (CReportMap::Texts{"Piston-Style Gas Bottle", "3000 psi", "", "9 in", "10 gal (US)", "Nitrile (NBR)",
-                                 "Carbon Steel", "1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61",
+              (CReportMap::Texts{"Piston-Style Gas Bottle", "3000 psi", "Standard Ports (SAE Straight Thread)", "9 in",
+                                 "10 gal (US)", "Nitrile (NBR)", "Carbon Steel",
+                                 "1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61",
                                  "Gas Charging Valve with Gauge Port"}));
     std::vector<std::string> lines;
     for (const SReportSection& section : ReportLayout(report.map).product)

@@ -251,6 +251,8 @@ TEST(ProductSelections, OvrisolModelNumberAndStepTexts)
     ov.cudCombinedCapacity.SetValue(0.0);
     ov.cudReservoirCapacity.Set(6000.0, "CU_IN");
     EXPECT_EQ(ov.GetSelectionDisplayText(1), "Required Volume: 6000 in\u00B3");
+    ov.cudReservoirCapacity.Set(3051.1872047366, "CU_IN"); // 50 L between two fluid levels
+    EXPECT_EQ(ov.GetSelectionDisplayText(1), "Required Volume: 3051.19 in\u00B3");
 
     ov.cpcSeriesCode = CPartCode("OV", 1);
     ov.cpcSizeCode = CPartCode("-30", 2);
