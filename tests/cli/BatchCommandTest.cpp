@@ -20,15 +20,8 @@ using nlohmann::json;
 
 namespace
 {
-const std::string kSized =
-    R"({"deSelectApp":3,"sdActVolDisplacement":{"value":150,"unit":"CU_IN"},"sdActuationTime":{"value":5,"unit":"SEC"},)"
-    R"("sdDwellTime":{"value":20,"unit":"SEC"},"sdMaxSysPress":{"value":3000,"unit":"PSIG"},)"
-    R"("sdMinSysPress":{"value":2000,"unit":"PSIG"}})";
 // A pressure in seconds: what used to make a worker show a notice through the prompt.
-const std::string kWrongUnit =
-    R"({"deSelectApp":3,"sdActVolDisplacement":{"value":150,"unit":"CU_IN"},"sdActuationTime":{"value":5,"unit":"SEC"},)"
-    R"("sdDwellTime":{"value":20,"unit":"SEC"},"sdMaxSysPress":{"value":3000,"unit":"PSIG"},)"
-    R"("sdMinSysPress":{"value":2000,"unit":"SEC"}})";
+const std::string kWrongUnit = std::string(kAuxPowerJson).replace(kAuxPowerJson.rfind("PSIG"), 4, "SEC");
 
 std::vector<json> ResultLines(const std::string& strOut)
 {
@@ -45,7 +38,7 @@ TEST(BatchCommand, ManyWorkersManyTimesAnswerEveryLineInOrder)
     std::string strInput;
     constexpr int kLines = 60;
     for (int i = 0; i < kLines; ++i)
-        strInput += (i % 3 == 0 ? kSized : i % 3 == 1 ? kWrongUnit : std::string("{\"deSelectApp\":")) + "\n";
+        strInput += (i % 3 == 0 ? kAuxPowerJson : i % 3 == 1 ? kWrongUnit : std::string("{\"deSelectApp\":")) + "\n";
     std::vector<json> first;
     for (int nRun = 0; nRun < 12; ++nRun)
     {
@@ -117,7 +110,7 @@ TEST(BatchCommand, EachResultComesOutWhileLaterLinesAreStillToCome)
     }
     ::close(toCli[0]);
     ::close(fromCli[1]);
-    const std::string strLine = kSized + "\n";
+    const std::string strLine = kAuxPowerJson + "\n";
     ASSERT_EQ(::write(toCli[1], strLine.data(), strLine.size()), static_cast<ssize_t>(strLine.size()));
 
     // Standard input is still open: the first result must not wait for the end of the input.
@@ -166,7 +159,7 @@ TEST(BatchCommand, ManyLongLinesAndManyJobsKeepMemoryFlat)
 
 TEST(BatchCommand, ALineLargerThanAnyInputIsAnsweredAndTheNextOneToo)
 {
-    const SCliRun run = RunCli("batch --jobs 2", std::string(1100 * 1024, ' ') + "{}\n" + kSized + "\n");
+    const SCliRun run = RunCli("batch --jobs 2", std::string(1100 * 1024, ' ') + "{}\n" + kAuxPowerJson + "\n");
     EXPECT_EQ(run.nStatus, 0) << run.strErr;
     const std::vector<json> results = ResultLines(run.strOut);
     ASSERT_EQ(results.size(), 2u);

@@ -19,6 +19,12 @@ inline bool Contains(const std::string& strText, const std::string& strPart)
     return strText.find(strPart) != std::string::npos;
 }
 
+// Auxiliary power, 150 in3 in 5 s with a dwell of 20 s, 3000 to 2000 psi: an input that sizes.
+inline const std::string kAuxPowerJson =
+    R"({"deSelectApp":3,"sdActVolDisplacement":{"value":150,"unit":"CU_IN"},"sdActuationTime":{"value":5,"unit":"SEC"},)"
+    R"("sdDwellTime":{"value":20,"unit":"SEC"},"sdMaxSysPress":{"value":3000,"unit":"PSIG"},)"
+    R"("sdMinSysPress":{"value":2000,"unit":"PSIG"}})";
+
 struct SCliRun
 {
     int nStatus = -1;

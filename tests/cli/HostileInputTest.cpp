@@ -19,9 +19,7 @@ std::string Pressure(double dValue, const std::string& strUnit)
 // Auxiliary power with one entry replaced.
 std::string AuxPower(const std::string& strField, const std::string& strValue)
 {
-    json j = json::parse(R"({"deSelectApp":3,"sdActVolDisplacement":{"value":150,"unit":"CU_IN"},)"
-                         R"("sdActuationTime":{"value":5,"unit":"SEC"},"sdDwellTime":{"value":20,"unit":"SEC"},)"
-                         R"("sdMaxSysPress":{"value":3000,"unit":"PSIG"},"sdMinSysPress":{"value":2000,"unit":"PSIG"}})");
+    json j = json::parse(kAuxPowerJson);
     j[strField] = json::parse(strValue);
     return j.dump();
 }
@@ -37,79 +35,67 @@ std::string MultipleEvents(const std::string& strMin, double dCycleSec, const st
 const std::string kOneEvent = R"([{"iActNo":1,"iEventNo":1,"enumActVolForEvent":1,)"
                               R"("sdVolume":{"value":100,"unit":"CU_IN"},"sdEvDuration":{"value":2,"unit":"SEC"}}])";
 
-void ExpectRefused(const SCliRun& run, const std::string& strField, const std::string& strMessage)
-{
-    EXPECT_TRUE(Refused(run, "(field: " + strField + ")"));
-    EXPECT_TRUE(Contains(run.strErr, strMessage)) << strMessage << "\n" << run.strErr;
-    EXPECT_FALSE(Contains(run.strErr, "\r")) << "a terminal line break is a plain line feed";
-}
 } // namespace
 
-TEST(HostileInput, AUnitMustBeOfTheFieldsKind)
+TEST(HostileInput, EachIsRefusedWithItsFieldNamed)
 {
-    // Seconds for a pressure, an empty unit, a pressure for a tube length, and an event's flow in PSIG.
-    ExpectRefused(RunCli("size --input -", AuxPower("sdMinSysPress", Pressure(2000, "SEC"))), "sdMinSysPress.unit",
-                  "Field sdMinSysPress.unit: \"SEC\" is not a unit of Pressure");
-    ExpectRefused(RunCli("size --input -", AuxPower("sdMinSysPress", Pressure(2000, ""))), "sdMinSysPress.unit",
-                  "unknown unit code \"\"");
-    ExpectRefused(RunCli("size --input -", R"({"deSelectApp":5,"sdShockTubeLength":{"value":40,"unit":"SEC"}})"),
-                  "sdShockTubeLength.unit", "\"SEC\" is not a unit of Distance");
-    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10,
-                                                          R"([{"sdFlowrate":{"value":5,"unit":"PSIG"}}])")),
-                  "m_lstEvents[0].sdFlowrate.unit", "\"PSIG\" is not a unit of Flow Rate");
-    // A plain number's unit is NONE, and only NONE.
-    ExpectRefused(RunCli("size --input -", AuxPower("siCylDim_NoCylParallel", Pressure(2, "GAL"))),
-                  "siCylDim_NoCylParallel.unit", "\"GAL\" is not NONE");
-}
-
-TEST(HostileInput, WhatTheProgramFillsItselfIsIgnoredWithANotice)
-{
-    // The catalogue's own limits cannot be raised to size a 50,000 psi accumulator.
-    const SCliRun run = RunCli(
-        "size --input -",
-        R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":300,"unit":"CU_IN"},)"
-        R"("sdMaxSysPress":{"value":50000,"unit":"PSIG"},"sdAllowedMaxAccumulatorPress":{"value":60000,"unit":"PSIG"},)"
-        R"("sdPolyTropicExponent":{"value":9,"unit":"NONE"},"m_lstCodes":[]})");
-    ExpectRefused(run, "sdMaxSysPress", "Please lower your maximum pressure below: 6000 psi");
-    EXPECT_TRUE(Contains(run.strErr, "Ignored what the program fills itself (results, catalogue limits, model and "
-                                "details): m_lstCodes sdAllowedMaxAccumulatorPress sdPolyTropicExponent"))
-        << run.strErr;
-    EXPECT_TRUE(Contains(RunCli("size --help").strOut, "the catalogue limits (sdAllowedMaxAccumulatorVol"));
-}
-
-TEST(HostileInput, APressureOrAStartBelowZeroIsRefused)
-{
-    ExpectRefused(RunCli("tool output-existing --max 3000psi --min 2000psi --time 5sec --volume 1GAL "
-                         "--temp 70DEG_F --precharge -5psi"),
-                  "precharge", "Your Precharge Pressure must be larger than 0 psig.");
-    // A minimum of -5 psi used to size a multiple-events accumulator with a vacuum.
-    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(-5, "PSIG"), 10, kOneEvent)), "sdMinSysPress",
-                  "Your Minimum pressure must be larger than 0\nor contact your Dalrow Representative.");
-    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10,
-                                                          R"([{"enumActVolForEvent":1,"sdVolume":{"value":1,"unit":"CU_IN"},)"
-                                                          R"("sdEvStartTime":{"value":-1,"unit":"SEC"},)"
-                                                          R"("sdEvDuration":{"value":2,"unit":"SEC"}}])")),
-                  "m_lstEvents[0].sdEvStartTime", "Your Event Start Time must not be negative.");
-}
-
-TEST(HostileInput, EntriesThatWouldRunForeverAreRefusedAtOnce)
-{
-    // Each of these used to run for minutes or for ever.
-    ExpectRefused(RunCli("size holding --hold 1e12sec --leak 1CU_IN_MIN --max 3000psi --min 2000psi"),
-                  "sdHoldTimeHold", "The Time to Hold Pressure must not be longer than 259200 sec.");
-    ExpectRefused(RunCli("size aux-power --volume 150CU_IN --actuation 1e12sec --dwell 20sec --max 3000psi --min 2000psi"),
-                  "sdActuationTime", "Your Actuation Time must not be longer than 86400 sec.");
-    ExpectRefused(RunCli("size pump-response --max 3000psi --flow 10GPM --response 1e12sec"), "sdShockResponseTime",
-                  "The Response Time must not be longer than 86400 sec.");
-    ExpectRefused(RunCli("tool output-existing --max 3000psi --min 2000psi --time 25hr --volume 1GAL --temp 70DEG_F"),
-                  "dischargeTime", "Your Discharge Time must not be longer than 24 hr.");
-    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 1e9, kOneEvent)),
-                  "sdMultiEventTotalDuration", "Your Total Duration of Cycle must not be longer than 86400 sec.");
-    std::string strEvents = "[";
+    std::string strManyEvents = "[";
     for (int i = 0; i < 50000; ++i)
-        strEvents.append(i == 0 ? "" : ",").append(R"({"iActNo":1})");
-    ExpectRefused(RunCli("size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10, strEvents + "]")), "m_lstEvents",
-                  "An actuator can have at most 10 events.");
+        strManyEvents.append(i == 0 ? "" : ",").append(R"({"iActNo":1})");
+    const std::string kOutput = "tool output-existing --max 3000psi --min 2000psi --volume 1GAL --temp 70DEG_F ";
+    const struct
+    {
+        std::string strArgs, strInput, strField, strMessage;
+    } refusals[] = {
+        // A unit must be of the field's kind: seconds for a pressure, an empty unit, a pressure for a
+        // tube length, an event's flow in PSIG; a plain number's unit is NONE, and only NONE.
+        {"size --input -", AuxPower("sdMinSysPress", Pressure(2000, "SEC")), "sdMinSysPress.unit",
+         "Field sdMinSysPress.unit: \"SEC\" is not a unit of Pressure"},
+        {"size --input -", AuxPower("sdMinSysPress", Pressure(2000, "")), "sdMinSysPress.unit", "unknown unit code \"\""},
+        {"size --input -", R"({"deSelectApp":5,"sdShockTubeLength":{"value":40,"unit":"SEC"}})", "sdShockTubeLength.unit",
+         "\"SEC\" is not a unit of Distance"},
+        {"size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10, R"([{"sdFlowrate":{"value":5,"unit":"PSIG"}}])"),
+         "m_lstEvents[0].sdFlowrate.unit", "\"PSIG\" is not a unit of Flow Rate"},
+        {"size --input -", AuxPower("siCylDim_NoCylParallel", Pressure(2, "GAL")), "siCylDim_NoCylParallel.unit",
+         "\"GAL\" is not NONE"},
+        // A pressure or a start below zero; a minimum of -5 psi used to size with a vacuum.
+        {kOutput + "--time 5sec --precharge -5psi", "", "precharge", "Your Precharge Pressure must be larger than 0 psig."},
+        {"size --input -", MultipleEvents(Pressure(-5, "PSIG"), 10, kOneEvent), "sdMinSysPress",
+         "Your Minimum pressure must be larger than 0\nor contact your Dalrow Representative."},
+        {"size --input -",
+         MultipleEvents(Pressure(2000, "PSIG"), 10,
+                        R"([{"enumActVolForEvent":1,"sdVolume":{"value":1,"unit":"CU_IN"},)"
+                        R"("sdEvStartTime":{"value":-1,"unit":"SEC"},"sdEvDuration":{"value":2,"unit":"SEC"}}])"),
+         "m_lstEvents[0].sdEvStartTime", "Your Event Start Time must not be negative."},
+        // Entries that used to run for minutes or for ever.
+        {"size holding --hold 1e12sec --leak 1CU_IN_MIN --max 3000psi --min 2000psi", "", "sdHoldTimeHold",
+         "The Time to Hold Pressure must not be longer than 259200 sec."},
+        {"size aux-power --volume 150CU_IN --actuation 1e12sec --dwell 20sec --max 3000psi --min 2000psi", "",
+         "sdActuationTime", "Your Actuation Time must not be longer than 86400 sec."},
+        {"size pump-response --max 3000psi --flow 10GPM --response 1e12sec", "", "sdShockResponseTime",
+         "The Response Time must not be longer than 86400 sec."},
+        {kOutput + "--time 25hr", "", "dischargeTime", "Your Discharge Time must not be longer than 24 hr."},
+        {"size --input -", MultipleEvents(Pressure(2000, "PSIG"), 1e9, kOneEvent), "sdMultiEventTotalDuration",
+         "Your Total Duration of Cycle must not be longer than 86400 sec."},
+        {"size --input -", MultipleEvents(Pressure(2000, "PSIG"), 10, strManyEvents + "]"), "m_lstEvents",
+         "An actuator can have at most 10 events."},
+        // What the program fills itself cannot raise the catalogue's limits to size 50,000 psi.
+        {"size --input -",
+         R"({"deSelectApp":0,"sdRequiredAccumulatorVol":{"value":300,"unit":"CU_IN"},)"
+         R"("sdMaxSysPress":{"value":50000,"unit":"PSIG"},"sdAllowedMaxAccumulatorPress":{"value":60000,"unit":"PSIG"},)"
+         R"("sdPolyTropicExponent":{"value":9,"unit":"NONE"},"m_lstCodes":[]})",
+         "sdMaxSysPress",
+         "Ignored what the program fills itself (results, catalogue limits, model and details): m_lstCodes "
+         "sdAllowedMaxAccumulatorPress sdPolyTropicExponent"},
+    };
+    for (const auto& refusal : refusals)
+    {
+        const SCliRun run = RunCli(refusal.strArgs, refusal.strInput);
+        EXPECT_TRUE(Refused(run, "(field: " + refusal.strField + ")")) << refusal.strArgs;
+        EXPECT_TRUE(Contains(run.strErr, refusal.strMessage)) << refusal.strMessage << "\n" << run.strErr;
+        EXPECT_FALSE(Contains(run.strErr, "\r")) << "a terminal line break is a plain line feed";
+    }
+    EXPECT_TRUE(Contains(RunCli("size --help").strOut, "the catalogue limits (sdAllowedMaxAccumulatorVol"));
     // Input that never ends is refused once it is larger than any selection.
     const SCliRun endless = RunCli("size --input /dev/zero");
     EXPECT_EQ(endless.nStatus, 2);

@@ -39,7 +39,6 @@ TEST(ToolCommands, OutputOfAnExistingAccumulatorInBarAndLitres)
                                 "--temp 70DEG_F");
     EXPECT_EQ(text.nStatus, 0) << text.strErr;
     EXPECT_TRUE(Contains(text.strOut, "Precharge pressure:    1900 psi  |  131.0 bar g\n")) << text.strOut;
-    EXPECT_TRUE(Contains(text.strOut, "Accumulator discharge: ")) << text.strOut;
     EXPECT_TRUE(Contains(text.strOut, " gal (US)  |  ")) << text.strOut;
 }
 
