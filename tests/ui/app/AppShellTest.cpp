@@ -2,7 +2,6 @@
 #include "CompleteSelections.h"
 #include "DesktopSession.h"
 #include "app/MainFrame.h"
-#include "platform/StringTable.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -44,10 +43,7 @@ public:
     int m_nKeys = 0;
 };
 
-QString QuestionText()
-{
-    return QString::fromStdString(LoadString(507));
-}
+const std::string kSaveQuestion = "Save your current selection?";
 } // namespace
 
 class CAppShellTest : public QObject
@@ -281,7 +277,7 @@ private slots:
             pApp->OnCommand(cmd::FileNew);
             QVERIFY(pApp->Product().IsDirty());
             pApp->OnCommand(cmd::FileNew);
-            QCOMPARE(prompt->Texts(), std::vector<std::string>(2, QuestionText().toStdString()));
+            QCOMPARE(prompt->Texts(), std::vector<std::string>(2, kSaveQuestion));
             QCOMPARE(prompt->CancelOffered(), std::vector<bool>(2, true));
             QVERIFY(!pApp->Product().IsDirty());
         }
@@ -314,7 +310,7 @@ private slots:
             prompt->Script({EPromptAnswer::No});
             files.m_paths = {m_dir.filePath("kept.Ac3")};
             pApp->OnCommand(cmd::FileOpen);
-            QCOMPARE(prompt->Texts(), std::vector<std::string>{QuestionText().toStdString()});
+            QCOMPARE(prompt->Texts(), std::vector<std::string>{kSaveQuestion});
             QCOMPARE(files.m_strFolder, m_dir.path());
             QVERIFY(!pApp->Product().IsDirty());
             QCOMPARE(pApp->MainFrame()->windowTitle(), QString("kept   Selection"));
