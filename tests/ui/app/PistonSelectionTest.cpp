@@ -1,13 +1,76 @@
 // The accumulator product's whole chain in the desktop application, as a user makes it: product,
 // application, model and details of a piston through the step panel, saved, a new selection, the file
 // opened again; its report from the panel and its XML from the menu.
-#include "PistonScripts.h"
-#include "products/TesmaraButton.h"
+#include "DesktopSession.h"
+#include "models/AccumulatorChooseModel.h"
+#include "models/ChooseSeals.h"
+#include "models/DetailsPiston1.h"
+#include "models/FluidCompatability.h"
 #include "outputs/ReportViewer.h"
+#include "products/ChooseProduct.h"
+#include "products/TesmaraButton.h"
 
+#include <QCheckBox>
+#include <QListWidget>
 #include <QProcess>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+namespace
+{
+// The first piston in the grid.
+int ChoosePiston(QDialog& d)
+{
+    auto& c = static_cast<CAccumulatorChooseModel&>(d);
+    const auto& rows = c.Search().rows;
+    const auto it =
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strType == "Piston"; });
+    if (it == rows.end())
+        return dlg::Cancel;
+    c.Grid()->selectRow(static_cast<int>(it - rows.begin()));
+    c.OnOk();
+    return d.result();
+}
+
+// The seal found for a polyol ester at 0 to 200 deg F, alternate ports, the gas valve guard.
+void ScriptDetails(CChainScript& script)
+{
+    script["Fluid Compatibility"] = [](QDialog& d)
+    {
+        auto& f = static_cast<CFluidCompatability&>(d);
+        f.FluidBox()->setCurrentText("Fire-Resistant Polyol Ester (HFD-U)");
+        Enter(f.HighTemp(), "200");
+        Enter(f.LowTemp(), "0");
+        f.OnSearch();
+        const auto found = f.ResultList()->findItems("Fluorocarbon (FKM)", Qt::MatchExactly);
+        if (found.size() != 1)
+            return dlg::Cancel;
+        f.ResultList()->setCurrentItem(found.front());
+        f.OnOk();
+        return d.result();
+    };
+    script["Choose Seals"] = [](QDialog& d)
+    {
+        auto& s = static_cast<CChooseSeals&>(d);
+        s.OnFluidCompatibility();
+        s.OnOk();
+        return d.result();
+    };
+    script["Choose Accumulator Details - Piston Type"] = [](QDialog& d)
+    {
+        auto& p = static_cast<CDetailsPiston1&>(d);
+        FindButton(p, "Selection Assistance")->click();
+        if (!SelectCode(p.PortBox(), "2") || !SelectCode(p.PortTypeBox(), "-M") ||
+            !SelectCode(p.GasPortTypeBox(), "M") || p.OptionBoxes().isEmpty())
+            return dlg::Cancel;
+        p.OptionBoxes().front()->setChecked(true); // the gas valve guard
+        p.OnOk();
+        return d.result();
+    };
+}
+} // namespace
 
 class CPistonSelectionTest : public QObject
 {
@@ -20,11 +83,14 @@ private:
     CAccumulatorObject& Product() { return m_pSession->Product(); }
     QStringList PanelTexts() { return m_pSession->PanelTexts(); }
 
-    // The four steps through the panel's buttons.
+    // Accumulators, pump flow, the first piston and its details, through the panel's four step buttons.
     void SelectPiston(CChainScript& script)
     {
         ScriptPumpFlow(script, 0, "1500");
-        ::SelectPiston(*m_pSession, script);
+        script["Choose Product"] = [](QDialog& d) { return ChooseProductType(d, "Accumulators"); };
+        script["Choose Accumulator"] = ChoosePiston;
+        ScriptDetails(script);
+        m_pSession->Steps({kProduct, kApplication, kModel, kDetails});
     }
 
 private slots:
