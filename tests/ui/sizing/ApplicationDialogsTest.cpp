@@ -107,6 +107,12 @@ private slots:
                  std::string("You have not defined any actuator events. Please add at least one actuator event."));
         QCOMPARE(dialog.result(), 0);
         QVERIFY(c.stored.m_lstEvents.empty());
+        // Accepted through the pump dialog: the list is the selection's.
+        dialog.OnAddActuator();
+        script["Supplementing Pump Flow"] = [](QDialog&) { return int(dlg::Ok); };
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QCOMPARE(c.stored.m_lstEvents.size(), std::size_t(1));
     }
 
     void EventEditorRefusesWithTheFocusAndLeavesTheListAlone()

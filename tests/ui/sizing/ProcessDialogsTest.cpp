@@ -64,6 +64,15 @@ private slots:
                             dialog.Valves()));
         QCOMPARE(dialog.HoldTime()->text(), QStringLiteral("60"));
         QCOMPARE(c.stored.sdRequiredAccumulatorVol.Value(), 0.0);
+        // Accepted: the size the rate was estimated for is kept with it (a new selection has 3/4 in).
+        Enter(dialog.Valves(), "2");
+        QVERIFY(dialog.ValveSize()->SelectText("3/8 in (D03 / NG6)"));
+        script["Results"] = PressOk;
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QCOMPARE(c.stored.sdHoldValveSize.GetValue("IN"), 0.375);
+        QCOMPARE(c.stored.siHoldNoOfValves.Value(), 2);
+        QVERIFY(c.stored.sdRequiredAccumulatorVol.Value() > 0.0);
     }
 
     void ShockSuppressionKnowsItsMaximumFromTheStartAndListsTheLine()
@@ -153,6 +162,13 @@ private slots:
 
         Enter(dialog.ShockPressure(), "1100.5");
         QVERIFY(RefusedWith(dialog, *prompt, kShockAboveComputed, dialog.ShockPressure()));
+        // Accepted: the chosen valve is the selection's.
+        Enter(dialog.ShockPressure(), "1100");
+        script["Results"] = PressOk;
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QCOMPARE(c.stored.sdShockReliefValve.Value(), 0.06);
+        QVERIFY(c.stored.sdShockResponseTime.IsIdentical(CUnitDouble(0.04, "SEC")));
     }
 
     void VariablePumpShowsTheTypicalTimeAndProposesTheGaugeRule()
@@ -240,11 +256,15 @@ private slots:
         QVERIFY(dialog.ShockPressure()->GetDouble() <= Shown(dialog.ComputedMaximum()) + 0.005); // shown rounded
         QVERIFY(dialog.ShockPressure()->GetDouble() < 157.5);
         Enter(dialog.Temperature(), "70");
-        dialog.PrechargeChoice(0)->click();
+        dialog.PrechargeChoice(1)->click();
+        Enter(dialog.Precharge(), "80");
         prompt->Clear();
+        script["Results"] = PressOk;
         FindButton(dialog, "OK")->click();
         QVERIFY(prompt->Texts().empty());
         QCOMPARE(script.Titles(), QStringList{QStringLiteral("Results")});
+        // The entered precharge's choice is the selection's.
+        QCOMPARE(c.stored.bPrechargeIHaveUseCalc, 1);
     }
 };
 

@@ -124,14 +124,6 @@ private slots:
         QVERIFY(refuses("70000", "0", msg::kRequiredVolumeAboveCatalogue, dialog.Capacity()));
         QVERIFY(refuses("100", "", msg::kMaxPressureNotAboveZero, dialog.Pressure()));
         QVERIFY(c.stored.sdRequiredAccumulatorVol.Value() == 0.0); // nothing copied while refused
-        // 70000 in3 is above the catalogue's largest capacity, 1000 L (61024 in3) is not.
-        Enter(dialog.Capacity(), "1000");
-        dialog.CapacityUnit()->SelectUnit("L");
-        Enter(dialog.Pressure(), "400");
-        dialog.PressureUnit()->SelectUnit("BAR");
-        FindButton(dialog, "OK")->click();
-        QCOMPARE(dialog.result(), dlg::Ok);
-        QVERIFY(c.stored.sdMaxSysPress.IsIdentical(CUnitDouble(400.0, "BAR")));
     }
 
     void PumpFlowShowsOptimaAndChecksInOrderWithTheFocusOnTheField()
@@ -376,23 +368,6 @@ private slots:
         };
         QCOMPARE(s.product.OnDescribeApplication(), dlg::CloseChain);
         QCOMPARE(shown, QStringList({"4", "2", "10", "2", "2", "8", "10", "3000", "2000", "70"}));
-    }
-
-    void DisplacementChainStoresTheVolumeTimesAndMinimumPump()
-    {
-        CPromptCapture prompt;
-        SAccumulators s;
-        CChainScript script;
-        ScriptPumpFlow(script, 0, "1500");
-        QCOMPARE(s.product.OnDescribeApplication(), dlg::Ok);
-        const CAccumulatorData& c = s.Current();
-        QCOMPARE(c.deSelectCalcMethod, 0);
-        QVERIFY(c.sdActVolDisplacement.IsIdentical(CUnitDouble(385.0, "CU_IN")));
-        QVERIFY(c.sdDwellTime.IsIdentical(CUnitDouble(5.0, "SEC")));
-        QCOMPARE(c.sdMinPumpFlow.GetUnit(), std::string("GPM"));
-        QVERIFY(std::fabs(c.sdMinPumpFlow.Value() - 10.0) < 1e-9);
-        QVERIFY(std::fabs(c.sdPrechargePress.GetValue("PSIG") - 1400.0) < 1e-9); // the piston optimum
-        QVERIFY(c.sdRequiredAccumulatorVol.Value() > 0.0);
     }
 };
 
