@@ -250,6 +250,11 @@ private slots:
         QCOMPARE(dialog.PressureList()->currentRow(), 0);
         QCOMPARE(PressOkOf(dialog), 0);
         QCOMPARE(prompt->Texts().back(), s.Message(msg::kSelectFromPressureList));
+        // Both chosen: the bottle is the step's result.
+        dialog.PressureList()->setCurrentRow(0);
+        dialog.BottleList()->setCurrentItem(dialog.BottleList()->topLevelItem(0));
+        QCOMPARE(PressOkOf(dialog), dlg::Ok);
+        QCOMPARE(c.result.cpcSeriesCode.m_strCode, std::string("PG"));
     }
 
     void EveryGasBottleChosenAsAProductGetsTheGasBottleDetails()
