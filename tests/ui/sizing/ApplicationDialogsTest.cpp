@@ -1,6 +1,6 @@
-// The dialogs of the other applications one by one: each refuses its first bad entry with the exact
-// message and the focus on its field, and what each adds beyond the checks (event list and editor,
-// volume graph, gas state chart, the message for results that cannot be computed, the operating range).
+// The dialogs of the other applications one by one: each refuses its first bad entry with the focus on
+// its field, and what each adds beyond the checks (event list and editor, volume graph, gas state chart,
+// the message for results that cannot be computed, the operating range), and what its OK stores.
 #include "SizingFixture.h"
 #include "app/OperatingRangeSetting.h"
 #include "sizing/AuxPowActVolDispTime.h"

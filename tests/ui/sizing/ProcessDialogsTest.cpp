@@ -1,6 +1,6 @@
 // Holding, shock suppression, pump response and pulsation one dialog at a time: the first bad entry
-// refused with its exact message and the focus where it belongs, the values each shows as the entries
-// change, and the maximum shock pressure known without the focus ever leaving the system pressure.
+// refused with the focus where it belongs, the values each shows as the entries change, the maximum
+// shock pressure known without the focus ever leaving the system pressure, and what OK stores.
 #include "SizingFixture.h"
 #include "sizing/HoldingLeakage.h"
 #include "sizing/ListCombo.h"
