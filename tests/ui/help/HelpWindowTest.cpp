@@ -36,6 +36,7 @@ private slots:
                      {{"262"}, "/shock.html"},
                      {{"CAuxPow_CSupPumpCylDimensions", "CSupPumpCylDimensions"}, "/aux-power.html"},
                      {{"CDetailsPiston1", "CDetailsDialog", "QDialog"}, "/details.html"},
+                     {{"CNoSuchDialog", "CShockSuppress"}, "/shock.html"},
                      {{"CNoSuchDialog", "QDialog"}, "/overview.html"},
                      {{}, "/overview.html"}};
         for (const auto& row : kRows)
