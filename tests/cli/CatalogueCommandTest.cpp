@@ -15,21 +15,6 @@ TEST(CatalogueCommand, TheBuiltCatalogueMeetsTheContract)
     EXPECT_NE(run.strOut.find("queries checked, 0 problems"), std::string::npos) << run.strOut;
 }
 
-TEST(CatalogueCommand, ReportsWhatADamagedCatalogueLacks)
-{
-    const fs::path copy = CopyOfCatalogue("AccXX.db");
-    Exec(copy, "DELETE FROM QueryDefs WHERE Name = 'qMsgInt';"
-               "UPDATE Models SET PressUnits = 'PSI' WHERE SeriesCode = 'BA';"
-               "DELETE FROM Messages WHERE MsgKey = 'Precharge Too High';"
-               "UPDATE QueryDefs SET Sql = 'SELECT ProdType, Description, Image FROM Products' WHERE Name = 'qProduct';");
-    const SCliRun run = RunCli("catalogue check '" + copy.string() + "'");
-    EXPECT_EQ(run.nStatus, 2);
-    for (const char* pszExpected : {"problem: qMsgInt:", "unknown unit code \"PSI\"", "\"Precharge Too High\"",
-                                    "qProduct: has no field ProdId"})
-        EXPECT_NE(run.strOut.find(pszExpected), std::string::npos) << pszExpected << "\n" << run.strOut;
-    fs::remove_all(copy.parent_path());
-}
-
 TEST(CatalogueCommand, RefusesAFileThatIsNoCatalogue)
 {
     const fs::path copy = CopyOfCatalogue("AccYY.db");

@@ -121,10 +121,14 @@ TEST(DamagedCatalogue, TextsThatAreNotUtf8AreReadAsWindows1252AndReported)
     fs::remove_all(copy.parent_path());
 }
 
-TEST(DamagedCatalogue, CheckReportsUnusableLimitsAndScansEveryTable)
+TEST(DamagedCatalogue, CheckReportsWhatItLacksUnusableLimitsAndScansEveryTable)
 {
     const fs::path copy = CopyOfCatalogue("AccUS.db");
-    Exec(copy, "UPDATE QueryDefs SET Sql = 'SELECT -1.0 AS MaxCapacity' WHERE Name = 'qMaxCapacity';"
+    Exec(copy, "DELETE FROM QueryDefs WHERE Name = 'qMsgInt';"
+               "UPDATE Models SET PressUnits = 'PSIX' WHERE SeriesCode = 'BA';"
+               "DELETE FROM Messages WHERE MsgKey = 'Precharge Too High';"
+               "UPDATE QueryDefs SET Sql = 'SELECT ProdType, Description, Image FROM Products' WHERE Name = 'qProduct';"
+               "UPDATE QueryDefs SET Sql = 'SELECT -1.0 AS MaxCapacity' WHERE Name = 'qMaxCapacity';"
                "UPDATE QueryDefs SET Sql = 'SELECT 1e300 AS MaxPressure' WHERE Name = 'qMaxPressure';"
                "UPDATE QueryDefs SET Sql = 'SELECT 1.0 AS MaxTemp WHERE 0' WHERE Name = 'qMaxTemperature';"
                // One value that does not fit its column, in a table scanned before another damaged one.
@@ -133,7 +137,8 @@ TEST(DamagedCatalogue, CheckReportsUnusableLimitsAndScansEveryTable)
     const SCliRun check = RunCli("catalogue check '" + copy.string() + "'");
     EXPECT_EQ(check.nStatus, 2);
     for (const char* pszExpected :
-         {"problem: qMaxCapacity: MaxCapacity -1 m\u00B3 lies outside (0, 10] m\u00B3",
+         {"problem: qMsgInt:", "unknown unit code \"PSIX\"", "\"Precharge Too High\"", "qProduct: has no field ProdId",
+          "problem: qMaxCapacity: MaxCapacity -1 m\u00B3 lies outside (0, 10] m\u00B3",
           "problem: qMaxPressure: MaxPressure 1e+300 Pa lies outside (101325, 2e+08] Pa",
           "problem: qMaxTemperature: no row, so every sizing is refused",
           "problem: Bores: Field 'BoreIn' of row 1 of 'Bores' holds a value that does not fit its type DOUBLE.",

@@ -1,6 +1,7 @@
 // Input that used to be taken wrongly, hang or abort: each is refused with status 2, the field
 // named, and nothing written; output that cannot be written is a failure.
 #include "CliRunner.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -116,7 +117,8 @@ TEST(HostileInput, NumbersFilesAndFormsAreReadAsTheySay)
     EXPECT_EQ(run.strErr, dir.string() + " is a folder, not a file.\n");
 
     // show --json is size's input format, as its help says: a saved selection sizes again alike.
-    const auto file = dir / ("tesmara_hostile_" + std::to_string(::getpid()) + ".Ac3");
+    const CTempFolder folder;
+    const auto file = folder / "hostile.Ac3";
     const SCliRun saved = RunCli("size --json --input - --save '" + file.string() + "'",
                                  AuxPower("sdDwellTime", R"({"value":20,"unit":"SEC"})"));
     ASSERT_EQ(saved.nStatus, 0) << saved.strErr;
@@ -125,7 +127,6 @@ TEST(HostileInput, NumbersFilesAndFormsAreReadAsTheySay)
     EXPECT_EQ(again.strErr, ""); // the program's own output is not a hand-written input to warn about
     EXPECT_EQ(json::parse(again.strOut)["application"]["sdRequiredAccumulatorVol"],
               json::parse(saved.strOut)["application"]["sdRequiredAccumulatorVol"]);
-    std::filesystem::remove(file);
 
     // What cannot be computed says why, also when the result goes out as JSON.
     EXPECT_TRUE(Refused(RunCli("size --json aux-power --volume 1GAL --actuation 2sec --dwell 8sec --max 3000psi "

@@ -1,6 +1,7 @@
 // tesmara rapid: the series, a type's lists with the choices taken in list order, the refusals
 // that name what was wrong, and the completed selection saved as the desktop saves it.
 #include "CliRunner.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -26,8 +27,8 @@ TEST(RapidCommand, ListsTheSeriesThenBuildsAModelNumberFromChoicesInAnyOrder)
 
 TEST(RapidCommand, RefusesWhatTheListsDoNotHoldAndSavesOnlyAComplete)
 {
-    const std::string strFile =
-        (std::filesystem::temp_directory_path() / ("rapid_" + std::to_string(::getpid()) + ".Ac3")).string();
+    const CTempFolder dir;
+    const std::string strFile = (dir / "rapid.Ac3").string();
     const std::pair<std::string, std::string> refused[] = {
         {"XX", "Unknown series \"XX\": rapid selection knows PA, PM, BA, BH, DA, GB, OV."},
         {"GB --set colour=red", "Unknown list \"colour\" in --set colour=red: the lists of GB are series, size, "
@@ -48,7 +49,6 @@ TEST(RapidCommand, RefusesWhatTheListsDoNotHoldAndSavesOnlyAComplete)
     const SCliRun saved = RunCli("rapid GB --set size=-20L --set gas-port=-M --set valve-port=0 --save " + strFile);
     ASSERT_EQ(saved.nStatus, 0) << saved.strErr;
     const json shown = json::parse(RunCli("show --json " + strFile).strOut);
-    std::filesystem::remove(strFile);
     EXPECT_EQ(shown["header"]["ProdId"], 1);
     EXPECT_EQ(shown["header"]["ProdType"], "Gas Bottles");
     EXPECT_EQ(shown["header"]["selectionComplete"], true);

@@ -1,5 +1,6 @@
 // tesmara size, models and show, as a user runs them.
 #include "CliRunner.h"
+#include "TempFolder.h"
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionFile.h"
 
@@ -109,8 +110,8 @@ TEST(SizeCommand, WhatCannotBeSizedIsNeitherASuccessNorSaved)
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_TRUE(Contains(run.strOut, "The size cannot be computed")) << run.strOut << run.strErr;
     // A pump that covers the actuator needs no accumulator: said, status 0, but nothing to save.
-    const auto file =
-        std::filesystem::temp_directory_path() / ("tesmara_none_" + std::to_string(::getpid()) + ".Ac3");
+    const CTempFolder dir;
+    const auto file = dir / "none.Ac3";
     const std::string strCovered =
         "size pump-flow --volume 1GAL --actuation 2sec --dwell 8sec --pump 40GPM --max 3000psi --min 2000psi";
     run = RunCli(strCovered);
@@ -132,8 +133,8 @@ TEST(SizeCommand, StrictAnswersTheQuestionNo)
 
 TEST(SizeCommand, SavedSelectionShowsItsFieldsAndListsModels)
 {
-    const auto file =
-        std::filesystem::temp_directory_path() / ("tesmara_size_" + std::to_string(::getpid()) + ".Ac3");
+    const CTempFolder dir;
+    const auto file = dir / "size.Ac3";
     const SCliRun sized = RunCli("size --input - --json --save '" + file.string() + "'", kAuxPowerJson);
     ASSERT_EQ(sized.nStatus, 0) << sized.strErr;
     const SCliRun shown = RunCli("show --json '" + file.string() + "'");
@@ -183,8 +184,8 @@ TEST(ModelsCommand, RefusesWhatHasNoSize)
 
 TEST(ShowCommand, PrintsEachHeaderFlagAsStored)
 {
-    const auto file =
-        std::filesystem::temp_directory_path() / ("tesmara_flags_" + std::to_string(::getpid()) + ".Ac3");
+    const CTempFolder dir;
+    const auto file = dir / "flags.Ac3";
     for (const auto& [bPartNumber, bComplete] : {std::pair{true, false}, std::pair{false, true}})
     {
         SSelectionHeader header{"US", "U.S. English", 500, "", 0, "Accumulators", "", bPartNumber, bComplete};
@@ -196,5 +197,4 @@ TEST(ShowCommand, PrintsEachHeaderFlagAsStored)
         EXPECT_EQ(shown["partNumberAvailable"], bPartNumber);
         EXPECT_EQ(shown["selectionComplete"], bComplete);
     }
-    std::filesystem::remove(file);
 }
