@@ -218,6 +218,12 @@ TEST(AccumulatorData, EveryFieldIsCopiedAssignedAndCompared)
             EXPECT_EQ(stored(*pCopy), stored(changed)) << "field " << k;
         }
     }
+    // The operating range is neither stored nor compared, but a copy and an assignment carry it.
+    CAccumulatorData ranged, assigned;
+    ranged.m_operatingTemperatures = {true, true, CUnitDouble(-20.0, "DEG_F"), CUnitDouble(140.0, "DEG_F")};
+    assigned = ranged;
+    EXPECT_TRUE(assigned.m_operatingTemperatures.sdOperatingTempMax.IsIdentical(CUnitDouble(140.0, "DEG_F")));
+    EXPECT_TRUE(CAccumulatorData(ranged).m_operatingTemperatures.sdOperatingTempMax.IsIdentical(CUnitDouble(140.0, "DEG_F")));
     EXPECT_TRUE(prompt->Texts().empty());
 }
 

@@ -177,6 +177,7 @@ TEST_F(SizingComparisonTest, RangeChecksInOrderWithTheFieldToCorrect)
             std::string("Your System Temperature lies outside the Operating Temperature Range.\nPlease widen "
                         "the range to include 70 \u00B0F."),
             std::string("sdOperatingTempMin")));
+    EXPECT_EQ(refused({true, true, cold, CUnitDouble(60.0, "DEG_F")}).second, "sdOperatingTempMax"); // 70 above it
     EXPECT_EQ(refused({true, true, CUnitDouble(-40.0, "DEG_F"), CUnitDouble(250.0, "DEG_F")}).first, "");
     EXPECT_EQ(refused({}).first, "");
 }
