@@ -191,8 +191,10 @@ TEST(AccumulatorObject, ReferencesHelpAndToolsGoToTheHostAndTheDialogs)
     for (const char* pszFile : {"CONTENTS.PDF", "OfferOfSale.pdf"})
         std::ofstream(folder / pszFile) << "%PDF";
     EXPECT_EQ(f.product.ViewReferenceTopic(""), 1);
+    EXPECT_EQ(f.product.ViewReferenceTopic("contents"), 1); // a topic named without its extension
     f.product.OnReferenceCommand(5);
-    EXPECT_EQ(f.host.m_opened, (std::vector<fs::path>{folder / "CONTENTS.PDF", folder / "OfferOfSale.pdf"}));
+    EXPECT_EQ(f.host.m_opened, (std::vector<fs::path>{folder / "CONTENTS.PDF", folder / "CONTENTS.PDF",
+                                                      folder / "OfferOfSale.pdf"}));
 
     f.product.OnToolCommand(2);
     EXPECT_EQ(f.dialogs.m_nTool, 2);
