@@ -107,6 +107,14 @@ private slots:
         QVERIFY(m_pSettings->WriteString("Language", "FR"));
         QCOMPARE(QSettings(UserFile(), QSettings::IniFormat).value("Language").toString(), QString("FR"));
         QCOMPARE(QSettings(SystemFile(), QSettings::IniFormat).value("Language").toString(), QString("DE"));
+
+        // By hand: a value with a comma reads whole, a key left empty is set; a file that cannot be written says so.
+        std::ofstream(UserFile().toStdString(), std::ios::app) << "Folders=a,b\nEmpty=\n";
+        const CQtSettings edited(UserFile(), SystemFile(), m_dir.filePath("none.ini"));
+        QCOMPARE(edited.ReadString("Folders"), std::optional<std::string>("a,b"));
+        QCOMPARE(edited.ReadString("Empty"), std::optional<std::string>(""));
+        std::ofstream(m_dir.filePath("plain").toStdString()) << "a file, not a folder";
+        QVERIFY(!CQtSettings(m_dir.filePath("plain/user.ini"), SystemFile(), SystemFile()).WriteString("Language", "US"));
     }
 
     void builtDefaultsGiveTheLanguageAndThePresets()

@@ -40,7 +40,8 @@ class CCadViewerTest : public QObject
 private slots:
     void ZoomPanAndFit()
     {
-        CCadViewer viewer(Drawing(), [](QWidget*, const CCadDrawing&) {});
+        int nSaved = 0;
+        CCadViewer viewer(Drawing(), [&nSaved](QWidget*, const CCadDrawing&) { ++nSaved; });
         viewer.resize(1000, 760);
         viewer.show();
         QCOMPARE(viewer.windowTitle(), QStringLiteral("CAD Drawing - PA31-4-150-VS-G"));
@@ -70,6 +71,21 @@ private slots:
         QCOMPARE(canvas.SheetRect().width(), 1.25 * fitted.width());
         click("Fit");
         QCOMPARE(canvas.SheetRect(), fitted);
+        // The wheel turned forward zooms in; a drag with the left button pans; Save As saves and stays open.
+        QWheelEvent wheel(fitted.center(), QPointF(), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&canvas, &wheel);
+        QCOMPARE(canvas.SheetRect().width(), 1.25 * fitted.width());
+        click("Fit");
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(), Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent drag(QEvent::MouseMove, QPointF(40, 30), QPointF(), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&canvas, &press);
+        QCoreApplication::sendEvent(&canvas, &drag);
+        QCOMPARE(canvas.SheetRect().topLeft(), fitted.topLeft() + QPointF(30, 20));
+        click("Fit");
+        click("Save As...");
+        QCOMPARE(nSaved, 1);
+        QVERIFY(viewer.isVisible());
 
         // The sheet is painted white with the drawing on it, over the grey surround.
         const QImage image = canvas.grab().toImage();
