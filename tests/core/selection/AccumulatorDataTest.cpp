@@ -222,8 +222,9 @@ TEST(AccumulatorData, EveryFieldIsCopiedAssignedAndCompared)
     CAccumulatorData ranged, assigned;
     ranged.m_operatingTemperatures = {true, true, CUnitDouble(-20.0, "DEG_F"), CUnitDouble(140.0, "DEG_F")};
     assigned = ranged;
-    EXPECT_TRUE(assigned.m_operatingTemperatures.sdOperatingTempMax.IsIdentical(CUnitDouble(140.0, "DEG_F")));
-    EXPECT_TRUE(CAccumulatorData(ranged).m_operatingTemperatures.sdOperatingTempMax.IsIdentical(CUnitDouble(140.0, "DEG_F")));
+    const CUnitDouble hot(140.0, "DEG_F");
+    EXPECT_TRUE(assigned.m_operatingTemperatures.sdOperatingTempMax.IsIdentical(hot));
+    EXPECT_TRUE(CAccumulatorData(ranged).m_operatingTemperatures.sdOperatingTempMax.IsIdentical(hot));
     EXPECT_TRUE(prompt->Texts().empty());
 }
 

@@ -1,6 +1,7 @@
 // The known-value cases of each application as the command line enters them: the flags (or a JSON
 // input), the fields they must set, and the required capacity computed apart from the program by
-// SizingReference.h. The entries are those of the engine's own known-value tests.
+// SizingReference.h. Most entries are those of the engine's own known-value tests; rows that differ mostly
+// leave entries out, so that the defaults the command line fills are checked too.
 #pragma once
 
 #include "SizingReference.h"

@@ -108,13 +108,15 @@ private slots:
         QCOMPARE(QSettings(UserFile(), QSettings::IniFormat).value("Language").toString(), QString("FR"));
         QCOMPARE(QSettings(SystemFile(), QSettings::IniFormat).value("Language").toString(), QString("DE"));
 
-        // By hand: a value with a comma reads whole, a key left empty is set; a file that cannot be written says so.
+        // By hand: a value with a comma reads whole, a key left empty is set; a file that cannot be
+        // written says so.
         std::ofstream(UserFile().toStdString(), std::ios::app) << "Folders=a,b\nEmpty=\n";
         const CQtSettings edited(UserFile(), SystemFile(), m_dir.filePath("none.ini"));
         QCOMPARE(edited.ReadString("Folders"), std::optional<std::string>("a,b"));
         QCOMPARE(edited.ReadString("Empty"), std::optional<std::string>(""));
         std::ofstream(m_dir.filePath("plain").toStdString()) << "a file, not a folder";
-        QVERIFY(!CQtSettings(m_dir.filePath("plain/user.ini"), SystemFile(), SystemFile()).WriteString("Language", "US"));
+        CQtSettings unwritable(m_dir.filePath("plain/user.ini"), SystemFile(), SystemFile());
+        QVERIFY(!unwritable.WriteString("Language", "US"));
     }
 
     void builtDefaultsGiveTheLanguageAndThePresets()
