@@ -1,77 +1,25 @@
 // Bladder, diaphragm and gas bottle details on the built catalogue: what each list preselects,
 // what OK writes into both copies and the model number it gives, and the lists left empty.
-#include "BuiltCatalogue.h"
+#include "DetailsFixture.h"
 
 #include "models/BladderDetails.h"
 #include "models/DetailsStep.h"
 #include "models/DiaphragmDetails.h"
 #include "models/GasBottleDetails.h"
 #include "models/GasBottleSearch.h"
-#include "models/ModelSearch.h"
-#include "selection/AccumulatorData.h"
-
-#include <gtest/gtest.h>
 
 namespace
 {
-const std::string& Code(const SDetailList& list)
-{
-    static const std::string kNone = "(none)";
-    return list.Selected() ? list.Selected()->m_strCode : kNone;
-}
-
-std::optional<CPartCode> Row(const SDetailList& list, const std::string& strCode)
-{
-    for (const CPartCode& item : list.items)
-        if (item.m_strCode == strCode)
-            return item;
-    ADD_FAILURE() << "no row " << strCode;
-    return std::nullopt;
-}
-
-class CFamilyDetailsTest : public ::testing::Test
+// The model of the type and capacity code (3000 psi class) that a known capacity finds.
+class CFamilyDetailsTest : public CDetailsTest
 {
 protected:
-    void SetUp() override
-    {
-        m_pDb = OpenBuiltCatalogue();
-        ASSERT_TRUE(m_pDb) << "the built catalogue did not open";
-    }
-
-    // The model of the type and capacity code that a known capacity at 3000 psi finds, chosen.
     void ChooseModel(const std::string& strType, const std::string& strCap, double dCuIn)
     {
-        m_data.Initialize(0);
-        m_data.deSelectApp = app::KnownCapacity;
-        m_data.sdRequiredAccumulatorVol = CUnitDouble(dCuIn, "CU_IN");
-        m_data.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
-        const SModelSearch search = RunModelSearch(m_data, *m_pDb);
-        for (const SAccumulatorList& row : search.rows)
-            if (row.strType == strType && row.capacity.m_strCode == strCap && row.pressure.m_strCode == "3")
-            {
-                ApplyModelChoice(m_data, row, search, "N", *m_pDb);
-                m_data.m_nLevel = 2;
-                return;
-            }
-        FAIL() << "no " << strType << " " << strCap;
+        CDetailsTest::ChooseModel(dCuIn, [&](const SAccumulatorList& row) {
+            return row.strType == strType && row.capacity.m_strCode == strCap && row.pressure.m_strCode == "3";
+        });
     }
-
-    // The details step's result copy, as the product object resets it.
-    CAccumulatorData Result() const
-    {
-        CAccumulatorData result(m_data);
-        result.Initialize(3);
-        return result;
-    }
-
-    static std::string Number(CAccumulatorData data)
-    {
-        data.m_nLevel = 3;
-        return data.BuildPartNumber();
-    }
-
-    std::unique_ptr<IDatabase> m_pDb;
-    CAccumulatorData m_data;
 };
 } // namespace
 
