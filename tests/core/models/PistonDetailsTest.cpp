@@ -92,14 +92,6 @@ TEST_F(CPistonDetailsTest, StandardPortsOfferOnlyTheModelsPortsOtherStylesTheCat
         EXPECT_EQ(size.m_strDescription.rfind("G ", 0), 0u) << size.m_strDescription;
 }
 
-TEST_F(CPistonDetailsTest, OptionCodeComesFromTheFirstThreeOptionsOnly)
-{
-    const CPartCode code = PistonOptionCode({Option("F"), Option("M"), Option("G"), Option("R")}, *m_pDb);
-    EXPECT_EQ(code.m_strCode, "-GMF");
-    EXPECT_EQ(code.m_nLocation, 12);
-    EXPECT_EQ(PistonOptionCode({Option("R")}, *m_pDb).m_strCode, "-R");
-}
-
 TEST_F(CPistonDetailsTest, OkWritesTheChoicesIntoBothCopiesAndReopeningPreselectsThem)
 {
     CAccumulatorData result(m_data);
@@ -130,7 +122,9 @@ TEST_F(CPistonDetailsTest, OkWritesTheChoicesIntoBothCopiesAndReopeningPreselect
         // No choice for the gas side: its default stays.
         EXPECT_EQ(d.cpcGasPortModTypeCode, former.cpcGasPortModTypeCode);
         ASSERT_EQ(d.m_caSelectedOptionArray.size(), 4u);
-        EXPECT_EQ(d.cpcOptionCode.m_strCode, "-GMC"); // R, the fourth, is kept but not coded
+        // The first three options only, at the option code's place: R, the fourth, is kept but not coded.
+        EXPECT_EQ(d.cpcOptionCode.m_strCode, "-GMC");
+        EXPECT_EQ(d.cpcOptionCode.m_nLocation, 12);
     }
     EXPECT_EQ(Code(PistonSealList(m_data, *m_pDb)), "-V");
     EXPECT_EQ(Code(PistonPortList(m_data, *m_pDb)), "2");
