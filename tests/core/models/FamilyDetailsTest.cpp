@@ -129,51 +129,33 @@ TEST_F(CFamilyDetailsTest, DiaphragmChoicesGiveTheModelNumberAndArePreselectedAg
     EXPECT_EQ(Code(DiaphragmCertificationList(result, *m_pDb)), "-CE");
 }
 
-TEST_F(CFamilyDetailsTest, GasBottlePortsGiveTheModelNumberAndArePreselectedAgain)
-{
-    m_data.Initialize(0);
-    const std::vector<SGbList> bottles = GasBottleList(2, CUnitDouble(3000.0, "PSIG"), *m_pDb);
-    const auto it = std::find_if(bottles.begin(), bottles.end(),
-                                 [](const SGbList& b) { return b.capacityCode.m_strCode == "-10G"; });
-    ASSERT_NE(it, bottles.end());
-    ApplyGasBottleChoice(m_data, *it, CUnitDouble(3000.0, "PSIG"), 2, "N", *m_pDb);
-    m_data.m_nLevel = 2;
-    EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S");
-    EXPECT_EQ(Code(GasBottleValvePortList(m_data, *m_pDb)), "1");
-
-    CAccumulatorData result = Result();
-    SGasBottleDetailChoice choice;
-    choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), "-B");
-    choice.valvePort = Row(GasBottleValvePortList(m_data, *m_pDb), "2");
-    ApplyGasBottleDetails(m_data, result, choice);
-    // No seal: series, pressure, capacity, gas port, valve port.
-    EXPECT_EQ(Number(result), "GB3-10G-B2");
-    EXPECT_EQ(Code(GasBottlePortList(result, *m_pDb)), "-B");
-    EXPECT_EQ(Code(GasBottleValvePortList(result, *m_pDb)), "2");
-}
-
-TEST_F(CFamilyDetailsTest, BottlesOfThePistonAndBladderKindsKeepTheirBodysCodesBeforeTheirPorts)
+// A bottle of each kind: the catalogue's first gas port is offered first; the ports chosen follow
+// the body's codes in the model number (a GB bottle has no seal) and are preselected again.
+TEST_F(CFamilyDetailsTest, GasBottlePortsFollowTheBodysCodesAndArePreselectedAgain)
 {
     const CUnitDouble pressure(3000.0, "PSIG");
-    for (const auto& [nType, strSeries, strCap, strNumber] :
-         {std::tuple{0, "PG", "-10G", "PG31-9-10G-NS-F2"}, std::tuple{1, "BG", "-5G", "BG31-5G-NSS-F2"}})
+    for (const auto& [nType, strCap, strPort, strNumber] :
+         {std::tuple{2, "-10G", "-B", "GB3-10G-B2"}, std::tuple{0, "-10G", "-F", "PG31-9-10G-NS-F2"},
+          std::tuple{1, "-5G", "-F", "BG31-5G-NSS-F2"}})
     {
+        SCOPED_TRACE(strNumber);
         m_data.Initialize(0);
         m_data.Initialize(2);
         const std::vector<SGbList> bottles = GasBottleList(nType, pressure, *m_pDb);
         const auto it = std::find_if(bottles.begin(), bottles.end(),
                                      [&](const SGbList& b) { return b.capacityCode.m_strCode == strCap; });
-        ASSERT_NE(it, bottles.end()) << strSeries;
+        ASSERT_NE(it, bottles.end());
         ApplyGasBottleChoice(m_data, *it, pressure, nType, "N", *m_pDb);
         m_data.m_nLevel = 2;
-        // No default port from the model step: the catalogue's first is offered first.
-        EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S") << strSeries;
+        EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S");
         CAccumulatorData result = Result();
         SGasBottleDetailChoice choice;
-        choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), "-F");
+        choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), strPort);
         choice.valvePort = Row(GasBottleValvePortList(m_data, *m_pDb), "2");
         ApplyGasBottleDetails(m_data, result, choice);
         EXPECT_EQ(Number(result), strNumber);
+        EXPECT_EQ(Code(GasBottlePortList(result, *m_pDb)), strPort);
+        EXPECT_EQ(Code(GasBottleValvePortList(result, *m_pDb)), "2");
     }
 }
 
