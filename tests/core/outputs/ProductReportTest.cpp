@@ -220,6 +220,8 @@ TEST_F(CProductReportTest, EachProductWarnsInItsOwnWords)
         const std::string strWarning = ReportOf(selection, nProdId, "Product").map.Text("WarningVAL");
         EXPECT_NE(strWarning.find(pszWords), std::string::npos) << nProdId << ": " << strWarning;
         if (nProdId != 0)
+        {
             EXPECT_EQ(strWarning.find("this accumulator"), std::string::npos) << nProdId;
+        }
     }
 }
