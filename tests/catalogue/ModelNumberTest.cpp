@@ -233,28 +233,3 @@ TEST(CatalogueModelNumbers, EveryModelAssemblesWithoutCollisions)
         EXPECT_TRUE(numbers.insert(Assemble(shown)).second) << "two models share " << Assemble(shown);
     }
 }
-
-TEST(CatalogueModelNumbers, DefaultsReadAsTheCatalogueDescribesThem)
-{
-    auto pDb = OpenBuiltCatalogue();
-    ASSERT_TRUE(pDb);
-    auto number = [&](const SModel& m) {
-        std::map<int, std::string> codes = {{m.nSeriesLoc, m.strSeries}, {m.nPressureLoc, m.strPressure},
-                                            {m.nCapLoc, m.strCap}};
-        if (!m.strBore.empty())
-            codes[m.nBoreLoc] = m.strBore;
-        if (!m.strDesign.empty())
-            codes[m.nDesignLoc] = m.strDesign;
-        // Neither the approval text, nor a piston's standard ports, nor a bladder's gas valve.
-        for (const SCode& c : Defaults(*pDb, m))
-            if (c.strType != "Approval" && !(m.strType == "Piston" && c.nLocation >= 7 && c.nLocation <= 10) &&
-                !(m.strType == "Bladder" && c.strType == "Gas Type"))
-                codes[c.nLocation] = c.strCode;
-        return Assemble(codes);
-    };
-    EXPECT_EQ(number({"PA", "3", "-4", "-150", "1", "Piston", 1, 2, 4, 5, 3}), "PA31-4-150-NS");
-    EXPECT_EQ(number({"PM", "K", "-100", "-4L", "1", "Piston", 1, 2, 4, 5, 3}), "PMK1-100-4L-NS");
-    EXPECT_EQ(number({"BA", "3", "", "-5G", "1", "Bladder", 1, 2, 0, 4, 3}), "BA31-5G-NSS");
-    EXPECT_EQ(number({"DA", "3", "", "-50", "S", "Diaphragm", 1, 2, 0, 4, 3}), "DA3S-50-NW");
-    EXPECT_EQ(number({"GB", "3", "", "-10G", "", "GB", 1, 2, 0, 3, 0}), "GB3-10G-S1");
-}

@@ -82,21 +82,6 @@ TEST(GasOracleAgreement, ExpansionFormsMatchBitForBit)
     ExpectSameExpansion(gas::EExpansionForm::Holding, oracle::EForm::Holding, Spread(60, 3, 0.005, 100.0, 20000.0));
 }
 
-TEST(GasOracleAgreement, ReferenceExponentAndTemperatureEffectMatch)
-{
-    for (const SCase& c : Spread(20, 4, 1.0, 1.0, 1.0))
-    {
-        double n;
-        oracle::SimulateGasExpansion(oracle::EForm::Gallon, 5.0, c.dTempF, 0.1, c.dP2, c.dP1, c.dPre, n);
-        EXPECT_TRUE(SameBits(gas::ReferencePolytropicExponent(c.dTempF, c.dP2, c.dP1, c.dPre, 0.1), n));
-        const double dTb = c.dTempF + 100.0;
-        EXPECT_TRUE(SameBits(gas::PrechargeAtTemperature(c.dTempF, dTb, c.dP1, -1.0),
-                             oracle::PrechargeAtTemperature(c.dTempF, dTb, c.dP1, -1.0)));
-        EXPECT_TRUE(SameBits(gas::PrechargeAtTemperature(c.dTempF, dTb, -1.0, c.dP1),
-                             oracle::PrechargeAtTemperature(c.dTempF, dTb, -1.0, c.dP1)));
-    }
-}
-
 TEST(GasOracleAgreement, SizeLoopCallerFormsMatchBitForBit)
 {
     using gas::EPrechargeMode;
@@ -140,26 +125,4 @@ TEST(GasOracleAgreement, SizeLoopCallerFormsMatchBitForBit)
         nSized += ExpectSameSizing(gas::SizePumpResponseGas(dFlow, c.dTempF, 0.05, -1.0, c.dP2, -1.0), r, n);
     }
     EXPECT_GE(nSized, 35); // of 40
-}
-
-TEST(GasOracleAgreement, SubStepsMendARunawayIntegration)
-{
-    // A 10 in3 charge held for 1000 s: the literal 10 s steps are longer than
-    // twice the thermal time constant and the temperature runs to infinity.
-    double nLiteral, nStable;
-    const double dLiteral = oracle::SimulateGasExpansion(oracle::EForm::Holding, 10.0 / 231.0, 70.0, 1000.0, 3014.7,
-                                                         2014.7, 1814.7, nLiteral, false);
-    EXPECT_FALSE(std::isfinite(dLiteral) && std::isfinite(nLiteral));
-    const double dStable = oracle::SimulateGasExpansion(oracle::EForm::Holding, 10.0 / 231.0, 70.0, 1000.0, 3014.7,
-                                                        2014.7, 1814.7, nStable);
-    ASSERT_TRUE(std::isfinite(dStable));
-    const gas::SExpansion fast =
-        gas::SimulateGasExpansion(gas::EExpansionForm::Holding, 10.0 / 231.0, 70.0, 1000.0, 3014.7, 2014.7, 1814.7);
-    EXPECT_TRUE(SameBits(fast.dDelivered, dStable));
-    EXPECT_TRUE(SameBits(fast.dExponent, nStable));
-    // Where the literal steps are stable, the sub-steps are not used.
-    const double dShort = oracle::SimulateGasExpansion(oracle::EForm::Holding, 10.0 / 231.0, 70.0, 600.0, 3014.7,
-                                                       2014.7, 1814.7, nLiteral, false);
-    EXPECT_TRUE(SameBits(dShort, oracle::SimulateGasExpansion(oracle::EForm::Holding, 10.0 / 231.0, 70.0, 600.0,
-                                                              3014.7, 2014.7, 1814.7, nStable)));
 }

@@ -1,77 +1,25 @@
 // Bladder, diaphragm and gas bottle details on the built catalogue: what each list preselects,
 // what OK writes into both copies and the model number it gives, and the lists left empty.
-#include "BuiltCatalogue.h"
+#include "DetailsFixture.h"
 
 #include "models/BladderDetails.h"
 #include "models/DetailsStep.h"
 #include "models/DiaphragmDetails.h"
 #include "models/GasBottleDetails.h"
 #include "models/GasBottleSearch.h"
-#include "models/ModelSearch.h"
-#include "selection/AccumulatorData.h"
-
-#include <gtest/gtest.h>
 
 namespace
 {
-const std::string& Code(const SDetailList& list)
-{
-    static const std::string kNone = "(none)";
-    return list.Selected() ? list.Selected()->m_strCode : kNone;
-}
-
-std::optional<CPartCode> Row(const SDetailList& list, const std::string& strCode)
-{
-    for (const CPartCode& item : list.items)
-        if (item.m_strCode == strCode)
-            return item;
-    ADD_FAILURE() << "no row " << strCode;
-    return std::nullopt;
-}
-
-class CFamilyDetailsTest : public ::testing::Test
+// The model of the type and capacity code (3000 psi class) that a known capacity finds.
+class CFamilyDetailsTest : public CDetailsTest
 {
 protected:
-    void SetUp() override
-    {
-        m_pDb = OpenBuiltCatalogue();
-        ASSERT_TRUE(m_pDb) << "the built catalogue did not open";
-    }
-
-    // The model of the type and capacity code that a known capacity at 3000 psi finds, chosen.
     void ChooseModel(const std::string& strType, const std::string& strCap, double dCuIn)
     {
-        m_data.Initialize(0);
-        m_data.deSelectApp = app::KnownCapacity;
-        m_data.sdRequiredAccumulatorVol = CUnitDouble(dCuIn, "CU_IN");
-        m_data.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
-        const SModelSearch search = RunModelSearch(m_data, *m_pDb);
-        for (const SAccumulatorList& row : search.rows)
-            if (row.strType == strType && row.capacity.m_strCode == strCap && row.pressure.m_strCode == "3")
-            {
-                ApplyModelChoice(m_data, row, search, "N", *m_pDb);
-                m_data.m_nLevel = 2;
-                return;
-            }
-        FAIL() << "no " << strType << " " << strCap;
+        CDetailsTest::ChooseModel(dCuIn, [&](const SAccumulatorList& row) {
+            return row.strType == strType && row.capacity.m_strCode == strCap && row.pressure.m_strCode == "3";
+        });
     }
-
-    // The details step's result copy, as the product object resets it.
-    CAccumulatorData Result() const
-    {
-        CAccumulatorData result(m_data);
-        result.Initialize(3);
-        return result;
-    }
-
-    static std::string Number(CAccumulatorData data)
-    {
-        data.m_nLevel = 3;
-        return data.BuildPartNumber();
-    }
-
-    std::unique_ptr<IDatabase> m_pDb;
-    CAccumulatorData m_data;
 };
 } // namespace
 
@@ -181,51 +129,33 @@ TEST_F(CFamilyDetailsTest, DiaphragmChoicesGiveTheModelNumberAndArePreselectedAg
     EXPECT_EQ(Code(DiaphragmCertificationList(result, *m_pDb)), "-CE");
 }
 
-TEST_F(CFamilyDetailsTest, GasBottlePortsGiveTheModelNumberAndArePreselectedAgain)
-{
-    m_data.Initialize(0);
-    const std::vector<SGbList> bottles = GasBottleList(2, CUnitDouble(3000.0, "PSIG"), *m_pDb);
-    const auto it = std::find_if(bottles.begin(), bottles.end(),
-                                 [](const SGbList& b) { return b.capacityCode.m_strCode == "-10G"; });
-    ASSERT_NE(it, bottles.end());
-    ApplyGasBottleChoice(m_data, *it, CUnitDouble(3000.0, "PSIG"), 2, "N", *m_pDb);
-    m_data.m_nLevel = 2;
-    EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S");
-    EXPECT_EQ(Code(GasBottleValvePortList(m_data, *m_pDb)), "1");
-
-    CAccumulatorData result = Result();
-    SGasBottleDetailChoice choice;
-    choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), "-B");
-    choice.valvePort = Row(GasBottleValvePortList(m_data, *m_pDb), "2");
-    ApplyGasBottleDetails(m_data, result, choice);
-    // No seal: series, pressure, capacity, gas port, valve port.
-    EXPECT_EQ(Number(result), "GB3-10G-B2");
-    EXPECT_EQ(Code(GasBottlePortList(result, *m_pDb)), "-B");
-    EXPECT_EQ(Code(GasBottleValvePortList(result, *m_pDb)), "2");
-}
-
-TEST_F(CFamilyDetailsTest, BottlesOfThePistonAndBladderKindsKeepTheirBodysCodesBeforeTheirPorts)
+// A bottle of each kind: the catalogue's first gas port is offered first; the ports chosen follow
+// the body's codes in the model number (a GB bottle has no seal) and are preselected again.
+TEST_F(CFamilyDetailsTest, GasBottlePortsFollowTheBodysCodesAndArePreselectedAgain)
 {
     const CUnitDouble pressure(3000.0, "PSIG");
-    for (const auto& [nType, strSeries, strCap, strNumber] :
-         {std::tuple{0, "PG", "-10G", "PG31-9-10G-NS-F2"}, std::tuple{1, "BG", "-5G", "BG31-5G-NSS-F2"}})
+    for (const auto& [nType, strCap, strPort, strNumber] :
+         {std::tuple{2, "-10G", "-B", "GB3-10G-B2"}, std::tuple{0, "-10G", "-F", "PG31-9-10G-NS-F2"},
+          std::tuple{1, "-5G", "-F", "BG31-5G-NSS-F2"}})
     {
+        SCOPED_TRACE(strNumber);
         m_data.Initialize(0);
         m_data.Initialize(2);
         const std::vector<SGbList> bottles = GasBottleList(nType, pressure, *m_pDb);
         const auto it = std::find_if(bottles.begin(), bottles.end(),
                                      [&](const SGbList& b) { return b.capacityCode.m_strCode == strCap; });
-        ASSERT_NE(it, bottles.end()) << strSeries;
+        ASSERT_NE(it, bottles.end());
         ApplyGasBottleChoice(m_data, *it, pressure, nType, "N", *m_pDb);
         m_data.m_nLevel = 2;
-        // No default port from the model step: the catalogue's first is offered first.
-        EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S") << strSeries;
+        EXPECT_EQ(Code(GasBottlePortList(m_data, *m_pDb)), "-S");
         CAccumulatorData result = Result();
         SGasBottleDetailChoice choice;
-        choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), "-F");
+        choice.gasPort = Row(GasBottlePortList(m_data, *m_pDb), strPort);
         choice.valvePort = Row(GasBottleValvePortList(m_data, *m_pDb), "2");
         ApplyGasBottleDetails(m_data, result, choice);
         EXPECT_EQ(Number(result), strNumber);
+        EXPECT_EQ(Code(GasBottlePortList(result, *m_pDb)), strPort);
+        EXPECT_EQ(Code(GasBottleValvePortList(result, *m_pDb)), "2");
     }
 }
 

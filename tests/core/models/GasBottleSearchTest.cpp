@@ -31,10 +31,9 @@ const SGbList& Find(const std::vector<SGbList>& rows, const std::string& strCap)
 
 TEST(GasBottleSearch, TypesAndTheTypeCheckedOnOpening)
 {
-    EXPECT_EQ(GasBottleTypeText(0), "Piston");
-    EXPECT_EQ(GasBottleTypeText(1), "Bladder");
-    EXPECT_EQ(GasBottleTypeText(2), "GB");
-    EXPECT_EQ(GasBottleTypeText(3), "View All");
+    EXPECT_EQ((std::vector<std::string>{GasBottleTypeText(0), GasBottleTypeText(1), GasBottleTypeText(2),
+                                        GasBottleTypeText(3)}),
+              (std::vector<std::string>{"Piston", "Bladder", "GB", "View All"}));
     CAccumulatorData data;
     data.Initialize(0);
     EXPECT_EQ(HeldGasBottleType(data), 3); // a fresh selection shows every bottle

@@ -202,17 +202,3 @@ TEST_F(CModelSearchTest, ChoosingAPistonWithGasBottlesStoresTheirTotals)
     d.siGBQty.SetValue(d.siGBQty.Value() + 1);
     EXPECT_NE(PreselectedRow(search.rows, d), static_cast<int>(it - search.rows.begin()));
 }
-
-TEST_F(CModelSearchTest, TheHeldModelNeedsItsQuantity)
-{
-    const SModelSearch search = Search(3000.0, "PSIG", 150.001, "CU_IN");
-    const auto it = std::find_if(search.rows.begin(), search.rows.end(),
-                                 [](const SAccumulatorList& row) { return row.qty.Value() == 2; });
-    ASSERT_NE(it, search.rows.end());
-    ApplyModelChoice(d, *it, search, "N", *m_pDb);
-    const int nRow = static_cast<int>(it - search.rows.begin());
-    EXPECT_EQ(PreselectedRow(search.rows, d), nRow);
-    d.siQty.SetValue(1);
-    EXPECT_EQ(PreselectedRow(search.rows, d), 0);
-    EXPECT_EQ(PreselectedRow({}, d), -1);
-}

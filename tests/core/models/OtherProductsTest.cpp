@@ -133,21 +133,16 @@ TEST(OvrisolCapacity, OnlyTheChosenMethodReachesTheSizeQuery)
     COvrisolBase d = ByLevels(12, 2, 20, 30);
     d.cudCylinderCapacity.Set(10.0, "L");
     d.cudAccumulatorCapacity.Set(5.0, "L");
-    ovrisol::SSizeQuery q = ovrisol::SizeQuery(d);
-    EXPECT_EQ(q.dCylinder, 0.0);
-    EXPECT_EQ(q.dAccumulator, 0.0);
-    EXPECT_NEAR(q.dHighLevel, 12 * 0.0254, 1e-12);
-    EXPECT_NEAR(q.dLowLevel, 2 * 0.0254, 1e-12);
-    EXPECT_NEAR(q.dWidth, 20 * 0.0254, 1e-12);
-    EXPECT_NEAR(q.dLength, 30 * 0.0254, 1e-12);
+    // Cylinder, accumulator, high and low level, width, length, in cubic metres and metres.
+    const auto expect = [](const ovrisol::SSizeQuery& q, const std::vector<double>& wanted)
+    {
+        const std::vector<double> got = {q.dCylinder, q.dAccumulator, q.dHighLevel, q.dLowLevel, q.dWidth, q.dLength};
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_NEAR(got[i], wanted[i], 1e-12) << i;
+    };
+    expect(ovrisol::SizeQuery(d), {0.0, 0.0, 12 * 0.0254, 2 * 0.0254, 20 * 0.0254, 30 * 0.0254});
     d.iSizeMethod = COvrisolBase::kCapacities;
-    q = ovrisol::SizeQuery(d);
-    EXPECT_NEAR(q.dCylinder, 0.010, 1e-15);
-    EXPECT_NEAR(q.dAccumulator, 0.005, 1e-15);
-    EXPECT_EQ(q.dHighLevel, 0.0);
-    EXPECT_EQ(q.dLowLevel, 0.0);
-    EXPECT_EQ(q.dWidth, 0.0);
-    EXPECT_EQ(q.dLength, 0.0);
+    expect(ovrisol::SizeQuery(d), {0.010, 0.005, 0.0, 0.0, 0.0, 0.0});
 }
 
 TEST(OvrisolModel, SizesFitTheCapacityAndTheChoiceMakesTheModelNumber)

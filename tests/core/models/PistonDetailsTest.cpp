@@ -1,54 +1,23 @@
 // The model search and piston details on the built catalogue: the held model's grid row, preselection
 // and fallback, the ports rule, the option code, and what OK writes into both copies of the selection.
-#include "BuiltCatalogue.h"
+#include "DetailsFixture.h"
 
 #include "catalogue/Catalogue.h"
-#include "models/ModelSearch.h"
 #include "models/PistonDetails.h"
-
-#include <gtest/gtest.h>
 
 namespace
 {
-const std::string& Code(const SDetailList& list)
-{
-    static const std::string kNone = "(none)";
-    return list.Selected() ? list.Selected()->m_strCode : kNone;
-}
-
-class CPistonDetailsTest : public ::testing::Test
+// A known capacity of 100 in³ at 3000 psi; the model is the 3 in bore, 100 in³ piston.
+class CPistonDetailsTest : public CDetailsTest
 {
 protected:
-    // A known capacity of 100 in³ at 3000 psi; the model is the 3 in bore, 100 in³ piston.
     void SetUp() override
     {
-        m_pDb = OpenBuiltCatalogue();
-        ASSERT_TRUE(m_pDb) << "the built catalogue did not open";
-        m_data.Initialize(0);
-        m_data.deSelectApp = app::KnownCapacity;
-        m_data.sdRequiredAccumulatorVol = CUnitDouble(100.0, "CU_IN");
-        m_data.sdMaxSysPress = CUnitDouble(3000.0, "PSIG");
-        m_search = RunModelSearch(m_data, *m_pDb);
-        const auto row = std::find_if(m_search.rows.begin(), m_search.rows.end(),
-                                      [](const SAccumulatorList& r)
-                                      { return r.bore.m_strCode == "-3" && r.pressure.m_strCode == "3"; });
-        ASSERT_NE(row, m_search.rows.end());
-        ApplyModelChoice(m_data, *row, m_search, "N", *m_pDb);
-        m_data.m_nLevel = 2;
+        CDetailsTest::SetUp();
+        ChooseModel(100.0, [](const SAccumulatorList& r)
+                    { return r.bore.m_strCode == "-3" && r.pressure.m_strCode == "3"; });
     }
-
-    CPartCode Option(const std::string& strCode)
-    {
-        for (const CPartCode& item : PistonOptionList(m_data, *m_pDb).items)
-            if (item.m_strCode == strCode)
-                return item;
-        ADD_FAILURE() << "no option " << strCode;
-        return CPartCode();
-    }
-
-    std::unique_ptr<IDatabase> m_pDb;
-    CAccumulatorData m_data;
-    SModelSearch m_search;
+    CPartCode Option(const std::string& strCode) { return Row(PistonOptionList(m_data, *m_pDb).items, strCode); }
 };
 } // namespace
 
@@ -123,14 +92,6 @@ TEST_F(CPistonDetailsTest, StandardPortsOfferOnlyTheModelsPortsOtherStylesTheCat
         EXPECT_EQ(size.m_strDescription.rfind("G ", 0), 0u) << size.m_strDescription;
 }
 
-TEST_F(CPistonDetailsTest, OptionCodeComesFromTheFirstThreeOptionsOnly)
-{
-    const CPartCode code = PistonOptionCode({Option("F"), Option("M"), Option("G"), Option("R")}, *m_pDb);
-    EXPECT_EQ(code.m_strCode, "-GMF");
-    EXPECT_EQ(code.m_nLocation, 12);
-    EXPECT_EQ(PistonOptionCode({Option("R")}, *m_pDb).m_strCode, "-R");
-}
-
 TEST_F(CPistonDetailsTest, OkWritesTheChoicesIntoBothCopiesAndReopeningPreselectsThem)
 {
     CAccumulatorData result(m_data);
@@ -161,7 +122,9 @@ TEST_F(CPistonDetailsTest, OkWritesTheChoicesIntoBothCopiesAndReopeningPreselect
         // No choice for the gas side: its default stays.
         EXPECT_EQ(d.cpcGasPortModTypeCode, former.cpcGasPortModTypeCode);
         ASSERT_EQ(d.m_caSelectedOptionArray.size(), 4u);
-        EXPECT_EQ(d.cpcOptionCode.m_strCode, "-GMC"); // R, the fourth, is kept but not coded
+        // The first three options only, at the option code's place: R, the fourth, is kept but not coded.
+        EXPECT_EQ(d.cpcOptionCode.m_strCode, "-GMC");
+        EXPECT_EQ(d.cpcOptionCode.m_nLocation, 12);
     }
     EXPECT_EQ(Code(PistonSealList(m_data, *m_pDb)), "-V");
     EXPECT_EQ(Code(PistonPortList(m_data, *m_pDb)), "2");

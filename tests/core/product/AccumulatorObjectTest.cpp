@@ -1,80 +1,11 @@
 // The accumulator product object: button states, steps on copies, confirmation, files, references.
-#include "product/AccumulatorObject.h"
 #include "RecordingPrompt.h"
-#include "TestHost.h"
-#include "product/StepDialogs.h"
-
-#include <gtest/gtest.h>
+#include "ScriptedDialogs.h"
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 namespace fs = std::filesystem;
-
-namespace
-{
-// Dialogs that do what the test says and end with the test's result.
-class CScriptedDialogs : public IStepDialogs
-{
-public:
-    using Step = std::function<int(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&)>;
-    int ChooseProduct(CAccumulatorObject& product) override { return m_chooseProduct(product); }
-    int DescribeApplication(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
-    {
-        return m_step(p, a, b);
-    }
-    int ChooseModel(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
-    {
-        return m_step(p, a, b);
-    }
-    int SelectGasBottle(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
-    {
-        return m_step(p, a, b);
-    }
-    int ChooseDetails(CAccumulatorObject& p, CAccumulatorData& a, CAccumulatorData& b) override
-    {
-        return m_step(p, a, b);
-    }
-    void RunTool(CAccumulatorObject&, int nTool) override { m_nTool = nTool; }
-
-    std::function<int(CAccumulatorObject&)> m_chooseProduct;
-    Step m_step;
-    int m_nTool = -1;
-};
-
-struct SFixture
-{
-    CTestHost host;
-    CScriptedDialogs dialogs;
-    CAccumulatorObject product{host, dialogs};
-    SFixture() { EXPECT_TRUE(product.Initialize()); }
-
-    void Choose(int nProdId, int nResult = dlg::Ok)
-    {
-        dialogs.m_chooseProduct = [=](CAccumulatorObject& p)
-        {
-            p.SetProduct(nProdId, nProdId == 0 ? "Accumulators" : "Gas Bottles", "");
-            return nResult;
-        };
-        product.PerformButtonAction(100);
-    }
-    void Step(int nButton, std::function<void(CAccumulatorData&)> edit, int nResult = dlg::Ok)
-    {
-        dialogs.m_step = [=](CAccumulatorObject&, CAccumulatorData&, CAccumulatorData& result)
-        {
-            edit(result);
-            return nResult;
-        };
-        product.PerformButtonAction(nButton);
-    }
-    std::vector<int> States()
-    {
-        return {product.GetButtonState(0), product.GetButtonState(1), product.GetButtonState(2),
-                product.GetButtonState(3)};
-    }
-};
-} // namespace
 
 TEST(AccumulatorObject, ButtonsFollowTheProductAndTheLevel)
 {

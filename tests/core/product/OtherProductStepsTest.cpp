@@ -1,65 +1,6 @@
 // The product object's steps for reservoir isolators, accessories, repair kits and transfer barriers:
 // which copies the dialogs get, what becomes the selection, the levels, flags and buttons.
-#include "product/AccumulatorObject.h"
-#include "TestHost.h"
-#include "product/StepDialogs.h"
-#include "selection/AccessoryBase.h"
-#include "selection/OvrisolBase.h"
-#include "selection/RepairKitBase.h"
-#include "selection/TransferBase.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
-
-namespace
-{
-// Chooses the product the test names; the other products' dialogs do what the test says.
-class CProductDialogs : public IStepDialogs
-{
-public:
-    int ChooseProduct(CAccumulatorObject& product) override
-    {
-        return product.SetProduct(m_nProdId, "Product " + std::to_string(m_nProdId), "") ? dlg::Ok : dlg::Cancel;
-    }
-    int DescribeApplication(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
-    int ChooseModel(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
-    int SelectGasBottle(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
-    int ChooseDetails(CAccumulatorObject&, CAccumulatorData&, CAccumulatorData&) override { return dlg::Cancel; }
-    void RunTool(CAccumulatorObject&, int) override {}
-    int OvrisolSizeSelection(CAccumulatorObject&, COvrisolBase& a, COvrisolBase& b) override
-    {
-        return m_ovrisol(a, b);
-    }
-    int OvrisolChooseModel(CAccumulatorObject&, COvrisolBase& a, COvrisolBase& b) override { return m_ovrisol(a, b); }
-    int ChooseTransferBarrier(CAccumulatorObject&, CTransferBase& a) override { return m_catalogue(a); }
-    int ChooseAccessory(CAccumulatorObject&, CAccessoryBase& a) override { return m_catalogue(a); }
-    int ChooseRepairKit(CAccumulatorObject&, CRepairKitBase& a) override { return m_catalogue(a); }
-
-    int m_nProdId = prod::ReservoirIsolator;
-    std::function<int(COvrisolBase&, COvrisolBase&)> m_ovrisol;
-    std::function<int(CBaseProduct&)> m_catalogue;
-};
-
-struct SFixture
-{
-    CTestHost host;
-    CProductDialogs dialogs;
-    CAccumulatorObject product{host, dialogs};
-    SFixture() { EXPECT_TRUE(product.Initialize()); }
-
-    void Choose(int nProdId)
-    {
-        dialogs.m_nProdId = nProdId;
-        product.PerformButtonAction(100);
-    }
-    std::vector<int> States()
-    {
-        return {product.GetButtonState(0), product.GetButtonState(1), product.GetButtonState(2),
-                product.GetButtonState(3)};
-    }
-};
-} // namespace
+#include "ScriptedDialogs.h"
 
 TEST(OtherProductSteps, ReservoirIsolatorSizesThenChoosesOnTwoCopies)
 {

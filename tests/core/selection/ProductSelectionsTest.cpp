@@ -21,74 +21,16 @@ namespace
 {
 constexpr std::size_t kSelectionStart = kHeaderASize + kHeaderBSize + 4 + 1 + 2 + 4;
 
-// Writes the expected bytes in the order the test names the fields, setting each field to a
-// value of its own on the way: units and texts vary so that a swapped field shows.
-class CLayout
+// The expected bytes of a product's fields in the order the test names them, after a code list
+// and two default codes.
+CStoredFields Layout(CBaseProduct& p)
 {
-public:
-    CLayout& Base(CBaseProduct& p)
-    {
-        p.m_nLevel = 2;
-        p.m_lstCodes = {CPartCode("A", 1, "first", "kind")};
-        p.m_lstDefaultCodes = {CPartCode("B", 7), CPartCode("_", 9, "none")};
-        m_ar.WriteCount(1);
-        p.m_lstCodes[0].Serialize(m_ar);
-        m_ar.WriteCount(2);
-        for (CPartCode& c : p.m_lstDefaultCodes)
-            c.Serialize(m_ar);
-        m_ar.WriteInt32(2);
-        return *this;
-    }
-    template <class... T> CLayout& U(T&... values)
-    {
-        (Unit(values), ...);
-        return *this;
-    }
-    template <class... T> CLayout& C(T&... codes)
-    {
-        (Code(codes), ...);
-        return *this;
-    }
-    template <class... T> CLayout& S(T&... texts)
-    {
-        ((texts = "t\u00E9xt " + std::to_string(++m_n), m_ar.WriteString(texts)), ...);
-        return *this;
-    }
-    CLayout& I(int& n)
-    {
-        n = ++m_n;
-        m_ar.WriteInt32(n);
-        return *this;
-    }
-    const Bytes& Expected() const { return m_ar.Bytes(); }
-
-private:
-    static constexpr const char* kUnits[] = {"GAL", "L", "IN", "MM", "PSIG", "DEG_C"};
-
-    void Unit(CUnitDouble& value)
-    {
-        ++m_n;
-        value.Set(m_n + 0.25, kUnits[m_n % 6]);
-        // Unit code, then the number.
-        m_ar.WriteString(kUnits[m_n % 6]);
-        m_ar.WriteDouble(m_n + 0.25);
-    }
-    void Code(CPartCode& c)
-    {
-        ++m_n;
-        c = CPartCode("c" + std::to_string(m_n), m_n, "d" + std::to_string(m_n), "k" + std::to_string(m_n));
-        c.m_nTag = m_n;
-        // Code, location, code type, description, tag.
-        m_ar.WriteString(c.m_strCode);
-        m_ar.WriteInt32(c.m_nLocation);
-        m_ar.WriteString(c.m_strCodeType);
-        m_ar.WriteString(c.m_strDescription);
-        m_ar.WriteInt32(c.m_nTag);
-    }
-
-    CArchive m_ar;
-    int m_n = 0;
-};
+    p.m_lstCodes = {CPartCode("A", 1, "first", "kind")};
+    p.m_lstDefaultCodes = {CPartCode("B", 7), CPartCode("_", 9, "none")};
+    CStoredFields fields;
+    fields.Base(p, 2);
+    return fields;
+}
 
 SSelectionHeader Header(int nProdId)
 {
@@ -118,15 +60,16 @@ template <class T> void ExpectStoredExactly(int nProdId, const T& data, const By
 
 TEST(ProductSelections, EachProductIsStoredInItsOwnLayout)
 {
+    using namespace UnitCategory;
     COvrisolBase ov;
-    CLayout l;
-    l.Base(ov)
-        .U(ov.cudPressure, ov.cudCylinderCapacity, ov.cudAccumulatorCapacity, ov.cudCombinedCapacity,
-           ov.cudHighFluidLevel, ov.cudLowFluidLevel, ov.cudReservoirWidth, ov.cudReservoirLength,
-           ov.cudReservoirCapacity, ov.cudCapacityDisplay)
+    CStoredFields l = Layout(ov);
+    l.U(Pressure, ov.cudPressure)
+        .U(Volume, ov.cudCylinderCapacity, ov.cudAccumulatorCapacity, ov.cudCombinedCapacity)
+        .U(Distance, ov.cudHighFluidLevel, ov.cudLowFluidLevel, ov.cudReservoirWidth, ov.cudReservoirLength)
+        .U(Volume, ov.cudReservoirCapacity, ov.cudCapacityDisplay)
         .C(ov.cpcSeriesCode, ov.cpcSizeCode, ov.cpcConstructionCode, ov.cpcFurtherCode1, ov.cpcFurtherCode2,
            ov.cpcBladderCode, ov.cpcFurtherCode3)
-        .U(ov.cudMaxEnteredTempFluidCompatibility, ov.cudMinEnteredTempFluidCompatibility,
+        .U(Temperature, ov.cudMaxEnteredTempFluidCompatibility, ov.cudMinEnteredTempFluidCompatibility,
            ov.cudMaxFluidTempFluidCompatibility, ov.cudMinFluidTempFluidCompatibility)
         .S(ov.strAccumulatorType, ov.strText1, ov.m_strPartNo, ov.strText3, ov.strText4)
         .I(ov.iSizeMethod)
@@ -134,40 +77,33 @@ TEST(ProductSelections, EachProductIsStoredInItsOwnLayout)
     ExpectStoredExactly(2, ov, l.Expected());
 
     CAccessoryBase acc;
-    CLayout la;
-    la.Base(acc)
-        .U(acc.cudCapacity)
+    CStoredFields la = Layout(acc);
+    la.U(Volume, acc.cudCapacity)
         .C(acc.cpcBoreCode)
-        .U(acc.cudBore)
+        .U(Distance, acc.cudBore)
         .S(acc.strTypeName, acc.strAccumulatorType, acc.strCapCode, acc.strAccessoryPartNumber, acc.strText5,
            acc.strAccessoryText, acc.strText7, acc.strText8, acc.strText9);
     ExpectStoredExactly(3, acc, la.Expected());
 
     CRepairKitBase kit;
-    CLayout lk;
-    lk.Base(kit).S(kit.strKitType, kit.strKit, kit.strPartNumber, kit.strText4);
+    CStoredFields lk = Layout(kit);
+    lk.S(kit.strKitType, kit.strKit, kit.strPartNumber, kit.strText4);
     ExpectStoredExactly(4, kit, lk.Expected());
 
     CTransferBase tb;
-    CLayout lt;
-    lt.Base(tb)
-        .U(tb.cudCapacity, tb.cudPressure)
+    CStoredFields lt = Layout(tb);
+    lt.U(Volume, tb.cudCapacity)
+        .U(Pressure, tb.cudPressure)
         .C(tb.cpcCapCode, tb.cpcPressureCode, tb.cpcServiceCode, tb.cpcSeriesCode)
         .S(tb.strService, tb.m_strPartNo);
     ExpectStoredExactly(5, tb, lt.Expected());
 }
 
-TEST(ProductSelections, AFileOfOneProductIsNeverReadAsAnother)
+TEST(ProductSelections, ASaveUnderAnotherProductsIdWritesNothing)
 {
-    // A repair kit's bytes under the header of a transfer barrier: the product block names 4.
     CRepairKitBase kit;
     kit.strKit = "Seal Kit";
-    Bytes bytes = WriteSelectionBytes(Header(4), kit);
-    bytes[kHeaderASize] = 5;
     std::string strError;
-    EXPECT_FALSE(ReadSelectionBytes(bytes, strError));
-    EXPECT_NE(strError.find("Its headers name different products."), std::string::npos) << strError;
-    // A save under another product's id is refused before any file is touched.
     EXPECT_FALSE(SaveSelectionFile("never-written.Ac3", Header(2), kit, strError));
     EXPECT_FALSE(std::filesystem::exists("never-written.Ac3"));
 }
@@ -254,44 +190,33 @@ TEST(ProductSelections, OvrisolModelNumberAndStepTexts)
     ov.cudReservoirCapacity.Set(3051.1872047366, "CU_IN"); // 50 L between two fluid levels
     EXPECT_EQ(ov.GetSelectionDisplayText(1), "Required Volume: 3051.19 in\u00B3");
 
-    ov.cpcSeriesCode = CPartCode("OV", 1);
-    ov.cpcSizeCode = CPartCode("-30", 2);
-    ov.cpcConstructionCode = CPartCode("-G", 3);
-    ov.cpcBladderCode = CPartCode("-E", 4, "Ethylene Propylene (EPDM)");
-    ov.m_lstDefaultCodes = {CPartCode("F", 6), CPartCode("-1", 5)};
-    ov.cudCapacityDisplay.Set(30.0, "GAL");
-    ov.strConstruction = "Hot-Dip Galvanized Steel Shell";
     // The series' fixed codes count at every level.
-    EXPECT_EQ(ov.BuildPartNumber(), "OV-30-G-E-1F");
-    EXPECT_EQ(ov.m_strPartNo, "OV-30-G-E-1F");
-    EXPECT_EQ(ov.GetSelectionDisplayText(2),
+    COvrisolBase model = CompleteIsolator(); // OV, 30 gal, galvanized, EPDM
+    model.m_nLevel = 1;
+    EXPECT_EQ(model.BuildPartNumber(), "OV-30-G-E-1F");
+    EXPECT_EQ(model.m_strPartNo, "OV-30-G-E-1F");
+    EXPECT_EQ(model.GetSelectionDisplayText(2),
               "30 gal (US), Hot-Dip Galvanized Steel Shell, Ethylene Propylene (EPDM) Bladder");
-    EXPECT_FALSE(ov.IsComplete());
-    ov.m_nLevel = 2;
-    EXPECT_TRUE(ov.IsComplete());
-    EXPECT_FALSE(ov.IsCadCommandEnabled());
-    EXPECT_EQ(ov.GetPartDescription(), "Ovrisol Reservoir Isolators");
+    EXPECT_FALSE(model.IsComplete());
+    model.m_nLevel = 2;
+    EXPECT_TRUE(model.IsComplete());
+    EXPECT_FALSE(model.IsCadCommandEnabled());
+    EXPECT_EQ(model.GetPartDescription(), "Ovrisol Reservoir Isolators");
 }
 
 TEST(ProductSelections, TransferBarrierModelNumberCarriesTheBladderCodesOnlyAtLevelTwo)
 {
-    CTransferBase tb;
-    tb.cpcSeriesCode = CPartCode("TB", 1);
-    tb.cpcPressureCode = CPartCode("3", 2);
-    tb.cpcCapCode = CPartCode("-10G", 4);
-    tb.cpcServiceCode = CPartCode("-O", 11);
-    tb.m_lstDefaultCodes = {CPartCode("1", 3), CPartCode("-N", 5), CPartCode("_", 9)};
-    tb.cudCapacity.Set(2.5, "GAL");
-    tb.cudPressure.Set(3000.0, "PSIG");
-    tb.strService = "Oil to Oil";
+    CTransferBase tb = CompleteTransferBarrier(); // 10 gal, 3000 psi, oil to oil
+    tb.m_nLevel = 1;
     EXPECT_EQ(tb.BuildPartNumber(), "TB3-10G-O");
     EXPECT_EQ(tb.GetSelectionDisplayText(2), "");
     tb.m_nLevel = 2;
-    EXPECT_EQ(tb.BuildPartNumber(), "TB31-10G-N-O");
+    EXPECT_EQ(tb.BuildPartNumber(), "TB31-10G-NSSP-O");
     // The capacity and the pressure, each with its unit.
-    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 2.5 gal (US),  Pressure 3000 psi,  Oil to Oil");
-    tb.cudCapacity.SetValue(3.0);
-    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 3 gal (US),  Pressure 3000 psi,  Oil to Oil");
+    const std::string kRest = " gal (US),  Pressure 3000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)";
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 10" + kRest);
+    tb.cudCapacity.SetValue(2.5);
+    EXPECT_EQ(tb.GetSelectionDisplayText(2), "Size 2.5" + kRest);
     EXPECT_EQ(tb.GetSelectionDisplayText(3), "");
     EXPECT_TRUE(tb.IsComplete());
     EXPECT_TRUE(tb.IsCadCommandEnabled());

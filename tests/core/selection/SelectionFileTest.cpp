@@ -11,8 +11,6 @@
 #include <fstream>
 #include <iterator>
 
-#ifdef __linux__
-#endif
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -210,32 +208,6 @@ TEST(SelectionFile, HostileCountsLengthsAndSizesAreRefusedBeforeAnyAllocation)
     EXPECT_NE(strError.find("larger than any selection"), std::string::npos);
 }
 
-TEST(SelectionFile, AFailedSaveReportsItAndKeepsTheOldFile)
-{
-    CTempFolder folder;
-    const auto path = folder.Path() / "kept.Ac3";
-    CAccumulatorData d;
-    CSelectionFiller(d).Fill();
-    std::string strError;
-    ASSERT_TRUE(SaveSelectionFile(path, Header(), d, strError));
-    const Bytes old = ReadAll(path);
-    CAccumulatorData changed(d);
-    changed.strApplicationText = std::string(100000, 'y');
-
-    // No product chosen yet: a file that could not be opened again is not written.
-    EXPECT_FALSE(SaveSelectionFile(path, Header(6), changed, strError));
-    EXPECT_FALSE(strError.empty());
-    EXPECT_EQ(ReadAll(path), old);
-    EXPECT_EQ(Entries(folder.Path()), 1u) << "no temporary file is left behind";
-
-    std::filesystem::create_directory(folder.Path() / "dir.Ac3");
-    EXPECT_FALSE(SaveSelectionFile(folder.Path() / "dir.Ac3", Header(), d, strError));
-    EXPECT_EQ(Entries(folder.Path()), 2u);
-    EXPECT_FALSE(SaveSelectionFile(folder.Path() / "none" / "x.Ac3", Header(), d, strError));
-    EXPECT_TRUE(SaveSelectionFile(path, Header(), changed, strError)) << strError;
-    EXPECT_EQ(ReadAll(path), WriteSelectionBytes(Header(), changed));
-}
-
 TEST(SelectionFile, WhatCouldNotBeKeptOrOpenedAgainIsNotSaved)
 {
     CTempFolder folder;
@@ -246,8 +218,11 @@ TEST(SelectionFile, WhatCouldNotBeKeptOrOpenedAgainIsNotSaved)
     ASSERT_TRUE(SaveSelectionFile(path, Header(), d, strError)) << strError;
     const Bytes old = ReadAll(path);
 
-    // A text the reader would refuse as larger than any selection.
+    // No product chosen yet: a file that could not be opened again is not written.
     CAccumulatorData changed(d);
+    EXPECT_FALSE(SaveSelectionFile(path, Header(6), changed, strError));
+    EXPECT_FALSE(strError.empty());
+    // A text the reader would refuse as larger than any selection.
     changed.strApplicationText = std::string(kMaxSelectionFileSize, 'y');
     EXPECT_FALSE(SaveSelectionFile(path, Header(), changed, strError));
     EXPECT_NE(strError.find("larger than any selection file"), std::string::npos) << strError;
@@ -267,6 +242,13 @@ TEST(SelectionFile, WhatCouldNotBeKeptOrOpenedAgainIsNotSaved)
     EXPECT_EQ(ReadAll(path), old);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_EQ(Entries(folder.Path()), 1u) << "no temporary file is left behind";
+    ASSERT_TRUE(SaveSelectionFile(path, Header(), changed, strError)) << strError;
+    EXPECT_EQ(ReadAll(path), WriteSelectionBytes(Header(), changed));
+    // A folder in the file's place, or a folder that does not exist.
+    std::filesystem::create_directory(folder.Path() / "dir.Ac3");
+    EXPECT_FALSE(SaveSelectionFile(folder.Path() / "dir.Ac3", Header(), d, strError));
+    EXPECT_EQ(Entries(folder.Path()), 2u);
+    EXPECT_FALSE(SaveSelectionFile(folder.Path() / "none" / "x.Ac3", Header(), d, strError));
 
     // A link, also one whose target does not exist yet, is saved through and stays a link.
     const auto link = folder.Path() / "link.Ac3";

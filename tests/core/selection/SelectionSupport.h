@@ -7,8 +7,10 @@
 #include "units/DefaultUnits.h"
 #include "units/UnitTable.h"
 
+#include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 class CFakeOwner : public ISelectionOwner
 {
@@ -24,30 +26,139 @@ public:
     const CBaseProduct* m_pCurrent = nullptr;
 };
 
-// Sets every field of a selection to a value of its own, in the stored order of the file,
-// and returns the bytes the file must hold from the code lists on. Units vary, and texts
-// hold characters beyond ASCII, so a wrong unit or encoding shows.
-class CSelectionFiller
+// Sets fields to values of their own, one after another, and writes the bytes a file holds for
+// them: a unit value is its unit code, then the number; a code is its code, location, code type,
+// description and tag. Units vary, and texts hold characters beyond ASCII, so a wrong unit or
+// encoding shows.
+class CStoredFields
 {
 public:
-    // nChanged: the one field (counted in stored order from 0, code lists and level apart)
-    // that gets another value than a plain fill gives it; -1 for none.
-    explicit CSelectionFiller(CAccumulatorData& d, int nChanged = -1) : m_d(d), m_nChanged(nChanged) {}
+    // nChanged: the one field (counted from 0, code lists and level apart) that gets another
+    // value than a plain fill gives it; -1 for none.
+    explicit CStoredFields(int nChanged = -1) : m_nChanged(nChanged) {}
 
-    // How many fields a fill sets one by one; the last is strFluidCompatDescription.
+    // How many fields were set one by one.
     int FieldCount() const { return m_nField; }
+    const std::vector<std::uint8_t>& Expected() const { return m_ar.Bytes(); }
+
+    // What every product stores first: its codes, its default codes (as they are) and its level.
+    CStoredFields& Base(CBaseProduct& p, int nLevel)
+    {
+        p.m_nLevel = nLevel;
+        Codes(p.m_lstCodes);
+        Codes(p.m_lstDefaultCodes);
+        m_ar.WriteInt32(nLevel);
+        return *this;
+    }
+    template <class... T> CStoredFields& U(int nCategory, T&... values)
+    {
+        (Unit(values, nCategory), ...);
+        return *this;
+    }
+    template <class... T> CStoredFields& I(T&... values)
+    {
+        ((values = Next(), m_ar.WriteInt32(values)), ...);
+        return *this;
+    }
+    template <class... T> CStoredFields& S(T&... values)
+    {
+        ((values = "t\u00E9xt " + std::to_string(Next()), m_ar.WriteString(values)), ...);
+        return *this;
+    }
+    template <class... T> CStoredFields& C(T&... codes)
+    {
+        (Code(codes), ...);
+        return *this;
+    }
+    CStoredFields& D(double& d)
+    {
+        m_ar.WriteDouble(d = Next() + 0.5);
+        return *this;
+    }
+
+protected:
+    // Two units of each field's kind, taken in turn, so that a wrong unit shows; a file with a unit
+    // of another kind is not a selection.
+    static const char* UnitOf(int nCategory, int n)
+    {
+        using namespace UnitCategory;
+        const bool bFirst = n % 2 == 0;
+        switch (nCategory)
+        {
+        case Temperature:
+            return bFirst ? "DEG_F" : "DEG_C";
+        case Pressure: // the gauge bar as well, which files of earlier versions never hold
+            return n % 3 == 0 ? "PSIG" : n % 3 == 1 ? "BAR" : "BARG";
+        case Volume:
+            return bFirst ? "CU_IN" : "L";
+        case FlowRate:
+            return bFirst ? "GPM" : "LPM";
+        case Displacement:
+            return bFirst ? "CU_IN_REV" : "CC_REV";
+        case Distance:
+            return bFirst ? "IN" : "MM";
+        case Time:
+            return bFirst ? "SEC" : "MIN";
+        }
+        return "NONE";
+    }
+
+    // The next field's number; a field's value also tells whether it is the changed one.
+    int Next()
+    {
+        ++m_n;
+        return m_nField++ == m_nChanged ? m_n + 1000 : m_n;
+    }
+    template <class V> void Unit(V& value, int nCategory)
+    {
+        const int n = Next();
+        const char* pszUnit = UnitOf(nCategory, m_n);
+        m_ar.WriteString(pszUnit);
+        if constexpr (std::is_same_v<V, CUnitDouble>)
+            m_ar.WriteDouble(n + 0.125);
+        else
+            m_ar.WriteInt32(n);
+        value.Set(n + (std::is_same_v<V, CUnitDouble> ? 0.125 : 0), pszUnit);
+    }
+    void Code(CPartCode& c)
+    {
+        const int n = Next();
+        c = CPartCode("c" + std::to_string(n), m_n % 40, "d\u00B0" + std::to_string(m_n),
+                      "k" + std::to_string(m_n));
+        c.m_nTag = -m_n;
+        m_ar.WriteString(c.m_strCode);
+        m_ar.WriteInt32(c.m_nLocation);
+        m_ar.WriteString(c.m_strCodeType);
+        m_ar.WriteString(c.m_strDescription);
+        m_ar.WriteInt32(c.m_nTag);
+    }
+    void Codes(std::vector<CPartCode>& codes)
+    {
+        m_ar.WriteCount(codes.size());
+        for (CPartCode& c : codes)
+            c.Serialize(m_ar);
+    }
+
+    CArchive m_ar;
+    int m_n = 0;
+    int m_nChanged = -1;
+    int m_nField = 0;
+};
+
+// Sets every field of an accumulator selection, in the stored order of the file, and returns the
+// bytes the file must hold from the code lists on.
+class CSelectionFiller : public CStoredFields
+{
+public:
+    explicit CSelectionFiller(CAccumulatorData& d, int nChanged = -1) : CStoredFields(nChanged), m_d(d) {}
 
     CArchive Fill()
     {
         using namespace UnitCategory;
         CAccumulatorData& d = m_d;
-        d.m_nLevel = 3;
         d.m_lstCodes = {CPartCode("PA", 1, "Series", "Series"), CPartCode("_", 4)};
         d.m_lstDefaultCodes = {CPartCode("X", 12, "Default")};
-        Codes(d.m_lstCodes);
-        Codes(d.m_lstDefaultCodes);
-        m_ar.WriteInt32(d.m_nLevel);
-
+        Base(d, 3);
         U(Volume, d.sdAllowedMaxAccumulatorVol);
         U(Pressure, d.sdAllowedMaxAccumulatorPress);
         U(Temperature, d.sdAllowedMaxTemperature, d.sdAllowedMinTemperature);
@@ -136,71 +247,5 @@ public:
     }
 
 private:
-    // Two units of each field's kind, taken in turn, so that a wrong unit shows; a file with a unit
-    // of another kind is not a selection.
-    static const char* UnitOf(int nCategory, int n)
-    {
-        using namespace UnitCategory;
-        const bool bFirst = n % 2 == 0;
-        switch (nCategory)
-        {
-        case Temperature:
-            return bFirst ? "DEG_F" : "DEG_C";
-        case Pressure: // the gauge bar as well, which files of earlier versions never hold
-            return n % 3 == 0 ? "PSIG" : n % 3 == 1 ? "BAR" : "BARG";
-        case Volume:
-            return bFirst ? "CU_IN" : "L";
-        case FlowRate:
-            return bFirst ? "GPM" : "LPM";
-        case Displacement:
-            return bFirst ? "CU_IN_REV" : "CC_REV";
-        case Distance:
-            return bFirst ? "IN" : "MM";
-        case Time:
-            return bFirst ? "SEC" : "MIN";
-        }
-        return "NONE";
-    }
-
-    template <class... T> void U(int nCategory, T&... values) { (Unit(values, nCategory), ...); }
-    template <class... T> void I(T&... values) { ((values = Next(), m_ar.WriteInt32(values)), ...); }
-    template <class... T> void S(T&... values)
-    {
-        ((values = "t\u00E9xt " + std::to_string(Next()), m_ar.WriteString(values)), ...);
-    }
-    template <class... T> void C(T&... codes) { (Code(codes), ...); }
-    void D(double& d) { m_ar.WriteDouble(d = Next() + 0.5); }
-
-    // The next field's number; a field's value also tells whether it is the changed one.
-    int Next()
-    {
-        ++m_n;
-        return m_nField++ == m_nChanged ? m_n + 1000 : m_n;
-    }
-    template <class V> void Unit(V& value, int nCategory)
-    {
-        const int n = Next();
-        value.Set(n + (std::is_same_v<V, CUnitDouble> ? 0.125 : 0), UnitOf(nCategory, m_n));
-        value.Serialize(m_ar);
-    }
-    void Code(CPartCode& c)
-    {
-        const int n = Next();
-        c = CPartCode("c" + std::to_string(n), m_n % 40, "d\u00B0" + std::to_string(m_n),
-                      "k" + std::to_string(m_n));
-        c.m_nTag = -m_n;
-        c.Serialize(m_ar);
-    }
-    void Codes(std::vector<CPartCode>& codes)
-    {
-        m_ar.WriteCount(codes.size());
-        for (CPartCode& c : codes)
-            c.Serialize(m_ar);
-    }
-
     CAccumulatorData& m_d;
-    CArchive m_ar;
-    int m_n = 0;
-    int m_nChanged = -1;
-    int m_nField = 0;
 };

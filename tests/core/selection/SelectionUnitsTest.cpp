@@ -37,15 +37,3 @@ TEST(SelectionUnits, AnUnknownOrForeignUnitCodeIsRefused)
     data.siQty.Set(2, "GAL");
     EXPECT_EQ(Refusal(data), kNotValid + "The field siQty holds the unit code \"GAL\", which is not NONE.");
 }
-
-TEST(SelectionUnits, ValuesNeverGivenAUnitStillOpen)
-{
-    // A new selection has empty codes where nothing set a unit yet; files saved so open as before.
-    CAccumulatorData fresh;
-    std::string strError;
-    EXPECT_TRUE(ReadSelectionBytes(WriteSelectionBytes(UsHeader(), fresh), strError).has_value()) << strError;
-    CAccumulatorData reset;
-    reset.ResetApplication(reset);
-    reset.m_lstEvents.resize(1);
-    EXPECT_TRUE(ReadSelectionBytes(WriteSelectionBytes(UsHeader(), reset), strError).has_value()) << strError;
-}

@@ -1,5 +1,5 @@
 // A working selection with catalogue limits of its own and the built catalogue's messages, for the
-// application chains and their checks.
+// application chains and their checks; and the events of a multiple-events cycle.
 #pragma once
 
 #include "sizing/Sizing.h"
@@ -66,6 +66,19 @@ protected:
     std::unique_ptr<CIMsgStoredProc> m_pMessages;
     CAccumulatorData s;
 };
+
+// An event of actuator a, number e, drawing a volume (in3) from dStart over dDuration seconds.
+inline SEvent Event(int a, int e, double dStart, double dDuration, double dVolumeIn3 = 5.0)
+{
+    SEvent ev;
+    ev.iActNo = a;
+    ev.iEventNo = e;
+    ev.enumActVolForEvent = 1;
+    ev.sdVolume.Set(dVolumeIn3, "CU_IN");
+    ev.sdEvStartTime.Set(dStart, "SEC");
+    ev.sdEvDuration.Set(dDuration, "SEC");
+    return ev;
+}
 
 // Relative closeness of a stored value to its expected one.
 #define EXPECT_REL(actual, expected, rel) EXPECT_NEAR((actual), (expected), std::fabs(expected) * (rel))

@@ -13,18 +13,6 @@ std::string Text(const CheckResult& r)
     return r ? r->strMessage : "(passed)";
 }
 
-SEvent Event(int a, int e, double dStart, double dDuration, double dVolumeIn3 = 5.0)
-{
-    SEvent ev;
-    ev.iActNo = a;
-    ev.iEventNo = e;
-    ev.enumActVolForEvent = 1;
-    ev.sdVolume.Set(dVolumeIn3, "CU_IN");
-    ev.sdEvStartTime.Set(dStart, "SEC");
-    ev.sdEvDuration.Set(dDuration, "SEC");
-    return ev;
-}
-
 class CChainTest : public CApplicationTest
 {
 protected:

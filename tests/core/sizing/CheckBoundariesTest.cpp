@@ -114,7 +114,7 @@ std::string Formatted(const std::string& strText)
 }
 
 using D = CAccumulatorData;
-#define SET(field, unit) [](D& d, double v) { d.field.Set(v, unit); }
+#define SET(field, unit) [](auto& d, double v) { d.field.Set(v, unit); }
 
 const std::string kMaxZero = Plain("Your Maximum pressure must be larger than 0 ");
 const std::string kMaxCatalogue = Formatted("Your Maximum Pressure exceeds the products in Tesmara. Please "
@@ -395,40 +395,39 @@ TEST_F(CBoundariesTest, EventEditor)
     ev.sdEvDuration.Set(3.0, "SEC");
     const CUnitDouble total(10.0, "SEC");
     const Check<E> check = [&](const E& e, bool) { return CheckEvent(e, total, M()); };
-    const SRow<E> start{"sdEvStartTime", [](E& e, double v) { e.sdEvStartTime.Set(v, "SEC"); }, 10.0,
-                        ELimit::Max,
+    const SRow<E> start{"sdEvStartTime", SET(sdEvStartTime, "SEC"), 10.0, ELimit::Max,
                         Plain("Your Event Start Time must be less than your Total Duration of Cycle.")};
-    const SRow<E> duration{"sdEvDuration", [](E& e, double v) { e.sdEvDuration.Set(v, "SEC"); }, 0.0,
-                           ELimit::Positive, Plain("Your Event Duration Time must be greater than 0.")};
+    const SRow<E> duration{"sdEvDuration", SET(sdEvDuration, "SEC"), 0.0, ELimit::Positive,
+                           Plain("Your Event Duration Time must be greater than 0.")};
     const SRow<E> end{
-        "sdEvDuration", [](E& e, double v) { e.sdEvDuration.Set(v, "SEC"); }, 8.0, ELimit::Max,
+        "sdEvDuration", SET(sdEvDuration, "SEC"), 8.0, ELimit::Max,
         Formatted("Your Event Start Time + your Event Duration must be less than the Total Duration "
                   "of Cycle of: 10 sec")};
-    const SRow<E> beforeCycle{"sdEvStartTime", [](E& e, double v) { e.sdEvStartTime.Set(v, "SEC"); }, 0.0,
-                              ELimit::Min, Plain("Your Event Start Time must not be negative.")};
+    const SRow<E> beforeCycle{"sdEvStartTime", SET(sdEvStartTime, "SEC"), 0.0, ELimit::Min,
+                              Plain("Your Event Start Time must not be negative.")};
     ExpectBoundaries<E>(ev, check,
                         {beforeCycle,
                          start,
                          duration,
                          end,
-                         {"sdFlowrate", [](E& e, double v) { e.sdFlowrate.Set(v, "CU_IN_SEC"); }, 0.0,
-                          ELimit::Positive, Plain("Your Flow Rate must be greater than 0.")}});
+                         {"sdFlowrate", SET(sdFlowrate, "CU_IN_SEC"), 0.0, ELimit::Positive,
+                          Plain("Your Flow Rate must be greater than 0.")}});
     ev.enumActVolForEvent = 1;
     ExpectBoundaries<E>(ev, check,
-                        {{"sdVolume", [](E& e, double v) { e.sdVolume.Set(v, "CU_IN"); }, 0.0,
-                          ELimit::Positive, Plain("Your Volume of Fluid must be greater than 0.")}});
+                        {{"sdVolume", SET(sdVolume, "CU_IN"), 0.0, ELimit::Positive,
+                          Plain("Your Volume of Fluid must be greater than 0.")}});
     ev.enumActVolForEvent = 2;
     ExpectBoundaries<E>(
         ev, check,
-        {{"sdBoreDia", [](E& e, double v) { e.sdBoreDia.Set(v, "IN"); }, 0.0, ELimit::Positive,
+        {{"sdBoreDia", SET(sdBoreDia, "IN"), 0.0, ELimit::Positive,
           Plain("Your Bore Diameter must be larger than 0.")},
-         {"sdRodDia", [](E& e, double v) { e.sdRodDia.Set(v, "IN"); }, 0.0, ELimit::Positive,
+         {"sdRodDia", SET(sdRodDia, "IN"), 0.0, ELimit::Positive,
           Plain("Your Rod Diameter must be larger than 0.")},
-         {"sdRodDia", [](E& e, double v) { e.sdRodDia.Set(v, "IN"); }, 4.0, ELimit::Max,
+         {"sdRodDia", SET(sdRodDia, "IN"), 4.0, ELimit::Max,
           Formatted(
               "Your Rod Diameter must be smaller than your Bore Diameter. Please reduce your Rod Diameter "
               "below: 4 in")},
-         {"sdStrokeLength", [](E& e, double v) { e.sdStrokeLength.Set(v, "IN"); }, 0.0, ELimit::Positive,
+         {"sdStrokeLength", SET(sdStrokeLength, "IN"), 0.0, ELimit::Positive,
           Plain("Your Stroke Length must be larger than 0.")}});
 }
 
@@ -588,28 +587,26 @@ TEST_F(CBoundariesTest, OutputOfAnExistingAccumulatorTool)
         Plain("Your System Temperature must be greater than -45 degrees F and lower than 450 degrees F.");
     ExpectBoundaries<O>(
         base, [this](const O& e, bool) { return OutputOfExistingTool(e, M()).failure; },
-        {{"maximum", [](O& e, double v) { e.maximum.Set(v, "PSIG"); }, 0.0, ELimit::Positive, kMaxZero},
-         {"maximum", [](O& e, double v) { e.maximum.Set(v, "PSIG"); }, 5000.0, ELimit::Max,
+        {{"maximum", SET(maximum, "PSIG"), 0.0, ELimit::Positive, kMaxZero},
+         {"maximum", SET(maximum, "PSIG"), 5000.0, ELimit::Max,
           Plain("Your Maximum Pressure must be lower than 5,000 psi")},
-         {"minimum", [](O& e, double v) { e.minimum.Set(v, "PSIG"); }, 0.0, ELimit::Positive,
+         {"minimum", SET(minimum, "PSIG"), 0.0, ELimit::Positive,
           Plain("Your Minimum pressure must be larger than 0")},
-         {"minimum", [](O& e, double v) { e.minimum.Set(v, "PSIG"); }, 5000.0, ELimit::Max,
+         {"minimum", SET(minimum, "PSIG"), 5000.0, ELimit::Max,
           Plain("Your Minimum Pressure must be lower than 5,000 psi"), false,
           [](O& e) { e.maximum.Set(5000.0, "PSIG"); }},
-         {"minimum", [](O& e, double v) { e.minimum.Set(v, "PSIG"); }, 3000.0, ELimit::Max,
+         {"minimum", SET(minimum, "PSIG"), 3000.0, ELimit::Max,
           Plain("Your Minimum Pressure must be lower than the Maximum Pressure")},
-         {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, -45.0, ELimit::Min,
-          kTemperature},
-         {"temperature", [](O& e, double v) { e.temperature.Set(v, "DEG_F"); }, 450.0, ELimit::Max,
-          kTemperature},
-         {"precharge", [](O& e, double v) { e.enteredPrecharge.Set(v, "PSIG"); }, 2000.0, ELimit::Max,
+         {"temperature", SET(temperature, "DEG_F"), -45.0, ELimit::Min, kTemperature},
+         {"temperature", SET(temperature, "DEG_F"), 450.0, ELimit::Max, kTemperature},
+         {"precharge", SET(enteredPrecharge, "PSIG"), 2000.0, ELimit::Max,
           Plain("Your Precharge Pressure must be lower than your minimum pressure. ")},
          // Without these the output is "does not require an accumulator", or no number at all.
-         {"precharge", [](O& e, double v) { e.enteredPrecharge.Set(v, "PSIG"); }, 0.0, ELimit::Positive,
+         {"precharge", SET(enteredPrecharge, "PSIG"), 0.0, ELimit::Positive,
           Plain("Your Precharge Pressure must be larger than 0 psig.")},
-         {"volume", [](O& e, double v) { e.volume.Set(v, "GAL"); }, 0.0, ELimit::Positive,
+         {"volume", SET(volume, "GAL"), 0.0, ELimit::Positive,
           Plain("Your Accumulator Volume must be larger than 0.")},
-         {"dischargeTime", [](O& e, double v) { e.dischargeTime.Set(v, "SEC"); }, 0.0, ELimit::Positive,
+         {"dischargeTime", SET(dischargeTime, "SEC"), 0.0, ELimit::Positive,
           Plain("Your Discharge Time must be larger than 0 seconds.")}});
     // An optimum at or below zero gauge: a minimum of 1.05 bar (absolute) is 0.7 psig, 0.9 of it -1.0 psig.
     O low = base;
@@ -652,27 +649,23 @@ TEST_F(CBoundariesTest, TemperatureOnPrechargeTool)
         "Your Beginning Temperature must be greater than -100 degrees F and lower than 2,000 degrees F.");
     const std::string kFinal =
         Plain("Your Final Temperature must be greater than -100 degrees F and lower than 2,000 degrees F.");
-    const auto setBegin = [](T& e, double v) { e.beginTemperature.Set(v, "DEG_F"); };
-    const auto setFinal = [](T& e, double v) { e.finalTemperature.Set(v, "DEG_F"); };
     const std::string kBeginPressure =
         Plain("Your Beginning Pressure must be greater than 14.7 psi and lower than 5,000 psi");
-    const auto setPressure = [](T& e, double v) { e.beginPressure.Set(v, "PSIG"); };
     ExpectBoundaries<T>(base, check,
-                        {{"beginTemperature", setBegin, -100.0, ELimit::Min, kBegin},
-                         {"beginTemperature", setBegin, 2000.0, ELimit::Max, kBegin},
-                         {"finalTemperature", setFinal, -100.0, ELimit::Min, kFinal},
-                         {"finalTemperature", setFinal, 2000.0, ELimit::Max, kFinal},
-                         {"beginPressure", setPressure, 14.7, ELimit::Min, kBeginPressure},
-                         {"beginPressure", setPressure, 5000.0, ELimit::Max, kBeginPressure}});
+                        {{"beginTemperature", SET(beginTemperature, "DEG_F"), -100.0, ELimit::Min, kBegin},
+                         {"beginTemperature", SET(beginTemperature, "DEG_F"), 2000.0, ELimit::Max, kBegin},
+                         {"finalTemperature", SET(finalTemperature, "DEG_F"), -100.0, ELimit::Min, kFinal},
+                         {"finalTemperature", SET(finalTemperature, "DEG_F"), 2000.0, ELimit::Max, kFinal},
+                         {"beginPressure", SET(beginPressure, "PSIG"), 14.7, ELimit::Min, kBeginPressure},
+                         {"beginPressure", SET(beginPressure, "PSIG"), 5000.0, ELimit::Max, kBeginPressure}});
     base.eKnown = EKnownPressure::Final;
     base.finalPressure.Set(1200.0, "PSIG");
     base.beginPressure.Set(99999.0, "PSIG"); // not known: not checked
     const std::string kFinalPressure =
         Plain("Your Final Pressure must be greater than 14.7 psi and lower than 5,000 psi");
-    const auto setFinalPressure = [](T& e, double v) { e.finalPressure.Set(v, "PSIG"); };
     ExpectBoundaries<T>(base, check,
-                        {{"finalPressure", setFinalPressure, 14.7, ELimit::Min, kFinalPressure},
-                         {"finalPressure", setFinalPressure, 5000.0, ELimit::Max, kFinalPressure}});
+                        {{"finalPressure", SET(finalPressure, "PSIG"), 14.7, ELimit::Min, kFinalPressure},
+                         {"finalPressure", SET(finalPressure, "PSIG"), 5000.0, ELimit::Max, kFinalPressure}});
     // Empty entries: the beginning one before any range; the final one after its range, without a tail.
     base.bBeginTemperatureEmpty = true;
     base.finalTemperature.Set(-500.0, "DEG_F");

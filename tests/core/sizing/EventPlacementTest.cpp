@@ -1,30 +1,11 @@
 // The multiple-events list: order, replacement, the overlap refusal against every other event of the
 // actuator, the limits of 10 actuators and 10 events, and the numbers of new events.
-#include "sizing/EventPlacement.h"
-
-#include "BuiltCatalogue.h"
-#include "catalogue/MsgStoredProc.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
+#include "ApplicationFixture.h"
 
 using namespace sizing;
 
 namespace
 {
-SEvent Event(int a, int e, double dStart, double dDuration)
-{
-    SEvent ev;
-    ev.iActNo = a;
-    ev.iEventNo = e;
-    ev.enumActVolForEvent = 1;
-    ev.sdVolume.Set(5.0, "CU_IN");
-    ev.sdEvStartTime.Set(dStart, "SEC");
-    ev.sdEvDuration.Set(dDuration, "SEC");
-    return ev;
-}
-
 std::string Order(const std::vector<SEvent>& events)
 {
     std::string str;
@@ -36,16 +17,9 @@ std::string Order(const std::vector<SEvent>& events)
 const std::string kOverlap = "The event time and duration that you have entered overlap another event of the "
                              "same actuator. Please change the start time or the duration.\r\n";
 
-class CEventPlacementTest : public ::testing::Test
+class CEventPlacementTest : public CApplicationTest
 {
 protected:
-    void SetUp() override
-    {
-        m_pDb = OpenBuiltCatalogue();
-        ASSERT_TRUE(m_pDb) << "the built catalogue is missing";
-        m_pMessages = std::make_unique<CIMsgStoredProc>(*m_pDb);
-    }
-    const CIMsgStoredProc& M() const { return *m_pMessages; }
     // The message of a refusal, or "(placed)".
     std::string Place(std::vector<SEvent>& events, const SEvent& ev,
                       std::optional<std::size_t> nEdited = std::nullopt)
@@ -53,9 +27,6 @@ protected:
         const CheckResult r = PlaceEvent(events, ev, M(), nEdited);
         return r ? r->strMessage : "(placed)";
     }
-
-    std::unique_ptr<IDatabase> m_pDb;
-    std::unique_ptr<CIMsgStoredProc> m_pMessages;
 };
 } // namespace
 

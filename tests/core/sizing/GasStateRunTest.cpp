@@ -1,9 +1,5 @@
 // The discharge run behind each application's gas state chart.
-#include "sizing/GasStateRun.h"
-
-#include "selection/AccumulatorData.h"
-
-#include <gtest/gtest.h>
+#include "ApplicationFixture.h"
 
 #include <cmath>
 
@@ -76,15 +72,8 @@ TEST(GasStateRun, MultipleEventsDischargeUntilTheLargestDeficit)
     CAccumulatorData s = Sized(app::MultipleEvents);
     s.sdMultiEventTotalDuration.Set(10.0, "SEC");
     s.sdEnterPumpSize.Set(5.0, "GPM"); // 19.25 in3/s against the event's 33.3
-    SEvent ev;
-    ev.iActNo = 1;
-    ev.iEventNo = 1;
-    ev.bPumpAvail = 1;
-    ev.enumActVolForEvent = 1;
-    ev.sdVolume.Set(100.0, "CU_IN");
-    ev.sdEvStartTime.Set(1.0, "SEC");
-    ev.sdEvDuration.Set(3.0, "SEC");
-    s.m_lstEvents = {ev};
+    s.m_lstEvents = {Event(1, 1, 1.0, 3.0, 100.0)};
+    s.m_lstEvents[0].bPumpAvail = 1;
     // The deficit grows until the event ends at 4 s and the pump makes it up after; the grid steps
     // 4 ms up to there.
     EXPECT_NEAR(DischargeRun(s)->dTimeSec, 4.0, 0.004 + 1e-9);
