@@ -70,28 +70,6 @@ TEST(CatalogueModels, EveryRowDoesTheJobWithAtMostFourUnits)
     }
 }
 
-TEST(CatalogueModels, LargeVolumesUseSeveralUnitsOrGasBottles)
-{
-    auto pDb = OpenBuiltCatalogue();
-    ASSERT_TRUE(pDb);
-    // 40 gallons: the largest bladder holds 15, so several are needed.
-    const auto bladders = Search(*pDb, "qModelBladder", 3000.0, 40.0 * kCuMPerGal);
-    ASSERT_FALSE(bladders.empty());
-    for (const SRow& row : bladders)
-        EXPECT_GE(row.fields.at("Qty").AsInt32(), 3);
-    // 60 gallons with a 500 in3 actuator: a piston with gas bottles, the gas split between them.
-    const auto combos = Search(*pDb, "qModelPistonGB", 3000.0, 60.0 * kCuMPerGal, 500.0 * kCuMPerCuIn);
-    ASSERT_FALSE(combos.empty());
-    for (const SRow& row : combos)
-    {
-        EXPECT_EQ(row.fields.at("GasBottle").AsInt32(), 1);
-        const int nBottles = std::stoi(row.Text("GBQty"));
-        EXPECT_TRUE(nBottles >= 1 && nBottles <= 6);
-        EXPECT_GE(InCuM(row, "TotalCapacity", "TotCapUnits"), 60.0 * kCuMPerGal * (1.0 - 1e-12));
-        EXPECT_GE(InCuM(row, "Capacity", "CapacityUnits"), 500.0 * kCuMPerCuIn);
-    }
-}
-
 TEST(CatalogueModels, NothingAboveTheRatingsAndFlowAddsUnits)
 {
     auto pDb = OpenBuiltCatalogue();

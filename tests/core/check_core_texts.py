@@ -6,7 +6,8 @@ catalogue message key, so that a language can put the words in its own order. A 
 as a text when it holds a word and a blank; SQL, include lines and catalogue message keys are
 not texts. The literals that stay English on purpose (diagnostics naming queries and fields,
 texts shown before any language is known, keys) are listed, file by file, in english_only.txt
-beside this script; a literal that is neither a key nor listed fails.
+beside this script; a file listed with the text * holds only such literals (the catalogue's
+diagnostics, the desktop program's command line). A literal that is neither a key nor listed fails.
 
     check_core_texts.py CORE_DIR LIST [--write]
 """
@@ -41,17 +42,15 @@ def findings(core_dir: Path):
 
 def main():
     core_dir, listed_file = Path(sys.argv[1]), Path(sys.argv[2])
-    found = sorted(set(findings(core_dir)))
-    header = [l for l in listed_file.read_text(encoding='utf-8').splitlines() if l.startswith('#')] \
-        if listed_file.exists() else []
+    lines = listed_file.read_text(encoding='utf-8').splitlines() if listed_file.exists() else []
+    header = [l for l in lines if l.startswith('#')]
+    listed = {tuple(l.split('\t', 1)) for l in lines if l and not l.startswith('#')}
+    whole = {f for f, t in listed if t == '*'}
+    found = sorted(ft for ft in set(findings(core_dir)) if ft[0] not in whole)
     if '--write' in sys.argv:
-        listed_file.write_text('\n'.join(header) + '\n' + ''.join(f'{f}\t{t}\n' for f, t in found), encoding='utf-8')
+        kept = sorted((f, '*') for f in whole) + found
+        listed_file.write_text('\n'.join(header) + '\n' + ''.join(f'{f}\t{t}\n' for f, t in kept), encoding='utf-8')
         return 0
-    listed = set()
-    for line in listed_file.read_text(encoding='utf-8').splitlines():
-        if line and not line.startswith('#'):
-            f, t = line.split('\t', 1)
-            listed.add((f, t))
     new = [ft for ft in found if ft not in listed]
     for f, t in new:
         print(f'core/{f}: "{t}" is English joined into a text; give it a string id with placeholders')

@@ -164,6 +164,26 @@ TEST_F(CModelSearchTest, EachApplicationSearchesWithItsOwnPressureAndFlow)
     }
 }
 
+// Over a range of capacities: a piston with gas bottles holds the actuator's fluid itself, and
+// takes one to six bottles.
+TEST_F(CModelSearchTest, APistonWithGasBottlesHoldsTheFluidAndTakesAtMostSixBottles)
+{
+    d.deSelectApp = app::SupplementingPumpFlow;
+    d.sdActVolDisplacement.Set(8.0, "GAL");
+    d.sdActuationTime.Set(3.0, "SEC");
+    d.sdEnterPumpSize.Set(10.0, "GPM");
+    int nRows = 0;
+    for (double dGal = 20.0; dGal <= 400.0; dGal += 10.0)
+        for (const SAccumulatorList& row : Search(3000.0, "PSIG", dGal, "GAL").rows)
+            if (row.bGasBottle)
+            {
+                ++nRows;
+                EXPECT_GE(row.capacityEach.GetValue("GAL"), 8.0) << dGal << " gal";
+                EXPECT_TRUE(row.gbQty.Value() >= 1 && row.gbQty.Value() <= 6) << dGal << " gal: " << row.gbQty.Value();
+            }
+    EXPECT_GT(nRows, 0);
+}
+
 TEST_F(CModelSearchTest, ChoosingAPistonWithGasBottlesStoresTheirTotals)
 {
     d.deSelectApp = app::SupplementingPumpFlow;

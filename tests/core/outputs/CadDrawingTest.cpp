@@ -107,14 +107,34 @@ protected:
     {
         return std::any_of(d.m_texts.begin(), d.m_texts.end(), [&](const SCadText& t) { return t.strText == strText; });
     }
-    // ezdxf's reading of the drawing's DXF file.
-    nlohmann::json ReadDxf(const CCadDrawing& d)
+    static void ExpectTexts(const CCadDrawing& d, std::initializer_list<const char*> texts)
+    {
+        for (const char* pszText : texts)
+            EXPECT_TRUE(HasText(d, pszText)) << pszText;
+    }
+    // Where the side view's outline lines end (the end view is circles).
+    static double OutlineRight(const CCadDrawing& d)
+    {
+        double dRight = 0.0;
+        for (const SCadLine& l : d.m_lines)
+            if (l.eLayer == ECadLayer::Outline)
+                dRight = std::max({dRight, l.a.x, l.b.x});
+        return dRight;
+    }
+    // ezdxf's reading of the drawing's DXF file: no errors, the outline from x = 0 and as high as
+    // the diameter (with the end view the width grows, the height not).
+    nlohmann::json ReadDxf(const CCadDrawing& d, double dDiameter)
     {
         const fs::path file = m_dir / "drawing.dxf";
         std::string strError;
         EXPECT_TRUE(WriteFileWhole(file, CadFileBytes(d, ECadFormat::Dxf), strError)) << strError;
-        return nlohmann::json::parse(
+        const nlohmann::json dxf = nlohmann::json::parse(
             CommandOutput("/usr/bin/python3 " TESMARA_TEST_SCRIPTS_DIR "/read_dxf.py '" + file.string() + "'"));
+        EXPECT_EQ(dxf["errors"], 0);
+        const auto& box = dxf["outline"];
+        EXPECT_NEAR(box[0].get<double>(), 0.0, 1e-6);
+        EXPECT_NEAR(box[3].get<double>() - box[1].get<double>(), dDiameter, 1e-3);
+        return dxf;
     }
 };
 
@@ -179,78 +199,41 @@ TEST_F(CCadDrawingTest, PistonOutlineMatchesTheCatalogueAndIsDimensioned)
     EXPECT_NEAR(outline.min.x, 0.0, 1e-9);
     EXPECT_NEAR(outline.Height(), kPistonDiameter, 1e-9);
     EXPECT_EQ(d.ScaleText(), "1:2");
-    EXPECT_TRUE(HasText(d, "A  17.90 [454.7]"));
-    EXPECT_TRUE(HasText(d, "B  \xC3\x98" "4.50 [114.3]"));
     EXPECT_NEAR(Outline(Piston()).dCap, 3.0 * 25.4, 1e-9) << "the caps are 3 in each";
-    EXPECT_TRUE(HasText(d, "PA31-4-150-VS-G"));
-    EXPECT_TRUE(HasText(d, "Hydraulik Nord GmbH"));
-    EXPECT_TRUE(HasText(d, "2026-11-02"));
-    EXPECT_TRUE(HasText(d, "3000 psi"));
-    EXPECT_TRUE(HasText(d, "150 in\xC2\xB3"));
-    EXPECT_TRUE(HasText(d, "C  Fluid port: SAE-16 (1-5/16-12 UN), SAE Straight Thread (O-Ring Boss)"));
-    EXPECT_TRUE(HasText(d, "D  Gas valve: Gas Charging Valve (7/8-14 UNF)"));
-    EXPECT_TRUE(HasText(d, "Options: Gas Valve Guard"));
-
-    const CCadDrawing metric = Draw(Piston(), ECadUnits::Millimetres);
-    EXPECT_TRUE(HasText(metric, "A  454.7"));
-    EXPECT_TRUE(HasText(metric, "Dimensions in mm. Do not scale the drawing."));
+    ExpectTexts(d, {"A  17.90 [454.7]", "B  \xC3\x98" "4.50 [114.3]", "PA31-4-150-VS-G", "Hydraulik Nord GmbH",
+                    "2026-11-02", "3000 psi", "150 in\xC2\xB3", "Options: Gas Valve Guard",
+                    "C  Fluid port: SAE-16 (1-5/16-12 UN), SAE Straight Thread (O-Ring Boss)",
+                    "D  Gas valve: Gas Charging Valve (7/8-14 UNF)"});
+    ExpectTexts(Draw(Piston(), ECadUnits::Millimetres), {"A  454.7", "Dimensions in mm. Do not scale the drawing."});
 }
 
 TEST_F(CCadDrawingTest, DxfIsReadByAnIndependentReaderWithTheModelsExtents)
 {
     const CCadDrawing d = Draw(Piston());
-    const nlohmann::json dxf = ReadDxf(d);
-    EXPECT_EQ(dxf["errors"], 0);
+    const nlohmann::json dxf = ReadDxf(d, kPistonDiameter);
     EXPECT_EQ(dxf["version"], "AC1009");
     for (const char* pszLayer : {"OUTLINE", "HIDDEN", "CENTER", "MOUNTING", "DIMENSIONS", "TEXT", "BORDER"})
         EXPECT_NE(std::find(dxf["layers"].begin(), dxf["layers"].end(), pszLayer), dxf["layers"].end()) << pszLayer;
-    // The side view's outline from 0 to its length; with the end view the width grows, the height not.
-    const auto& box = dxf["outline"];
-    EXPECT_NEAR(box[0].get<double>(), 0.0, 1e-6);
-    EXPECT_NEAR(box[3].get<double>() - box[1].get<double>(), kPistonDiameter, 1e-6);
     const auto& texts = dxf["texts"];
     EXPECT_NE(std::find(texts.begin(), texts.end(), "B  \xC3\x98" "4.50 [114.3]"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "150 in\xC2\xB3"), texts.end());
-    // The side view alone: its outline entities end at the length.
-    double dRight = 0.0;
-    for (const SCadLine& l : d.m_lines)
-        if (l.eLayer == ECadLayer::Outline)
-            dRight = std::max({dRight, l.a.x, l.b.x});
-    EXPECT_NEAR(dRight, kPistonLength, 1e-9);
+    EXPECT_NEAR(OutlineRight(d), kPistonLength, 1e-9);
 }
 
 TEST_F(CCadDrawingTest, BladderHeadsAndStemsSpanTheCatalogueLength)
 {
     const CCadDrawing d = Draw(Bladder());
-    double dRight = 0.0;
-    for (const SCadLine& l : d.m_lines)
-        if (l.eLayer == ECadLayer::Outline)
-            dRight = std::max({dRight, l.a.x, l.b.x});
-    EXPECT_NEAR(dRight, kBladderLength, 1e-9);
+    EXPECT_NEAR(OutlineRight(d), kBladderLength, 1e-9);
     ASSERT_EQ(d.m_arcs.size(), 2u);
-    const nlohmann::json dxf = ReadDxf(d);
-    EXPECT_EQ(dxf["errors"], 0);
-    const auto& box = dxf["outline"];
-    EXPECT_NEAR(box[0].get<double>(), 0.0, 1e-6);
-    EXPECT_NEAR(box[3].get<double>() - box[1].get<double>(), kBladderDiameter, 1e-3);
-    EXPECT_TRUE(HasText(d, "C  Fluid port: SAE 4-Bolt Flange Fluid Port, 1-1/2 in Flange, Code 61"));
-    EXPECT_TRUE(HasText(d, "Modification: Low-Temperature Gas Valve (to -40 deg F)"));
-    EXPECT_TRUE(HasText(d, "A  20.90 [530.9]"));
+    ReadDxf(d, kBladderDiameter);
+    ExpectTexts(d, {"C  Fluid port: SAE 4-Bolt Flange Fluid Port, 1-1/2 in Flange, Code 61",
+                    "Modification: Low-Temperature Gas Valve (to -40 deg F)", "A  20.90 [530.9]"});
 }
 
 TEST_F(CCadDrawingTest, TransferBarrierHasAFluidPortStemAtEitherEnd)
 {
+    // Its length and diameter, and every other barrier's: EveryTransferBarrierIsDrawnToItsCatalogueSize.
     const CCadDrawing d = Draw(CompleteTransferBarrier());
-    const nlohmann::json dxf = ReadDxf(d);
-    EXPECT_EQ(dxf["errors"], 0);
-    const auto& box = dxf["outline"];
-    EXPECT_NEAR(box[0].get<double>(), 0.0, 1e-6);
-    EXPECT_NEAR(box[3].get<double>() - box[1].get<double>(), kBladderDiameter, 1e-3);
-    double dRight = 0.0;
-    for (const SCadLine& l : d.m_lines)
-        if (l.eLayer == ECadLayer::Outline)
-            dRight = std::max({dRight, l.a.x, l.b.x});
-    EXPECT_NEAR(dRight, kTransferLength, 1e-9);
     // The top stem has its thread bored into it, as the bottom one: three hidden lines.
     int nRightThread = 0;
     for (const SCadLine& l : d.m_lines)
@@ -267,16 +250,11 @@ TEST_F(CCadDrawingTest, TransferBarrierHasAFluidPortStemAtEitherEnd)
     EXPECT_NEAR(radii[0], 47.63 / 2.0, 1e-9);
     EXPECT_NEAR(radii[1], 61.6 / 2.0, 1e-9);
     EXPECT_NEAR(radii[2], kBladderDiameter / 2.0, 1e-9);
-    EXPECT_TRUE(HasText(d, "A  56.90 [1445.3]"));
     EXPECT_FALSE(HasText(d, "")); // the model number cell's label stands alone
-    const auto& texts = dxf["texts"];
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), ""), 0);
-    EXPECT_TRUE(HasText(d, "C  Bottom fluid port: SAE Straight Thread Fluid Port, SAE-24 (1-7/8-12 UN)"));
-    EXPECT_TRUE(HasText(d, "D  Top fluid port: SAE-24 (1-7/8-12 UN)"));
-    EXPECT_TRUE(HasText(d, "Service: Oil to Oil (Separates Two Hydraulic Circuits)"));
-    EXPECT_TRUE(HasText(d, "TB31-10G-NSSP-O"));
-    // The top stem: the gas valve's 1.25 in and the 1.5 in the catalogue adds.
-    EXPECT_TRUE(HasText(d, "2.75 [69.9]"));
+    // The top stem: the gas valve's 1.25 in and the 1.5 in the catalogue adds, 2.75 in.
+    ExpectTexts(d, {"A  56.90 [1445.3]", "C  Bottom fluid port: SAE Straight Thread Fluid Port, SAE-24 (1-7/8-12 UN)",
+                    "D  Top fluid port: SAE-24 (1-7/8-12 UN)", "TB31-10G-NSSP-O", "2.75 [69.9]",
+                    "Service: Oil to Oil (Separates Two Hydraulic Circuits)"});
 }
 
 TEST_F(CCadDrawingTest, HpglPlotsTheOutlineToScaleOnPaper)
@@ -441,12 +419,9 @@ TEST_F(CCadDrawingTest, EveryTransferBarrierIsDrawnToItsCatalogueSize)
         EXPECT_EQ(outline.strOptions, tb.strService) << strWhat;
         const CCadDrawing d = BuildCadDrawing(outline, SCadPreferences(), "");
         EXPECT_NEAR(d.Extents(ECadLayer::Outline).Height(), outline.dDiameter, 1e-6) << strWhat;
-        // The side view's lines (the end view is circles) run from one port face to the other.
-        double dLeft = 1e300, dRight = -1e300;
-        for (const SCadLine& l : d.m_lines)
-            if (l.eLayer == ECadLayer::Outline)
-                dLeft = std::min({dLeft, l.a.x, l.b.x}), dRight = std::max({dRight, l.a.x, l.b.x});
-        EXPECT_NEAR(dRight - dLeft, outline.dLength, 1e-6) << strWhat;
+        // The side view's lines run from x = 0 at one port face to the other.
+        EXPECT_NEAR(d.Extents(ECadLayer::Outline).min.x, 0.0, 1e-6) << strWhat;
+        EXPECT_NEAR(OutlineRight(d), outline.dLength, 1e-6) << strWhat;
         ++nChecked;
     }
     EXPECT_EQ(nChecked, 31); // 9 shells, each in its services

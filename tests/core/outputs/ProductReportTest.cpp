@@ -5,42 +5,12 @@
 #include "ReportFixture.h"
 
 #include "outputs/ReportKeys.h"
-#include "outputs/ReportLayout.h"
 #include "selection/AccessoryBase.h"
 #include "selection/OvrisolBase.h"
 #include "selection/RepairKitBase.h"
 #include "selection/TransferBase.h"
 
-#include <algorithm>
-
-namespace
-{
 using Lines = std::vector<std::string>;
-
-// The rows of a layout as "caption value" lines, every section in order.
-Lines LinesOf(const SReportLayout& layout)
-{
-    Lines lines;
-    for (const auto* pSections : {&layout.product, &layout.application})
-        for (const SReportSection& section : *pSections)
-            for (const SReportRow& row : section.rows)
-                lines.push_back(row.strLabel + " " + row.strValue);
-    return lines;
-}
-
-bool Contains(const Lines& lines, const std::string& strLine)
-{
-    return std::find(lines.begin(), lines.end(), strLine) != lines.end();
-}
-
-void ExpectJpeg(const SReportPicture& picture, const std::string& strName)
-{
-    EXPECT_EQ(picture.strName, strName);
-    ASSERT_GE(picture.bytes.size(), 2u) << strName;
-    EXPECT_EQ(picture.bytes[0], 0xFF) << strName;
-    EXPECT_EQ(picture.bytes[1], 0xD8) << strName;
-}
-} // namespace
 
 class CProductReportTest : public CReportTest
 {
@@ -74,14 +44,7 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsCapacities)
                              {"ApplicationVAL", "Cylinder and accumulator capacities"},
                              {"AccumTypeVAL", "OV"},
                              {"AccumSeriesVAL", "OV"},
-                             // One blank before the capacity's unit, two before the others'.
-                             {"CapacityVAL", "20 gal (US)"},
-                             {"ConstructionVAL", "Carbon Steel Shell, Epoxy Painted"},
-                             {"SumCylinderCapVAL", "10  gal (US)"},
-                             {"SumAccCapVAL", "5  gal (US)"},
                              {"CalcMethodNum", "1"},
-                             {"CapacityRequiredVAL", "18  gal (US)"},
-                             {"SealClassVAL", "Nitrile (NBR)"},
                              {"ReportDateVAL", "March 5 2001 - 14:07:09"},
                              {"SoftwareVersionVAL", TESMARA_VERSION},
                              // Keys of the accumulators' reports stay empty.
@@ -106,6 +69,7 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsCapacities)
     EXPECT_EQ(layout.strModelNumber, "OV-20-S-N-1F");
     EXPECT_EQ(layout.strDescription, "Ovrisol Reservoir Isolators");
     const Lines lines = LinesOf(layout);
+    // One blank before the capacity's unit, two before the others'.
     for (const char* pszLine : {"Series: OV", "Capacity: 20 gal (US)", "Cylinder Capacity: 10  gal (US)",
                                 "Accumulator Capacity: 5  gal (US)", "Required Capacity: 18  gal (US)",
                                 "Seal Class: Nitrile (NBR)", "Construction: Carbon Steel Shell, Epoxy Painted"})
@@ -131,12 +95,7 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsReservoir)
     ov.cpcSizeCode.m_strDescription.clear();
     ov.m_lstDefaultCodes = {CPartCode("-1", 5), CPartCode("F", 6)};
     const SSelectionReport report = ReportOf(ov, 2, "Reservoir Isolators");
-    ExpectTexts(report.map, {{"CalcMethodNum", "0"},
-                             {"CapacityRequiredVAL", "6480  in\u00B3"},
-                             {"ReservoirLevelHighVAL", "20  in"},
-                             {"ReservoirLevelLowVAL", "12.5  in"},
-                             {"ReservoirWidthVAL", "24  in"},
-                             {"ReservoirLengthVAL", "36  in"}});
+    EXPECT_EQ(report.map.Text("CalcMethodNum"), "0");
     const Lines lines = LinesOf(ReportLayout(report.map));
     for (const char* pszLine : {"Application: Reservoir fluid levels", "High Fluid Level: 20  in",
                                 "Low Fluid Level: 12.5  in", "Reservoir Width: 24  in", "Reservoir Length: 36  in",
@@ -151,18 +110,9 @@ TEST_F(CProductReportTest, AReservoirIsolatorSizedByItsReservoir)
 
 TEST_F(CProductReportTest, ATransferBarrierWithItsBladderCodesAndDimensions)
 {
-    CTransferBase tb;
+    CTransferBase tb = CompleteTransferBarrier();
     tb.m_pOwner = &m_owner;
-    tb.m_nLevel = 2;
-    tb.strService = "Oil to Oil (Separates Two Hydraulic Circuits)";
-    tb.cudCapacity.Set(10.0, "GAL");
-    tb.cudPressure.Set(3000.0, "PSIG");
-    tb.cpcSeriesCode = CPartCode("TB", 1, "Transfer Barrier, Bladder Type");
-    tb.cpcPressureCode = CPartCode("3", 2, "3000 psi");
-    tb.cpcCapCode = CPartCode("-10G", 4, "10 gal");
-    tb.cpcServiceCode = CPartCode("-O", 11, "Oil to Oil");
-    tb.m_lstDefaultCodes = {CPartCode("1", 3, ""), CPartCode("-N", 5, ""), CPartCode("S", 6, ""),
-                            CPartCode("S", 7, ""), CPartCode("P", 8, "")};
+    tb.m_strPartNo.clear();
 
     const SSelectionReport report = ReportOf(tb, 5, "Transfer Barriers");
     ExpectTexts(report.map, {{"MODELNUMBERVAL", "TB31-10G-NSSP-O"},
@@ -170,9 +120,6 @@ TEST_F(CProductReportTest, ATransferBarrierWithItsBladderCodesAndDimensions)
                              {"ProductName", "5"},
                              // The product's type stands as its description.
                              {"DescriptionVAL", "Transfer Barriers"},
-                             {"CapacityVAL", "10  gal (US)"},
-                             {"PressureRatingVAL", "3000  psi"},
-                             {"ServiceVAL", "Oil to Oil (Separates Two Hydraulic Circuits)"},
                              {"SoftwareVersionVAL", TESMARA_VERSION},
                              {"ProductTypeVAL", ""},
                              {"SealClassVAL", ""}});
@@ -214,9 +161,7 @@ TEST_F(CProductReportTest, AnAccessoryAndARepairKitHaveNoDrawing)
                              {"ProdIll", "Accessories from the catalogue."},
                              {"ProductName", "3"},
                              {"DescriptionVAL", "Gas Charging Kit"},
-                             {"AccumTypeVAL", "Piston"},
                              {"CapacityVAL", "2.5 gal (US)"},
-                             {"BoreSizeVAL", "4 in"},
                              {"AccumulatorType", ""},
                              {"ProductTypeVAL", ""}});
     EXPECT_FALSE(report.map.Has(reportkey::kDimLabel));

@@ -4,16 +4,19 @@
 
 #include "BuiltCatalogue.h"
 #include "outputs/ReportData.h"
+#include "outputs/ReportLayout.h"
 #include "selection/AccumulatorData.h"
 #include "selection/SelectionOwner.h"
 #include "units/DefaultUnits.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Every key of the table that the map holds with exactly that one text.
 inline void ExpectTexts(const CReportMap& map, const std::map<std::string, std::string>& expected)
@@ -23,6 +26,31 @@ inline void ExpectTexts(const CReportMap& map, const std::map<std::string, std::
         ASSERT_TRUE(map.Has(strKey)) << strKey;
         EXPECT_EQ(map.List(strKey), CReportMap::Texts{strText}) << strKey;
     }
+}
+
+// The rows of a layout as "caption value" lines, every section in order.
+inline std::vector<std::string> LinesOf(const SReportLayout& layout)
+{
+    std::vector<std::string> lines;
+    for (const auto* pSections : {&layout.product, &layout.application})
+        for (const SReportSection& section : *pSections)
+            for (const SReportRow& row : section.rows)
+                lines.push_back(row.strLabel + " " + row.strValue);
+    return lines;
+}
+
+inline bool Contains(const std::vector<std::string>& lines, const std::string& strLine)
+{
+    return std::find(lines.begin(), lines.end(), strLine) != lines.end();
+}
+
+// A picture of that name that carries JPEG bytes.
+inline void ExpectJpeg(const SReportPicture& picture, const std::string& strName)
+{
+    EXPECT_EQ(picture.strName, strName);
+    ASSERT_GE(picture.bytes.size(), 2u) << strName;
+    EXPECT_EQ(picture.bytes[0], 0xFF) << strName;
+    EXPECT_EQ(picture.bytes[1], 0xD8) << strName;
 }
 
 class CReportOwner : public ISelectionOwner

@@ -84,7 +84,7 @@ TEST(ReportLayout, EventTableShowsCylindersOnlyWhenAnEventHasThem)
     events("VolumeUnitVAL", {"in\u00B3", "in\u00B3"});
     events("CylinderBoreVAL", {"0", "0"});
     events("PumpActionVAL", {"Pump On", "Pump Off"});
-    m.Set(reportkey::LabelKey(reportkey::EventKey("FlowRateVAL")), "Flow Rate");
+    m.Set("Events.FlowRateLBL", "Flow Rate"); // an event column's own caption
     SReportTable table = ReportLayout(m).events;
     ASSERT_EQ(table.columns.size(), 7u);
     EXPECT_EQ(table.columns[4], "Flow Rate");
@@ -104,14 +104,6 @@ TEST(ReportLayout, EventTableShowsCylindersOnlyWhenAnEventHasThem)
     EXPECT_EQ(table.rows[1][6], "2 in");
     EXPECT_EQ(table.rows[1][8], "12 in");
     EXPECT_EQ(table.rows[1][9], "Retract");
-}
-
-TEST(ReportLayout, LabelKeysOfValueKeys)
-{
-    EXPECT_EQ(reportkey::LabelKey("CapacityVAL"), "CapacityLBL");
-    EXPECT_EQ(reportkey::LabelKey("Series"), "SeriesLBL");
-    EXPECT_EQ(reportkey::LabelKey("VAL"), "VALLBL");
-    EXPECT_EQ(reportkey::LabelKey(reportkey::EventKey("DurationVAL")), "Events.DurationLBL");
 }
 
 // Every row the layout can print, for every application and type, has its caption in the

@@ -323,14 +323,8 @@ TEST_F(CReportMapTest, DimensionsAndPicturesOfTheModel)
     EXPECT_EQ(values[5], "62.5 lb");
 
     // The pictures travel with the report as JPEG bytes.
-    EXPECT_EQ(report.picture.strName, "DimPiston.jpg");
-    EXPECT_EQ(report.brand.strName, "Dalrow.jpg");
-    for (const SReportPicture* pPicture : {&report.picture, &report.brand})
-    {
-        ASSERT_GE(pPicture->bytes.size(), 3u);
-        EXPECT_EQ(pPicture->bytes[0], 0xFF);
-        EXPECT_EQ(pPicture->bytes[1], 0xD8);
-    }
+    ExpectJpeg(report.picture, "DimPiston.jpg");
+    ExpectJpeg(report.brand, "Dalrow.jpg");
     // Printed 3.75 in wide, sharp at 300 dpi: 1125 pixels or more, by the JPEG's frame header.
     const std::vector<unsigned char>& jpeg = report.picture.bytes;
     std::size_t nWidth = 0;
@@ -448,13 +442,11 @@ TEST_F(CReportMapTest, AGasBottleWithAPistonBodyIsAGasBottleInEveryOutput)
                                  "10 gal (US)", "Nitrile (NBR)", "Carbon Steel",
                                  "1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61",
                                  "Gas Charging Valve with Gauge Port"}));
-    std::vector<std::string> lines;
-    for (const SReportSection& section : ReportLayout(report.map).product)
-        for (const SReportRow& row : section.rows)
-            lines.push_back(row.strLabel + " " + row.strValue);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Gas Valve Port: Gas Charging Valve with Gauge Port"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Gas Port: 1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Accumulator Series: PG Piston-Style Gas Bottle"), lines.end());
+    const std::vector<std::string> lines = LinesOf(ReportLayout(report.map));
+    for (const char* pszLine : {"Gas Valve Port: Gas Charging Valve with Gauge Port",
+                                "Gas Port: 1-1/2 in SAE 4-Bolt Flange Gas Port, Code 61",
+                                "Accumulator Series: PG Piston-Style Gas Bottle"})
+        EXPECT_TRUE(Contains(lines, pszLine)) << pszLine;
     for (const std::string& strLine : lines)
         EXPECT_EQ(strLine.find("Hydraulic Port Modification"), std::string::npos) << strLine;
 }
