@@ -1,4 +1,4 @@
-// Cylinder volumes, leakage estimate, precharge display pairs and what the actuator calculations refuse.
+// Leakage estimate, precharge display pairs and what the actuator calculations refuse.
 #include "sizing/Sizing.h"
 
 #include "StatusCases.h"
@@ -30,19 +30,6 @@ const SAuxiliaryPowerInput kAux{.dActuatorVolumeIn3 = 150.0,
 const SHoldingInput kHolding{
     .dMaxPsia = kP1, .dMinPsia = kP2, .dHoldSec = 600.0, .dLeakIn3PerMin = 8.18, .dPrechargePsia = kP0};
 } // namespace
-
-TEST(CylinderVolume, ExtendRetractBothAndPumpFlow)
-{
-    const double pi = 4.0 * std::atan(1.0);
-    const double dExtend = 0.25 * pi * 16.0 * 10.0 * 2, dRetract = 0.25 * pi * 12.0 * 10.0 * 2;
-    EXPECT_NEAR(CylinderVolume(4.0, 2.0, 10.0, 2, ECylinderStroke::Extend), dExtend, 1e-9);
-    EXPECT_NEAR(CylinderVolume(4.0, 2.0, 10.0, 2, ECylinderStroke::Retract), dRetract, 1e-9);
-    EXPECT_NEAR(CylinderVolume(4.0, 2.0, 10.0, 2, ECylinderStroke::Both), dExtend + dRetract, 1e-9);
-    EXPECT_EQ(CylinderVolume(3.0, 3.0, 12.0, 1, ECylinderStroke::Retract), 0.0);
-
-    EXPECT_NEAR(MinimumPumpFlow(385.0, 5.0, 5.0).value(), 10.0, 1e-12);
-    EXPECT_FALSE(MinimumPumpFlow(385.0, 0.0, 0.0));
-}
 
 TEST(SupplementingPumpFlow, NotRequiredAndRefusals)
 {

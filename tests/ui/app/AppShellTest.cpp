@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(pApp->DefaultUnit(21081), std::string("BARG"));
     }
 
-    void noSplashMeansNoDisclaimerAndNoTip()
+    void noSplashNoDisclaimerNoTipAndTheMenusAfterTheStartUpAdjustments()
     {
         CScriptedRunner runner;
         auto pApp = Start();
@@ -225,11 +225,7 @@ private slots:
         QTest::qWait(50);
         QVERIFY(runner.m_titles.isEmpty());
         QCOMPARE(pApp->MainFrame()->windowTitle(), QString("New Selection - Untitled"));
-    }
 
-    void menusAfterTheStartUpAdjustments()
-    {
-        auto pApp = Start();
         QMenu* pTools = pApp->MainFrame()->TopMenu(CMainFrame::MenuTools);
         const QList<QAction*> tools = pTools->actions();
         QCOMPARE(tools.size(), 5);
@@ -238,6 +234,12 @@ private slots:
         QCOMPARE(tools[4]->text(), QString("&Unit Conversion"));
         QCOMPARE(CMainFrame::CommandId(tools[2]), 33100);
         QCOMPARE(CMainFrame::CommandId(tools[4]), 33102);
+        // The two tools open from it without touching the selection (their work is ToolDialogsTest's).
+        tools[2]->trigger();
+        tools[3]->trigger();
+        QCOMPARE(runner.m_titles, (QStringList{"Calculate the Output of Existing Accumulator",
+                                               "Effects of Temperature on Pre-charge"}));
+        QVERIFY(!pApp->Product().IsDirty());
         QVERIFY(!pApp->MainFrame()->Action(cmd::ToolOptions));
         QAction* pCatalog = pApp->MainFrame()->TopMenu(CMainFrame::MenuHelp)->actions().first();
         QCOMPARE(pCatalog->text(), QString("Catalog"));

@@ -1,13 +1,11 @@
 // A gas bottle chosen as a product of its own in the desktop application, through the step panel,
-// saved and opened again; and the two tools from the Tools menu. (The other accumulator types' dialogs
-// are the model dialogs' tests; the accumulator product's whole chain is PistonSelectionTest's.)
+// saved and opened again. (The other accumulator types' dialogs are the model dialogs' tests; the
+// accumulator product's whole chain is PistonSelectionTest's.)
 #include "DesktopSession.h"
-#include "app/MainFrame.h"
 #include "models/DetailsGB1.h"
 #include "models/GasBottleSelect.h"
 #include "products/TesmaraButton.h"
 
-#include <QAction>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -97,20 +95,6 @@ private slots:
         QCOMPARE(ModelNumber(), std::string("GBK-50L-B2"));
         QVERIFY(Product().IsSelectionComplete());
         QCOMPARE(prompt->Texts(), std::vector<std::string>());
-    }
-
-    void BothToolsFromTheToolsMenuOpenWithoutTouchingTheSelection()
-    {
-        CPromptCapture prompt;
-        CChainScript script;
-        // Their entries, checks and results are ToolDialogsTest's; here only the menu's wiring.
-        m_pSession->App().MainFrame()->Action(cmd::UserFirst)->trigger();
-        m_pSession->App().MainFrame()->Action(cmd::UserFirst + 1)->trigger();
-        QCOMPARE(script.Titles(), (QStringList{"Calculate the Output of Existing Accumulator",
-                                               "Effects of Temperature on Pre-charge"}));
-        QCOMPARE(Product().ProdId(), prod::NoneChosen);
-        QVERIFY(!Product().IsDirty());
-        QVERIFY(prompt->Texts().empty());
     }
 };
 

@@ -1,7 +1,7 @@
 // Reservoir isolators, transfer barriers, accessories and repair kits in the desktop application, as a
 // user chooses them through the step panel: each to a complete part number, saved, a new selection,
-// the file opened again; and each dialog's refusals with their messages. (Their reports and XML are the
-// core's tests; the desktop's way to them is PistonSelectionTest's.)
+// the file opened again; and each dialog's refusals with their messages. (Their lists, panel texts,
+// reports and XML are the core's tests; the desktop's way to the outputs is PistonSelectionTest's.)
 #include "DesktopSession.h"
 #include "controls/ComboUnit.h"
 #include "controls/RefillComboBox.h"
@@ -170,7 +170,6 @@ private slots:
         QCOMPARE(nSizes, 9);
         QVERIFY(Product().IsSelectionComplete());
         QCOMPARE(PartNumber(), std::string("OV-10-X-B-1F"));
-        QCOMPARE(Panel()[2], QStringLiteral("10 gal (US), Stainless Steel Shell (316), Butyl (IIR) Bladder"));
         QCOMPARE(script.Titles().back(), QStringLiteral("Selection Complete"));
         QCOMPARE(prompt->Texts(), std::vector<std::string>());
 
@@ -291,23 +290,20 @@ private slots:
         script["Choose Transfer Barrier Accumulator"] = [&](QDialog& d)
         {
             auto& t = static_cast<CTransferBarrier&>(d);
-            if (t.Grid()->rowCount() != 31 || !Pick(t.FilterBox(ETransferFilter::Pressure), "5000 psi"))
+            if (!Pick(t.FilterBox(ETransferFilter::Pressure), "5000 psi"))
                 return dlg::Cancel;
             // Sea water service is not offered at 5000 psi: an empty list selects nothing.
             if (!Pick(t.FilterBox(ETransferFilter::Service), "Oil to Sea Water, Nickel-Plated Shell") ||
                 t.Grid()->rowCount() != 0 || !StaysOpen(d))
                 return dlg::Cancel;
             refusals = prompt->Texts();
-            Pick(t.FilterBox(ETransferFilter::Service), "View All");
-            if (t.Grid()->rowCount() != 9)
-                return dlg::Cancel;
+            Pick(t.FilterBox(ETransferFilter::Service), "View All"); // the rows are TransferBarrierList's
             t.Grid()->selectRow(3);
             return PressOk(d);
         };
         m_pSession->Steps({kModel});
         QCOMPARE(refusals, std::vector<std::string>{kSelectItem});
         QVERIFY(Product().IsSelectionComplete());
-        QCOMPARE(Panel()[2], QStringLiteral("Size 2.5 gal (US),  Pressure 5000 psi,  Oil to Oil (Separates Two Hydraulic Circuits)"));
         QCOMPARE(PartNumber(), std::string("TB51-2.5G-NSSP-O"));
         ExpectSavedAndOpened("barrier.Ac3", prod::TransferBarrier);
         // Reopened, the list shows every barrier again with the one chosen selected.
@@ -339,7 +335,7 @@ private slots:
                 return dlg::Cancel;
             a.TypeList()->setCurrentItem(types.front());
             // The bore column shows for pistons; no size chosen is refused.
-            if (a.SizeGrid()->isColumnHidden(1) || a.SizeGrid()->rowCount() != 54)
+            if (a.SizeGrid()->isColumnHidden(1))
                 return dlg::Cancel;
             a.SizeGrid()->clearSelection();
             StaysOpen(d);
@@ -370,7 +366,6 @@ private slots:
         QVERIFY(strDescription.startsWith("Shut-off valve, pressure relief valve set to order"));
         QVERIFY(bPicture);
         QVERIFY(Product().IsSelectionComplete());
-        QCOMPARE(Panel()[2], QStringLiteral("Description Safety and Shut-Off Block, DN20 (3/4 in)"));
         QCOMPARE(PartNumber(), std::string("SB-20"));
         ExpectSavedAndOpened("accessory.Ac3", prod::Accessories);
         // Reopened, the type, size and accessory chosen are selected again.
@@ -411,20 +406,16 @@ private slots:
             k.KitTypeList()->setCurrentItem(found.front());
             return PressOk(d);
         };
-        QList<int> counts;
         script["Select Repair Kit"] = [&](QDialog& d)
         {
             auto& s = static_cast<CRepairKitSelect&>(d);
-            counts << s.KitList()->topLevelItemCount();
             if (!Pick(s.FilterBox(EKitFilter::Seal), "Fluorocarbon (FKM)"))
                 return dlg::Cancel;
-            counts << s.KitList()->topLevelItemCount();
-            // The size list, opened now, is narrowed by the seal chosen.
+            // The size list, opened now, is narrowed by the seal chosen (the counts: RepairKitList).
             s.FilterBox(EKitFilter::Size)->showPopup();
             s.FilterBox(EKitFilter::Size)->hidePopup();
             if (!Pick(s.FilterBox(EKitFilter::Size), "4 in Bore"))
                 return dlg::Cancel;
-            counts << s.KitList()->topLevelItemCount();
             s.KitList()->clearSelection();
             prompt->Clear();
             if (StaysOpen(d) && !prompt->Texts().empty())
@@ -433,10 +424,8 @@ private slots:
             return PressOk(d);
         };
         m_pSession->Steps({kModel});
-        QCOMPARE(counts, (QList<int>{112, 28, 2}));
         QCOMPARE(refusals, (std::vector<std::string>{kSelectItem, kSelectItem}));
         QVERIFY(Product().IsSelectionComplete());
-        QCOMPARE(Panel()[2], QStringLiteral("Description Piston Seal Kit, PA 4 in Bore, Fluorocarbon (FKM)"));
         QCOMPARE(PartNumber(), std::string("RK-PA4-V"));
         QCOMPARE(Product().GetPartDescription(), std::string("Piston Seal Kits"));
         ExpectSavedAndOpened("kit.Ac3", prod::RepairKit);

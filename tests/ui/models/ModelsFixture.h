@@ -81,5 +81,4 @@ struct SModelProduct
         product.OnChooseDetails();
         return nResult;
     }
-    std::string Message(const std::string& strKey) { return product.Messages().GetMessage(strKey); }
 };

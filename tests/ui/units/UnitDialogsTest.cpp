@@ -74,7 +74,7 @@ private slots:
         QVERIFY(prompt->Texts().empty());
     }
 
-    void ReducedLayoutStoresAllEighteen()
+    void ResetsAndAPickSetTheUnitTypeAndOkStoresAllEighteen()
     {
         CDefaultUnits current = CDefaultUnits::Standard();
         CSelectDefaultUnits dialog(current);
@@ -82,29 +82,21 @@ private slots:
         QVERIFY(Named<QGroupBox>(dialog, QStringLiteral("Pressure"))->isVisibleTo(&dialog));
         QVERIFY(!Named<QGroupBox>(dialog, QStringLiteral("Torque"))->isVisibleTo(&dialog));
 
-        Named<QPushButton>(dialog, QStringLiteral("Reset to Metric Defaults"))->click();
-        QCOMPARE(dialog.UnitType(), CDefaultUnits::kMetric);
-        dialog.accept();
-        // Hidden lists too: the whole metric table, viscosity and torque included.
-        QCOMPARE(current, CDefaultUnits::Metric());
-    }
-
-    void UnitTypeFollowsTheLastAction()
-    {
-        CDefaultUnits current = CDefaultUnits::Metric();
-        CSelectDefaultUnits dialog(current);
-        QCOMPARE(dialog.UnitType(), CDefaultUnits::kMetric);
-
-        Named<QPushButton>(dialog, QStringLiteral("Reset to U.S. Standard Defaults"))->click();
-        QCOMPARE(dialog.UnitType(), CDefaultUnits::kStandard);
-        Named<QPushButton>(dialog, QStringLiteral("Reset to Metric Defaults"))->click();
+        for (const auto& [pszReset, nType] : {std::pair{"Reset to Metric Defaults", CDefaultUnits::kMetric},
+                                              {"Reset to U.S. Standard Defaults", CDefaultUnits::kStandard},
+                                              {"Reset to Metric Defaults", CDefaultUnits::kMetric}})
+        {
+            Named<QPushButton>(dialog, QString::fromLatin1(pszReset))->click();
+            QCOMPARE(dialog.UnitType(), nType);
+        }
         Pick(Named<CComboUnit>(dialog, QStringLiteral("Pressure")), QStringLiteral("MPa a"));
         QCOMPARE(dialog.UnitType(), CDefaultUnits::kCustom);
-
         dialog.accept();
-        QCOMPARE(current.UnitType(), CDefaultUnits::kCustom);
-        QCOMPARE(current.GetDefaultUnit(UnitCategory::Pressure), std::string("MPA"));
-        QCOMPARE(current.GetDefaultUnit(UnitCategory::Temperature), std::string("DEG_C"));
+        // Hidden lists too: the whole metric table, viscosity and torque included, with the pressure picked.
+        CDefaultUnits expected = CDefaultUnits::Metric();
+        expected.SetDefaultUnit(UnitCategory::Pressure, "MPA");
+        expected.SetUnitType(CDefaultUnits::kCustom);
+        QCOMPARE(current, expected);
     }
 
     void DetailToggleAndCancel()
