@@ -29,7 +29,7 @@ struct SSizingCase
 {
     std::string strArgs; // after "tesmara size"
     std::vector<SField> fields;
-    SExpected expected; // dRequiredIn3 0: the capacity was entered, not computed
+    SExpected expected = SExpected(); // dRequiredIn3 0: the capacity was entered, not computed
     std::string strInput = std::string();
     int nApp = 0;
     std::function<void(SApplicationData&)> enter = nullptr;
@@ -51,6 +51,17 @@ inline const char* kTwoEventsJson =
     R"({"iActNo":1,"iEventNo":1,"bPumpAvail":0,"enumActVolForEvent":0,)"
     R"("sdFlowrate":{"value":40,"unit":"LPM"},"sdEvStartTime":{"value":0,"unit":"SEC"},)"
     R"("sdEvDuration":{"value":3,"unit":"SEC"}}]})";
+
+// The actuator given as cylinders: their bore, rod and stroke, how many move in parallel, and which
+// movement counts (0 extend, 1 retract, 2 both).
+inline void EnterCylinders(SApplicationData& s, const CUnitDouble& bore, const CUnitDouble& rod,
+                           const CUnitDouble& stroke, int nCylinders, int nMovement)
+{
+    s.deSelectCalcMethod = 1;
+    s.sdCylDim_BoreDia = bore, s.sdCylDim_RodDia = rod, s.sdCylDim_StrokeLen = stroke;
+    s.siCylDim_NoCylParallel.SetValue(nCylinders);
+    s.enumCylAffects = nMovement;
+}
 
 inline std::vector<SSizingCase> SizingCases()
 {
@@ -107,11 +118,7 @@ inline std::vector<SSizingCase> SizingCases()
          "", app::SupplementingPumpFlow,
          [](D& s)
          {
-             s.deSelectCalcMethod = 1;
-             s.sdCylDim_BoreDia.Set(80.0, "MM"), s.sdCylDim_RodDia.Set(45.0, "MM");
-             s.sdCylDim_StrokeLen.Set(30.0, "CM");
-             s.siCylDim_NoCylParallel.SetValue(2);
-             s.enumCylAffects = 1;                // retract
+             EnterCylinders(s, {80.0, "MM"}, {45.0, "MM"}, {30.0, "CM"}, 2, 1); // retract
              s.sdActuationTime.Set(0.025, "MIN"); // 1.4997 s in the table's minutes
              s.sdDwellTime.Set(6.0, "SEC");
              s.sdEnterPumpSize.Set(5.0, "GPM"), s.bIsPumpRunning = 0;
@@ -160,11 +167,7 @@ inline std::vector<SSizingCase> SizingCases()
          "", app::AuxiliaryPower,
          [](D& s)
          {
-             s.deSelectCalcMethod = 1;
-             s.sdCylDim_BoreDia.Set(100.0, "MM"), s.sdCylDim_RodDia.Set(2.0, "IN");
-             s.sdCylDim_StrokeLen.Set(1.0, "FT");
-             s.siCylDim_NoCylParallel.SetValue(1);
-             s.enumCylAffects = 2;
+             EnterCylinders(s, {100.0, "MM"}, {2.0, "IN"}, {1.0, "FT"}, 1, 2); // both
              s.sdActuationTime.Set(4.0, "SEC"), s.sdDwellTime.Set(30.0, "SEC");
              s.sdMaxSysPress.Set(2500.0, "PSIG"), s.sdMinSysPress.Set(800.0, "PSIG");
              s.sdSysTemperature.Set(80.0, "DEG_F");

@@ -31,9 +31,13 @@ TEST_F(CApplicationTest, EachCaseOfTheTableSizesAsTheReference)
         // Only the chains with a charging run, a volume ratio or a deficit compute them.
         EXPECT_REL(s.sdPolyTropicExponentCharging.Value(), e.dCharging, kRel);
         if (e.dRatio != 0.0)
+        {
             EXPECT_REL(s.sdVolRatio.Value(), e.dRatio, kRel);
+        }
         if (e.dDeficitIn3 != 0.0)
+        {
             EXPECT_REL(s.sdVolDefci.GetValue("CU_IN"), e.dDeficitIn3, kRel);
+        }
         if (c.more)
             c.more(s);
     }
