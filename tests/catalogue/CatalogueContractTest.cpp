@@ -23,10 +23,10 @@ std::vector<SRow> Search(IDatabase& db, const std::string& strQuery, double dPsi
                          double dFluidM3 = 0.0, double dFlowM3Min = 0.0)
 {
     return QueryRows(db, strQuery,
-               {{"[parPressure]", dPsig * kPaPerPsi + kGaugeOffset},
-                {"[parCapacity]", dCapacityM3},
-                {"[parFluidVolume]", dFluidM3},
-                {"[parFlowRate]", dFlowM3Min}});
+                     {{"[parPressure]", dPsig * kPaPerPsi + kGaugeOffset},
+                      {"[parCapacity]", dCapacityM3},
+                      {"[parFluidVolume]", dFluidM3},
+                      {"[parFlowRate]", dFlowM3Min}});
 }
 
 double InCuM(const SRow& row, const std::string& strValue, const std::string& strUnits)
@@ -88,17 +88,21 @@ TEST(CatalogueModels, HighFlowCheckSaysWhenPortsAreTooSmall)
 {
     auto pDb = OpenBuiltCatalogue();
     ASSERT_TRUE(pDb);
-    auto check = [&](double dGpm, std::int16_t nQty) {
+    auto check =
+        [&](double dGpm, std::int16_t nQty, const char* pszType = "Bladder", const char* pszCap = "-5G")
+    {
         return QueryRows(*pDb, "qHighFlowCheck",
-                   {{"[parFlowRate]", dGpm * 0.003785412},
-                    {"[parAccumType]", "Bladder"},
-                    {"[parCapacity]", "-5G"},
-                    {"[parPressure]", "3"},
-                    {"[parQty]", nQty}})
+                         {{"[parFlowRate]", dGpm * 0.003785412},
+                          {"[parAccumType]", pszType},
+                          {"[parCapacity]", pszCap},
+                          {"[parPressure]", "3"},
+                          {"[parQty]", nQty}})
             .at(0)
             .Text("Result");
     };
     EXPECT_EQ(check(100.0, 1), "N");
     EXPECT_EQ(check(250.0, 1), "Y");
     EXPECT_EQ(check(250.0, 2), "N"); // shared by two units
+    // A 10-gallon piston comes in bores whose ports pass 90, 150 and 250 gpm: the smallest decides.
+    EXPECT_EQ(check(200.0, 1, "Piston", "-10G"), "Y");
 }
