@@ -80,6 +80,7 @@ TEST(ShockSuppression, WholeCubicInchesDefaultShockAndRefusals)
     ExpectStatuses<In>(kShock,
                        {{[](In& in) { in.dFlowGpm = 0.0; }, ESizingStatus::NotRequired},
                         {[](In& in) { in.dInsideDiaIn = 0.0; }, ESizingStatus::CannotCompute},
+                        {[](In& in) { in.dDensity = 0.0; }, ESizingStatus::CannotCompute},
                         {[](In& in) { in.dMaxShockPsia = kP; }, ESizingStatus::CannotCompute},
                         {[](In& in) { in.dSystemPsia = 0.0; }, ESizingStatus::CannotCompute}},
                        ShockSuppressionVolume);
