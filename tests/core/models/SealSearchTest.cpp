@@ -52,6 +52,11 @@ TEST(SealSearch, ThreeOutcomes)
     ASSERT_EQ(Codes(cold), (std::vector<std::string>{"-V"}));
     EXPECT_EQ(cold.rows[0].dTempLow, -5.0);
     EXPECT_EQ(cold.rows[0].dTempHigh, 400.0);
+    // Chosen, the row keeps its range the right way round in the selection.
+    const SFluidSearchResult chosen = MakeFluidSearchResult(
+        cold.rows[0], "Gasoline", CUnitDouble(0.0, "DEG_F"), CUnitDouble(-40.0, "DEG_F"), "");
+    EXPECT_EQ(chosen.minRange, CUnitDouble(-5.0, "DEG_F"));
+    EXPECT_EQ(chosen.maxRange, CUnitDouble(400.0, "DEG_F"));
 
     const SSealSearch unknown = RunSealSearch("Piston", "Liquid Sunshine", "DEG_F", 0.0, 100.0, *pDb);
     EXPECT_EQ(unknown.eOutcome, ESealSearchOutcome::NotCompatible);
@@ -116,4 +121,9 @@ TEST(SealSearch, CompatibilityReachesTheSelectionOnlyForTheSealItDescribes)
     EXPECT_TRUE(data.strSelectedFluid.empty());
     EXPECT_TRUE(data.strTypFluid.empty());
     EXPECT_EQ(data.cudMaxFluidTempFluidCompatibility, cleared.cudMaxFluidTempFluidCompatibility);
+
+    // The assistant's seal, with a search made for another seal: its typical fluids, not that search.
+    ApplySealAssistance(data, SSealAssistance{CPartCode("-H", 6), "Cold oils", search}, former, cleared);
+    EXPECT_EQ(data.strTypFluid, "Cold oils");
+    EXPECT_TRUE(data.strSelectedFluid.empty());
 }
