@@ -201,7 +201,7 @@ TEST(XmlExport, EveryFieldWithItsUnitReadsBack)
 }
 
 // The model number; the comparisons after the fields: Boyle's size worked by hand, the range's
-// three temperatures; control characters made U+FFFD; and the schema takes it.
+// three temperatures; control characters made U+FFFD, line breaks kept; and the schema takes it.
 TEST(XmlExport, TheModelNumberAndTheSizingComparisonPassTheSchema)
 {
     CAccumulatorData d;
@@ -213,7 +213,7 @@ TEST(XmlExport, TheModelNumberAndTheSizingComparisonPassTheSchema)
     d.cpcCapCode = CPartCode("-5G", 3);
     d.cpcConstCode = CPartCode("S", 4);
     d.strAccumulatorType = "Bladder";
-    d.strApplicationText = "Control characters \x01 are no XML";
+    d.strApplicationText = "Control characters \x01 are no XML,\nline breaks are";
     const CTempFolder folder;
     const fs::path file = folder / "compared.xml";
     std::string strError;
@@ -221,7 +221,7 @@ TEST(XmlExport, TheModelNumberAndTheSizingComparisonPassTheSchema)
     EXPECT_TRUE(SchemaAccepts(file)) << "xmllint refuses " << file;
     const std::string strXml = FileText(file);
     EXPECT_NE(strXml.find("<modelNumber>BA3-5GS</modelNumber>"), std::string::npos);
-    EXPECT_NE(strXml.find(">Control characters \uFFFD are no XML</"), std::string::npos);
+    EXPECT_NE(strXml.find(">Control characters \uFFFD are no XML,&#10;line breaks are</"), std::string::npos);
     const std::string strIsothermal = R"(<quantity name="isothermalVolume" unit="CU_IN" unitText="in³">)";
     const std::size_t nAt = strXml.find(strIsothermal);
     ASSERT_NE(nAt, std::string::npos);
