@@ -25,14 +25,3 @@ TEST(Prompt, EachThreadShowsThroughItsOwnPrompt)
     EXPECT_EQ(first.Texts(), std::vector<std::string>{"from the first"});
     EXPECT_EQ(second.Texts(), std::vector<std::string>{"from the second"});
 }
-
-TEST(Prompt, AnotherThreadsPromptIsNotInstalledHere)
-{
-    CRecordingPrompt mine;
-    CScopedPrompt scope(mine);
-    IPrompt* pSeenThere = &mine;
-    std::thread([&] { pSeenThere = &GetPrompt(); }).join();
-    EXPECT_NE(pSeenThere, &mine);
-    GetPrompt().Message("here");
-    EXPECT_EQ(mine.Texts(), std::vector<std::string>{"here"});
-}
