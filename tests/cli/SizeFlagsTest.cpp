@@ -10,8 +10,6 @@
 using nlohmann::json;
 using namespace ref;
 
-#define EXPECT_REL(actual, expected) EXPECT_NEAR((actual), (expected), std::fabs(expected) * 1e-6)
-
 TEST(SizeFlags, EachApplicationsFlagsSetItsFieldsAndSizeAsTheReference)
 {
     for (const SSizingCase& c : SizingCases())
@@ -30,12 +28,12 @@ TEST(SizeFlags, EachApplicationsFlagsSetItsFieldsAndSizeAsTheReference)
                 EXPECT_EQ(app[field.pszName]["unit"], field.pszUnit) << field.pszName;
             }
             ASSERT_TRUE(value.is_number()) << field.pszName << ": " << app[field.pszName];
-            EXPECT_REL(value.get<double>(), field.dValue) << field.pszName;
+            EXPECT_REL(value.get<double>(), field.dValue, 1e-6) << field.pszName;
         }
         if (c.expected.dRequiredIn3 != 0.0)
         {
             EXPECT_EQ(app["sdRequiredAccumulatorVol"]["unit"], "CU_IN");
-            EXPECT_REL(app["sdRequiredAccumulatorVol"]["value"].get<double>(), c.expected.dRequiredIn3);
+            EXPECT_REL(app["sdRequiredAccumulatorVol"]["value"].get<double>(), c.expected.dRequiredIn3, 1e-6);
         }
     }
 }

@@ -6,6 +6,7 @@
 // without flags is the engine's alone, one without enter the command line's alone (its defaults).
 #pragma once
 
+#include "ExpectRel.h"
 #include "SizingReference.h"
 
 #include "selection/ApplicationData.h"
@@ -35,8 +36,6 @@ struct SSizingCase
     std::function<void(SApplicationData&)> enter = nullptr;
     std::function<void(const SApplicationData&)> more = nullptr;
 };
-
-#define CASE_EXPECT_REL(actual, expected, rel) EXPECT_NEAR((actual), (expected), std::fabs(expected) * (rel))
 
 // Multiple events has no flags: its events come as JSON, each with its own units.
 inline const char* kTwoEventsJson =
@@ -100,9 +99,9 @@ inline std::vector<SSizingCase> SizingCases()
          [=](const D& s)
          {
              EXPECT_EQ(s.sdMinPumpFlow.GetUnit(), "GPM");
-             CASE_EXPECT_REL(s.sdMinPumpFlow.Value(), In3FromLitre(5.0) / 10.0 / 3.85, 1e-6);
+             EXPECT_REL(s.sdMinPumpFlow.Value(), In3FromLitre(5.0) / 10.0 / 3.85, 1e-6);
              EXPECT_EQ(s.sdPrechargePress.GetUnit(), "BAR");
-             CASE_EXPECT_REL(s.sdPrechargePress.Value(), dPump, 1e-9);
+             EXPECT_REL(s.sdPrechargePress.Value(), dPump, 1e-9);
              EXPECT_EQ(s.sdVolDefci.GetUnit(), "CU_IN");
          }},
         // The pump stopped during the actuation: the whole volume is the deficit.
@@ -129,8 +128,8 @@ inline std::vector<SSizingCase> SizingCases()
          [=](const D& s)
          {
              EXPECT_EQ(s.sdActVolDisplacement.GetUnit(), "CU_IN");
-             CASE_EXPECT_REL(s.sdActVolDisplacement.Value(), dCylinders, 1e-12);
-             CASE_EXPECT_REL(s.sdMinPumpFlow.Value(), dCylinders / (SecFromMin(0.025) + 6.0) / 3.85, 1e-6);
+             EXPECT_REL(s.sdActVolDisplacement.Value(), dCylinders, 1e-12);
+             EXPECT_REL(s.sdMinPumpFlow.Value(), dCylinders / (SecFromMin(0.025) + 6.0) / 3.85, 1e-6);
              EXPECT_EQ(s.sdPrechargePress.Value(), 1500.0); // entered: kept as it is
          }},
         {"aux-power --volume 1.5GAL --actuation 3sec --dwell 0.5MIN --max 20MPa --min 13MPa --temp 300K "
@@ -151,7 +150,7 @@ inline std::vector<SSizingCase> SizingCases()
          [](const D& s)
          {
              EXPECT_EQ(s.sdPrechargePress.GetUnit(), "MPA");
-             CASE_EXPECT_REL(s.sdPrechargePress.Value(), 0.9 * 13.0, 1e-9);
+             EXPECT_REL(s.sdPrechargePress.Value(), 0.9 * 13.0, 1e-9);
              EXPECT_TRUE(s.sdVolDefci.IsIdentical(CUnitDouble(7.0, "CU_IN"))); // the unit given, the value kept
              EXPECT_EQ(s.sdMinPumpFlow.Value(), 0.0);                          // this chain computes no pump flow
          }},
@@ -174,8 +173,8 @@ inline std::vector<SSizingCase> SizingCases()
          },
          [=](const D& s)
          {
-             CASE_EXPECT_REL(s.sdActVolDisplacement.Value(), dBoth, 1e-12);
-             CASE_EXPECT_REL(s.sdPrechargePress.Value(), 720.0, 1e-12);
+             EXPECT_REL(s.sdActVolDisplacement.Value(), dBoth, 1e-12);
+             EXPECT_REL(s.sdPrechargePress.Value(), 720.0, 1e-12);
          }},
         {"holding --hold 30MIN --leak 0.05LPM --max 200bara --min 180bara --temp 40DEG_C --precharge 150bara",
          {{"deSelectApp", 4}, {"bHoldLeakageRateChoice", 1}},
@@ -204,8 +203,8 @@ inline std::vector<SSizingCase> SizingCases()
          [=](const D& s)
          {
              EXPECT_EQ(s.sdHoldLeakageRate.GetUnit(), "CU_IN_MIN");
-             CASE_EXPECT_REL(s.sdHoldLeakageRate.Value(), dValvesLeak, 1e-12);
-             CASE_EXPECT_REL(s.sdPrechargePress.Value(), 2400.0, 1e-12); // the gauge piston rule for a psi entry
+             EXPECT_REL(s.sdHoldLeakageRate.Value(), dValvesLeak, 1e-12);
+             EXPECT_REL(s.sdPrechargePress.Value(), 2400.0, 1e-12); // the gauge piston rule for a psi entry
          }},
         {"shock --max 150bara --flow 100LPM --pipe 1 --length 40FT --fluid Water",
          {{"deSelectApp", 5},
@@ -232,7 +231,7 @@ inline std::vector<SSizingCase> SizingCases()
          {
              // Not entered in psi: 60 % of the absolute pressure, in psia.
              EXPECT_EQ(s.sdPrechargePress.GetUnit(), "PSIA");
-             CASE_EXPECT_REL(s.sdPrechargePress.Value(), 0.6 * PsiaFromBar(140.0), 1e-12);
+             EXPECT_REL(s.sdPrechargePress.Value(), 0.6 * PsiaFromBar(140.0), 1e-12);
              // Sized at the assumed 70 deg F, which the selection keeps in its own unit: 21.1 deg C.
              EXPECT_EQ(s.sdSysTemperature.GetUnit(), "DEG_C");
              EXPECT_NEAR(s.sdSysTemperature.Value(), (70.0 - 32.0) / 1.8, 1e-9);
@@ -280,9 +279,9 @@ inline std::vector<SSizingCase> SizingCases()
          [=](const D& s)
          {
              EXPECT_EQ(s.sdPulsationCalcDisplacement.GetUnit(), "CU_IN_REV");
-             CASE_EXPECT_REL(s.sdPulsationCalcDisplacement.Value(), dDisplacement * kM3PerGal / kM3PerIn3, 1e-12);
+             EXPECT_REL(s.sdPulsationCalcDisplacement.Value(), dDisplacement * kM3PerGal / kM3PerIn3, 1e-12);
              // 60 % of the absolute pressure, given back in bar.
-             CASE_EXPECT_REL(s.sdPrechargePress.GetValue("PSIA"), 0.6 * PsiaFromBar(250.0), 1e-12);
+             EXPECT_REL(s.sdPrechargePress.GetValue("PSIA"), 0.6 * PsiaFromBar(250.0), 1e-12);
              EXPECT_EQ(s.sdPrechargePress.GetUnit(), "BAR");
          }},
         {"pump-response --max 170bara --flow 90LPM --response 0.0015MIN --temp 50DEG_C",

@@ -5,6 +5,7 @@
 #include "sizing/Sizing.h"
 
 #include "BuiltCatalogue.h"
+#include "ExpectRel.h"
 #include "catalogue/MsgStoredProc.h"
 #include "selection/ApplicationFields.h"
 
@@ -79,6 +80,3 @@ inline SEvent Event(int a, int e, double dStart, double dDuration, double dVolum
     ev.sdEvDuration.Set(dDuration, "SEC");
     return ev;
 }
-
-// Relative closeness of a stored value to its expected one.
-#define EXPECT_REL(actual, expected, rel) EXPECT_NEAR((actual), (expected), std::fabs(expected) * (rel))
